@@ -1,0 +1,61 @@
+#include "app/CommandLine.h"
+
+#include <iostream>
+
+#include "chart/BlocksHolderModel.h"
+#include "chart/FileIO.h"
+
+namespace quobrix {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: quobrix [CHART.qbs]\n"
+    "       quobrix --convert IN OUT   load the chart IN and save it as OUT (by OUT's extension)\n"
+    "       quobrix --info CHART       print the chart's pages, sheet and block count\n"
+    "       quobrix --help             show this text\n";
+
+int Fail(const std::string& reason) {
+  std::cerr << "quobrix: " << reason << '\n';
+  return 1;
+}
+
+// Loads a chart for a verb, or says in one line why it cannot.
+std::optional<std::string> LoadChart(BlocksHolderModel& chart, const std::string& path) {
+  if (!IsRegularFile(path)) return "no such file: " + path;
+  if (!chart.LoadFromFile(path)) return "not a chart file or damaged: " + path;
+  return std::nullopt;
+}
+
+int Convert(const std::string& in, const std::string& out) {
+  BlocksHolderModel chart;
+  if (auto failure = LoadChart(chart, in)) return Fail(*failure);
+  if (!chart.SaveToFile(out)) return Fail("cannot write " + out);
+  return 0;
+}
+
+int Info(const std::string& path) {
+  BlocksHolderModel chart;
+  if (auto failure = LoadChart(chart, path)) return Fail(*failure);
+  std::cout << path << ": " << chart.BlockCount() << " blocks, " << chart.DocumentPages() << " page(s) of "
+            << chart.SheetWidth() / 100 << " x " << chart.SheetHeight() / 100 << " mm, zoom "
+            << chart.ZoomPercents() << "%\n";
+  return 0;
+}
+
+}  // namespace
+
+std::optional<int> RunCommandLine(const std::vector<std::string>& args) {
+  if (args.empty() || args[0].rfind("--", 0) != 0) return std::nullopt;
+  const std::string& verb = args[0];
+  if (verb == "--help") {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (verb == "--convert" && args.size() == 3) return Convert(args[1], args[2]);
+  if (verb == "--info" && args.size() == 2) return Info(args[1]);
+  std::cerr << kUsage;
+  return Fail("unknown verb or wrong arguments: " + verb);
+}
+
+}  // namespace quobrix

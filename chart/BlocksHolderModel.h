@@ -1,0 +1,164 @@
+// The chart held by one chart canvas: chart-level properties, the ordered
+// block list numbered 1..N, the active block, containers, file and fragment
+// I/O, undo, editing commands and page drawing. The widget TBlocksHolder in
+// view/ owns one and shows it; this side knows no toolkit.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chart/BlockType.h"
+
+namespace quobrix {
+
+class BlocksHolderModel {
+ public:
+  BlocksHolderModel();
+  ~BlocksHolderModel();
+  BlocksHolderModel(const BlocksHolderModel&) = delete;
+  BlocksHolderModel& operator=(const BlocksHolderModel&) = delete;
+
+  // The values the chart window stores for its canvas, over the constructor's.
+  void ApplyChartWindowValues();
+
+  // ----- notifications out
+  std::function<void()> OnRepaint;
+  std::function<void(BlocksHolderModel& sender, std::int64_t newActiveBlock)> OnActiveBlockChanged;
+  std::function<void(BlocksHolderModel& sender)> OnZoomChanged;
+  std::function<void(const std::string& msg)> OnDebug;  // UTF-8 texts
+  bool FDebugMessages = false;
+
+  void Repaint() const;
+  void DoActiveBlockChanged();
+  void DoDebug(const std::string& msg) const;
+
+  // ----- chart-level properties
+  const std::string& ComponentVersion() const;
+  const std::string& Description() const { return description_; }
+  const std::string& Author() const { return author_; }
+  const std::string& Organization() const { return organization_; }
+  void SetDescription(const std::string& v) { description_ = v; }
+  void SetAuthor(const std::string& v) { author_ = v; }
+  void SetOrganization(const std::string& v) { organization_ = v; }
+
+  bool ViewOnly() const { return viewOnly_; }
+  void SetViewOnly(bool v);
+
+  std::int64_t HorzResolution() const { return horzResolution_; }
+  std::int64_t VertResolution() const { return vertResolution_; }
+  std::int64_t SheetWidth() const { return sheetWidth_; }
+  std::int64_t SheetHeight() const { return sheetHeight_; }
+  std::int64_t ZoomPercents() const { return zoomPercents_; }
+  TColor SheetColor() const { return sheetColor_; }
+  TRulers Rulers() const { return rulers_; }
+  std::int32_t DocumentPages() const { return documentPages_; }
+  // Resolutions and zoom stay at 1 or more, so conversions never divide by zero.
+  void SetHorzResolution(std::int64_t v);
+  void SetVertResolution(std::int64_t v);
+  void SetSheetWidth(std::int64_t v);
+  void SetSheetHeight(std::int64_t v);
+  void SetZoomPercents(std::int64_t v);
+  void SetSheetColor(TColor v);
+  void SetRulers(TRulers v);
+  void SetDocumentPages(std::int32_t v);
+
+  const std::string& FileName() const { return fileName_; }
+  void SetFileName(const std::string& v) { fileName_ = v; }
+  std::int64_t PosGridSize() const { return posGridSize_; }
+  void SetPosGridSize(std::int64_t v);
+
+  // Defaults for new blocks: stored only, no undo point, no repaint.
+  TColor DefBlockColor = clWhite;
+  TBrushStyle DefBlockFillStyle = bsSolid;
+  TColor DefBlockBorderColor = clBlack;
+  std::int64_t DefBlockBorderWidth = 1;
+  TPenStyle DefBlockBorderStyle = psSolid;
+  TBlockFont DefBlockFont;
+  TAlignment DefBlockTextAlign = taCenter;
+  TBlockTextPlacement DefBlockPlace = btpInside;
+
+  // Drawing modes of mouse editing; stay false while ViewOnly.
+  bool DrawingLineByHand() const { return drawingLineByHand_; }
+  bool DrawingMLineByHand() const { return drawingMLineByHand_; }
+  bool DrawingBlockByHand() const { return drawingBlockByHand_; }
+  void SetDrawingLineByHand(bool v);
+  void SetDrawingMLineByHand(bool v);
+  void SetDrawingBlockByHand(bool v);
+  std::uint8_t DrawedBlockType = btSelection;
+
+  // ----- unpublished chart state
+  struct SheetMargins {
+    std::int64_t Left = 1000, Right = 1000, Top = 1000, Bottom = 1000;
+  };
+  SheetMargins FSheetMargins;
+  bool FModified = false;
+  bool FAlignLines = false;
+
+  // ----- block list
+  std::int64_t BlockCount() const { return static_cast<std::int64_t>(blocks_.size()); }
+  // Block n, 1 <= n <= BlockCount().
+  TBlock& Blocks(std::int64_t n) { return *blocks_[static_cast<std::size_t>(n - 1)]; }
+  const TBlock& Blocks(std::int64_t n) const { return *blocks_[static_cast<std::size_t>(n - 1)]; }
+  // The number of the referenced block in 1..N, 0 for none or a block not in the list.
+  std::int64_t IndexOfBlock(const TBlock* block) const;
+
+  std::int64_t ActiveBlock() const { return activeBlock_; }
+  // Stores and repaints when the number differs; fires no notification.
+  void SetActiveBlock(std::int64_t n);
+  // The active block, or null when ActiveBlock is 0 or names no block of the list.
+  TBlock* ActiveBlockPtr();
+  const TBlock* ActiveBlockPtr() const;
+
+  std::int64_t AddBlock(std::uint8_t type, TColor fillColor, std::uint8_t lineStyle, std::int64_t lineWidth,
+                        std::uint8_t fillStyle, const std::string& text, TColor lineColor, std::int64_t x,
+                        std::int64_t y, std::int64_t w, std::int64_t h);
+  std::int64_t AddDefaultBlock(std::uint8_t type, std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h);
+
+  // Removes a multi-selection container standing last, leaving its members.
+  void DissolveMultiSelection();
+  // Adds a multi-selection container over the given blocks (numbers in list
+  // order) with the rectangle it was made from, and makes it active.
+  void MakeMultiSelection(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h,
+                          const std::vector<std::int64_t>& members);
+
+  bool DeleteBlock(bool withMembers, std::int64_t n);
+  bool DeleteActiveBlock(bool withMembers);
+
+  // Removes every block and its references (loading starts with this).
+  void ClearBlocks();
+  // Appends a block as it is, for readers that build blocks field by field.
+  TBlock& AppendBlock(std::unique_ptr<TBlock> block);
+
+  // ----- chart file and fragments
+  bool SaveToFile(const std::string& path);
+  bool LoadFromFile(const std::string& path);
+  std::string BlockToFragment(const TBlock& block) const;
+  bool LoadFragment(const std::string& text);
+  // The chart file's bytes, as SaveToFile writes them.
+  std::string ChartFileText() const;
+
+ private:
+  std::vector<std::unique_ptr<TBlock>> blocks_;
+  std::int64_t activeBlock_ = 0;
+
+  std::string description_, author_, organization_;
+  bool viewOnly_ = false;
+  std::int64_t horzResolution_ = 378;
+  std::int64_t vertResolution_ = 378;
+  std::int64_t sheetWidth_ = 21000;
+  std::int64_t sheetHeight_ = 29700;
+  std::int64_t zoomPercents_ = 100;
+  TColor sheetColor_ = clWindow;
+  TRulers rulers_ = rNone;
+  std::int32_t documentPages_ = 1;
+  std::string fileName_ = "Untitled";
+  std::int64_t posGridSize_ = 1000;
+  bool drawingLineByHand_ = false;
+  bool drawingMLineByHand_ = false;
+  bool drawingBlockByHand_ = false;
+};
+
+}  // namespace quobrix

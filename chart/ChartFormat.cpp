@@ -1,0 +1,183 @@
+#include "chart/ChartFormat.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace quobrix {
+
+namespace {
+
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t pos = 0;
+  for (std::size_t hit; (hit = text.find(from, pos)) != std::string_view::npos; pos = hit + from.size()) {
+    out.append(text.substr(pos, hit - pos));
+    out.append(to);
+  }
+  out.append(text.substr(pos));
+  return out;
+}
+
+void AppendNumber(std::string& out, std::int64_t v) {
+  char buf[24];
+  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
+  out.append(buf, end);
+}
+
+constexpr std::int64_t kMaxFontPoints = 1000000;
+
+template <typename Field>
+Field LowBits(std::int64_t v) {
+  return static_cast<Field>(static_cast<std::uint64_t>(v));
+}
+
+}  // namespace
+
+std::string EncodeLineBreaks(std::string_view text) { return ReplaceAll(text, "\r\n", "||"); }
+
+std::string DecodeLineBreaks(std::string_view text) { return ReplaceAll(text, "||", "\r\n"); }
+
+std::string FontToText(const TBlockFont& font) {
+  std::string out = font.Name;
+  out += '|';
+  AppendNumber(out, font.Color);
+  out += '|';
+  AppendNumber(out, font.Size());
+  out += '|';
+  for (bool style : {font.Bold, font.Italic, font.Underline, font.StrikeOut}) out += style ? '1' : '0';
+  return out;
+}
+
+std::optional<TBlockFont> TextToFont(std::string_view text) {
+  std::string_view fields[3];
+  for (auto& field : fields) {
+    const std::size_t bar = text.find('|');
+    field = text.substr(0, bar);
+    text = bar == std::string_view::npos ? std::string_view() : text.substr(bar + 1);
+  }
+  const auto color = ParseInt64(fields[1]);
+  const auto size = ParseInt64(fields[2]);
+  if (!color || !size) return std::nullopt;
+  TBlockFont font;
+  font.Name = std::string(fields[0]);
+  font.Color = LowBits<TColor>(*color);
+  font.SetSize(static_cast<int>(std::clamp(*size, -kMaxFontPoints, kMaxFontPoints)));
+  bool* styles[] = {&font.Bold, &font.Italic, &font.Underline, &font.StrikeOut};
+  for (std::size_t i = 0; i < 4; ++i) *styles[i] = i < text.size() && text[i] == '1';
+  return font;
+}
+
+std::optional<std::int64_t> ParseInt64(std::string_view text) {
+  std::int64_t v = 0;
+  const char* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data(), end, v);
+  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+  return v;
+}
+
+std::string_view ValueOf(std::string_view line) {
+  const std::size_t eq = line.find('=');
+  return eq == std::string_view::npos ? line : line.substr(eq + 1);
+}
+
+std::optional<std::string_view> LineReader::Next() {
+  if (AtEnd()) return std::nullopt;
+  const std::size_t lf = text_.find('\n', pos_);
+  const std::size_t end = lf == std::string_view::npos ? text_.size() : lf;
+  std::string_view line = text_.substr(pos_, end - pos_);
+  pos_ = lf == std::string_view::npos ? text_.size() : lf + 1;
+  if (!line.empty() && line.back() == '\r' && lf != std::string_view::npos) line.remove_suffix(1);
+  return line;
+}
+
+bool BlockFromValues(const BlockValues& values, TBlock& block, std::int64_t& ownerNumber) {
+  if (values.size() < kBlockValueCount) return false;
+  std::int64_t n[kBlockValueCount] = {};
+  for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 15, 16, 17, 19}) {
+    const auto v = ParseInt64(values[i]);
+    if (!v) return false;
+    n[i] = *v;
+  }
+  auto font = TextToFont(values[13]);
+  if (!font) return false;
+  block.X = n[0];
+  block.Y = n[1];
+  block.W = n[2];
+  block.H = n[3];
+  block.BT = LowBits<std::uint8_t>(n[4]);
+  block.MC = LowBits<TColor>(n[5]);
+  block.SC = LowBits<TColor>(n[6]);
+  block.FS = LowBits<std::uint8_t>(n[7]);
+  block.GF = LowBits<std::uint8_t>(n[8]);
+  block.BC = LowBits<TColor>(n[9]);
+  block.BW = n[10];
+  block.BS = LowBits<std::uint8_t>(n[11]);
+  block.Text = DecodeLineBreaks(values[12]);
+  block.TF = std::move(*font);
+  block.TA = LowBits<std::uint8_t>(n[14]);
+  block.TP = LowBits<std::uint8_t>(n[15]);
+  block.Compl = LowBits<std::uint8_t>(n[16]);
+  ownerNumber = n[17];
+  block.Hyperlink = std::string(values[18]);
+  block.LineArrows = LowBits<std::uint8_t>(n[19]);
+  return true;
+}
+
+namespace {
+
+// One writer for both layouts: the fragment leaves the keys out.
+void WriteBlock(std::string& out, const TBlock& b, std::int64_t ownerNumber, bool withKeys) {
+  auto line = [&](std::string_view key, auto&& appendValue) {
+    if (withKeys) out.append(key);
+    appendValue();
+    out.append(kLineEnd);
+  };
+  auto number = [&](std::string_view key, std::int64_t v) { line(key, [&] { AppendNumber(out, v); }); };
+  auto text = [&](std::string_view key, const std::string& v) { line(key, [&] { out.append(v); }); };
+  out.append(kBlockData).append(kLineEnd);
+  number("X=", b.X);
+  number("Y=", b.Y);
+  number("W=", b.W);
+  number("H=", b.H);
+  number("BT=", b.BT);
+  number("MC=", b.MC);
+  number("SC=", b.SC);
+  number("FS=", b.FS);
+  number("GF=", b.GF);
+  number("BC=", b.BC);
+  number("BW=", b.BW);
+  number("BS=", b.BS);
+  text("Text=", EncodeLineBreaks(b.Text));
+  text("TF=", FontToText(b.TF));
+  number("TA=", b.TA);
+  number("TP=", b.TP);
+  number("Compl=", b.Compl);
+  number("Owner=", ownerNumber);
+  text("Hyperlink=", b.Hyperlink);
+  number("LineArrows=", b.LineArrows);
+  out.append(kSectionEnd).append(kLineEnd);
+}
+
+}  // namespace
+
+void WriteBlockKeys(std::string& out, const TBlock& block, std::int64_t ownerNumber) {
+  WriteBlock(out, block, ownerNumber, true);
+}
+
+void WriteBlockValues(std::string& out, const TBlock& block, std::int64_t ownerNumber) {
+  WriteBlock(out, block, ownerNumber, false);
+}
+
+std::string UpperExtension(std::string_view path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  const std::size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos) return {};
+  std::string ext(name.substr(dot));
+  for (char& c : ext)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return ext;
+}
+
+}  // namespace quobrix

@@ -1,0 +1,7 @@
+#include "chart/TextCaret.h"
+
+namespace quobrix {
+
+std::uint16_t TextCaretPos = 0;
+
+}  // namespace quobrix

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the program and the tests need.
+# Quick when everything is present: only dpkg is asked then.
+set -euo pipefail
+
+packages=(
+  # build and unit tests
+  cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev
+  # fonts the drawing is measured against
+  fonts-liberation2 fonts-dejavu-core
+  # windows under a virtual display, screenshots, PDF checks
+  xvfb xauth xdotool xclip imagemagick poppler-utils
+  # independent EMF readers used to validate exported metafiles
+  emf2svg librsvg2-bin libreoffice-draw
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "setup: installing ${missing[*]}"
+sudo=""
+if [[ $(id -u) -ne 0 ]]; then sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
