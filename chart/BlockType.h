@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -190,5 +191,8 @@ struct TBlock {
 
   bool IsContainer() const { return BT == btSelection && (Compl == ckMultiSelection || Compl == ckGroup); }
 };
+
+// The chart's blocks in list order: block number n is element n - 1.
+using BlockList = std::vector<std::unique_ptr<TBlock>>;
 
 }  // namespace quobrix

@@ -99,6 +99,7 @@ class BlocksHolderModel {
 
   // ----- block list
   std::int64_t BlockCount() const { return static_cast<std::int64_t>(blocks_.size()); }
+  const BlockList& List() const { return blocks_; }
   // Block n, 1 <= n <= BlockCount().
   TBlock& Blocks(std::int64_t n) { return *blocks_[static_cast<std::size_t>(n - 1)]; }
   const TBlock& Blocks(std::int64_t n) const { return *blocks_[static_cast<std::size_t>(n - 1)]; }
@@ -141,7 +142,7 @@ class BlocksHolderModel {
   std::string ChartFileText() const;
 
  private:
-  std::vector<std::unique_ptr<TBlock>> blocks_;
+  BlockList blocks_;
   std::int64_t activeBlock_ = 0;
 
   std::string description_, author_, organization_;
