@@ -54,8 +54,7 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& args) {
   }
   if (verb == "--convert" && args.size() == 3) return Convert(args[1], args[2]);
   if (verb == "--info" && args.size() == 2) return Info(args[1]);
-  std::cerr << kUsage;
-  return Fail("unknown verb or wrong arguments: " + verb);
+  return Fail("unknown verb or wrong arguments: " + verb + " (see quobrix --help)");
 }
 
 }  // namespace quobrix
