@@ -151,6 +151,17 @@ std::optional<QString> ProfileFile::Find(const QString& section, const QString& 
   return Unquote(ParseKeyLine(lines_[*index])->value);
 }
 
+QStringList ProfileFile::Keys(const QString& section) const {
+  QStringList keys;
+  const auto span = FindSection(section);
+  if (!span) return keys;
+  for (qsizetype i = span->header + 1; i < span->end; ++i) {
+    const auto line = ParseKeyLine(lines_[i]);
+    if (line && !keys.contains(line->key, Qt::CaseInsensitive)) keys.append(line->key);
+  }
+  return keys;
+}
+
 QString ProfileFile::ReadString(const QString& section, const QString& key, const QString& fallback) const {
   return Find(section, key).value_or(fallback);
 }

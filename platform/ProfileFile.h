@@ -21,6 +21,8 @@ class ProfileFile {
   // Nothing when the section or the key is missing.
   std::optional<QString> Find(const QString& section, const QString& key) const;
   QString ReadString(const QString& section, const QString& key, const QString& fallback = {}) const;
+  // The keys of the section in file order, each once.
+  QStringList Keys(const QString& section) const;
   // A value that is not a whole decimal number gives the fallback.
   int ReadInteger(const QString& section, const QString& key, int fallback) const;
   // A whole number other than 0 is true, 0 is false.

@@ -96,6 +96,12 @@ TEST_F(ProfileFileTest, FirstOfRepeatedSectionsAndKeysWins) {
   EXPECT_FALSE(file.Find("A", "only"));
 }
 
+TEST_F(ProfileFileTest, KeysOfASectionAreListedOnceInFileOrder) {
+  const ProfileFile file(WriteBytes("[A]\nb=1\nbroken\na=2\nB=3\n[C]\nc=4\n"));
+  EXPECT_EQ(file.Keys("a"), (QStringList{"b", "a"}));
+  EXPECT_EQ(file.Keys("missing"), QStringList());
+}
+
 TEST_F(ProfileFileTest, WholeNumbersAndTruthValues) {
   const ProfileFile file(
       WriteBytes("[N]\nzero=0\none=1\nminus=-12\nplus=+5\nquoted=\"42\"\ntwo=2\nword=yes\nmixed=12abc\n"
