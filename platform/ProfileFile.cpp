@@ -1,6 +1,7 @@
 #include "platform/ProfileFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <limits>
@@ -13,6 +14,10 @@ namespace quobrix {
 namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+
+// Far beyond any settings or language file; guards against a path that
+// names something else.
+constexpr qint64 kMaxFileSize = 8 << 20;
 
 bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
@@ -109,9 +114,13 @@ std::optional<int> ParseWholeNumber(const QString& text) {
 }  // namespace
 
 ProfileFile::ProfileFile(QString path) : path_(std::move(path)) {
+  const QFileInfo info(path_);
+  if (!info.exists()) return;
   QFile file(path_);
-  if (!file.open(QIODevice::ReadOnly)) return;
-  const DecodedText decoded = Decode(file.readAll());
+  const QByteArray bytes = info.isFile() && file.open(QIODevice::ReadOnly) ? file.read(kMaxFileSize + 1) : QByteArray();
+  unreadable_ = !file.isOpen() || bytes.size() > kMaxFileSize;
+  if (unreadable_) return;
+  const DecodedText decoded = Decode(bytes);
   const QString& text = decoded.text;
   utf8_ = decoded.utf8;
   bom_ = decoded.bom;
@@ -208,6 +217,7 @@ bool ProfileFile::WriteBool(const QString& section, const QString& key, bool val
 }
 
 bool ProfileFile::Save() const {
+  if (unreadable_) return false;  // its contents are unknown: never overwrite them
   QString text = lines_.join(lineBreak_);
   if (!lines_.isEmpty()) text += lineBreak_;
   // A file in code page 1251 stays in it until it must hold a character the

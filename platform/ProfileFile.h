@@ -15,7 +15,9 @@ namespace quobrix {
 
 class ProfileFile {
  public:
-  // Reads the file; a missing or unreadable file reads as empty.
+  // Reads the file; a missing or unreadable file reads as empty. A file that
+  // exists but cannot be read (no permission, not a regular file, far too
+  // large) is never overwritten by Save().
   explicit ProfileFile(QString path);
 
   // Nothing when the section or the key is missing.
@@ -55,6 +57,7 @@ class ProfileFile {
   QStringList lines_;
   bool utf8_ = false;
   bool bom_ = false;
+  bool unreadable_ = false;
   QString lineBreak_ = QStringLiteral("\r\n");
 };
 

@@ -211,6 +211,21 @@ TEST_F(ProfileFileTest, FailedSaveKeepsTheOldFile) {
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"test.ini"});  // no temporary left behind
 }
 
+TEST_F(ProfileFileTest, FileThatCannotBeReadIsNeverOverwritten) {
+  QByteArray huge = "[Main]\nLanguage=English\n";
+  huge.append(QByteArray(9 << 20, ';'));
+  const QString path = WriteBytes(huge);
+  ProfileFile file(path);
+  EXPECT_FALSE(file.Find("Main", "Language"));
+  ASSERT_TRUE(file.WriteString("Main", "Language", "Other"));
+  EXPECT_FALSE(file.Save());
+  EXPECT_EQ(ReadBytes(path).size(), huge.size());
+
+  ProfileFile folder(dir_.path());  // not a regular file
+  EXPECT_FALSE(folder.Find("Main", "Language"));
+  EXPECT_FALSE(folder.Save());
+}
+
 TEST_F(ProfileFileTest, SaveIntoAMissingFolderFails) {
   ProfileFile file(PathOf("no/such/folder/x.ini"));
   ASSERT_TRUE(file.WriteString("Main", "Key", "v"));
