@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -92,10 +93,10 @@ class Translator {
 };
 
 // Dialogs and other windows parented to this one have texts of their own;
-// pop-up menus belong to the window that shows them.
+// pop-up menus and floating dock panels belong to the window that shows them.
 bool IsAnotherWindow(const QObject& object) {
   const auto* widget = qobject_cast<const QWidget*>(&object);
-  return widget && widget->isWindow() && widget->windowType() != Qt::Popup;
+  return widget && widget->isWindow() && widget->windowType() != Qt::Popup && !qobject_cast<const QDockWidget*>(widget);
 }
 
 void TranslateComponents(const QObject& parent, const Translator& translator) {

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDockWidget>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -60,6 +61,12 @@ class TTestForm : public QMainWindow {
     edit->setText(QStringLiteral("typed"));
     setCentralWidget(central);
 
+    auto* dock = new QDockWidget(this);
+    addDockWidget(Qt::LeftDockWidgetArea, dock);
+    dockLabel = Named(new QLabel(QStringLiteral("Панель")), "LabelDock");
+    dock->setWidget(dockLabel);
+    dock->setFloating(true);
+
     dialog = new QDialog(this);
     dialogButton = new QPushButton(QStringLiteral("Отмена"), dialog);
     dialogButton->setObjectName(QStringLiteral("bCancel"));
@@ -77,6 +84,7 @@ class TTestForm : public QMainWindow {
   QLabel* label;
   QCheckBox* check;
   QLineEdit* edit;
+  QLabel* dockLabel;
   QDialog* dialog;
   QPushButton* dialogButton;
 
@@ -171,8 +179,9 @@ class TranslateWindowTest : public QObject {
   }
 
   void onlyTheWindowsOwnComponentsAreTranslated() {
-    const auto form = Translated("[TestForm]\nbCancel=Cancel\n");
+    const auto form = Translated("[TestForm]\nbCancel=Cancel\nLabelDock=Panel\n");
     QCOMPARE(form->dialogButton->text(), QString::fromUtf8("Отмена"));
+    QCOMPARE(form->dockLabel->text(), QStringLiteral("Panel"));  // a floating part of this window
     QCOMPARE(form->runTime->text(), QStringLiteral("/home/user/recent.qbs"));
     QCOMPARE(form->windowTitle(), QStringLiteral("designed title"));
   }
