@@ -72,11 +72,6 @@ class LoadLanguageTest : public QObject {
  private slots:
   void init() { LoadLanguageTable(QString()); }
 
-  void languageFileIsInTheLangFolderBesideTheProgram() {
-    QCOMPARE(LanguageFilePath(QStringLiteral("/opt/quobrix/"), QString::fromUtf8("Русский")),
-             QString::fromUtf8("/opt/quobrix/lang/Русский.lng"));
-  }
-
   void withoutALanguageNoFileIsReadButToolWindowsAreTitled() {
     WriteLanguage(QString(), "[General]\nProgram=read by mistake\n");  // "lang/.lng"
     Windows windows;

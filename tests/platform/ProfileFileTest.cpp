@@ -226,11 +226,5 @@ TEST_F(ProfileFileTest, FileThatCannotBeReadIsNeverOverwritten) {
   EXPECT_FALSE(folder.Save());
 }
 
-TEST_F(ProfileFileTest, SaveIntoAMissingFolderFails) {
-  ProfileFile file(PathOf("no/such/folder/x.ini"));
-  ASSERT_TRUE(file.WriteString("Main", "Key", "v"));
-  EXPECT_FALSE(file.Save());
-}
-
 }  // namespace
 }  // namespace quobrix
