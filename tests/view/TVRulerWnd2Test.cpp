@@ -52,6 +52,10 @@ class TVRulerWnd2Test : public QObject {
     QCOMPARE(r.Precition(), 30);
     QCOMPARE(r.Zoom(), 50);
     QCOMPARE(r.Kind(), TRulerKind::Vertical);
+    // Stored window layouts hold the kind as its number.
+    QVERIFY(r.setProperty("Kind", 0));
+    QCOMPARE(r.Kind(), TRulerKind::Horizontal);
+    QCOMPARE(r.property("Kind").toInt(), 0);
     for (const char* name : {"Kind", "Precition", "DigitsLenght", "Di", "Flat", "Transparent", "Stretch", "Zoom",
                              "StartNumber", "TraceMouse"})
       QVERIFY2(r.metaObject()->indexOfProperty(name) >= 0, name);
