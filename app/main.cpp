@@ -1,13 +1,15 @@
-#include <iostream>
+#include <QString>
+#include <QStringList>
 #include <string>
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/ProgramStart.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (auto code = quobrix::RunCommandLine(args)) return *code;
-  // The chart windows come next; until then a chart argument is described.
-  if (args.empty()) return *quobrix::RunCommandLine({"--help"});
-  return *quobrix::RunCommandLine({"--info", args[0]});
+  QStringList charts;
+  for (const std::string& arg : args) charts.append(QString::fromLocal8Bit(arg));
+  return quobrix::RunEditor(argc, argv, charts);
 }

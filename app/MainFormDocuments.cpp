@@ -1,0 +1,205 @@
+// Creating, opening, saving and closing charts.
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+
+#include "app/FileDialogFilter.h"
+#include "app/LanguageTable.h"
+#include "app/TMainForm.h"
+#include "app/TranslateWindow.h"
+#include "platform/ProgramFolders.h"
+#include "view/ProgramWide.h"
+#include "view/TBlocksHolder.h"
+#include "view/THolderForm.h"
+
+namespace quobrix {
+
+namespace {
+
+const std::string kUntitled = "Untitled";
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString ChartFileName(const THolderForm& window) {
+  return QFile::decodeName(QByteArray::fromStdString(window.bh->Model().FileName()));
+}
+
+void PrepareOpenDialog(QFileDialog& dialog, const QString& title) {
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setWindowTitle(title);
+  dialog.setNameFilters(DialogNameFilters(LanguageText(TextKey::FILE_OPEN_FILTER)));
+}
+
+// The chosen file, or nothing when the user cancelled.
+QString ChosenFile(QFileDialog& dialog) {
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+THolderForm* TMainForm::NewChartWindow() {
+  auto* window = new THolderForm(*this, debug_);
+  TranslateWindow(LanguageFile(), *window);
+  charts_.emplace_back(window);
+  return window;
+}
+
+void TMainForm::ShowChartWindow(THolderForm& window, const QString& title, bool applyPlacement) {
+  window.setWindowTitle(title);
+  if (applyPlacement) ApplyChartPlacement(window);
+  window.show();
+  window.activateWindow();
+  window.FormActivate();
+  window.UpdateZoomDisplay();
+}
+
+void TMainForm::SetChartTitle(THolderForm& window) {
+  window.setWindowTitle(QStringLiteral("Quobrix - [ ") + QFileInfo(ChartFileName(window)).fileName() +
+                        QStringLiteral(" ]"));
+}
+
+void TMainForm::ShowError(const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, this);
+  box.setObjectName(QStringLiteral("ErrorBox"));
+  box.exec();
+}
+
+THolderForm* TMainForm::CreateNewSheme() {
+  THolderForm* window = NewChartWindow();
+  ShowChartWindow(*window, ChartFileName(*window), true);
+  return window;
+}
+
+void TMainForm::mNewFromTemplateClick() {
+  OpenDialog->setDirectory(ProgramDir() + QStringLiteral("Templates/"));
+  PrepareOpenDialog(*OpenDialog, LanguageText(TextKey::TEMPLATE_OPEN_TITLE));
+  const QString path = ChosenFile(*OpenDialog);
+  if (!path.isEmpty()) {
+    THolderForm* window = NewChartWindow();
+    // A template that does not load leaves an empty chart.
+    window->bh->Model().LoadFromFile(LocalPath(path));
+    window->bh->Model().SetFileName(kUntitled);
+    window->bh->Model().FModified = false;
+    ShowChartWindow(*window, QString::fromStdString(kUntitled), true);
+  }
+  OpenDialog->setWindowTitle(LanguageText(TextKey::FILE_OPEN_TITLE));
+}
+
+void TMainForm::Open() {
+  PrepareOpenDialog(*OpenDialog, LanguageText(TextKey::FILE_OPEN_TITLE));
+  const QString path = ChosenFile(*OpenDialog);
+  if (!path.isEmpty()) OpenChart(path);
+}
+
+THolderForm* TMainForm::OpenChart(const QString& path, bool applyPlacement) {
+  THolderForm* window = NewChartWindow();
+  if (!window->bh->Model().LoadFromFile(LocalPath(path))) {
+    ChartWindowClosed(*window);
+    delete window;
+    ShowError(LanguageText(TextKey::FILE_OPEN_ERROR_MSG));
+    return nullptr;
+  }
+  SetChartTitle(*window);
+  ShowChartWindow(*window, window->windowTitle(), applyPlacement);
+  return window;
+}
+
+void TMainForm::mOpenHistoryClick(QAction& entry) {
+  OpenChart(entry.toolTip());
+  // The file comes back to the end of the list when its window closes.
+  mOpenHistory->removeAction(&entry);
+  entry.deleteLater();
+}
+
+bool TMainForm::Save() {
+  if (!activeChart_) return false;
+  auto& chart = activeChart_->bh->Model();
+  if (chart.FileName() == kUntitled) return SaveAs(*activeChart_);
+  if (chart.SaveToFile(chart.FileName())) return true;
+  ShowError(LanguageText(TextKey::FILE_SAVE_ERROR_MSG));
+  return false;
+}
+
+bool TMainForm::SaveAs() { return activeChart_ && SaveAs(*activeChart_); }
+
+bool TMainForm::SaveAs(THolderForm& window) {
+  SaveDialog->setOption(QFileDialog::DontUseNativeDialog);
+  SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
+  SaveDialog->setFileMode(QFileDialog::AnyFile);
+  SaveDialog->setDefaultSuffix(QStringLiteral("qbs"));
+  SaveDialog->setNameFilters(DialogNameFilters(LanguageText(TextKey::FILE_SAVE_FILTER) + ExtraPictureFilters()));
+  SaveDialog->selectFile(ChartFileName(window));
+  const QString path = ChosenFile(*SaveDialog);
+  if (path.isEmpty()) return false;
+  if (!window.bh->Model().SaveToFile(LocalPath(path))) {
+    ShowError(LanguageText(TextKey::FILE_SAVE_ERROR_MSG));
+    return false;
+  }
+  SetChartTitle(window);
+  return true;
+}
+
+void TMainForm::SaveAll() {
+  for (THolderForm* window : ChartWindows()) {
+    activeChart_ = window;
+    Save();
+  }
+}
+
+void TMainForm::CloseSheme() {
+  THolderForm* window = activeChart_;
+  if (!window) return;
+  if (!window->close()) {
+    CloseCancelled = true;
+    return;
+  }
+  ChartWindowClosed(*window);
+}
+
+void TMainForm::CloseAll() {
+  CloseCancelled = false;
+  for (auto open = ChartWindows(); !open.empty(); open = ChartWindows()) {
+    activeChart_ = open.front();
+    CloseSheme();
+    if (CloseCancelled) return;
+  }
+}
+
+void TMainForm::AppExit() {
+  CloseCancelled = false;
+  CloseAll();
+  if (!CloseCancelled) close();
+}
+
+void TMainForm::ApplyChartPlacement(THolderForm& window) {
+  const ChartPlacement& placement = LastChartPlacement();
+  window.resize(placement.Width, placement.Height);
+  window.move(placement.Left, placement.Top);
+  window.bh->Model().SetZoomPercents(std::clamp(placement.Zoom, kSmallestZoom, kLargestZoom));
+}
+
+void TMainForm::DropFiles(const QStringList& paths) {
+  if (paths.isEmpty()) return;
+  if (QFileInfo(paths.first()).suffix().toUpper() == QStringLiteral("QBS")) OpenChart(paths.first());
+}
+
+void TMainForm::ConnectDocumentCommands() {
+  Connect("mNew", [](TMainForm& f) { f.CreateNewSheme(); });
+  Connect("mNewFromTemplate", [](TMainForm& f) { f.mNewFromTemplateClick(); });
+  Connect("mOpen", [](TMainForm& f) { f.Open(); });
+  Connect("mSave", [](TMainForm& f) { f.Save(); });
+  Connect("mSaveAs", [](TMainForm& f) { f.SaveAs(); });
+  Connect("mSaveAll", [](TMainForm& f) { f.SaveAll(); });
+  Connect("mClose", [](TMainForm& f) { f.CloseSheme(); });
+  Connect("mCloseAll", [](TMainForm& f) { f.CloseAll(); });
+  Connect("mExit", [](TMainForm& f) { f.AppExit(); });
+}
+
+}  // namespace quobrix

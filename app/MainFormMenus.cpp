@@ -1,0 +1,210 @@
+// The main window's menu bar and its three tool bars. Tool-bar buttons run
+// the menu command of the same job and are enabled as that command is.
+#include <QAction>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "app/TMainForm.h"
+#include "app/ToolBarPictures.h"
+#include "view/MenuBuilder.h"
+
+namespace quobrix {
+
+namespace {
+
+QKeySequence Ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
+
+struct ToolButtonSpec {
+  const char* name;  // null: a divider
+  const char* hint;
+  const char* command;  // the menu item it stands for, or null for one of its own
+};
+
+}  // namespace
+
+void TMainForm::BuildMainMenu1() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+  MenuSpec newSymbol{"mNewSymbol", "Новый символ", {}, 0, true};
+  newSymbol.items = NewSymbolItems(true);
+  const MenuSpec menus[] = {
+      {"mFile",
+       "Файл",
+       {},
+       0,
+       false,
+       false,
+       {{"mNew", "Создать", Ctrl(Qt::Key_N)},
+        {"mNewFromTemplate", "Создать из шаблона"},
+        {"mOpen", "Открыть", Ctrl(Qt::Key_O)},
+        {"mSave", "Сохранить", Ctrl(Qt::Key_S)},
+        {"mSaveAs", "Сохранить как..."},
+        {"mSaveAll", "Сохранить все"},
+        {"mClose", "Закрыть", Ctrl(Qt::Key_F4)},
+        {"mCloseAll", "Закрыть все"},
+        Separator(),
+        {"mPreview", "Предпросмотр"},
+        {"mSheetProp", "Параметры страницы"},
+        {"mSheetProp2", "Задать размеры"},
+        {"mPrint", "Печать...", Ctrl(Qt::Key_P)},
+        Separator(),
+        {"mSettings", "Настройки"},
+        Separator(),
+        {"mExit", "Выход", QKeySequence(Qt::ALT | Qt::Key_F4)}}},
+      {"mEdit",
+       "Правка",
+       {},
+       0,
+       false,
+       false,
+       {{"mUndo", "Отменить"},
+        Separator(),
+        {"mCut", "Вырезать"},
+        {"mCopy", "Копировать"},
+        {"mPaste", "Вставить"},
+        {"mDelete", "Удалить"},
+        Separator(),
+        {"mSearch", "Искать..."},
+        {"mLine", "Линия", {}, 2, true},
+        {"mMLine", "Последовательность линий", {}, 0, true},
+        newSymbol,
+        {"mNewTextField", "Текстовое поле", {}, 30, true},
+        Separator(),
+        {"mGroup", "Группировать"},
+        {"mUngroup", "Разгруппировать"},
+        {"mBringToFront", "Поместить выше всех"},
+        {"mSendToBack", "Поместить ниже всех"},
+        Separator(),
+        {"mShemeInfo", "Описание схемы"}}},
+      {"mView",
+       "Вид",
+       {},
+       0,
+       false,
+       false,
+       {{"mRulers", "Линейки", {}, 0, false, true},
+        {"mStatus", "Строка статуса", {}, 0, false, true},
+        {"mColor", "Строка выбора цвета", {}, 0, false, true},
+        Separator(),
+        ZoomMenu(),
+        Separator(),
+        {"mInspector", "Редактор свойств", QKeySequence(Qt::Key_F11)},
+        {"mLibrary", "Библиотека символов", QKeySequence(Qt::ALT | Qt::Key_F11)},
+        {"mUserLib", "Библиотека пользователя", QKeySequence(Qt::SHIFT | Qt::Key_F11)},
+        {"mColorForm", "Палитра", Ctrl(Qt::Key_F11)},
+        Separator(),
+        {"mPosGrid", "Использовать сетку"},
+        {"mShowGrid", "Показывать сетку"},
+        Separator(),
+        {"mStayOnTop", "Поверх остальных окон", {}, 0, false, true}}},
+      FormatMenu(),
+      {"mWizards",
+       "Мастера",
+       {},
+       0,
+       false,
+       false,
+       {{"mWizard1", "Мастер линейных блок-схем"},
+        {"mWizard4", "Мастер блок-схемы процесса"},
+        Separator(),
+        {"mWizard2", "Мастер блок-схем с условием"},
+        {"mWizard3", "Мастер блок-схем с циклом \"ДЛЯ\" (FOR)"}}},
+      {"mHelp",
+       "?",
+       {},
+       0,
+       false,
+       false,
+       {{"mShowHelp", "Вызов справки", QKeySequence(Qt::Key_F1)},
+        {"mLessons", "Уроки", {}, 0, false, false, {{"mLesson1", "Начнем пожалуй!"}, {"mLesson2", "Иструментарий"}}},
+        {"mVisitWeb", "Посетить веб-страницу"},
+        Separator(),
+        {"mAbout", "О программе ..."}}},
+  };
+  for (const MenuSpec& menu : menus) AddMenuItem(*bar, menu);
+
+  // The recent files come right after "Открыть".
+  QMenu* file = bar->findChild<QMenu*>(QStringLiteral("mFile"));
+  mOpenHistory = new QMenu(QStringLiteral("Открыть недавние"), file);
+  mOpenHistory->setObjectName(QStringLiteral("mOpenHistory"));
+  file->insertMenu(Command(QStringLiteral("mSave")), mOpenHistory);
+}
+
+void TMainForm::BuildToolBars() {
+  static const ToolButtonSpec bars[3][14] = {
+      {{"tbNew", "Создать новую схему", "mNew"},
+       {"tbOpen", "Открыть схему", "mOpen"},
+       {"tbSave", "Сохранить", "mSave"},
+       {"tbClose", "Закрыть схему", "mClose"},
+       {},
+       {"tbSaveAll", "Сохранить все", "mSaveAll"},
+       {"tbCloseAll", "Закрыть все", "mCloseAll"},
+       {},
+       {"tbPreview", "Предварительный просмотр", "mPreview"},
+       {"tbSheetParams", "Параметры страницы", "mSheetProp"},
+       {"tbPrint", "Печать", "mPrint"},
+       {},
+       {"tbExit", "Выход из программы", "mExit"}},
+      {{"tbCut", "Вырезать", "mCut"},
+       {"tbCopy", "Копировать", "mCopy"},
+       {"tbPaste", "Вставить", "mPaste"},
+       {"tbDelete", "Удалить", "mDelete"},
+       {},
+       {"tbSearch", "Поиск", "mSearch"},
+       {},
+       {"tbGroup", "Группировать", "mGroup"},
+       {"tbUnGroup", "Разгруппировать", "mUngroup"},
+       {"tbBringToFront", "Поместить выше всех", "mBringToFront"},
+       {"tbSendToBack", "Поместить ниже всех", "mSendToBack"},
+       {},
+       {"tbHelp", "Вызов справки", "mShowHelp"}},
+      {{"tbZoomMinus", "Уменьшение", nullptr},
+       {"tbZoomPlus", "Увеличение", nullptr},
+       {},
+       {"tbLibrary", "Библиотека", "mLibrary"},
+       {"tbInspector", "Редактор свойств", "mInspector"},
+       {},
+       {"tbAlignLeft", "Выровнять по левому краю", "mAlignLeft"},
+       {"tbAlignRight", "Выровнять по правому краю", "mAlignRight"},
+       {"btAlignTop", "Выровнять по верхнему краю", "mAlignTop"},
+       {"tbAlignBottom", "Выровнять по нижнему краю", "mAlignBottom"},
+       {},
+       {"tbSheetColor", "Цвет страницы", "mSheetColor"},
+       {"tbShemeInfo", "Описание схемы", "mShemeInfo"}},
+  };
+  for (int i = 0; i < 3; ++i) {
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("ToolBar%1").arg(i + 1));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(16, 16));
+    bar->layout()->setContentsMargins(0, 0, 0, 0);
+    bar->layout()->setSpacing(0);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    if (i > 0) addToolBarBreak();
+    addToolBar(Qt::TopToolBarArea, bar);
+    bool divider = false;
+    for (const ToolButtonSpec& spec : bars[i]) {
+      if (!spec.name) {
+        divider = true;
+        continue;
+      }
+      if (divider) bar->addSeparator();
+      divider = false;
+      auto* button = new QAction(ToolBarPicture(spec.name), QString(), bar);
+      button->setObjectName(QString::fromLatin1(spec.name));
+      button->setToolTip(QString::fromUtf8(spec.hint));
+      bar->addAction(button);
+      bar->widgetForAction(button)->setFixedSize(27, 26);
+      if (!spec.command) continue;
+      QAction* command = Command(QString::fromLatin1(spec.command));
+      button->setEnabled(command->isEnabled());
+      connect(command, &QAction::enabledChanged, button, &QAction::setEnabled);
+      connect(button, &QAction::triggered, command, [command] { command->trigger(); });
+    }
+  }
+}
+
+}  // namespace quobrix

@@ -1,0 +1,193 @@
+#include "app/TMainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QSet>
+
+#include "app/LanguageTable.h"
+#include "app/LoadLanguage.h"
+#include "app/TranslateWindow.h"
+#include "chart/UndoSnapshotFolder.h"
+#include "platform/ProgramFolders.h"
+#include "view/ProgramWide.h"
+#include "view/TBlocksHolder.h"
+#include "view/THolderForm.h"
+
+namespace quobrix {
+
+TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLine)) {
+  setObjectName(QStringLiteral("MainForm"));
+  setWindowTitle(QStringLiteral("Quobrix"));
+  BuildMainMenu1();
+  ConnectDocumentCommands();
+  ConnectViewCommands();
+  ConnectEditCommands();
+  DisableMissingCommands();
+  BuildToolBars();
+  ConnectZoomButtons();
+  OpenDialog = new QFileDialog(this);
+  OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
+  SaveDialog = new QFileDialog(this);
+  SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
+  FormCreate();
+}
+
+TMainForm::~TMainForm() {
+  // Chart windows are top-level windows of their own; they go with the program.
+  for (THolderForm* chart : ChartWindows()) delete chart;
+}
+
+void TMainForm::FormCreate() {
+  QApplication::setApplicationDisplayName(QString());
+  QApplication::setApplicationName(windowTitle());
+  SetUndoSnapshotFolder(UndoSnapshotDir().toStdString());
+  DeleteUndoTempFiles();
+  Command(QStringLiteral("mRulers"))->setChecked(Options().ShowRulersInWin);
+  Command(QStringLiteral("mStatus"))->setChecked(Options().ShowStatusInWin);
+  Command(QStringLiteral("mColor"))->setChecked(Options().ShowColorLineInWin);
+  setAcceptDrops(true);
+  // A small window of fixed size in the top-left corner of the work area.
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  // Wide enough for the whole menu bar, which does not wrap as it should.
+  setFixedSize(std::max(295, menuBar()->sizeHint().width()), 85 + menuBar()->sizeHint().height());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().topLeft());
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  FormShow();
+}
+
+void TMainForm::FormShow() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QString languageFile = Options().Language;
+  LoadLanguage(languageFile, ProgramDir(), std::initializer_list<QWidget*>{this}, {});
+  LanguageFile() = languageFile;
+  OpenStartupChart();
+  QApplication::restoreOverrideCursor();
+  setWindowTitle(ProgramTitle());
+}
+
+QString TMainForm::ProgramTitle() { return LanguageText(TextKey::Program) + QStringLiteral(" 1.50"); }
+
+void TMainForm::OpenStartupChart() {
+  if (!commandLine_.isEmpty()) {
+    OpenChart(commandLine_.first(), false);
+    return;
+  }
+  if (THolderForm* chart = CreateNewSheme()) FillWorkAreaRightOfMainWindow(*chart);
+}
+
+// The start-up chart takes the rest of the work area right of the main window.
+void TMainForm::FillWorkAreaRightOfMainWindow(THolderForm& chart) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect work = screen->availableGeometry();
+  const QSize frame = chart.frameGeometry().size() - chart.size();
+  const int width = std::max(screen->geometry().width() - frameGeometry().width() - frame.width(), 100);
+  const int height = std::max(work.height() - frame.height(), 100);
+  LastChartPlacement().Width = width;
+  LastChartPlacement().Height = height;
+  chart.resize(width, height);
+  chart.move(work.right() + 1 - width - frame.width(), work.bottom() + 1 - height - frame.height());
+  chart.UpdateZoomDisplay();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  CloseAll();
+  if (CloseCancelled)
+    event->ignore();
+  else
+    event->accept();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+  QStringList paths;
+  for (const QUrl& url : event->mimeData()->urls()) paths.append(url.toLocalFile());
+  event->acceptProposedAction();
+  DropFiles(paths);
+}
+
+QAction* TMainForm::Command(const QString& name) const {
+  QAction* found = menuBar()->findChild<QAction*>(name);
+  if (found) return found;
+  if (const QMenu* menu = menuBar()->findChild<QMenu*>(name)) return menu->menuAction();
+  return nullptr;
+}
+
+void TMainForm::Connect(const char* name, const std::function<void(TMainForm&)>& command) {
+  QAction* item = Command(QString::fromLatin1(name));
+  connect(item, &QAction::triggered, this, [this, command] { command(*this); });
+  item->setProperty("quobrixCommand", true);
+}
+
+void TMainForm::ConnectActive(const char* name, const std::function<void(THolderForm&)>& command) {
+  QAction* item = Command(QString::fromLatin1(name));
+  connect(item, &QAction::triggered, this, [this, command] {
+    if (activeChart_) command(*activeChart_);
+  });
+  item->setProperty("quobrixCommand", true);
+}
+
+// Items whose commands the program does not have yet stay in place, disabled.
+void TMainForm::DisableMissingCommands() {
+  for (QAction* item : menuBar()->findChildren<QAction*>()) {
+    if (item->isSeparator() || item->menu() || item->objectName().isEmpty()) continue;
+    if (!item->property("quobrixCommand").toBool()) item->setEnabled(false);
+  }
+}
+
+// ----- what the chart windows ask of the main window
+
+bool TMainForm::SaveChart(THolderForm& window) {
+  ChartWindowActivated(window);
+  return Save();
+}
+
+void TMainForm::ChartWindowActivated(THolderForm& window) { activeChart_ = &window; }
+
+void TMainForm::ChartWindowClosed(THolderForm& window) {
+  std::erase_if(charts_, [&window](const QPointer<THolderForm>& chart) { return chart == &window || !chart; });
+  activeChart_ = nullptr;
+}
+
+void TMainForm::ShowBlockInInspector(TBlocksHolder&, std::int64_t) {}
+
+QString TMainForm::ActiveSymbolHint(const TBlocksHolder& canvas, const QString& platformHint) const {
+  QString hint = platformHint;
+  AppShowHint(hint, &canvas);
+  return hint;
+}
+
+void TMainForm::BringMainWindowToFront() {
+  showNormal();
+  raise();
+  activateWindow();
+}
+
+QString TMainForm::MainCaption() const { return windowTitle(); }
+
+QString TMainForm::SavePromptText() const { return LanguageText(TextKey::FILE_SAVE_MSG); }
+
+QString TMainForm::MillimetreText() const { return LanguageText(TextKey::DIMENSION_MM); }
+
+std::vector<THolderForm*> TMainForm::ChartWindows() const {
+  std::vector<THolderForm*> open;
+  for (const QPointer<THolderForm>& chart : charts_)
+    if (chart) open.push_back(chart);
+  return open;
+}
+
+}  // namespace quobrix

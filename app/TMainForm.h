@@ -1,0 +1,119 @@
+// The main window: a small tool-bar window with the main menu. It owns
+// program start and shut-down, the commands that create, open, save and
+// close charts, the recent-files menu and the active chart window. Every
+// chart lives in a top-level THolderForm of its own.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "view/ChartWindowHost.h"
+#include "view/THolderForm.h"
+
+class QFileDialog;
+class QMenu;
+class QToolBar;
+
+namespace quobrix {
+
+class TDebugForm;
+
+class TMainForm : public QMainWindow, public ChartWindowHost {
+  Q_OBJECT
+
+ public:
+  // `commandLine` holds the program's arguments; the first names a chart to
+  // open at the first showing.
+  explicit TMainForm(QStringList commandLine = {});
+
+  // Chart windows made from now on send their canvas's diagnostic texts there.
+  void SetDebugForm(TDebugForm* debug) { debug_ = debug; }
+  ~TMainForm() override;
+
+  // ----- documents
+  THolderForm* ActiveChartWindow() const { return activeChart_; }
+  // Open chart windows, oldest first.
+  std::vector<THolderForm*> ChartWindows() const;
+  bool CloseCancelled = false;
+
+  THolderForm* CreateNewSheme();
+  void mNewFromTemplateClick();
+  void Open();
+  // The open sequence: a new chart window with the file, or an error message.
+  THolderForm* OpenChart(const QString& path, bool applyPlacement = true);
+  void mOpenHistoryClick(QAction& entry);
+  bool Save();
+  bool SaveAs();
+  void SaveAll();
+  void CloseSheme();
+  void CloseAll();
+  void AppExit();
+  void ApplyChartPlacement(THolderForm& window);
+  // Opens the first dropped file when it is a chart.
+  void DropFiles(const QStringList& paths);
+
+  // ----- recent files
+  QMenu* mOpenHistory = nullptr;
+  void AddRecentFile(const QString& path) override;
+  QStringList RecentFiles() const;
+
+  // The hint over a canvas: the active symbol's position and size.
+  void AppShowHint(QString& hintText, const QWidget* control) const;
+
+  // ----- dialogs, kept between uses like the designed ones
+  QFileDialog* OpenDialog = nullptr;
+  QFileDialog* SaveDialog = nullptr;
+
+  // The program's title: the language's name for it and the version.
+  static QString ProgramTitle();
+
+  // ----- ChartWindowHost
+  QAction* Command(const QString& name) const override;
+  bool SaveChart(THolderForm& window) override;
+  void ChartWindowActivated(THolderForm& window) override;
+  void ChartWindowClosed(THolderForm& window) override;
+  void ShowBlockInInspector(TBlocksHolder& canvas, std::int64_t block) override;
+  QString ActiveSymbolHint(const TBlocksHolder& canvas, const QString& platformHint) const override;
+  void BringMainWindowToFront() override;
+  QString MainCaption() const override;
+  QString SavePromptText() const override;
+  QString MillimetreText() const override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void FormCreate();
+  void FormShow();
+  void OpenStartupChart();
+  void FillWorkAreaRightOfMainWindow(THolderForm& chart);
+  THolderForm* NewChartWindow();
+  void ShowChartWindow(THolderForm& window, const QString& title, bool applyPlacement);
+  bool SaveAs(THolderForm& window);
+  void SetChartTitle(THolderForm& window);
+  void ShowError(const QString& text);
+
+  void BuildMainMenu1();
+  void BuildToolBars();
+  void ConnectDocumentCommands();
+  void ConnectViewCommands();
+  void ConnectEditCommands();
+  void Connect(const char* name, const std::function<void(TMainForm&)>& command);
+  void ConnectZoomButtons();
+  void ConnectActive(const char* name, const std::function<void(THolderForm&)>& command);
+  void DisableMissingCommands();
+
+  QStringList commandLine_;
+  TDebugForm* debug_ = nullptr;
+  QPointer<THolderForm> activeChart_;
+  std::vector<QPointer<THolderForm>> charts_;
+  bool shown_ = false;
+};
+
+}  // namespace quobrix

@@ -1,0 +1,306 @@
+#include "view/THolderForm.h"
+
+#include <QAbstractItemView>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCursor>
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QToolTip>
+#include <QWheelEvent>
+
+#include "platform/Cp1251Codec.h"
+#include "view/ChartWindowHost.h"
+#include "view/FragmentDrag.h"
+#include "view/ProgramWide.h"
+#include "view/TBlocksHolder.h"
+#include "view/TDebugForm.h"
+#include "view/TVRulerWnd2.h"
+
+namespace quobrix {
+
+namespace {
+
+std::string FragmentTextOf(const QAbstractItemView& list) {
+  const QVariant data = list.currentIndex().data(FragmentTextRole);
+  if (data.typeId() == QMetaType::QByteArray) return data.toByteArray().toStdString();
+  return UnicodeToCp1251(data.toString()).value_or(std::string());
+}
+
+}  // namespace
+
+THolderForm::THolderForm(ChartWindowHost& host, TDebugForm* debug) : host_(host) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  BuildLayout();
+  BuildPopMenu();
+  BuildMainMenu2();
+  BuildPosGridMenu();
+  bh->Model().ApplyChartWindowValues();
+  if (debug) {
+    bh->Model().FDebugMessages = true;
+    bh->Model().OnDebug = [debug](const std::string& msg) { debug->AddMessage(QString::fromUtf8(msg)); };
+  }
+  ConnectControls();
+  FormCreate();
+}
+
+THolderForm::~THolderForm() {
+  bh->Model().OnActiveBlockChanged = nullptr;
+  bh->Model().OnDebug = nullptr;
+}
+
+void THolderForm::ConnectControls() {
+  connect(ScrollX, &QScrollBar::valueChanged, this, &THolderForm::ScrollXChange);
+  connect(ScrollY, &QScrollBar::valueChanged, this, &THolderForm::ScrollYChange);
+  connect(bPgUp, &QToolButton::clicked, this, [this] { bh->PageUp(); });
+  connect(bPgDn, &QToolButton::clicked, this, [this] { bh->PageDown(); });
+  if (QAction* search = host_.Command(QStringLiteral("mSearch"))) {
+    bSearch->setEnabled(search->isEnabled());
+    connect(search, &QAction::enabledChanged, bSearch, &QWidget::setEnabled);
+    connect(bSearch, &QToolButton::clicked, search, [search] { search->trigger(); });
+  } else {
+    bSearch->setEnabled(false);
+  }
+  connect(cbZoom, &QComboBox::currentTextChanged, this, &THolderForm::cbZoomChange);
+  connect(bGrid, &QToolButton::clicked, this, [this](bool down) {
+    bh->FUseGrid = down;
+    bh->update();
+  });
+  connect(bLineSnap, &QToolButton::clicked, this, [this](bool down) { bh->FLineSnap = down; });
+  connect(bObjSnap, &QToolButton::clicked, this, [this](bool down) { bh->FObjectSnap = down; });
+  connect(sbPosGridSize, &QToolButton::clicked, this, [this] {
+    const QPoint topRight = sbPosGridSize->mapToGlobal(QPoint(sbPosGridSize->width(), 0));
+    PosGridMenu->popup(topRight - QPoint(PosGridMenu->sizeHint().width(), 0));
+  });
+  ColorImg->OnPick = [this](TColor color, StripPick kind) { ColorImgPick(color, kind); };
+  bh->Model().OnActiveBlockChanged = [this](BlocksHolderModel&, std::int64_t n) { bhActiveBlockChanged(n); };
+  bh->OnMousePosChanged = [this](Qt::KeyboardModifiers shift, int x, int y) { bhMousePosChanged(shift, x, y); };
+  bh->setAcceptDrops(true);
+  bh->installEventFilter(this);
+}
+
+void THolderForm::FormCreate() {
+  bh->FStatusPanel = StatusPanel(1);
+  HorzRuler->SetDigitsLenght(10000);
+  VertRuler->SetDigitsLenght(10000);
+  SetRulersVisible(Options().ShowRulersInWin);
+  SetColorStripVisible(Options().ShowColorLineInWin);
+  SetStatusVisible(Options().ShowStatusInWin);
+}
+
+void THolderForm::FormActivate() {
+  host_.ChartWindowActivated(*this);
+  const auto& m = bh->Model();
+  StatusPanel(0)->setText(
+      QStringLiteral("%1 X %2 %3").arg(m.SheetWidth() / 100).arg(m.SheetHeight() / 100).arg(host_.MillimetreText()));
+  StatusPanel(2)->setText(QFileInfo(QString::fromStdString(m.FileName())).fileName());
+  UpdateZoomBox();
+  bh->setFocus();
+}
+
+void THolderForm::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void THolderForm::closeEvent(QCloseEvent* event) {
+  if (FormClose())
+    event->accept();
+  else
+    event->ignore();
+}
+
+bool THolderForm::FormClose() {
+  auto& m = bh->Model();
+  if (m.FModified) {
+    const auto answer = QMessageBox::question(this, host_.MainCaption(), host_.SavePromptText(),
+                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel) return false;
+    // A save that was cancelled or failed would lose the changes: stay open.
+    if (answer == QMessageBox::Yes && !host_.SaveChart(*this)) return false;
+  }
+  if (m.FileName() != "Untitled") host_.AddRecentFile(QString::fromStdString(m.FileName()));
+  LastChartPlacement() = {x(), y(), width(), height(), static_cast<int>(m.ZoomPercents())};
+  host_.ChartWindowClosed(*this);
+  return true;
+}
+
+void THolderForm::bhActiveBlockChanged(std::int64_t newActiveBlock) { host_.ShowBlockInInspector(*bh, newActiveBlock); }
+
+void THolderForm::bhMousePosChanged(Qt::KeyboardModifiers, int, int) {
+  const QString hint = host_.ActiveSymbolHint(*bh, bh->toolTip());
+  if (hint.isEmpty())
+    QToolTip::hideText();
+  else
+    QToolTip::showText(QCursor::pos() + QPoint(5, 5), hint, bh);
+}
+
+void THolderForm::UpdateZoomBox() {
+  const QString zoom = QString::number(bh->Model().ZoomPercents());
+  if (cbZoom->currentText() == zoom) return;
+  updatingZoomBox_ = true;
+  cbZoom->setEditText(zoom);
+  updatingZoomBox_ = false;
+}
+
+void THolderForm::UpdateZoomDisplay() {
+  const auto& m = bh->Model();
+  HorzRuler->SetZoom(static_cast<int>(m.ZoomPercents()));
+  VertRuler->SetZoom(static_cast<int>(m.ZoomPercents()));
+  UpdateZoomBox();
+  bhResize();
+  HorzRuler->SetDigitsLenght(static_cast<int>(bh->ChartToPixels(m.SheetWidth())));
+  VertRuler->SetDigitsLenght(static_cast<int>(bh->ChartToPixels(m.SheetHeight()) * m.DocumentPages()));
+}
+
+void THolderForm::bhResize() {
+  const QRect client = BHPanel->contentsRect();
+  const std::int64_t sheet = bh->ChartToPixels(bh->Model().SheetWidth());
+  int filler = 0;
+  if (Options().CenterChartInWindow && sheet < client.width()) filler = static_cast<int>((client.width() - sheet) / 2);
+  LeftShape->setGeometry(client.x(), client.y(), filler, client.height());
+  bh->setGeometry(client.x() + filler, client.y(), client.width() - filler, client.height());
+  // The graduation starts at the sheet's left edge: past the vertical ruler
+  // and the filler. Doing this on every resize keeps it there when the
+  // window's width changes the filler.
+  HorzRuler->SetPrecition(bh->mapTo(this, QPoint(0, 0)).x() - HorzRuler->mapTo(this, QPoint(0, 0)).x());
+}
+
+void THolderForm::SetRulersVisible(bool visible) {
+  HorzRuler->setVisible(visible);
+  VertRuler->setVisible(visible);
+}
+
+void THolderForm::SetStatusVisible(bool visible) { BottomPanel->setFixedHeight(visible ? 20 : 1); }
+
+void THolderForm::SetColorStripVisible(bool visible) { ColorPanel->setVisible(visible); }
+
+void THolderForm::ScrollXChange(int position) {
+  const auto& m = bh->Model();
+  bh->SetOriginX((bh->ChartToPixels(m.SheetWidth()) - bh->width()) * position / 100);
+}
+
+void THolderForm::ScrollYChange(int position) {
+  const auto& m = bh->Model();
+  const std::int64_t y =
+      bh->SetOriginY((bh->ChartToPixels(m.SheetHeight() * m.DocumentPages()) - bh->height()) * position / 100);
+  VertRuler->SetPrecition(static_cast<int>(-y));
+}
+
+void THolderForm::cbZoomChange(const QString& text) {
+  if (updatingZoomBox_) return;
+  if (!text.isEmpty()) {
+    bool isNumber = false;
+    const qint64 typed = text.toLongLong(&isNumber, 10);
+    // A zoom of nothing or less, or beyond reason, is not taken.
+    if (!isNumber)
+      bh->Model().SetZoomPercents(50);
+    else if (typed >= 1 && typed <= kLargestZoom)
+      bh->Model().SetZoomPercents(typed);
+  }
+  UpdateZoomDisplay();
+}
+
+void THolderForm::ColorImgPick(TColor color, StripPick kind) {
+  auto& m = bh->Model();
+  const bool primary = kind == StripPick::Primary;
+  if (kind == StripPick::DoubleClick)
+    m.SetSheetColor(color);
+  else if (m.ActiveBlockPtr())
+    primary ? m.SetBlockMC(color) : m.SetBlockBC(color);
+  else
+    (primary ? m.DefBlockColor : m.DefBlockBorderColor) = color;
+}
+
+void THolderForm::InsertByTag(int tag) {
+  auto& m = bh->Model();
+  m.RecordUndoPoint();
+  if (tag == btLine) {
+    m.SetDrawingLineByHand(true);
+    return;
+  }
+  m.DrawedBlockType = static_cast<std::uint8_t>(tag);
+  m.SetDrawingBlockByHand(true);
+}
+
+void THolderForm::RepeatSymbol() {
+  const int symbol = LastLibrarySymbol();
+  auto& m = bh->Model();
+  if (symbol == -1) return;
+  if (symbol == btLine) {
+    m.SetDrawingLineByHand(true);
+    return;
+  }
+  m.DrawedBlockType = static_cast<std::uint8_t>(symbol);
+  m.SetDrawingBlockByHand(true);
+}
+
+bool THolderForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == BHPanel && event->type() == QEvent::Resize) bhResize();
+  if (watched != bh) return QMainWindow::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::Wheel: {
+      const auto* wheel = static_cast<QWheelEvent*>(event);
+      WheelOverCanvas(wheel->angleDelta().y(), wheel->modifiers());
+      return true;
+    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::DragLeave:
+    case QEvent::Drop:
+      return DragOverCanvas(event);
+    default:
+      return QMainWindow::eventFilter(watched, event);
+  }
+}
+
+void THolderForm::WheelOverCanvas(int delta, Qt::KeyboardModifiers modifiers) {
+  if (delta == 0) return;
+  const bool down = delta < 0;
+  if (!modifiers.testFlag(Qt::ControlModifier)) {
+    if (down && ScrollY->value() < ScrollY->maximum()) ScrollY->setValue(ScrollY->value() + 5);
+    if (!down && ScrollY->value() > ScrollY->minimum()) ScrollY->setValue(ScrollY->value() - 5);
+    return;
+  }
+  auto& m = bh->Model();
+  if (down && m.ZoomPercents() < 1000) {
+    m.SetZoomPercents(m.ZoomPercents() + 5);
+    UpdateZoomDisplay();
+  }
+  if (!down && m.ZoomPercents() > 10) {
+    m.SetZoomPercents(m.ZoomPercents() - 5);
+    UpdateZoomDisplay();
+  }
+}
+
+// A fragment dragged from a fragment list is pasted as soon as the drag
+// enters the canvas and then follows the mouse until the button is released.
+bool THolderForm::DragOverCanvas(QEvent* event) {
+  if (event->type() == QEvent::DragEnter) {
+    auto* enter = static_cast<QDragEnterEvent*>(event);
+    const auto* list = qobject_cast<const QAbstractItemView*>(enter->source());
+    if (!list) return false;
+    enter->acceptProposedAction();
+    if (bh->Model().PasteFragment(FragmentTextOf(*list))) bh->FPlacingFragment = true;
+    return true;
+  }
+  if (!bh->FPlacingFragment) return false;
+  if (event->type() == QEvent::DragMove) {
+    auto* move = static_cast<QDragMoveEvent*>(event);
+    move->acceptProposedAction();
+    const QPoint p = move->position().toPoint();
+    bh->CanvasMouseMove(Qt::LeftButton, move->modifiers(), p.x(), p.y());
+    return true;
+  }
+  // Dropped or carried away: the fragment stays where it was last shown.
+  bh->CanvasMouseUp();
+  if (event->type() == QEvent::Drop) static_cast<QDropEvent*>(event)->ignore();
+  return true;
+}
+
+}  // namespace quobrix

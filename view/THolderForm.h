@@ -1,0 +1,110 @@
+// The chart document window: one top-level window per chart, holding the
+// chart canvas `bh` with its rulers, scroll bars, page buttons, status line,
+// zoom box, colour strip, context menu and menu bar. Commands of the menu
+// bar go to the main window through ChartWindowHost.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+#include "view/ColorStrip.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class QToolButton;
+
+namespace quobrix {
+
+class ChartWindowHost;
+class TBlocksHolder;
+class TDebugForm;
+class TVRulerWnd2;
+
+class THolderForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `debug` receives the canvas's diagnostic texts when given.
+  explicit THolderForm(ChartWindowHost& host, TDebugForm* debug = nullptr);
+  ~THolderForm() override;
+
+  TBlocksHolder* bh = nullptr;
+  TVRulerWnd2* HorzRuler = nullptr;
+  TVRulerWnd2* VertRuler = nullptr;
+  QWidget* BottomPanel = nullptr;
+  QWidget* ColorPanel = nullptr;
+  ColorStrip* ColorImg = nullptr;
+  QWidget* RightPanel = nullptr;
+  QScrollBar* ScrollY = nullptr;
+  QToolButton* bPgUp = nullptr;
+  QToolButton* bSearch = nullptr;
+  QToolButton* bPgDn = nullptr;
+  QFrame* BHPanel = nullptr;
+  QWidget* LeftShape = nullptr;
+  QWidget* Status = nullptr;
+  QToolButton* bObjSnap = nullptr;
+  QToolButton* bLineSnap = nullptr;
+  QToolButton* bGrid = nullptr;
+  QToolButton* sbPosGridSize = nullptr;
+  QComboBox* cbZoom = nullptr;
+  QScrollBar* ScrollX = nullptr;
+  QMenu* PopMenu = nullptr;
+  QMenu* PosGridMenu = nullptr;
+  QMenuBar* MainMenu2 = nullptr;
+
+  // The three panels of the status line: sheet size, positions, file name.
+  QLabel* StatusPanel(int index) const { return statusPanels_[static_cast<std::size_t>(index)]; }
+
+  // Takes the window as the active chart window and refreshes the status line.
+  void FormActivate();
+  void UpdateZoomDisplay();
+  // Centres the sheet in the canvas panel while the option asks for it.
+  void bhResize();
+  void bhActiveBlockChanged(std::int64_t newActiveBlock);
+  void bhMousePosChanged(Qt::KeyboardModifiers shift, int x, int y);
+
+  // The "Вид" switches of this window.
+  void SetRulersVisible(bool visible);
+  void SetStatusVisible(bool visible);
+  void SetColorStripVisible(bool visible);
+
+  // The colour strip's effect on the chart.
+  void ColorImgPick(TColor color, StripPick kind);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildLayout();
+  QWidget* BuildBottomPanel();
+  QWidget* BuildRightPanel();
+  void BuildPopMenu();
+  void BuildMainMenu2();
+  void BuildPosGridMenu();
+  void ForwardToMainWindow(QAction& item, const QString& command);
+  void ConnectControls();
+
+  void FormCreate();
+  void UpdateZoomBox();
+  // The steps before the window goes; false keeps it open.
+  bool FormClose();
+
+  void ScrollXChange(int position);
+  void ScrollYChange(int position);
+  void cbZoomChange(const QString& text);
+  void InsertByTag(int tag);
+  void RepeatSymbol();
+  void WheelOverCanvas(int delta, Qt::KeyboardModifiers modifiers);
+  bool DragOverCanvas(QEvent* event);
+
+  ChartWindowHost& host_;
+  std::array<QLabel*, 3> statusPanels_{};
+  bool updatingZoomBox_ = false;
+};
+
+}  // namespace quobrix

@@ -1,0 +1,264 @@
+// The chart window's menus: the canvas's context menu, the menu bar that
+// repeats the main window's commands, and the grid-step menu.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QToolButton>
+
+#include "view/ChartWindowHost.h"
+#include "view/MenuBuilder.h"
+#include "view/TBlocksHolder.h"
+#include "view/THolderForm.h"
+#include "view/TVRulerWnd2.h"
+
+namespace quobrix {
+
+namespace {
+
+QKeySequence Ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
+
+QAction* Find(const QWidget& root, const char* name) { return root.findChild<QAction*>(QString::fromLatin1(name)); }
+
+// The picture of the first menu-bar item, which brings the main window up.
+QIcon MainWindowPicture() {
+  QPixmap picture(16, 16);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setPen(QColor(0, 0, 128));
+  painter.setBrush(QColor(0, 0, 128));
+  painter.drawRect(1, 2, 13, 3);
+  painter.setBrush(QColor(230, 230, 230));
+  painter.drawRect(1, 5, 13, 8);
+  painter.setBrush(QColor(0, 128, 0));
+  painter.drawRect(3, 7, 3, 3);
+  painter.drawRect(9, 7, 3, 3);
+  return picture;
+}
+
+}  // namespace
+
+void THolderForm::BuildPopMenu() {
+  PopMenu = new QMenu(this);
+  PopMenu->setObjectName(QStringLiteral("PopMenu"));
+  const MenuSpec items[] = {
+      {"mpFile",
+       "Файл",
+       {},
+       0,
+       true,
+       false,
+       {{"mpSave", "Сохранить"},
+        {"mpClose", "Закрыть"},
+        {"mpPreview", "Предпросмотр"},
+        {"mpSheetParams", "Параметры страницы"},
+        {"mpPrint", "Печать..."}}},
+      Separator(),
+      {"mpRedo", "Повторить символ", Ctrl(Qt::Key_Return)},
+      Separator(),
+      {"pmUndo", "Отменить", Ctrl(Qt::Key_Z)},
+      {"mpCut", "Вырезать", Ctrl(Qt::Key_X)},
+      {"mpCopy", "Копировать", Ctrl(Qt::Key_C)},
+      {"mpPaste", "Вставить", Ctrl(Qt::Key_V)},
+      {"mpDelete", "Удалить", Ctrl(Qt::Key_Delete)},
+      Separator(),
+      {"mpInstrum",
+       "Инструменты",
+       {},
+       0,
+       true,
+       false,
+       {{"mpGroup", "Группировать"},
+        {"mpUngroup", "Разгруппировать"},
+        {"mpBringToFront", "Поместить выше всех"},
+        {"mpSendToBack", "Поместить ниже всех"}}},
+      Separator(),
+      {"mLine1", "Линия", {}, 2, true},
+      {"mMLine1", "Последовательность линий", {}, 0, true},
+      {"mpNewSymbol", "Новый символ", {}, 0, true, false, NewSymbolItems(false)},
+      {"mpTextField", "Текстовое поле", {}, 30, true},
+      Separator(),
+      {"mpInspector", "Редактор свойств"},
+      {"mpLibrary", "Библиотека символов"},
+      {"mpColorForm", "Палитра"},
+  };
+  for (const MenuSpec& item : items) AddMenuItem(*PopMenu, item);
+  // The keypad's Enter repeats the symbol as well.
+  Find(*PopMenu, "mpRedo")->setShortcuts({Ctrl(Qt::Key_Return), Ctrl(Qt::Key_Enter)});
+  // Their shortcuts work wherever the window has the focus.
+  addActions(PopMenu->actions());
+
+  auto& m = bh->Model();
+  ForwardToMainWindow(*Find(*PopMenu, "mpSave"), QStringLiteral("mSave"));
+  ForwardToMainWindow(*Find(*PopMenu, "mpClose"), QStringLiteral("mClose"));
+  ForwardToMainWindow(*Find(*PopMenu, "mpPreview"), QStringLiteral("mPreview"));
+  ForwardToMainWindow(*Find(*PopMenu, "mpSheetParams"), QStringLiteral("mSheetProp"));
+  ForwardToMainWindow(*Find(*PopMenu, "mpPrint"), QStringLiteral("mPrint"));
+  connect(Find(*PopMenu, "mpRedo"), &QAction::triggered, this, [this] { RepeatSymbol(); });
+  connect(Find(*PopMenu, "pmUndo"), &QAction::triggered, this, [&m] { m.Undo(); });
+  connect(Find(*PopMenu, "mpCut"), &QAction::triggered, this, [&m] { m.CutToClipboard(); });
+  connect(Find(*PopMenu, "mpCopy"), &QAction::triggered, this, [&m] { m.CopyToClipboard(); });
+  connect(Find(*PopMenu, "mpPaste"), &QAction::triggered, this, [&m] { m.PasteFromClipboard(); });
+  connect(Find(*PopMenu, "mpDelete"), &QAction::triggered, this, [&m] {
+    // A deletion can be undone like any other edit.
+    if (m.ActiveBlockPtr()) m.RecordUndoPoint();
+    m.DeleteActiveBlock(true);
+  });
+  connect(Find(*PopMenu, "mpGroup"), &QAction::triggered, this, [&m] { m.GroupSelection(); });
+  connect(Find(*PopMenu, "mpUngroup"), &QAction::triggered, this, [&m] { m.UngroupBlock(); });
+  connect(Find(*PopMenu, "mpBringToFront"), &QAction::triggered, this, [&m] { m.BringToFront(m.ActiveBlock()); });
+  connect(Find(*PopMenu, "mpSendToBack"), &QAction::triggered, this, [&m] { m.SendToBack(m.ActiveBlock()); });
+  connect(Find(*PopMenu, "mMLine1"), &QAction::triggered, this, [&m] {
+    m.RecordUndoPoint();
+    m.SetDrawingMLineByHand(true);
+  });
+  for (QAction* insert : {Find(*PopMenu, "mLine1"), Find(*PopMenu, "mpTextField")})
+    connect(insert, &QAction::triggered, this, [this, insert] { InsertByTag(MenuTag(*insert)); });
+  for (QAction* symbol : PopMenu->findChild<QMenu*>(QStringLiteral("mpNewSymbol"))->actions())
+    if (!symbol->isSeparator())
+      connect(symbol, &QAction::triggered, this, [this, symbol] { InsertByTag(MenuTag(*symbol)); });
+  ForwardToMainWindow(*Find(*PopMenu, "mpInspector"), QStringLiteral("mInspector"));
+  ForwardToMainWindow(*Find(*PopMenu, "mpLibrary"), QStringLiteral("mLibrary"));
+  ForwardToMainWindow(*Find(*PopMenu, "mpColorForm"), QStringLiteral("mColorForm"));
+
+  bh->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(bh, &QWidget::customContextMenuRequested, this, [this](QPoint p) { PopMenu->popup(bh->mapToGlobal(p)); });
+}
+
+void THolderForm::BuildMainMenu2() {
+  MainMenu2 = menuBar();
+  MainMenu2->setObjectName(QStringLiteral("MainMenu2"));
+  QAction* bringMe = AddMenuItem(*MainMenu2, {"mBringMe", ""});
+  bringMe->setIcon(MainWindowPicture());
+  connect(bringMe, &QAction::triggered, this, [this] { host_.BringMainWindowToFront(); });
+
+  const MenuSpec menus[] = {
+      {"mFile",
+       "Файл",
+       {},
+       0,
+       false,
+       false,
+       {{"mNew", "Создать", Ctrl(Qt::Key_N)},
+        {"mNewFromTemplate", "Создать из шаблона"},
+        {"mOpen", "Открыть", Ctrl(Qt::Key_O)},
+        {"mSave", "Сохранить", Ctrl(Qt::Key_S)},
+        {"mSaveAs", "Сохранить как..."},
+        {"mClose", "Закрыть", Ctrl(Qt::Key_F4)},
+        Separator(),
+        {"mPreview", "Предпросмотр"},
+        {"mSheetProp", "Параметры страницы"},
+        {"mSheetProp2", "Задать размеры"},
+        {"mPrint", "Печать...", Ctrl(Qt::Key_P)},
+        Separator(),
+        {"mSettings", "Настройки"},
+        Separator(),
+        {"mExit", "Выход", QKeySequence(Qt::ALT | Qt::Key_F4)}}},
+      {"mEdit",
+       "Правка",
+       {},
+       0,
+       false,
+       false,
+       {{"mUndo", "Отменить"},
+        Separator(),
+        {"mCut", "Вырезать"},
+        {"mCopy", "Копировать"},
+        {"mPaste", "Вставить"},
+        {"mDelete", "Удалить"},
+        Separator(),
+        {"mSearch", "Искать..."},
+        Separator(),
+        {"mGroup", "Группировать"},
+        {"mUngroup", "Разгруппировать"},
+        {"mBringToFront", "Поместить выше всех"},
+        {"mSendToBack", "Поместить ниже всех"},
+        Separator(),
+        {"mShemeInfo", "Описание схемы"}}},
+      {"mView",
+       "Вид",
+       {},
+       0,
+       false,
+       false,
+       {{"mRulers", "Линейки"},
+        {"mStatus", "Строка статуса"},
+        {"mColor", "Строка выбора цвета"},
+        Separator(),
+        ZoomMenu(),
+        Separator(),
+        {"mLibrary", "Библиотека символов", QKeySequence(Qt::ALT | Qt::Key_F11)},
+        {"mUserLib", "Библиотека пользователя", QKeySequence(Qt::SHIFT | Qt::Key_F11)},
+        {"mInspector", "Редактор свойств", QKeySequence(Qt::Key_F11)},
+        {"mColorForm", "Палитра", Ctrl(Qt::Key_F11)},
+        Separator(),
+        {"mPosGrid", "Использовать сетку"},
+        {"mShowGrid", "Показывать сетку"}}},
+      FormatMenu(),
+      {"mWizards",
+       "Мастера",
+       {},
+       0,
+       true,
+       false,
+       {{"mWizard1", "Мастер линейных блок-схем"},
+        {"mWizard2", "Мастер блок-схем с условием"},
+        {"mWizard3", "Мастер блок-схем с циклом \"ДЛЯ\" (FOR)"}}},
+      {"mHelp",
+       "?",
+       {},
+       0,
+       false,
+       false,
+       {{"mShowHelp", "Вызов справки", QKeySequence(Qt::Key_F1)},
+        {"mVisitWeb", "Посетить веб-страницу"},
+        Separator(),
+        {"mAbout", "О программе ..."}}},
+  };
+  for (const MenuSpec& menu : menus) AddMenuItem(*MainMenu2, menu);
+
+  // The three view switches act on this window only; everything else is the
+  // main window's command of the same name.
+  connect(Find(*MainMenu2, "mRulers"), &QAction::triggered, this,
+          [this] { SetRulersVisible(!HorzRuler->isVisible()); });
+  connect(Find(*MainMenu2, "mStatus"), &QAction::triggered, this,
+          [this] { SetStatusVisible(BottomPanel->height() == 1); });
+  connect(Find(*MainMenu2, "mColor"), &QAction::triggered, this,
+          [this] { SetColorStripVisible(!ColorPanel->isVisible()); });
+  const QStringList local = {"mBringMe", "mRulers", "mStatus", "mColor"};
+  for (QAction* item : MainMenu2->findChildren<QAction*>()) {
+    if (item->isSeparator() || item->menu() || item->objectName().isEmpty()) continue;
+    if (!local.contains(item->objectName())) ForwardToMainWindow(*item, item->objectName());
+  }
+}
+
+void THolderForm::BuildPosGridMenu() {
+  PosGridMenu = new QMenu(this);
+  PosGridMenu->setObjectName(QStringLiteral("PosGridMenu"));
+  static const std::pair<const char*, int> steps[] = {{"1 мм", 100}, {"2 мм", 200}, {"3 мм", 300},
+                                                      {"4 мм", 400}, {"5 мм", 500}, {"10 мм", 1000}};
+  for (const auto& [caption, tag] : steps) {
+    QAction* item = AddMenuItem(*PosGridMenu, {"", caption, {}, tag});
+    connect(item, &QAction::triggered, this, [this, item] {
+      bh->Model().SetPosGridSize(MenuTag(*item));
+      bh->FUseGrid = true;
+      bGrid->setChecked(true);
+      bh->update();
+    });
+  }
+}
+
+// The item runs the main window's command and is enabled as long as that
+// command is; without such a command it stays disabled.
+void THolderForm::ForwardToMainWindow(QAction& item, const QString& command) {
+  QAction* target = host_.Command(command);
+  if (!target) {
+    item.setEnabled(false);
+    return;
+  }
+  item.setEnabled(target->isEnabled());
+  connect(target, &QAction::enabledChanged, &item, &QAction::setEnabled);
+  connect(&item, &QAction::triggered, target, [target] { target->trigger(); });
+}
+
+}  // namespace quobrix
