@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The real editor under a virtual display: draw a rectangle from the context
+# menu with real mouse events, type its text, save with Ctrl+S and read the
+# block back from the file.
+set -u
+q=${QUOBRIX_PROGRAM:?}
+command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+
+cat > "$dir/session.sh" <<'SESSION'
+set -u
+fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+unset QT_QPA_PLATFORM
+QUOBRIX_HOME="$DIR/home" "$Q" &
+pid=$!
+win=$(timeout 20 xdotool search --sync --name '^Untitled$' | head -1) || fail "no chart window"
+xdotool windowfocus --sync "$win"
+eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y, WIDTH, HEIGHT
+# A point well inside the canvas, and the menu items down to "Новый символ":
+# Повторить символ, Отменить, Вырезать, Копировать, Вставить, Удалить,
+# Линия, Последовательность линий, Новый символ.
+x0=$((X + 200)); y0=$((Y + 150))
+xdotool mousemove "$x0" "$y0" click 3
+sleep 0.5
+xdotool key --delay 50 Down Down Down Down Down Down Down Down Down Right Return
+sleep 0.3
+xdotool mousemove "$x0" "$y0" mousedown 1
+for step in 1 2 3 4 5; do xdotool mousemove $((x0 + step * 30)) $((y0 + step * 15)); sleep 0.05; done
+xdotool mouseup 1
+sleep 0.3
+xdotool type --delay 30 "Hello"
+xdotool key ctrl+s
+sleep 1
+xdotool type --delay 10 "$DIR/drawn.qbs"
+xdotool key Return
+for i in $(seq 50); do [ -s "$DIR/drawn.qbs" ] && break; sleep 0.1; done
+[ -n "${SHOT:-}" ] && import -window root "$SHOT"
+kill "$pid"
+[ -s "$DIR/drawn.qbs" ] || fail "nothing saved"
+SESSION
+
+DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
+file=$dir/drawn.qbs
+block=$(tr -d '\r' < "$file" | sed -n '/^\[BLOCK DATA\]/,/^\[END\]/p')
+fail() { echo "FAIL: $*"; tr -d '\r' < "$file"; exit 1; }
+grep -qx 'BT=3' <<<"$block" || fail "no rectangle block"
+grep -qx 'Text=Hello' <<<"$block" || fail "the typed text is missing"
+w=$(sed -n 's/^W=//p' <<<"$block"); h=$(sed -n 's/^H=//p' <<<"$block")
+# Dragged 150 x 75 pixels at zoom 100: about 39.7 x 19.8 mm.
+[ "$w" -gt 3500 ] && [ "$w" -lt 4500 ] && [ "$h" -gt 1500 ] && [ "$h" -lt 2500 ] || fail "size $w x $h"
+echo "1 passed, 0 failed"
