@@ -1,0 +1,375 @@
+// The chart window's controls and its close, with a stand-in main window.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <map>
+#include <memory>
+
+#include "chart/UndoSnapshotFolder.h"
+#include "support/ModalAnswer.h"
+#include "support/TempDir.h"
+#include "view/ChartWindowHost.h"
+#include "view/ProgramWide.h"
+#include "view/TBlocksHolder.h"
+#include "view/TDebugForm.h"
+#include "view/THolderForm.h"
+#include "view/TVRulerWnd2.h"
+
+using namespace quobrix;
+
+namespace {
+
+class FakeHost : public ChartWindowHost {
+ public:
+  FakeHost() {
+    for (const char* name : {"mNew", "mSave", "mSearch"}) {
+      auto* action = new QAction(QString::fromLatin1(name), &owner);
+      commands[name] = action;
+      QObject::connect(action, &QAction::triggered, [this, name] { triggered.append(QString::fromLatin1(name)); });
+    }
+  }
+  QAction* Command(const QString& name) const override {
+    auto found = commands.find(name.toStdString());
+    return found == commands.end() ? nullptr : found->second;
+  }
+  bool SaveChart(THolderForm&) override {
+    ++saves;
+    return saveSucceeds;
+  }
+  void ChartWindowActivated(THolderForm& window) override { active = &window; }
+  void ChartWindowClosed(THolderForm&) override { active = nullptr; }
+  void AddRecentFile(const QString& path) override { recent.append(path); }
+  void ShowBlockInInspector(TBlocksHolder&, std::int64_t block) override { inspected.push_back(block); }
+  QString ActiveSymbolHint(const TBlocksHolder&, const QString& hint) const override { return hint; }
+  void BringMainWindowToFront() override {}
+  QString MainCaption() const override { return QStringLiteral("Main caption"); }
+  QString SavePromptText() const override { return QStringLiteral("Save?"); }
+  QString MillimetreText() const override { return QStringLiteral("mm"); }
+
+  QObject owner;
+  std::map<std::string, QAction*> commands;
+  QStringList triggered;
+  QStringList recent;
+  std::vector<std::int64_t> inspected;
+  THolderForm* active = nullptr;
+  int saves = 0;
+  bool saveSucceeds = true;
+};
+
+struct Window {
+  Window() {
+    SetUndoSnapshotFolder(undo.Path().string());
+    Options() = ProgramOptions{};
+    form = new THolderForm(host);
+    form->show();
+    form->UpdateZoomDisplay();
+  }
+  ~Window() { delete form.data(); }
+  BlocksHolderModel& model() { return form->bh->Model(); }
+
+  test::TempDir undo;
+  FakeHost host;
+  QPointer<THolderForm> form;
+};
+
+void Wheel(QWidget& target, int delta, Qt::KeyboardModifiers modifiers) {
+  QWheelEvent event(QPointF(10, 10), target.mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                    modifiers, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&target, &event);
+}
+
+}  // namespace
+
+class THolderFormTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void componentsCarryTheirNames() {
+    Window w;
+    for (const char* name :
+         {"HorzRuler", "VertRuler", "BottomPanel", "ColorPanel",    "ColorImg",  "RightPanel", "ScrollY",
+          "bPgUp",     "bSearch",   "bPgDn",       "BHPanel",       "LeftShape", "bh",         "Status",
+          "bObjSnap",  "bLineSnap", "bGrid",       "sbPosGridSize", "cbZoom",    "ScrollX"})
+      QVERIFY2(w.form->findChild<QWidget*>(QString::fromLatin1(name)), name);
+    QCOMPARE(w.form->bObjSnap->text(), QStringLiteral("ОПРИВ"));
+    QVERIFY(w.form->bObjSnap->isChecked() && w.form->bLineSnap->isChecked() && !w.form->bGrid->isChecked());
+    QCOMPARE(w.form->cbZoom->count(), 13);
+    QCOMPARE(w.form->ScrollX->maximum(), 105);
+    QCOMPARE(w.form->ScrollY->maximum(), 105);
+    QCOMPARE(w.model().SheetColor(), clWhite);
+  }
+
+  void zoomBoxTakesDecimalsAndRefusesNonsense_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("zoom");
+    QTest::newRow("a number") << "150" << 150;
+    QTest::newRow("not a number sets 50") << "abc" << 50;
+    QTest::newRow("zero is refused") << "0" << 100;
+    QTest::newRow("negative is refused") << "-20" << 100;
+    QTest::newRow("beyond reason is refused") << "100000" << 100;
+  }
+  void zoomBoxTakesDecimalsAndRefusesNonsense() {
+    QFETCH(QString, typed);
+    QFETCH(int, zoom);
+    Window w;
+    w.form->cbZoom->setEditText(typed);
+    QCOMPARE(w.model().ZoomPercents(), qint64(zoom));
+    QCOMPARE(w.form->cbZoom->currentText(), QString::number(zoom));
+    QCOMPARE(w.form->HorzRuler->Zoom(), zoom);
+  }
+
+  void horizontalScrollBarMovesTheOriginAcrossTheSheet() {
+    Window w;
+    w.form->bh->resize(590, 400);
+    w.form->ScrollX->setValue(50);
+    QCOMPARE(w.form->bh->FOriginX(), qint64(101));  // (793 - 590) * 50 / 100
+    w.form->ScrollX->setValue(0);
+    w.model().SetZoomPercents(50);
+    w.form->bh->resize(590, 400);
+    w.form->ScrollX->setValue(50);
+    QCOMPARE(w.form->bh->FOriginX(), qint64(0));  // the sheet is narrower than the canvas
+  }
+
+  void verticalScrollBarMovesTheVerticalRulerAlong() {
+    Window w;
+    w.form->bh->resize(590, 400);
+    w.form->ScrollY->setValue(100);
+    QCOMPARE(w.form->bh->FOriginY(), qint64(1122 - 400));
+    QCOMPARE(w.form->VertRuler->Precition(), -(1122 - 400));
+  }
+
+  void gridStepMenuSetsTheStepAndSwitchesTheGridOn() {
+    Window w;
+    QAction* fiveMm = nullptr;
+    for (QAction* item : w.form->PosGridMenu->actions())
+      if (item->text() == QStringLiteral("5 мм")) fiveMm = item;
+    QVERIFY(fiveMm);
+    fiveMm->trigger();
+    QCOMPARE(w.model().PosGridSize(), qint64(500));
+    QVERIFY(w.form->bh->FUseGrid);
+    QVERIFY(w.form->bGrid->isChecked());
+  }
+
+  void snapButtonsSwitchTheCanvas() {
+    Window w;
+    QTest::mouseClick(w.form->bObjSnap, Qt::LeftButton);
+    QTest::mouseClick(w.form->bLineSnap, Qt::LeftButton);
+    QTest::mouseClick(w.form->bGrid, Qt::LeftButton);
+    QVERIFY(!w.form->bh->FObjectSnap);
+    QVERIFY(!w.form->bh->FLineSnap);
+    QVERIFY(w.form->bh->FUseGrid);
+  }
+
+  void ctrlWheelZoomsInStepsOfFiveWithinBounds_data() {
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("delta");
+    QTest::addColumn<int>("zoom");
+    QTest::newRow("down at 998") << 998 << -120 << 1003;
+    QTest::newRow("down at 1000 does nothing") << 1000 << -120 << 1000;
+    QTest::newRow("up at 12") << 12 << 120 << 7;
+    QTest::newRow("up at 10 does nothing") << 10 << 120 << 10;
+  }
+  void ctrlWheelZoomsInStepsOfFiveWithinBounds() {
+    QFETCH(int, start);
+    QFETCH(int, delta);
+    QFETCH(int, zoom);
+    Window w;
+    w.model().SetZoomPercents(start);
+    w.form->UpdateZoomDisplay();
+    Wheel(*w.form->bh, delta, Qt::ControlModifier);
+    QCOMPARE(w.model().ZoomPercents(), qint64(zoom));
+    QCOMPARE(w.form->cbZoom->currentText(), QString::number(zoom));
+  }
+
+  void wheelWithoutCtrlScrollsWithinTheBar() {
+    Window w;
+    Wheel(*w.form->bh, -120, Qt::NoModifier);
+    QCOMPARE(w.form->ScrollY->value(), 5);
+    w.form->ScrollY->setValue(104);
+    Wheel(*w.form->bh, -120, Qt::NoModifier);
+    QCOMPARE(w.form->ScrollY->value(), 105);
+    w.form->ScrollY->setValue(3);
+    Wheel(*w.form->bh, 120, Qt::NoModifier);
+    QCOMPARE(w.form->ScrollY->value(), 0);
+  }
+
+  void colourStripDoubleClickSetsTheSheetColour() {
+    Window w;
+    const QPoint p(w.form->ColorImg->width() / 3, 5);
+    const TColor picked = *w.form->ColorImg->ColorAt(p);
+    QTest::mouseDClick(w.form->ColorImg, Qt::LeftButton, {}, p);
+    QCOMPARE(w.model().SheetColor(), picked);
+  }
+
+  void colourStripWithoutActiveBlockSetsOnlyTheDefaults() {
+    Window w;
+    w.model().AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
+    const QPoint p(w.form->ColorImg->width() / 2, 5);
+    const TColor picked = *w.form->ColorImg->ColorAt(p);
+    QTest::mousePress(w.form->ColorImg, Qt::LeftButton, {}, p);
+    QCOMPARE(w.model().DefBlockColor, picked);
+    QCOMPARE(w.model().Blocks(1).MC, clWhite);
+    QCOMPARE(w.model().SheetColor(), clWhite);
+    QTest::mousePress(w.form->ColorImg, Qt::RightButton, {}, p);
+    QCOMPARE(w.model().DefBlockBorderColor, picked);
+  }
+
+  void colourStripRecoloursTheActiveBlock() {
+    Window w;
+    w.model().AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
+    w.model().SetActiveBlock(1);
+    const QPoint p(10, 5);
+    QTest::mousePress(w.form->ColorImg, Qt::LeftButton, {}, p);
+    QCOMPARE(w.model().Blocks(1).MC, *w.form->ColorImg->ColorAt(p));
+    QTest::mousePress(w.form->ColorImg, Qt::RightButton, {}, QPoint(200, 5));
+    QCOMPARE(w.model().Blocks(1).BC, *w.form->ColorImg->ColorAt(QPoint(200, 5)));
+  }
+
+  void hueStripRunsFromRedThroughTheCircle() {
+    const QImage strip = MakeHueStrip();
+    QCOMPARE(strip.size(), QSize(480, 15));
+    QCOMPARE(strip.pixelColor(0, 0).hue(), 3);
+    QCOMPARE(strip.pixelColor(160, 14).hue(), 123);
+    QCOMPARE(strip.pixelColor(160, 0).saturation(), 255);
+    ColorStrip outside;
+    outside.resize(480, 15);
+    QVERIFY(!outside.ColorAt(QPoint(5, 20)));
+  }
+
+  void centringFillsTheLeftOfAWidePanel() {
+    Window w;
+    w.form->BHPanel->resize(1000 + 2, 500);  // a frame of one pixel on each side
+    w.form->bhResize();
+    QCOMPARE(w.form->LeftShape->width(), 103);  // (1000 - 793) / 2
+    QCOMPARE(w.form->bh->width(), 1000 - 103);
+    Options().CenterChartInWindow = false;
+    w.form->bhResize();
+    QCOMPARE(w.form->LeftShape->width(), 0);
+  }
+
+  void closingAnUnchangedUntitledChartAsksNothing() {
+    Window w;
+    test::ModalAnswer answer(QMessageBox::Cancel);
+    QVERIFY(w.form->close());
+    QVERIFY(answer.texts.isEmpty());
+    QVERIFY(w.host.recent.isEmpty());
+  }
+
+  void savePromptAnswers_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("saveSucceeds");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<int>("saves");
+    QTest::newRow("cancel keeps the window") << int(QMessageBox::Cancel) << true << false << 0;
+    QTest::newRow("no closes without saving") << int(QMessageBox::No) << true << true << 0;
+    QTest::newRow("yes saves and closes") << int(QMessageBox::Yes) << true << true << 1;
+    QTest::newRow("yes with a failed save keeps the window") << int(QMessageBox::Yes) << false << false << 1;
+  }
+  void savePromptAnswers() {
+    QFETCH(int, button);
+    QFETCH(bool, saveSucceeds);
+    QFETCH(bool, closed);
+    QFETCH(int, saves);
+    Window w;
+    w.host.saveSucceeds = saveSucceeds;
+    w.model().SetFileName("/charts/plan.qbs");
+    w.model().FModified = true;
+    test::ModalAnswer answer(static_cast<QMessageBox::StandardButton>(button));
+    QCOMPARE(w.form->close(), closed);
+    QCOMPARE(answer.texts, QStringList{QStringLiteral("Save?")});
+    QCOMPARE(answer.titles, QStringList{QStringLiteral("Main caption")});
+    QCOMPARE(w.host.saves, saves);
+    QCOMPARE(w.host.recent, closed ? QStringList{QStringLiteral("/charts/plan.qbs")} : QStringList{});
+  }
+
+  void closingStoresThePlacement() {
+    Window w;
+    w.form->resize(640, 480);
+    w.model().SetZoomPercents(75);
+    QVERIFY(w.form->close());
+    QCOMPARE(LastChartPlacement().Width, 640);
+    QCOMPARE(LastChartPlacement().Height, 480);
+    QCOMPARE(LastChartPlacement().Zoom, 75);
+  }
+
+  void activationShowsSheetSizeAndFileName() {
+    Window w;
+    w.model().SetFileName("/charts/plan.qbs");
+    w.form->FormActivate();
+    QCOMPARE(w.host.active, w.form.data());
+    QCOMPARE(w.form->StatusPanel(0)->text(), QStringLiteral("210 X 297 mm"));
+    QCOMPARE(w.form->StatusPanel(2)->text(), QStringLiteral("plan.qbs"));
+  }
+
+  void menuItemsRunTheMainWindowsCommands() {
+    Window w;
+    auto* mNew = w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mNew"));
+    mNew->trigger();
+    QCOMPARE(w.host.triggered, QStringList{QStringLiteral("mNew")});
+    w.host.commands["mNew"]->setEnabled(false);
+    QVERIFY(!mNew->isEnabled());
+    QVERIFY(!w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mPrint"))->isEnabled());
+    QVERIFY(!w.form->MainMenu2->findChild<QMenu*>(QStringLiteral("mWizards"))->menuAction()->isVisible());
+    QCOMPARE(w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mSave"))->shortcut(),
+             QKeySequence(Qt::CTRL | Qt::Key_S));
+    QTest::mouseClick(w.form->bSearch, Qt::LeftButton);
+    QCOMPARE(w.host.triggered.last(), QStringLiteral("mSearch"));
+  }
+
+  void contextMenuArmsDrawingByTag() {
+    Window w;
+    w.form->PopMenu->findChild<QAction*>(QStringLiteral("mLine1"))->trigger();
+    QVERIFY(w.model().DrawingLineByHand());
+    QVERIFY(w.model().FUndoCount > 0);
+    auto* symbols = w.form->PopMenu->findChild<QMenu*>(QStringLiteral("mpNewSymbol"));
+    symbols->actions().first()->trigger();
+    QCOMPARE(int(w.model().DrawedBlockType), int(btRectangle));
+    QVERIFY(w.model().DrawingBlockByHand());
+  }
+
+  void repeatSymbolUsesTheLastPaletteSymbol() {
+    Window w;
+    auto* redo = w.form->PopMenu->findChild<QAction*>(QStringLiteral("mpRedo"));
+    LastLibrarySymbol() = -1;
+    redo->trigger();
+    QVERIFY(!w.model().DrawingBlockByHand() && !w.model().DrawingLineByHand());
+    LastLibrarySymbol() = 7;
+    redo->trigger();
+    QCOMPARE(int(w.model().DrawedBlockType), 7);
+    QVERIFY(w.model().DrawingBlockByHand());
+    LastLibrarySymbol() = -1;
+  }
+
+  void viewSwitchesActOnThisWindow() {
+    Window w;
+    w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mStatus"))->trigger();
+    QCOMPARE(w.form->BottomPanel->height(), 1);
+    w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mStatus"))->trigger();
+    QCOMPARE(w.form->BottomPanel->height(), 20);
+    w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mRulers"))->trigger();
+    QVERIFY(w.form->HorzRuler->isHidden() && w.form->VertRuler->isHidden());
+  }
+
+  void debugWindowListsTheCanvasTexts() {
+    test::TempDir undo;
+    SetUndoSnapshotFolder(undo.Path().string());
+    FakeHost host;
+    TDebugForm debug;
+    auto form = std::make_unique<THolderForm>(host, &debug);
+    QVERIFY(form->bh->Model().FDebugMessages);
+    form->bh->DoDebug("Блок нарисован");
+    QCOMPARE(debug.List()->count(), 1);
+    QCOMPARE(debug.List()->currentItem()->text(), QStringLiteral("Блок нарисован"));
+    QCOMPARE(debug.windowTitle(), QStringLiteral("Табло отладки"));
+  }
+};
+
+QTEST_MAIN(THolderFormTest)
+#include "THolderFormTest.moc"
