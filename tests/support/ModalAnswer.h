@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
@@ -33,7 +35,13 @@ class ModalAnswer {
       if (path.isEmpty()) {
         dialog->reject();
       } else {
-        dialog->selectFile(path);
+        // The name goes into the dialog's name box, as a user would type it.
+        const QFileInfo file(path);
+        dialog->setDirectory(file.absolutePath());
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+          name->setText(file.fileName());
+        else
+          dialog->selectFile(file.fileName());
         QMetaObject::invokeMethod(dialog, "accept");
       }
       return true;
