@@ -40,8 +40,8 @@ int Info(const std::string& path) {
   BlocksHolderModel chart;
   if (auto failure = LoadChart(chart, path)) return Fail(*failure);
   std::cout << path << ": " << chart.BlockCount() << " blocks, " << chart.DocumentPages() << " page(s) of "
-            << chart.SheetWidth() / 100 << " x " << chart.SheetHeight() / 100 << " mm, zoom " << chart.ZoomPercents()
-            << "%\n";
+            << chart.SheetWidth() / 100 << " x " << chart.SheetHeight() / 100 << " mm, zoom "
+            << chart.ZoomPercents() << "%\n";
   return 0;
 }
 
