@@ -278,15 +278,21 @@ void THolderForm::WheelOverCanvas(int delta, Qt::KeyboardModifiers modifiers) {
   }
 }
 
+bool THolderForm::StartPlacingFragment(const QObject& source) {
+  const auto* list = qobject_cast<const QAbstractItemView*>(&source);
+  if (!list || !bh->Model().PasteFragment(FragmentTextOf(*list))) return false;
+  bh->FPlacingFragment = true;
+  return true;
+}
+
 // A fragment dragged from a fragment list is pasted as soon as the drag
 // enters the canvas and then follows the mouse until the button is released.
 bool THolderForm::DragOverCanvas(QEvent* event) {
   if (event->type() == QEvent::DragEnter) {
     auto* enter = static_cast<QDragEnterEvent*>(event);
-    const auto* list = qobject_cast<const QAbstractItemView*>(enter->source());
-    if (!list) return false;
+    if (!qobject_cast<const QAbstractItemView*>(enter->source())) return false;
     enter->acceptProposedAction();
-    if (bh->Model().PasteFragment(FragmentTextOf(*list))) bh->FPlacingFragment = true;
+    StartPlacingFragment(*enter->source());
     return true;
   }
   if (!bh->FPlacingFragment) return false;

@@ -71,6 +71,10 @@ class THolderForm : public QMainWindow {
   void SetStatusVisible(bool visible);
   void SetColorStripVisible(bool visible);
 
+  // A drag from a fragment list entered the canvas: pastes the list's current
+  // fragment, which then follows the mouse until the button is released.
+  bool StartPlacingFragment(const QObject& source);
+
   // The colour strip's effect on the chart.
   void ColorImgPick(TColor color, StripPick kind);
 

@@ -16,6 +16,7 @@
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
 #include "view/ChartWindowHost.h"
+#include "view/FragmentDrag.h"
 #include "view/ProgramWide.h"
 #include "view/TBlocksHolder.h"
 #include "view/TDebugForm.h"
@@ -355,6 +356,27 @@ class THolderFormTest : public QObject {
     QCOMPARE(w.form->BottomPanel->height(), 20);
     w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mRulers"))->trigger();
     QVERIFY(w.form->HorzRuler->isHidden() && w.form->VertRuler->isHidden());
+  }
+
+  void aFragmentDraggedFromAListIsPastedAndPlaced() {
+    Window w;
+    BlocksHolderModel source;
+    source.AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
+    QListWidget list;
+    auto* item = new QListWidgetItem(QStringLiteral("fragment"), &list);
+    item->setData(FragmentTextRole, QByteArray::fromStdString(source.BlockToFragment(source.Blocks(1))));
+    list.setCurrentItem(item);
+    QVERIFY(w.form->StartPlacingFragment(list));
+    QCOMPARE(w.model().BlockCount(), qint64(1));
+    QCOMPARE(w.model().ActiveBlock(), qint64(1));
+    QVERIFY(w.form->bh->FPlacingFragment);
+    QCOMPARE(w.host.inspected, std::vector<std::int64_t>{1});
+
+    QObject notAList;
+    item->setData(FragmentTextRole, QByteArray("no fragment"));
+    QVERIFY(!w.form->StartPlacingFragment(list));
+    QVERIFY(!w.form->StartPlacingFragment(notAList));
+    QCOMPARE(w.model().BlockCount(), qint64(1));
   }
 
   void debugWindowListsTheCanvasTexts() {
