@@ -15,6 +15,13 @@ constexpr std::int32_t kBoldWeight = 700;
 constexpr int kPointsPerInch = 72;
 constexpr double kMillimetresPerInch = 25.4;
 
+// 0x00BBGGRR, the byte order a metafile keeps colours in.
+std::uint32_t ColorRef(TColor color) {
+  const QColor c = ResolveColor(color);
+  return static_cast<std::uint32_t>(c.red()) | static_cast<std::uint32_t>(c.green()) << 8 |
+         static_cast<std::uint32_t>(c.blue()) << 16;
+}
+
 std::u16string ToUtf16(const std::string& cp1251) {
   const QString text = Cp1251ToUnicode(cp1251);
   return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
@@ -32,7 +39,7 @@ int FontPixelHeight(const TBlockFont& font, std::int64_t resolution) {
 }
 
 QFont ToQFont(const TBlockFont& font, std::int64_t resolution) {
-  QFont q(QString::fromStdString(font.Name));
+  QFont q(Cp1251ToUnicode(font.Name));
   q.setPixelSize(std::max(1, -FontPixelHeight(font, resolution)));
   q.setBold(font.Bold);
   q.setItalic(font.Italic);
@@ -64,7 +71,7 @@ void EmfCanvas::RealizePen() {
   }
   const TPen wanted{Pen.Color, Pen.Width, Pen.Style, TPenMode::Copy};
   if (pen_ == wanted) return;
-  const std::uint32_t handle = writer_.CreatePen(PenStyle(Pen.Style, Pen.Width), Pen.Width, ColorToRgb(Pen.Color));
+  const std::uint32_t handle = writer_.CreatePen(PenStyle(Pen.Style, Pen.Width), Pen.Width, ColorRef(Pen.Color));
   writer_.SelectObject(handle);
   if (pen_) writer_.DeleteObject(penHandle_);
   pen_ = wanted;
@@ -81,7 +88,7 @@ void EmfCanvas::RealizeBrush() {
     style = EmfWriter::BS_NULL;
   else
     hatch = static_cast<std::uint32_t>(Brush.Style - bsHorizontal);
-  const std::uint32_t handle = writer_.CreateBrush(style, ColorToRgb(Brush.Color), hatch);
+  const std::uint32_t handle = writer_.CreateBrush(style, ColorRef(Brush.Color), hatch);
   writer_.SelectObject(handle);
   if (brush_) writer_.DeleteObject(brushHandle_);
   brush_ = Brush;
@@ -90,11 +97,11 @@ void EmfCanvas::RealizeBrush() {
 
 void EmfCanvas::RealizeFont() {
   if (textColor_ != Font.Color) {
-    writer_.SetTextColor(ColorToRgb(Font.Color));
+    writer_.SetTextColor(ColorRef(Font.Color));
     textColor_ = Font.Color;
   }
   if (font_ && font_->font == Font) return;
-  const QString face = QString::fromStdString(Font.Name);
+  const QString face = Cp1251ToUnicode(Font.Name);
   const std::uint32_t handle =
       writer_.CreateFont({FontPixelHeight(Font, resolution_), Font.Bold ? kBoldWeight : kNormalWeight, Font.Italic,
                           Font.Underline, Font.StrikeOut, Font.Charset, ToUtf16(face)});

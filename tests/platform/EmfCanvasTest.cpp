@@ -3,6 +3,7 @@
 
 #include "platform/EmfCanvas.h"
 #include "platform/EmfRecords.h"
+#include "platform/SystemColors.h"
 #include "platform/ExternalTool.h"
 #include "support/TempDir.h"
 
@@ -89,14 +90,18 @@ INSTANTIATE_TEST_SUITE_P(Styles, EmfCanvasBrush,
                                            BrushCase{bsFDiagonal, 2, 2}, BrushCase{bsBDiagonal, 2, 3},
                                            BrushCase{bsCross, 2, 4}, BrushCase{bsDiagCross, 2, 5}));
 
-TEST(EmfCanvas, SystemColoursAreRecordedAsTheirSchemeValues) {
+TEST(EmfCanvas, SystemColoursAreRecordedAsTheColoursTheyResolveTo) {
   const auto records = Draw([](EmfCanvas& c) {
     c.Brush = {clWindow, bsSolid};
     c.Pen.Color = clBtnShadow;
     c.Rectangle(0, 0, 10, 10);
   });
-  EXPECT_EQ(RecordsOfType(records, test::kEmrCreateBrush).at(0).U32(16), 0xFFFFFFu);
-  EXPECT_EQ(RecordsOfType(records, test::kEmrCreatePen).at(0).U32(24), 0xA0A0A0u);
+  const auto colorRef = [](TColor color) {
+    const QColor q = ResolveColor(color);
+    return static_cast<std::uint32_t>(q.red() | q.green() << 8 | q.blue() << 16);
+  };
+  EXPECT_EQ(RecordsOfType(records, test::kEmrCreateBrush).at(0).U32(16), colorRef(clWindow));
+  EXPECT_EQ(RecordsOfType(records, test::kEmrCreatePen).at(0).U32(24), colorRef(clBtnShadow));
 }
 
 TEST(EmfCanvas, TextIsUnicodeWithAdvancesThatAddUpToItsMeasuredWidth) {
