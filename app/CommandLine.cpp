@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "app/Gallery.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/FileIO.h"
 
@@ -13,6 +14,7 @@ constexpr const char* kUsage =
     "Usage: quobrix [CHART.qbs]\n"
     "       quobrix --convert IN OUT   load the chart IN and save it as OUT (by OUT's extension)\n"
     "       quobrix --info CHART       print the chart's pages, sheet and block count\n"
+    "       quobrix --gallery OUT.png  draw every symbol, text placement and line end into OUT.png\n"
     "       quobrix --help             show this text\n";
 
 int Fail(const std::string& reason) {
@@ -54,6 +56,7 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& args) {
   }
   if (verb == "--convert" && args.size() == 3) return Convert(args[1], args[2]);
   if (verb == "--info" && args.size() == 2) return Info(args[1]);
+  if (verb == "--gallery" && args.size() == 2) return WriteGallery(args[1]) ? 0 : Fail("cannot write " + args[1]);
   return Fail("unknown verb or wrong arguments: " + verb + " (see quobrix --help)");
 }
 

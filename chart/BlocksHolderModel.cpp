@@ -8,7 +8,7 @@ namespace quobrix {
 
 BlocksHolderModel::BlocksHolderModel() = default;
 
-BlocksHolderModel::~BlocksHolderModel() = default;
+BlocksHolderModel::~BlocksHolderModel() { DeleteUndoFiles(); }
 
 void BlocksHolderModel::ApplyChartWindowValues() {
   sheetColor_ = clWhite;

@@ -4,6 +4,7 @@
 // view/ owns one and shows it; this side knows no toolkit.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -13,6 +14,9 @@
 #include "chart/BlockType.h"
 
 namespace quobrix {
+
+class UndoSnapshotSession;
+struct ClipboardContents;
 
 class BlocksHolderModel {
  public:
@@ -141,6 +145,56 @@ class BlocksHolderModel {
   // The chart file's bytes, as SaveToFile writes them.
   std::string ChartFileText() const;
 
+  // ----- undo history (chart/UndoHistory.cpp)
+  static constexpr int kUndoDepth = 10;
+  std::array<std::string, kUndoDepth> FUndoFiles;  // snapshot paths, newest first
+  std::int32_t FUndoCount = 0;
+  // Snapshots the chart before an edit and marks it modified; when no
+  // snapshot can be written the edit still goes ahead, without undo.
+  void RecordUndoPoint();
+  bool MakeUndoPoint();
+  void Undo();
+  bool RollBack();
+
+  // ----- block editing commands on the active block (chart/EditCommands.cpp)
+  void SetBlockX(std::int64_t v);
+  void SetBlockY(std::int64_t v);
+  void SetBlockW(std::int64_t v);
+  void SetBlockH(std::int64_t v);
+  void SetBlockMC(TColor v);
+  void SetBlockBC(TColor v);
+  void SetBlockFS(TBrushStyle v);
+  void SetBlockBS(TPenStyle v);
+  void SetBlockBW(std::int64_t v);
+  void SetBlockTA(TAlignment v);
+  void SetBlockTP(TBlockTextPlacement v);
+  void SetBlockLineArrows(TBlocksLineArrows v);
+  void SetBlockFont(const TBlockFont& font);
+  std::string BlockText() const;
+  void SetBlockText(const std::string& text);
+  // Copies the active block into `dest`; false, leaving it alone, when there is none.
+  bool Block(TBlock& dest) const;
+  void SetBlock(const TBlock& record);
+  TBlockFont* GetBlockFont();
+  void GroupSelection();
+  void UngroupBlock();
+  void BringToFront(std::int64_t n);
+  void SendToBack(std::int64_t n);
+  void AlignSelection(int kind);
+
+  // ----- search (chart/BlockSearch.cpp)
+  std::vector<std::int64_t> FindBlocksByText(const std::string& text) const;
+  // Selects block n; scrolling it into view is the view's part.
+  void GoToBlock(std::int64_t n);
+
+  // ----- clipboard (chart/ClipboardCommands.cpp)
+  bool CopyToClipboard();
+  bool CutToClipboard();
+  bool PasteFromClipboard();
+  bool PasteFragment(const std::string& text);
+  // What a copy of `block` puts on the clipboard.
+  ClipboardContents ClipboardContentsOf(const TBlock& block) const;
+
  private:
   BlockList blocks_;
   std::int64_t activeBlock_ = 0;
@@ -160,6 +214,10 @@ class BlocksHolderModel {
   bool drawingLineByHand_ = false;
   bool drawingMLineByHand_ = false;
   bool drawingBlockByHand_ = false;
+
+  // ----- undo history
+  std::shared_ptr<UndoSnapshotSession> undoSession_;
+  void DeleteUndoFiles();
 };
 
 }  // namespace quobrix

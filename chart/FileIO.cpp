@@ -64,6 +64,15 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   return false;
 }
 
+NewFileResult WriteNewFile(const std::string& path, std::string_view bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0) return errno == EEXIST ? NewFileResult::Exists : NewFileResult::Failed;
+  const bool written = WriteAll(fd, bytes);
+  if (::close(fd) == 0 && written) return NewFileResult::Written;
+  ::unlink(path.c_str());
+  return NewFileResult::Failed;
+}
+
 bool IsRegularFile(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);

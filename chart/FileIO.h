@@ -15,4 +15,9 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 bool IsRegularFile(const std::string& path);
 
+enum class NewFileResult { Written, Exists, Failed };
+// Creates `path` only when no file of that name exists and writes `bytes`
+// to it; a failed write removes the file again.
+NewFileResult WriteNewFile(const std::string& path, std::string_view bytes);
+
 }  // namespace quobrix

@@ -1,0 +1,53 @@
+// What a copy puts on the system clipboard, and the clipboard itself behind
+// an interface: the chart model builds the contents, the program installs
+// the toolkit's clipboard at start-up.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "chart/BlockType.h"
+
+namespace quobrix {
+
+class Canvas;
+
+// A picture of the copied block: a bitmap of Width x Height pixels that
+// Draw paints with the block's top-left corner at the origin.
+struct ClipboardPicture {
+  int Width = 0;
+  int Height = 0;
+  std::int64_t Resolution = 0;  // pixels per 100 mm
+  // Pixel position of the block's top-left corner on the sheet; drawing is
+  // shifted back by it.
+  std::int64_t OffsetX = 0;
+  std::int64_t OffsetY = 0;
+  std::function<void(Canvas&)> Draw;
+
+  // False when the block is too large to be a picture or nothing draws it.
+  bool CanBeDrawn() const { return Width > 0 && Height > 0 && Draw != nullptr; }
+};
+
+struct ClipboardContents {
+  std::string Fragment;       // the chart fragment, bytes of code page 1251
+  ClipboardPicture Bitmap;    // at three times the screen resolution
+  ClipboardPicture Metafile;  // at the screen resolution
+};
+
+class ChartClipboard {
+ public:
+  virtual ~ChartClipboard() = default;
+  // Replaces the clipboard's contents. A picture that cannot be made is left
+  // out; false only when the clipboard could not be set at all.
+  virtual bool Put(const ClipboardContents& contents) = 0;
+  // The fragment text the clipboard holds, or nothing when it holds none.
+  virtual std::optional<std::string> Fragment() = 0;
+};
+
+// The clipboard copy and paste use; none at first.
+void SetChartClipboard(ChartClipboard* clipboard);
+ChartClipboard* InstalledChartClipboard();
+
+}  // namespace quobrix

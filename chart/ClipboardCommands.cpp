@@ -1,0 +1,100 @@
+// Cut, copy and paste through the installed clipboard.
+#include <cstdint>
+#include <optional>
+
+#include "chart/BlocksHolderModel.h"
+#include "chart/ChartClipboard.h"
+
+namespace quobrix {
+
+namespace {
+
+ChartClipboard* installedClipboard = nullptr;
+
+constexpr std::int64_t kPictureMargin = 5;
+
+// |v| chart units in pixels at `resolution` plus the margin, when that fits a picture.
+std::optional<int> PictureExtent(std::int64_t v, std::int64_t resolution) {
+  std::int64_t product = 0;
+  if (v == INT64_MIN || __builtin_mul_overflow(v < 0 ? -v : v, resolution, &product)) return std::nullopt;
+  const std::int64_t pixels = product / 10000 + kPictureMargin;
+  if (pixels > INT32_MAX) return std::nullopt;
+  return static_cast<int>(pixels);
+}
+
+// Pixels of v at `resolution`, saturated far outside any picture.
+std::int64_t ToPixels(std::int64_t v, std::int64_t resolution) {
+  std::int64_t product = 0;
+  if (__builtin_mul_overflow(v, resolution, &product)) return v < 0 ? INT64_MIN / 2 : INT64_MAX / 2;
+  return product / 10000;
+}
+
+// A line drawn leftwards or upwards starts at its right or bottom end.
+ClipboardPicture PictureGeometry(const TBlock& block, std::int64_t resolution, std::int64_t vertResolution) {
+  ClipboardPicture picture;
+  const auto width = PictureExtent(block.W, resolution);
+  const auto height = PictureExtent(block.H, vertResolution);
+  if (!width || !height) return picture;
+  picture.Width = *width;
+  picture.Height = *height;
+  picture.Resolution = resolution;
+  picture.OffsetX = ToPixels(block.X, resolution) + (block.W < 0 ? ToPixels(block.W, resolution) : 0);
+  // Drawing scales both directions by one resolution; only the height
+  // follows the vertical one.
+  picture.OffsetY = ToPixels(block.Y, resolution) + (block.H < 0 ? ToPixels(block.H, resolution) : 0);
+  return picture;
+}
+
+}  // namespace
+
+void SetChartClipboard(ChartClipboard* clipboard) { installedClipboard = clipboard; }
+
+ChartClipboard* InstalledChartClipboard() { return installedClipboard; }
+
+ClipboardContents BlocksHolderModel::ClipboardContentsOf(const TBlock& block) const {
+  ClipboardContents contents;
+  contents.Fragment = BlockToFragment(block);
+  const std::int64_t scale = 3 * horzResolution_;
+  contents.Bitmap = PictureGeometry(block, scale, scale);
+  contents.Metafile = PictureGeometry(block, horzResolution_, vertResolution_);
+  return contents;
+}
+
+bool BlocksHolderModel::CopyToClipboard() {
+  const TBlock* active = ActiveBlockPtr();
+  ChartClipboard* clipboard = InstalledChartClipboard();
+  if (!active || !clipboard) return false;
+  return clipboard->Put(ClipboardContentsOf(*active));
+}
+
+bool BlocksHolderModel::CutToClipboard() {
+  if (!ActiveBlockPtr()) return false;
+  const bool copied = CopyToClipboard();
+  if (copied) DeleteActiveBlock(true);
+  FModified = true;
+  return copied;
+}
+
+bool BlocksHolderModel::PasteFromClipboard() {
+  ChartClipboard* clipboard = InstalledChartClipboard();
+  if (!clipboard) return false;
+  const auto text = clipboard->Fragment();
+  return text && PasteFragment(*text);
+}
+
+bool BlocksHolderModel::PasteFragment(const std::string& text) {
+  if (text.empty() || text[0] != '[') return false;
+  DissolveMultiSelection();
+  RecordUndoPoint();
+  const std::int64_t countBefore = BlockCount();
+  const bool loaded = LoadFragment(text);
+  if (loaded && BlockCount() > countBefore) {
+    SetActiveBlock(BlockCount());
+    DoActiveBlockChanged();
+    Repaint();
+  }
+  FModified = true;
+  return loaded;
+}
+
+}  // namespace quobrix

@@ -1,0 +1,212 @@
+// The commands that change blocks after they exist. Each acts on the active
+// block; when that is a container, most properties go to its direct members
+// instead, and position and text to the container itself.
+#include <algorithm>
+#include <limits>
+
+#include "chart/BlocksHolderModel.h"
+#include "chart/TextCaret.h"
+
+namespace quobrix {
+
+namespace {
+
+// Which blocks a property edit reaches when the active block is a container.
+enum class ContainerTargets { Itself, Members, MembersAndItself };
+
+template <typename Change>
+void EditActiveBlock(BlocksHolderModel& chart, ContainerTargets targets, Change change) {
+  TBlock* active = chart.ActiveBlockPtr();
+  if (!active) return;
+  chart.RecordUndoPoint();
+  if (active->BT != btSelection || targets != ContainerTargets::Members) change(*active);
+  if (active->BT == btSelection && targets != ContainerTargets::Itself)
+    for (TBlock* member : active->Members) change(*member);
+  chart.Repaint();
+}
+
+// Moves the block at `from` to `to` (0-based), shifting those in between.
+void MoveInList(BlockList& list, std::size_t from, std::size_t to) {
+  if (from < to)
+    std::rotate(list.begin() + static_cast<std::ptrdiff_t>(from), list.begin() + static_cast<std::ptrdiff_t>(from) + 1,
+                list.begin() + static_cast<std::ptrdiff_t>(to) + 1);
+  else
+    std::rotate(list.begin() + static_cast<std::ptrdiff_t>(to), list.begin() + static_cast<std::ptrdiff_t>(from),
+                list.begin() + static_cast<std::ptrdiff_t>(from) + 1);
+}
+
+}  // namespace
+
+void BlocksHolderModel::SetBlockX(std::int64_t v) {
+  EditActiveBlock(*this, ContainerTargets::Itself, [&](TBlock& b) { b.X = v; });
+}
+
+void BlocksHolderModel::SetBlockY(std::int64_t v) {
+  EditActiveBlock(*this, ContainerTargets::Itself, [&](TBlock& b) { b.Y = v; });
+}
+
+void BlocksHolderModel::SetBlockW(std::int64_t v) {
+  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.W = v; });
+}
+
+void BlocksHolderModel::SetBlockH(std::int64_t v) {
+  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.H = v; });
+}
+
+void BlocksHolderModel::SetBlockMC(TColor v) {
+  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.MC = v; });
+}
+
+void BlocksHolderModel::SetBlockBC(TColor v) {
+  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.BC = v; });
+}
+
+void BlocksHolderModel::SetBlockFS(TBrushStyle v) {
+  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.FS = v; });
+}
+
+void BlocksHolderModel::SetBlockBS(TPenStyle v) {
+  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.BS = v; });
+}
+
+void BlocksHolderModel::SetBlockBW(std::int64_t v) {
+  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.BW = v; });
+}
+
+void BlocksHolderModel::SetBlockTA(TAlignment v) {
+  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.TA = v; });
+}
+
+void BlocksHolderModel::SetBlockTP(TBlockTextPlacement v) {
+  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.TP = v; });
+}
+
+void BlocksHolderModel::SetBlockLineArrows(TBlocksLineArrows v) {
+  EditActiveBlock(*this, ContainerTargets::MembersAndItself, [&](TBlock& b) { b.LineArrows = v; });
+}
+
+void BlocksHolderModel::SetBlockFont(const TBlockFont& font) {
+  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.TF = font; });
+}
+
+std::string BlocksHolderModel::BlockText() const {
+  const TBlock* active = ActiveBlockPtr();
+  return active ? active->Text : std::string();
+}
+
+void BlocksHolderModel::SetBlockText(const std::string& text) {
+  if (!ActiveBlockPtr()) return;
+  EditActiveBlock(*this, ContainerTargets::Itself, [&](TBlock& b) { b.Text = text; });
+  constexpr std::size_t maxCaret = std::numeric_limits<decltype(TextCaretPos)>::max();
+  TextCaretPos = static_cast<decltype(TextCaretPos)>(std::min(text.size() + 1, maxCaret));
+}
+
+bool BlocksHolderModel::Block(TBlock& dest) const {
+  const TBlock* active = ActiveBlockPtr();
+  if (!active) return false;
+  dest = *active;
+  return true;
+}
+
+void BlocksHolderModel::SetBlock(const TBlock& record) {
+  TBlock* active = ActiveBlockPtr();
+  if (!active) return;
+  RecordUndoPoint();
+  if (active->BT != btSelection) {
+    // The links tie the block into the list; a record cannot move it between
+    // containers or turn it into one.
+    TBlock* owner = active->Owner;
+    std::vector<TBlock*> members = std::move(active->Members);
+    const std::uint8_t compl_ = active->Compl;
+    *active = record;
+    active->Owner = owner;
+    active->Members = std::move(members);
+    active->Compl = compl_;
+  } else {
+    active->X = record.X;
+    active->Y = record.Y;
+    for (TBlock* member : active->Members) {
+      member->W = record.W;
+      member->H = record.H;
+      if (record.MC != active->MC) member->MC = record.MC;
+      if (record.BC != active->BC) member->BC = record.BC;
+      if (record.TA != active->TA) member->TA = record.TA;
+      if (record.TP != active->TP) member->TP = record.TP;
+      if (record.TF != active->TF) member->TF = record.TF;
+    }
+  }
+  Repaint();
+}
+
+TBlockFont* BlocksHolderModel::GetBlockFont() {
+  TBlock* active = ActiveBlockPtr();
+  return active ? &active->TF : nullptr;
+}
+
+void BlocksHolderModel::GroupSelection() {
+  TBlock* active = ActiveBlockPtr();
+  if (!active || active->Compl != ckMultiSelection) return;
+  RecordUndoPoint();
+  active->Compl = ckGroup;
+  FModified = true;
+  Repaint();
+  DoActiveBlockChanged();
+}
+
+void BlocksHolderModel::UngroupBlock() {
+  const TBlock* active = ActiveBlockPtr();
+  if (!active || active->Compl != ckGroup) return;
+  RecordUndoPoint();
+  DeleteBlock(false, activeBlock_);
+  SetActiveBlock(0);
+  FModified = true;
+  DoActiveBlockChanged();
+}
+
+void BlocksHolderModel::BringToFront(std::int64_t n) {
+  const TBlock* active = ActiveBlockPtr();
+  if (!active || n < 1 || n >= BlockCount()) return;
+  RecordUndoPoint();
+  MoveInList(blocks_, static_cast<std::size_t>(n - 1), blocks_.size() - 1);
+  // The active block stays the same block, wherever the move put it.
+  activeBlock_ = IndexOfBlock(active);
+  Repaint();
+}
+
+void BlocksHolderModel::SendToBack(std::int64_t n) {
+  const TBlock* active = ActiveBlockPtr();
+  if (!active || n <= 1 || n > BlockCount()) return;
+  RecordUndoPoint();
+  MoveInList(blocks_, static_cast<std::size_t>(n - 1), 0);
+  activeBlock_ = IndexOfBlock(active);
+  Repaint();
+}
+
+void BlocksHolderModel::AlignSelection(int kind) {
+  const TBlock* container = ActiveBlockPtr();
+  if (!container || container->BT != btSelection) return;
+  RecordUndoPoint();
+  for (TBlock* member : container->Members) {
+    if (member->BT == btLine && !FAlignLines) continue;
+    switch (kind) {
+      case 0:
+        member->X = container->X;
+        break;
+      case 1:
+        member->X = container->X + container->W - member->W;
+        break;
+      case 2:
+        member->Y = container->Y;
+        break;
+      case 3:
+        member->Y = container->Y + container->H - member->H;
+        break;
+      default:
+        break;
+    }
+  }
+  FModified = true;
+  Repaint();
+}
+
+}  // namespace quobrix

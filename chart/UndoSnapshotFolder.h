@@ -1,0 +1,55 @@
+// Where undo snapshots are written. Every running program keeps its
+// snapshots in a folder of its own under the configured base folder and
+// holds a lock on it while it runs, so the start-up cleanup of another copy
+// of the program removes only the folders of programs that have ended.
+//
+//   <base>/.quobrix-undo/.guard            held briefly: creating vs. cleaning up
+//   <base>/.quobrix-undo/XXXXXX/lock       held for the life of the session
+//   <base>/.quobrix-undo/XXXXXX/~0tmp.qbs  the snapshots
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quobrix {
+
+class UndoSnapshotSession {
+ public:
+  // A new locked session folder under `base`, or null when nothing can be
+  // written there.
+  static std::shared_ptr<UndoSnapshotSession> Open(const std::string& base);
+  ~UndoSnapshotSession();
+  UndoSnapshotSession(const UndoSnapshotSession&) = delete;
+  UndoSnapshotSession& operator=(const UndoSnapshotSession&) = delete;
+
+  const std::string& Folder() const { return folder_; }
+
+  // Writes `bytes` to "~" + n + "tmp.qbs" with the smallest n whose file
+  // does not exist, and returns its full path; nothing when it cannot be
+  // written (no partial file is left).
+  std::optional<std::string> WriteSnapshot(std::string_view bytes) const;
+
+ private:
+  UndoSnapshotSession(std::string folder, int lockFd) : folder_(std::move(folder)), lockFd_(lockFd) {}
+  std::string folder_;
+  int lockFd_;
+};
+
+// The base folder every later session is made in. Models keep the session
+// they started with; an empty base means no undo.
+void SetUndoSnapshotFolder(const std::string& base);
+// The program's current session, made on first use; null when the base
+// folder cannot take one.
+std::shared_ptr<UndoSnapshotSession> CurrentUndoSnapshotSession();
+
+// Removes the snapshot folders that programs which ended without cleaning
+// up left under the configured base folder. Folders of running programs,
+// this one included, are left alone.
+void DeleteUndoTempFiles();
+
+// "~" + n + "tmp.qbs"
+std::string UndoSnapshotName(int n);
+
+}  // namespace quobrix
