@@ -1,0 +1,90 @@
+#include "platform/PictureFileExporter.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include "chart/BlocksHolderModel.h"
+#include "chart/ChartPicture.h"
+#include "chart/FileIO.h"
+#include "platform/EmfCanvas.h"
+#include "platform/HeadlessGui.h"
+#include "platform/PrinterPrintDevice.h"
+#include "platform/QPainterCanvas.h"
+
+namespace quobrix {
+
+namespace {
+
+constexpr int kJpegQuality = 90;
+constexpr double kMillimetresPerInch = 25.4;
+
+std::string ImageFile(const QImage& image, const char* format, int quality = -1) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (image.isNull() || !image.save(&buffer, format, quality)) return {};
+  return bytes.toStdString();
+}
+
+bool WritePicture(const std::string& path, const std::string& bytes) {
+  return !bytes.empty() && WriteFileAtomically(path, bytes);
+}
+
+}  // namespace
+
+std::string EmfPicture(const BlocksHolderModel& chart) {
+  // The whole frame takes the sheet colour, not only the first page.
+  EmfCanvas canvas(chart.SheetWidth(), chart.SheetHeight() * chart.DocumentPages(), chart.HorzResolution());
+  DrawChartPicture(chart, canvas, chart.DocumentPages());
+  return canvas.Finish();
+}
+
+QImage BitmapPicture(const BlocksHolderModel& chart) {
+  const PictureSize size = PicturePageSize(chart);
+  QImage image(size.width, size.height, QImage::Format_RGB888);
+  if (image.isNull()) return image;
+  const int dotsPerMetre = static_cast<int>(chart.HorzResolution() * 10);  // per 100 mm
+  image.setDotsPerMeterX(dotsPerMetre);
+  image.setDotsPerMeterY(dotsPerMetre);
+  QPainter painter(&image);
+  QPainterCanvas canvas(painter);
+  DrawChartPicture(chart, canvas, 1);
+  return image;
+}
+
+std::string SvgPicture(const BlocksHolderModel& chart) {
+  const PictureSize size = PictureSizeOfPages(chart, chart.DocumentPages());
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  QSvgGenerator generator;
+  generator.setOutputDevice(&buffer);
+  generator.setSize(QSize(size.width, size.height));
+  generator.setViewBox(QRect(0, 0, size.width, size.height));
+  generator.setResolution(static_cast<int>(chart.HorzResolution() * kMillimetresPerInch / 100.0 + 0.5));
+  generator.setTitle(QString::fromStdString(chart.FileName()));
+  generator.setDescription(QStringLiteral("Quobrix"));
+  QPainter painter;
+  if (!painter.begin(&generator)) return {};
+  {
+    QPainterCanvas canvas(painter);
+    DrawChartPicture(chart, canvas, chart.DocumentPages());
+  }
+  painter.end();
+  return bytes.toStdString();
+}
+
+bool PictureFileExporter::Export(const BlocksHolderModel& chart, const std::string& path,
+                                 const std::string& upperExtension) {
+  HeadlessGui gui;
+  if (upperExtension == ".EMF") return WritePicture(path, EmfPicture(chart));
+  if (upperExtension == ".BMP") return WritePicture(path, ImageFile(BitmapPicture(chart), "BMP"));
+  if (upperExtension == ".PNG") return WritePicture(path, ImageFile(BitmapPicture(chart), "PNG"));
+  if (upperExtension == ".JPG" || upperExtension == ".JPEG")
+    return WritePicture(path, ImageFile(BitmapPicture(chart), "JPG", kJpegQuality));
+  if (upperExtension == ".SVG") return WritePicture(path, SvgPicture(chart));
+  if (upperExtension == ".PDF") return PrintToPdf(chart, path, 1, chart.DocumentPages(), 1);
+  return false;
+}
+
+}  // namespace quobrix
