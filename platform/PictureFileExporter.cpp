@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QPainter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "chart/BlocksHolderModel.h"
@@ -53,25 +54,22 @@ QImage BitmapPicture(const BlocksHolderModel& chart) {
   return image;
 }
 
-std::string SvgPicture(const BlocksHolderModel& chart) {
+bool WriteSvgPicture(const BlocksHolderModel& chart, QIODevice& output) {
   const PictureSize size = PictureSizeOfPages(chart, chart.DocumentPages());
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
   QSvgGenerator generator;
-  generator.setOutputDevice(&buffer);
+  generator.setOutputDevice(&output);
   generator.setSize(QSize(size.width, size.height));
   generator.setViewBox(QRect(0, 0, size.width, size.height));
   generator.setResolution(static_cast<int>(chart.HorzResolution() * kMillimetresPerInch / 100.0 + 0.5));
   generator.setTitle(QString::fromStdString(chart.FileName()));
   generator.setDescription(QStringLiteral("Quobrix"));
   QPainter painter;
-  if (!painter.begin(&generator)) return {};
+  if (!painter.begin(&generator)) return false;
   {
     QPainterCanvas canvas(painter);
     DrawChartPicture(chart, canvas, chart.DocumentPages());
   }
-  painter.end();
-  return bytes.toStdString();
+  return painter.end();
 }
 
 bool PictureFileExporter::Export(const BlocksHolderModel& chart, const std::string& path,
@@ -82,7 +80,11 @@ bool PictureFileExporter::Export(const BlocksHolderModel& chart, const std::stri
   if (upperExtension == ".PNG") return WritePicture(path, ImageFile(BitmapPicture(chart), "PNG"));
   if (upperExtension == ".JPG" || upperExtension == ".JPEG")
     return WritePicture(path, ImageFile(BitmapPicture(chart), "JPG", kJpegQuality));
-  if (upperExtension == ".SVG") return WritePicture(path, SvgPicture(chart));
+  if (upperExtension == ".SVG") {
+    // Written straight into the file: a large chart's picture is not held twice.
+    QSaveFile file(QString::fromStdString(path));
+    return file.open(QIODevice::WriteOnly) && WriteSvgPicture(chart, file) && file.commit();
+  }
   if (upperExtension == ".PDF") return PrintToPdf(chart, path, 1, chart.DocumentPages(), 1);
   return false;
 }

@@ -3,6 +3,7 @@
 // bitmap), ".SVG" (every page, vector) and ".PDF" (one PDF page per page).
 #pragma once
 
+#include <QIODevice>
 #include <QImage>
 #include <string>
 
@@ -20,6 +21,7 @@ class PictureFileExporter : public PictureExporter {
 std::string EmfPicture(const BlocksHolderModel& chart);
 // Page 1 at the chart's horizontal resolution, 24 bits per pixel.
 QImage BitmapPicture(const BlocksHolderModel& chart);
-std::string SvgPicture(const BlocksHolderModel& chart);
+// Every page stacked, as SVG written to `output`.
+bool WriteSvgPicture(const BlocksHolderModel& chart, QIODevice& output);
 
 }  // namespace quobrix
