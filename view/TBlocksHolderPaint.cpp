@@ -44,7 +44,7 @@ void TBlocksHolder::Paint(Canvas& canvas, const QRect& clip, bool cullInvisible)
 
   for (std::int64_t n = 1; n <= model_.BlockCount(); ++n) {
     const TBlock& b = model_.Blocks(n);
-    if (cullInvisible && !MayShow(b, clip)) continue;
+    if (cullInvisible && !MayShow(b, clip, view)) continue;
     DrawBlock(b, canvas, model_.Rulers() == rBoth, model_.ViewOnly(), n == model_.ActiveBlock(), originX_, originY_,
               model_.SheetColor(), model_.HorzResolution(), model_.ZoomPercents());
   }
@@ -57,9 +57,8 @@ void TBlocksHolder::Paint(Canvas& canvas, const QRect& clip, bool cullInvisible)
 // Whether any pixel of the block can fall into `clip`: its rectangle widened
 // by what outlines, line ends and pens may add beyond it. Text placed under or
 // beside a block has no bound known before measuring, so such blocks are drawn.
-bool TBlocksHolder::MayShow(const TBlock& b, const QRect& clip) const {
+bool TBlocksHolder::MayShow(const TBlock& b, const QRect& clip, const ViewTransform& view) const {
   if (!b.Text.empty() && b.TP != btpInside) return true;
-  const ViewTransform view = Transform();
   const WindowPoint p1 = view.ChartToWindow({b.X, b.Y});
   const WindowPoint p2 = view.ChartToWindow({b.X + b.W, b.Y + b.H});
   const std::int64_t w = std::llabs(p2.x - p1.x), h = std::llabs(p2.y - p1.y);

@@ -144,17 +144,6 @@ TEST(QPainterCanvas, FontPointsScaleWithTheDeviceResolution) {
   EXPECT_NEAR(double(printer) / screen, 600.0 / 96, 0.5);
 }
 
-TEST(QPainterCanvas, LargerPointSizeMeasuresWider) {
-  int small = 0, large = 0;
-  Paint([&](Canvas& c) {
-    c.Font.SetSize(8);
-    small = c.TextWidth("Flowchart");
-    c.Font.SetSize(16);
-    large = c.TextWidth("Flowchart");
-  });
-  EXPECT_NEAR(double(large) / small, 2.0, 0.25);
-}
-
 TEST(QPainterCanvas, AmpersandIsDrawnAsACharacter) {
   const QImage image = Paint([](Canvas& c) {
     c.Font.SetSize(20);
