@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "render/DeviceGeometry.h"
+
 namespace quobrix {
 
 namespace {
@@ -49,7 +51,7 @@ void PatchU32(std::string& out, std::size_t at, std::uint32_t v) {
 }
 
 std::int32_t ScaleToPixels(std::int64_t hundredthsMm, std::int64_t resolution) {
-  return static_cast<std::int32_t>(hundredthsMm * resolution / 10000);
+  return static_cast<std::int32_t>(WrapMul(hundredthsMm, resolution) / 10000);
 }
 
 }  // namespace
@@ -102,7 +104,7 @@ EmfWriter::EmfWriter(std::int64_t frameWidth, std::int64_t frameHeight, std::int
                      const std::u16string& description) {
   boundsPixels_ = {0, 0, ScaleToPixels(frameWidth, resolution), ScaleToPixels(frameHeight, resolution)};
   // The reference device: `resolution` pixels per 100 mm on a 1 m square.
-  const auto devicePixels = static_cast<std::int32_t>(resolution * 10);
+  const auto devicePixels = static_cast<std::int32_t>(WrapMul(resolution, 10));
   constexpr std::int32_t kDeviceMillimetres = 1000;
   const std::u16string descriptionText = description + u'\0' + u'\0';  // creator, empty title
   Record header(EMR_HEADER);

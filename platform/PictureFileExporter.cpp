@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <algorithm>
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartPicture.h"
@@ -12,13 +13,18 @@
 #include "platform/HeadlessGui.h"
 #include "platform/PrinterPrintDevice.h"
 #include "platform/QPainterCanvas.h"
+#include "render/DeviceGeometry.h"
 
 namespace quobrix {
 
 namespace {
 
 constexpr int kJpegQuality = 90;
+// A bitmap page beyond this (a damaged sheet size) is refused rather than
+// allocated: an A0 sheet at screen resolution is 14 million pixels.
+constexpr std::int64_t kMaxBitmapPixels = 100'000'000;
 constexpr double kMillimetresPerInch = 25.4;
+constexpr double kMaxDotsPerInch = 100000;
 
 std::string ImageFile(const QImage& image, const char* format, int quality = -1) {
   QByteArray bytes;
@@ -36,16 +42,17 @@ bool WritePicture(const std::string& path, const std::string& bytes) {
 
 std::string EmfPicture(const BlocksHolderModel& chart) {
   // The whole frame takes the sheet colour, not only the first page.
-  EmfCanvas canvas(chart.SheetWidth(), chart.SheetHeight() * chart.DocumentPages(), chart.HorzResolution());
+  EmfCanvas canvas(chart.SheetWidth(), WrapMul(chart.SheetHeight(), chart.DocumentPages()), chart.HorzResolution());
   DrawChartPicture(chart, canvas, chart.DocumentPages());
   return canvas.Finish();
 }
 
 QImage BitmapPicture(const BlocksHolderModel& chart) {
   const PictureSize size = PicturePageSize(chart);
+  if (size.width < 1 || size.height < 1 || std::int64_t{size.width} * size.height > kMaxBitmapPixels) return {};
   QImage image(size.width, size.height, QImage::Format_RGB888);
   if (image.isNull()) return image;
-  const int dotsPerMetre = static_cast<int>(chart.HorzResolution() * 10);  // per 100 mm
+  const auto dotsPerMetre = static_cast<int>(WrapMul(chart.HorzResolution(), 10));  // per 100 mm
   image.setDotsPerMeterX(dotsPerMetre);
   image.setDotsPerMeterY(dotsPerMetre);
   QPainter painter(&image);
@@ -60,7 +67,8 @@ bool WriteSvgPicture(const BlocksHolderModel& chart, QIODevice& output) {
   generator.setOutputDevice(&output);
   generator.setSize(QSize(size.width, size.height));
   generator.setViewBox(QRect(0, 0, size.width, size.height));
-  generator.setResolution(static_cast<int>(chart.HorzResolution() * kMillimetresPerInch / 100.0 + 0.5));
+  const double dotsPerInch = static_cast<double>(chart.HorzResolution()) * kMillimetresPerInch / 100.0;
+  generator.setResolution(static_cast<int>(std::clamp(dotsPerInch + 0.5, 1.0, kMaxDotsPerInch)));
   generator.setTitle(QString::fromStdString(chart.FileName()));
   generator.setDescription(QStringLiteral("Quobrix"));
   QPainter painter;

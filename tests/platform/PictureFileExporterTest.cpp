@@ -6,8 +6,8 @@
 #include "chart/BlocksHolderModel.h"
 #include "platform/EmfRecords.h"
 #include "platform/ExternalTool.h"
-#include "platform/PrinterPrintDevice.h"
 #include "platform/PictureFileExporter.h"
+#include "platform/PrinterPrintDevice.h"
 #include "support/ChartBuilder.h"
 #include "support/TempDir.h"
 
@@ -97,6 +97,21 @@ TEST_F(PictureExport, UnwritablePathFailsAndKeepsTheFileName) {
   for (const char* name : {"missing/a.bmp", "missing/a.emf", "missing/a.svg", "missing/a.pdf"})
     EXPECT_FALSE(chart.SaveToFile(dir_.File(name))) << name;
   EXPECT_EQ(chart.FileName(), "Untitled");
+}
+
+TEST_F(PictureExport, DamagedSheetSizesNeitherCrashNorAllocateAHugeBitmap) {
+  BlocksHolderModel chart;
+  chart.SetSheetWidth(INT64_MAX / 3);
+  chart.SetSheetHeight(INT64_MAX / 5);
+  chart.SetHorzResolution(INT64_MAX / 7);
+  test::AddRect(chart, INT64_MAX / 11, 1000);
+  EXPECT_FALSE(chart.SaveToFile(dir_.File("huge.bmp")));
+  EXPECT_TRUE(chart.SaveToFile(dir_.File("huge.emf")));
+  chart.SaveToFile(dir_.File("huge.svg"));
+  chart.SaveToFile(dir_.File("huge.pdf"));
+  chart.SetHorzResolution(378);
+  chart.SetSheetWidth(10'000'000);  // 100 m
+  EXPECT_FALSE(chart.SaveToFile(dir_.File("wide.png")));
 }
 
 TEST_F(PictureExport, MetafileOfThreePagesHasAFrameThreeSheetsHigh) {
