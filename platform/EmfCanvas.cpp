@@ -1,5 +1,6 @@
 #include "platform/EmfCanvas.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/Cp1251Codec.h"
@@ -22,25 +23,25 @@ std::uint32_t ColorRef(TColor color) {
          static_cast<std::uint32_t>(c.blue()) << 16;
 }
 
-std::u16string ToUtf16(const std::string& cp1251) {
-  const QString text = Cp1251ToUnicode(cp1251);
-  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
-}
-
 std::u16string ToUtf16(const QString& text) {
   return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
+std::u16string ToUtf16(const std::string& cp1251) { return ToUtf16(Cp1251ToUnicode(cp1251)); }
+
 // The font's character height in pixels of a device with `resolution`
-// pixels per 100 mm, negative as a logical font keeps it.
+// pixels per 100 mm, negative as a logical font keeps it; 0, the default
+// size, stays 0.
 int FontPixelHeight(const TBlockFont& font, std::int64_t resolution) {
+  constexpr double kMaxPixels = 1e6;
   const double pixelsPerInch = static_cast<double>(resolution) * kMillimetresPerInch / 100.0;
-  return -static_cast<int>(std::abs(font.Size()) * pixelsPerInch / kPointsPerInch + 0.5);
+  const double pixels = std::abs(font.Size()) * pixelsPerInch / kPointsPerInch + 0.5;
+  return font.Height == 0 ? 0 : -static_cast<int>(std::clamp(pixels, 1.0, kMaxPixels));
 }
 
 QFont ToQFont(const TBlockFont& font, std::int64_t resolution) {
   QFont q(Cp1251ToUnicode(font.Name));
-  q.setPixelSize(std::max(1, -FontPixelHeight(font, resolution)));
+  if (const int height = FontPixelHeight(font, resolution)) q.setPixelSize(-height);
   q.setBold(font.Bold);
   q.setItalic(font.Italic);
   q.setUnderline(font.Underline);
@@ -101,10 +102,9 @@ void EmfCanvas::RealizeFont() {
     textColor_ = Font.Color;
   }
   if (font_ && font_->font == Font) return;
-  const QString face = Cp1251ToUnicode(Font.Name);
   const std::uint32_t handle =
       writer_.CreateFont({FontPixelHeight(Font, resolution_), Font.Bold ? kBoldWeight : kNormalWeight, Font.Italic,
-                          Font.Underline, Font.StrikeOut, Font.Charset, ToUtf16(face)});
+                          Font.Underline, Font.StrikeOut, Font.Charset, ToUtf16(Font.Name)});
   writer_.SelectObject(handle);
   if (font_) writer_.DeleteObject(font_->handle);
   font_.emplace(RealizedFont{Font, handle, QFontMetrics(ToQFont(Font, resolution_))});
