@@ -124,14 +124,17 @@ void QPainterCanvas::SyncShapeState() {
 template <class Draw>
 void QPainterCanvas::Paint(bool filled, Draw draw) {
   SyncShapeState();
+  // A stroke never uses the brush, so it leaves the brush alone (one style
+  // group fewer per line in vector outputs).
+  const bool stroke = !filled;
   if (gapsPainted_) {
     painter_.setPen(gapPen_);
-    painter_.setBrush(filled ? brush_ : QBrush());
+    if (!stroke) painter_.setBrush(brush_);
     draw();
     filled = false;
   }
   painter_.setPen(pen_);
-  painter_.setBrush(filled ? brush_ : QBrush());
+  if (!stroke) painter_.setBrush(filled ? brush_ : QBrush());
   draw();
 }
 
