@@ -1,12 +1,11 @@
 #include "app/Gallery.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <array>
 #include <memory>
-#include <optional>
 
+#include "platform/HeadlessGui.h"
 #include "platform/QPainterCanvas.h"
 #include "render/DrawBlock.h"
 
@@ -148,14 +147,7 @@ BlockList GalleryBlocks(std::int64_t& height) {
 }  // namespace
 
 bool WriteGallery(const std::string& pngPath) {
-  std::optional<QGuiApplication> app;
-  if (qGuiApp == nullptr) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "quobrix";
-    static char* argv[] = {name, nullptr};
-    app.emplace(argc, argv);
-  }
+  const HeadlessGui gui;
   std::int64_t height = 0;
   const BlockList blocks = GalleryBlocks(height);
   const std::int64_t width = kTypeColumns * kCellW;

@@ -85,6 +85,18 @@ QString DisplayText(const std::string& text) {
   return s;
 }
 
+// Text is drawn with a pen of the text colour shaped like the shapes' pen,
+// and the font is handed over only when it changed: vector outputs (SVG)
+// start a new style group at every pen or font change, which would
+// otherwise double the size of a labelled chart.
+QPen TextPen(const QPen& shapePen, const QColor& textColor) {
+  return QPen(textColor, std::max<qreal>(shapePen.widthF(), 1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void SetFontIfChanged(QPainter& painter, const QFont& font) {
+  if (painter.font() != font) painter.setFont(font);
+}
+
 }  // namespace
 
 QPainterCanvas::QPainterCanvas(QPainter& painter)
@@ -112,14 +124,17 @@ void QPainterCanvas::SyncShapeState() {
 template <class Draw>
 void QPainterCanvas::Paint(bool filled, Draw draw) {
   SyncShapeState();
+  // A stroke never uses the brush, so it leaves the brush alone (one style
+  // group fewer per line in vector outputs).
+  const bool stroke = !filled;
   if (gapsPainted_) {
     painter_.setPen(gapPen_);
-    painter_.setBrush(filled ? brush_ : QBrush());
+    if (!stroke) painter_.setBrush(brush_);
     draw();
     filled = false;
   }
   painter_.setPen(pen_);
-  painter_.setBrush(filled ? brush_ : QBrush());
+  if (!stroke) painter_.setBrush(filled ? brush_ : QBrush());
   draw();
 }
 
@@ -195,8 +210,8 @@ const QFontMetrics& QPainterCanvas::SyncFont() {
 void QPainterCanvas::TextOut(int x, int y, const std::string& text) {
   const QFontMetrics& metrics = SyncFont();
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  painter_.setFont(font_);
-  painter_.setPen(textColor_);
+  SetFontIfChanged(painter_, font_);
+  painter_.setPen(TextPen(pen_, textColor_));
   painter_.drawText(QPoint(x, y + metrics.ascent()), DisplayText(text));
 }
 
@@ -208,8 +223,8 @@ void QPainterCanvas::DrawTextWrapped(const TRect& clip, const std::string& text,
                          : alignment == taRightJustify ? Qt::AlignRight
                                                        : Qt::AlignLeft;
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  painter_.setFont(font_);
-  painter_.setPen(textColor_);
+  SetFontIfChanged(painter_, font_);
+  painter_.setPen(TextPen(pen_, textColor_));
   // Without Qt::TextDontClip the text is clipped to the rectangle.
   painter_.drawText(r, Qt::TextWordWrap | Qt::AlignTop | horizontal, DisplayText(text));
 }

@@ -236,6 +236,40 @@ class TBlocksHolderMouseTest : public QObject {
     QVERIFY(!f.bh().SnapToObject(outside));
   }
 
+  void aDroppedFragmentJumpsUnderTheMouseThenFollowsIt() {
+    test::ViewFixture f(590, 400, 1000);
+    auto& m = f.model();
+    m.AddDefaultBlock(btRectangle, 100, 100, 100, 100);
+    Press(f.bh(), 15, 15);  // the last press is where the pull starts from
+    Release(f.bh(), 15, 15);
+    QVERIFY(m.PasteFragment(m.BlockToFragment(m.Blocks(1))) && m.ActiveBlock() == 2);
+    m.Blocks(2).X = 5000;
+    m.Blocks(2).Y = 3000;
+    f.bh().FPlacingFragment = true;
+    Move(f.bh(), 16, 16);
+    QCOMPARE(m.Blocks(2).X, qint64(150));  // its near corner came to the last mouse point
+    QCOMPARE(m.Blocks(2).Y, qint64(150));
+    Move(f.bh(), 36, 26);
+    QCOMPARE(m.Blocks(2).X, qint64(350));
+    QCOMPARE(m.Blocks(2).Y, qint64(250));
+    Release(f.bh(), 36, 26);
+    QVERIFY(!f.bh().FPlacingFragment);
+  }
+
+  void dragsReportOnTheDebugChannelWhenItIsOn() {
+    test::ViewFixture f(590, 400, 1000);
+    auto& m = f.model();
+    m.AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
+    std::vector<std::string> debug;
+    m.FDebugMessages = true;
+    m.OnDebug = [&](const std::string& msg) { debug.push_back(msg); };
+    Drag(f.bh(), {150, 150}, {160, 150});
+    const std::vector<std::string> expected = {"Номер активного блока = 1", "Отмена: Создан файл \"~0tmp.qbs\"",
+                                               "[MOUSEMOVE, 0,01mm] XX: 1600, YY: 1500",
+                                               "[Дельта позиции, 0,01mm] X: 100, Y: 0", "Движение блока"};
+    QCOMPARE(debug, expected);
+  }
+
   void viewOnlySelectsButNeverEdits() {
     test::ViewFixture f(590, 400, 1000);
     f.model().AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
