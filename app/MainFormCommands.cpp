@@ -8,6 +8,7 @@
 
 #include "app/LanguageTable.h"
 #include "app/TMainForm.h"
+#include "view/ArmDrawing.h"
 #include "view/MenuBuilder.h"
 #include "view/ProgramWide.h"
 #include "view/TBlocksHolder.h"
@@ -18,16 +19,6 @@ namespace quobrix {
 namespace {
 
 bool Checked(const TMainForm& form, const char* name) { return form.Command(QString::fromLatin1(name))->isChecked(); }
-
-void ArmDrawing(BlocksHolderModel& m, int tag) {
-  m.RecordUndoPoint();
-  if (tag == btLine) {
-    m.SetDrawingLineByHand(true);
-    return;
-  }
-  m.DrawedBlockType = static_cast<std::uint8_t>(tag);
-  m.SetDrawingBlockByHand(true);
-}
 
 void StepZoom(THolderForm& w, int step) {
   auto& m = w.bh->Model();
@@ -107,7 +98,7 @@ void TMainForm::ConnectEditCommands() {
     if (!symbol->isSeparator()) inserts.push_back(symbol);
   for (QAction* insert : inserts)
     ConnectActive(insert->objectName().toLatin1().constData(),
-                  [=](THolderForm& w) { ArmDrawing(model(w), MenuTag(*insert)); });
+                  [=](THolderForm& w) { InsertSymbol(model(w), MenuTag(*insert)); });
   for (const char* align : {"mAlignLeft", "mAlignRight", "mAlignTop", "mAlignBottom"}) {
     const int kind = MenuTag(*Command(QString::fromLatin1(align)));
     ConnectActive(align, [=](THolderForm& w) { model(w).AlignSelection(kind); });

@@ -15,6 +15,7 @@
 #include <QWheelEvent>
 
 #include "platform/Cp1251Codec.h"
+#include "view/ArmDrawing.h"
 #include "view/ChartWindowHost.h"
 #include "view/FragmentDrag.h"
 #include "view/ProgramWide.h"
@@ -217,27 +218,8 @@ void THolderForm::ColorImgPick(TColor color, StripPick kind) {
     (primary ? m.DefBlockColor : m.DefBlockBorderColor) = color;
 }
 
-void THolderForm::InsertByTag(int tag) {
-  auto& m = bh->Model();
-  m.RecordUndoPoint();
-  if (tag == btLine) {
-    m.SetDrawingLineByHand(true);
-    return;
-  }
-  m.DrawedBlockType = static_cast<std::uint8_t>(tag);
-  m.SetDrawingBlockByHand(true);
-}
-
 void THolderForm::RepeatSymbol() {
-  const int symbol = LastLibrarySymbol();
-  auto& m = bh->Model();
-  if (symbol == -1) return;
-  if (symbol == btLine) {
-    m.SetDrawingLineByHand(true);
-    return;
-  }
-  m.DrawedBlockType = static_cast<std::uint8_t>(symbol);
-  m.SetDrawingBlockByHand(true);
+  if (LastLibrarySymbol() != -1) ArmDrawing(bh->Model(), LastLibrarySymbol());
 }
 
 bool THolderForm::eventFilter(QObject* watched, QEvent* event) {

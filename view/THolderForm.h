@@ -101,7 +101,6 @@ class THolderForm : public QMainWindow {
   void ScrollXChange(int position);
   void ScrollYChange(int position);
   void cbZoomChange(const QString& text);
-  void InsertByTag(int tag);
   void RepeatSymbol();
   void WheelOverCanvas(int delta, Qt::KeyboardModifiers modifiers);
   bool DragOverCanvas(QEvent* event);

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include "view/ArmDrawing.h"
 #include "view/ChartWindowHost.h"
 #include "view/MenuBuilder.h"
 #include "view/TBlocksHolder.h"
@@ -114,10 +115,10 @@ void THolderForm::BuildPopMenu() {
     m.SetDrawingMLineByHand(true);
   });
   for (QAction* insert : {Find(*PopMenu, "mLine1"), Find(*PopMenu, "mpTextField")})
-    connect(insert, &QAction::triggered, this, [this, insert] { InsertByTag(MenuTag(*insert)); });
+    connect(insert, &QAction::triggered, this, [this, insert] { InsertSymbol(bh->Model(), MenuTag(*insert)); });
   for (QAction* symbol : PopMenu->findChild<QMenu*>(QStringLiteral("mpNewSymbol"))->actions())
     if (!symbol->isSeparator())
-      connect(symbol, &QAction::triggered, this, [this, symbol] { InsertByTag(MenuTag(*symbol)); });
+      connect(symbol, &QAction::triggered, this, [this, symbol] { InsertSymbol(bh->Model(), MenuTag(*symbol)); });
   ForwardToMainWindow(*Find(*PopMenu, "mpInspector"), QStringLiteral("mInspector"));
   ForwardToMainWindow(*Find(*PopMenu, "mpLibrary"), QStringLiteral("mLibrary"));
   ForwardToMainWindow(*Find(*PopMenu, "mpColorForm"), QStringLiteral("mColorForm"));

@@ -87,6 +87,14 @@ class TMainFormTest : public QObject {
     QCOMPARE(QString::fromStdString(w.bh->Model().FileName()), p.File("plan.qbs"));
   }
 
+  void saveAllSavesEveryChartUnderItsName() {
+    Program p;
+    for (const char* name : {"a.qbs", "b.qbs"}) p.NewModifiedChart().bh->Model().SetFileName(p.home.File(name));
+    p.main->SaveAll();
+    QVERIFY(QFile::exists(p.File("a.qbs")) && QFile::exists(p.File("b.qbs")));
+    for (THolderForm* w : p.main->ChartWindows()) QVERIFY(!w->bh->Model().FModified);
+  }
+
   void aFailedSaveIsReported() {
     Program p;
     THolderForm& w = p.NewModifiedChart();
