@@ -14,9 +14,12 @@ int RunEditor(int& argc, char** argv, const QStringList& charts) {
     // It floats over the main window and lives as long as that does.
     auto* debug = new TDebugForm(&main);
     main.SetDebugForm(debug);
-    debug->show();
   }
   main.show();
+  if (auto* debug = main.findChild<TDebugForm*>()) {
+    debug->move(main.frameGeometry().bottomLeft() + QPoint(0, 1));
+    debug->show();
+  }
   return app.exec();
 }
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -70,6 +71,34 @@ class TMainFormTest : public QObject {
     QCOMPARE(p.main->ActiveChartWindow(), second);
     QCOMPARE(p.main->ChartWindows().size(), size_t(2));
     QCOMPARE(TMainForm::ProgramTitle(), QStringLiteral("Построитель схем Quobrix 1.50"));
+  }
+
+  void startupOpensTheCommandLineChartWithItsDesignedSize() {
+    test::TempDir home;
+    qputenv("QUOBRIX_HOME", home.Path().string().c_str());
+    test::WriteBytes(home.File("plan.qbs"), kChart.toStdString());
+    LastChartPlacement() = {5, 5, 300, 200, 50};
+    TMainForm main({QString::fromStdString(home.File("plan.qbs")), QStringLiteral("ignored.qbs")});
+    main.show();
+    QCOMPARE(main.windowTitle(), TMainForm::ProgramTitle());
+    QCOMPARE(main.ChartWindows().size(), size_t(1));
+    THolderForm* w = main.ActiveChartWindow();
+    QCOMPARE(w->windowTitle(), QStringLiteral("Quobrix - [ plan.qbs ]"));
+    QCOMPARE(w->size(), QSize(691, 549));
+    QCOMPARE(w->bh->Model().ZoomPercents(), qint64(100));
+  }
+
+  void startupWithoutAChartFillsTheWorkAreaRightOfTheMainWindow() {
+    Program p;
+    p.main->show();
+    THolderForm* w = p.main->ActiveChartWindow();
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Untitled"));
+    const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(w->frameGeometry().right(), work.right());
+    QCOMPARE(w->frameGeometry().bottom(), work.bottom());
+    QVERIFY(w->frameGeometry().left() >= p.main->frameGeometry().right());
+    QCOMPARE(LastChartPlacement().Width, w->width());
   }
 
   void savingAnUntitledChartAsksForAName() {
