@@ -2,8 +2,10 @@
 
 #include <iostream>
 
+#include "app/ExportVerbs.h"
+#include "app/Gallery.h"
+#include "app/VerbSupport.h"
 #include "chart/BlocksHolderModel.h"
-#include "chart/FileIO.h"
 
 namespace quobrix {
 
@@ -12,20 +14,12 @@ namespace {
 constexpr const char* kUsage =
     "Usage: quobrix [CHART.qbs]\n"
     "       quobrix --convert IN OUT   load the chart IN and save it as OUT (by OUT's extension)\n"
+    "       quobrix --export IN OUT    write the chart IN as the picture OUT: .emf .bmp .png .jpg .jpeg .svg .pdf\n"
+    "       quobrix --print-pdf IN OUT.pdf [--from N] [--to M] [--copies K]\n"
+    "                                  print pages N..M of IN, K copies of each, into OUT.pdf\n"
     "       quobrix --info CHART       print the chart's pages, sheet and block count\n"
+    "       quobrix --gallery OUT.png  draw every symbol, text placement and line end into OUT.png\n"
     "       quobrix --help             show this text\n";
-
-int Fail(const std::string& reason) {
-  std::cerr << "quobrix: " << reason << '\n';
-  return 1;
-}
-
-// Loads a chart for a verb, or says in one line why it cannot.
-std::optional<std::string> LoadChart(BlocksHolderModel& chart, const std::string& path) {
-  if (!IsRegularFile(path)) return "no such file: " + path;
-  if (!chart.LoadFromFile(path)) return "not a chart file or damaged: " + path;
-  return std::nullopt;
-}
 
 int Convert(const std::string& in, const std::string& out) {
   BlocksHolderModel chart;
@@ -38,8 +32,8 @@ int Info(const std::string& path) {
   BlocksHolderModel chart;
   if (auto failure = LoadChart(chart, path)) return Fail(*failure);
   std::cout << path << ": " << chart.BlockCount() << " blocks, " << chart.DocumentPages() << " page(s) of "
-            << chart.SheetWidth() / 100 << " x " << chart.SheetHeight() / 100 << " mm, zoom "
-            << chart.ZoomPercents() << "%\n";
+            << chart.SheetWidth() / 100 << " x " << chart.SheetHeight() / 100 << " mm, zoom " << chart.ZoomPercents()
+            << "%\n";
   return 0;
 }
 
@@ -53,9 +47,11 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& args) {
     return 0;
   }
   if (verb == "--convert" && args.size() == 3) return Convert(args[1], args[2]);
+  if (verb == "--export" && args.size() == 3) return ExportPicture(args[1], args[2]);
+  if (verb == "--print-pdf" && args.size() >= 3) return PrintPdf(args);
   if (verb == "--info" && args.size() == 2) return Info(args[1]);
-  std::cerr << kUsage;
-  return Fail("unknown verb or wrong arguments: " + verb);
+  if (verb == "--gallery" && args.size() == 2) return WriteGallery(args[1]) ? 0 : Fail("cannot write " + args[1]);
+  return Fail("unknown verb or wrong arguments: " + verb + " (see quobrix --help)");
 }
 
 }  // namespace quobrix

@@ -160,17 +160,18 @@ void BlocksHolderModel::DissolveMultiSelection() {
 
 void BlocksHolderModel::MakeMultiSelection(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h,
                                            const std::vector<std::int64_t>& members) {
-  // Numbers are taken to identities first: adding may dissolve an old selection.
+  // Numbers are taken to identities first: adding dissolves an old selection,
+  // which then is no block to select any more.
+  const TBlock* dissolved = !blocks_.empty() && blocks_.back()->Compl == ckMultiSelection ? blocks_.back().get() : nullptr;
   std::vector<TBlock*> found;
   for (std::int64_t n : members)
-    if (n >= 1 && n <= BlockCount()) found.push_back(&Blocks(n));
+    if (n >= 1 && n <= BlockCount() && &Blocks(n) != dissolved) found.push_back(&Blocks(n));
   const std::int64_t n = AddDefaultBlock(btSelection, x, y, w, h);
   TBlock& container = Blocks(n);
   SetActiveBlock(n);
   container.Compl = ckMultiSelection;
   DoActiveBlockChanged();
   for (TBlock* member : found) {
-    if (IndexOfBlock(member) == 0) continue;
     container.Members.push_back(member);
     member->Owner = &container;
   }

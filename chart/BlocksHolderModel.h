@@ -17,6 +17,8 @@ namespace quobrix {
 
 class UndoSnapshotSession;
 struct ClipboardContents;
+class Canvas;
+struct SheetPaintArgs;
 
 class BlocksHolderModel {
  public:
@@ -144,6 +146,19 @@ class BlocksHolderModel {
   bool LoadFragment(const std::string& text);
   // The chart file's bytes, as SaveToFile writes them.
   std::string ChartFileText() const;
+
+  // ----- pages for printing and the print preview (chart/PageDrawing.cpp)
+  // Whether any part of block n's vertical extent lies in page p's band,
+  // bounds included; false for a page the chart does not have.
+  bool IsBlockOnPage(std::int32_t page, std::int64_t n) const;
+  // Draws page p on a printer page of w x h pixels, the sheet's width
+  // filling the page's width.
+  bool PrintPage(Canvas& canvas, std::int64_t w, std::int32_t page, std::int64_t h) const;
+  // Draws page p as the view shows it at `zoom`: sheet, then the page's
+  // blocks. `surface` gives the client size, the colour around the pages and
+  // the grid switch; the rest of it comes from the chart.
+  bool DrawPreviewPage(Canvas& canvas, std::int32_t page, std::int64_t zoom) const;
+  bool DrawPreviewPage(Canvas& canvas, std::int32_t page, std::int64_t zoom, const SheetPaintArgs& surface) const;
 
   // ----- undo history (chart/UndoHistory.cpp)
   static constexpr int kUndoDepth = 10;

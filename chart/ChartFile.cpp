@@ -66,9 +66,10 @@ bool ReadChartKeys(LineReader& lines, BlocksHolderModel& chart) {
 
 // One block section. False ends the reading: no section start, a section cut
 // off by the end of the file, too few values or a number that does not parse.
-bool ReadBlock(LineReader& lines, BlocksHolderModel& chart, std::vector<std::int64_t>& ownerNumbers) {
+bool ReadBlock(LineReader& lines, BlocksHolderModel& chart, std::vector<std::int64_t>& ownerNumbers,
+               BlockValues& values) {
   if (lines.Next() != kBlockData) return false;
-  BlockValues values;
+  values.clear();
   for (;;) {
     const auto line = lines.Next();
     if (!line) return false;
@@ -161,7 +162,8 @@ bool BlocksHolderModel::LoadFromFile(const std::string& path) {
     }
     lines.Next();
     std::vector<std::int64_t> ownerNumbers;
-    while (ReadBlock(lines, *this, ownerNumbers)) {
+    BlockValues scratch;
+    while (ReadBlock(lines, *this, ownerNumbers, scratch)) {
     }
     ResolveOwners(*this, ownerNumbers);
   }

@@ -8,6 +8,7 @@ namespace quobrix {
 namespace {
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+  if (text.find(from) == std::string_view::npos) return std::string(text);
   std::string out;
   out.reserve(text.size());
   std::size_t pos = 0;

@@ -14,6 +14,9 @@ packages=(
   emf2svg librsvg2-bin libreoffice-draw
 )
 
+# `setup.sh fuzz` adds clang with its fuzzing and sanitizer runtimes.
+if [[ "${1:-}" == fuzz ]]; then packages+=(clang libclang-rt-14-dev); fi
+
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)

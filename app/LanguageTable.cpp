@@ -1,0 +1,81 @@
+#include "app/LanguageTable.h"
+
+#include <array>
+
+#include "platform/ProfileFile.h"
+
+namespace quobrix {
+
+namespace {
+
+constexpr const char* kGeneral = "General";
+constexpr const char* kWizards = "Wizards";
+
+// The Latin capital C in front of "хема" is part of the built-in filter.
+constexpr std::array<BuiltInText, 28> kBuiltIn = {{
+    {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
+    {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
+    {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
+     "Выбранный файл не является файлом схемы или поврежден!"},
+    {TextKey::FILE_SAVE_ERROR_MSG, kGeneral, "FILE_SAVE_ERROR_MSG", "Ошибка сохранения файла на диске!"},
+    {TextKey::FILE_SAVE_MSG, kGeneral, "FILE_SAVE_MSG", "Схема была модифицирована, сохранить изменения?"},
+    {TextKey::FILE_SAVE_FILTER, kGeneral, "FILE_SAVE_FILTER",
+     "Cхема Quobrix (*.qbs)|*.qbs|Точечный рисунок (*.bmp)|*.bmp|Векторный метафайл (*.emf)|*.emf"},
+    {TextKey::TEMPLATE_OPEN_TITLE, kGeneral, "TEMPLATE_OPEN_TITLE", "Выберите шаблон для создания схемы"},
+    {TextKey::FILE_OPEN_TITLE, kGeneral, "FILE_OPEN_TITLE", "Открытие схемы"},
+    {TextKey::FILE_OPEN_FILTER, kGeneral, "FILE_OPEN_FILTER", "Файл схемы (*.qbs)|*.qbs|Все файлы (*.*)|*.*"},
+    {TextKey::INPUT_PAGES_TITLE, kGeneral, "INPUT_PAGES_TITLE", "Количество страниц в схеме"},
+    {TextKey::INPUT_PAGES_TEXT, kGeneral, "INPUT_PAGES_TEXT", "Введите количество страниц:"},
+    {TextKey::HINT_TEXT1, kGeneral, "HINT_TEXT1", "Позиция:"},
+    {TextKey::HINT_TEXT2, kGeneral, "HINT_TEXT2", "Размеры:"},
+    {TextKey::DIMENSION_MM, kGeneral, "DIMENSION_MM", "мм"},
+    {TextKey::SEARCH_TEXT_NOT_FOUND, kGeneral, "SEARCH_TEXT_NOT_FOUND",
+     "Не найдено ни одного блока, содержащего текст"},
+    {TextKey::PREVIEW_PAGE, kGeneral, "PREVIEW_PAGE", "Страница"},
+    {TextKey::WIZARD_BEGIN, kWizards, "WIZARD_BEGIN", "Начало"},
+    {TextKey::WIZARD_END, kWizards, "WIZARD_END", "Конец"},
+    {TextKey::WIZARD_INPUT, kWizards, "WIZARD_INPUT", "Ввод"},
+    {TextKey::WIZARD_OUTPUT, kWizards, "WIZARD_OUTPUT", "Вывод"},
+    {TextKey::WIZARD_PROCESS, kWizards, "WIZARD_PROCESS", "Вычисление"},
+    {TextKey::WIZARD_YES, kWizards, "WIZARD_YES", "Да"},
+    {TextKey::WIZARD_NO, kWizards, "WIZARD_NO", "Нет"},
+    {TextKey::WIZARD_OPERATION, kWizards, "WIZARD_OPERATION", "[Операция]  "},
+    {TextKey::WIZARD_DELAY, kWizards, "WIZARD_DELAY", "[Задержка]  "},
+    {TextKey::WIZARD_IF, kWizards, "WIZARD_IF", "[Условие]   "},
+    {TextKey::WIZARD_CYCLE, kWizards, "WIZARD_CYCLE", "[Цикл]      "},
+    {TextKey::WIZARD_INOUT, kWizards, "WIZARD_INOUT", "[Ввод/Вывод]"},
+}};
+
+static_assert(
+    [] {
+      for (std::size_t i = 0; i < kBuiltIn.size(); ++i)
+        if (static_cast<std::size_t>(kBuiltIn[i].id) != i) return false;
+      return true;
+    }(),
+    "the table follows the order of TextKey");
+
+std::array<QString, kBuiltIn.size()> BuiltInValues() {
+  std::array<QString, kBuiltIn.size()> values;
+  for (const BuiltInText& text : kBuiltIn) values[static_cast<std::size_t>(text.id)] = QString::fromUtf8(text.text);
+  return values;
+}
+
+std::array<QString, kBuiltIn.size()>& CurrentTexts() {
+  static std::array<QString, kBuiltIn.size()> texts = BuiltInValues();
+  return texts;
+}
+
+}  // namespace
+
+std::span<const BuiltInText> BuiltInTexts() { return kBuiltIn; }
+
+const QString& LanguageText(TextKey id) { return CurrentTexts()[static_cast<std::size_t>(id)]; }
+
+void LoadLanguageTable(const QString& path) {
+  const ProfileFile file(path);
+  auto& texts = CurrentTexts();
+  for (const BuiltInText& text : kBuiltIn)
+    texts[static_cast<std::size_t>(text.id)] = file.ReadString(text.section, text.key, QString::fromUtf8(text.text));
+}
+
+}  // namespace quobrix

@@ -1,0 +1,60 @@
+// The program's own texts (messages, dialog titles and filters, hint words,
+// wizard words). Each starts as its built-in Russian text and can be replaced
+// by the sections "General" and "Wizards" of a language file.
+#pragma once
+
+#include <QString>
+#include <span>
+
+namespace quobrix {
+
+enum class TextKey {
+  Program,
+  QUOBRIX_FILE_TYPE,
+  FILE_OPEN_ERROR_MSG,
+  FILE_SAVE_ERROR_MSG,
+  FILE_SAVE_MSG,
+  FILE_SAVE_FILTER,
+  TEMPLATE_OPEN_TITLE,
+  FILE_OPEN_TITLE,
+  FILE_OPEN_FILTER,
+  INPUT_PAGES_TITLE,
+  INPUT_PAGES_TEXT,
+  HINT_TEXT1,
+  HINT_TEXT2,
+  DIMENSION_MM,
+  SEARCH_TEXT_NOT_FOUND,
+  PREVIEW_PAGE,
+  WIZARD_BEGIN,
+  WIZARD_END,
+  WIZARD_INPUT,
+  WIZARD_OUTPUT,
+  WIZARD_PROCESS,
+  WIZARD_YES,
+  WIZARD_NO,
+  WIZARD_OPERATION,
+  WIZARD_DELAY,
+  WIZARD_IF,
+  WIZARD_CYCLE,
+  WIZARD_INOUT,
+};
+
+struct BuiltInText {
+  TextKey id;
+  const char* section;
+  const char* key;
+  const char* text;  // UTF-8
+};
+
+// Every text in the order of TextKey.
+std::span<const BuiltInText> BuiltInTexts();
+
+// The current text.
+const QString& LanguageText(TextKey id);
+
+// Replaces every text by the file's value, or by the built-in text where the
+// file, the section or the key is missing. A key present with an empty value
+// gives an empty text.
+void LoadLanguageTable(const QString& path);
+
+}  // namespace quobrix

@@ -1,0 +1,122 @@
+#include "app/TranslateWindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDockWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "platform/ProfileFile.h"
+
+namespace quobrix {
+
+namespace {
+
+enum class ComponentKind { MenuItem, ToolBarButton, SpeedButton, Caption, GroupBox, Untranslated };
+
+bool ShownOnlyInToolBars(const QAction& action) {
+  bool inToolBar = false;
+  for (const QObject* shownIn : action.associatedObjects()) {
+    if (qobject_cast<const QMenu*>(shownIn) || qobject_cast<const QMenuBar*>(shownIn)) return false;
+    inToolBar = inToolBar || qobject_cast<const QToolBar*>(shownIn);
+  }
+  return inToolBar;
+}
+
+// The first matching kind wins, in the order of the list in the header.
+ComponentKind KindOf(const QObject& component) {
+  if (const auto* action = qobject_cast<const QAction*>(&component))
+    return ShownOnlyInToolBars(*action) ? ComponentKind::ToolBarButton : ComponentKind::MenuItem;
+  if (qobject_cast<const QMenu*>(&component)) return ComponentKind::MenuItem;
+  if (const auto* button = qobject_cast<const QToolButton*>(&component))
+    return qobject_cast<const QToolBar*>(button->parentWidget()) ? ComponentKind::ToolBarButton
+                                                                 : ComponentKind::SpeedButton;
+  if (qobject_cast<const QPushButton*>(&component) || qobject_cast<const QLabel*>(&component) ||
+      qobject_cast<const QCheckBox*>(&component))
+    return ComponentKind::Caption;
+  if (qobject_cast<const QGroupBox*>(&component)) return ComponentKind::GroupBox;
+  return ComponentKind::Untranslated;
+}
+
+void SetCaption(QObject& component, const QString& caption) {
+  if (auto* action = qobject_cast<QAction*>(&component)) action->setText(caption);
+  if (auto* menu = qobject_cast<QMenu*>(&component)) menu->setTitle(caption);
+  if (auto* button = qobject_cast<QAbstractButton*>(&component)) button->setText(caption);
+  if (auto* label = qobject_cast<QLabel*>(&component)) label->setText(caption);
+  if (auto* box = qobject_cast<QGroupBox*>(&component)) box->setTitle(caption);
+}
+
+void SetHint(QObject& component, const QString& hint) {
+  if (auto* action = qobject_cast<QAction*>(&component)) action->setToolTip(hint);
+  if (auto* widget = qobject_cast<QWidget*>(&component)) widget->setToolTip(hint);
+}
+
+class Translator {
+ public:
+  Translator(const QString& path, const QString& section) : file_(path), section_(section) {}
+
+  void Translate(QObject& component) const {
+    const QString name = component.objectName();
+    if (name.isEmpty()) return;  // made at run time, like the recent-file entries
+    switch (KindOf(component)) {
+      case ComponentKind::MenuItem:
+      case ComponentKind::Caption:
+      case ComponentKind::GroupBox:
+        IfGiven(name, [&](const QString& text) { SetCaption(component, text); });
+        break;
+      case ComponentKind::ToolBarButton:
+        IfGiven(name, [&](const QString& text) { SetHint(component, text); });
+        break;
+      case ComponentKind::SpeedButton:
+        IfGiven(name, [&](const QString& text) { SetCaption(component, text); });
+        IfGiven(name + QStringLiteral("_H"), [&](const QString& text) { SetHint(component, text); });
+        break;
+      case ComponentKind::Untranslated:
+        break;
+    }
+  }
+
+ private:
+  template <typename Apply>
+  void IfGiven(const QString& key, Apply apply) const {
+    const QString text = file_.ReadString(section_, key);
+    if (!text.isEmpty()) apply(text);
+  }
+
+  ProfileFile file_;
+  QString section_;
+};
+
+// Dialogs and other windows parented to this one have texts of their own;
+// pop-up menus and floating dock panels belong to the window that shows them.
+bool IsAnotherWindow(const QObject& object) {
+  const auto* widget = qobject_cast<const QWidget*>(&object);
+  return widget && widget->isWindow() && widget->windowType() != Qt::Popup && !qobject_cast<const QDockWidget*>(widget);
+}
+
+void TranslateComponents(const QObject& parent, const Translator& translator) {
+  for (QObject* child : parent.children()) {
+    if (IsAnotherWindow(*child)) continue;
+    translator.Translate(*child);
+    TranslateComponents(*child, translator);
+  }
+}
+
+}  // namespace
+
+QString LanguageSection(const QObject& window) {
+  const QString className = QString::fromLatin1(window.metaObject()->className());
+  const QString withoutNamespace = className.sliced(className.lastIndexOf(u':') + 1);
+  return withoutNamespace.mid(1);
+}
+
+void TranslateWindow(const QString& path, QWidget& window) {
+  TranslateComponents(window, Translator(path, LanguageSection(window)));
+}
+
+}  // namespace quobrix

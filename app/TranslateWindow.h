@@ -1,0 +1,30 @@
+// Applies a language file to the captions and hints of a window's
+// components. The window's texts live in the section named after its class
+// without the leading "T" (TMainForm reads "[MainForm]"); the class name is
+// the one moc records, namespace dropped, so every window class that is to
+// be translated declares Q_OBJECT. Components are found by objectName.
+#pragma once
+
+#include <QString>
+
+class QObject;
+class QWidget;
+
+namespace quobrix {
+
+// "MainForm" for a window of class TMainForm.
+QString LanguageSection(const QObject& window);
+
+// What each kind of component takes from the section, by its name:
+//   QAction or QMenu (menu item)             caption
+//   QAction shown only in tool bars, or a
+//   QToolButton on a QToolBar (tool-bar button)  hint
+//   any other QToolButton (speed button)     caption; name + "_H": hint
+//   QPushButton, QLabel, QCheckBox           caption
+//   QGroupBox                                title
+// Other components, the window's own title and components of other windows
+// (dialogs parented to this one) are left alone. A missing or empty value
+// keeps the designed text, so a missing file changes nothing.
+void TranslateWindow(const QString& path, QWidget& window);
+
+}  // namespace quobrix

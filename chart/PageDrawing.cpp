@@ -1,0 +1,86 @@
+// Page by page drawing for the printer and the print preview.
+#include <algorithm>
+
+#include "chart/BlocksHolderModel.h"
+#include "render/DeviceGeometry.h"
+#include "render/DrawBlock.h"
+#include "render/SheetPainting.h"
+
+namespace quobrix {
+
+namespace {
+
+constexpr std::int64_t kPrintZoom = 100;
+constexpr std::int64_t kResolutionUnit = 10000;  // chart units per resolution step (100 mm)
+
+std::int64_t Scale(std::int64_t v, std::int64_t resolution) { return WrapMul(v, resolution) / kResolutionUnit; }
+
+}  // namespace
+
+bool BlocksHolderModel::IsBlockOnPage(std::int32_t page, std::int64_t n) const {
+  if (page < 1 || page > DocumentPages() || n < 1 || n > BlockCount()) return false;
+  const TBlock& b = Blocks(n);
+  const std::int64_t top = WrapMul(SheetHeight(), page - 1);
+  const std::int64_t bottom = WrapMul(SheetHeight(), page);
+  const std::int64_t end = WrapAdd(b.Y, b.H);
+  // A block taller than the page reaches over it from the page above to the
+  // page below, and belongs on it as much as a block that starts on it.
+  return std::min(b.Y, end) <= bottom && std::max(b.Y, end) >= top;
+}
+
+bool BlocksHolderModel::PrintPage(Canvas& canvas, std::int64_t w, std::int32_t page, std::int64_t h) const {
+  const std::int64_t rx = WrapMul(w, kResolutionUnit) / SheetWidth();
+  const std::int64_t ry = WrapMul(h, kResolutionUnit) / SheetHeight();
+  // White paper needs no background; any other colour, the desktop's
+  // window colour included, is laid inside the margins.
+  if (SheetColor() != clWhite) {
+    canvas.Pen = TPen{SheetColor(), 1, psClear, TPenMode::Copy};
+    canvas.Brush = TBrush{SheetColor(), bsSolid};
+    canvas.Rectangle(static_cast<int>(Scale(FSheetMargins.Left, rx)), static_cast<int>(Scale(FSheetMargins.Top, ry)),
+                     static_cast<int>(w - Scale(FSheetMargins.Right, rx) - 1),
+                     static_cast<int>(h - Scale(FSheetMargins.Bottom, ry) - 1));
+  }
+  const std::int64_t offsetY = WrapMul(h, page - 1);
+  for (std::int64_t n = 1; n <= BlockCount(); ++n)
+    if (IsBlockOnPage(page, n))
+      DrawBlock(Blocks(n), canvas, false, true, false, 0, offsetY, SheetColor(), rx, kPrintZoom);
+  DoDebug("Отправлено на печать");
+  return true;
+}
+
+bool BlocksHolderModel::DrawPreviewPage(Canvas& canvas, std::int32_t page, std::int64_t zoom) const {
+  SheetPaintArgs surface;
+  const int inset = Rulers() == rBoth ? RulerInset : 0;
+  surface.clientWidth = ChartToPixels(SheetWidth(), HorzResolution(), zoom) + inset;
+  surface.clientHeight = ChartToPixels(SheetHeight(), HorzResolution(), zoom) + inset;
+  return DrawPreviewPage(canvas, page, zoom, surface);
+}
+
+bool BlocksHolderModel::DrawPreviewPage(Canvas& canvas, std::int32_t page, std::int64_t zoom,
+                                        const SheetPaintArgs& surface) const {
+  const std::int64_t offsetY =
+      WrapMul(WrapMul(WrapMul(SheetHeight(), HorzResolution()), zoom) / kDeviceDivisor, page - 1);
+  const bool rulerInset = Rulers() == rBoth;
+  SheetPaintArgs sheet = surface;
+  sheet.rulerInset = rulerInset ? RulerInset : 0;
+  sheet.originX = 0;
+  sheet.originY = offsetY;
+  sheet.resolution = HorzResolution();
+  sheet.zoomPercents = zoom;
+  sheet.sheetWidth = SheetWidth();
+  sheet.sheetHeight = SheetHeight();
+  sheet.marginLeft = FSheetMargins.Left;
+  sheet.marginRight = FSheetMargins.Right;
+  sheet.marginTop = FSheetMargins.Top;
+  sheet.marginBottom = FSheetMargins.Bottom;
+  sheet.pages = DocumentPages();
+  sheet.sheetColor = SheetColor();
+  sheet.gridStep = PosGridSize();
+  PaintSheet(canvas, sheet);
+  for (std::int64_t n = 1; n <= BlockCount(); ++n)
+    if (IsBlockOnPage(page, n))
+      DrawBlock(Blocks(n), canvas, rulerInset, true, false, 0, offsetY, SheetColor(), HorzResolution(), zoom);
+  return true;
+}
+
+}  // namespace quobrix

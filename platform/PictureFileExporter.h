@@ -1,0 +1,27 @@
+// Writes a chart as a picture file, chosen by the file's extension:
+// ".EMF" (every page, vector), ".BMP", ".PNG", ".JPG"/".JPEG" (page 1 as a
+// bitmap), ".SVG" (every page, vector) and ".PDF" (one PDF page per page).
+#pragma once
+
+#include <QIODevice>
+#include <QImage>
+#include <string>
+
+#include "chart/PictureExporter.h"
+
+namespace quobrix {
+
+class PictureFileExporter : public PictureExporter {
+ public:
+  bool Export(const BlocksHolderModel& chart, const std::string& path, const std::string& upperExtension) override;
+};
+
+// The pictures themselves, for the file formats and the clipboard. They need
+// the toolkit's application object.
+std::string EmfPicture(const BlocksHolderModel& chart);
+// Page 1 at the chart's horizontal resolution, 24 bits per pixel.
+QImage BitmapPicture(const BlocksHolderModel& chart);
+// Every page stacked, as SVG written to `output`.
+bool WriteSvgPicture(const BlocksHolderModel& chart, QIODevice& output);
+
+}  // namespace quobrix

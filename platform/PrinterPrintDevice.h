@@ -1,0 +1,38 @@
+// Prints chart pages on a toolkit printer: a real printer or PDF output.
+#pragma once
+
+#include <QPainter>
+#include <QPrinter>
+#include <optional>
+
+#include "chart/BlocksHolderModel.h"
+#include "chart/PrintJob.h"
+#include "platform/QPainterCanvas.h"
+
+namespace quobrix {
+
+class PrinterPrintDevice : public PrintDevice {
+ public:
+  PrinterPrintDevice(QPrinter& printer, const BlocksHolderModel& chart);
+
+  bool BeginJob(const std::string& title) override;
+  // Draws the page over the printer's whole page area.
+  void PrintPage(std::int32_t page) override;
+  void NewSheet() override;
+  bool EndJob() override;
+
+ private:
+  QPrinter& printer_;
+  const BlocksHolderModel& chart_;
+  QPainter painter_;
+  std::optional<QPainterCanvas> canvas_;
+};
+
+// Prints pages first..last, `copies` times each, into a PDF file on paper of
+// the sheet's size, one PDF page per printed page, titled with the chart's
+// file name. The previous file stays until the new one is complete. False
+// when nothing is printed or the file cannot be written.
+bool PrintToPdf(const BlocksHolderModel& chart, const std::string& path, std::int32_t first, std::int32_t last,
+                std::int32_t copies);
+
+}  // namespace quobrix

@@ -1,0 +1,64 @@
+// Settings and language files are INI (profile) files: "[Section]" lines
+// followed by "key=value" lines. Names are matched without regard to letter
+// case; blanks around a value are dropped and one pair of enclosing single or
+// double quotes is removed, so a value that must keep its outer blanks is
+// written in quotes. Files are stored in code page 1251; UTF-8 files are
+// accepted too. Writing changes only the lines it must and keeps every other
+// line of the file as it was.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace quobrix {
+
+class ProfileFile {
+ public:
+  // Reads the file; a missing or unreadable file reads as empty. A file that
+  // exists but cannot be read (no permission, not a regular file, far too
+  // large) is never overwritten by Save().
+  explicit ProfileFile(QString path);
+
+  // Nothing when the section or the key is missing.
+  std::optional<QString> Find(const QString& section, const QString& key) const;
+  QString ReadString(const QString& section, const QString& key, const QString& fallback = {}) const;
+  // The keys of the section in file order, each once.
+  QStringList Keys(const QString& section) const;
+  // A value that is not a whole decimal number gives the fallback.
+  int ReadInteger(const QString& section, const QString& key, int fallback) const;
+  // A whole number other than 0 is true, 0 is false.
+  bool ReadBool(const QString& section, const QString& key, bool fallback) const;
+
+  // Changes the text in memory; Save() writes it. A key already present is
+  // rewritten in place, a new key goes to the end of its section, a new
+  // section to the end of the file. False (and nothing changed) for a
+  // section, key or value that no profile line can hold.
+  bool WriteString(const QString& section, const QString& key, const QString& value);
+  bool WriteInteger(const QString& section, const QString& key, int value);
+  bool WriteBool(const QString& section, const QString& key, bool value);
+
+  // Writes the whole file through a temporary file that replaces the old one
+  // only once it is complete, so a failed save leaves the old file intact.
+  bool Save() const;
+
+  // One read-modify-save of a single key, as the settings dialog needs.
+  static bool WriteValue(const QString& path, const QString& section, const QString& key, const QString& value);
+
+ private:
+  struct SectionSpan {
+    qsizetype header;  // index of the "[Section]" line
+    qsizetype end;     // one past its last non-blank line
+  };
+  std::optional<SectionSpan> FindSection(const QString& section) const;
+  std::optional<qsizetype> FindKeyLine(const SectionSpan& span, const QString& key) const;
+
+  QString path_;
+  QStringList lines_;
+  bool utf8_ = false;
+  bool bom_ = false;
+  bool unreadable_ = false;
+  QString lineBreak_ = QStringLiteral("\r\n");
+};
+
+}  // namespace quobrix

@@ -1,0 +1,75 @@
+#include "platform/ProgramFolders.h"
+
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace quobrix {
+
+namespace {
+
+QString WithSlash(const QString& folder) { return folder.endsWith(u'/') ? folder : folder + u'/'; }
+
+// An XDG variable counts only when it holds an absolute path.
+QString XdgFolder(const QString& variable, const QString& home, const QString& fallbackUnderHome) {
+  return QDir::isAbsolutePath(variable) ? variable : home + fallbackUnderHome;
+}
+
+bool IsWritableFolder(const QString& folder) { return ::access(QFile::encodeName(folder).constData(), W_OK) == 0; }
+
+FolderEnvironment CurrentEnvironment() {
+  FolderEnvironment environment;
+  environment.programDir = ProgramDir();
+  environment.programDirWritable = IsWritableFolder(environment.programDir);
+  const QString quobrixHome = qEnvironmentVariable("QUOBRIX_HOME");
+  if (!quobrixHome.isEmpty()) environment.quobrixHome = QDir(quobrixHome).absolutePath();
+  environment.home = QDir::homePath();
+  environment.xdgConfigHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+  environment.xdgDataHome = qEnvironmentVariable("XDG_DATA_HOME");
+  environment.xdgRuntimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  environment.xdgCacheHome = qEnvironmentVariable("XDG_CACHE_HOME");
+  return environment;
+}
+
+// The folder is made on first use, so that callers can write into it at once.
+QString Created(const QString& folder) {
+  QDir().mkpath(folder);
+  return folder;
+}
+
+}  // namespace
+
+QString ProgramDir() {
+  if (QCoreApplication::instance()) return WithSlash(QCoreApplication::applicationDirPath());
+  return WithSlash(QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).absolutePath());
+}
+
+WritableFolders ChooseWritableFolders(const FolderEnvironment& environment) {
+  if (!environment.quobrixHome.isEmpty()) {
+    const QString home = WithSlash(environment.quobrixHome);
+    return {home, home, home};
+  }
+  if (environment.programDirWritable) {
+    const QString program = WithSlash(environment.programDir);
+    return {program, program, program};
+  }
+  const QString& home = environment.home;
+  const QString config = XdgFolder(environment.xdgConfigHome, home, QStringLiteral("/.config"));
+  const QString data = XdgFolder(environment.xdgDataHome, home, QStringLiteral("/.local/share"));
+  const QString runtime = QDir::isAbsolutePath(environment.xdgRuntimeDir)
+                              ? environment.xdgRuntimeDir
+                              : XdgFolder(environment.xdgCacheHome, home, QStringLiteral("/.cache"));
+  const QString ours = QStringLiteral("quobrix/");
+  return {WithSlash(config) + ours, WithSlash(data) + ours, WithSlash(runtime) + ours};
+}
+
+QString SettingsDir() { return Created(ChooseWritableFolders(CurrentEnvironment()).settings); }
+
+QString UserLibraryDir() { return Created(ChooseWritableFolders(CurrentEnvironment()).userLibrary); }
+
+QString UndoSnapshotDir() { return Created(ChooseWritableFolders(CurrentEnvironment()).undoSnapshots); }
+
+}  // namespace quobrix

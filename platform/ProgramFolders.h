@@ -1,0 +1,43 @@
+// Where the program finds its files. Read-only resources (lang/, Templates/)
+// are installed beside the program file. The files the program writes (the
+// settings, the user library, the undo snapshots) live there too when that
+// folder is writable, as in a portable copy; an installed program writes to
+// the user's own folders instead. QUOBRIX_HOME names one folder for all
+// written files, for tests and portable use.
+#pragma once
+
+#include <QString>
+
+namespace quobrix {
+
+// Every folder below is returned with a trailing "/".
+QString ProgramDir();
+// Holds quobrix.ini.
+QString SettingsDir();
+// Holds userlib.dll and userlib2.dll.
+QString UserLibraryDir();
+// Holds the undo snapshot files.
+QString UndoSnapshotDir();
+
+// The choice behind the three writable folders, apart from the process
+// environment so that every case can be tried.
+struct FolderEnvironment {
+  QString programDir;
+  bool programDirWritable = false;
+  QString quobrixHome;    // QUOBRIX_HOME
+  QString home;           // HOME
+  QString xdgConfigHome;  // XDG_CONFIG_HOME
+  QString xdgDataHome;    // XDG_DATA_HOME
+  QString xdgRuntimeDir;  // XDG_RUNTIME_DIR
+  QString xdgCacheHome;   // XDG_CACHE_HOME
+};
+
+struct WritableFolders {
+  QString settings;
+  QString userLibrary;
+  QString undoSnapshots;
+};
+
+WritableFolders ChooseWritableFolders(const FolderEnvironment& environment);
+
+}  // namespace quobrix

@@ -1,0 +1,64 @@
+#include "render/DrawBlock.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "render/BlockText.h"
+#include "render/LineEnds.h"
+
+namespace quobrix {
+
+namespace {
+
+// Marks of thin lines are sized as for this width (0.3 mm).
+constexpr std::int64_t kThinLineWidth = 30;
+
+constexpr std::int64_t Sign(std::int64_t v) { return (v > 0) - (v < 0); }
+
+}  // namespace
+
+int BlockPenWidth(const TBlock& block, const DeviceMapping& mapping) { return std::max(mapping.Length(block.BW), 1); }
+
+int BlockArrowUnit(const TBlock& block, const DeviceMapping& mapping) {
+  return block.BW < kThinLineWidth ? std::max(mapping.Length(kThinLineWidth), 1) : BlockPenWidth(block, mapping);
+}
+
+BlockFrame BlockDeviceFrame(const TBlock& block, const DeviceMapping& mapping) {
+  BlockFrame f;
+  f.x1 = mapping.X(block.X);
+  f.y1 = mapping.Y(block.Y);
+  f.x2 = mapping.X(WrapAdd(block.X, block.W));
+  f.y2 = mapping.Y(WrapAdd(block.Y, block.H));
+  // min(|W|, |H|) without negating the most negative value.
+  const std::uint64_t absW = block.W < 0 ? 0 - static_cast<std::uint64_t>(block.W) : block.W;
+  const std::uint64_t absH = block.H < 0 ? 0 - static_cast<std::uint64_t>(block.H) : block.H;
+  const auto side = static_cast<std::int64_t>(std::min(absW, absH));
+  f.squareX2 = OffsetPixels(f.x1, mapping.Length(WrapMul(Sign(block.W), side)));
+  f.squareY2 = OffsetPixels(f.y1, mapping.Length(WrapMul(Sign(block.H), side)));
+  f.squareSide = mapping.Length(side);
+  f.squareHalf = static_cast<std::int32_t>(WrapMul(WrapMul(side, mapping.resolution), mapping.zoomPercents) /
+                                           (2 * kDeviceDivisor));
+  return f;
+}
+
+void DrawBlock(const TBlock& block, Canvas& canvas, bool rulerInset, bool viewOnly, bool isActive, std::int64_t scrollX,
+               std::int64_t scrollY, TColor sheetColor, std::int64_t resolution, std::int64_t zoomPercents) {
+  const DeviceMapping mapping{resolution, zoomPercents, rulerInset, scrollX, scrollY};
+  canvas.Pen.Mode = TPenMode::Copy;
+  canvas.Pen.Width = BlockPenWidth(block, mapping);
+  canvas.Pen.Color = block.BC;
+  canvas.Pen.Style = static_cast<TPenStyle>(block.BS);
+  canvas.Brush.Color = block.MC;
+  canvas.Brush.Style = static_cast<TBrushStyle>(block.FS);
+
+  const BlockFrame f = BlockDeviceFrame(block, mapping);
+  if (block.BT == btLine) {
+    DrawLineWithEnds(canvas, {f.x1, f.y1}, {f.x2, f.y2}, block.LineArrows, BlockArrowUnit(block, mapping), block.BC,
+                     sheetColor);
+  } else {
+    DrawOutline(block.BT, f, canvas);
+  }
+  if (!block.Text.empty()) DrawBlockText(block, canvas, f.x1, f.y1, f.x2, f.y2, zoomPercents, viewOnly, isActive);
+}
+
+}  // namespace quobrix

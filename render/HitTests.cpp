@@ -1,0 +1,85 @@
+#include "render/HitTests.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "render/DeviceGeometry.h"
+
+namespace quobrix {
+
+namespace {
+
+// Saturating, so bounds widened near the ends of the range stay ordered.
+std::int64_t Raise(std::int64_t v, std::int64_t by) {
+  std::int64_t out = 0;
+  if (__builtin_add_overflow(v, by, &out))
+    return by < 0 ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
+  return out;
+}
+std::int64_t Lower(std::int64_t v, std::int64_t by) {
+  std::int64_t out = 0;
+  if (__builtin_sub_overflow(v, by, &out))
+    return by > 0 ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
+  return out;
+}
+
+bool InBlockRect(const TBlock& block, std::int64_t x, std::int64_t y) {
+  return InSpan(block, x, block.X, WrapAdd(block.X, block.W)) && InSpan(block, y, block.Y, WrapAdd(block.Y, block.H));
+}
+
+// The point lies inside a thin ellipse whose foci are the line's ends.
+bool NearLineSegment(const TBlock& line, std::int64_t x, std::int64_t y) {
+  const double w = double(line.W), h = double(line.H);
+  const double d1 = std::hypot(double(x) - double(line.X), double(y) - double(line.Y));
+  const double d2 = std::hypot(double(x) - (double(line.X) + w), double(y) - (double(line.Y) + h));
+  const double length = std::sqrt(w * w + h * h);
+  return length + length / 100 > d1 + d2;
+}
+
+bool Passes(const TBlock& block, std::int64_t x, std::int64_t y) {
+  if (!InBlockRect(block, x, y)) return false;
+  if (block.BT == btLine) return NearLineSegment(block, x, y);
+  if (block.BT == btSelection)
+    return std::any_of(block.Members.begin(), block.Members.end(),
+                       [&](const TBlock* m) { return m != nullptr && InBlockRect(*m, x, y); });
+  return true;
+}
+
+}  // namespace
+
+bool InSpan(const TBlock& block, std::int64_t v, std::int64_t a, std::int64_t b) {
+  return InSpanTol(block, 0, v, a, b);
+}
+
+bool InSpanTol(const TBlock& block, std::int64_t tol, std::int64_t v, std::int64_t a, std::int64_t b) {
+  const std::int64_t extra = block.BT == btLine ? kLineHitTolerance : 0;
+  const std::int64_t lo = Lower(Lower(std::min(a, b), tol), extra);
+  const std::int64_t hi = Raise(Raise(std::max(a, b), tol), extra);
+  return lo <= v && v <= hi;
+}
+
+std::int64_t BlockAtPoint(const BlockList& blocks, std::int64_t x, std::int64_t y) {
+  for (std::size_t i = blocks.size(); i > 0; --i)
+    if (Passes(*blocks[i - 1], x, y)) return static_cast<std::int64_t>(i);
+  return 0;
+}
+
+std::vector<std::int64_t> BlocksInRect(const BlockList& blocks, std::int64_t xa, std::int64_t ya, std::int64_t xb,
+                                       std::int64_t yb) {
+  std::vector<std::int64_t> hits{0};
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    const TBlock& b = *blocks[i];
+    if (InSpan(b, b.X, xa, xb) && InSpan(b, WrapAdd(b.X, b.W), xa, xb) && InSpan(b, b.Y, ya, yb) &&
+        InSpan(b, WrapAdd(b.Y, b.H), ya, yb))
+      hits.push_back(static_cast<std::int64_t>(i + 1));
+  }
+  return hits;
+}
+
+std::ptrdiff_t IndexOfMin(std::span<const std::int64_t> values) {
+  if (values.empty()) return -1;
+  return std::min_element(values.begin(), values.end()) - values.begin();
+}
+
+}  // namespace quobrix

@@ -1,0 +1,74 @@
+// The language files shipped with the program.
+#include <QFile>
+#include <QStringDecoder>
+#include <QTest>
+
+#include "app/LanguageTable.h"
+#include "platform/ProfileFile.h"
+
+using namespace quobrix;
+
+namespace {
+
+const char* const kWindowSections[] = {"MainForm",   "HolderForm",   "InspectorForm", "LibraryForm",   "PreviewForm",
+                                       "SearchForm", "SettingsForm", "SheetSizeForm", "ShemeInfoForm", "WizLSForm",
+                                       "WizIFForm",  "WizForForm",   "WizProcForm"};
+
+QString LanguageFolder() { return qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/"); }
+
+QString RussianFile() { return LanguageFolder() + QString::fromUtf8("Русский.lng"); }
+
+}  // namespace
+
+class LanguageFilesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void eachFile_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"English", "Русский", "Украинский"}) QTest::newRow(name) << QString::fromUtf8(name);
+  }
+
+  void eachFile() {
+    QFETCH(QString, name);
+    const QString path = LanguageFolder() + name + QStringLiteral(".lng");
+    QFile raw(path);
+    QVERIFY2(raw.open(QIODevice::ReadOnly), qPrintable(path));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    (void)QString(utf8.decode(raw.readAll()));
+    QVERIFY2(utf8.hasError(), "the file is in code page 1251, not UTF-8");
+
+    const ProfileFile file(path);
+    for (const BuiltInText& text : BuiltInTexts())
+      QVERIFY2(!file.ReadString(text.section, text.key).isEmpty(), text.key);
+
+    // Every language names the same components; a misspelt key would be ignored silently.
+    const ProfileFile russian(RussianFile());
+    for (const char* section : kWindowSections) {
+      QVERIFY2(!file.Keys(section).isEmpty(), section);
+      QCOMPARE(file.Keys(section), russian.Keys(section));
+    }
+  }
+
+  void wizardPrefixesTellTheSectionsApart_data() { eachFile_data(); }
+
+  // The process wizard finds an item's kind by the prefix it starts with.
+  void wizardPrefixesTellTheSectionsApart() {
+    QFETCH(QString, name);
+    const ProfileFile file(LanguageFolder() + name + QStringLiteral(".lng"));
+    QStringList prefixes;
+    for (const char* key : {"WIZARD_OPERATION", "WIZARD_DELAY", "WIZARD_IF", "WIZARD_CYCLE", "WIZARD_INOUT"})
+      prefixes << file.ReadString(QStringLiteral("Wizards"), QString::fromLatin1(key));
+    for (const QString& a : prefixes)
+      for (const QString& b : prefixes)
+        if (&a != &b) QVERIFY2(!a.startsWith(b), qPrintable(a + u'|' + b));
+  }
+
+  void russianFileHoldsTheBuiltInTextsExactly() {
+    LoadLanguageTable(RussianFile());
+    for (const BuiltInText& text : BuiltInTexts()) QCOMPARE(LanguageText(text.id), QString::fromUtf8(text.text));
+  }
+};
+
+QTEST_MAIN(LanguageFilesTest)
+#include "LanguageFilesTest.moc"

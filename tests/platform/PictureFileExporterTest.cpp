@@ -1,0 +1,207 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "chart/BlocksHolderModel.h"
+#include "platform/EmfRecords.h"
+#include "platform/ExternalTool.h"
+#include "platform/PictureFileExporter.h"
+#include "platform/PrinterPrintDevice.h"
+#include "support/ChartBuilder.h"
+#include "support/TempDir.h"
+
+namespace quobrix {
+namespace {
+
+using ::testing::ContainsRegex;
+
+const std::string kBegin = "\xcd\xe0\xf7\xe0\xeb\xee";  // "Начало" in code page 1251
+const std::string kEnd = "\xca\xee\xed\xe5\xf6";        // "Конец"
+
+class PictureExport : public ::testing::Test {
+ protected:
+  void SetUp() override { SetPictureExporter(&exporter_); }
+  void TearDown() override { SetPictureExporter(nullptr); }
+
+  // One titled symbol on each page.
+  static void FillPages(BlocksHolderModel& chart, std::int32_t pages) {
+    chart.SetDocumentPages(pages);
+    for (std::int32_t p = 0; p < pages; ++p) {
+      const auto n = test::AddRect(chart, 3000, 3000 + 29700 * p, 8000, 3000, btBeginEnd);
+      chart.Blocks(n).Text = p == 0 ? kBegin : kEnd + std::to_string(p + 1);
+    }
+  }
+
+  test::TempDir dir_;
+
+ private:
+  PictureFileExporter exporter_;
+};
+
+std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int size) {
+  std::uint32_t v = 0;
+  for (int i = size - 1; i >= 0; --i)
+    v = (v << 8) | static_cast<unsigned char>(bytes.at(at + static_cast<std::size_t>(i)));
+  return v;
+}
+
+TEST_F(PictureExport, A4BitmapIsOnePageOf793By1122PixelsAt24Bits) {
+  BlocksHolderModel chart;
+  FillPages(chart, 2);
+  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.bmp")));
+  const std::string bmp = test::ReadBytes(dir_.File("chart.bmp"));
+  ASSERT_GE(bmp.size(), 54u);
+  EXPECT_EQ(bmp.substr(0, 2), "BM");
+  EXPECT_EQ(LittleEndian(bmp, 18, 4), 793u);
+  EXPECT_EQ(LittleEndian(bmp, 22, 4), 1122u);
+  EXPECT_EQ(LittleEndian(bmp, 28, 2), 24u);
+}
+
+TEST_F(PictureExport, BitmapShowsTheSheetColourAndTheBlocks) {
+  BlocksHolderModel chart;
+  chart.SetSheetColor(0x00FFFF);  // yellow
+  test::AddRect(chart, 1000, 1000, 2000, 1000);
+  const QImage image = BitmapPicture(chart);
+  EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 255, 0));
+  EXPECT_EQ(image.pixelColor(792, 1121), QColor(255, 255, 0));
+  EXPECT_EQ(image.pixelColor(37, 50), QColor(0, 0, 0)) << "left edge of the rectangle";
+  EXPECT_EQ(image.pixelColor(50, 50), QColor(255, 255, 255)) << "white fill of the rectangle";
+}
+
+TEST_F(PictureExport, PngAndJpegHoldTheSamePageAsTheBitmap) {
+  BlocksHolderModel chart;
+  FillPages(chart, 1);
+  for (const char* name : {"chart.png", "chart.JPG", "chart.jpeg"}) {
+    ASSERT_TRUE(chart.SaveToFile(dir_.File(name))) << name;
+    const QImage image(QString::fromStdString(dir_.File(name)));
+    EXPECT_EQ(image.size(), QSize(793, 1122)) << name;
+  }
+  const QImage png(QString::fromStdString(dir_.File("chart.png")));
+  EXPECT_EQ(png, BitmapPicture(chart).convertToFormat(png.format())) << "PNG is lossless";
+}
+
+TEST_F(PictureExport, ExtensionsCompareWithoutCaseAndUnknownOnesFail) {
+  BlocksHolderModel chart;
+  EXPECT_TRUE(chart.SaveToFile(dir_.File("a.Emf")));
+  EXPECT_TRUE(chart.SaveToFile(dir_.File("a.sVg")));
+  EXPECT_EQ(chart.FileName(), dir_.File("a.sVg"));
+  EXPECT_FALSE(chart.SaveToFile(dir_.File("a.gif")));
+  EXPECT_FALSE(chart.SaveToFile(dir_.File("noextension")));
+  EXPECT_EQ(chart.FileName(), dir_.File("a.sVg"));
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("a.gif")));
+}
+
+TEST_F(PictureExport, UnwritablePathFailsAndKeepsTheFileName) {
+  BlocksHolderModel chart;
+  for (const char* name : {"missing/a.bmp", "missing/a.emf", "missing/a.svg", "missing/a.pdf"})
+    EXPECT_FALSE(chart.SaveToFile(dir_.File(name))) << name;
+  EXPECT_EQ(chart.FileName(), "Untitled");
+}
+
+TEST_F(PictureExport, DamagedSheetSizesNeitherCrashNorAllocateAHugeBitmap) {
+  BlocksHolderModel chart;
+  chart.SetSheetWidth(INT64_MAX / 3);
+  chart.SetSheetHeight(INT64_MAX / 5);
+  chart.SetHorzResolution(INT64_MAX / 7);
+  test::AddRect(chart, INT64_MAX / 11, 1000);
+  EXPECT_FALSE(chart.SaveToFile(dir_.File("huge.bmp")));
+  EXPECT_TRUE(chart.SaveToFile(dir_.File("huge.emf")));
+  chart.SaveToFile(dir_.File("huge.svg"));
+  chart.SaveToFile(dir_.File("huge.pdf"));
+  chart.SetHorzResolution(378);
+  chart.SetSheetWidth(10'000'000);  // 100 m
+  EXPECT_FALSE(chart.SaveToFile(dir_.File("wide.png")));
+}
+
+TEST_F(PictureExport, MetafileOfThreePagesHasAFrameThreeSheetsHigh) {
+  BlocksHolderModel chart;
+  FillPages(chart, 3);
+  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.emf")));
+  const auto records = test::EmfRecords(test::ReadBytes(dir_.File("chart.emf")));
+  ASSERT_FALSE(records.empty());
+  const auto& header = records.front();
+  EXPECT_EQ(header.I32(32) - header.I32(24), 21000);
+  EXPECT_EQ(header.I32(36) - header.I32(28), 3 * 29700);
+  EXPECT_EQ(records.back().type, test::kEmrEof);
+  // The background covers all three pages and 20 pixels more.
+  const auto background = test::RecordsOfType(records, test::kEmrRectangle).at(0);
+  EXPECT_EQ(background.I32(16), 793 + 20);
+  EXPECT_EQ(background.I32(20), 3367 + 20);
+  std::vector<std::u16string> texts;
+  for (const auto& r : test::RecordsOfType(records, test::kEmrExtTextOutW)) texts.push_back(test::ReadText(r).text);
+  EXPECT_EQ(texts, (std::vector<std::u16string>{u"Начало", u"Конец2", u"Конец3"}));
+}
+
+TEST_F(PictureExport, MetafileOpensInEmf2SvgWithItsText) {
+  if (!test::HaveTool("emf2svg-conv")) GTEST_SKIP() << "emf2svg-conv is not installed";
+  BlocksHolderModel chart;
+  FillPages(chart, 2);
+  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.emf")));
+  ASSERT_TRUE(test::RunTool("emf2svg-conv -i " + test::Quoted(dir_.File("chart.emf")) + " -o " +
+                            test::Quoted(dir_.File("chart.svg"))));
+  const std::string svg = test::ReadBytes(dir_.File("chart.svg"));
+  EXPECT_NE(svg.find("height=\"2245"), std::string::npos);
+  EXPECT_NE(svg.find("Начало"), std::string::npos);
+  EXPECT_NE(svg.find("Конец2"), std::string::npos);
+}
+
+TEST_F(PictureExport, SvgStacksEveryPage) {
+  BlocksHolderModel chart;
+  FillPages(chart, 3);
+  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.svg")));
+  const std::string svg = test::ReadBytes(dir_.File("chart.svg"));
+  EXPECT_NE(svg.find("viewBox=\"0 0 793 3367\""), std::string::npos) << svg.substr(0, 600);
+  EXPECT_NE(svg.find("Начало"), std::string::npos);
+  EXPECT_NE(svg.find("Конец3"), std::string::npos);
+}
+
+std::string Capture(const std::string& commandLine) {
+  std::string out;
+  if (FILE* pipe = ::popen(commandLine.c_str(), "r")) {
+    char buf[4096];
+    while (std::size_t n = std::fread(buf, 1, sizeof buf, pipe)) out.append(buf, n);
+    ::pclose(pipe);
+  }
+  return out;
+}
+
+TEST_F(PictureExport, PdfHasOnePageOfTheSheetSizePerChartPageWithItsText) {
+  if (!test::HaveTool("pdfinfo") || !test::HaveTool("pdftotext")) GTEST_SKIP() << "poppler-utils are not installed";
+  BlocksHolderModel chart;
+  FillPages(chart, 2);
+  chart.SetFileName("two pages.qbs");
+  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.PDF")));
+  const std::string info = Capture("pdfinfo " + test::Quoted(dir_.File("chart.PDF")));
+  EXPECT_THAT(info, ContainsRegex("Pages: +2\n"));
+  EXPECT_THAT(info, ContainsRegex("Title: +two pages.qbs\n"));
+  EXPECT_THAT(info, ContainsRegex("Page size: +595 x 842 pts"));
+  const std::string text = Capture("pdftotext " + test::Quoted(dir_.File("chart.PDF")) + " -");
+  EXPECT_NE(text.find("Начало"), std::string::npos) << text;
+  EXPECT_NE(text.find("Конец2"), std::string::npos) << text;
+}
+
+TEST_F(PictureExport, PrintedCopiesComeOutPageByPage) {
+  if (!test::HaveTool("pdftotext")) GTEST_SKIP() << "poppler-utils are not installed";
+  BlocksHolderModel chart;
+  FillPages(chart, 3);
+  ASSERT_TRUE(PrintToPdf(chart, dir_.File("copies.pdf"), 2, 3, 2));
+  std::vector<std::string> pages;
+  for (int p = 1; p <= 5; ++p)
+    pages.push_back(Capture("pdftotext -f " + std::to_string(p) + " -l " + std::to_string(p) + " " +
+                            test::Quoted(dir_.File("copies.pdf")) + " - 2>/dev/null"));
+  EXPECT_NE(pages[0].find("Конец2"), std::string::npos);
+  EXPECT_NE(pages[1].find("Конец2"), std::string::npos);
+  EXPECT_NE(pages[2].find("Конец3"), std::string::npos);
+  EXPECT_NE(pages[3].find("Конец3"), std::string::npos);
+  EXPECT_TRUE(pages[4].empty()) << "only four sheets";
+}
+
+TEST_F(PictureExport, EmptyPrintRangeWritesNoPdf) {
+  BlocksHolderModel chart;
+  EXPECT_FALSE(PrintToPdf(chart, dir_.File("none.pdf"), 2, 1, 1));
+  EXPECT_TRUE(std::filesystem::is_empty(dir_.Path()));
+}
+
+}  // namespace
+}  // namespace quobrix

@@ -1,0 +1,34 @@
+// A chart canvas widget on screen (offscreen platform) for widget tests, with
+// undo snapshots in a folder of the test's own.
+#pragma once
+
+#include <QTest>
+#include <memory>
+
+#include "chart/UndoSnapshotFolder.h"
+#include "support/TempDir.h"
+#include "view/TBlocksHolder.h"
+
+namespace quobrix::test {
+
+class ViewFixture {
+ public:
+  // A resolution of 1000 makes one pixel exactly 10 chart units at zoom 100.
+  explicit ViewFixture(int width = 590, int height = 400, std::int64_t resolution = 378) {
+    SetUndoSnapshotFolder(undoDir_.Path().string());
+    bh_ = std::make_unique<TBlocksHolder>();
+    bh_->Model().ApplyChartWindowValues();
+    bh_->Model().SetHorzResolution(resolution);
+    bh_->resize(width, height);
+    bh_->show();
+    if (!QTest::qWaitForWindowExposed(bh_.get())) qWarning("canvas window not exposed");
+  }
+  TBlocksHolder& bh() { return *bh_; }
+  BlocksHolderModel& model() { return bh_->Model(); }
+
+ private:
+  TempDir undoDir_;
+  std::unique_ptr<TBlocksHolder> bh_;
+};
+
+}  // namespace quobrix::test

@@ -1,0 +1,176 @@
+// What the chart canvas paints and how it scrolls.
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include "platform/QPainterCanvas.h"
+#include "render/SheetPainting.h"
+#include "support/RecordingCanvas.h"
+#include "support/ViewFixture.h"
+
+using namespace quobrix;
+using quobrix::testsupport::CanvasCall;
+using quobrix::testsupport::RecordingCanvas;
+
+namespace {
+
+std::vector<CanvasCall> Painted(TBlocksHolder& bh) {
+  RecordingCanvas canvas;
+  bh.Paint(canvas, bh.rect());
+  return canvas.calls;
+}
+
+std::vector<std::vector<int>> RectanglesWithPen(const std::vector<CanvasCall>& calls, TPenStyle style, int width) {
+  std::vector<std::vector<int>> out;
+  for (const auto& c : calls)
+    if (c.op == "Rectangle" && c.pen.Style == style && c.pen.Width == width && c.pen.Mode == TPenMode::Copy)
+      out.push_back(c.args);
+  return out;
+}
+
+int Count(const std::vector<CanvasCall>& calls, const std::string& op) {
+  return static_cast<int>(std::count_if(calls.begin(), calls.end(), [&](const auto& c) { return c.op == op; }));
+}
+
+}  // namespace
+
+class TBlocksHolderPaintTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void pagesAndPrintableAreasStackWithoutGaps() {
+    test::ViewFixture f;
+    f.model().SetDocumentPages(3);
+    const auto calls = Painted(f.bh());
+    const auto pages = RectanglesWithPen(calls, psSolid, 1);
+    const auto printable = RectanglesWithPen(calls, psDot, 1);
+    QCOMPARE(pages.size(), size_t(3));
+    QCOMPARE(pages[0], (std::vector<int>{0, 0, 793, 1122}));
+    QCOMPARE(pages[1], (std::vector<int>{0, 1122, 793, 2244}));
+    QCOMPARE(pages[2], (std::vector<int>{0, 2244, 793, 3366}));
+    QCOMPARE(printable.size(), size_t(3));
+    QCOMPARE(printable[0], (std::vector<int>{37, 37, 756, 1085}));
+    QCOMPARE(printable[2], (std::vector<int>{37, 2281, 756, 3329}));
+  }
+
+  void blocksSitAtTheirPixelsAndMoveWithTheRulerInset() {
+    test::ViewFixture f;
+    f.model().AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
+    auto rectangles = RectanglesWithPen(Painted(f.bh()), psSolid, 1);
+    QCOMPARE(rectangles.back(), (std::vector<int>{37, 37, 113, 75}));
+    f.model().SetRulers(rBoth);
+    const auto calls = Painted(f.bh());
+    QVERIFY(std::any_of(calls.begin(), calls.end(), [](const auto& c) {
+      return c.op == "Rectangle" && c.args == std::vector<int>{59, 59, 135, 97};
+    }));
+    QVERIFY(std::any_of(calls.begin(), calls.end(), [&](const auto& c) {
+      return c.op == "Rectangle" && c.args == std::vector<int>{0, 0, f.bh().width(), 21};
+    }));
+  }
+
+  void gridShowsAboveZoom40WithRoundedSteps() {
+    test::ViewFixture f;
+    f.bh().FUseGrid = true;
+    f.model().SetZoomPercents(40);
+    QCOMPARE(Count(Painted(f.bh()), "InvertPixel"), 0);
+    f.model().SetZoomPercents(41);
+    QVERIFY(Count(Painted(f.bh()), "InvertPixel") > 0);
+    f.model().SetZoomPercents(100);
+    const auto calls = Painted(f.bh());
+    std::vector<CanvasCall> dots;
+    for (const auto& c : calls)
+      if (c.op == "InvertPixel") dots.push_back(c);
+    QCOMPARE(dots[0].args, (std::vector<int>{-1, -2}));
+    QCOMPARE(dots[1].args, (std::vector<int>{-1, 36}));  // 37.8 pixels rounds to 38
+    f.bh().FShowGrid = false;
+    QCOMPARE(Count(Painted(f.bh()), "InvertPixel"), 0);
+  }
+
+  void selectionMarksFollowTheKindOfBlock_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("marks");
+    QTest::newRow("point") << int(btPoint) << 1;
+    QTest::newRow("line") << int(btLine) << 2;
+    QTest::newRow("rectangle") << int(btRectangle) << 4;
+    QTest::newRow("container of two") << int(btSelection) << 3;
+  }
+  void selectionMarksFollowTheKindOfBlock() {
+    QFETCH(int, type);
+    QFETCH(int, marks);
+    test::ViewFixture f;
+    if (type == btSelection) {
+      f.model().AddDefaultBlock(btRectangle, 0, 0, 1000, 1000);
+      f.model().AddDefaultBlock(btRectangle, 2000, 0, 1000, 1000);
+      f.model().MakeMultiSelection(0, 0, 3000, 1000, {1, 2});
+    } else {
+      f.model().AddDefaultBlock(static_cast<std::uint8_t>(type), 1000, 1000, 2000, 1000);
+      f.model().SetActiveBlock(1);
+    }
+    const auto found = RectanglesWithPen(Painted(f.bh()), psSolid, 2);
+    QCOMPARE(int(found.size()), marks);
+    if (type == btRectangle) QCOMPARE(found[0], (std::vector<int>{33, 33, 41, 41}));
+  }
+
+  void selectionMarksAreYellowOnWhiteAndStayVisibleOnASystemSheet() {
+    QCOMPARE(SelectionMarkColor(clWhite), TColor(0x00F9F9));
+    QCOMPARE(SelectionMarkColor(clWindow), TColor(0x00F9F9));
+    QCOMPARE(SelectionMarkColor(0x000000), TColor(0xFFFFFF));
+  }
+
+  void scrollingKeepsTheOriginOnTheSheet() {
+    test::ViewFixture f(590);
+    f.bh().SetOriginX(20);
+    f.bh().SetOriginY(30);
+    f.bh().ScrollBy(-50, -50);
+    QCOMPARE(f.bh().FOriginX(), qint64(0));
+    QCOMPARE(f.bh().FOriginY(), qint64(0));
+    f.bh().ScrollBy(300, 0);
+    QCOMPARE(f.bh().FOriginX(), qint64(0));  // 793 - 300 = 493 < 550
+    f.bh().ScrollBy(200, 0);
+    QCOMPARE(f.bh().FOriginX(), qint64(200));
+    QCOMPARE(f.bh().SetOriginY(-5), qint64(0));
+    f.bh().PageDown();
+    QCOMPARE(f.bh().FOriginY(), qint64(1122));
+  }
+
+  void goToBlockBringsAFarBlockToTheMiddle() {
+    test::ViewFixture f(590, 400);
+    f.model().AddDefaultBlock(btRectangle, 1000, 100000, 1000, 1000);
+    f.bh().GoToBlock(1);
+    QCOMPARE(f.model().ActiveBlock(), qint64(1));
+    QCOMPARE(f.bh().FOriginY(), qint64(3780 - 200));
+  }
+
+  void skippingInvisibleBlocksChangesNoPixel() {
+    test::ViewFixture f(600, 500);
+    auto& m = f.model();
+    for (int i = 0; i < 60; ++i) {
+      const auto n = m.AddDefaultBlock(static_cast<std::uint8_t>(3 + i % 35), (i % 6) * 3500 - 2000,
+                                       (i / 6) * 3000 - 1000, 3000, 2000);
+      m.Blocks(n).Text = "Text " + std::to_string(i);
+      m.Blocks(n).TP = static_cast<std::uint8_t>(i % 3);
+    }
+    for (int i = 0; i < 20; ++i) {
+      const auto n = m.AddDefaultBlock(btLine, i * 1000, 500, 300, 40000);
+      m.Blocks(n).LineArrows = static_cast<std::uint8_t>(i % 13);
+      m.Blocks(n).BW = 100;
+    }
+    m.SetActiveBlock(5);
+    f.bh().SetOriginX(100);
+    f.bh().SetOriginY(150);
+    const QRect clip(120, 80, 300, 260);
+    auto render = [&](bool cull) {
+      QImage image(f.bh().size(), QImage::Format_RGB32);
+      QPainter painter(&image);
+      painter.setClipRect(clip);
+      QPainterCanvas canvas(painter);
+      f.bh().Paint(canvas, clip, cull);
+      painter.end();
+      return image.copy(clip);
+    };
+    QCOMPARE(render(true), render(false));
+  }
+};
+
+QTEST_MAIN(TBlocksHolderPaintTest)
+#include "TBlocksHolderPaintTest.moc"

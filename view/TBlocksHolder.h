@@ -1,0 +1,134 @@
+// The chart canvas: the widget that shows one chart and edits it with the
+// mouse and the keyboard. It owns the chart model; the model changes, then
+// asks for a repaint, and the widget paints from it.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "chart/BlocksHolderModel.h"
+#include "render/Canvas.h"
+#include "view/ViewCoordinates.h"
+
+class QLabel;
+
+namespace quobrix {
+
+class TBlocksHolder : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TBlocksHolder(QWidget* parent = nullptr);
+  ~TBlocksHolder() override;
+
+  BlocksHolderModel& Model() { return model_; }
+  const BlocksHolderModel& Model() const { return model_; }
+
+  // ----- view state (switched by the chart window)
+  TColor FBackColor = clWhite;
+  bool FShowGrid = true;
+  bool FUseGrid = false;
+  bool FObjectSnap = true;
+  bool FLineSnap = true;
+  std::int64_t FLineSnapTolerance = 200;
+  std::int64_t FMoveThreshold = 20;
+  bool FAutoScroll = true;
+  bool FMultiInsert = false;
+  QLabel* FStatusPanel = nullptr;  // receives the position texts
+  // Fired on every mouse move with the (grid-snapped) window point.
+  std::function<void(Qt::KeyboardModifiers, int x, int y)> OnMousePosChanged;
+
+  // ----- coordinates and scrolling
+  std::int64_t FOriginX() const { return originX_; }
+  std::int64_t FOriginY() const { return originY_; }
+  ViewTransform Transform() const;
+  std::int64_t ChartToPixels(std::int64_t v) const { return Transform().ChartToPixels(v); }
+  std::int64_t PixelsToChart(std::int64_t p) const { return Transform().PixelsToChart(p); }
+  std::int64_t SetOriginX(std::int64_t x);
+  std::int64_t SetOriginY(std::int64_t y);
+  void ScrollBy(int dx, int dy);
+  void PageUp();
+  void PageDown();
+  void GoToBlock(std::int64_t n);
+  void SetSheetMargins(std::int64_t left, std::int64_t right, std::int64_t top, std::int64_t bottom);
+
+  // ----- mouse editing
+  void CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+  void CanvasMouseMove(Qt::MouseButtons held, Qt::KeyboardModifiers shift, int x, int y);
+  void CanvasMouseUp();
+  bool FPlacingFragment = false;  // a dropped fragment follows the mouse until release
+
+  // ----- keyboard
+  // Left and Right move the caret; true when the key was consumed.
+  bool CaretKeyDown(int key);
+  void CanvasKeyDown(int key, Qt::KeyboardModifiers shift);
+  // A typed character, converted to the chart's code page; one outside it beeps.
+  void CanvasKeyPress(char32_t ch);
+  bool FKeyHandled = false;
+
+  // ----- snapping
+  // Moves P onto the nearest edge of the topmost symbol containing it.
+  bool SnapToObject(ChartPoint& P) const;
+
+  // Draws everything the view shows into `canvas`; with `cullInvisible`,
+  // blocks whose extent misses `clip` are skipped.
+  void Paint(Canvas& canvas, const QRect& clip, bool cullInvisible = true) const;
+
+  // What a drag is doing, for tests and the status line.
+  struct AttachedLine {
+    TBlock* line;
+    int end;  // 1 start, 2 end
+  };
+  const std::vector<AttachedLine>& FAttachedLines() const { return attachedLines_; }
+  int FResizeCorner() const { return resizeCorner_; }
+  const TRect& FRubberRect() const { return rubberRect_; }
+  const TRect& FDrawRect() const { return drawRect_; }
+
+  void DoActiveBlockChanged();
+  void DoMousePosChanged(Qt::KeyboardModifiers shift, int x, int y);
+  void DoDebug(const std::string& msg) const { model_.DoDebug(msg); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  BlocksHolderModel model_;
+  std::int64_t originX_ = 0;
+  std::int64_t originY_ = 0;
+
+  ChartPoint lastMouse_;
+  int resizeCorner_ = 0;
+  std::vector<AttachedLine> attachedLines_;
+  TRect rubberRect_;
+  TRect drawRect_;
+  ChartPoint drawStart_;
+  ChartPoint drawEnd_;
+  bool rubberRepainted_ = false;
+
+  ChartPoint ChartPointOf(std::int64_t x, std::int64_t y) const;
+  WindowPoint WindowPointOf(ChartPoint p) const;
+  void SetStatusText(const QString& text) const;
+
+  int HitCornerMark(ChartPoint p) const;
+  void CollectAttachedLines(const TBlock& active);
+  void ApplyDragStep(TBlock& a, ChartPoint& p, std::int64_t dX, std::int64_t dY, Qt::KeyboardModifiers shift);
+  void MoveBlock(TBlock& a, std::int64_t dX, std::int64_t dY);
+  void PullFragmentUnderMouse(const TBlock& a, std::int64_t& dX, std::int64_t& dY) const;
+  void ScaleMembers(TBlock& container, std::int64_t dX, std::int64_t dY) const;
+  void DrawRubberBand(int x, int y);
+  void DrawRubberLine(int x, int y, bool straighten);
+  void FinishDrawingByHand();
+  void SelectInRubberBand();
+
+  bool EditTextKey(int key);
+  void PaintRubberShapes(Canvas& canvas) const;
+  std::vector<TPoint> SelectionMarks(const TBlock& active) const;
+  bool MayShow(const TBlock& block, const QRect& clip, const ViewTransform& view) const;
+};
+
+}  // namespace quobrix

@@ -1,0 +1,99 @@
+// The keyboard: in-place text editing at the caret, Escape, Ctrl+Delete and
+// the keypad zoom keys.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include "chart/TextCaret.h"
+#include "platform/Cp1251Codec.h"
+#include "view/TBlocksHolder.h"
+#include "view/TextCaretEditing.h"
+
+namespace quobrix {
+
+void TBlocksHolder::keyPressEvent(QKeyEvent* event) {
+  if (CaretKeyDown(event->key())) return;
+  CanvasKeyDown(event->key(), event->modifiers());
+  if (FKeyHandled) return;
+  for (char32_t ch : event->text().toUcs4()) CanvasKeyPress(ch);
+}
+
+bool TBlocksHolder::CaretKeyDown(int key) {
+  if (model_.ViewOnly()) return false;
+  FKeyHandled = false;
+  const TBlock* a = model_.ActiveBlockPtr();
+  if (!a || a->Text.empty() || (key != Qt::Key_Left && key != Qt::Key_Right)) return false;
+  if (key == Qt::Key_Left)
+    CaretLeft(a->Text, TextCaretPos);
+  else
+    CaretRight(a->Text, TextCaretPos);
+  FKeyHandled = true;
+  update();
+  return true;
+}
+
+void TBlocksHolder::CanvasKeyDown(int key, Qt::KeyboardModifiers shift) {
+  if (model_.ViewOnly()) return;
+  FKeyHandled = false;
+  const bool keypad = shift.testFlag(Qt::KeypadModifier);
+  if (key == Qt::Key_Escape) {
+    FKeyHandled = true;
+    model_.SetDrawingLineByHand(false);
+    model_.SetDrawingBlockByHand(false);
+    drawRect_ = {};
+    if (FStatusPanel) FStatusPanel->clear();
+    if (model_.ActiveBlock() != 0) {
+      model_.SetActiveBlock(0);
+      model_.DissolveMultiSelection();
+      DoActiveBlockChanged();
+    }
+    update();
+  } else if (key == Qt::Key_Delete && shift.testFlag(Qt::ControlModifier)) {
+    FKeyHandled = true;
+    // A deletion from the keyboard can be undone like one from the menu.
+    if (model_.ActiveBlockPtr()) model_.RecordUndoPoint();
+    model_.DeleteActiveBlock(true);
+  } else if (key == Qt::Key_Minus && keypad) {
+    FKeyHandled = true;
+    if (model_.ZoomPercents() > 10) model_.SetZoomPercents(model_.ZoomPercents() - 10);
+  } else if (key == Qt::Key_Plus && keypad) {
+    FKeyHandled = true;
+    if (model_.ZoomPercents() < 1000) model_.SetZoomPercents(model_.ZoomPercents() + 10);
+  } else {
+    EditTextKey(key);
+  }
+}
+
+bool TBlocksHolder::EditTextKey(int key) {
+  TBlock* a = model_.ActiveBlockPtr();
+  if (model_.ViewOnly() || !a) return false;
+  if (key == Qt::Key_Backspace)
+    DeleteBeforeCaret(a->Text, TextCaretPos);
+  else if (key == Qt::Key_Return || key == Qt::Key_Enter)
+    InsertLineBreakAtCaret(a->Text, TextCaretPos);
+  else if (key == Qt::Key_Delete)
+    DeleteAtCaret(a->Text, TextCaretPos);
+  else
+    return false;
+  FKeyHandled = true;
+  model_.FModified = true;
+  update();
+  return true;
+}
+
+void TBlocksHolder::CanvasKeyPress(char32_t ch) {
+  TBlock* a = model_.ActiveBlockPtr();
+  if (FKeyHandled || model_.ViewOnly() || !a) return;
+  // Control characters of shortcut keys are no text.
+  if (ch < 0x20 || ch == 0x7F) return;
+  const auto byte = UnicodeToCp1251(ch);
+  if (!byte) {
+    QApplication::beep();
+    return;
+  }
+  InsertAtCaret(a->Text, TextCaretPos, *byte);
+  model_.FModified = true;
+  update();
+}
+
+}  // namespace quobrix

@@ -1,0 +1,363 @@
+// Mouse editing: select, move, resize, rubber-band selection and drawing
+// symbols and lines by hand.
+#include <QLabel>
+#include <QMouseEvent>
+#include <algorithm>
+#include <cstdlib>
+
+#include "chart/TextCaret.h"
+#include "render/HitTests.h"
+#include "render/SheetPainting.h"
+#include "view/GridSnapping.h"
+#include "view/TBlocksHolder.h"
+
+namespace quobrix {
+
+namespace {
+
+bool IsSquareBased(std::uint8_t type) { return type == btSquare || type == btRoundSquare || type == btCircle; }
+
+std::uint16_t CaretAfter(const std::string& text) {
+  return static_cast<std::uint16_t>(std::min<std::size_t>(text.size() + 1, 0xFFFF));
+}
+
+}  // namespace
+
+void TBlocksHolder::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  CanvasMouseDown(event->button(), event->modifiers(), p.x(), p.y());
+}
+
+void TBlocksHolder::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  CanvasMouseMove(event->buttons(), event->modifiers(), p.x(), p.y());
+}
+
+void TBlocksHolder::mouseReleaseEvent(QMouseEvent*) { CanvasMouseUp(); }
+
+void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+  setFocus(Qt::MouseFocusReason);
+  const ChartPoint unsnapped = ChartPointOf(x, y);
+  if (FUseGrid) {
+    x = static_cast<int>(SnapPixelsToGrid(x, originX_, Transform(), model_.PosGridSize()));
+    y = static_cast<int>(SnapPixelsToGrid(y, originY_, Transform(), model_.PosGridSize()));
+  }
+  lastMouse_ = ChartPointOf(x, y);
+
+  if (model_.DrawingLineByHand() || model_.DrawingBlockByHand()) {
+    TextCaretPos = 1;
+    model_.SetActiveBlock(0);
+    DoActiveBlockChanged();
+    ChartPoint p = lastMouse_;
+    if (FObjectSnap && SnapToObject(p)) {
+      const WindowPoint w = WindowPointOf(p);
+      x = static_cast<int>(w.x);
+      y = static_cast<int>(w.y);
+    }
+    drawStart_ = drawEnd_ = p;
+    drawRect_ = {x, y, x, y};
+    return;
+  }
+
+  if (button == Qt::LeftButton) rubberRect_ = {x, y, x, y};
+  if (model_.BlockCount() == 0) return;
+
+  resizeCorner_ = model_.ActiveBlock() != 0 ? HitCornerMark(unsnapped) : 0;
+  if (resizeCorner_ == 0) {
+    const std::int64_t n = BlockAtPoint(model_.List(), unsnapped.x, unsnapped.y);
+    model_.SetActiveBlock(n);
+    DoActiveBlockChanged();
+    TextCaretPos = n != 0 ? CaretAfter(model_.Blocks(n).Text) : 1;
+    DoDebug("Номер активного блока = " + std::to_string(n));
+    if (n != 0) {
+      const TBlock& b = model_.Blocks(n);
+      if (FLineSnap && b.BT != btLine && b.BT != btSelection) CollectAttachedLines(b);
+      // The press is the undo point of whatever the drag that follows does.
+      model_.RecordUndoPoint();
+    }
+  }
+
+  const std::int64_t last = model_.BlockCount();
+  if (last > 0 && model_.Blocks(last).Compl == ckMultiSelection && model_.ActiveBlock() != last)
+    model_.DissolveMultiSelection();
+}
+
+int TBlocksHolder::HitCornerMark(ChartPoint p) const {
+  const TBlock* a = model_.ActiveBlockPtr();
+  if (!a) return 0;
+  const std::int64_t t = PixelsToChart(HandleHalfSize);
+  auto hit = [&](std::int64_t cx, std::int64_t cy) {
+    return cx - t <= p.x && p.x <= cx + t && cy - t <= p.y && p.y <= cy + t;
+  };
+  const std::int64_t x0 = a->X, y0 = a->Y, x1 = a->X + a->W, y1 = a->Y + a->H;
+  if (hit(x1, y1)) return 4;
+  if (hit(x0, y0)) return 1;
+  if (hit(x1, y0)) return 2;
+  if (hit(x0, y1)) return 3;
+  return 0;
+}
+
+void TBlocksHolder::CollectAttachedLines(const TBlock& a) {
+  attachedLines_.clear();
+  for (const auto& block : model_.List()) {
+    TBlock& line = *block;
+    if (&line == &a || line.BT != btLine) continue;
+    auto inside = [&](std::int64_t px, std::int64_t py) {
+      return InSpanTol(line, FLineSnapTolerance, px, a.X, a.X + a.W) &&
+             InSpanTol(line, FLineSnapTolerance, py, a.Y, a.Y + a.H);
+    };
+    const bool start = inside(line.X, line.Y);
+    const bool end = inside(line.X + line.W, line.Y + line.H);
+    if (start && end) continue;
+    if (start)
+      attachedLines_.push_back({&line, 1});
+    else if (end)
+      attachedLines_.push_back({&line, 2});
+  }
+}
+
+void TBlocksHolder::CanvasMouseMove(Qt::MouseButtons held, Qt::KeyboardModifiers shift, int x, int y) {
+  if (model_.ViewOnly()) {
+    DoMousePosChanged(shift, x, y);
+    return;
+  }
+  const bool left = held.testFlag(Qt::LeftButton);
+  if (left && FAutoScroll) {
+    const int dx = x < 10 ? -10 : (width() - x < 10 ? 10 : 0);
+    const int dy = y < 10 ? -10 : (height() - y < 10 ? 10 : 0);
+    if (dx != 0 || dy != 0) {
+      rubberRepainted_ = true;
+      ScrollBy(dx, dy);
+    }
+  }
+  if (FUseGrid) {
+    x = static_cast<int>(SnapPixelsToGrid(x, originX_, Transform(), model_.PosGridSize()));
+    y = static_cast<int>(SnapPixelsToGrid(y, originY_, Transform(), model_.PosGridSize()));
+    DoDebug("[MOUSEMOVE, PIXELS] X: " + std::to_string(x) + ", Y: " + std::to_string(y));
+  }
+  ChartPoint p = ChartPointOf(x, y);
+
+  TBlock* a = model_.ActiveBlockPtr();
+  if (left && a) {
+    DoDebug("[MOUSEMOVE, 0,01mm] XX: " + std::to_string(p.x) + ", YY: " + std::to_string(p.y));
+    std::int64_t dX = p.x - lastMouse_.x;
+    std::int64_t dY = p.y - lastMouse_.y;
+    if (FUseGrid) {
+      dX = SnapToGrid(dX, model_.PosGridSize());
+      dY = SnapToGrid(dY, model_.PosGridSize());
+    }
+    ApplyDragStep(*a, p, dX, dY, shift);
+    lastMouse_ = p;
+    update();
+  } else if (left) {
+    if (model_.DrawingLineByHand())
+      DrawRubberLine(x, y, true);
+    else if (model_.DrawingBlockByHand())
+      DrawRubberLine(x, y, false);
+    else
+      DrawRubberBand(x, y);
+  }
+
+  DoMousePosChanged(shift, x, y);
+  if (!model_.DrawingLineByHand() && !model_.DrawingBlockByHand())
+    SetStatusText(QString("X: %1 Y: %2").arg(p.x / 100).arg(p.y / 100));
+}
+
+void TBlocksHolder::ApplyDragStep(TBlock& a, ChartPoint& p, std::int64_t dX, std::int64_t dY,
+                                  Qt::KeyboardModifiers shift) {
+  // A line end dragged onto a symbol lands on the symbol's nearest edge.
+  auto snapLineEnd = [&] {
+    if (a.BT == btLine && FObjectSnap && SnapToObject(p)) {
+      dX = p.x - lastMouse_.x;
+      dY = p.y - lastMouse_.y;
+    }
+  };
+  switch (resizeCorner_) {
+    case 0:
+      MoveBlock(a, dX, dY);
+      break;
+    case 1:
+      snapLineEnd();
+      a.X += dX;
+      a.Y += dY;
+      a.W -= dX;
+      a.H -= dY;
+      break;
+    case 2:
+      a.Y += dY;
+      a.W += dX;
+      a.H -= dY;
+      break;
+    case 3:
+      a.X += dX;
+      a.W -= dX;
+      a.H += dY;
+      break;
+    default:
+      if (a.BT == btPoint) {
+        a.X += dX;
+        a.Y += dY;
+        break;
+      }
+      snapLineEnd();
+      if (a.BT == btSelection) ScaleMembers(a, dX, dY);
+      a.W += dX;
+      a.H += dY;
+      if (shift.testFlag(Qt::ShiftModifier) && a.BT == btLine) {
+        if (std::llabs(a.W) < 200) a.W = 0;
+        if (std::llabs(a.H) < 200) a.H = 0;
+      }
+  }
+}
+
+void TBlocksHolder::MoveBlock(TBlock& a, std::int64_t dX, std::int64_t dY) {
+  if (std::llabs(dX) < FMoveThreshold) dX = 0;
+  if (std::llabs(dY) < FMoveThreshold) dY = 0;
+  if (FPlacingFragment) PullFragmentUnderMouse(a, dX, dY);
+  a.X += dX;
+  a.Y += dY;
+  DoDebug("[Дельта позиции, 0,01mm] X: " + std::to_string(dX) + ", Y: " + std::to_string(dY));
+  DoDebug("Движение блока");
+  if (a.BT == btSelection) {
+    for (TBlock* m : a.Members) {
+      m->X += dX;
+      m->Y += dY;
+    }
+  } else if (FLineSnap) {
+    for (const AttachedLine& l : attachedLines_) {
+      if (l.end == 1) {
+        l.line->X += dX;
+        l.line->Y += dY;
+        l.line->W -= dX;
+        l.line->H -= dY;
+      } else {
+        l.line->W += dX;
+        l.line->H += dY;
+      }
+    }
+  }
+  if (IsSquareBased(a.BT)) {
+    const std::int64_t smaller = std::min(a.W, a.H);
+    a.W = a.H = smaller > 0 ? smaller : std::max(a.W, a.H);
+  }
+}
+
+void TBlocksHolder::PullFragmentUnderMouse(const TBlock& a, std::int64_t& dX, std::int64_t& dY) const {
+  std::int64_t lx = lastMouse_.x;
+  std::int64_t ly = lastMouse_.y;
+  if (a.X > lx) {
+    dX += lx - a.X;
+    lx = a.X;
+  }
+  if (a.Y > ly) {
+    dY += ly - a.Y;
+    ly = a.Y;
+  }
+  if (a.X + a.W < lx) {
+    dX += lx - a.X - a.W;
+    lx = a.X;
+  }
+  if (a.Y + a.H < ly) dY += ly - a.Y - a.H;
+}
+
+void TBlocksHolder::ScaleMembers(TBlock& c, std::int64_t dX, std::int64_t dY) const {
+  if (c.W == 0) c.W = 1;
+  if (c.H == 0) c.H = 1;
+  const double fx = static_cast<double>(dX) / static_cast<double>(c.W) + 1;
+  const double fy = static_cast<double>(dY) / static_cast<double>(c.H) + 1;
+  for (TBlock* m : c.Members) {
+    if (m->W == 0 && m->H == 0) m->W = m->H = 1;
+    m->W = RoundHalfEven(fx * static_cast<double>(m->W));
+    m->H = RoundHalfEven(fy * static_cast<double>(m->H));
+    m->X = RoundHalfEven(fx * static_cast<double>(m->X - c.X)) + c.X;
+    m->Y = RoundHalfEven(fy * static_cast<double>(m->Y - c.Y)) + c.Y;
+  }
+}
+
+void TBlocksHolder::DrawRubberBand(int x, int y) {
+  rubberRect_.right = x;
+  rubberRect_.bottom = y;
+  rubberRepainted_ = false;
+  update();
+}
+
+void TBlocksHolder::DrawRubberLine(int x, int y, bool straighten) {
+  if (straighten) {
+    if (std::abs(drawRect_.left - x) < 5) x = drawRect_.left;
+    if (std::abs(drawRect_.top - y) < 5) y = drawRect_.top;
+  }
+  ChartPoint e = Transform().WindowToChartRounded({x, y});
+  if (SnapToObject(e)) {
+    const WindowPoint w = WindowPointOf(e);
+    x = static_cast<int>(w.x);
+    y = static_cast<int>(w.y);
+  }
+  drawEnd_ = e;
+  drawRect_.right = x;
+  drawRect_.bottom = y;
+  SetStatusText(QString("X: %1 Y: %2  %3x%4")
+                    .arg(std::min(e.x, drawStart_.x) / 100)
+                    .arg(std::min(e.y, drawStart_.y) / 100)
+                    .arg((std::max(e.x, drawStart_.x) - std::min(e.x, drawStart_.x)) / 100)
+                    .arg((std::max(e.y, drawStart_.y) - std::min(e.y, drawStart_.y)) / 100));
+  update();
+}
+
+void TBlocksHolder::CanvasMouseUp() {
+  FPlacingFragment = false;
+  if (model_.ViewOnly()) return;
+  if (model_.DrawingLineByHand() || model_.DrawingBlockByHand()) {
+    FinishDrawingByHand();
+    return;
+  }
+  attachedLines_.clear();
+  if (model_.BlockCount() > 0) SelectInRubberBand();
+  rubberRect_ = {};
+  update();
+  if (model_.ActiveBlock() != 0) DoActiveBlockChanged();
+}
+
+void TBlocksHolder::FinishDrawingByHand() {
+  const double scale = 1e6 / static_cast<double>(model_.HorzResolution() * model_.ZoomPercents());
+  std::int64_t w = RoundHalfEven((drawRect_.right - drawRect_.left) * scale);
+  std::int64_t h = RoundHalfEven((drawRect_.bottom - drawRect_.top) * scale);
+  if (FUseGrid) {
+    w = SnapToGrid(w, model_.PosGridSize());
+    h = SnapToGrid(h, model_.PosGridSize());
+  }
+  SetStatusText(QString());
+  // The rubber shape goes with the repaint that adding the block causes.
+  drawRect_ = {};
+  if (model_.DrawingLineByHand()) {
+    model_.AddDefaultBlock(btLine, drawStart_.x, drawStart_.y, w, h);
+    DoDebug("Линия нарисована.");
+    if (model_.DrawingMLineByHand()) return;
+    model_.SetDrawingLineByHand(FMultiInsert);
+    model_.SetActiveBlock(model_.BlockCount());
+    DoActiveBlockChanged();
+    return;
+  }
+  model_.AddDefaultBlock(model_.DrawedBlockType, drawStart_.x, drawStart_.y, w, h);
+  model_.SetDrawingBlockByHand(FMultiInsert);
+  model_.SetActiveBlock(model_.BlockCount());
+  DoActiveBlockChanged();
+  DoDebug("Блок нарисован");
+}
+
+void TBlocksHolder::SelectInRubberBand() {
+  const ChartPoint topLeft = ChartPointOf(rubberRect_.left, rubberRect_.top);
+  const std::int64_t w = PixelsToChart(rubberRect_.right - rubberRect_.left);
+  const std::int64_t h = PixelsToChart(rubberRect_.bottom - rubberRect_.top);
+  std::vector<std::int64_t> found = BlocksInRect(model_.List(), topLeft.x, topLeft.y, topLeft.x + w, topLeft.y + h);
+  found.erase(found.begin());  // slot 0 is no hit
+  if (found.empty()) return;
+  if (found.size() == 1) {
+    model_.SetActiveBlock(found[0]);
+    DoActiveBlockChanged();
+    DoDebug("Активный блок = " + std::to_string(found[0]));
+    return;
+  }
+  model_.MakeMultiSelection(topLeft.x, topLeft.y, w, h, found);
+}
+
+}  // namespace quobrix

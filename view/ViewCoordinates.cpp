@@ -1,0 +1,33 @@
+#include "view/ViewCoordinates.h"
+
+#include <cmath>
+
+namespace quobrix {
+
+std::int64_t RoundHalfEven(double v) { return static_cast<std::int64_t>(std::nearbyint(v)); }
+
+std::int64_t ViewTransform::ChartToPixels(std::int64_t v) const { return v * resolution * zoomPercents / 1000000; }
+
+std::int64_t ViewTransform::PixelsToChart(std::int64_t p) const { return p * 1000000 / (resolution * zoomPercents); }
+
+std::int64_t ViewTransform::ChartToPixelsRounded(std::int64_t v) const {
+  return RoundHalfEven(static_cast<double>(v) * static_cast<double>(resolution * zoomPercents) / 1000000.0);
+}
+
+std::int64_t ViewTransform::PixelsToChartRounded(std::int64_t p) const {
+  return RoundHalfEven(static_cast<double>(p) * 1000000.0 / static_cast<double>(resolution * zoomPercents));
+}
+
+WindowPoint ViewTransform::ChartToWindow(ChartPoint p) const {
+  return {ChartToPixels(p.x) + rulerInset - originX, ChartToPixels(p.y) + rulerInset - originY};
+}
+
+ChartPoint ViewTransform::WindowToChart(WindowPoint p) const {
+  return {PixelsToChart(p.x - rulerInset + originX), PixelsToChart(p.y - rulerInset + originY)};
+}
+
+ChartPoint ViewTransform::WindowToChartRounded(WindowPoint p) const {
+  return {PixelsToChartRounded(p.x - rulerInset + originX), PixelsToChartRounded(p.y - rulerInset + originY)};
+}
+
+}  // namespace quobrix

@@ -1,0 +1,43 @@
+// The one coordinate system of the chart view: chart units (0.01 mm) to
+// window pixels and back, with zoom, ruler inset and scroll origin. Both axes
+// use the horizontal resolution.
+#pragma once
+
+#include <cstdint>
+
+namespace quobrix {
+
+struct ChartPoint {
+  std::int64_t x = 0;
+  std::int64_t y = 0;
+  bool operator==(const ChartPoint&) const = default;
+};
+
+struct WindowPoint {
+  std::int64_t x = 0;
+  std::int64_t y = 0;
+  bool operator==(const WindowPoint&) const = default;
+};
+
+// Nearest integer, halves to the even neighbour.
+std::int64_t RoundHalfEven(double v);
+
+struct ViewTransform {
+  std::int64_t resolution = 378;  // pixels per 10000 chart units
+  std::int64_t zoomPercents = 100;
+  std::int64_t rulerInset = 0;
+  std::int64_t originX = 0;
+  std::int64_t originY = 0;
+
+  std::int64_t ChartToPixels(std::int64_t v) const;
+  std::int64_t PixelsToChart(std::int64_t p) const;
+  // The same conversions with the quotient rounded instead of truncated.
+  std::int64_t ChartToPixelsRounded(std::int64_t v) const;
+  std::int64_t PixelsToChartRounded(std::int64_t p) const;
+
+  WindowPoint ChartToWindow(ChartPoint p) const;
+  ChartPoint WindowToChart(WindowPoint p) const;
+  ChartPoint WindowToChartRounded(WindowPoint p) const;
+};
+
+}  // namespace quobrix
