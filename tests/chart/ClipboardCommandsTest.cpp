@@ -99,34 +99,6 @@ TEST_F(ClipboardCommands, PastingAMultiSelectionOfTwoAppendsItsBlocksAndContaine
   EXPECT_EQ(target.FUndoCount, 1);
 }
 
-TEST_F(ClipboardCommands, PastingAGroupOfThreeAppendsFourBlocksOneGridStepAway) {
-  chart.MakeMultiSelection(0, 0, 9000, 9000, {1, 2, 3});
-  chart.GroupSelection();
-  ASSERT_TRUE(chart.CopyToClipboard());
-
-  ASSERT_TRUE(chart.PasteFromClipboard());
-
-  ASSERT_EQ(chart.BlockCount(), 8);
-  EXPECT_EQ(chart.Blocks(8).Compl, ckGroup);
-  EXPECT_EQ(chart.Blocks(8).Members.size(), 3u);
-  for (int i = 1; i <= 4; ++i) {
-    EXPECT_EQ(chart.Blocks(4 + i).X, chart.Blocks(i).X + 1000);
-    EXPECT_EQ(chart.Blocks(4 + i).Y, chart.Blocks(i).Y + 1000);
-  }
-}
-
-TEST_F(ClipboardCommands, PastingASingleBlockTwicePutsBothCopiesAtTheSameOffsetFromTheSource) {
-  chart.SetActiveBlock(2);
-  ASSERT_TRUE(chart.CopyToClipboard());
-  ASSERT_TRUE(chart.PasteFromClipboard());
-  ASSERT_TRUE(chart.PasteFromClipboard());
-  ASSERT_EQ(chart.BlockCount(), 5);
-  for (int n : {4, 5}) {
-    EXPECT_EQ(chart.Blocks(n).X, 5000);
-    EXPECT_EQ(chart.Blocks(n).Y, 3000);
-  }
-}
-
 TEST_F(ClipboardCommands, PastingDissolvesTheMultiSelectionFirst) {
   chart.MakeMultiSelection(0, 0, 6000, 4000, {1, 2});
   ASSERT_TRUE(chart.CopyToClipboard());

@@ -112,21 +112,6 @@ TEST_P(PropertyOperation, DoesNothingWithoutAnActiveBlock) {
 INSTANTIATE_TEST_SUITE_P(EveryProperty, PropertyOperation, ::testing::ValuesIn(kProperties),
                          [](const auto& testCase) { return std::string(testCase.param.name); });
 
-TEST_F(EditCommands, RecolouringAMultiSelectionLeavesTheContainersOwnColour) {
-  TBlock& selection = SelectFirstThree();
-  const TColor own = selection.MC;
-  chart.SetBlockMC(0x00FF00);
-  for (int n = 1; n <= 3; ++n) EXPECT_EQ(chart.Blocks(n).MC, 0x00FF00);
-  EXPECT_EQ(selection.MC, own);
-}
-
-TEST_F(EditCommands, MovingAMultiSelectionMovesOnlyItsRectangle) {
-  TBlock& selection = SelectFirstThree();
-  chart.SetBlockX(5555);
-  EXPECT_EQ(selection.X, 5555);
-  for (int n = 1; n <= 3; ++n) EXPECT_EQ(chart.Blocks(n).X, 2000 * (n - 1));
-}
-
 TEST_F(EditCommands, BlockTextPutsTheCaretAfterTheTextAndReadsBack) {
   EXPECT_EQ(chart.BlockText(), "");
   chart.SetActiveBlock(1);

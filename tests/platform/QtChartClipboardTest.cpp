@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QImage>
 
 #include "chart/BlocksHolderModel.h"
@@ -78,25 +76,6 @@ TEST(QtClipboardFragment, IsReadOnlyFromItsOwnTypeAndEndsAtAZero) {
   QMimeData terminated;
   terminated.setData(kFragmentMimeType, QByteArray("[a]\r\n\0junk", 10));
   EXPECT_EQ(FragmentFrom(&terminated), "[a]\r\n");
-}
-
-TEST(QtClipboard, CarriesBlocksFromOneChartToAnother) {
-  QtChartClipboard clipboard;
-  SetChartClipboard(&clipboard);
-  BlocksHolderModel source, target;
-  source.AddDefaultBlock(btEllipse, 500, 500, 1000, 1000);
-  source.SetActiveBlock(1);
-  ASSERT_TRUE(source.CopyToClipboard());
-  ASSERT_TRUE(target.PasteFromClipboard());
-  ASSERT_EQ(target.BlockCount(), 1);
-  EXPECT_EQ(target.Blocks(1).BT, btEllipse);
-  EXPECT_EQ(target.Blocks(1).X, 1500);
-
-  QGuiApplication::clipboard()->setText("not a chart");
-  target.FModified = false;
-  EXPECT_FALSE(target.PasteFromClipboard());
-  EXPECT_FALSE(target.FModified);
-  SetChartClipboard(nullptr);
 }
 
 }  // namespace
