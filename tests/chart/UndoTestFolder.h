@@ -27,7 +27,7 @@ class UndoTestFolder {
   // The per-program folders made under this one.
   int SessionFolderCount() const {
     int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(path_ + "/.quobrix-undo"))
+    for (const auto& entry : std::filesystem::directory_iterator(UndoSnapshotRoot(path_)))
       if (entry.is_directory()) ++count;
     return count;
   }
