@@ -8,41 +8,19 @@
 #include <map>
 #include <string>
 
+#include "bench/BenchSupport.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/UndoSnapshotFolder.h"
 
 namespace quobrix {
 namespace {
 
-std::string BenchFolder() {
-  static const std::string dir = [] {
-    auto p = std::filesystem::temp_directory_path() / "quobrix-undo-bench";
-    std::filesystem::create_directories(p);
-    return p.string();
-  }();
-  return dir;
-}
-
-// Symbols with two-line texts and joining lines; every tenth block groups the nine before it.
-void FillChart(BlocksHolderModel& chart, std::int64_t blocks) {
-  for (std::int64_t i = 1; i <= blocks; ++i) {
-    if (i % 10 == 0) {
-      std::vector<std::int64_t> members;
-      for (std::int64_t k = i - 9; k < i; ++k) members.push_back(k);
-      chart.MakeMultiSelection(0, i * 100, 9000, 900, members);
-      chart.Blocks(i).Compl = ckGroup;
-      continue;
-    }
-    const auto type = static_cast<std::uint8_t>(i % 3 == 0 ? int{btLine} : 3 + int(i % 30));
-    const auto n = chart.AddDefaultBlock(type, (i % 7) * 2500, i * 100, 2000, 900);
-    chart.Blocks(n).Text = "Step " + std::to_string(i) + "\r\nx := x + 1";
-  }
-}
+std::string BenchFolder() { return bench::BenchFolder("quobrix-undo-bench"); }
 
 void BM_SnapshotAndUndo(benchmark::State& state) {
   SetUndoSnapshotFolder(BenchFolder());
   BlocksHolderModel chart;
-  FillChart(chart, state.range(0));
+  bench::FillSampleChart(chart, state.range(0));
   for (auto _ : state) {
     chart.RecordUndoPoint();
     chart.Undo();
@@ -51,7 +29,7 @@ void BM_SnapshotAndUndo(benchmark::State& state) {
 
 void BM_SaveAndLoad(benchmark::State& state) {
   BlocksHolderModel chart;
-  FillChart(chart, state.range(0));
+  bench::FillSampleChart(chart, state.range(0));
   const std::string path = BenchFolder() + "/plain.qbs";
   for (auto _ : state) {
     chart.SaveToFile(path);
@@ -63,13 +41,13 @@ void BM_SaveAndLoad(benchmark::State& state) {
 void BM_Snapshot(benchmark::State& state) {
   SetUndoSnapshotFolder(BenchFolder());
   BlocksHolderModel chart;
-  FillChart(chart, state.range(0));
+  bench::FillSampleChart(chart, state.range(0));
   for (auto _ : state) chart.RecordUndoPoint();
 }
 
 void BM_Save(benchmark::State& state) {
   BlocksHolderModel chart;
-  FillChart(chart, state.range(0));
+  bench::FillSampleChart(chart, state.range(0));
   const std::string path = BenchFolder() + "/plain.qbs";
   for (auto _ : state) chart.SaveToFile(path);
 }
