@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/BenchSupport.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartFormat.h"
 #include "chart/FileIO.h"
@@ -17,31 +18,12 @@ namespace {
 
 constexpr std::int64_t kBlocks = 100000;
 
-std::string BenchFolder() {
-  static const std::string dir = [] {
-    auto p = std::filesystem::temp_directory_path() / "quobrix-bench";
-    std::filesystem::create_directories(p);
-    return p.string();
-  }();
-  return dir;
-}
+std::string BenchFolder() { return bench::BenchFolder("quobrix-bench"); }
 
-// Symbols with texts and joining lines; every tenth block groups the nine before it.
 const std::string& SampleChart() {
   static const std::string path = [] {
     BlocksHolderModel chart;
-    for (std::int64_t i = 1; i <= kBlocks; ++i) {
-      if (i % 10 == 0) {
-        std::vector<std::int64_t> members;
-        for (std::int64_t k = i - 9; k < i; ++k) members.push_back(k);
-        chart.MakeMultiSelection(0, i * 100, 9000, 900, members);
-        chart.Blocks(i).Compl = ckGroup;
-        continue;
-      }
-      const auto type = static_cast<std::uint8_t>(i % 3 == 0 ? int{btLine} : 3 + int(i % 30));
-      const auto n = chart.AddDefaultBlock(type, (i % 7) * 2500, i * 100, 2000, 900);
-      chart.Blocks(n).Text = "Step " + std::to_string(i) + "\r\nx := x + 1";
-    }
+    bench::FillSampleChart(chart, kBlocks);
     const std::string file = BenchFolder() + "/sample.qbs";
     chart.SaveToFile(file);
     return file;

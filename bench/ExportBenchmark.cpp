@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchSupport.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/PictureExporter.h"
 #include "platform/HeadlessGui.h"
@@ -37,14 +38,7 @@ constexpr std::int64_t kSymbolW = 5000, kSymbolH = 2500, kPitchX = 7500, kPitchY
 constexpr std::int64_t kColumns = 2, kRowsPerPage = 6;
 constexpr std::int64_t kMargin = 1500;
 
-std::string BenchFolder() {
-  static const std::string dir = [] {
-    const auto p = fs::temp_directory_path() / "quobrix-export-bench";
-    fs::create_directories(p);
-    return p.string();
-  }();
-  return dir;
-}
+std::string BenchFolder() { return bench::BenchFolder("quobrix-export-bench"); }
 
 // Symbol i's top-left corner: two columns and six rows on every page.
 std::pair<std::int64_t, std::int64_t> SymbolCorner(std::int64_t i, std::int64_t sheetHeight) {

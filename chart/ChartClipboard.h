@@ -14,8 +14,9 @@ namespace quobrix {
 
 class Canvas;
 
-// A picture of the copied block: a bitmap of Width x Height pixels that
-// Draw paints with the block's top-left corner at the origin.
+// A picture of the copied block: Width x Height pixels that Draw paints with
+// the block's top-left corner at the origin. Draw refers to the chart's
+// blocks and is valid only until the chart changes.
 struct ClipboardPicture {
   int Width = 0;
   int Height = 0;

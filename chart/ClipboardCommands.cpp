@@ -4,6 +4,7 @@
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartClipboard.h"
+#include "render/DrawBlock.h"
 
 namespace quobrix {
 
@@ -12,6 +13,7 @@ namespace {
 ChartClipboard* installedClipboard = nullptr;
 
 constexpr std::int64_t kPictureMargin = 5;
+constexpr std::int64_t kPictureZoom = 100;
 
 // |v| chart units in pixels at `resolution` plus the margin, when that fits a picture.
 std::optional<int> PictureExtent(std::int64_t v, std::int64_t resolution) {
@@ -29,8 +31,9 @@ std::int64_t ToPixels(std::int64_t v, std::int64_t resolution) {
   return product / 10000;
 }
 
-// A line drawn leftwards or upwards starts at its right or bottom end.
-ClipboardPicture PictureGeometry(const TBlock& block, std::int64_t resolution, std::int64_t vertResolution) {
+// The block, then the direct members of a container, each shifted so the
+// block's own corner lands at the picture's origin, on a white sheet.
+ClipboardPicture PictureOf(const TBlock& block, std::int64_t resolution, std::int64_t vertResolution) {
   ClipboardPicture picture;
   const auto width = PictureExtent(block.W, resolution);
   const auto height = PictureExtent(block.H, vertResolution);
@@ -38,10 +41,17 @@ ClipboardPicture PictureGeometry(const TBlock& block, std::int64_t resolution, s
   picture.Width = *width;
   picture.Height = *height;
   picture.Resolution = resolution;
+  // A line drawn leftwards or upwards starts at its right or bottom end.
   picture.OffsetX = ToPixels(block.X, resolution) + (block.W < 0 ? ToPixels(block.W, resolution) : 0);
   // Drawing scales both directions by one resolution; only the height
   // follows the vertical one.
   picture.OffsetY = ToPixels(block.Y, resolution) + (block.H < 0 ? ToPixels(block.H, resolution) : 0);
+  picture.Draw = [&block, x = picture.OffsetX, y = picture.OffsetY, resolution](Canvas& canvas) {
+    DrawBlock(block, canvas, false, true, false, x, y, clWhite, resolution, kPictureZoom);
+    if (block.BT != btSelection) return;
+    for (const TBlock* member : block.Members)
+      DrawBlock(*member, canvas, false, true, false, x, y, clWhite, resolution, kPictureZoom);
+  };
   return picture;
 }
 
@@ -55,8 +65,8 @@ ClipboardContents BlocksHolderModel::ClipboardContentsOf(const TBlock& block) co
   ClipboardContents contents;
   contents.Fragment = BlockToFragment(block);
   const std::int64_t scale = 3 * horzResolution_;
-  contents.Bitmap = PictureGeometry(block, scale, scale);
-  contents.Metafile = PictureGeometry(block, horzResolution_, vertResolution_);
+  contents.Bitmap = PictureOf(block, scale, scale);
+  contents.Metafile = PictureOf(block, horzResolution_, vertResolution_);
   return contents;
 }
 

@@ -16,12 +16,9 @@ namespace quobrix {
 
 namespace {
 
-constexpr const char* kRootName = "/.quobrix-undo";
 constexpr const char* kGuardName = "/.guard";
 constexpr const char* kLockName = "lock";
 constexpr int kMaxSnapshotNumber = 1000000;
-
-std::string RootOf(const std::string& base) { return base + kRootName; }
 
 // An open descriptor that is closed, and its lock released, when it goes.
 class Fd {
@@ -97,6 +94,8 @@ std::shared_ptr<UndoSnapshotSession>& ProgramSession() {
 
 }  // namespace
 
+std::string UndoSnapshotRoot(const std::string& base) { return base + "/.quobrix-undo-" + std::to_string(::getuid()); }
+
 std::string UndoSnapshotName(int n) {
   std::string name(1, '~');
   name.append(std::to_string(n)).append("tmp.qbs");
@@ -105,7 +104,7 @@ std::string UndoSnapshotName(int n) {
 
 std::shared_ptr<UndoSnapshotSession> UndoSnapshotSession::Open(const std::string& base) {
   if (base.empty()) return nullptr;
-  const std::string root = RootOf(base);
+  const std::string root = UndoSnapshotRoot(base);
   if (::mkdir(root.c_str(), 0700) != 0 && errno != EEXIST) return nullptr;
   const Fd guard(LockGuard(root));
   if (guard.Get() < 0) return nullptr;
@@ -153,7 +152,7 @@ std::shared_ptr<UndoSnapshotSession> CurrentUndoSnapshotSession() {
 void DeleteUndoTempFiles() {
   const std::string& base = ConfiguredBase();
   if (base.empty()) return;
-  const std::string root = RootOf(base);
+  const std::string root = UndoSnapshotRoot(base);
   const Fd guard(LockGuard(root));
   if (guard.Get() < 0) return;
   for (const std::string& name : EntriesOf(root)) {

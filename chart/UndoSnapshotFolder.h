@@ -3,9 +3,10 @@
 // holds a lock on it while it runs, so the start-up cleanup of another copy
 // of the program removes only the folders of programs that have ended.
 //
-//   <base>/.quobrix-undo/.guard            held briefly: creating vs. cleaning up
-//   <base>/.quobrix-undo/XXXXXX/lock       held for the life of the session
-//   <base>/.quobrix-undo/XXXXXX/~0tmp.qbs  the snapshots
+//   <base>/.quobrix-undo-UID/.guard            held briefly: creating vs. cleaning up
+//   <base>/.quobrix-undo-UID/XXXXXX/lock       held for the life of the session
+//   <base>/.quobrix-undo-UID/XXXXXX/~0tmp.qbs  the snapshots
+// One root per user, so users who share a writable program folder each have undo.
 #pragma once
 
 #include <memory>
@@ -49,6 +50,8 @@ std::shared_ptr<UndoSnapshotSession> CurrentUndoSnapshotSession();
 // this one included, are left alone.
 void DeleteUndoTempFiles();
 
+// The folder that holds this user's session folders under `base`.
+std::string UndoSnapshotRoot(const std::string& base);
 // "~" + n + "tmp.qbs"
 std::string UndoSnapshotName(int n);
 

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include "UndoTestFolder.h"
+#include "chart/BlocksHolderModel.h"
+#include "chart/ChartClipboard.h"
+
+namespace quobrix {
+namespace {
+
+// Holds what was put on it, as a clipboard shared by every chart would.
+class MemoryClipboard : public ChartClipboard {
+ public:
+  bool Put(const ClipboardContents& contents) override {
+    if (!accepts) return false;
+    held = contents;
+    return true;
+  }
+  std::optional<std::string> Fragment() override {
+    if (held) return held->Fragment;
+    return std::nullopt;
+  }
+  bool accepts = true;
+  std::optional<ClipboardContents> held;
+};
+
+class ClipboardCommands : public ::testing::Test {
+ protected:
+  test::UndoTestFolder folder;
+  MemoryClipboard clipboard;
+  BlocksHolderModel chart;
+  std::vector<std::int64_t> notified;
+
+  void SetUp() override {
+    SetChartClipboard(&clipboard);
+    chart.AddDefaultBlock(btRectangle, 1000, 2000, 2000, 1000);
+    chart.AddDefaultBlock(btEllipse, 4000, 2000, 1000, 1000);
+    chart.AddDefaultBlock(btLine, 8000, 9000, -3000, -1000);
+    chart.OnActiveBlockChanged = [&](BlocksHolderModel&, std::int64_t n) { notified.push_back(n); };
+    chart.FModified = false;
+  }
+  void TearDown() override { SetChartClipboard(nullptr); }
+};
+
+TEST_F(ClipboardCommands, CopyWithNothingSelectedPutsNothing) {
+  EXPECT_FALSE(chart.CopyToClipboard());
+  EXPECT_FALSE(chart.CutToClipboard());
+  EXPECT_FALSE(clipboard.held);
+  EXPECT_FALSE(chart.FModified);
+}
+
+TEST_F(ClipboardCommands, CopyPutsTheFragmentAndPictureSizesAtBothResolutions) {
+  chart.SetActiveBlock(1);
+  ASSERT_TRUE(chart.CopyToClipboard());
+  const ClipboardContents& put = *clipboard.held;
+  EXPECT_EQ(put.Fragment, chart.BlockToFragment(chart.Blocks(1)));
+  // 3 x 378 pixels per 100 mm for the bitmap, 378 for the metafile, 5 pixels to spare.
+  EXPECT_EQ(put.Bitmap.Width, 2000 * 1134 / 10000 + 5);
+  EXPECT_EQ(put.Bitmap.Height, 1000 * 1134 / 10000 + 5);
+  EXPECT_EQ(put.Bitmap.OffsetX, 1000 * 1134 / 10000);
+  EXPECT_EQ(put.Bitmap.OffsetY, 2000 * 1134 / 10000);
+  EXPECT_EQ(put.Bitmap.Resolution, 1134);
+  EXPECT_EQ(put.Metafile.Width, 2000 * 378 / 10000 + 5);
+  EXPECT_EQ(put.Metafile.Resolution, 378);
+}
+
+TEST_F(ClipboardCommands, ALineDrawnUpwardsAndLeftwardsFitsItsPicture) {
+  chart.SetActiveBlock(3);
+  ASSERT_TRUE(chart.CopyToClipboard());
+  const ClipboardPicture& bitmap = clipboard.held->Bitmap;
+  EXPECT_EQ(bitmap.Width, 3000 * 1134 / 10000 + 5);
+  EXPECT_EQ(bitmap.OffsetX, 8000 * 1134 / 10000 - 3000 * 1134 / 10000);
+  EXPECT_EQ(bitmap.OffsetY, 9000 * 1134 / 10000 - 1000 * 1134 / 10000);
+}
+
+TEST_F(ClipboardCommands, ABlockTooLargeForAPictureStillCopiesItsFragment) {
+  chart.Blocks(1).W = INT64_MIN;
+  chart.SetActiveBlock(1);
+  ASSERT_TRUE(chart.CopyToClipboard());
+  EXPECT_FALSE(clipboard.held->Bitmap.CanBeDrawn());
+  EXPECT_FALSE(clipboard.held->Fragment.empty());
+}
+
+TEST_F(ClipboardCommands, PastingAMultiSelectionOfTwoAppendsItsBlocksAndContainer) {
+  chart.MakeMultiSelection(0, 0, 6000, 4000, {1, 2});
+  ASSERT_TRUE(chart.CopyToClipboard());
+  BlocksHolderModel target;
+  target.OnActiveBlockChanged = [&](BlocksHolderModel&, std::int64_t n) { notified.push_back(n); };
+  notified.clear();
+
+  ASSERT_TRUE(target.PasteFromClipboard());
+
+  ASSERT_EQ(target.BlockCount(), 3);
+  const TBlock& container = target.Blocks(3);
+  EXPECT_EQ(container.Compl, ckMultiSelection);
+  EXPECT_EQ(container.Members, (std::vector<TBlock*>{&target.Blocks(1), &target.Blocks(2)}));
+  EXPECT_EQ(target.ActiveBlock(), 3);
+  EXPECT_EQ(notified, std::vector<std::int64_t>{3});
+  EXPECT_TRUE(target.FModified);
+  EXPECT_EQ(target.FUndoCount, 1);
+}
+
+TEST_F(ClipboardCommands, PastingDissolvesTheMultiSelectionFirst) {
+  chart.MakeMultiSelection(0, 0, 6000, 4000, {1, 2});
+  ASSERT_TRUE(chart.CopyToClipboard());
+  ASSERT_TRUE(chart.PasteFromClipboard());
+  ASSERT_EQ(chart.BlockCount(), 6);
+  EXPECT_EQ(chart.Blocks(1).Owner, nullptr);
+}
+
+TEST_F(ClipboardCommands, ForeignOrMissingTextChangesNothing) {
+  for (const char* text : {"", "Hello", " [Quobrix Sheme v.1.0]"}) {
+    EXPECT_FALSE(chart.PasteFragment(text)) << text;
+  }
+  EXPECT_FALSE(chart.PasteFromClipboard());
+  EXPECT_EQ(chart.BlockCount(), 3);
+  EXPECT_FALSE(chart.FModified);
+  EXPECT_EQ(chart.FUndoCount, 0);
+  EXPECT_TRUE(notified.empty());
+}
+
+TEST_F(ClipboardCommands, CutDeletesTheBlockWithItsMembersWithoutAnUndoPoint) {
+  chart.MakeMultiSelection(0, 0, 6000, 4000, {1, 2});
+  ASSERT_TRUE(chart.CutToClipboard());
+  ASSERT_EQ(chart.BlockCount(), 1);
+  EXPECT_EQ(chart.ActiveBlock(), 0);
+  EXPECT_TRUE(chart.FModified);
+  EXPECT_EQ(chart.FUndoCount, 0);
+}
+
+TEST_F(ClipboardCommands, CutKeepsTheBlockWhenTheClipboardRefusesIt) {
+  clipboard.accepts = false;
+  chart.SetActiveBlock(1);
+  EXPECT_FALSE(chart.CutToClipboard());
+  EXPECT_EQ(chart.BlockCount(), 3);
+}
+
+}  // namespace
+}  // namespace quobrix

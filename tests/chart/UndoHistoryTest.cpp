@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "UndoTestFolder.h"
+#include "chart/BlocksHolderModel.h"
+#include "chart/ChartClipboard.h"
+
+namespace quobrix {
+namespace {
+
+namespace fs = std::filesystem;
+
+class UndoHistory : public ::testing::Test {
+ protected:
+  test::UndoTestFolder folder;
+  BlocksHolderModel chart;
+
+  // One recorded edit: a snapshot, then a block more.
+  void AddBlockAsAnEdit() {
+    chart.RecordUndoPoint();
+    chart.AddDefaultBlock(btRectangle, 1000 * chart.BlockCount(), 0, 500, 500);
+  }
+};
+
+TEST_F(UndoHistory, EleventhSnapshotDeletesTheOldestFileAndKeepsTen) {
+  for (int i = 0; i < 10; ++i) AddBlockAsAnEdit();
+  const std::string oldest = chart.FUndoFiles[9];
+  ASSERT_TRUE(fs::exists(oldest));
+
+  AddBlockAsAnEdit();
+
+  EXPECT_EQ(chart.FUndoCount, 10);
+  EXPECT_FALSE(fs::exists(oldest));
+  for (const std::string& path : chart.FUndoFiles) EXPECT_TRUE(fs::exists(path)) << path;
+}
+
+TEST_F(UndoHistory, TenUndosGiveBackTheTenEarlierStatesNewestFirstAndAnEleventhDoesNothing) {
+  for (int i = 0; i < 12; ++i) AddBlockAsAnEdit();
+  for (int expected = 11; expected >= 2; --expected) {
+    chart.Undo();
+    EXPECT_EQ(chart.BlockCount(), expected);
+  }
+  EXPECT_EQ(chart.FUndoCount, 0);
+
+  chart.Undo();
+  EXPECT_EQ(chart.BlockCount(), 2);
+  EXPECT_EQ(folder.SessionFolderCount(), 1);
+  for (const auto& entry : fs::recursive_directory_iterator(folder.Path()))
+    EXPECT_NE(entry.path().extension(), ".qbs") << "consumed snapshot left behind: " << entry.path();
+}
+
+TEST_F(UndoHistory, UndoRightAfterOpeningAChartDoesNothing) {
+  chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
+  const std::string path = folder.Path() + "/opened.qbs";
+  ASSERT_TRUE(chart.SaveToFile(path));
+  BlocksHolderModel opened;
+  ASSERT_TRUE(opened.LoadFromFile(path));
+
+  opened.Undo();
+
+  EXPECT_EQ(opened.BlockCount(), 1);
+  EXPECT_EQ(opened.FileName(), path);
+}
+
+TEST_F(UndoHistory, UndoKeepsTheFileNameAndModifiedFlagAndDropsTheSelectionSilently) {
+  chart.SetFileName("/charts/mine.qbs");
+  chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
+  chart.SetActiveBlock(1);
+  chart.SetBlockMC(0x0000FF);
+  chart.FModified = false;
+  int notifications = 0;
+  chart.OnActiveBlockChanged = [&](BlocksHolderModel&, std::int64_t) { ++notifications; };
+
+  chart.Undo();
+
+  EXPECT_EQ(chart.Blocks(1).MC, clWhite);
+  EXPECT_EQ(chart.FileName(), "/charts/mine.qbs");
+  EXPECT_FALSE(chart.FModified);
+  EXPECT_EQ(chart.ActiveBlock(), 0);
+  EXPECT_EQ(notifications, 0);
+}
+
+TEST_F(UndoHistory, SnapshotsTakeTheSmallestFreeNumberAcrossCharts) {
+  BlocksHolderModel other;
+  chart.RecordUndoPoint();
+  other.RecordUndoPoint();
+  EXPECT_EQ(fs::path(chart.FUndoFiles[0]).filename(), "~0tmp.qbs");
+  EXPECT_EQ(fs::path(other.FUndoFiles[0]).filename(), "~1tmp.qbs");
+
+  chart.Undo();
+  other.RecordUndoPoint();
+  EXPECT_EQ(fs::path(other.FUndoFiles[0]).filename(), "~0tmp.qbs");
+}
+
+TEST_F(UndoHistory, DestroyingTheChartDeletesEverySnapshot) {
+  std::vector<std::string> files;
+  {
+    BlocksHolderModel doomed;
+    for (int i = 0; i < 3; ++i) doomed.RecordUndoPoint();
+    files.assign(doomed.FUndoFiles.begin(), doomed.FUndoFiles.begin() + doomed.FUndoCount);
+  }
+  for (const std::string& path : files) EXPECT_FALSE(fs::exists(path)) << path;
+}
+
+TEST_F(UndoHistory, DiagnosticMessagesNameTheSnapshotAndTheBlockCount) {
+  std::vector<std::string> messages;
+  chart.FDebugMessages = true;
+  chart.OnDebug = [&](const std::string& msg) { messages.push_back(msg); };
+  chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
+
+  chart.RecordUndoPoint();
+  const std::string snapshot = chart.FUndoFiles[0];
+  chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
+  chart.Undo();
+
+  EXPECT_EQ(messages, (std::vector<std::string>{
+                          "Отмена: Создан файл \"~0tmp.qbs\"",
+                          "Загрузка из файла прошла успешно.",
+                          "Отмена: Использована точка отката \"" + snapshot + "\"",
+                          "К-во блоков = 1",
+                      }));
+}
+
+TEST(UndoWithoutAWritableFolder, TheEditIsDoneAndMarkedModifiedWithoutASnapshot) {
+  SetUndoSnapshotFolder("/dev/null/cannot-be-a-folder");
+  BlocksHolderModel chart;
+  chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
+  chart.SetActiveBlock(1);
+  chart.FModified = false;
+
+  chart.SetBlockMC(0x00FF00);
+
+  EXPECT_EQ(chart.Blocks(1).MC, 0x00FF00);
+  EXPECT_EQ(chart.FUndoCount, 0);
+  EXPECT_TRUE(chart.FModified);
+  SetUndoSnapshotFolder("");
+}
+
+TEST_F(UndoHistory, ASnapshotThatCannotBeWrittenLeavesTheEditDoneAndTheHistoryAsItWas) {
+  AddBlockAsAnEdit();
+  AddBlockAsAnEdit();
+  const auto history = chart.FUndoFiles;
+  fs::remove_all(fs::path(chart.FUndoFiles[0]).parent_path());
+  chart.SetActiveBlock(1);
+
+  chart.SetBlockW(4321);
+
+  EXPECT_EQ(chart.Blocks(1).W, 4321);
+  EXPECT_EQ(chart.FUndoCount, 2);
+  EXPECT_EQ(chart.FUndoFiles, history);
+}
+
+TEST_F(UndoHistory, CutThenUndoGivesTheStateBeforeTheLastRecordedChange) {
+  struct NullClipboard : ChartClipboard {
+    bool Put(const ClipboardContents&) override { return true; }
+    std::optional<std::string> Fragment() override { return std::nullopt; }
+  } clipboard;
+  SetChartClipboard(&clipboard);
+  chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
+  chart.AddDefaultBlock(btEllipse, 1000, 0, 500, 500);
+  chart.SetActiveBlock(1);
+  chart.SetBlockMC(0x0000FF);
+
+  ASSERT_TRUE(chart.CutToClipboard());
+  ASSERT_EQ(chart.BlockCount(), 1);
+  chart.Undo();
+
+  ASSERT_EQ(chart.BlockCount(), 2);
+  EXPECT_EQ(chart.Blocks(1).MC, clWhite);
+  SetChartClipboard(nullptr);
+}
+
+// Two running programs share one snapshot folder: a start-up cleanup leaves
+// the other's snapshots alone while it runs, and removes them once it has
+// ended without cleaning up.
+TEST(UndoSnapshotFolders, CleanupSparesRunningProgramsAndRemovesThoseThatEnded) {
+  test::UndoTestFolder folder;
+  int toParent[2], toChild[2];
+  ASSERT_EQ(::pipe(toParent), 0);
+  ASSERT_EQ(::pipe(toChild), 0);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    ::close(toParent[0]);
+    ::close(toChild[1]);
+    SetUndoSnapshotFolder(folder.Path());
+    auto* chart = new BlocksHolderModel;  // never destroyed: the program "crashes"
+    chart->RecordUndoPoint();
+    const std::string path = chart->FUndoFiles[0];
+    (void)!::write(toParent[1], path.data(), path.size());
+    ::close(toParent[1]);
+    char go;
+    (void)!::read(toChild[0], &go, 1);
+    ::_exit(0);
+  }
+  ::close(toParent[1]);
+  ::close(toChild[0]);
+  char buf[4096];
+  const ssize_t n = ::read(toParent[0], buf, sizeof buf);
+  ASSERT_GT(n, 0);
+  const std::string othersSnapshot(buf, static_cast<std::size_t>(n));
+
+  BlocksHolderModel mine;
+  mine.RecordUndoPoint();
+  DeleteUndoTempFiles();
+  EXPECT_TRUE(fs::exists(othersSnapshot));
+  EXPECT_TRUE(fs::exists(mine.FUndoFiles[0]));
+
+  ::close(toChild[1]);
+  ::waitpid(child, nullptr, 0);
+  DeleteUndoTempFiles();
+  EXPECT_FALSE(fs::exists(fs::path(othersSnapshot).parent_path()));
+  EXPECT_TRUE(fs::exists(mine.FUndoFiles[0]));
+  EXPECT_EQ(folder.SessionFolderCount(), 1);
+}
+
+TEST(UndoSnapshotFolders, TheProgramsFolderGoesWhenItsLastChartHasGone) {
+  test::UndoTestFolder folder;
+  {
+    BlocksHolderModel chart;
+    chart.RecordUndoPoint();
+    SetUndoSnapshotFolder(folder.Path());  // the program lets go of its session
+    EXPECT_EQ(folder.SessionFolderCount(), 1);
+  }
+  EXPECT_EQ(folder.SessionFolderCount(), 0);
+}
+
+}  // namespace
+}  // namespace quobrix
