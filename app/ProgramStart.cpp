@@ -1,7 +1,11 @@
 #include "app/ProgramStart.h"
 
+#include <QScopeGuard>
+
 #include "app/QuobrixApplication.h"
 #include "app/TMainForm.h"
+#include "chart/ChartClipboard.h"
+#include "platform/QtChartClipboard.h"
 #include "view/TDebugForm.h"
 
 namespace quobrix {
@@ -9,6 +13,10 @@ namespace quobrix {
 int RunEditor(int& argc, char** argv, const QStringList& charts) {
   QuobrixApplication app(argc, argv);
   app.setStyle(QStringLiteral("Fusion"));
+  // Cut, copy and paste go through the desktop's clipboard while the editor runs.
+  QtChartClipboard clipboard;
+  SetChartClipboard(&clipboard);
+  const auto uninstall = qScopeGuard([] { SetChartClipboard(nullptr); });
   TMainForm main(charts);
   if (TDebugForm::Requested()) {
     // It floats over the main window and lives as long as that does.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real editor under a virtual display: draw a rectangle from the context
-# menu with real mouse events, type its text, save with Ctrl+S and read the
-# block back from the file.
+# menu with real mouse events, type its text, copy and paste it through the
+# desktop's clipboard, save with Ctrl+S and read the blocks back from the file.
 set -u
 q=${QUOBRIX_PROGRAM:?}
 command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
@@ -30,6 +30,8 @@ for step in 1 2 3 4 5; do xdotool mousemove $((x0 + step * 30)) $((y0 + step * 1
 xdotool mouseup 1
 sleep 0.3
 xdotool type --delay 30 "Hello"
+xdotool key ctrl+c ctrl+v
+sleep 0.3
 xdotool key ctrl+s
 sleep 1
 xdotool type --delay 10 "$DIR/drawn.qbs"
@@ -42,8 +44,9 @@ SESSION
 
 DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
 file=$dir/drawn.qbs
-block=$(tr -d '\r' < "$file" | sed -n '/^\[BLOCK DATA\]/,/^\[END\]/p')
+block=$(tr -d '\r' < "$file" | sed -n '/^\[BLOCK DATA\]/,/^\[END\]/{p;/^\[END\]/q}')
 fail() { echo "FAIL: $*"; tr -d '\r' < "$file"; exit 1; }
+[ "$(tr -d '\r' < "$file" | grep -c '^Text=Hello$')" -eq 2 ] || fail "the copy was not pasted"
 grep -qx 'BT=3' <<<"$block" || fail "no rectangle block"
 grep -qx 'Text=Hello' <<<"$block" || fail "the typed text is missing"
 w=$(sed -n 's/^W=//p' <<<"$block"); h=$(sed -n 's/^H=//p' <<<"$block")
