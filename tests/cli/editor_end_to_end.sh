@@ -38,8 +38,12 @@ xdotool type --delay 10 "$DIR/drawn.qbs"
 xdotool key Return
 for i in $(seq 50); do [ -s "$DIR/drawn.qbs" ] && break; sleep 0.1; done
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
-kill "$pid"
 [ -s "$DIR/drawn.qbs" ] || fail "nothing saved"
+# "Выход" of the chart window ends the program: the saved chart asks nothing.
+xdotool windowfocus --sync "$win" key alt+F4
+for i in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
+wait "$pid" || fail "the program exited with $?"
 SESSION
 
 DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
