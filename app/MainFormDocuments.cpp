@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -61,8 +62,9 @@ void TMainForm::ShowChartWindow(THolderForm& window, const QString& title, bool 
 }
 
 void TMainForm::SetChartTitle(THolderForm& window) {
-  window.setWindowTitle(QStringLiteral("Quobrix - [ ") + QFileInfo(ChartFileName(window)).fileName() +
-                        QStringLiteral(" ]"));
+  const QString name = QFileInfo(ChartFileName(window)).fileName();
+  window.setWindowTitle(QStringLiteral("Quobrix - [ ") + name + QStringLiteral(" ]"));
+  window.StatusPanel(2)->setText(name);
 }
 
 void TMainForm::ShowError(const QString& text) {
@@ -147,10 +149,13 @@ bool TMainForm::SaveAs(THolderForm& window) {
 }
 
 void TMainForm::SaveAll() {
+  // Each chart is saved as the active one; the one the user was in stays active.
+  const QPointer<THolderForm> active = activeChart_;
   for (THolderForm* window : ChartWindows()) {
     activeChart_ = window;
     Save();
   }
+  activeChart_ = active;
 }
 
 void TMainForm::CloseSheme() {

@@ -112,14 +112,19 @@ class TMainFormTest : public QObject {
     QVERIFY(p.main->Save());
     QVERIFY(QFile::exists(p.File("plan.qbs")));
     QCOMPARE(w.windowTitle(), QStringLiteral("Quobrix - [ plan.qbs ]"));
+    QCOMPARE(w.StatusPanel(2)->text(), QStringLiteral("plan.qbs"));
     QVERIFY(!w.bh->Model().FModified);
     QCOMPARE(QString::fromStdString(w.bh->Model().FileName()), p.File("plan.qbs"));
   }
 
   void saveAllSavesEveryChartUnderItsName() {
     Program p;
-    for (const char* name : {"a.qbs", "b.qbs"}) p.NewModifiedChart().bh->Model().SetFileName(p.home.File(name));
+    THolderForm& first = p.NewModifiedChart();
+    first.bh->Model().SetFileName(p.home.File("a.qbs"));
+    p.NewModifiedChart().bh->Model().SetFileName(p.home.File("b.qbs"));
+    p.main->ChartWindowActivated(first);
     p.main->SaveAll();
+    QCOMPARE(p.main->ActiveChartWindow(), &first);
     QVERIFY(QFile::exists(p.File("a.qbs")) && QFile::exists(p.File("b.qbs")));
     for (THolderForm* w : p.main->ChartWindows()) QVERIFY(!w->bh->Model().FModified);
   }
