@@ -12,7 +12,9 @@
 #include "app/LanguageTable.h"
 #include "app/LoadLanguage.h"
 
-namespace quobrix {
+// Stand-ins named like the program's windows (translation finds sections by
+// class name, without the namespace), kept apart from the real classes.
+namespace standin {
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -40,9 +42,11 @@ class TSearchForm : public QWidget {
   QPushButton* bSearch;
 };
 
-}  // namespace quobrix
+}  // namespace standin
 
 using namespace quobrix;
+using standin::TMainForm;
+using standin::TSearchForm;
 
 class LoadLanguageTest : public QObject {
   Q_OBJECT
