@@ -61,8 +61,29 @@ std::uint32_t PenStyle(TPenStyle style, int width) {
 
 EmfCanvas::EmfCanvas(std::int64_t frameWidth, std::int64_t frameHeight, std::int64_t resolution)
     : resolution_(resolution), writer_(frameWidth, frameHeight, resolution, u"Quobrix") {
-  writer_.SetTransparentBackground();
+  writer_.SetBackgroundMode(false);
   writer_.SetAlternateFill();
+}
+
+void EmfCanvas::RealizeBackground(bool opaque) {
+  if (opaque) {
+    const std::uint32_t color = ColorRef(Brush.Color);
+    if (backgroundColor_ != color) {
+      writer_.SetBackgroundColor(color);
+      backgroundColor_ = color;
+    }
+  }
+  if (opaque == opaqueBackground_) return;
+  writer_.SetBackgroundMode(opaque);
+  opaqueBackground_ = opaque;
+}
+
+// The gaps of a dashed or dotted pen show the brush colour under a solid
+// brush, as on the screen, and stay clear under any other brush, whose
+// hatches leave their gaps clear too.
+void EmfCanvas::RealizeShapeBackground() {
+  const bool styledPen = Pen.Style >= psDash && Pen.Style <= psDashDotDot;
+  RealizeBackground(styledPen && Brush.Style == bsSolid);
 }
 
 void EmfCanvas::RealizePen() {
@@ -127,30 +148,35 @@ void EmfCanvas::MoveTo(int x, int y) { writer_.MoveTo(x, y); }
 
 void EmfCanvas::LineTo(int x, int y) {
   RealizePen();
+  RealizeShapeBackground();
   writer_.LineTo(x, y);
 }
 
 void EmfCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   RealizePen();
   RealizeBrush();
+  RealizeShapeBackground();
   writer_.Rectangle({x1, y1, x2, y2});
 }
 
 void EmfCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerW, int cornerH) {
   RealizePen();
   RealizeBrush();
+  RealizeShapeBackground();
   writer_.RoundRect({x1, y1, x2, y2}, cornerW, cornerH);
 }
 
 void EmfCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   RealizePen();
   RealizeBrush();
+  RealizeShapeBackground();
   writer_.Ellipse({x1, y1, x2, y2});
 }
 
 void EmfCanvas::Polygon(const std::vector<TPoint>& points) {
   RealizePen();
   RealizeBrush();
+  RealizeShapeBackground();
   std::vector<EmfPoint> emfPoints;
   emfPoints.reserve(points.size());
   for (const TPoint& p : points) emfPoints.push_back({p.x, p.y});
@@ -167,6 +193,7 @@ void EmfCanvas::InvertPixel(int x, int y) {
 }
 
 void EmfCanvas::Text(int x, int y, std::uint32_t options, const TRect& clip, const std::string& text) {
+  RealizeBackground(false);  // text never gets a box behind it
   const std::u16string unicode = ToUtf16(text);
   writer_.TextOut({x, y}, options, {clip.left, clip.top, clip.right, clip.bottom}, unicode, Advances(unicode));
 }

@@ -46,6 +46,9 @@ class EmfCanvas : public Canvas {
   void RealizePen();
   void RealizeBrush();
   void RealizeFont();
+  void RealizeBackground(bool opaque);
+  // Before a shape or a line: the background that suits the pen and brush.
+  void RealizeShapeBackground();
   const QFontMetrics& Metrics();
   std::vector<std::int32_t> Advances(const std::u16string& text);
   void Text(int x, int y, std::uint32_t options, const TRect& clip, const std::string& text);
@@ -59,6 +62,8 @@ class EmfCanvas : public Canvas {
   std::uint32_t brushHandle_ = 0;
   std::optional<RealizedFont> font_;
   std::optional<TColor> textColor_;
+  bool opaqueBackground_ = false;
+  std::optional<std::uint32_t> backgroundColor_;
 };
 
 }  // namespace quobrix

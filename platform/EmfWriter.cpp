@@ -17,6 +17,7 @@ enum RecordType : std::uint32_t {
   EMR_SETPOLYFILLMODE = 19,
   EMR_SETROP2 = 20,
   EMR_SETTEXTCOLOR = 24,
+  EMR_SETBKCOLOR = 25,
   EMR_MOVETOEX = 27,
   EMR_SELECTOBJECT = 37,
   EMR_CREATEPEN = 38,
@@ -33,6 +34,7 @@ enum RecordType : std::uint32_t {
 constexpr std::uint32_t kSignature = 0x464D4520;  // " EMF"
 constexpr std::uint32_t kVersion = 0x10000;
 constexpr std::uint32_t kTransparent = 1;
+constexpr std::uint32_t kOpaque = 2;
 constexpr std::uint32_t kAlternate = 1;
 constexpr std::uint32_t kCompatibleGraphicsMode = 1;
 constexpr std::size_t kHeaderSize = 108;  // with both header extensions
@@ -189,7 +191,9 @@ void EmfWriter::DeleteObject(std::uint32_t handle) {
   if (handle < handleInUse_.size()) handleInUse_[handle] = false;
 }
 
-void EmfWriter::SetTransparentBackground() { Append(Record(EMR_SETBKMODE).U32(kTransparent)); }
+void EmfWriter::SetBackgroundMode(bool opaque) { Append(Record(EMR_SETBKMODE).U32(opaque ? kOpaque : kTransparent)); }
+
+void EmfWriter::SetBackgroundColor(std::uint32_t colorRef) { Append(Record(EMR_SETBKCOLOR).U32(colorRef)); }
 
 void EmfWriter::SetAlternateFill() { Append(Record(EMR_SETPOLYFILLMODE).U32(kAlternate)); }
 

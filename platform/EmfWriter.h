@@ -54,7 +54,10 @@ class EmfWriter {
   void SelectObject(std::uint32_t handle);
   void DeleteObject(std::uint32_t handle);
 
-  void SetTransparentBackground();
+  // Whether the gaps of styled pens and of hatches are painted in the
+  // background colour (opaque) or left as they are.
+  void SetBackgroundMode(bool opaque);
+  void SetBackgroundColor(std::uint32_t colorRef);
   void SetAlternateFill();
   void SetTextColor(std::uint32_t colorRef);
   void SetRop2(Rop2 mode);

@@ -3,8 +3,8 @@
 
 #include "platform/EmfCanvas.h"
 #include "platform/EmfRecords.h"
-#include "platform/SystemColors.h"
 #include "platform/ExternalTool.h"
+#include "platform/SystemColors.h"
 #include "support/TempDir.h"
 
 namespace quobrix {
@@ -164,6 +164,40 @@ TEST(EmfCanvas, InvertedPixelIsDrawnInNotModeAndTheCopyModeComesBack) {
   ASSERT_EQ(modes.size(), 2u);
   EXPECT_EQ(modes[0].U32(8), 6u);   // not
   EXPECT_EQ(modes[1].U32(8), 13u);  // copy pen
+}
+
+constexpr std::uint32_t kEmrSetBkMode = 18, kEmrSetBkColor = 25, kOpaque = 2, kTransparent = 1;
+
+// The background mode in force when each record of `type` is played.
+std::vector<std::uint32_t> BackgroundModesAt(const std::vector<test::EmfRecord>& records, std::uint32_t type) {
+  std::vector<std::uint32_t> modes;
+  std::uint32_t mode = 0;
+  for (const auto& r : records) {
+    if (r.type == kEmrSetBkMode) mode = r.U32(8);
+    if (r.type == type) modes.push_back(mode);
+  }
+  return modes;
+}
+
+TEST(EmfCanvas, DashGapsShowASolidBrushColourAndStayClearOtherwiseAndBehindText) {
+  const auto records = Draw([](EmfCanvas& c) {
+    c.Pen = {clBlack, 1, psDash, TPenMode::Copy};
+    c.Brush = {0x0000FF, bsSolid};
+    c.MoveTo(0, 0);
+    c.LineTo(50, 0);
+    c.TextOut(0, 10, "a");
+    c.Brush.Style = bsCross;
+    c.Rectangle(0, 20, 50, 40);
+    c.Pen.Style = psSolid;
+    c.Brush.Style = bsSolid;
+    c.Rectangle(0, 50, 50, 70);
+  });
+  EXPECT_THAT(BackgroundModesAt(records, test::kEmrLineTo), ::testing::ElementsAre(kOpaque));
+  EXPECT_THAT(BackgroundModesAt(records, test::kEmrExtTextOutW), ::testing::ElementsAre(kTransparent));
+  EXPECT_THAT(BackgroundModesAt(records, test::kEmrRectangle), ::testing::ElementsAre(kTransparent, kTransparent));
+  const auto colours = RecordsOfType(records, kEmrSetBkColor);
+  ASSERT_EQ(colours.size(), 1u);
+  EXPECT_EQ(colours[0].U32(8), 0x0000FFu);
 }
 
 // Every kind of shape and a Cyrillic text, for the outside readers.
