@@ -7,6 +7,14 @@
 
 namespace quobrix {
 
+namespace {
+
+// A printout this long comes only from a damaged page count: it would run
+// for hours and fill the disk, so it is refused.
+constexpr std::int64_t kMaxPdfPages = 100'000;
+
+}  // namespace
+
 PrinterPrintDevice::PrinterPrintDevice(QPrinter& printer, const BlocksHolderModel& chart)
     : printer_(printer), chart_(chart) {}
 
@@ -32,6 +40,7 @@ bool PrinterPrintDevice::EndJob() {
 bool PrintToPdf(const BlocksHolderModel& chart, const std::string& path, std::int32_t first, std::int32_t last,
                 std::int32_t copies) {
   if (first > last || copies < 1) return false;
+  if ((std::int64_t{last} - first + 1) * copies > kMaxPdfPages) return false;
   // The printer writes by file name; the finished file then replaces `path`
   // in one step, with the permissions any saved file gets.
   const QTemporaryDir scratch;

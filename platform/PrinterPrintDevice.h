@@ -31,7 +31,8 @@ class PrinterPrintDevice : public PrintDevice {
 // Prints pages first..last, `copies` times each, into a PDF file on paper of
 // the sheet's size, one PDF page per printed page, titled with the chart's
 // file name. The previous file stays until the new one is complete. False
-// when nothing is printed or the file cannot be written.
+// when nothing is printed, when the printout would be longer than any real
+// chart (a damaged page count) or the file cannot be written.
 bool PrintToPdf(const BlocksHolderModel& chart, const std::string& path, std::int32_t first, std::int32_t last,
                 std::int32_t copies);
 

@@ -197,9 +197,11 @@ TEST_F(PictureExport, PrintedCopiesComeOutPageByPage) {
   EXPECT_TRUE(pages[4].empty()) << "only four sheets";
 }
 
-TEST_F(PictureExport, EmptyPrintRangeWritesNoPdf) {
+TEST_F(PictureExport, EmptyOrEndlessPrintRangeWritesNoPdf) {
   BlocksHolderModel chart;
   EXPECT_FALSE(PrintToPdf(chart, dir_.File("none.pdf"), 2, 1, 1));
+  chart.SetDocumentPages(INT32_MAX);  // as a damaged file may claim
+  EXPECT_FALSE(chart.SaveToFile(dir_.File("endless.pdf")));
   EXPECT_TRUE(std::filesystem::is_empty(dir_.Path()));
 }
 
