@@ -82,6 +82,14 @@ bool IsLeftOver(const std::string& folder) {
   return ::flock(lock.Get(), LOCK_EX | LOCK_NB) == 0;
 }
 
+// The user's root folder is used only when it is a real folder of this
+// user's: one that someone else made in a shared base folder, or a link to
+// elsewhere, gets no snapshots and no cleanup.
+bool IsOwnFolder(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid();
+}
+
 std::string& ConfiguredBase() {
   static std::string base;
   return base;
@@ -106,6 +114,7 @@ std::shared_ptr<UndoSnapshotSession> UndoSnapshotSession::Open(const std::string
   if (base.empty()) return nullptr;
   const std::string root = UndoSnapshotRoot(base);
   if (::mkdir(root.c_str(), 0700) != 0 && errno != EEXIST) return nullptr;
+  if (!IsOwnFolder(root)) return nullptr;
   const Fd guard(LockGuard(root));
   if (guard.Get() < 0) return nullptr;
   std::string pattern = root + "/XXXXXX";
@@ -153,6 +162,7 @@ void DeleteUndoTempFiles() {
   const std::string& base = ConfiguredBase();
   if (base.empty()) return;
   const std::string root = UndoSnapshotRoot(base);
+  if (!IsOwnFolder(root)) return;
   const Fd guard(LockGuard(root));
   if (guard.Get() < 0) return;
   for (const std::string& name : EntriesOf(root)) {

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "UndoTestFolder.h"
@@ -216,6 +217,18 @@ TEST(UndoSnapshotFolders, CleanupSparesRunningProgramsAndRemovesThoseThatEnded) 
   EXPECT_FALSE(fs::exists(fs::path(othersSnapshot).parent_path()));
   EXPECT_TRUE(fs::exists(mine.FUndoFiles[0]));
   EXPECT_EQ(folder.SessionFolderCount(), 1);
+}
+
+TEST(UndoSnapshotFolders, ARootThatLinksElsewhereGetsNoSnapshotsAndNoCleanup) {
+  test::UndoTestFolder folder, elsewhere;
+  const fs::path leftOver = fs::path(elsewhere.Path()) / "abcdef" / UndoSnapshotName(0);
+  fs::create_directories(leftOver.parent_path());
+  std::ofstream(leftOver) << "[Quobrix Sheme v.1.0]";
+  fs::create_directory_symlink(elsewhere.Path(), UndoSnapshotRoot(folder.Path()));
+  SetUndoSnapshotFolder(folder.Path());
+  EXPECT_EQ(UndoSnapshotSession::Open(folder.Path()), nullptr);
+  DeleteUndoTempFiles();
+  EXPECT_TRUE(fs::exists(leftOver));
 }
 
 TEST(UndoSnapshotFolders, TheProgramsFolderGoesWhenItsLastChartHasGone) {
