@@ -1,12 +1,33 @@
 #include "render/SheetPainting.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "render/DeviceGeometry.h"
 
 namespace quobrix {
 
 namespace {
 
-std::int64_t Pixels(std::int64_t v, const SheetPaintArgs& a) { return v * a.resolution * a.zoomPercents / 1000000; }
+std::int64_t Pixels(std::int64_t v, const SheetPaintArgs& a) {
+  return WrapMul(WrapMul(v, a.resolution), a.zoomPercents) / kDeviceDivisor;
+}
+
+// Pages first..end - 1, counted from 0.
+struct PageSpan {
+  std::int64_t first = 0, end = 0;
+};
+
+// The pages whose band of height h, the first one starting at `top`, reaches
+// into the client area; the others cannot show, and a chart claiming
+// millions of pages must not paint them all.
+PageSpan VisiblePages(const SheetPaintArgs& a, std::int64_t top, std::int64_t h) {
+  if (h <= 0) return {0, std::min<std::int64_t>(a.pages, 1)};
+  const std::int64_t first = top >= 0 ? 0 : std::max<std::int64_t>((-top + h - 1) / h - 1, 0);
+  const std::int64_t below = a.clientHeight - top;
+  const std::int64_t end = below < 0 ? 0 : std::min<std::int64_t>(below / h + 1, a.pages);
+  return {first, std::max(first, end)};
+}
 
 int Px(std::int64_t v) { return static_cast<std::int32_t>(v); }
 
@@ -14,8 +35,10 @@ void OutlinePages(Canvas& canvas, const SheetPaintArgs& a, std::int64_t w, std::
   canvas.Brush.Style = bsClear;
   canvas.Pen = TPen{clBtnShadow, 1, psSolid, TPenMode::Copy};
   const std::int64_t left = a.rulerInset - a.originX;
-  for (std::int64_t p = 0, top = a.rulerInset - a.originY; p < a.pages; ++p, top += h)
-    canvas.Rectangle(Px(left), Px(top), Px(left + w), Px(top + h));
+  const std::int64_t top = a.rulerInset - a.originY;
+  const PageSpan pages = VisiblePages(a, top, h);
+  for (std::int64_t p = pages.first; p < pages.end; ++p)
+    canvas.Rectangle(Px(left), Px(top + p * h), Px(left + w), Px(top + (p + 1) * h));
 }
 
 void FillPrintableAreas(Canvas& canvas, const SheetPaintArgs& a, std::int64_t w, std::int64_t h) {
@@ -23,20 +46,29 @@ void FillPrintableAreas(Canvas& canvas, const SheetPaintArgs& a, std::int64_t w,
   canvas.Pen = TPen{clBtnShadow, 1, psDot, TPenMode::Copy};
   const std::int64_t left = a.rulerInset + Pixels(a.marginLeft, a) - a.originX;
   const std::int64_t right = a.rulerInset + w - Pixels(a.marginRight, a) - a.originX;
-  std::int64_t top = a.rulerInset + Pixels(a.marginTop, a) - a.originY;
-  std::int64_t bottom = a.rulerInset + h - Pixels(a.marginBottom, a) - a.originY;
-  for (std::int64_t p = 0; p < a.pages; ++p, top += h, bottom += h)
-    canvas.Rectangle(Px(left), Px(top), Px(right), Px(bottom));
+  const std::int64_t top = a.rulerInset + Pixels(a.marginTop, a) - a.originY;
+  const std::int64_t bottom = a.rulerInset + h - Pixels(a.marginBottom, a) - a.originY;
+  const PageSpan pages = VisiblePages(a, a.rulerInset - a.originY, h);
+  for (std::int64_t p = pages.first; p < pages.end; ++p)
+    canvas.Rectangle(Px(left), Px(top + p * h), Px(right), Px(bottom + p * h));
 }
 
 // Dots inverted over page 1 at every grid crossing.
 void PaintGrid(Canvas& canvas, const SheetPaintArgs& a, std::int64_t w, std::int64_t h) {
-  const auto step = static_cast<std::int64_t>(
-      std::nearbyint(static_cast<double>(a.gridStep) * static_cast<double>(a.resolution * a.zoomPercents) / 1e6));
-  if (step < 1) return;
+  const double exactStep = std::nearbyint(static_cast<double>(a.gridStep) * static_cast<double>(a.resolution) *
+                                          static_cast<double>(a.zoomPercents) / 1e6);
+  if (!(exactStep >= 1)) return;
+  // A step wider than any screen shows at most the first dot of each row.
+  const auto step = static_cast<std::int64_t>(std::min(exactStep, 1e12));
   canvas.Pen = TPen{clBlack, 1, psSolid, TPenMode::Xor};
-  for (std::int64_t x = a.rulerInset - a.originX - 1; x <= a.rulerInset + w - a.originX; x += step)
-    for (std::int64_t j = 0; j <= a.rulerInset + h; j += step) canvas.InvertPixel(Px(x), Px(a.rulerInset - a.originY - 2 + j));
+  // Only the dots inside the client area: a damaged sheet size may ask for billions.
+  const std::int64_t left = a.rulerInset - a.originX - 1;
+  const std::int64_t top = a.rulerInset - a.originY - 2;
+  const std::int64_t xEnd = std::min<std::int64_t>(a.rulerInset + w - a.originX, a.clientWidth);
+  const std::int64_t jEnd = std::min<std::int64_t>(a.rulerInset + h, a.clientHeight - top);
+  for (std::int64_t x = left < 0 ? left + (-left / step) * step : left; x <= xEnd; x += step)
+    for (std::int64_t j = top < 0 ? (-top / step) * step : 0; j <= jEnd; j += step)
+      canvas.InvertPixel(Px(x), Px(top + j));
 }
 
 }  // namespace

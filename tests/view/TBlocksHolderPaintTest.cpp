@@ -39,7 +39,7 @@ class TBlocksHolderPaintTest : public QObject {
 
  private slots:
   void pagesAndPrintableAreasStackWithoutGaps() {
-    test::ViewFixture f;
+    test::ViewFixture f(800, 3400);  // tall enough to show three pages
     f.model().SetDocumentPages(3);
     const auto calls = Painted(f.bh());
     const auto pages = RectanglesWithPen(calls, psSolid, 1);
@@ -51,6 +51,20 @@ class TBlocksHolderPaintTest : public QObject {
     QCOMPARE(printable.size(), size_t(3));
     QCOMPARE(printable[0], (std::vector<int>{37, 37, 756, 1085}));
     QCOMPARE(printable[2], (std::vector<int>{37, 2281, 756, 3329}));
+  }
+
+  void onlyPagesAndGridDotsThatReachIntoTheViewArePainted() {
+    test::ViewFixture f;
+    f.bh().FUseGrid = true;
+    // As a damaged file may claim: billions of pages, each a kilometre square.
+    f.model().SetDocumentPages(INT32_MAX);
+    f.model().SetSheetWidth(100'000'000);
+    f.model().SetSheetHeight(100'000'000);
+    const auto calls = Painted(f.bh());
+    QCOMPARE(RectanglesWithPen(calls, psSolid, 1).size(), size_t(1));
+    QCOMPARE(RectanglesWithPen(calls, psDot, 1).size(), size_t(1));
+    const int dots = Count(calls, "InvertPixel");
+    QVERIFY(dots > 0 && dots <= (590 / 38 + 2) * (400 / 38 + 2));
   }
 
   void blocksSitAtTheirPixelsAndMoveWithTheRulerInset() {
