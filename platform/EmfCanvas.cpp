@@ -202,17 +202,20 @@ void EmfCanvas::TextOut(int x, int y, const std::string& text) { Text(x, y, 0, {
 
 void EmfCanvas::DrawTextWrapped(const TRect& clip, const std::string& text, TAlignment alignment) {
   const int lineHeight = TextHeight(text);
-  const auto lines = WrapWords(text, clip.right - clip.left, [this](const std::string& s) { return TextWidth(s); });
-  int y = clip.top;
+  // In 64 bits: the box of a block far off the sheet may span more than int.
+  const std::int64_t boxWidth = std::int64_t{clip.right} - clip.left;
+  const auto lines = WrapWords(text, static_cast<int>(std::clamp<std::int64_t>(boxWidth, INT32_MIN, INT32_MAX)),
+                               [this](const std::string& s) { return TextWidth(s); });
+  std::int64_t y = clip.top;
   for (const std::string& line : lines) {
     if (y >= clip.bottom) break;
     const int width = TextWidth(line);
-    int x = clip.left;
+    std::int64_t x = clip.left;
     if (alignment == taRightJustify)
-      x = clip.right - width;
+      x = std::int64_t{clip.right} - width;
     else if (alignment == taCenter)
-      x = clip.left + (clip.right - clip.left - width) / 2;
-    Text(x, y, EmfWriter::ETO_CLIPPED, clip, line);
+      x = clip.left + (boxWidth - width) / 2;
+    Text(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y), EmfWriter::ETO_CLIPPED, clip, line);
     y += lineHeight;
   }
 }

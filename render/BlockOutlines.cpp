@@ -207,7 +207,7 @@ void DrawOutline(std::uint8_t type, const BlockFrame& frame, Canvas& canvas) {
   DrawBody(o, frame, pts, canvas);
   if (o.innerRectDivisor != 0) {
     const int inset = pts.InsetX(o.innerRectDivisor);
-    canvas.Rectangle(frame.x1 + inset, frame.y1, frame.x2 - inset, frame.y2);
+    canvas.Rectangle(OffsetPixels(frame.x1, inset), frame.y1, OffsetPixels(frame.x2, -inset), frame.y2);
   }
   for (const Stroke& s : o.strokes) {
     const TPoint from = pts.At(s.from), to = pts.At(s.to);
