@@ -5,6 +5,7 @@
 #include "chart/ChartFormat.h"
 #include "chart/FileIO.h"
 #include "chart/PictureExporter.h"
+#include "render/DeviceGeometry.h"
 
 namespace quobrix {
 
@@ -199,8 +200,9 @@ bool BlocksHolderModel::LoadFragment(const std::string& text) {
     auto block = std::make_unique<TBlock>();
     std::int64_t ignoredOwner = 0;
     if (!BlockFromValues(values, *block, ignoredOwner)) return false;
-    block->X += posGridSize_;
-    block->Y += posGridSize_;
+    // Wrapping, as drawing does: a damaged fragment may hold any number.
+    block->X = WrapAdd(block->X, posGridSize_);
+    block->Y = WrapAdd(block->Y, posGridSize_);
     read.push_back(&AppendBlock(std::move(block)));
   }
   if (read.size() >= 2) {
