@@ -6,6 +6,7 @@
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/TextCaret.h"
+#include "render/DeviceGeometry.h"
 
 namespace quobrix {
 
@@ -182,6 +183,7 @@ void BlocksHolderModel::SendToBack(std::int64_t n) {
   Repaint();
 }
 
+// Wrapping sums: a damaged chart may hold any numbers.
 void BlocksHolderModel::AlignSelection(int kind) {
   const TBlock* container = ActiveBlockPtr();
   if (!container || container->BT != btSelection) return;
@@ -193,13 +195,13 @@ void BlocksHolderModel::AlignSelection(int kind) {
         member->X = container->X;
         break;
       case 1:
-        member->X = container->X + container->W - member->W;
+        member->X = WrapSub(WrapAdd(container->X, container->W), member->W);
         break;
       case 2:
         member->Y = container->Y;
         break;
       case 3:
-        member->Y = container->Y + container->H - member->H;
+        member->Y = WrapSub(WrapAdd(container->Y, container->H), member->H);
         break;
       default:
         break;
