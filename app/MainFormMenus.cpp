@@ -99,7 +99,7 @@ void TMainForm::BuildMainMenu1() {
         {"mShowGrid", "Показывать сетку"},
         Separator(),
         {"mStayOnTop", "Поверх остальных окон", {}, 0, false, true}}},
-      FormatMenu(),
+      FormatMenu(true),
       {"mWizards",
        "Мастера",
        {},

@@ -33,9 +33,10 @@ QAction* AddMenuItem(QWidget& menu, const MenuSpec& spec);
 int MenuTag(const QAction& action);
 
 // Shared tables: the symbol types that can be inserted by hand, the zoom
-// steps and the format menu.
+// steps and the format menu, with or without the sub-menu of the properties
+// new blocks receive.
 std::vector<MenuSpec> NewSymbolItems(bool named);
 MenuSpec ZoomMenu();
-MenuSpec FormatMenu();
+MenuSpec FormatMenu(bool withDefaults);
 
 }  // namespace quobrix

@@ -196,7 +196,7 @@ void THolderForm::BuildMainMenu2() {
         Separator(),
         {"mPosGrid", "Использовать сетку"},
         {"mShowGrid", "Показывать сетку"}}},
-      FormatMenu(),
+      FormatMenu(false),
       {"mWizards",
        "Мастера",
        {},
