@@ -200,6 +200,8 @@ void TMainForm::BuildToolBars() {
       bar->widgetForAction(button)->setFixedSize(27, 26);
       if (!spec.command) continue;
       QAction* command = Command(QString::fromLatin1(spec.command));
+      // The menu item shows the picture of its button.
+      command->setIcon(button->icon());
       button->setEnabled(command->isEnabled());
       connect(command, &QAction::enabledChanged, button, &QAction::setEnabled);
       connect(button, &QAction::triggered, command, [command] { command->trigger(); });
