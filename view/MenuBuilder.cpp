@@ -17,28 +17,28 @@ void AddToMenu(QWidget& menu, QAction* action) {
 
 }  // namespace
 
-QAction* AddMenuItem(QWidget& menu, const MenuSpec& spec) {
-  if (!spec.name && !spec.caption) {
+QAction* AddMenuItem(QWidget& menu, const MenuSpec& entry) {
+  if (!entry.name && !entry.caption) {
     auto* separator = new QAction(&menu);
     separator->setSeparator(true);
     AddToMenu(menu, separator);
     return separator;
   }
-  const QString caption = QString::fromUtf8(spec.caption);
+  const QString caption = QString::fromUtf8(entry.caption);
   QAction* action = nullptr;
-  if (!spec.items.empty()) {
+  if (!entry.items.empty()) {
     auto* sub = new QMenu(caption, &menu);
-    sub->setObjectName(QString::fromLatin1(spec.name));
-    for (const MenuSpec& item : spec.items) AddMenuItem(*sub, item);
+    sub->setObjectName(QString::fromLatin1(entry.name));
+    for (const MenuSpec& item : entry.items) AddMenuItem(*sub, item);
     action = sub->menuAction();
   } else {
     action = new QAction(caption, &menu);
-    action->setObjectName(QString::fromLatin1(spec.name));
-    action->setShortcut(spec.shortcut);
-    action->setCheckable(spec.checkable);
+    action->setObjectName(QString::fromLatin1(entry.name));
+    action->setShortcut(entry.shortcut);
+    action->setCheckable(entry.checkable);
   }
-  action->setData(spec.tag);
-  action->setVisible(!spec.hidden);
+  action->setData(entry.tag);
+  action->setVisible(!entry.hidden);
   AddToMenu(menu, action);
   return action;
 }

@@ -27,7 +27,7 @@ inline MenuSpec Separator() { return {}; }
 
 // Adds the item (an action, or a sub-menu with its items) to `menu`, which
 // may be a QMenu or a QMenuBar. The tag goes into the action's data.
-QAction* AddMenuItem(QWidget& menu, const MenuSpec& spec);
+QAction* AddMenuItem(QWidget& menu, const MenuSpec& entry);
 
 // The tag an item was built with.
 int MenuTag(const QAction& action);
