@@ -103,7 +103,7 @@ void TMainForm::Open() {
 THolderForm* TMainForm::OpenChart(const QString& path, bool applyPlacement) {
   THolderForm* window = NewChartWindow();
   if (!window->bh->Model().LoadFromFile(LocalPath(path))) {
-    ChartWindowClosed(*window);
+    // The window was never shown: the chart the user was in stays the active one.
     delete window;
     ShowError(LanguageText(TextKey::FILE_OPEN_ERROR_MSG));
     return nullptr;

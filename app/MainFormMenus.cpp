@@ -99,7 +99,7 @@ void TMainForm::BuildMainMenu1() {
         {"mShowGrid", "Показывать сетку"},
         Separator(),
         {"mStayOnTop", "Поверх остальных окон", {}, 0, false, true}}},
-      FormatMenu(),
+      FormatMenu(true),
       {"mWizards",
        "Мастера",
        {},
@@ -186,20 +186,22 @@ void TMainForm::BuildToolBars() {
     if (i > 0) addToolBarBreak();
     addToolBar(Qt::TopToolBarArea, bar);
     bool divider = false;
-    for (const ToolButtonSpec& spec : bars[i]) {
-      if (!spec.name) {
+    for (const ToolButtonSpec& entry : bars[i]) {
+      if (!entry.name) {
         divider = true;
         continue;
       }
       if (divider) bar->addSeparator();
       divider = false;
-      auto* button = new QAction(ToolBarPicture(spec.name), QString(), bar);
-      button->setObjectName(QString::fromLatin1(spec.name));
-      button->setToolTip(QString::fromUtf8(spec.hint));
+      auto* button = new QAction(ToolBarPicture(entry.name), QString(), bar);
+      button->setObjectName(QString::fromLatin1(entry.name));
+      button->setToolTip(QString::fromUtf8(entry.hint));
       bar->addAction(button);
       bar->widgetForAction(button)->setFixedSize(27, 26);
-      if (!spec.command) continue;
-      QAction* command = Command(QString::fromLatin1(spec.command));
+      if (!entry.command) continue;
+      QAction* command = Command(QString::fromLatin1(entry.command));
+      // The menu item shows the picture of its button.
+      command->setIcon(button->icon());
       button->setEnabled(command->isEnabled());
       connect(command, &QAction::enabledChanged, button, &QAction::setEnabled);
       connect(button, &QAction::triggered, command, [command] { command->trigger(); });

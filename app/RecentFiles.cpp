@@ -64,7 +64,8 @@ void TMainForm::AddRecentFile(const QString& path) {
   const QFontMetrics metrics(mOpenHistory->font());
   const QString caption = ShortenPath(
       path, [&metrics](const QString& text) { return metrics.horizontalAdvance(text); }, kRecentCaptionWidth);
-  auto* entry = new QAction(caption, mOpenHistory);
+  // A "&" in a path is part of the name, not a keyboard accelerator.
+  auto* entry = new QAction(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")), mOpenHistory);
   entry->setToolTip(path);
   connect(entry, &QAction::triggered, this, [this, entry] { mOpenHistoryClick(*entry); });
   mOpenHistory->addAction(entry);

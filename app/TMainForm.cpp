@@ -11,6 +11,7 @@
 
 #include "app/LanguageTable.h"
 #include "app/LoadLanguage.h"
+#include "app/ScreenSnap.h"
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
 #include "platform/ProgramFolders.h"
@@ -19,6 +20,12 @@
 #include "view/THolderForm.h"
 
 namespace quobrix {
+
+namespace {
+
+constexpr int kScreenSnapDistance = 20;
+
+}  // namespace
 
 TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLine)) {
   setObjectName(QStringLiteral("MainForm"));
@@ -64,6 +71,16 @@ void TMainForm::showEvent(QShowEvent* event) {
   if (shown_) return;
   shown_ = true;
   FormShow();
+}
+
+// Dragged near an edge of the work area, the window snaps to it.
+void TMainForm::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  const QScreen* screen = this->screen();
+  if (!screen || !isVisible()) return;
+  const QRect frame = frameGeometry();
+  const QPoint snapped = SnapToEdges(frame, screen->availableGeometry(), kScreenSnapDistance);
+  if (snapped != frame.topLeft()) move(snapped);
 }
 
 void TMainForm::FormShow() {

@@ -17,28 +17,28 @@ void AddToMenu(QWidget& menu, QAction* action) {
 
 }  // namespace
 
-QAction* AddMenuItem(QWidget& menu, const MenuSpec& spec) {
-  if (!spec.name && !spec.caption) {
+QAction* AddMenuItem(QWidget& menu, const MenuSpec& entry) {
+  if (!entry.name && !entry.caption) {
     auto* separator = new QAction(&menu);
     separator->setSeparator(true);
     AddToMenu(menu, separator);
     return separator;
   }
-  const QString caption = QString::fromUtf8(spec.caption);
+  const QString caption = QString::fromUtf8(entry.caption);
   QAction* action = nullptr;
-  if (!spec.items.empty()) {
+  if (!entry.items.empty()) {
     auto* sub = new QMenu(caption, &menu);
-    sub->setObjectName(QString::fromLatin1(spec.name));
-    for (const MenuSpec& item : spec.items) AddMenuItem(*sub, item);
+    sub->setObjectName(QString::fromLatin1(entry.name));
+    for (const MenuSpec& item : entry.items) AddMenuItem(*sub, item);
     action = sub->menuAction();
   } else {
     action = new QAction(caption, &menu);
-    action->setObjectName(QString::fromLatin1(spec.name));
-    action->setShortcut(spec.shortcut);
-    action->setCheckable(spec.checkable);
+    action->setObjectName(QString::fromLatin1(entry.name));
+    action->setShortcut(entry.shortcut);
+    action->setCheckable(entry.checkable);
   }
-  action->setData(spec.tag);
-  action->setVisible(!spec.hidden);
+  action->setData(entry.tag);
+  action->setVisible(!entry.hidden);
   AddToMenu(menu, action);
   return action;
 }
@@ -102,13 +102,43 @@ MenuSpec TextSideMenu(const char* name, const char* caption, std::vector<std::pa
   return menu;
 }
 
+// The three text placements and alignments, in the order of their tags 0, 2, 1.
+const char* const kPlacements[] = {"Внутри символа", "Справа от символа", "Под символом"};
+const char* const kAlignments[] = {"По левому краю", "По центру", "По правому краю"};
+
+using TaggedItems = std::vector<std::pair<const char*, int>>;
+
+TaggedItems Widths(const char* const names[8]) {
+  static const int widths[] = {1, 10, 20, 30, 50, 100, 200, 500};
+  TaggedItems items;
+  for (int i = 0; i < 8; ++i) items.push_back({names[i], widths[i]});
+  return items;
+}
+
+// The properties that blocks added later receive.
+MenuSpec DefaultsMenu() {
+  static const char* const widths[] = {"N25", "N011", "N021", "N031", "N051", "N110", "N26", "N51"};
+  return {"mDefs",
+          "Свойства символа по-умолчанию",
+          {},
+          0,
+          false,
+          false,
+          {{"mDefs1", "Цвет фона"},
+           {"mDefs2", "Цвет линий"},
+           PictureMenu("mDefs3", "Стиль фона", {{"N27", 0}, {"N42", 1}, {"N43", 2}, {"N44", 3}, {"N45", 6}}),
+           PictureMenu("mDefs4", "Стиль линии", {{"N28", 0}, {"N70", 1}, {"N29", 2}, {"N30", 3}}),
+           PictureMenu("mDefs5", "Толщина линии", Widths(widths)),
+           {"mDefs6", "Шрифт текста"},
+           TextSideMenu("mDefs7", "Размещение текста", {{"N22", 0}, {"N23", 2}, {"N24", 1}}, kPlacements),
+           TextSideMenu("mDefs8", "Выравнивание текста", {{"N19", 0}, {"N20", 2}, {"N21", 1}}, kAlignments)}};
+}
+
 }  // namespace
 
-MenuSpec FormatMenu() {
-  static const char* const placements[] = {"Внутри символа", "Справа от символа", "Под символом"};
-  static const char* const alignments[] = {"По левому краю", "По центру", "По правому краю"};
-  const std::vector<std::pair<const char*, int>> fill = {{"N50", 0}, {"N56", 1}, {"N58", 2}, {"N59", 3}, {"N60", 6}};
-  return {
+MenuSpec FormatMenu(bool withDefaults) {
+  static const char* const widths[] = {"N37", "N012", "N022", "N032", "N052", "N111", "N210", "N54"};
+  MenuSpec format{
       "mFormat",
       "Формат",
       {},
@@ -120,17 +150,9 @@ MenuSpec FormatMenu() {
        Separator(),
        {"mBlockColor", "Цвет фона символа"},
        {"mLineColor", "Цвет линии символа"},
-       PictureMenu("mFillStyle", "Стиль фона символа", fill),
+       PictureMenu("mFillStyle", "Стиль фона символа", {{"N50", 0}, {"N56", 1}, {"N58", 2}, {"N59", 3}, {"N60", 6}}),
        PictureMenu("mLineStyle", "Стиль линии символа", {{"N38", 0}, {"N69", 1}, {"N39", 2}, {"N41", 3}}),
-       PictureMenu("mLineWidth", "Толщина линии символа",
-                   {{"N37", 1},
-                    {"N012", 10},
-                    {"N022", 20},
-                    {"N032", 30},
-                    {"N052", 50},
-                    {"N111", 100},
-                    {"N210", 200},
-                    {"N54", 500}}),
+       PictureMenu("mLineWidth", "Толщина линии символа", Widths(widths)),
        PictureMenu("mLineArrows", "Окончания линии",
                    {{"N73", 0},
                     {"N74", 1},
@@ -146,21 +168,26 @@ MenuSpec FormatMenu() {
                     {"N82", 11},
                     {"N77", 12}}),
        {"mTextFont", "Шрифт текста символа"},
-       TextSideMenu("mTextPlacement", "Размещение текста символа", {{"N34", 0}, {"N35", 2}, {"N36", 1}}, placements),
-       TextSideMenu("mTextAlign", "Выравнивание текста символа", {{"N1", 0}, {"N32", 2}, {"N33", 1}}, alignments),
-       Separator(),
-       {"mAlign",
-        "Выравнивание выдел. символов",
-        {},
-        0,
-        false,
-        false,
-        {{"mAlignLeft", "по левому краю", {}, 0},
-         {"mAlignRight", "по правому краю", {}, 1},
-         {"mAlignTop", "по верхнему краю", {}, 2},
-         {"mAlignBottom", "по нижнему краю", {}, 3},
-         Separator(),
-         {"mAlsoAlignLines", "Включая линии", {}, 0, false, true}}}}};
+       TextSideMenu("mTextPlacement", "Размещение текста символа", {{"N34", 0}, {"N35", 2}, {"N36", 1}}, kPlacements),
+       TextSideMenu("mTextAlign", "Выравнивание текста символа", {{"N1", 0}, {"N32", 2}, {"N33", 1}}, kAlignments),
+       Separator()}};
+  if (withDefaults) {
+    format.items.push_back(DefaultsMenu());
+    format.items.push_back(Separator());
+  }
+  format.items.push_back({"mAlign",
+                          "Выравнивание выдел. символов",
+                          {},
+                          0,
+                          false,
+                          false,
+                          {{"mAlignLeft", "по левому краю", {}, 0},
+                           {"mAlignRight", "по правому краю", {}, 1},
+                           {"mAlignTop", "по верхнему краю", {}, 2},
+                           {"mAlignBottom", "по нижнему краю", {}, 3},
+                           Separator(),
+                           {"mAlsoAlignLines", "Включая линии", {}, 0, false, true}}});
+  return format;
 }
 
 }  // namespace quobrix

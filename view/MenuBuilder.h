@@ -27,15 +27,16 @@ inline MenuSpec Separator() { return {}; }
 
 // Adds the item (an action, or a sub-menu with its items) to `menu`, which
 // may be a QMenu or a QMenuBar. The tag goes into the action's data.
-QAction* AddMenuItem(QWidget& menu, const MenuSpec& spec);
+QAction* AddMenuItem(QWidget& menu, const MenuSpec& entry);
 
 // The tag an item was built with.
 int MenuTag(const QAction& action);
 
 // Shared tables: the symbol types that can be inserted by hand, the zoom
-// steps and the format menu.
+// steps and the format menu, with or without the sub-menu of the properties
+// new blocks receive.
 std::vector<MenuSpec> NewSymbolItems(bool named);
 MenuSpec ZoomMenu();
-MenuSpec FormatMenu();
+MenuSpec FormatMenu(bool withDefaults);
 
 }  // namespace quobrix

@@ -128,7 +128,6 @@ class TBlocksHolder : public QWidget {
   bool EditTextKey(int key);
   void PaintRubberShapes(Canvas& canvas) const;
   std::vector<TPoint> SelectionMarks(const TBlock& active) const;
-  bool MayShow(const TBlock& block, const QRect& clip, const ViewTransform& view) const;
 };
 
 }  // namespace quobrix

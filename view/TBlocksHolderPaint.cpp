@@ -3,7 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
-#include <cstdlib>
+#include <cmath>
 
 #include "chart/TextCaret.h"
 #include "platform/QPainterCanvas.h"
@@ -12,6 +12,45 @@
 #include "view/TBlocksHolder.h"
 
 namespace quobrix {
+
+namespace {
+
+// The part of the chart a clip rectangle shows, in chart units, so that
+// testing a block costs no division.
+class VisibleArea {
+ public:
+  VisibleArea(const QRect& clip, const ViewTransform& view) {
+    const std::int64_t slack = 2;  // pixels lost to truncation either way
+    const ChartPoint topLeft = view.WindowToChart({clip.left() - slack, clip.top() - slack});
+    const ChartPoint bottomRight = view.WindowToChart({clip.right() + slack, clip.bottom() + slack});
+    left_ = static_cast<double>(topLeft.x);
+    top_ = static_cast<double>(topLeft.y);
+    right_ = static_cast<double>(bottomRight.x);
+    bottom_ = static_cast<double>(bottomRight.y);
+    pixel_ = static_cast<double>(view.PixelsToChart(1) + 1);
+  }
+
+  // Whether any pixel of the block can fall into the area: its rectangle
+  // widened by what outlines, line ends and pens may add beyond it. Text
+  // placed under or beside a block has no bound known before measuring, so
+  // such blocks always count as visible.
+  bool MayShow(const TBlock& b) const {
+    if (!b.Text.empty() && b.TP != btpInside) return true;
+    const double x0 = static_cast<double>(b.X), x1 = x0 + static_cast<double>(b.W);
+    const double y0 = static_cast<double>(b.Y), y1 = y0 + static_cast<double>(b.H);
+    const double w = std::abs(x1 - x0), h = std::abs(y1 - y0);
+    // Waves and bulges reach out by up to half the size; arrow heads 12 pen widths.
+    const double pen = std::max(static_cast<double>(b.BW), 30.0) + pixel_;
+    const double margin = std::max(w, h) / 2 + 13 * pen + 4 * pixel_;
+    return std::max(x0, x1) + margin >= left_ && std::min(x0, x1) - margin <= right_ &&
+           std::max(y0, y1) + margin >= top_ && std::min(y0, y1) - margin <= bottom_;
+  }
+
+ private:
+  double left_, top_, right_, bottom_, pixel_;
+};
+
+}  // namespace
 
 void TBlocksHolder::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
@@ -42,9 +81,10 @@ void TBlocksHolder::Paint(Canvas& canvas, const QRect& clip, bool cullInvisible)
   sheet.gridStep = model_.PosGridSize();
   PaintSheet(canvas, sheet);
 
+  const VisibleArea visible(clip, view);
   for (std::int64_t n = 1; n <= model_.BlockCount(); ++n) {
     const TBlock& b = model_.Blocks(n);
-    if (cullInvisible && !MayShow(b, clip, view)) continue;
+    if (cullInvisible && !visible.MayShow(b)) continue;
     DrawBlock(b, canvas, model_.Rulers() == rBoth, model_.ViewOnly(), n == model_.ActiveBlock(), originX_, originY_,
               model_.SheetColor(), model_.HorzResolution(), model_.ZoomPercents());
   }
@@ -52,22 +92,6 @@ void TBlocksHolder::Paint(Canvas& canvas, const QRect& clip, bool cullInvisible)
     PaintSelectionMarks(canvas, SelectionMarks(*active), model_.SheetColor());
   if (model_.Rulers() == rBoth) PaintRulerFrame(canvas, width(), height());
   PaintRubberShapes(canvas);
-}
-
-// Whether any pixel of the block can fall into `clip`: its rectangle widened
-// by what outlines, line ends and pens may add beyond it. Text placed under or
-// beside a block has no bound known before measuring, so such blocks are drawn.
-bool TBlocksHolder::MayShow(const TBlock& b, const QRect& clip, const ViewTransform& view) const {
-  if (!b.Text.empty() && b.TP != btpInside) return true;
-  const WindowPoint p1 = view.ChartToWindow({b.X, b.Y});
-  const WindowPoint p2 = view.ChartToWindow({b.X + b.W, b.Y + b.H});
-  const std::int64_t w = std::llabs(p2.x - p1.x), h = std::llabs(p2.y - p1.y);
-  const std::int64_t pen = std::max<std::int64_t>(view.ChartToPixels(std::max<std::int64_t>(b.BW, 30)), 1);
-  // Waves and bulges reach out by up to half the size; arrow heads 12 pen units.
-  const std::int64_t margin = std::max(w, h) / 2 + 13 * pen + 4;
-  const std::int64_t left = std::min(p1.x, p2.x) - margin, right = std::max(p1.x, p2.x) + margin;
-  const std::int64_t top = std::min(p1.y, p2.y) - margin, bottom = std::max(p1.y, p2.y) + margin;
-  return right >= clip.left() && left <= clip.right() && bottom >= clip.top() && top <= clip.bottom();
 }
 
 std::vector<TPoint> TBlocksHolder::SelectionMarks(const TBlock& a) const {

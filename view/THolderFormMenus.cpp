@@ -196,7 +196,7 @@ void THolderForm::BuildMainMenu2() {
         Separator(),
         {"mPosGrid", "Использовать сетку"},
         {"mShowGrid", "Показывать сетку"}}},
-      FormatMenu(),
+      FormatMenu(false),
       {"mWizards",
        "Мастера",
        {},
@@ -230,7 +230,10 @@ void THolderForm::BuildMainMenu2() {
   const QStringList local = {"mBringMe", "mRulers", "mStatus", "mColor"};
   for (QAction* item : MainMenu2->findChildren<QAction*>()) {
     if (item->isSeparator() || item->menu() || item->objectName().isEmpty()) continue;
-    if (!local.contains(item->objectName())) ForwardToMainWindow(*item, item->objectName());
+    if (local.contains(item->objectName())) continue;
+    ForwardToMainWindow(*item, item->objectName());
+    // The menu bar shows the pictures of the main window's menu.
+    if (const QAction* command = host_.Command(item->objectName())) item->setIcon(command->icon());
   }
 }
 

@@ -2,11 +2,16 @@
 
 #include <cmath>
 
+#include "render/DeviceGeometry.h"
+
 namespace quobrix {
 
 std::int64_t RoundHalfEven(double v) { return static_cast<std::int64_t>(std::nearbyint(v)); }
 
-std::int64_t ViewTransform::ChartToPixels(std::int64_t v) const { return v * resolution * zoomPercents / 1000000; }
+// Damaged charts may hold any 64-bit number: products wrap instead of overflowing.
+std::int64_t ViewTransform::ChartToPixels(std::int64_t v) const {
+  return WrapMul(WrapMul(v, resolution), zoomPercents) / kDeviceDivisor;
+}
 
 std::int64_t ViewTransform::PixelsToChart(std::int64_t p) const { return p * 1000000 / (resolution * zoomPercents); }
 
@@ -19,7 +24,8 @@ std::int64_t ViewTransform::PixelsToChartRounded(std::int64_t p) const {
 }
 
 WindowPoint ViewTransform::ChartToWindow(ChartPoint p) const {
-  return {ChartToPixels(p.x) + rulerInset - originX, ChartToPixels(p.y) + rulerInset - originY};
+  return {WrapSub(WrapAdd(ChartToPixels(p.x), rulerInset), originX),
+          WrapSub(WrapAdd(ChartToPixels(p.y), rulerInset), originY)};
 }
 
 ChartPoint ViewTransform::WindowToChart(WindowPoint p) const {

@@ -171,6 +171,16 @@ class TMainFormTest : public QObject {
     QVERIFY(!p.main->ActiveChartWindow());
   }
 
+  void aFailedOpenLeavesTheActiveChartActive() {
+    Program p;
+    THolderForm* w = p.main->CreateNewSheme();
+    test::WriteBytes(p.home.File("bad.qbs"), "not a chart\r\n");
+    test::ModalAnswer ok(QMessageBox::Ok);
+    QVERIFY(!p.main->OpenChart(p.File("bad.qbs")));
+    QCOMPARE(p.main->ActiveChartWindow(), w);
+    QCOMPARE(p.main->ChartWindows(), std::vector<THolderForm*>{w});
+  }
+
   void anExistingFileOfAnotherKindOpensEmpty() {
     Program p;
     test::WriteBytes(p.home.File("notes.txt"), "hello");

@@ -22,7 +22,7 @@ eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y, WIDTH, HEIGHT
 # Линия, Последовательность линий, Новый символ.
 x0=$((X + 200)); y0=$((Y + 150))
 xdotool mousemove "$x0" "$y0" click 3
-sleep 0.5
+sleep 1
 xdotool key --delay 50 Down Down Down Down Down Down Down Down Down Right Return
 sleep 0.3
 xdotool mousemove "$x0" "$y0" mousedown 1
@@ -33,7 +33,8 @@ xdotool type --delay 30 "Hello"
 xdotool key ctrl+c ctrl+v
 sleep 0.3
 xdotool key ctrl+s
-sleep 1
+timeout 20 xdotool search --sync --onlyvisible --name '^Save As$' >/dev/null || fail "no save dialog"
+sleep 0.3
 xdotool type --delay 10 "$DIR/drawn.qbs"
 xdotool key Return
 for i in $(seq 50); do [ -s "$DIR/drawn.qbs" ] && break; sleep 0.1; done

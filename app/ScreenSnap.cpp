@@ -1,0 +1,23 @@
+#include "app/ScreenSnap.h"
+
+#include <cstdlib>
+
+namespace quobrix {
+
+namespace {
+
+// The start of a span [start, start + length) snapped to the span [low, high).
+int SnapSpan(int start, int length, int low, int high, int distance) {
+  if (std::abs(start - low) <= distance) return low;
+  if (std::abs(start + length - high) <= distance) return high - length;
+  return start;
+}
+
+}  // namespace
+
+QPoint SnapToEdges(const QRect& frame, const QRect& area, int distance) {
+  return {SnapSpan(frame.x(), frame.width(), area.x(), area.x() + area.width(), distance),
+          SnapSpan(frame.y(), frame.height(), area.y(), area.y() + area.height(), distance)};
+}
+
+}  // namespace quobrix
