@@ -32,6 +32,11 @@ QAction* AddMenuItem(QWidget& menu, const MenuSpec& entry);
 // The tag an item was built with.
 int MenuTag(const QAction& action);
 
+// A command both kinds of menu bar carry, by its component name.
+MenuSpec Item(const char* name, bool checkable = false);
+// A menu of a menu bar holding `items`.
+MenuSpec Menu(const char* name, const char* caption, std::vector<MenuSpec> items, bool hidden = false);
+
 // Shared tables: the symbol types that can be inserted by hand, the zoom
 // steps and the format menu, with or without the sub-menu of the properties
 // new blocks receive.
