@@ -1,25 +1,18 @@
 // A fresh folder for undo snapshots, configured for the test's duration.
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "chart/UndoSnapshotFolder.h"
+#include "support/TempDir.h"
 
 namespace quobrix::test {
 
 class UndoTestFolder {
  public:
-  UndoTestFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quobrix-undo-test-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-    SetUndoSnapshotFolder(path_);
-  }
-  ~UndoTestFolder() {
-    SetUndoSnapshotFolder("");
-    std::filesystem::remove_all(path_);
-  }
+  UndoTestFolder() : path_(dir_.Path().string()) { SetUndoSnapshotFolder(path_); }
+  ~UndoTestFolder() { SetUndoSnapshotFolder(""); }
   UndoTestFolder(const UndoTestFolder&) = delete;
   UndoTestFolder& operator=(const UndoTestFolder&) = delete;
 
@@ -33,6 +26,7 @@ class UndoTestFolder {
   }
 
  private:
+  TempDir dir_;
   std::string path_;
 };
 
