@@ -2,6 +2,8 @@
 // is pixels per 10 000 units (100 mm); zoom is in percent.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace quobrix {
@@ -20,6 +22,13 @@ constexpr std::int64_t WrapAdd(std::int64_t a, std::int64_t b) {
 }
 constexpr std::int64_t WrapSub(std::int64_t a, std::int64_t b) {
   return static_cast<std::int64_t>(static_cast<std::uint64_t>(a) - static_cast<std::uint64_t>(b));
+}
+
+// The nearest integer, halves to the even neighbour; values beyond ±2^62
+// are held there and NaN gives 0, so no conversion can overflow.
+inline std::int64_t RoundHalfEven(double v) {
+  constexpr double limit = 4611686018427387904.0;  // 2^62
+  return std::isnan(v) ? 0 : static_cast<std::int64_t>(std::clamp(std::nearbyint(v), -limit, limit));
 }
 
 // a + b in device pixels, wrapping like the 32-bit results it is made of.

@@ -109,8 +109,8 @@ void DrawMark(Canvas& canvas, const Line& line, Mark mark, int sign, int arrowUn
 
 int NearestEven(double v) {
   // Symmetric bounds keep -NearestEven(v) representable.
-  constexpr double hi = std::numeric_limits<std::int32_t>::max(), lo = -hi;
-  return static_cast<int>(std::clamp(std::nearbyint(v), lo, hi));
+  constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
+  return static_cast<int>(std::clamp(RoundHalfEven(v), -hi, hi));
 }
 
 void DrawLineWithEnds(Canvas& canvas, TPoint start, TPoint end, std::uint8_t lineArrows, int arrowUnit,

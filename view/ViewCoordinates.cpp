@@ -1,12 +1,6 @@
 #include "view/ViewCoordinates.h"
 
-#include <cmath>
-
-#include "render/DeviceGeometry.h"
-
 namespace quobrix {
-
-std::int64_t RoundHalfEven(double v) { return static_cast<std::int64_t>(std::nearbyint(v)); }
 
 // Damaged charts may hold any 64-bit number: products wrap instead of overflowing.
 std::int64_t ViewTransform::ChartToPixels(std::int64_t v) const {

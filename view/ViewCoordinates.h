@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "render/DeviceGeometry.h"
+
 namespace quobrix {
 
 struct ChartPoint {
@@ -18,9 +20,6 @@ struct WindowPoint {
   std::int64_t y = 0;
   bool operator==(const WindowPoint&) const = default;
 };
-
-// Nearest integer, halves to the even neighbour.
-std::int64_t RoundHalfEven(double v);
 
 struct ViewTransform {
   std::int64_t resolution = 378;  // pixels per 10000 chart units
