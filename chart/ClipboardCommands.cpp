@@ -75,9 +75,10 @@ bool BlocksHolderModel::CopyToClipboard() {
 
 bool BlocksHolderModel::CutToClipboard() {
   if (!ActiveBlockPtr()) return false;
+  HeldNotices hold(*this);
   const bool copied = CopyToClipboard();
   if (copied) DeleteActiveBlock(true);
-  FModified = true;
+  SetModified(true);
   return copied;
 }
 
@@ -90,16 +91,18 @@ bool BlocksHolderModel::PasteFromClipboard() {
 
 bool BlocksHolderModel::PasteFragment(const std::string& text) {
   if (text.empty() || text[0] != '[') return false;
+  HeldNotices hold(*this);
   DissolveMultiSelection();
   RecordUndoPoint();
   const std::int64_t countBefore = BlockCount();
   const bool loaded = LoadFragment(text);
+  // A fragment that breaks off keeps the blocks read before the break.
+  if (BlockCount() > countBefore) NotifyStructure(StructureChange::Added);
   if (loaded && BlockCount() > countBefore) {
     SetActiveBlock(BlockCount());
     DoActiveBlockChanged();
-    Repaint();
   }
-  FModified = true;
+  SetModified(true);
   return loaded;
 }
 
