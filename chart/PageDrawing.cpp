@@ -42,9 +42,9 @@ bool BlocksHolderModel::PrintPage(Canvas& canvas, std::int64_t w, std::int32_t p
   if (SheetColor() != clWhite) {
     canvas.Pen = TPen{SheetColor(), 1, psClear, TPenMode::Copy};
     canvas.Brush = TBrush{SheetColor(), bsSolid};
-    canvas.Rectangle(static_cast<int>(Scale(FSheetMargins.Left, rx)), static_cast<int>(Scale(FSheetMargins.Top, ry)),
-                     static_cast<int>(w - Scale(FSheetMargins.Right, rx) - 1),
-                     static_cast<int>(h - Scale(FSheetMargins.Bottom, ry) - 1));
+    canvas.Rectangle(static_cast<int>(Scale(FSheetMargins().Left, rx)), static_cast<int>(Scale(FSheetMargins().Top, ry)),
+                     static_cast<int>(w - Scale(FSheetMargins().Right, rx) - 1),
+                     static_cast<int>(h - Scale(FSheetMargins().Bottom, ry) - 1));
   }
   // The page's top edge at the scale the blocks are drawn at: the paper's
   // own height would let every page drift by the difference whenever the
@@ -77,10 +77,10 @@ bool BlocksHolderModel::DrawPreviewPage(Canvas& canvas, std::int32_t page, std::
   sheet.zoomPercents = zoom;
   sheet.sheetWidth = SheetWidth();
   sheet.sheetHeight = SheetHeight();
-  sheet.marginLeft = FSheetMargins.Left;
-  sheet.marginRight = FSheetMargins.Right;
-  sheet.marginTop = FSheetMargins.Top;
-  sheet.marginBottom = FSheetMargins.Bottom;
+  sheet.marginLeft = FSheetMargins().Left;
+  sheet.marginRight = FSheetMargins().Right;
+  sheet.marginTop = FSheetMargins().Top;
+  sheet.marginBottom = FSheetMargins().Bottom;
   sheet.pages = DocumentPages();
   sheet.sheetColor = SheetColor();
   sheet.gridStep = PosGridSize();
