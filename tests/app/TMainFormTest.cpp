@@ -18,7 +18,7 @@
 #include "app/TranslateWindow.h"
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
-#include "view/ProgramWide.h"
+#include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 
@@ -36,8 +36,8 @@ const QString kChart = QStringLiteral(
 struct Program {
   Program() {
     qputenv("QUOBRIX_HOME", home.Path().string().c_str());
-    Options() = ProgramOptions{};
-    LastChartPlacement() = ChartPlacement{};
+    Settings().SetOptions(ProgramOptions{});
+    Settings().SetLastChartPlacement(ChartPlacement{});
     main = std::make_unique<TMainForm>();
   }
   QString File(const char* name) const { return QString::fromStdString(home.File(name)); }
@@ -50,7 +50,8 @@ struct Program {
     w->bh->Model().FModified = true;
     return *w;
   }
-  QAction* Item(const char* name) const { return main->findChild<QAction*>(QString::fromLatin1(name)); }
+  QAction& Command(CommandId id, int tag = 0) const { return main->Commands().Action(id, tag); }
+  QToolButton* Button(const char* name) const { return main->findChild<QToolButton*>(QString::fromLatin1(name)); }
 
   test::TempDir home;
   std::unique_ptr<TMainForm> main;
@@ -77,7 +78,7 @@ class TMainFormTest : public QObject {
     test::TempDir home;
     qputenv("QUOBRIX_HOME", home.Path().string().c_str());
     test::WriteBytes(home.File("plan.qbs"), kChart.toStdString());
-    LastChartPlacement() = {5, 5, 300, 200, 50};
+    Settings().SetLastChartPlacement({5, 5, 300, 200, 50});
     TMainForm main({QString::fromStdString(home.File("plan.qbs")), QStringLiteral("ignored.qbs")});
     main.show();
     QCOMPARE(main.windowTitle(), TMainForm::ProgramTitle());
@@ -98,7 +99,7 @@ class TMainFormTest : public QObject {
     QCOMPARE(w->frameGeometry().right(), work.right());
     QCOMPARE(w->frameGeometry().bottom(), work.bottom());
     QVERIFY(w->frameGeometry().left() >= p.main->frameGeometry().right());
-    QCOMPARE(LastChartPlacement().Width, w->width());
+    QCOMPARE(Settings().LastChartPlacement().Width, w->width());
   }
 
   void savingAnUntitledChartAsksForAName() {
@@ -341,7 +342,7 @@ class TMainFormTest : public QObject {
     hint = QStringLiteral("platform");
     p.main->AppShowHint(hint, w->cbZoom);
     QCOMPARE(hint, QStringLiteral("platform"));
-    Options().ShowActiveSymbolHint = false;
+    Settings().ChangeOptions([](ProgramOptions& o) { o.ShowActiveSymbolHint = false; });
     p.main->AppShowHint(hint, w->bh);
     QCOMPARE(hint, QStringLiteral("platform"));
   }
@@ -350,24 +351,24 @@ class TMainFormTest : public QObject {
     Program p;
     THolderForm* w = p.main->CreateNewSheme();
     auto& m = w->bh->Model();
-    p.Item("mZoom200")->trigger();
+    p.Command(CommandId::Zoom, 200).trigger();
     QCOMPARE(m.ZoomPercents(), qint64(200));
     QCOMPARE(w->cbZoom->currentText(), QStringLiteral("200"));
     m.SetZoomPercents(10);
-    p.Item("tbZoomMinus")->trigger();
+    p.Button("tbZoomMinus")->click();
     QCOMPARE(m.ZoomPercents(), qint64(10));
     m.SetZoomPercents(990);
-    p.Item("tbZoomPlus")->trigger();
+    p.Button("tbZoomPlus")->click();
     QCOMPARE(m.ZoomPercents(), qint64(1000));
-    p.Item("tbZoomPlus")->trigger();
+    p.Button("tbZoomPlus")->click();
     QCOMPARE(m.ZoomPercents(), qint64(1000));
   }
 
   void viewSwitchesChangeTheActiveChartAndTheOption() {
     Program p;
     THolderForm* w = p.main->CreateNewSheme();
-    p.Item("mStatus")->trigger();
-    QVERIFY(!Options().ShowStatusInWin);
+    p.Command(CommandId::StatusLine).trigger();
+    QVERIFY(!Settings().Options().ShowStatusInWin);
     QCOMPARE(w->BottomPanel->height(), 1);
     THolderForm* later = p.main->CreateNewSheme();
     QCOMPARE(later->BottomPanel->height(), 1);
@@ -375,19 +376,19 @@ class TMainFormTest : public QObject {
 
   void commandsStillToComeAreDisabled() {
     Program p;
-    QVERIFY(p.Item("mNew")->isEnabled());
-    QVERIFY(p.Item("tbNew")->isEnabled());
-    QVERIFY(!p.Item("mPrint")->isEnabled());
-    QVERIFY(!p.Item("tbPrint")->isEnabled());
-    QVERIFY(!p.Item("mNewSymbol") || !p.Item("mNewSymbol")->isVisible());
-    QVERIFY(!p.Item("mLine")->isVisible());
+    QVERIFY(p.Command(CommandId::New).isEnabled());
+    QVERIFY(p.Button("tbNew")->isEnabled());
+    QVERIFY(!p.Command(CommandId::Print).isEnabled());
+    QVERIFY(!p.Button("tbPrint")->isEnabled());
+    QVERIFY(!p.main->menuBar()->findChild<QMenu*>(QStringLiteral("mNewSymbol"))->menuAction()->isVisible());
+    QVERIFY(!p.Command(CommandId::InsertSymbol, btLine).isVisible());
   }
 
   void chartWindowsTakeTheLanguageFile() {
     Program p;
-    LanguageFile() = qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/English.lng");
+    Settings().SetLanguageFile(qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/English.lng"));
     THolderForm* w = p.main->CreateNewSheme();
-    LanguageFile().clear();
+    Settings().SetLanguageFile(QString());
     QCOMPARE(w->bObjSnap->text(), QStringLiteral("OSNAP"));
     QCOMPARE(w->bObjSnap->toolTip(), QStringLiteral("Snap to symbols"));
     QCOMPARE(w->MainMenu2->findChild<QMenu*>(QStringLiteral("mFile"))->title(), QStringLiteral("File"));

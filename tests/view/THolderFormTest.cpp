@@ -9,7 +9,6 @@
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
-#include <map>
 #include <memory>
 
 #include "chart/UndoSnapshotFolder.h"
@@ -17,7 +16,10 @@
 #include "support/TempDir.h"
 #include "view/ChartWindowHost.h"
 #include "view/FragmentDrag.h"
-#include "view/ProgramWide.h"
+#include "view/ActiveChart.h"
+#include "view/ChartCommands.h"
+#include "view/CommandTable.h"
+#include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/TDebugForm.h"
 #include "view/THolderForm.h"
@@ -30,22 +32,23 @@ namespace {
 class FakeHost : public ChartWindowHost {
  public:
   FakeHost() {
-    for (const char* name : {"mNew", "mSave", "mSearch"}) {
-      auto* action = new QAction(QString::fromLatin1(name), &owner);
-      commands[name] = action;
-      QObject::connect(action, &QAction::triggered, [this, name] { triggered.append(QString::fromLatin1(name)); });
-    }
+    BindChartCommands(table);
+    for (auto [id, name] : {std::pair{CommandId::New, "mNew"}, {CommandId::Save, "mSave"}, {CommandId::Search, "mSearch"}})
+      table.Bind(id, [this, name](QAction&) { triggered.append(QString::fromLatin1(name)); });
   }
-  QAction* Command(const QString& name) const override {
-    auto found = commands.find(name.toStdString());
-    return found == commands.end() ? nullptr : found->second;
-  }
+  CommandTable& Commands() override { return table; }
   bool SaveChart(THolderForm&) override {
     ++saves;
     return saveSucceeds;
   }
-  void ChartWindowActivated(THolderForm& window) override { active = &window; }
-  void ChartWindowClosed(THolderForm&) override { active = nullptr; }
+  void ChartWindowActivated(THolderForm& window) override {
+    active = &window;
+    activeChart.Set(&window);
+  }
+  void ChartWindowClosed(THolderForm&) override {
+    active = nullptr;
+    activeChart.Set(nullptr);
+  }
   void AddRecentFile(const QString& path) override { recent.append(path); }
   void ShowBlockInInspector(TBlocksHolder&, std::int64_t block) override { inspected.push_back(block); }
   QString ActiveSymbolHint(const TBlocksHolder&, const QString& hint) const override { return hint; }
@@ -54,8 +57,8 @@ class FakeHost : public ChartWindowHost {
   QString SavePromptText() const override { return QStringLiteral("Save?"); }
   QString MillimetreText() const override { return QStringLiteral("mm"); }
 
-  QObject owner;
-  std::map<std::string, QAction*> commands;
+  ActiveChart activeChart;
+  CommandTable table{activeChart};
   QStringList triggered;
   QStringList recent;
   std::vector<std::int64_t> inspected;
@@ -67,9 +70,10 @@ class FakeHost : public ChartWindowHost {
 struct Window {
   Window() {
     SetUndoSnapshotFolder(undo.Path().string());
-    Options() = ProgramOptions{};
+    Settings().SetOptions(ProgramOptions{});
     form = new THolderForm(host);
     form->show();
+    form->FormActivate();
     form->UpdateZoomDisplay();
   }
   ~Window() { delete form.data(); }
@@ -250,7 +254,7 @@ class THolderFormTest : public QObject {
     w.form->bhResize();
     QCOMPARE(w.form->LeftShape->width(), 103);  // (1000 - 793) / 2
     QCOMPARE(w.form->bh->width(), 1000 - 103);
-    Options().CenterChartInWindow = false;
+    Settings().ChangeOptions([](ProgramOptions& o) { o.CenterChartInWindow = false; });
     w.form->bhResize();
     QCOMPARE(w.form->LeftShape->width(), 0);
   }
@@ -295,9 +299,9 @@ class THolderFormTest : public QObject {
     w.form->resize(640, 480);
     w.model().SetZoomPercents(75);
     QVERIFY(w.form->close());
-    QCOMPARE(LastChartPlacement().Width, 640);
-    QCOMPARE(LastChartPlacement().Height, 480);
-    QCOMPARE(LastChartPlacement().Zoom, 75);
+    QCOMPARE(Settings().LastChartPlacement().Width, 640);
+    QCOMPARE(Settings().LastChartPlacement().Height, 480);
+    QCOMPARE(Settings().LastChartPlacement().Zoom, 75);
   }
 
   void activationShowsSheetSizeAndFileName() {
@@ -311,15 +315,15 @@ class THolderFormTest : public QObject {
 
   void menuItemsRunTheMainWindowsCommands() {
     Window w;
-    auto* mNew = w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mNew"));
+    QAction* mNew = &w.host.table.Action(CommandId::New);
+    QVERIFY(w.form->MainMenu2->findChild<QMenu*>(QStringLiteral("mFile"))->actions().contains(mNew));
     mNew->trigger();
     QCOMPARE(w.host.triggered, QStringList{QStringLiteral("mNew")});
-    w.host.commands["mNew"]->setEnabled(false);
+    w.host.table.Action(CommandId::New).setEnabled(false);
     QVERIFY(!mNew->isEnabled());
-    QVERIFY(!w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mPrint"))->isEnabled());
+    QVERIFY(!w.host.table.Action(CommandId::Print).isEnabled());
     QVERIFY(!w.form->MainMenu2->findChild<QMenu*>(QStringLiteral("mWizards"))->menuAction()->isVisible());
-    QCOMPARE(w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mSave"))->shortcut(),
-             QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(w.host.table.Action(CommandId::Save).shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     QTest::mouseClick(w.form->bSearch, Qt::LeftButton);
     QCOMPARE(w.host.triggered.last(), QStringLiteral("mSearch"));
   }
@@ -337,15 +341,16 @@ class THolderFormTest : public QObject {
 
   void repeatSymbolUsesTheLastPaletteSymbol() {
     Window w;
-    auto* redo = w.form->PopMenu->findChild<QAction*>(QStringLiteral("mpRedo"));
-    LastLibrarySymbol() = -1;
-    redo->trigger();
+    QAction* repeat = &w.host.table.Action(CommandId::RepeatSymbol);
+    QVERIFY(w.form->PopMenu->actions().contains(repeat));
+    Settings().SetLastLibrarySymbol(-1);
+    repeat->trigger();
     QVERIFY(!w.model().DrawingBlockByHand() && !w.model().DrawingLineByHand());
-    LastLibrarySymbol() = 7;
-    redo->trigger();
+    Settings().SetLastLibrarySymbol(7);
+    repeat->trigger();
     QCOMPARE(int(w.model().DrawedBlockType), 7);
     QVERIFY(w.model().DrawingBlockByHand());
-    LastLibrarySymbol() = -1;
+    Settings().SetLastLibrarySymbol(-1);
   }
 
   void viewSwitchesActOnThisWindow() {
