@@ -11,14 +11,10 @@
 #include <QWheelEvent>
 #include <memory>
 
-#include "chart/UndoSnapshotFolder.h"
+#include "support/FakeChartHost.h"
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
-#include "view/ChartWindowHost.h"
 #include "view/FragmentDrag.h"
-#include "view/ActiveChart.h"
-#include "view/ChartCommands.h"
-#include "view/CommandTable.h"
 #include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/TDebugForm.h"
@@ -29,60 +25,7 @@ using namespace quobrix;
 
 namespace {
 
-class FakeHost : public ChartWindowHost {
- public:
-  FakeHost() {
-    BindChartCommands(table);
-    for (auto [id, name] : {std::pair{CommandId::New, "mNew"}, {CommandId::Save, "mSave"}, {CommandId::Search, "mSearch"}})
-      table.Bind(id, [this, name](QAction&) { triggered.append(QString::fromLatin1(name)); });
-  }
-  CommandTable& Commands() override { return table; }
-  bool SaveChart(THolderForm&) override {
-    ++saves;
-    return saveSucceeds;
-  }
-  void ChartWindowActivated(THolderForm& window) override {
-    active = &window;
-    activeChart.Set(&window);
-  }
-  void ChartWindowClosed(THolderForm&) override {
-    active = nullptr;
-    activeChart.Set(nullptr);
-  }
-  void AddRecentFile(const QString& path) override { recent.append(path); }
-  void ShowBlockInInspector(TBlocksHolder&, std::int64_t block) override { inspected.push_back(block); }
-  QString ActiveSymbolHint(const TBlocksHolder&, const QString& hint) const override { return hint; }
-  void BringMainWindowToFront() override {}
-  QString MainCaption() const override { return QStringLiteral("Main caption"); }
-  QString SavePromptText() const override { return QStringLiteral("Save?"); }
-  QString MillimetreText() const override { return QStringLiteral("mm"); }
-
-  ActiveChart activeChart;
-  CommandTable table{activeChart};
-  QStringList triggered;
-  QStringList recent;
-  std::vector<std::int64_t> inspected;
-  THolderForm* active = nullptr;
-  int saves = 0;
-  bool saveSucceeds = true;
-};
-
-struct Window {
-  Window() {
-    SetUndoSnapshotFolder(undo.Path().string());
-    Settings().SetOptions(ProgramOptions{});
-    form = new THolderForm(host);
-    form->show();
-    form->FormActivate();
-    form->UpdateZoomDisplay();
-  }
-  ~Window() { delete form.data(); }
-  BlocksHolderModel& model() { return form->bh->Model(); }
-
-  test::TempDir undo;
-  FakeHost host;
-  QPointer<THolderForm> form;
-};
+using Window = test::ChartWindow;
 
 void Wheel(QWidget& target, int delta, Qt::KeyboardModifiers modifiers) {
   QWheelEvent event(QPointF(10, 10), target.mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta), Qt::NoButton,
@@ -387,7 +330,7 @@ class THolderFormTest : public QObject {
   void debugWindowListsTheCanvasTexts() {
     test::TempDir undo;
     SetUndoSnapshotFolder(undo.Path().string());
-    FakeHost host;
+    test::FakeChartHost host;
     TDebugForm debug;
     auto form = std::make_unique<THolderForm>(host, &debug);
     QVERIFY(form->bh->Model().FDebugMessages);
