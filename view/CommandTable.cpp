@@ -18,7 +18,7 @@ bool NeedsMet(Needs needs, const BlocksHolderModel* chart) {
     case Needs::ActiveBlock:
       return chart && chart->ActiveBlockPtr();
     case Needs::UndoHistory:
-      return chart && chart->FUndoCount > 0;
+      return chart && chart->History().CanUndo();
   }
   return false;
 }

@@ -34,6 +34,21 @@ std::string FragmentTextOf(const QAbstractItemView& list) {
   return UnicodeToCp1251(data.toString()).value_or(std::string());
 }
 
+// The selection, the undo history and the set of blocks decide which
+// commands can run; moving or restyling blocks does not.
+bool ChangesWhatCommandsNeed(const ChartNotice& notice) {
+  switch (notice.Kind) {
+    case ChartChange::ActiveBlock:
+    case ChartChange::History:
+    case ChartChange::Structure:
+      return true;
+    case ChartChange::View:
+      return notice.View == ViewChange::Selection;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 THolderForm::THolderForm(ChartWindowHost& host, TDebugForm* debug) : host_(host) {
@@ -43,18 +58,19 @@ THolderForm::THolderForm(ChartWindowHost& host, TDebugForm* debug) : host_(host)
   BuildMainMenu2();
   BuildPosGridMenu();
   bh->Model().ApplyChartWindowValues();
-  if (debug) {
-    bh->Model().FDebugMessages = true;
-    bh->Model().OnDebug = [debug](const std::string& msg) { debug->AddMessage(QString::fromUtf8(msg)); };
-  }
+  bh->Model().FDebugMessages = debug != nullptr;
+  modelSubscription_ = bh->Model().Subscribe([this, debug](const ChartNotice& notice) {
+    if (notice.Kind == ChartChange::ActiveBlock)
+      bhActiveBlockChanged(notice.NewActiveBlock);
+    else if (notice.Kind == ChartChange::Debug && debug)
+      debug->AddMessage(QString::fromUtf8(notice.Message));
+    if (ChangesWhatCommandsNeed(notice)) emit ChartChanged();
+  });
   ConnectControls();
   FormCreate();
 }
 
-THolderForm::~THolderForm() {
-  bh->Model().OnActiveBlockChanged = nullptr;
-  bh->Model().OnDebug = nullptr;
-}
+THolderForm::~THolderForm() = default;
 
 void THolderForm::ConnectControls() {
   connect(ScrollX, &QScrollBar::valueChanged, this, &THolderForm::ScrollXChange);
@@ -77,7 +93,6 @@ void THolderForm::ConnectControls() {
     PosGridMenu->popup(topRight - QPoint(PosGridMenu->sizeHint().width(), 0));
   });
   ColorImg->OnPick = [this](TColor color, StripPick kind) { ColorImgPick(color, kind); };
-  bh->Model().OnActiveBlockChanged = [this](BlocksHolderModel&, std::int64_t n) { bhActiveBlockChanged(n); };
   bh->OnMousePosChanged = [this](Qt::KeyboardModifiers shift, int x, int y) { bhMousePosChanged(shift, x, y); };
   bh->setAcceptDrops(true);
   bh->installEventFilter(this);
@@ -128,7 +143,7 @@ void THolderForm::closeEvent(QCloseEvent* event) {
 
 bool THolderForm::FormClose() {
   auto& m = bh->Model();
-  if (m.FModified) {
+  if (m.FModified()) {
     const auto answer = QMessageBox::question(this, host_.MainCaption(), host_.SavePromptText(),
                                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel) return false;
@@ -141,10 +156,7 @@ bool THolderForm::FormClose() {
   return true;
 }
 
-void THolderForm::bhActiveBlockChanged(std::int64_t newActiveBlock) {
-  host_.ShowBlockInInspector(*bh, newActiveBlock);
-  emit ChartChanged();
-}
+void THolderForm::bhActiveBlockChanged(std::int64_t newActiveBlock) { host_.ShowBlockInInspector(*bh, newActiveBlock); }
 
 void THolderForm::bhMousePosChanged(Qt::KeyboardModifiers, int, int) {
   const QString hint = host_.ActiveSymbolHint(*bh, bh->toolTip());
@@ -235,12 +247,6 @@ bool THolderForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == BHPanel && event->type() == QEvent::Resize) bhResize();
   if (watched != bh) return QMainWindow::eventFilter(watched, event);
   switch (event->type()) {
-    case QEvent::MouseButtonRelease:
-    case QEvent::KeyRelease:
-      // By now a press has recorded the undo point of its drag, and a
-      // typed character its own.
-      emit ChartChanged();
-      return QMainWindow::eventFilter(watched, event);
     case QEvent::Wheel: {
       const auto* wheel = static_cast<QWheelEvent*>(event);
       WheelOverCanvas(wheel->angleDelta().y(), wheel->modifiers());

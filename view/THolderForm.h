@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 
+#include "chart/ChartNotice.h"
 #include "view/ColorStrip.h"
 
 class QComboBox;
@@ -80,8 +81,8 @@ class THolderForm : public QMainWindow {
   void ColorImgPick(TColor color, StripPick kind);
 
  signals:
-  // Something changed in the chart that the commands' enabled state may
-  // depend on (the active block, the undo history).
+  // Something changed in the chart that decides which commands can run:
+  // the active block, the blocks there are, the undo history.
   void ChartChanged();
 
  protected:
@@ -114,6 +115,7 @@ class THolderForm : public QMainWindow {
   ChartWindowHost& host_;
   std::array<QLabel*, 3> statusPanels_{};
   bool updatingZoomBox_ = false;
+  ChartSubscription modelSubscription_;
 };
 
 }  // namespace quobrix

@@ -50,7 +50,7 @@ struct Program {
   }
   THolderForm& NewModifiedChart() {
     THolderForm* w = main->CreateNewSheme();
-    w->bh->Model().FModified = true;
+    w->bh->Model().SetModified(true);
     return *w;
   }
   QAction& Command(CommandId id, int tag = 0) const { return main->Commands().Action(id, tag); }
@@ -151,7 +151,7 @@ class TMainFormTest : public QObject {
     QVERIFY(QFile::exists(p.File("plan.qbs")));
     QCOMPARE(w.windowTitle(), QStringLiteral("Quobrix - [ plan.qbs ]"));
     QCOMPARE(w.StatusPanel(2)->text(), QStringLiteral("plan.qbs"));
-    QVERIFY(!w.bh->Model().FModified);
+    QVERIFY(!w.bh->Model().FModified());
     QCOMPARE(QString::fromStdString(w.bh->Model().FileName()), p.File("plan.qbs"));
   }
 
@@ -164,7 +164,7 @@ class TMainFormTest : public QObject {
     p.main->SaveAll();
     QCOMPARE(p.main->ActiveChartWindow(), &first);
     QVERIFY(QFile::exists(p.File("a.qbs")) && QFile::exists(p.File("b.qbs")));
-    for (THolderForm* w : p.main->ChartWindows()) QVERIFY(!w->bh->Model().FModified);
+    for (THolderForm* w : p.main->ChartWindows()) QVERIFY(!w->bh->Model().FModified());
   }
 
   void aFailedSaveIsReported() {

@@ -115,7 +115,7 @@ class ChartCommandsTest : public QObject {
     Click(*w.form->bh, kOnTheBlock);  // a press on a block is an undo point
     QVERIFY(undo.isEnabled());
     undo.trigger();
-    QCOMPARE(w.model().FUndoCount, 0);
+    QCOMPARE(w.model().History().FUndoCount(), 0);
     QVERIFY(!undo.isEnabled());
     w.host.table.Action(CommandId::InsertSymbol, btEllipse).trigger();
     QVERIFY(undo.isEnabled());
@@ -126,18 +126,18 @@ class ChartCommandsTest : public QObject {
   void deletingNothingRecordsNoUndoPoint() {
     test::ChartWindow w;
     AddBlock(w.model());
-    w.model().FModified = false;
+    w.model().SetModified(false);
     DeleteWithUndo(w.model());
-    QCOMPARE(w.model().FUndoCount, 0);
-    QVERIFY(!w.model().FModified);
+    QCOMPARE(w.model().History().FUndoCount(), 0);
+    QVERIFY(!w.model().FModified());
     QTest::keyClick(w.form->bh, Qt::Key_Delete, Qt::ControlModifier);
-    QCOMPARE(w.model().FUndoCount, 0);
+    QCOMPARE(w.model().History().FUndoCount(), 0);
     QCOMPARE(w.model().BlockCount(), qint64(1));
     w.model().SetActiveBlock(1);
     w.host.table.Refresh();
     w.host.table.Action(CommandId::Delete).trigger();
     QCOMPARE(w.model().BlockCount(), qint64(0));
-    QCOMPARE(w.model().FUndoCount, 1);
+    QCOMPARE(w.model().History().FUndoCount(), 1);
     w.model().Undo();
     QCOMPARE(w.model().BlockCount(), qint64(1));
   }
