@@ -13,6 +13,7 @@
 
 #include "support/FakeChartHost.h"
 #include "support/ModalAnswer.h"
+#include "support/NoticeLog.h"
 #include "support/TempDir.h"
 #include "view/FragmentDrag.h"
 #include "view/ProgramSettings.h"
@@ -325,6 +326,16 @@ class THolderFormTest : public QObject {
     QVERIFY(!w.form->StartPlacingFragment(list));
     QVERIFY(!w.form->StartPlacingFragment(notAList));
     QCOMPARE(w.model().BlockCount(), qint64(1));
+  }
+
+  // A second observer of the canvas must not take the window's place.
+  void theWindowHearsTheCanvasBesideOtherObservers() {
+    Window w;
+    test::NoticeLog other(w.model());
+    w.model().AddDefaultBlock(btRectangle, 0, 0, 1000, 1000);
+    w.model().GoToBlock(1);
+    QVERIFY(w.host.inspected == std::vector<std::int64_t>{1});
+    QVERIFY(other.ActiveBlocks() == std::vector<std::int64_t>{1});
   }
 
   void debugWindowListsTheCanvasTexts() {
