@@ -2,6 +2,7 @@
 // change is complete, and observers come and go safely.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -140,6 +141,8 @@ const EditPath kPaths[] = {
     {"UndoPoint", Nothing, [](auto& c) { c.RecordUndoPoint(); }, ChartChange::History},
     {"GoToBlock", Nothing, [](auto& c) { c.GoToBlock(2); }, ChartChange::ActiveBlock},
     {"Modified", [](auto& c) { c.SetModified(false); }, [](auto& c) { c.SetModified(true); }, ChartChange::Modified},
+    {"Author", Nothing, [](auto& c) { c.SetAuthor("me"); }, ChartChange::Document},
+    {"FileName", Nothing, [](auto& c) { c.SetFileName("/charts/a.qbs"); }, ChartChange::Document},
     {"Zoom", Nothing, [](auto& c) { c.SetZoomPercents(250); }, ViewChange::Zoom},
     {"SheetWidth", Nothing, [](auto& c) { c.SetSheetWidth(30000); }, ViewChange::Sheet},
     {"Margins", Nothing, [](auto& c) { c.SetSheetMargins({.Left = 1, .Right = 2, .Top = 3, .Bottom = 4}); },
@@ -200,10 +203,12 @@ TEST(ChartNotices, LoadingAnnouncesTheLoadAfterTheNewZoom) {
 
   ASSERT_TRUE(chart.LoadFromFile(dir.File("a.qbs")));
 
-  ASSERT_FALSE(log.notices.empty());
   EXPECT_EQ(log.Count(ViewChange::Zoom), 1);  // OnZoomChanged, as every assignment of the zoom
-  EXPECT_EQ(log.notices.back().Kind, ChartChange::Structure);
-  EXPECT_EQ(log.notices.back().Structure, StructureChange::Loaded);
+  EXPECT_EQ(log.Count(StructureChange::Loaded), 1);
+  auto at = [&](auto matches) { return std::find_if(log.notices.begin(), log.notices.end(), matches); };
+  EXPECT_LT(at([](const ChartNotice& n) { return n.View == ViewChange::Zoom; }),
+            at([](const ChartNotice& n) { return n.Structure == StructureChange::Loaded; }));
+  EXPECT_EQ(log.Count(ChartChange::Document), 4);  // author, description, organization, file name
 }
 
 TEST(ChartNotices, AFailedLoadAnnouncesNothing) {
