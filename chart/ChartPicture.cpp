@@ -26,7 +26,9 @@ void DrawChartPicture(const BlocksHolderModel& chart, Canvas& canvas, std::int32
   canvas.Brush = TBrush{chart.SheetColor(), bsSolid};
   canvas.Rectangle(0, 0, OffsetPixels(size.width, kBackgroundOverlap), OffsetPixels(size.height, kBackgroundOverlap));
   for (const auto& block : chart.List())
-    DrawBlock(*block, canvas, false, true, false, 0, 0, chart.SheetColor(), chart.HorzResolution(), kPictureZoom);
+    DrawBlock(*block, canvas,
+              {.device = {.resolution = chart.HorzResolution(), .zoomPercents = kPictureZoom},
+               .sheetColor = chart.SheetColor()});
 }
 
 }  // namespace quobrix
