@@ -30,7 +30,9 @@ void FillBackground(const BlocksHolderModel& chart, Canvas& canvas, std::int32_t
 }
 
 void DrawPictureBlock(const BlocksHolderModel& chart, Canvas& canvas, const TBlock& block) {
-  DrawBlock(block, canvas, false, true, false, 0, 0, chart.SheetColor(), chart.HorzResolution(), kPictureZoom);
+  DrawBlock(block, canvas,
+            {.device = {.resolution = chart.HorzResolution(), .zoomPercents = kPictureZoom},
+             .sheetColor = chart.SheetColor()});
 }
 
 }  // namespace

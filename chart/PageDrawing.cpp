@@ -42,7 +42,8 @@ bool BlocksHolderModel::PrintPage(Canvas& canvas, std::int64_t w, std::int32_t p
   if (SheetColor() != clWhite) {
     canvas.Pen = TPen{SheetColor(), 1, psClear, TPenMode::Copy};
     canvas.Brush = TBrush{SheetColor(), bsSolid};
-    canvas.Rectangle(static_cast<int>(Scale(FSheetMargins().Left, rx)), static_cast<int>(Scale(FSheetMargins().Top, ry)),
+    canvas.Rectangle(static_cast<int>(Scale(FSheetMargins().Left, rx)),
+                     static_cast<int>(Scale(FSheetMargins().Top, ry)),
                      static_cast<int>(w - Scale(FSheetMargins().Right, rx) - 1),
                      static_cast<int>(h - Scale(FSheetMargins().Bottom, ry) - 1));
   }
@@ -50,8 +51,9 @@ bool BlocksHolderModel::PrintPage(Canvas& canvas, std::int64_t w, std::int32_t p
   // own height would let every page drift by the difference whenever the
   // paper's shape is not exactly the sheet's.
   const std::int64_t offsetY = Scale(WrapMul(SheetHeight(), page - 1), rx);
-  for (const std::int64_t n : pageBlocks.OnPage(page))
-    DrawBlock(Blocks(n), canvas, false, true, false, 0, offsetY, SheetColor(), rx, kPrintZoom);
+  const DrawBlockArgs args{.device = {.resolution = rx, .zoomPercents = kPrintZoom, .scrollY = offsetY},
+                           .sheetColor = SheetColor()};
+  for (const std::int64_t n : pageBlocks.OnPage(page)) DrawBlock(Blocks(n), canvas, args);
   DoDebug("Отправлено на печать");
   return true;
 }
@@ -85,9 +87,9 @@ bool BlocksHolderModel::DrawPreviewPage(Canvas& canvas, std::int32_t page, std::
   sheet.sheetColor = SheetColor();
   sheet.gridStep = PosGridSize();
   PaintSheet(canvas, sheet);
+  const DrawBlockArgs args{.device = {HorzResolution(), zoom, rulerInset, 0, offsetY}, .sheetColor = SheetColor()};
   for (std::int64_t n = 1; n <= BlockCount(); ++n)
-    if (IsBlockOnPage(page, n))
-      DrawBlock(Blocks(n), canvas, rulerInset, true, false, 0, offsetY, SheetColor(), HorzResolution(), zoom);
+    if (IsBlockOnPage(page, n)) DrawBlock(Blocks(n), canvas, args);
   return true;
 }
 
