@@ -15,6 +15,7 @@
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
 #include "platform/ProgramFolders.h"
+#include "tools/ToolWindow.h"
 #include "view/ChartCommands.h"
 #include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
@@ -47,6 +48,9 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
 TMainForm::~TMainForm() {
   // Chart windows are top-level windows of their own; they go with the program.
   for (THolderForm* chart : ChartWindows()) delete chart;
+  // Tool windows are children, which would outlive the commands and the
+  // registry they use.
+  qDeleteAll(findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly));
 }
 
 void TMainForm::FormCreate() {

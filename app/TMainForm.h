@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "tools/ToolWindowLayout.h"
 #include "view/ActiveChart.h"
 #include "view/ChartWindowHost.h"
 #include "view/CommandTable.h"
@@ -68,6 +69,11 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   QFileDialog* OpenDialog = nullptr;
   QFileDialog* SaveDialog = nullptr;
 
+  // ----- tool windows: created at start and kept for the run; each keeps
+  // its placement keys through this registry, which the window layout reads
+  // and writes.
+  ToolWindowRegistry& ToolWindows() { return toolWindows_; }
+
   // The program's title: the language's name for it and the version.
   static QString ProgramTitle();
 
@@ -113,6 +119,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   TDebugForm* debug_ = nullptr;
   ActiveChart active_;
   CommandTable commands_{active_};
+  ToolWindowRegistry toolWindows_;
   std::vector<QPointer<THolderForm>> charts_;
   bool shown_ = false;
 };

@@ -62,6 +62,11 @@ void CommandTable::BindChart(CommandId id, ChartHandler run) {
   });
 }
 
+void CommandTable::Unbind(CommandId id) {
+  handlers_.erase(id);
+  Refresh();
+}
+
 bool CommandTable::CanRun(CommandKey key) const {
   return handlers_.contains(key.id) && NeedsMet(items_.at(key).needs, active_.Chart());
 }

@@ -65,6 +65,8 @@ class CommandTable : public QObject {
   // The same, for a command that acts on the active chart window: it runs
   // only while there is one.
   void BindChart(CommandId id, ChartHandler run);
+  // Takes the handler away; the command is disabled again.
+  void Unbind(CommandId id);
 
   // Whether the command has a handler and what it needs is there. Unlike
   // the action's enabled state this holds for hidden items too.
