@@ -7,16 +7,12 @@ namespace quobrix {
 
 namespace {
 
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
-  if (text.find(from) == std::string_view::npos) return std::string(text);
-  std::string out;
-  out.reserve(text.size());
-  std::size_t pos = 0;
-  for (std::size_t hit; (hit = text.find(from, pos)) != std::string_view::npos; pos = hit + from.size()) {
-    out.append(text.substr(pos, hit - pos));
-    out.append(to);
-  }
-  out.append(text.substr(pos));
+// `from` and `to` are of one length, so the text keeps its length and the
+// copy is allocated at its exact size (a million block texts add up).
+std::string ReplaceSameLength(std::string_view text, std::string_view from, std::string_view to) {
+  std::string out(text);
+  for (std::size_t hit = out.find(from); hit != std::string::npos; hit = out.find(from, hit + to.size()))
+    out.replace(hit, from.size(), to);
   return out;
 }
 
@@ -35,9 +31,9 @@ Field LowBits(std::int64_t v) {
 
 }  // namespace
 
-std::string EncodeLineBreaks(std::string_view text) { return ReplaceAll(text, "\r\n", "||"); }
+std::string EncodeLineBreaks(std::string_view text) { return ReplaceSameLength(text, "\r\n", "||"); }
 
-std::string DecodeLineBreaks(std::string_view text) { return ReplaceAll(text, "||", "\r\n"); }
+std::string DecodeLineBreaks(std::string_view text) { return ReplaceSameLength(text, "||", "\r\n"); }
 
 std::string FontToText(const TBlockFont& font) {
   std::string out = font.Name;
@@ -120,7 +116,7 @@ bool BlockFromValues(const BlockValues& values, TBlock& block, std::int64_t& own
   block.TP = LowBits<std::uint8_t>(n[15]);
   block.Compl = LowBits<std::uint8_t>(n[16]);
   ownerNumber = n[17];
-  block.Hyperlink = std::string(values[18]);
+  block.Hyperlink = values[18];
   block.LineArrows = LowBits<std::uint8_t>(n[19]);
   return true;
 }
