@@ -88,7 +88,7 @@ void TMainForm::mNewFromTemplateClick() {
     // A template that does not load leaves an empty chart.
     window->bh->Model().LoadFromFile(LocalPath(path));
     window->bh->Model().SetFileName(kUntitled);
-    window->bh->Model().FModified = false;
+    window->bh->Model().SetModified(false);
     ShowChartWindow(*window, QString::fromStdString(kUntitled), true);
   }
   OpenDialog->setWindowTitle(LanguageText(TextKey::FILE_OPEN_TITLE));

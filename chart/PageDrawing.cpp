@@ -36,9 +36,9 @@ bool BlocksHolderModel::PrintPage(Canvas& canvas, std::int64_t w, std::int32_t p
   if (SheetColor() != clWhite) {
     canvas.Pen = TPen{SheetColor(), 1, psClear, TPenMode::Copy};
     canvas.Brush = TBrush{SheetColor(), bsSolid};
-    canvas.Rectangle(static_cast<int>(Scale(FSheetMargins.Left, rx)), static_cast<int>(Scale(FSheetMargins.Top, ry)),
-                     static_cast<int>(w - Scale(FSheetMargins.Right, rx) - 1),
-                     static_cast<int>(h - Scale(FSheetMargins.Bottom, ry) - 1));
+    canvas.Rectangle(static_cast<int>(Scale(FSheetMargins().Left, rx)), static_cast<int>(Scale(FSheetMargins().Top, ry)),
+                     static_cast<int>(w - Scale(FSheetMargins().Right, rx) - 1),
+                     static_cast<int>(h - Scale(FSheetMargins().Bottom, ry) - 1));
   }
   const std::int64_t offsetY = WrapMul(h, page - 1);
   for (std::int64_t n = 1; n <= BlockCount(); ++n)
@@ -69,10 +69,10 @@ bool BlocksHolderModel::DrawPreviewPage(Canvas& canvas, std::int32_t page, std::
   sheet.zoomPercents = zoom;
   sheet.sheetWidth = SheetWidth();
   sheet.sheetHeight = SheetHeight();
-  sheet.marginLeft = FSheetMargins.Left;
-  sheet.marginRight = FSheetMargins.Right;
-  sheet.marginTop = FSheetMargins.Top;
-  sheet.marginBottom = FSheetMargins.Bottom;
+  sheet.marginLeft = FSheetMargins().Left;
+  sheet.marginRight = FSheetMargins().Right;
+  sheet.marginTop = FSheetMargins().Top;
+  sheet.marginBottom = FSheetMargins().Bottom;
   sheet.pages = DocumentPages();
   sheet.sheetColor = SheetColor();
   sheet.gridStep = PosGridSize();

@@ -29,15 +29,11 @@ BlockFrame BlockDeviceFrame(const TBlock& block, const DeviceMapping& mapping) {
   f.y1 = mapping.Y(block.Y);
   f.x2 = mapping.X(WrapAdd(block.X, block.W));
   f.y2 = mapping.Y(WrapAdd(block.Y, block.H));
-  // min(|W|, |H|) without negating the most negative value.
-  const std::uint64_t absW = block.W < 0 ? 0 - static_cast<std::uint64_t>(block.W) : block.W;
-  const std::uint64_t absH = block.H < 0 ? 0 - static_cast<std::uint64_t>(block.H) : block.H;
-  const auto side = static_cast<std::int64_t>(std::min(absW, absH));
+  const auto side = static_cast<std::int64_t>(std::min(Magnitude(block.W), Magnitude(block.H)));
   f.squareX2 = OffsetPixels(f.x1, mapping.Length(WrapMul(Sign(block.W), side)));
   f.squareY2 = OffsetPixels(f.y1, mapping.Length(WrapMul(Sign(block.H), side)));
   f.squareSide = mapping.Length(side);
-  f.squareHalf = static_cast<std::int32_t>(WrapMul(WrapMul(side, mapping.resolution), mapping.zoomPercents) /
-                                           (2 * kDeviceDivisor));
+  f.squareHalf = ToPixel(WrapMul(WrapMul(side, mapping.resolution), mapping.zoomPercents) / (2 * kDeviceDivisor));
   return f;
 }
 

@@ -5,9 +5,9 @@
 #include <QLabel>
 
 #include "chart/TextCaret.h"
+#include "chart/TextCaretEditing.h"
 #include "platform/Cp1251Codec.h"
 #include "view/TBlocksHolder.h"
-#include "view/TextCaretEditing.h"
 
 namespace quobrix {
 
@@ -65,25 +65,22 @@ void TBlocksHolder::CanvasKeyDown(int key, Qt::KeyboardModifiers shift) {
 }
 
 bool TBlocksHolder::EditTextKey(int key) {
-  TBlock* a = model_.ActiveBlockPtr();
-  if (model_.ViewOnly() || !a) return false;
+  using TextKey = BlocksHolderModel::TextKey;
+  if (model_.ViewOnly() || !model_.ActiveBlockPtr()) return false;
   if (key == Qt::Key_Backspace)
-    DeleteBeforeCaret(a->Text, TextCaretPos);
+    model_.EditTextAtCaret(TextKey::Backspace);
   else if (key == Qt::Key_Return || key == Qt::Key_Enter)
-    InsertLineBreakAtCaret(a->Text, TextCaretPos);
+    model_.EditTextAtCaret(TextKey::LineBreak);
   else if (key == Qt::Key_Delete)
-    DeleteAtCaret(a->Text, TextCaretPos);
+    model_.EditTextAtCaret(TextKey::Delete);
   else
     return false;
   FKeyHandled = true;
-  model_.FModified = true;
-  update();
   return true;
 }
 
 void TBlocksHolder::CanvasKeyPress(char32_t ch) {
-  TBlock* a = model_.ActiveBlockPtr();
-  if (FKeyHandled || model_.ViewOnly() || !a) return;
+  if (FKeyHandled || model_.ViewOnly() || !model_.ActiveBlockPtr()) return;
   // Control characters of shortcut keys are no text.
   if (ch < 0x20 || ch == 0x7F) return;
   const auto byte = UnicodeToCp1251(ch);
@@ -91,9 +88,7 @@ void TBlocksHolder::CanvasKeyPress(char32_t ch) {
     QApplication::beep();
     return;
   }
-  InsertAtCaret(a->Text, TextCaretPos, *byte);
-  model_.FModified = true;
-  update();
+  model_.InsertTextAtCaret(*byte);
 }
 
 }  // namespace quobrix

@@ -70,10 +70,10 @@ void TBlocksHolder::Paint(Canvas& canvas, const QRect& clip, bool cullInvisible)
   sheet.zoomPercents = model_.ZoomPercents();
   sheet.sheetWidth = model_.SheetWidth();
   sheet.sheetHeight = model_.SheetHeight();
-  sheet.marginLeft = model_.FSheetMargins.Left;
-  sheet.marginRight = model_.FSheetMargins.Right;
-  sheet.marginTop = model_.FSheetMargins.Top;
-  sheet.marginBottom = model_.FSheetMargins.Bottom;
+  sheet.marginLeft = model_.FSheetMargins().Left;
+  sheet.marginRight = model_.FSheetMargins().Right;
+  sheet.marginTop = model_.FSheetMargins().Top;
+  sheet.marginBottom = model_.FSheetMargins().Bottom;
   sheet.pages = model_.DocumentPages();
   sheet.backColor = FBackColor;
   sheet.sheetColor = model_.SheetColor();

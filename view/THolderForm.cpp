@@ -42,18 +42,18 @@ THolderForm::THolderForm(ChartWindowHost& host, TDebugForm* debug) : host_(host)
   BuildMainMenu2();
   BuildPosGridMenu();
   bh->Model().ApplyChartWindowValues();
-  if (debug) {
-    bh->Model().FDebugMessages = true;
-    bh->Model().OnDebug = [debug](const std::string& msg) { debug->AddMessage(QString::fromUtf8(msg)); };
-  }
+  bh->Model().FDebugMessages = debug != nullptr;
+  modelSubscription_ = bh->Model().Subscribe([this, debug](const ChartNotice& notice) {
+    if (notice.Kind == ChartChange::ActiveBlock)
+      bhActiveBlockChanged(notice.NewActiveBlock);
+    else if (notice.Kind == ChartChange::Debug && debug)
+      debug->AddMessage(QString::fromUtf8(notice.Message));
+  });
   ConnectControls();
   FormCreate();
 }
 
-THolderForm::~THolderForm() {
-  bh->Model().OnActiveBlockChanged = nullptr;
-  bh->Model().OnDebug = nullptr;
-}
+THolderForm::~THolderForm() = default;
 
 void THolderForm::ConnectControls() {
   connect(ScrollX, &QScrollBar::valueChanged, this, &THolderForm::ScrollXChange);
@@ -79,7 +79,6 @@ void THolderForm::ConnectControls() {
     PosGridMenu->popup(topRight - QPoint(PosGridMenu->sizeHint().width(), 0));
   });
   ColorImg->OnPick = [this](TColor color, StripPick kind) { ColorImgPick(color, kind); };
-  bh->Model().OnActiveBlockChanged = [this](BlocksHolderModel&, std::int64_t n) { bhActiveBlockChanged(n); };
   bh->OnMousePosChanged = [this](Qt::KeyboardModifiers shift, int x, int y) { bhMousePosChanged(shift, x, y); };
   bh->setAcceptDrops(true);
   bh->installEventFilter(this);
@@ -118,7 +117,7 @@ void THolderForm::closeEvent(QCloseEvent* event) {
 
 bool THolderForm::FormClose() {
   auto& m = bh->Model();
-  if (m.FModified) {
+  if (m.FModified()) {
     const auto answer = QMessageBox::question(this, host_.MainCaption(), host_.SavePromptText(),
                                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel) return false;

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 
+#include "chart/ChartNotice.h"
 #include "view/ColorStrip.h"
 
 class QComboBox;
@@ -108,6 +109,7 @@ class THolderForm : public QMainWindow {
   ChartWindowHost& host_;
   std::array<QLabel*, 3> statusPanels_{};
   bool updatingZoomBox_ = false;
+  ChartSubscription modelSubscription_;
 };
 
 }  // namespace quobrix

@@ -22,7 +22,7 @@ SymbolSize Sane(SymbolSize size) {
 
 // The chart's sheet, or an A4 one where a damaged chart leaves no room for a symbol.
 SheetArea SheetOf(const BlocksHolderModel& chart) {
-  const auto& margins = chart.FSheetMargins;
+  const auto& margins = chart.FSheetMargins();
   const SheetArea sheet{chart.SheetWidth(), chart.SheetHeight(), margins.Left, margins.Right, margins.Top, margins.Bottom};
   const bool roomy = margins.Left >= 0 && margins.Right >= 0 && margins.Top >= 0 && margins.Bottom >= 0 &&
                      sheet.width - sheet.left - sheet.right >= kLargestSymbol.width &&
@@ -31,15 +31,21 @@ SheetArea SheetOf(const BlocksHolderModel& chart) {
 }
 
 // Symbols as the wizards add them: white, with a solid black border one
-// unit wide; lines with the chart's defaults, labelled ones like symbols.
+// unit wide; lines in the chart's default look, labelled ones like symbols.
 void AddPlannedBlocks(BlocksHolderModel& chart, const std::vector<PlannedBlock>& blocks) {
   const TBlockTextPlacement place = chart.DefBlockPlace;
   for (const PlannedBlock& b : blocks) {
+    const bool plainLine = b.type == btLine && b.text.empty();
     chart.DefBlockPlace = static_cast<TBlockTextPlacement>(b.place);
-    const std::int64_t n = b.type == btLine && b.text.empty()
-                               ? chart.AddDefaultBlock(b.type, b.x, b.y, b.w, b.h)
-                               : chart.AddBlock(b.type, clWhite, psSolid, 1, bsSolid, b.text, clBlack, b.x, b.y, b.w, b.h);
-    if (n > 0) chart.Blocks(n).LineArrows = b.arrows;
+    chart.AddBlock({.Type = static_cast<TBlockType>(b.type),
+                    .Rect = {b.x, b.y, b.w, b.h},
+                    .FillColor = plainLine ? chart.DefBlockColor : clWhite,
+                    .FillStyle = plainLine ? chart.DefBlockFillStyle : bsSolid,
+                    .LineColor = plainLine ? chart.DefBlockBorderColor : clBlack,
+                    .LineStyle = plainLine ? chart.DefBlockBorderStyle : psSolid,
+                    .LineWidth = plainLine ? chart.DefBlockBorderWidth : 1,
+                    .Text = b.text,
+                    .LineArrows = static_cast<TBlocksLineArrows>(b.arrows)});
   }
   chart.DefBlockPlace = place;
 }

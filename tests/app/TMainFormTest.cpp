@@ -47,7 +47,7 @@ struct Program {
   }
   THolderForm& NewModifiedChart() {
     THolderForm* w = main->CreateNewSheme();
-    w->bh->Model().FModified = true;
+    w->bh->Model().SetModified(true);
     return *w;
   }
   QAction* Item(const char* name) const { return main->findChild<QAction*>(QString::fromLatin1(name)); }
@@ -113,7 +113,7 @@ class TMainFormTest : public QObject {
     QVERIFY(QFile::exists(p.File("plan.qbs")));
     QCOMPARE(w.windowTitle(), QStringLiteral("Quobrix - [ plan.qbs ]"));
     QCOMPARE(w.StatusPanel(2)->text(), QStringLiteral("plan.qbs"));
-    QVERIFY(!w.bh->Model().FModified);
+    QVERIFY(!w.bh->Model().FModified());
     QCOMPARE(QString::fromStdString(w.bh->Model().FileName()), p.File("plan.qbs"));
   }
 
@@ -126,7 +126,7 @@ class TMainFormTest : public QObject {
     p.main->SaveAll();
     QCOMPARE(p.main->ActiveChartWindow(), &first);
     QVERIFY(QFile::exists(p.File("a.qbs")) && QFile::exists(p.File("b.qbs")));
-    for (THolderForm* w : p.main->ChartWindows()) QVERIFY(!w->bh->Model().FModified);
+    for (THolderForm* w : p.main->ChartWindows()) QVERIFY(!w->bh->Model().FModified());
   }
 
   void aFailedSaveIsReported() {

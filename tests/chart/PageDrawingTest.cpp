@@ -4,6 +4,7 @@
 #include "render/SheetPainting.h"
 #include "support/ChartBuilder.h"
 #include "support/RecordingCanvas.h"
+#include "support/NoticeLog.h"
 
 namespace quobrix {
 namespace {
@@ -83,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Colours, PrintBackground,
 TEST(PrintPage, MarginsScaleWithEachAxisOwnResolution) {
   BlocksHolderModel chart;
   chart.SetSheetColor(0x00FFFF);
-  chart.FSheetMargins = {2000, 3000, 1000, 4000};
+  chart.SetSheetMargins({2000, 3000, 1000, 4000});
   RecordingCanvas canvas;
   chart.PrintPage(canvas, 2100, 1, 5940);  // r_x = 1000, r_y = 2000
   EXPECT_EQ(canvas.Calls("Rectangle").at(0).args, (std::vector<int>{200, 200, 2100 - 300 - 1, 5940 - 800 - 1}));
@@ -120,7 +121,7 @@ TEST(PrintPage, TallBlockIsDrawnOnTheMiddlePage) {
 TEST(PrintPage, ReportsSendingOnlyWhileDebugMessagesAreOn) {
   BlocksHolderModel chart;
   std::vector<std::string> messages;
-  chart.OnDebug = [&](const std::string& m) { messages.push_back(m); };
+  const auto watch = test::OnDebug(chart, [&](const std::string& m) { messages.push_back(m); });
   RecordingCanvas canvas;
   chart.PrintPage(canvas, kPageW, 1, kPageH);
   EXPECT_TRUE(messages.empty());

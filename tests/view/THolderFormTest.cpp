@@ -281,7 +281,7 @@ class THolderFormTest : public QObject {
     Window w;
     w.host.saveSucceeds = saveSucceeds;
     w.model().SetFileName("/charts/plan.qbs");
-    w.model().FModified = true;
+    w.model().SetModified(true);
     test::ModalAnswer answer(static_cast<QMessageBox::StandardButton>(button));
     QCOMPARE(w.form->close(), closed);
     QCOMPARE(answer.texts, QStringList{QStringLiteral("Save?")});
@@ -328,7 +328,7 @@ class THolderFormTest : public QObject {
     Window w;
     w.form->PopMenu->findChild<QAction*>(QStringLiteral("mLine1"))->trigger();
     QVERIFY(w.model().DrawingLineByHand());
-    QVERIFY(w.model().FUndoCount > 0);
+    QVERIFY(w.model().History().FUndoCount() > 0);
     auto* symbols = w.form->PopMenu->findChild<QMenu*>(QStringLiteral("mpNewSymbol"));
     symbols->actions().first()->trigger();
     QCOMPARE(int(w.model().DrawedBlockType), int(btRectangle));

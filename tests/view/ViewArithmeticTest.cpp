@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "view/GridSnapping.h"
-#include "view/TextCaretEditing.h"
+#include "chart/TextCaretEditing.h"
 #include "view/ViewCoordinates.h"
 
 using namespace quobrix;
