@@ -1,8 +1,8 @@
 #include "chart/wizards/CodeChart.h"
 
 #include <algorithm>
+#include <limits>
 
-#include "chart/wizards/ChartPages.h"
 #include "chart/wizards/PascalReader.h"
 #include "chart/wizards/PythonReader.h"
 #include "chart/wizards/ProgramTokens.h"
@@ -10,6 +10,9 @@
 namespace quobrix {
 
 namespace {
+
+constexpr std::int64_t kChartGap = 2000;  // between charts side by side, and below a page's top margin
+constexpr std::int64_t kAxisGrid = 100;   // axes stand on whole millimetres
 
 // Symbol sizes a sheet can hold, whatever a caller asks for.
 constexpr SymbolSize kSmallestSymbol{1000, 500};
@@ -50,6 +53,14 @@ void AddPlannedBlocks(BlocksHolderModel& chart, const std::vector<PlannedBlock>&
   chart.DefBlockPlace = place;
 }
 
+// The pages the blocks reach into, texts under lines included.
+std::int64_t PagesNeeded(const std::vector<PlannedBlock>& blocks, const SheetArea& sheet, std::int64_t lineHeight) {
+  std::int64_t bottom = 0;
+  for (const PlannedBlock& b : blocks)
+    bottom = std::max(bottom, b.y + std::max<std::int64_t>(b.h, 0) + (b.text.empty() ? 0 : lineHeight));
+  return PageOf(std::max<std::int64_t>(bottom - 1, 0), sheet) + 1;
+}
+
 }  // namespace
 
 std::optional<CodeLanguage> CodeLanguageOfFile(std::string_view path) {
@@ -70,12 +81,43 @@ std::variant<FlowProgram, CodeError> ReadProgram(std::string_view utf8, CodeLang
   }
 }
 
+// Charts side by side while they fit the page's width, centred on it; the
+// next row starts on the page after the lowest chart of the row above.
 std::vector<PlannedBlock> PlanCodeChart(const FlowProgram& program, const CodeChartOptions& options,
                                         const BlocksHolderModel& chart) {
-  const LayoutStyle style{options.words, Sane(options.symbol), MetricsOf(chart.DefBlockFont)};
-  std::vector<Figure> charts{LayOutChart(options.words.begin, program.main, style)};
-  for (const FlowRoutine& routine : program.routines) charts.push_back(LayOutChart(routine.header, routine.body, style));
-  return ArrangeCharts(charts, SheetOf(chart));
+  const SheetArea sheet = SheetOf(chart);
+  const LayoutStyle style{options.words, Sane(options.symbol), MetricsOf(chart.DefBlockFont), sheet};
+  std::vector<std::pair<const std::string*, const FlowSequence*>> sources{{&options.words.begin, &program.main}};
+  for (const FlowRoutine& routine : program.routines) sources.emplace_back(&routine.header, &routine.body);
+  const std::int64_t printable = sheet.width - sheet.left - sheet.right;
+  std::vector<PlannedBlock> placed;
+  std::int64_t rowTop = sheet.top + kChartGap;
+  std::size_t next = 0;
+  while (next < sources.size()) {
+    std::vector<Figure> row;
+    std::int64_t rowWidth = 0;
+    for (; next < sources.size(); ++next) {
+      Figure figure = LayOutChart(*sources[next].first, *sources[next].second, style, rowTop);
+      const std::int64_t width = figure.left + figure.right;
+      if (!row.empty() && rowWidth + kChartGap + width > printable) break;
+      rowWidth += (row.empty() ? 0 : kChartGap) + width;
+      row.push_back(std::move(figure));
+    }
+    std::int64_t x = sheet.left + std::max<std::int64_t>(0, (printable - rowWidth) / 2);
+    x -= x % kAxisGrid;
+    std::int64_t rowBottom = rowTop;
+    for (const Figure& figure : row) {
+      for (PlannedBlock block : figure.blocks) {
+        block.x += x + figure.left;
+        block.y += rowTop;
+        placed.push_back(std::move(block));
+      }
+      rowBottom = std::max(rowBottom, rowTop + figure.height);
+      x += figure.left + figure.right + kChartGap;
+    }
+    rowTop = BandTop(PageOf(rowBottom, sheet) + 1, sheet) + kChartGap;
+  }
+  return placed;
 }
 
 std::optional<CodeError> AppendCodeChart(BlocksHolderModel& chart, std::string_view programUtf8,
@@ -84,8 +126,9 @@ std::optional<CodeError> AppendCodeChart(BlocksHolderModel& chart, std::string_v
   if (const auto* error = std::get_if<CodeError>(&read)) return *error;
   const std::vector<PlannedBlock> blocks = PlanCodeChart(std::get<FlowProgram>(read), options, chart);
   AddPlannedBlocks(chart, blocks);
-  const std::int32_t pages = PagesNeeded(blocks, SheetOf(chart), MetricsOf(chart.DefBlockFont).lineHeight);
-  if (pages > chart.DocumentPages()) chart.SetDocumentPages(pages);
+  const std::int64_t pages = PagesNeeded(blocks, SheetOf(chart), MetricsOf(chart.DefBlockFont).lineHeight);
+  if (pages > chart.DocumentPages())
+    chart.SetDocumentPages(static_cast<std::int32_t>(std::min<std::int64_t>(pages, std::numeric_limits<std::int32_t>::max())));
   return std::nullopt;
 }
 

@@ -393,11 +393,10 @@ class PythonParser {
     if (name.kind != TokenKind::Word || IsStatementWord(name)) ThrowExpected(name, "the function's name");
     if (!IsSymbol(in_.Peek(), "(")) ThrowExpected(in_.Peek(), "\"(\"");
     const std::size_t open = in_.Position();
-    const std::size_t close = ScanExpression(Tokens(), open, kExpression);
-    if (WithoutOuterParentheses(Tokens(), {open, close}).first != open + 1) ThrowExpected(Tokens()[close], "\":\"");
-    in_.Seek(close);
+    const std::size_t close = ClosingBracket(Tokens(), open);
+    in_.Seek(close + 1);
     std::string parameters;
-    for (const TokenRange& parameter : SplitOutsideBrackets(Tokens(), {open + 1, close - 1}, ",")) {
+    for (const TokenRange& parameter : SplitOutsideBrackets(Tokens(), {open + 1, close}, ",")) {
       const auto word = std::find_if(Tokens().begin() + static_cast<std::ptrdiff_t>(parameter.first),
                                      Tokens().begin() + static_cast<std::ptrdiff_t>(parameter.second),
                                      [](const Token& t) { return t.kind == TokenKind::Word; });

@@ -15,9 +15,10 @@ char ClosingOf(const Token& token) {
 
 bool IsClosing(const Token& token) { return IsSymbol(token, ")") || IsSymbol(token, "]") || IsSymbol(token, "}"); }
 
+// Statement separators end an expression even inside brackets.
 bool EndsAnything(const Token& token) {
   return token.kind == TokenKind::End || token.kind == TokenKind::Newline || token.kind == TokenKind::Indent ||
-         token.kind == TokenKind::Dedent;
+         token.kind == TokenKind::Dedent || IsSymbol(token, ";");
 }
 
 bool IsOperand(const Token& token, const ExpressionRules& rules) {
@@ -30,12 +31,28 @@ bool IsStopSymbol(const Token& token, const ExpressionRules& rules) {
          std::find(rules.stopSymbols.begin(), rules.stopSymbols.end(), token.text) != rules.stopSymbols.end();
 }
 
-bool EndsFlow(FlowKind kind) {
-  return kind == FlowKind::Return || kind == FlowKind::Break || kind == FlowKind::Continue;
+bool EndsFlow(const FlowNode& node);
+
+bool EndsFlow(const FlowSequence& sequence) {
+  return std::any_of(sequence.begin(), sequence.end(), [](const FlowNode& n) { return EndsFlow(n); });
+}
+
+// A jump, or a decision whose branches both end in one.
+bool EndsFlow(const FlowNode& node) {
+  switch (node.kind) {
+    case FlowKind::Return:
+    case FlowKind::Break:
+    case FlowKind::Continue:
+      return true;
+    case FlowKind::If:
+      return EndsFlow(node.body) && EndsFlow(node.orElse);
+    default:
+      return false;
+  }
 }
 
 void FinishSequence(FlowSequence& sequence, const std::vector<std::string>& routines) {
-  const auto end = std::find_if(sequence.begin(), sequence.end(), [](const FlowNode& n) { return EndsFlow(n.kind); });
+  const auto end = std::find_if(sequence.begin(), sequence.end(), [](const FlowNode& n) { return EndsFlow(n); });
   if (end != sequence.end()) sequence.erase(end + 1, sequence.end());
   for (FlowNode& node : sequence) {
     const bool callsRoutine = std::any_of(node.calls.begin(), node.calls.end(), [&](const std::string& name) {
@@ -89,6 +106,16 @@ std::vector<TokenRange> SplitOutsideBrackets(const std::vector<Token>& tokens, T
   }
   parts.emplace_back(start, range.second);
   return parts;
+}
+
+std::size_t ClosingBracket(const std::vector<Token>& tokens, std::size_t open) {
+  int depth = 0;
+  for (std::size_t i = open; i < tokens.size(); ++i) {
+    if (ClosingOf(tokens[i])) ++depth;
+    if (IsClosing(tokens[i]) && --depth == 0) return i;
+    if (EndsAnything(tokens[i])) ThrowExpected(tokens[i], "\")\"");
+  }
+  ThrowExpected(tokens.back(), "\")\"");
 }
 
 TokenRange WithoutOuterParentheses(const std::vector<Token>& tokens, TokenRange range) {

@@ -29,6 +29,10 @@ using TokenRange = std::pair<std::size_t, std::size_t>;  // [first, last)
 std::vector<TokenRange> SplitOutsideBrackets(const std::vector<Token>& tokens, TokenRange range,
                                              std::string_view separator);
 
+// The bracket that closes the one at `open`; throws CodeError where the
+// statement ends first.
+std::size_t ClosingBracket(const std::vector<Token>& tokens, std::size_t open);
+
 // The range without one pair of brackets that encloses all of it.
 TokenRange WithoutOuterParentheses(const std::vector<Token>& tokens, TokenRange range);
 
@@ -49,7 +53,8 @@ class NestingGuard {
 };
 
 // Statements that call one of `routines` become Calls; statements after a
-// return, break or continue in the same sequence, which nothing reaches, go.
+// return, break or continue in the same sequence (or a decision whose
+// branches all end so), which nothing reaches, go.
 void FinishProgram(FlowProgram& program, const std::vector<std::string>& routines);
 
 }  // namespace quobrix
