@@ -1,6 +1,8 @@
 // Token-level helpers both program readers parse with.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -10,6 +12,12 @@
 #include "chart/wizards/ProgramTokens.h"
 
 namespace quobrix {
+
+// Whether the token is one of the keywords, in any letter case.
+template <std::size_t N>
+bool IsOneOf(const Token& token, const std::array<const char*, N>& words) {
+  return std::any_of(words.begin(), words.end(), [&](const char* word) { return IsKeyword(token, word); });
+}
 
 struct ExpressionRules {
   bool (*operatorWord)(const Token&);  // "and", "not", "mod" ...: words that join operands
