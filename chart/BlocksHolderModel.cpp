@@ -98,6 +98,26 @@ const std::string& BlocksHolderModel::ComponentVersion() const {
   return version;
 }
 
+void BlocksHolderModel::SetDescription(const std::string& v) {
+  description_ = v;
+  Notify(ChartChange::Document);
+}
+
+void BlocksHolderModel::SetAuthor(const std::string& v) {
+  author_ = v;
+  Notify(ChartChange::Document);
+}
+
+void BlocksHolderModel::SetOrganization(const std::string& v) {
+  organization_ = v;
+  Notify(ChartChange::Document);
+}
+
+void BlocksHolderModel::SetFileName(const std::string& v) {
+  fileName_ = v;
+  Notify(ChartChange::Document);
+}
+
 void BlocksHolderModel::SetViewOnly(bool v) {
   viewOnly_ = v;
   if (!v) return;

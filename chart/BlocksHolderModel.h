@@ -51,9 +51,9 @@ class BlocksHolderModel {
   const std::string& Description() const { return description_; }
   const std::string& Author() const { return author_; }
   const std::string& Organization() const { return organization_; }
-  void SetDescription(const std::string& v) { description_ = v; }
-  void SetAuthor(const std::string& v) { author_ = v; }
-  void SetOrganization(const std::string& v) { organization_ = v; }
+  void SetDescription(const std::string& v);
+  void SetAuthor(const std::string& v);
+  void SetOrganization(const std::string& v);
 
   bool ViewOnly() const { return viewOnly_; }
   void SetViewOnly(bool v);
@@ -77,7 +77,7 @@ class BlocksHolderModel {
   void SetDocumentPages(std::int32_t v);
 
   const std::string& FileName() const { return fileName_; }
-  void SetFileName(const std::string& v) { fileName_ = v; }
+  void SetFileName(const std::string& v);
   std::int64_t PosGridSize() const { return posGridSize_; }
   void SetPosGridSize(std::int64_t v);
 

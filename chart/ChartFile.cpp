@@ -64,7 +64,8 @@ bool BlocksHolderModel::SaveToFile(const std::string& path) {
   else if (PictureExporter* exporter = InstalledPictureExporter())
     saved = exporter->Export(*this, path, ext);
   if (!saved) return false;
-  fileName_ = path;
+  HeldNotices hold(*this);
+  SetFileName(path);
   SetModified(false);
   return true;
 }
@@ -72,7 +73,7 @@ bool BlocksHolderModel::SaveToFile(const std::string& path) {
 bool BlocksHolderModel::LoadFromFile(const std::string& path) {
   HeldNotices hold(*this);
   if (!ReplaceFromFile(path, StructureChange::Loaded)) return false;
-  fileName_ = path;
+  SetFileName(path);
   return true;
 }
 

@@ -19,6 +19,7 @@ enum class ChartChange : std::uint8_t {
   ActiveBlock,  // OnActiveBlockChanged: NewActiveBlock is what is selected now
   Modified,     // the unsaved-changes flag switched; see Modified
   View,         // what the chart looks like as a whole; see View
+  Document,     // the file name or the document information (author, description, organization)
   History,      // undo points were recorded, used or dropped
   Debug,        // OnDebug: Message, sent only while FDebugMessages is on
 };

@@ -3,7 +3,7 @@
 // point, so the steps record none. Sums wrap: a damaged chart may hold any
 // numbers.
 #include "chart/BlocksHolderModel.h"
-#include "render/DeviceGeometry.h"
+#include "render/CoordinateMath.h"
 #include "render/HitTests.h"
 
 namespace quobrix {
@@ -11,8 +11,6 @@ namespace quobrix {
 namespace {
 
 bool IsSquareBased(std::uint8_t type) { return type == btSquare || type == btRoundSquare || type == btCircle; }
-
-bool Within(std::int64_t v, std::int64_t limit) { return v > -limit && v < limit; }
 
 void Shift(TBlock& b, std::int64_t dX, std::int64_t dY) {
   b.X = WrapAdd(b.X, dX);
@@ -74,7 +72,7 @@ void BlocksHolderModel::MoveActiveBlock(std::int64_t dX, std::int64_t dY, bool w
     for (const AttachedLine& l : attachedLines_) {
       if (l.end == 1) {
         Shift(*l.line, dX, dY);
-        Grow(*l.line, WrapSub(0, dX), WrapSub(0, dY));
+        Grow(*l.line, WrapNeg(dX), WrapNeg(dY));
       } else {
         Grow(*l.line, dX, dY);
       }
@@ -95,15 +93,15 @@ void BlocksHolderModel::DragActiveCorner(int corner, std::int64_t dX, std::int64
   switch (corner) {
     case 1:
       Shift(*a, dX, dY);
-      Grow(*a, WrapSub(0, dX), WrapSub(0, dY));
+      Grow(*a, WrapNeg(dX), WrapNeg(dY));
       break;
     case 2:
       Shift(*a, 0, dY);
-      Grow(*a, dX, WrapSub(0, dY));
+      Grow(*a, dX, WrapNeg(dY));
       break;
     case 3:
       Shift(*a, dX, 0);
-      Grow(*a, WrapSub(0, dX), dY);
+      Grow(*a, WrapNeg(dX), dY);
       break;
     default:
       if (a->BT == btPoint) {
@@ -113,8 +111,8 @@ void BlocksHolderModel::DragActiveCorner(int corner, std::int64_t dX, std::int64
       if (a->BT == btSelection) ScaleMembers(*a, dX, dY);
       Grow(*a, dX, dY);
       if (straighten && a->BT == btLine) {
-        if (Within(a->W, 200)) a->W = 0;
-        if (Within(a->H, 200)) a->H = 0;
+        if (Magnitude(a->W) < 200) a->W = 0;
+        if (Magnitude(a->H) < 200) a->H = 0;
       }
   }
   SetModified(true);

@@ -259,7 +259,9 @@ TEST_F(ChartFile, TheExtensionIsComparedWithoutCase) {
 }
 
 TEST_F(ChartFile, LoadingKeepsMarginsDefaultsAndTheModifiedFlag) {
-  chart.SetSheetMargins({.Left = 5});
+  auto margins = chart.FSheetMargins();
+  margins.Left = 5;
+  chart.SetSheetMargins(margins);
   chart.DefBlockColor = 0x0000FF;
   chart.SetModified(true);
   std::vector<std::string> debug;

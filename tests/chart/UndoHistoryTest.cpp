@@ -127,6 +127,36 @@ TEST_F(Undo, DiagnosticMessagesNameTheSnapshotAndTheBlockCount) {
                       }));
 }
 
+// A snapshot that cannot be read back must neither empty the chart nor stay
+// in the history, where every later undo would stop at it.
+TEST_F(Undo, ADamagedSnapshotLeavesTheChartAsItWasAndIsDropped) {
+  AddBlockAsAnEdit();
+  AddBlockAsAnEdit();
+  const std::string damaged = chart.History().FUndoFiles()[0];
+  std::ofstream(damaged, std::ios::trunc) << "[Quobrix Sheme v.1.0]\r\n[SHEME DATA]\r\nAuthor=\r\n";
+
+  chart.Undo();
+
+  EXPECT_EQ(chart.BlockCount(), 2);
+  EXPECT_EQ(chart.History().FUndoCount(), 1);
+  EXPECT_FALSE(fs::exists(damaged));
+  chart.Undo();
+  EXPECT_EQ(chart.BlockCount(), 0);
+}
+
+TEST_F(Undo, AVanishedSnapshotLeavesTheChartAsItWasAndIsDropped) {
+  AddBlockAsAnEdit();
+  AddBlockAsAnEdit();
+  fs::remove(chart.History().FUndoFiles()[0]);
+  chart.SetZoomPercents(300);
+
+  EXPECT_FALSE(chart.History().RollBack());
+
+  EXPECT_EQ(chart.BlockCount(), 2);
+  EXPECT_EQ(chart.ZoomPercents(), 300);
+  EXPECT_EQ(chart.History().FUndoCount(), 1);
+}
+
 TEST(UndoWithoutAWritableFolder, TheEditIsDoneAndMarkedModifiedWithoutASnapshot) {
   SetUndoSnapshotFolder("/dev/null/cannot-be-a-folder");
   BlocksHolderModel chart;

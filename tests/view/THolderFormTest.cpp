@@ -14,6 +14,7 @@
 
 #include "chart/UndoSnapshotFolder.h"
 #include "support/ModalAnswer.h"
+#include "support/NoticeLog.h"
 #include "support/TempDir.h"
 #include "view/ChartWindowHost.h"
 #include "view/FragmentDrag.h"
@@ -377,6 +378,16 @@ class THolderFormTest : public QObject {
     QVERIFY(!w.form->StartPlacingFragment(list));
     QVERIFY(!w.form->StartPlacingFragment(notAList));
     QCOMPARE(w.model().BlockCount(), qint64(1));
+  }
+
+  // A second observer of the canvas must not take the window's place.
+  void theWindowHearsTheCanvasBesideOtherObservers() {
+    Window w;
+    test::NoticeLog other(w.model());
+    w.model().AddDefaultBlock(btRectangle, 0, 0, 1000, 1000);
+    w.model().GoToBlock(1);
+    QVERIFY(w.host.inspected == std::vector<std::int64_t>{1});
+    QVERIFY(other.ActiveBlocks() == std::vector<std::int64_t>{1});
   }
 
   void debugWindowListsTheCanvasTexts() {
