@@ -239,7 +239,9 @@ class PascalParser {
     in_.ExpectKeyword("of");
     const std::string subject = Spell(Tokens(), selector.first, selector.second);
     std::vector<FlowNode> arms;
+    NestingGuard chain(depth_, in_.Peek());  // each label's decision nests in the one before
     while (!IsKeyword(in_.Peek(), "end") && !IsKeyword(in_.Peek(), "else") && !IsKeyword(in_.Peek(), "otherwise")) {
+      if (!arms.empty()) chain.Deeper(in_.Peek());
       const std::size_t start = in_.Position();
       const std::size_t end = ScanExpression(Tokens(), start, kExpression);
       if (end == start) ThrowExpected(in_.Peek(), "a case label");

@@ -1,5 +1,7 @@
 #include "chart/wizards/ProgramTokens.h"
 
+#include <algorithm>
+
 #include "chart/Cp1251.h"
 #include "chart/Utf8.h"
 

@@ -64,10 +64,11 @@ std::string LastValue(const std::vector<Token>& tokens, TokenRange bound, bool u
   const long long step = up ? -1 : 1;
   if (const auto value = IntegerLiteral(tokens, bound)) return std::to_string(*value + step);
   const std::size_t n = bound.second - bound.first;
-  const Token& sign = tokens[bound.second - 2];
-  const auto addend = IntegerLiteral(tokens, {bound.second - 1, bound.second});
-  if (n >= 3 && addend && (IsSymbol(sign, "+") || IsSymbol(sign, "-"))) {
-    const long long sum = (IsSymbol(sign, "+") ? *addend : -*addend) + step;
+  const auto addend = n >= 3 ? IntegerLiteral(tokens, {bound.second - 1, bound.second}) : std::nullopt;
+  const bool plus = n >= 3 && IsSymbol(tokens[bound.second - 2], "+");
+  const bool minus = n >= 3 && IsSymbol(tokens[bound.second - 2], "-");
+  if (addend && (plus || minus)) {
+    const long long sum = (plus ? *addend : -*addend) + step;
     const std::string rest = Spell(tokens, bound.first, bound.second - 2);
     if (sum == 0) return rest;
     return rest + (sum > 0 ? " + " : " - ") + std::to_string(sum > 0 ? sum : -sum);
@@ -179,8 +180,14 @@ class PythonParser {
     in_.Take();
     FlowNode first{FlowKind::If, Condition(), Suite(), {}, {}};
     FlowSequence* otherwise = &first.orElse;
+    std::optional<NestingGuard> chain;
     while (IsKeyword(in_.Peek(), "elif")) {
-      const NestingGuard guard(depth_, in_.Take());
+      const Token& elif = in_.Take();
+      if (chain) {
+        chain->Deeper(elif);
+      } else {
+        chain.emplace(depth_, elif);
+      }
       otherwise->push_back({FlowKind::If, Condition(), Suite(), {}, {}});
       otherwise = &otherwise->back().orElse;
     }

@@ -139,9 +139,12 @@ std::vector<std::string> CalledNames(const std::vector<Token>& tokens, TokenRang
   return names;
 }
 
-NestingGuard::NestingGuard(int& depth, const Token& at) : depth_(depth) {
+NestingGuard::NestingGuard(int& depth, const Token& at) : depth_(depth) { Deeper(at); }
+
+void NestingGuard::Deeper(const Token& at) {
   if (depth_ >= kMaxNesting) throw CodeError{CodeErrorKind::TooDeep, at.line, at.column, "", ""};
   ++depth_;
+  ++levels_;
 }
 
 void FinishProgram(FlowProgram& program, const std::vector<std::string>& routines) {

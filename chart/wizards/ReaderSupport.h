@@ -52,12 +52,16 @@ std::vector<std::string> CalledNames(const std::vector<Token>& tokens, TokenRang
 class NestingGuard {
  public:
   NestingGuard(int& depth, const Token& at);
-  ~NestingGuard() { --depth_; }
+  ~NestingGuard() { depth_ -= levels_; }
   NestingGuard(const NestingGuard&) = delete;
   NestingGuard& operator=(const NestingGuard&) = delete;
 
+  // One level more, for a chain of decisions each nested in the one before.
+  void Deeper(const Token& at);
+
  private:
   int& depth_;
+  int levels_ = 0;
 };
 
 // Statements that call one of `routines` become Calls; statements after a

@@ -222,6 +222,16 @@ TEST(ReaderFault, NestingDeeperThanAChartCouldShowIsRefusedNotOverflowed) {
   std::string python;
   for (int i = 0; i < 200; ++i) python += std::string(static_cast<std::size_t>(i), ' ') + "if a:\n";
   EXPECT_EQ(ReadFault(python + std::string(200, ' ') + "b = 1\n", Y).kind, CodeErrorKind::TooDeep);
+  // Each elif and each case label nests a decision in the one before.
+  std::string elifs = "if a:\n    pass\n";
+  for (int i = 0; i < 100000; ++i) elifs += "elif a:\n    pass\n";
+  EXPECT_EQ(ReadFault(elifs, Y).kind, CodeErrorKind::TooDeep);
+  std::string labels = "begin case a of ";
+  for (int i = 0; i < 100000; ++i) labels += std::to_string(i) + ": ; ";
+  EXPECT_EQ(ReadFault(labels + "end end.", P).kind, CodeErrorKind::TooDeep);
+  std::string allowed = "if a:\n    pass\n";
+  for (int i = 0; i < 90; ++i) allowed += "elif a:\n    pass\n";
+  EXPECT_EQ(Read(allowed, Y).main.size(), 1u);
 }
 
 TEST(ReaderFault, ACommentMayHoldWhatTheChartCannot) {
