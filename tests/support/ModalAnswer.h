@@ -3,6 +3,7 @@
 // recorded. The answer stays armed until the object goes.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -44,6 +45,13 @@ class ModalAnswer {
           dialog->selectFile(file.fileName());
         QMetaObject::invokeMethod(dialog, "accept");
       }
+      return true;
+    });
+  }
+  // Runs `act`, which closes it, on every other modal window that shows up.
+  explicit ModalAnswer(std::function<void(QWidget&)> act) {
+    Arm([act](QWidget& modal) {
+      act(modal);
       return true;
     });
   }
