@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The real editor under a virtual display, started twice with one settings
 # folder: the first run opens a chart, moves and resizes its window, switches
-# the language in the settings dialog, looks at the about window and quits
-# through the menu; the second run must start in that language with the
-# chart window placed as it was and the chart in the recent-files list.
+# the language from Russian to English in the settings dialog, looks at the
+# about window and quits through the menu; the second run must start in
+# English with the chart window placed as it was and the chart in the
+# recent-files list.
 set -u
 q=${QUOBRIX_PROGRAM:?}
 src=${QUOBRIX_SOURCE_DIR:?}
@@ -32,29 +33,30 @@ quit_and_wait() {
   wait "$pid" || fail "the program exited with $?"
 }
 
-# ----- first run: English, as the desktop speaks it
+# ----- first run: Russian, as the desktop speaks it
 "$Q" &
 pid=$!
 untitled=$(timeout 20 xdotool search --sync --name '^Untitled$' | head -1) || fail "no chart window"
-ini 'Language=English' || fail "the first start did not write the desktop's language"
+ini 'Language=Русский' || fail "the first start did not write the desktop's language"
 xdotool windowfocus --sync "$untitled" key ctrl+o
-timeout 20 xdotool search --sync --onlyvisible --name '^Open a chart$' >/dev/null || fail "no open dialog"
+timeout 20 xdotool search --sync --onlyvisible --name '^Открытие схемы$' >/dev/null || fail "no open dialog"
 sleep 0.3
 xdotool type --delay 10 "$DIR/plan.qbs"
 xdotool key Return
 plan=$(timeout 20 xdotool search --sync --name '^Quobrix - \[ plan\.qbs \]$' | head -1) || fail "the chart did not open"
 xdotool windowmove --sync "$plan" 150 120 windowsize --sync "$plan" 640 480
 
-main_menu Up Up  # Settings
-dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Settings$' | head -1) || fail "no settings dialog"
+main_menu Up Up  # Настройки
+dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Настройки$' | head -1) || fail "no settings dialog"
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
-xdotool mousemove $((X + 258)) $((Y + 218)) click 1  # the language list
+xdotool mousemove $((X + 278)) $((Y + 246)) click 1  # the language list
 sleep 0.5
-xdotool key Down Return
+xdotool key Up Return  # English
 sleep 0.3
-xdotool mousemove $((X + 287)) $((Y + 283)) click 1  # Apply
-timeout 20 xdotool search --sync --name '^Построитель схем Quobrix 1\.50$' >/dev/null || fail "the language did not switch"
-ini 'Language=Русский' || fail "the language was not written at once"
+[ -n "${SHOT:-}" ] && import -window root "$SHOT"
+xdotool mousemove $((X + 287)) $((Y + 283)) click 1  # Применить
+timeout 20 xdotool search --sync --name '^Quobrix Flowchart Builder 1\.50$' >/dev/null || fail "the language did not switch"
+ini 'Language=English' || fail "the language was not written at once"
 
 main_menu Left Up  # About
 about=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quobrix$' | head -1) || fail "no about window"
@@ -72,7 +74,7 @@ done
 "$Q" &
 pid=$!
 untitled=$(timeout 20 xdotool search --sync --name '^Untitled$' | head -1) || fail "no chart window at the second start"
-xdotool search --name '^Построитель схем Quobrix 1\.50$' >/dev/null || fail "the second start forgot the language"
+xdotool search --name '^Quobrix Flowchart Builder 1\.50$' >/dev/null || fail "the second start forgot the language"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$untitled")"
 [ "$X,$Y,$WIDTH,$HEIGHT" = "150,120,640,480" ] || fail "the chart window is at $X,$Y,$WIDTH,$HEIGHT"
