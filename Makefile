@@ -1,9 +1,10 @@
 # make run [CHART=path.qbs]   set up, build and start the program
 # make test                   set up, build and run every test
+# make package                set up, build and make the Debian package in $(BUILD)/
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build setup bench fuzz clean
+.PHONY: run test build setup package bench fuzz clean
 
 setup:
 	@bash scripts/setup.sh
@@ -17,6 +18,9 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 bench: setup
 	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DQUOBRIX_TESTS=OFF -DQUOBRIX_BENCH=ON > /dev/null

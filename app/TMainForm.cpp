@@ -38,6 +38,7 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   BindViewCommands();
   BindDialogCommands();
   BindWizardCommands();
+  BindHelpCommands();
   BindChartCommands(commands_);
   connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &TMainForm::TranslateChartWindows);
   OpenDialog = new QFileDialog(this);
@@ -105,6 +106,7 @@ void TMainForm::OpenStartupChart() {
     OpenChart(commandLine_.first(), false);
     return;
   }
+  mRegisterFileTypeClick();
   if (THolderForm* chart = CreateNewSheme()) FillWorkAreaRightOfMainWindow(*chart);
 }
 

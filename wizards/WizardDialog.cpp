@@ -65,7 +65,7 @@ void WizardDialog::AddTemplateRowAndButtons() {
   OpenDlg->setOption(QFileDialog::DontUseNativeDialog);
   OpenDlg->setAcceptMode(QFileDialog::AcceptOpen);
   OpenDlg->setFileMode(QFileDialog::ExistingFile);
-  OpenDlg->setDirectory(ProgramDir() + QStringLiteral("Templates/"));
+  OpenDlg->setDirectory(ResourceDir() + QStringLiteral("Templates/"));
 }
 
 QString WizardDialog::TemplatePath() const { return edTemplate->text(); }
