@@ -44,7 +44,7 @@ void BM_DragStep(benchmark::State& state) {
   QImage image(kWidth, kHeight, QImage::Format_RGB32);
   std::int64_t step = 30;
   for (auto _ : state) {
-    bh.Model().Blocks(12).X += step;  // what a mouse move does to the dragged block
+    bh.Model().MoveActiveBlock(step, 0, true);  // what a mouse move does to the dragged block
     step = -step;
     Paint(bh, image);
   }

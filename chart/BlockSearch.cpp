@@ -13,6 +13,7 @@ std::vector<std::int64_t> BlocksHolderModel::FindBlocksByText(const std::string&
 
 void BlocksHolderModel::GoToBlock(std::int64_t n) {
   if (n < 1 || n > BlockCount()) return;
+  HeldNotices hold(*this);
   if (n != BlockCount()) DissolveMultiSelection();
   SetActiveBlock(n);
   DoActiveBlockChanged();

@@ -1,14 +1,23 @@
 #include "chart/BlocksHolderModel.h"
 
+#include <sigc++/signal.h>
+
 #include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 namespace quobrix {
 
-BlocksHolderModel::BlocksHolderModel() = default;
+struct BlocksHolderModel::NoticeList {
+  sigc::signal<void(const ChartNotice&)> signal;
+  int holds = 0;
+  std::vector<ChartNotice> held;
+};
 
-BlocksHolderModel::~BlocksHolderModel() { DeleteUndoFiles(); }
+BlocksHolderModel::BlocksHolderModel() : notices_(std::make_unique<NoticeList>()) {}
+
+BlocksHolderModel::~BlocksHolderModel() = default;
 
 void BlocksHolderModel::ApplyChartWindowValues() {
   sheetColor_ = clWhite;
@@ -19,16 +28,69 @@ void BlocksHolderModel::ApplyChartWindowValues() {
   DefBlockFont.Charset = RUSSIAN_CHARSET;
 }
 
-void BlocksHolderModel::Repaint() const {
-  if (OnRepaint) OnRepaint();
+ChartSubscription BlocksHolderModel::Subscribe(std::function<void(const ChartNotice&)> observer) {
+  return ChartSubscription(notices_->signal.connect(std::move(observer)));
+}
+
+BlocksHolderModel::HeldNotices::HeldNotices(BlocksHolderModel& chart) : chart_(chart) { ++chart_.notices_->holds; }
+
+BlocksHolderModel::HeldNotices::~HeldNotices() {
+  NoticeList& list = *chart_.notices_;
+  if (--list.holds > 0) return;
+  // An observer may change the chart again; what that announces goes out at once.
+  const std::vector<ChartNotice> held = std::exchange(list.held, {});
+  for (const ChartNotice& notice : held) list.signal.emit(notice);
+}
+
+void BlocksHolderModel::Notify(ChartNotice notice) const {
+  if (notices_->holds > 0)
+    notices_->held.push_back(std::move(notice));
+  else
+    notices_->signal.emit(notice);
+}
+
+void BlocksHolderModel::Notify(ChartChange kind) const {
+  ChartNotice notice;
+  notice.Kind = kind;
+  Notify(std::move(notice));
+}
+
+void BlocksHolderModel::NotifyStructure(StructureChange how) {
+  ChartNotice notice;
+  notice.Kind = ChartChange::Structure;
+  notice.Structure = how;
+  Notify(std::move(notice));
+}
+
+void BlocksHolderModel::NotifyView(ViewChange what) {
+  ChartNotice notice;
+  notice.Kind = ChartChange::View;
+  notice.View = what;
+  Notify(std::move(notice));
 }
 
 void BlocksHolderModel::DoActiveBlockChanged() {
-  if (OnActiveBlockChanged) OnActiveBlockChanged(*this, activeBlock_);
+  ChartNotice notice;
+  notice.Kind = ChartChange::ActiveBlock;
+  notice.NewActiveBlock = activeBlock_;
+  Notify(std::move(notice));
 }
 
 void BlocksHolderModel::DoDebug(const std::string& msg) const {
-  if (FDebugMessages && OnDebug) OnDebug(msg);
+  if (!FDebugMessages) return;
+  ChartNotice notice;
+  notice.Kind = ChartChange::Debug;
+  notice.Message = msg;
+  Notify(std::move(notice));
+}
+
+void BlocksHolderModel::SetModified(bool v) {
+  if (v == modified_) return;
+  modified_ = v;
+  ChartNotice notice;
+  notice.Kind = ChartChange::Modified;
+  notice.Modified = v;
+  Notify(std::move(notice));
 }
 
 const std::string& BlocksHolderModel::ComponentVersion() const {
@@ -36,9 +98,30 @@ const std::string& BlocksHolderModel::ComponentVersion() const {
   return version;
 }
 
+void BlocksHolderModel::SetDescription(const std::string& v) {
+  description_ = v;
+  Notify(ChartChange::Document);
+}
+
+void BlocksHolderModel::SetAuthor(const std::string& v) {
+  author_ = v;
+  Notify(ChartChange::Document);
+}
+
+void BlocksHolderModel::SetOrganization(const std::string& v) {
+  organization_ = v;
+  Notify(ChartChange::Document);
+}
+
+void BlocksHolderModel::SetFileName(const std::string& v) {
+  fileName_ = v;
+  Notify(ChartChange::Document);
+}
+
 void BlocksHolderModel::SetViewOnly(bool v) {
   viewOnly_ = v;
   if (!v) return;
+  HeldNotices hold(*this);
   drawingLineByHand_ = drawingMLineByHand_ = drawingBlockByHand_ = false;
   SetActiveBlock(0);
   DoActiveBlockChanged();
@@ -46,45 +129,49 @@ void BlocksHolderModel::SetViewOnly(bool v) {
 
 void BlocksHolderModel::SetHorzResolution(std::int64_t v) {
   horzResolution_ = std::max<std::int64_t>(v, 1);
-  Repaint();
+  NotifyView(ViewChange::Sheet);
 }
 
 void BlocksHolderModel::SetVertResolution(std::int64_t v) {
   vertResolution_ = std::max<std::int64_t>(v, 1);
-  Repaint();
+  NotifyView(ViewChange::Sheet);
 }
 
 void BlocksHolderModel::SetSheetWidth(std::int64_t v) {
   sheetWidth_ = std::max<std::int64_t>(v, 1);
-  Repaint();
+  NotifyView(ViewChange::Sheet);
 }
 
 void BlocksHolderModel::SetSheetHeight(std::int64_t v) {
   sheetHeight_ = std::max<std::int64_t>(v, 1);
-  Repaint();
+  NotifyView(ViewChange::Sheet);
 }
 
 void BlocksHolderModel::SetZoomPercents(std::int64_t v) {
   zoomPercents_ = std::max<std::int64_t>(v, 1);
-  Repaint();
-  if (OnZoomChanged) OnZoomChanged(*this);
+  NotifyView(ViewChange::Zoom);
 }
 
 void BlocksHolderModel::SetSheetColor(TColor v) {
   sheetColor_ = v;
-  Repaint();
+  NotifyView(ViewChange::Sheet);
+}
+
+void BlocksHolderModel::SetSheetMargins(const SheetMargins& margins) {
+  sheetMargins_ = margins;
+  NotifyView(ViewChange::Sheet);
 }
 
 void BlocksHolderModel::SetRulers(TRulers v) {
   rulers_ = v;
-  Repaint();
+  NotifyView(ViewChange::Sheet);
 }
 
 void BlocksHolderModel::SetDocumentPages(std::int32_t v) {
   v = std::max<std::int32_t>(v, 1);
   if (v == documentPages_) return;
   documentPages_ = v;
-  Repaint();
+  NotifyView(ViewChange::Sheet);
 }
 
 void BlocksHolderModel::SetPosGridSize(std::int64_t v) { posGridSize_ = std::max<std::int64_t>(v, 1); }
@@ -111,7 +198,7 @@ std::int64_t BlocksHolderModel::IndexOfBlock(const TBlock* block) const {
 void BlocksHolderModel::SetActiveBlock(std::int64_t n) {
   if (n == activeBlock_) return;
   activeBlock_ = n;
-  Repaint();
+  NotifyView(ViewChange::Selection);
 }
 
 TBlock* BlocksHolderModel::ActiveBlockPtr() {
@@ -122,36 +209,40 @@ const TBlock* BlocksHolderModel::ActiveBlockPtr() const {
   return activeBlock_ >= 1 && activeBlock_ <= BlockCount() ? &Blocks(activeBlock_) : nullptr;
 }
 
-std::int64_t BlocksHolderModel::AddBlock(std::uint8_t type, TColor fillColor, std::uint8_t lineStyle,
-                                         std::int64_t lineWidth, std::uint8_t fillStyle, const std::string& text,
-                                         TColor lineColor, std::int64_t x, std::int64_t y, std::int64_t w,
-                                         std::int64_t h) {
+std::int64_t BlocksHolderModel::AddBlock(const NewBlock& spec) {
+  HeldNotices hold(*this);
   DissolveMultiSelection();
   auto block = std::make_unique<TBlock>();
-  block->BT = type;
-  block->X = x;
-  block->Y = y;
-  block->W = w;
-  block->H = h;
-  block->MC = fillColor;
-  block->FS = fillStyle;
-  block->BC = lineColor;
-  block->BW = lineWidth;
-  block->BS = lineStyle;
+  block->BT = spec.Type;
+  block->X = spec.Rect.X;
+  block->Y = spec.Rect.Y;
+  block->W = spec.Rect.W;
+  block->H = spec.Rect.H;
+  block->MC = spec.FillColor;
+  block->FS = spec.FillStyle;
+  block->BC = spec.LineColor;
+  block->BW = spec.LineWidth;
+  block->BS = spec.LineStyle;
   block->TF = DefBlockFont;
-  block->Text = text;
+  block->Text = spec.Text;
   block->TA = DefBlockTextAlign;
   block->TP = DefBlockPlace;
   blocks_.push_back(std::move(block));
-  Repaint();
-  FModified = true;
+  SetModified(true);
+  NotifyStructure(StructureChange::Added);
   return BlockCount();
 }
 
 std::int64_t BlocksHolderModel::AddDefaultBlock(std::uint8_t type, std::int64_t x, std::int64_t y, std::int64_t w,
                                                 std::int64_t h) {
-  return AddBlock(type, DefBlockColor, DefBlockBorderStyle, DefBlockBorderWidth, DefBlockFillStyle, std::string(),
-                  DefBlockBorderColor, x, y, w, h);
+  return AddBlock({.Type = static_cast<TBlockType>(type),
+                   .Rect = {x, y, w, h},
+                   .FillColor = DefBlockColor,
+                   .FillStyle = DefBlockFillStyle,
+                   .LineColor = DefBlockBorderColor,
+                   .LineStyle = DefBlockBorderStyle,
+                   .LineWidth = DefBlockBorderWidth,
+                   .Text = {}});
 }
 
 void BlocksHolderModel::DissolveMultiSelection() {
@@ -162,6 +253,7 @@ void BlocksHolderModel::MakeMultiSelection(std::int64_t x, std::int64_t y, std::
                                            const std::vector<std::int64_t>& members) {
   // Numbers are taken to identities first: adding dissolves an old selection,
   // which then is no block to select any more.
+  HeldNotices hold(*this);
   const TBlock* dissolved = !blocks_.empty() && blocks_.back()->Compl == ckMultiSelection ? blocks_.back().get() : nullptr;
   std::vector<TBlock*> found;
   for (std::int64_t n : members)
@@ -211,29 +303,26 @@ bool BlocksHolderModel::DeleteBlock(bool withMembers, std::int64_t n) {
   for (auto& b : blocks_)
     if (b) gone.push_back(std::move(b));
   blocks_ = std::move(kept);
+  std::erase_if(attachedLines_, [&](const AttachedLine& l) { return doomed.count(l.line) != 0; });
   for (auto& b : blocks_) {
     if (b->Owner && doomed.count(b->Owner)) b->Owner = nullptr;
     if (!b->Members.empty())
       std::erase_if(b->Members, [&](const TBlock* m) { return doomed.count(m) != 0; });
   }
 
-  if (!blocks_.empty()) FModified = true;
-  Repaint();
+  if (!blocks_.empty()) SetModified(true);
+  NotifyStructure(StructureChange::Deleted);
   return true;
 }
 
 bool BlocksHolderModel::DeleteActiveBlock(bool withMembers) {
+  HeldNotices hold(*this);
   bool deleted = false;
   if (activeBlock_ != 0) deleted = DeleteBlock(withMembers, activeBlock_);
   SetActiveBlock(0);
-  FModified = true;
+  SetModified(true);
   DoActiveBlockChanged();
   return deleted;
-}
-
-void BlocksHolderModel::ClearBlocks() {
-  activeBlock_ = 0;
-  blocks_.clear();
 }
 
 TBlock& BlocksHolderModel::AppendBlock(std::unique_ptr<TBlock> block) {

@@ -1,10 +1,10 @@
 // The chart held by one chart canvas: chart-level properties, the ordered
 // block list numbered 1..N, the active block, containers, file and fragment
-// I/O, undo, editing commands and page drawing. The widget TBlocksHolder in
-// view/ owns one and shows it; this side knows no toolkit.
+// I/O, editing commands and page drawing, with its undo history beside it.
+// The widget TBlocksHolder in view/ owns one and shows it; this side knows no
+// toolkit. Every change is announced to the subscribed observers.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -12,13 +12,16 @@
 #include <vector>
 
 #include "chart/BlockType.h"
+#include "chart/ChartNotice.h"
+#include "chart/NewBlock.h"
+#include "chart/UndoHistory.h"
 
 namespace quobrix {
 
-class UndoSnapshotSession;
 struct ClipboardContents;
 class Canvas;
 struct SheetPaintArgs;
+class PageBlocks;
 
 class BlocksHolderModel {
  public:
@@ -31,24 +34,27 @@ class BlocksHolderModel {
   void ApplyChartWindowValues();
 
   // ----- notifications out
-  std::function<void()> OnRepaint;
-  std::function<void(BlocksHolderModel& sender, std::int64_t newActiveBlock)> OnActiveBlockChanged;
-  std::function<void(BlocksHolderModel& sender)> OnZoomChanged;
-  std::function<void(const std::string& msg)> OnDebug;  // UTF-8 texts
+  // The observer hears every notice until the subscription is dropped.
+  [[nodiscard]] ChartSubscription Subscribe(std::function<void(const ChartNotice&)> observer);
   bool FDebugMessages = false;
 
-  void Repaint() const;
+  // OnActiveBlockChanged with the current active block.
   void DoActiveBlockChanged();
+  // OnDebug, only while FDebugMessages is on.
   void DoDebug(const std::string& msg) const;
+
+  // Unsaved changes; switching it is announced.
+  bool FModified() const { return modified_; }
+  void SetModified(bool v);
 
   // ----- chart-level properties
   const std::string& ComponentVersion() const;
   const std::string& Description() const { return description_; }
   const std::string& Author() const { return author_; }
   const std::string& Organization() const { return organization_; }
-  void SetDescription(const std::string& v) { description_ = v; }
-  void SetAuthor(const std::string& v) { author_ = v; }
-  void SetOrganization(const std::string& v) { organization_ = v; }
+  void SetDescription(const std::string& v);
+  void SetAuthor(const std::string& v);
+  void SetOrganization(const std::string& v);
 
   bool ViewOnly() const { return viewOnly_; }
   void SetViewOnly(bool v);
@@ -72,7 +78,7 @@ class BlocksHolderModel {
   void SetDocumentPages(std::int32_t v);
 
   const std::string& FileName() const { return fileName_; }
-  void SetFileName(const std::string& v) { fileName_ = v; }
+  void SetFileName(const std::string& v);
   std::int64_t PosGridSize() const { return posGridSize_; }
   void SetPosGridSize(std::int64_t v);
 
@@ -99,8 +105,8 @@ class BlocksHolderModel {
   struct SheetMargins {
     std::int64_t Left = 1000, Right = 1000, Top = 1000, Bottom = 1000;
   };
-  SheetMargins FSheetMargins;
-  bool FModified = false;
+  const SheetMargins& FSheetMargins() const { return sheetMargins_; }
+  void SetSheetMargins(const SheetMargins& margins);
   bool FAlignLines = false;
 
   // ----- block list
@@ -113,15 +119,17 @@ class BlocksHolderModel {
   std::int64_t IndexOfBlock(const TBlock* block) const;
 
   std::int64_t ActiveBlock() const { return activeBlock_; }
-  // Stores and repaints when the number differs; fires no notification.
+  // Stores and announces a selection change when the number differs; this
+  // alone is no OnActiveBlockChanged.
   void SetActiveBlock(std::int64_t n);
   // The active block, or null when ActiveBlock is 0 or names no block of the list.
   TBlock* ActiveBlockPtr();
   const TBlock* ActiveBlockPtr() const;
 
-  std::int64_t AddBlock(std::uint8_t type, TColor fillColor, std::uint8_t lineStyle, std::int64_t lineWidth,
-                        std::uint8_t fillStyle, const std::string& text, TColor lineColor, std::int64_t x,
-                        std::int64_t y, std::int64_t w, std::int64_t h);
+  // Appends a block and returns its number; a multi-selection standing last
+  // is dissolved first.
+  std::int64_t AddBlock(const NewBlock& block);
+  // A block in the chart's default look, with no text.
   std::int64_t AddDefaultBlock(std::uint8_t type, std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h);
 
   // Removes a multi-selection container standing last, leaving its members.
@@ -133,11 +141,6 @@ class BlocksHolderModel {
 
   bool DeleteBlock(bool withMembers, std::int64_t n);
   bool DeleteActiveBlock(bool withMembers);
-
-  // Removes every block and its references (loading starts with this).
-  void ClearBlocks();
-  // Appends a block as it is, for readers that build blocks field by field.
-  TBlock& AppendBlock(std::unique_ptr<TBlock> block);
 
   // ----- chart file and fragments
   bool SaveToFile(const std::string& path);
@@ -152,24 +155,23 @@ class BlocksHolderModel {
   // bounds included; false for a page the chart does not have.
   bool IsBlockOnPage(std::int32_t page, std::int64_t n) const;
   // Draws page p on a printer page of w x h pixels, the sheet's width
-  // filling the page's width.
+  // filling the page's width; a print job finds the blocks of its pages
+  // through one PageBlocks.
   bool PrintPage(Canvas& canvas, std::int64_t w, std::int32_t page, std::int64_t h) const;
+  bool PrintPage(Canvas& canvas, std::int64_t w, std::int32_t page, std::int64_t h,
+                 const PageBlocks& pageBlocks) const;
   // Draws page p as the view shows it at `zoom`: sheet, then the page's
   // blocks. `surface` gives the client size, the colour around the pages and
   // the grid switch; the rest of it comes from the chart.
   bool DrawPreviewPage(Canvas& canvas, std::int32_t page, std::int64_t zoom) const;
   bool DrawPreviewPage(Canvas& canvas, std::int32_t page, std::int64_t zoom, const SheetPaintArgs& surface) const;
 
-  // ----- undo history (chart/UndoHistory.cpp)
-  static constexpr int kUndoDepth = 10;
-  std::array<std::string, kUndoDepth> FUndoFiles;  // snapshot paths, newest first
-  std::int32_t FUndoCount = 0;
-  // Snapshots the chart before an edit and marks it modified; when no
-  // snapshot can be written the edit still goes ahead, without undo.
-  void RecordUndoPoint();
-  bool MakeUndoPoint();
-  void Undo();
-  bool RollBack();
+  // ----- undo history
+  UndoHistory& History() { return history_; }
+  const UndoHistory& History() const { return history_; }
+  // The history's operations every edit and the undo command use.
+  void RecordUndoPoint() { history_.RecordUndoPoint(); }
+  void Undo() { history_.Undo(); }
 
   // ----- block editing commands on the active block (chart/EditCommands.cpp)
   void SetBlockX(std::int64_t v);
@@ -190,12 +192,38 @@ class BlocksHolderModel {
   // Copies the active block into `dest`; false, leaving it alone, when there is none.
   bool Block(TBlock& dest) const;
   void SetBlock(const TBlock& record);
-  TBlockFont* GetBlockFont();
+  const TBlockFont* GetBlockFont() const;
   void GroupSelection();
   void UngroupBlock();
   void BringToFront(std::int64_t n);
   void SendToBack(std::int64_t n);
   void AlignSelection(int kind);
+
+  // ----- mouse edits of the active block (chart/DragCommands.cpp); the press
+  // that starts a drag records the undo point, so these record none
+  struct AttachedLine {
+    TBlock* line;
+    int end;  // 1 start, 2 end
+  };
+  // The lines with just one end within `tolerance` of block n's rectangle;
+  // they follow its moves until the next AttachLines or DetachLines.
+  void AttachLines(std::int64_t n, std::int64_t tolerance);
+  void DetachLines() { attachedLines_.clear(); }
+  const std::vector<AttachedLine>& FAttachedLines() const { return attachedLines_; }
+  // Moves the active block: a container with its members, any other block
+  // with the attached line ends; square-based symbols come out square.
+  void MoveActiveBlock(std::int64_t dX, std::int64_t dY, bool withAttachedLines);
+  // Drags a corner of the active block (1 top-left, 2 top-right, 3
+  // bottom-left, 4 bottom-right). The bottom-right corner moves a point,
+  // scales a container's members along and, with `straighten`, lays a line
+  // that is nearly level or upright straight.
+  void DragActiveCorner(int corner, std::int64_t dX, std::int64_t dY, bool straighten);
+
+  // ----- in-place typing into the active block at TextCaretPos
+  // (chart/TypingCommands.cpp); false when there is no active block
+  enum class TextKey : std::uint8_t { LineBreak, Backspace, Delete };
+  bool InsertTextAtCaret(char ch);
+  bool EditTextAtCaret(TextKey key);
 
   // ----- search (chart/BlockSearch.cpp)
   std::vector<std::int64_t> FindBlocksByText(const std::string& text) const;
@@ -211,8 +239,47 @@ class BlocksHolderModel {
   ClipboardContents ClipboardContentsOf(const TBlock& block) const;
 
  private:
+  friend class UndoHistory;
+
+  // Notices wait while an operation made of others runs, so observers only
+  // ever see a chart whose change is complete.
+  class HeldNotices {
+   public:
+    explicit HeldNotices(BlocksHolderModel& chart);
+    ~HeldNotices();
+    HeldNotices(const HeldNotices&) = delete;
+    HeldNotices& operator=(const HeldNotices&) = delete;
+
+   private:
+    BlocksHolderModel& chart_;
+  };
+  void Notify(ChartNotice notice) const;
+  void Notify(ChartChange kind) const;
+  void NotifyStructure(StructureChange how);
+  void NotifyView(ViewChange what);
+
+  // Replaces the blocks and the chart section's values with a file's as one
+  // change, announced as `how`; false, leaving the chart as it was, when the
+  // file cannot be read.
+  bool ReplaceFromFile(const std::string& path, StructureChange how);
+  TBlock& AppendBlock(std::unique_ptr<TBlock> block);
+
+  // Which blocks a property edit reaches when the active block is a container.
+  enum class EditTargets : std::uint8_t;
+  // Records an undo point, changes the active block or its members, announces it.
+  void EditActiveBlock(EditTargets targets, const std::function<void(TBlock&)>& change);
+
+  // The subscribers and the held notices. Announcing is no change of the
+  // chart: diagnostics go out from const operations too. The signal stays
+  // out of this header, whose users include Qt with its "emit" macro.
+  struct NoticeList;
+  std::unique_ptr<NoticeList> notices_;
+
   BlockList blocks_;
   std::int64_t activeBlock_ = 0;
+  bool modified_ = false;
+  SheetMargins sheetMargins_;
+  std::vector<AttachedLine> attachedLines_;
 
   std::string description_, author_, organization_;
   bool viewOnly_ = false;
@@ -230,9 +297,7 @@ class BlocksHolderModel {
   bool drawingMLineByHand_ = false;
   bool drawingBlockByHand_ = false;
 
-  // ----- undo history
-  std::shared_ptr<UndoSnapshotSession> undoSession_;
-  void DeleteUndoFiles();
+  UndoHistory history_{*this};
 };
 
 }  // namespace quobrix

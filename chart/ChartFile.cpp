@@ -2,6 +2,7 @@
 #include <unordered_map>
 
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartFileReader.h"
 #include "chart/ChartFormat.h"
 #include "chart/FileIO.h"
 #include "chart/PictureExporter.h"
@@ -40,137 +41,92 @@ void WriteChartKeys(std::string& out, const BlocksHolderModel& chart) {
   AppendLine(out, "ZoomPercents=" + std::to_string(chart.ZoomPercents()));
 }
 
-// Applies lines 3 to 10 through the property setters; false at the first
-// number that does not parse, leaving what was applied before it.
-bool ReadChartKeys(LineReader& lines, BlocksHolderModel& chart) {
-  auto value = [&] { return std::string(ValueOf(lines.Next().value_or(""))); };
-  chart.SetAuthor(DecodeLineBreaks(value()));
-  chart.SetDescription(DecodeLineBreaks(value()));
-  chart.SetOrganization(DecodeLineBreaks(value()));
-  const auto pages = ParseInt64(value());
-  if (!pages) return false;
-  chart.SetDocumentPages(static_cast<std::int32_t>(*pages));
-  const auto color = ParseInt64(value());
-  if (!color) return false;
-  chart.SetSheetColor(static_cast<TColor>(*color));
-  const auto width = ParseInt64(value());
-  if (!width) return false;
-  chart.SetSheetWidth(*width);
-  const auto height = ParseInt64(value());
-  if (!height) return false;
-  chart.SetSheetHeight(*height);
-  const auto zoom = ParseInt64(value());
-  if (!zoom) return false;
-  chart.SetZoomPercents(*zoom);
-  return true;
-}
-
-// One block section. False ends the reading: no section start, a section cut
-// off by the end of the file, too few values or a number that does not parse.
-bool ReadBlock(LineReader& lines, BlocksHolderModel& chart, std::vector<std::int64_t>& ownerNumbers,
-               BlockValues& values) {
-  if (lines.Next() != kBlockData) return false;
-  values.clear();
-  for (;;) {
-    const auto line = lines.Next();
-    if (!line) return false;
-    if (*line == kSectionEnd) break;
-    values.push_back(ValueOf(*line));
+// Hands the chart file's text to `sink` a piece of about kPiece bytes at a
+// time, so a save never builds the whole file in memory; false as soon as
+// the sink refuses a piece.
+template <class Sink>
+bool WriteChartFile(const BlocksHolderModel& chart, Sink&& sink) {
+  constexpr std::size_t kPiece = 1 << 20;
+  std::string out;
+  out.reserve(kPiece + kPiece / 4);
+  AppendLine(out, kChartHeader);
+  AppendLine(out, kChartData);
+  WriteChartKeys(out, chart);
+  AppendLine(out, kSectionEnd);
+  const OwnerNumbers owners(chart);
+  for (std::int64_t n = 1; n <= chart.BlockCount(); ++n) {
+    WriteBlockKeys(out, chart.Blocks(n), owners.Of(chart.Blocks(n).Owner));
+    if (out.size() < kPiece) continue;
+    if (!sink(std::string_view(out))) return false;
+    out.clear();
   }
-  auto block = std::make_unique<TBlock>();
-  std::int64_t owner = 0;
-  if (!BlockFromValues(values, *block, owner)) return false;
-  chart.AppendBlock(std::move(block));
-  ownerNumbers.push_back(owner);
-  return true;
-}
-
-// Ties every block to the container its kept number names. A number outside
-// the list or naming the block itself means no owner, and an owner chain that
-// would close a loop is cut, so no later walk up the owners can go round.
-void ResolveOwners(BlocksHolderModel& chart, std::vector<std::int64_t>& ownerNumbers) {
-  const std::int64_t n = chart.BlockCount();
-  for (std::int64_t i = 1; i <= n; ++i) {
-    std::int64_t& k = ownerNumbers[static_cast<std::size_t>(i - 1)];
-    if (k < 1 || k > n || k == i) k = 0;
-  }
-  enum : std::uint8_t { kUnseen, kOnPath, kDone };
-  std::vector<std::uint8_t> state(static_cast<std::size_t>(n) + 1, kUnseen);
-  for (std::int64_t start = 1; start <= n; ++start) {
-    std::int64_t i = start;
-    while (i != 0 && state[static_cast<std::size_t>(i)] == kUnseen) {
-      state[static_cast<std::size_t>(i)] = kOnPath;
-      std::int64_t& k = ownerNumbers[static_cast<std::size_t>(i - 1)];
-      if (k != 0 && state[static_cast<std::size_t>(k)] == kOnPath) k = 0;
-      i = k;
-    }
-    for (i = start; i != 0 && state[static_cast<std::size_t>(i)] == kOnPath;
-         i = ownerNumbers[static_cast<std::size_t>(i - 1)])
-      state[static_cast<std::size_t>(i)] = kDone;
-  }
-  for (std::int64_t i = 1; i <= n; ++i) {
-    const std::int64_t k = ownerNumbers[static_cast<std::size_t>(i - 1)];
-    if (k == 0) continue;
-    chart.Blocks(k).Members.push_back(&chart.Blocks(i));
-    chart.Blocks(i).Owner = &chart.Blocks(k);
-  }
+  AppendLine(out, kChartEnd);
+  return sink(std::string_view(out));
 }
 
 }  // namespace
 
 std::string BlocksHolderModel::ChartFileText() const {
-  std::string out;
-  out.reserve(static_cast<std::size_t>(BlockCount()) * 200 + 256);
-  AppendLine(out, kChartHeader);
-  AppendLine(out, kChartData);
-  WriteChartKeys(out, *this);
-  AppendLine(out, kSectionEnd);
-  const OwnerNumbers owners(*this);
-  for (std::int64_t n = 1; n <= BlockCount(); ++n) WriteBlockKeys(out, Blocks(n), owners.Of(Blocks(n).Owner));
-  AppendLine(out, kChartEnd);
-  return out;
+  std::string text;
+  text.reserve(static_cast<std::size_t>(BlockCount()) * 240 + 256);
+  WriteChartFile(*this, [&](std::string_view piece) {
+    text.append(piece);
+    return true;
+  });
+  return text;
 }
 
 bool BlocksHolderModel::SaveToFile(const std::string& path) {
   const std::string ext = UpperExtension(path);
   bool saved = false;
-  if (ext == ".QBS")
-    saved = WriteFileAtomically(path, ChartFileText());
-  else if (PictureExporter* exporter = InstalledPictureExporter())
+  if (ext == ".QBS") {
+    AtomicFileWriter file(path);
+    saved = WriteChartFile(*this, [&](std::string_view piece) { return file.Write(piece); }) && file.Commit();
+  } else if (PictureExporter* exporter = InstalledPictureExporter()) {
     saved = exporter->Export(*this, path, ext);
+  }
   if (!saved) return false;
-  fileName_ = path;
-  FModified = false;
+  HeldNotices hold(*this);
+  SetFileName(path);
+  SetModified(false);
   return true;
 }
 
 bool BlocksHolderModel::LoadFromFile(const std::string& path) {
+  HeldNotices hold(*this);
+  if (!ReplaceFromFile(path, StructureChange::Loaded)) return false;
+  SetFileName(path);
+  return true;
+}
+
+bool BlocksHolderModel::ReplaceFromFile(const std::string& path, StructureChange how) {
   if (!IsRegularFile(path)) return false;
-  if (!blocks_.empty()) ClearBlocks();
-  if (UpperExtension(path) == ".QBS") {
-    const auto bytes = ReadWholeFile(path);
-    LineReader lines(bytes ? std::string_view(*bytes) : std::string_view());
-    if (!bytes || lines.Next() != kChartHeader) {
-      if (!bytes) DoDebug("Ошибка загрузки из файла.");
-      Repaint();
+  // A file of another kind loads as an empty chart.
+  ChartFileContents read;
+  const bool chartFile = UpperExtension(path) == ".QBS";
+  if (chartFile) {
+    read = ReadChartFile(path);
+    if (read.Failure != ChartReadFailure::None) {
+      if (read.Failure != ChartReadFailure::WrongHeader) DoDebug("Ошибка загрузки из файла.");
       return false;
     }
-    lines.Next();
-    if (!ReadChartKeys(lines, *this)) {
-      DoDebug("Ошибка загрузки из файла.");
-      Repaint();
-      return false;
-    }
-    lines.Next();
-    std::vector<std::int64_t> ownerNumbers;
-    BlockValues scratch;
-    while (ReadBlock(lines, *this, ownerNumbers, scratch)) {
-    }
-    ResolveOwners(*this, ownerNumbers);
   }
-  fileName_ = path;
+  HeldNotices hold(*this);
+  if (!blocks_.empty()) activeBlock_ = 0;
+  attachedLines_.clear();
+  blocks_ = std::move(read.Blocks);
+  if (chartFile) {
+    SetAuthor(read.Author);
+    SetDescription(read.Description);
+    SetOrganization(read.Organization);
+    SetDocumentPages(static_cast<std::int32_t>(read.DocumentPages));
+    SetSheetColor(static_cast<TColor>(read.SheetColor));
+    SetSheetWidth(read.SheetWidth);
+    SetSheetHeight(read.SheetHeight);
+    SetZoomPercents(read.ZoomPercents);
+  }
   DoDebug("Загрузка из файла прошла успешно.");
-  Repaint();
+  NotifyStructure(how);
   return true;
 }
 

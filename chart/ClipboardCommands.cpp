@@ -17,19 +17,15 @@ constexpr std::int64_t kPictureZoom = 100;
 
 // |v| chart units in pixels at `resolution` plus the margin, when that fits a picture.
 std::optional<int> PictureExtent(std::int64_t v, std::int64_t resolution) {
-  std::int64_t product = 0;
-  if (v == INT64_MIN || __builtin_mul_overflow(v < 0 ? -v : v, resolution, &product)) return std::nullopt;
-  const std::int64_t pixels = product / 10000 + kPictureMargin;
+  const auto product = CheckedMul(v, resolution);
+  if (!product) return std::nullopt;
+  const std::uint64_t pixels = Magnitude(*product / 10000) + kPictureMargin;
   if (pixels > INT32_MAX) return std::nullopt;
   return static_cast<int>(pixels);
 }
 
-// Pixels of v at `resolution`, saturated far outside any picture.
-std::int64_t ToPixels(std::int64_t v, std::int64_t resolution) {
-  std::int64_t product = 0;
-  if (__builtin_mul_overflow(v, resolution, &product)) return v < 0 ? INT64_MIN / 2 : INT64_MAX / 2;
-  return product / 10000;
-}
+// Pixels of v at `resolution`, wrapping as drawing does.
+std::int64_t ToPixels(std::int64_t v, std::int64_t resolution) { return WrapMul(v, resolution) / 10000; }
 
 // The block, then the direct members of a container, each shifted so the
 // block's own corner lands at the picture's origin, on a white sheet.
@@ -42,15 +38,18 @@ ClipboardPicture PictureOf(const TBlock& block, std::int64_t resolution, std::in
   picture.Height = *height;
   picture.Resolution = resolution;
   // A line drawn leftwards or upwards starts at its right or bottom end.
-  picture.OffsetX = ToPixels(block.X, resolution) + (block.W < 0 ? ToPixels(block.W, resolution) : 0);
+  picture.OffsetX = WrapAdd(ToPixels(block.X, resolution), block.W < 0 ? ToPixels(block.W, resolution) : 0);
   // Drawing scales both directions by one resolution; only the height
   // follows the vertical one.
-  picture.OffsetY = ToPixels(block.Y, resolution) + (block.H < 0 ? ToPixels(block.H, resolution) : 0);
-  picture.Draw = [&block, x = picture.OffsetX, y = picture.OffsetY, resolution](Canvas& canvas) {
-    DrawBlock(block, canvas, false, true, false, x, y, clWhite, resolution, kPictureZoom);
+  picture.OffsetY = WrapAdd(ToPixels(block.Y, resolution), block.H < 0 ? ToPixels(block.H, resolution) : 0);
+  const DrawBlockArgs args{.device = {.resolution = resolution,
+                                      .zoomPercents = kPictureZoom,
+                                      .scrollX = picture.OffsetX,
+                                      .scrollY = picture.OffsetY}};
+  picture.Draw = [&block, args](Canvas& canvas) {
+    DrawBlock(block, canvas, args);
     if (block.BT != btSelection) return;
-    for (const TBlock* member : block.Members)
-      DrawBlock(*member, canvas, false, true, false, x, y, clWhite, resolution, kPictureZoom);
+    for (const TBlock* member : block.Members) DrawBlock(*member, canvas, args);
   };
   return picture;
 }
@@ -64,7 +63,7 @@ ChartClipboard* InstalledChartClipboard() { return installedClipboard; }
 ClipboardContents BlocksHolderModel::ClipboardContentsOf(const TBlock& block) const {
   ClipboardContents contents;
   contents.Fragment = BlockToFragment(block);
-  const std::int64_t scale = 3 * horzResolution_;
+  const std::int64_t scale = WrapMul(3, horzResolution_);
   contents.Bitmap = PictureOf(block, scale, scale);
   contents.Metafile = PictureOf(block, horzResolution_, vertResolution_);
   return contents;
@@ -79,9 +78,10 @@ bool BlocksHolderModel::CopyToClipboard() {
 
 bool BlocksHolderModel::CutToClipboard() {
   if (!ActiveBlockPtr()) return false;
+  HeldNotices hold(*this);
   const bool copied = CopyToClipboard();
   if (copied) DeleteActiveBlock(true);
-  FModified = true;
+  SetModified(true);
   return copied;
 }
 
@@ -94,16 +94,18 @@ bool BlocksHolderModel::PasteFromClipboard() {
 
 bool BlocksHolderModel::PasteFragment(const std::string& text) {
   if (text.empty() || text[0] != '[') return false;
+  HeldNotices hold(*this);
   DissolveMultiSelection();
   RecordUndoPoint();
   const std::int64_t countBefore = BlockCount();
   const bool loaded = LoadFragment(text);
+  // A fragment that breaks off keeps the blocks read before the break.
+  if (BlockCount() > countBefore) NotifyStructure(StructureChange::Added);
   if (loaded && BlockCount() > countBefore) {
     SetActiveBlock(BlockCount());
     DoActiveBlockChanged();
-    Repaint();
   }
-  FModified = true;
+  SetModified(true);
   return loaded;
 }
 

@@ -12,20 +12,6 @@ namespace quobrix {
 
 namespace {
 
-// Which blocks a property edit reaches when the active block is a container.
-enum class ContainerTargets { Itself, Members, MembersAndItself };
-
-template <typename Change>
-void EditActiveBlock(BlocksHolderModel& chart, ContainerTargets targets, Change change) {
-  TBlock* active = chart.ActiveBlockPtr();
-  if (!active) return;
-  chart.RecordUndoPoint();
-  if (active->BT != btSelection || targets != ContainerTargets::Members) change(*active);
-  if (active->BT == btSelection && targets != ContainerTargets::Itself)
-    for (TBlock* member : active->Members) change(*member);
-  chart.Repaint();
-}
-
 // Moves the block at `from` to `to` (0-based), shifting those in between.
 void MoveInList(BlockList& list, std::size_t from, std::size_t to) {
   if (from < to)
@@ -38,56 +24,69 @@ void MoveInList(BlockList& list, std::size_t from, std::size_t to) {
 
 }  // namespace
 
+enum class BlocksHolderModel::EditTargets : std::uint8_t { Itself, Members, MembersAndItself };
+
+void BlocksHolderModel::EditActiveBlock(EditTargets targets, const std::function<void(TBlock&)>& change) {
+  TBlock* active = ActiveBlockPtr();
+  if (!active) return;
+  HeldNotices hold(*this);
+  RecordUndoPoint();
+  if (active->BT != btSelection || targets != EditTargets::Members) change(*active);
+  if (active->BT == btSelection && targets != EditTargets::Itself)
+    for (TBlock* member : active->Members) change(*member);
+  Notify(ChartChange::Blocks);
+}
+
 void BlocksHolderModel::SetBlockX(std::int64_t v) {
-  EditActiveBlock(*this, ContainerTargets::Itself, [&](TBlock& b) { b.X = v; });
+  EditActiveBlock(EditTargets::Itself, [&](TBlock& b) { b.X = v; });
 }
 
 void BlocksHolderModel::SetBlockY(std::int64_t v) {
-  EditActiveBlock(*this, ContainerTargets::Itself, [&](TBlock& b) { b.Y = v; });
+  EditActiveBlock(EditTargets::Itself, [&](TBlock& b) { b.Y = v; });
 }
 
 void BlocksHolderModel::SetBlockW(std::int64_t v) {
-  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.W = v; });
+  EditActiveBlock(EditTargets::Members, [&](TBlock& b) { b.W = v; });
 }
 
 void BlocksHolderModel::SetBlockH(std::int64_t v) {
-  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.H = v; });
+  EditActiveBlock(EditTargets::Members, [&](TBlock& b) { b.H = v; });
 }
 
 void BlocksHolderModel::SetBlockMC(TColor v) {
-  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.MC = v; });
+  EditActiveBlock(EditTargets::Members, [&](TBlock& b) { b.MC = v; });
 }
 
 void BlocksHolderModel::SetBlockBC(TColor v) {
-  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.BC = v; });
+  EditActiveBlock(EditTargets::Members, [&](TBlock& b) { b.BC = v; });
 }
 
 void BlocksHolderModel::SetBlockFS(TBrushStyle v) {
-  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.FS = v; });
+  EditActiveBlock(EditTargets::Members, [&](TBlock& b) { b.FS = v; });
 }
 
 void BlocksHolderModel::SetBlockBS(TPenStyle v) {
-  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.BS = v; });
+  EditActiveBlock(EditTargets::Members, [&](TBlock& b) { b.BS = v; });
 }
 
 void BlocksHolderModel::SetBlockBW(std::int64_t v) {
-  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.BW = v; });
+  EditActiveBlock(EditTargets::Members, [&](TBlock& b) { b.BW = v; });
 }
 
 void BlocksHolderModel::SetBlockTA(TAlignment v) {
-  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.TA = v; });
+  EditActiveBlock(EditTargets::Members, [&](TBlock& b) { b.TA = v; });
 }
 
 void BlocksHolderModel::SetBlockTP(TBlockTextPlacement v) {
-  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.TP = v; });
+  EditActiveBlock(EditTargets::Members, [&](TBlock& b) { b.TP = v; });
 }
 
 void BlocksHolderModel::SetBlockLineArrows(TBlocksLineArrows v) {
-  EditActiveBlock(*this, ContainerTargets::MembersAndItself, [&](TBlock& b) { b.LineArrows = v; });
+  EditActiveBlock(EditTargets::MembersAndItself, [&](TBlock& b) { b.LineArrows = v; });
 }
 
 void BlocksHolderModel::SetBlockFont(const TBlockFont& font) {
-  EditActiveBlock(*this, ContainerTargets::Members, [&](TBlock& b) { b.TF = font; });
+  EditActiveBlock(EditTargets::Members, [&](TBlock& b) { b.TF = font; });
 }
 
 std::string BlocksHolderModel::BlockText() const {
@@ -97,7 +96,7 @@ std::string BlocksHolderModel::BlockText() const {
 
 void BlocksHolderModel::SetBlockText(const std::string& text) {
   if (!ActiveBlockPtr()) return;
-  EditActiveBlock(*this, ContainerTargets::Itself, [&](TBlock& b) { b.Text = text; });
+  EditActiveBlock(EditTargets::Itself, [&](TBlock& b) { b.Text = text; });
   constexpr std::size_t maxCaret = std::numeric_limits<decltype(TextCaretPos)>::max();
   TextCaretPos = static_cast<decltype(TextCaretPos)>(std::min(text.size() + 1, maxCaret));
 }
@@ -112,6 +111,7 @@ bool BlocksHolderModel::Block(TBlock& dest) const {
 void BlocksHolderModel::SetBlock(const TBlock& record) {
   TBlock* active = ActiveBlockPtr();
   if (!active) return;
+  HeldNotices hold(*this);
   RecordUndoPoint();
   if (active->BT != btSelection) {
     // The links tie the block into the list; a record cannot move it between
@@ -136,57 +136,62 @@ void BlocksHolderModel::SetBlock(const TBlock& record) {
       if (record.TF != active->TF) member->TF = record.TF;
     }
   }
-  Repaint();
+  Notify(ChartChange::Blocks);
 }
 
-TBlockFont* BlocksHolderModel::GetBlockFont() {
-  TBlock* active = ActiveBlockPtr();
+const TBlockFont* BlocksHolderModel::GetBlockFont() const {
+  const TBlock* active = ActiveBlockPtr();
   return active ? &active->TF : nullptr;
 }
 
 void BlocksHolderModel::GroupSelection() {
   TBlock* active = ActiveBlockPtr();
   if (!active || active->Compl != ckMultiSelection) return;
+  HeldNotices hold(*this);
   RecordUndoPoint();
   active->Compl = ckGroup;
-  FModified = true;
-  Repaint();
+  SetModified(true);
+  NotifyStructure(StructureChange::Grouped);
   DoActiveBlockChanged();
 }
 
 void BlocksHolderModel::UngroupBlock() {
   const TBlock* active = ActiveBlockPtr();
   if (!active || active->Compl != ckGroup) return;
+  HeldNotices hold(*this);
   RecordUndoPoint();
   DeleteBlock(false, activeBlock_);
   SetActiveBlock(0);
-  FModified = true;
+  SetModified(true);
   DoActiveBlockChanged();
 }
 
 void BlocksHolderModel::BringToFront(std::int64_t n) {
   const TBlock* active = ActiveBlockPtr();
   if (!active || n < 1 || n >= BlockCount()) return;
+  HeldNotices hold(*this);
   RecordUndoPoint();
   MoveInList(blocks_, static_cast<std::size_t>(n - 1), blocks_.size() - 1);
   // The active block stays the same block, wherever the move put it.
   activeBlock_ = IndexOfBlock(active);
-  Repaint();
+  NotifyStructure(StructureChange::Reordered);
 }
 
 void BlocksHolderModel::SendToBack(std::int64_t n) {
   const TBlock* active = ActiveBlockPtr();
   if (!active || n <= 1 || n > BlockCount()) return;
+  HeldNotices hold(*this);
   RecordUndoPoint();
   MoveInList(blocks_, static_cast<std::size_t>(n - 1), 0);
   activeBlock_ = IndexOfBlock(active);
-  Repaint();
+  NotifyStructure(StructureChange::Reordered);
 }
 
 // Wrapping sums: a damaged chart may hold any numbers.
 void BlocksHolderModel::AlignSelection(int kind) {
   const TBlock* container = ActiveBlockPtr();
   if (!container || container->BT != btSelection) return;
+  HeldNotices hold(*this);
   RecordUndoPoint();
   for (TBlock* member : container->Members) {
     if (member->BT == btLine && !FAlignLines) continue;
@@ -207,8 +212,8 @@ void BlocksHolderModel::AlignSelection(int kind) {
         break;
     }
   }
-  FModified = true;
-  Repaint();
+  SetModified(true);
+  Notify(ChartChange::Blocks);
 }
 
 }  // namespace quobrix

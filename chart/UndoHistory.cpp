@@ -1,6 +1,5 @@
-// The undo history: up to ten snapshot files of the whole chart, newest
-// first. Recording into a full history drops the oldest file; undo loads the
-// newest back and consumes it.
+#include "chart/UndoHistory.h"
+
 #include <cstdio>
 
 #include "chart/BlocksHolderModel.h"
@@ -14,54 +13,56 @@ std::string FileNameOf(const std::string& path) { return path.substr(path.rfind(
 
 }  // namespace
 
-void BlocksHolderModel::RecordUndoPoint() {
+UndoHistory::~UndoHistory() {
+  for (const std::string& path : undoFiles_) std::remove(path.c_str());
+}
+
+void UndoHistory::RecordUndoPoint() {
   MakeUndoPoint();
   // Also when no snapshot could be made: the edit that follows must still
   // count as unsaved work.
-  FModified = true;
+  chart_.SetModified(true);
 }
 
-bool BlocksHolderModel::MakeUndoPoint() {
-  if (!undoSession_) undoSession_ = CurrentUndoSnapshotSession();
-  if (!undoSession_) return false;
-  const auto path = undoSession_->WriteSnapshot(ChartFileText());
+bool UndoHistory::MakeUndoPoint() {
+  if (!session_) session_ = CurrentUndoSnapshotSession();
+  if (!session_) return false;
+  const auto path = session_->WriteSnapshot(chart_.ChartFileText());
   if (!path) return false;
-  FModified = true;
-  if (FUndoCount == kUndoDepth)
-    std::remove(FUndoFiles[kUndoDepth - 1].c_str());
-  else
-    ++FUndoCount;
-  for (int i = FUndoCount - 1; i > 0; --i) FUndoFiles[i] = std::move(FUndoFiles[i - 1]);
-  FUndoFiles[0] = *path;
-  DoDebug("Отмена: Создан файл \"" + FileNameOf(*path) + "\"");
-  return true;
-}
-
-void BlocksHolderModel::Undo() {
-  if (FUndoCount > 0) RollBack();
-}
-
-bool BlocksHolderModel::RollBack() {
-  if (FUndoCount == 0) return false;
-  const std::string keptFileName = fileName_;
-  if (!LoadFromFile(FUndoFiles[0])) return false;
-  fileName_ = keptFileName;
-  activeBlock_ = 0;
-  DoDebug("Отмена: Использована точка отката \"" + FUndoFiles[0] + "\"");
-  DoDebug("К-во блоков = " + std::to_string(BlockCount()));
-  std::remove(FUndoFiles[0].c_str());
-  for (int i = 1; i < FUndoCount; ++i) FUndoFiles[i - 1] = std::move(FUndoFiles[i]);
-  --FUndoCount;
-  FUndoFiles[FUndoCount].clear();
-  return true;
-}
-
-void BlocksHolderModel::DeleteUndoFiles() {
-  for (int i = 0; i < FUndoCount; ++i) {
-    std::remove(FUndoFiles[i].c_str());
-    FUndoFiles[i].clear();
+  BlocksHolderModel::HeldNotices hold(chart_);
+  chart_.SetModified(true);
+  if (undoFiles_.size() == kUndoDepth) {
+    std::remove(undoFiles_.back().c_str());
+    undoFiles_.pop_back();
   }
-  FUndoCount = 0;
+  undoFiles_.insert(undoFiles_.begin(), *path);
+  chart_.DoDebug("Отмена: Создан файл \"" + FileNameOf(*path) + "\"");
+  chart_.Notify(ChartChange::History);
+  return true;
+}
+
+void UndoHistory::Undo() {
+  if (CanUndo()) RollBack();
+}
+
+bool UndoHistory::RollBack() {
+  if (!CanUndo()) return false;
+  BlocksHolderModel::HeldNotices hold(chart_);
+  const std::string snapshot = undoFiles_.front();
+  const bool loaded = chart_.ReplaceFromFile(snapshot, StructureChange::Undone);
+  if (loaded) {
+    chart_.activeBlock_ = 0;
+    chart_.DoDebug("Отмена: Использована точка отката \"" + snapshot + "\"");
+    chart_.DoDebug("К-во блоков = " + std::to_string(chart_.BlockCount()));
+  }
+  DropNewest();
+  return loaded;
+}
+
+void UndoHistory::DropNewest() {
+  std::remove(undoFiles_.front().c_str());
+  undoFiles_.erase(undoFiles_.begin());
+  chart_.Notify(ChartChange::History);
 }
 
 }  // namespace quobrix

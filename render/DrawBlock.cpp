@@ -29,21 +29,16 @@ BlockFrame BlockDeviceFrame(const TBlock& block, const DeviceMapping& mapping) {
   f.y1 = mapping.Y(block.Y);
   f.x2 = mapping.X(WrapAdd(block.X, block.W));
   f.y2 = mapping.Y(WrapAdd(block.Y, block.H));
-  // min(|W|, |H|) without negating the most negative value.
-  const std::uint64_t absW = block.W < 0 ? 0 - static_cast<std::uint64_t>(block.W) : block.W;
-  const std::uint64_t absH = block.H < 0 ? 0 - static_cast<std::uint64_t>(block.H) : block.H;
-  const auto side = static_cast<std::int64_t>(std::min(absW, absH));
+  const auto side = static_cast<std::int64_t>(std::min(Magnitude(block.W), Magnitude(block.H)));
   f.squareX2 = OffsetPixels(f.x1, mapping.Length(WrapMul(Sign(block.W), side)));
   f.squareY2 = OffsetPixels(f.y1, mapping.Length(WrapMul(Sign(block.H), side)));
   f.squareSide = mapping.Length(side);
-  f.squareHalf = static_cast<std::int32_t>(WrapMul(WrapMul(side, mapping.resolution), mapping.zoomPercents) /
-                                           (2 * kDeviceDivisor));
+  f.squareHalf = ToPixel(WrapMul(WrapMul(side, mapping.resolution), mapping.zoomPercents) / (2 * kDeviceDivisor));
   return f;
 }
 
-void DrawBlock(const TBlock& block, Canvas& canvas, bool rulerInset, bool viewOnly, bool isActive, std::int64_t scrollX,
-               std::int64_t scrollY, TColor sheetColor, std::int64_t resolution, std::int64_t zoomPercents) {
-  const DeviceMapping mapping{resolution, zoomPercents, rulerInset, scrollX, scrollY};
+void DrawBlock(const TBlock& block, Canvas& canvas, const DrawBlockArgs& args) {
+  const DeviceMapping& mapping = args.device;
   canvas.Pen.Mode = TPenMode::Copy;
   canvas.Pen.Width = BlockPenWidth(block, mapping);
   canvas.Pen.Color = block.BC;
@@ -54,11 +49,12 @@ void DrawBlock(const TBlock& block, Canvas& canvas, bool rulerInset, bool viewOn
   const BlockFrame f = BlockDeviceFrame(block, mapping);
   if (block.BT == btLine) {
     DrawLineWithEnds(canvas, {f.x1, f.y1}, {f.x2, f.y2}, block.LineArrows, BlockArrowUnit(block, mapping), block.BC,
-                     sheetColor);
+                     args.sheetColor);
   } else {
     DrawOutline(block.BT, f, canvas);
   }
-  if (!block.Text.empty()) DrawBlockText(block, canvas, f.x1, f.y1, f.x2, f.y2, zoomPercents, viewOnly, isActive);
+  if (!block.Text.empty())
+    DrawBlockText(block, canvas, f.x1, f.y1, f.x2, f.y2, mapping.zoomPercents, args.viewOnly, args.isActive);
 }
 
 }  // namespace quobrix

@@ -2,27 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
-#include "render/DeviceGeometry.h"
+#include "render/CoordinateMath.h"
 
 namespace quobrix {
 
 namespace {
-
-// Saturating, so bounds widened near the ends of the range stay ordered.
-std::int64_t Raise(std::int64_t v, std::int64_t by) {
-  std::int64_t out = 0;
-  if (__builtin_add_overflow(v, by, &out))
-    return by < 0 ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
-  return out;
-}
-std::int64_t Lower(std::int64_t v, std::int64_t by) {
-  std::int64_t out = 0;
-  if (__builtin_sub_overflow(v, by, &out))
-    return by > 0 ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
-  return out;
-}
 
 bool InBlockRect(const TBlock& block, std::int64_t x, std::int64_t y) {
   return InSpan(block, x, block.X, WrapAdd(block.X, block.W)) && InSpan(block, y, block.Y, WrapAdd(block.Y, block.H));
@@ -46,6 +31,12 @@ bool Passes(const TBlock& block, std::int64_t x, std::int64_t y) {
   return true;
 }
 
+template <typename T>
+std::ptrdiff_t FirstSmallest(std::span<const T> values) {
+  if (values.empty()) return -1;
+  return std::min_element(values.begin(), values.end()) - values.begin();
+}
+
 }  // namespace
 
 bool InSpan(const TBlock& block, std::int64_t v, std::int64_t a, std::int64_t b) {
@@ -54,8 +45,8 @@ bool InSpan(const TBlock& block, std::int64_t v, std::int64_t a, std::int64_t b)
 
 bool InSpanTol(const TBlock& block, std::int64_t tol, std::int64_t v, std::int64_t a, std::int64_t b) {
   const std::int64_t extra = block.BT == btLine ? kLineHitTolerance : 0;
-  const std::int64_t lo = Lower(Lower(std::min(a, b), tol), extra);
-  const std::int64_t hi = Raise(Raise(std::max(a, b), tol), extra);
+  const std::int64_t lo = SaturatingSub(SaturatingSub(std::min(a, b), tol), extra);
+  const std::int64_t hi = SaturatingAdd(SaturatingAdd(std::max(a, b), tol), extra);
   return lo <= v && v <= hi;
 }
 
@@ -77,9 +68,8 @@ std::vector<std::int64_t> BlocksInRect(const BlockList& blocks, std::int64_t xa,
   return hits;
 }
 
-std::ptrdiff_t IndexOfMin(std::span<const std::int64_t> values) {
-  if (values.empty()) return -1;
-  return std::min_element(values.begin(), values.end()) - values.begin();
-}
+std::ptrdiff_t IndexOfMin(std::span<const std::int64_t> values) { return FirstSmallest(values); }
+
+std::ptrdiff_t IndexOfMin(std::span<const std::uint64_t> values) { return FirstSmallest(values); }
 
 }  // namespace quobrix

@@ -29,6 +29,8 @@ std::vector<std::int64_t> BlocksInRect(const BlockList& blocks, std::int64_t xa,
                                        std::int64_t yb);
 
 // The 0-based index of the smallest value, the first on ties; -1 for none.
+// Distances come as unsigned values, exact however far apart the points are.
 std::ptrdiff_t IndexOfMin(std::span<const std::int64_t> values);
+std::ptrdiff_t IndexOfMin(std::span<const std::uint64_t> values);
 
 }  // namespace quobrix

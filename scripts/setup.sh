@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build and unit tests
-  cmake ninja-build g++ make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev
+  cmake ninja-build g++ make pkg-config libsigc++-3.0-dev qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev
   # fonts the drawing is measured against
   fonts-liberation2 fonts-dejavu-core
   # windows under a virtual display, screenshots, PDF checks

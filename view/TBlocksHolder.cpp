@@ -14,10 +14,12 @@ TBlocksHolder::TBlocksHolder(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   resize(200, 200);
-  model_.OnRepaint = [this] { update(); };
+  modelSubscription_ = model_.Subscribe([this](const ChartNotice& notice) {
+    if (notice.Kind != ChartChange::Debug) update();
+  });
 }
 
-TBlocksHolder::~TBlocksHolder() { model_.OnRepaint = nullptr; }
+TBlocksHolder::~TBlocksHolder() = default;
 
 ViewTransform TBlocksHolder::Transform() const {
   return {model_.HorzResolution(), model_.ZoomPercents(), model_.Rulers() == rBoth ? 22 : 0, originX_, originY_};
@@ -77,8 +79,7 @@ void TBlocksHolder::GoToBlock(std::int64_t n) {
 }
 
 void TBlocksHolder::SetSheetMargins(std::int64_t left, std::int64_t right, std::int64_t top, std::int64_t bottom) {
-  model_.FSheetMargins = {left, right, top, bottom};
-  update();
+  model_.SetSheetMargins({left, right, top, bottom});
 }
 
 void TBlocksHolder::DoActiveBlockChanged() { model_.DoActiveBlockChanged(); }

@@ -1,6 +1,7 @@
 // The chart canvas: the widget that shows one chart and edits it with the
-// mouse and the keyboard. It owns the chart model; the model changes, then
-// asks for a repaint, and the widget paints from it.
+// mouse and the keyboard. It owns the chart model and turns input into the
+// model's operations; it observes the model and repaints from it whenever
+// the model announces a change.
 #pragma once
 
 #include <QWidget>
@@ -76,11 +77,7 @@ class TBlocksHolder : public QWidget {
   void Paint(Canvas& canvas, const QRect& clip, bool cullInvisible = true) const;
 
   // What a drag is doing, for tests and the status line.
-  struct AttachedLine {
-    TBlock* line;
-    int end;  // 1 start, 2 end
-  };
-  const std::vector<AttachedLine>& FAttachedLines() const { return attachedLines_; }
+  const std::vector<BlocksHolderModel::AttachedLine>& FAttachedLines() const { return model_.FAttachedLines(); }
   int FResizeCorner() const { return resizeCorner_; }
   const TRect& FRubberRect() const { return rubberRect_; }
   const TRect& FDrawRect() const { return drawRect_; }
@@ -98,12 +95,12 @@ class TBlocksHolder : public QWidget {
 
  private:
   BlocksHolderModel model_;
+  ChartSubscription modelSubscription_;
   std::int64_t originX_ = 0;
   std::int64_t originY_ = 0;
 
   ChartPoint lastMouse_;
   int resizeCorner_ = 0;
-  std::vector<AttachedLine> attachedLines_;
   TRect rubberRect_;
   TRect drawRect_;
   ChartPoint drawStart_;
@@ -115,11 +112,9 @@ class TBlocksHolder : public QWidget {
   void SetStatusText(const QString& text) const;
 
   int HitCornerMark(ChartPoint p) const;
-  void CollectAttachedLines(const TBlock& active);
-  void ApplyDragStep(TBlock& a, ChartPoint& p, std::int64_t dX, std::int64_t dY, Qt::KeyboardModifiers shift);
-  void MoveBlock(TBlock& a, std::int64_t dX, std::int64_t dY);
+  void ApplyDragStep(const TBlock& a, ChartPoint& p, std::int64_t dX, std::int64_t dY, Qt::KeyboardModifiers shift);
+  void MoveBlock(const TBlock& a, std::int64_t dX, std::int64_t dY);
   void PullFragmentUnderMouse(const TBlock& a, std::int64_t& dX, std::int64_t& dY) const;
-  void ScaleMembers(TBlock& container, std::int64_t dX, std::int64_t dY) const;
   void DrawRubberBand(int x, int y);
   void DrawRubberLine(int x, int y, bool straighten);
   void FinishDrawingByHand();

@@ -5,9 +5,11 @@
 #include <QLabel>
 
 #include "chart/TextCaret.h"
+#include "chart/TextCaretEditing.h"
 #include "platform/Cp1251Codec.h"
+#include "view/ChartCommands.h"
 #include "view/TBlocksHolder.h"
-#include "view/TextCaretEditing.h"
+#include "view/ZoomLimits.h"
 
 namespace quobrix {
 
@@ -50,40 +52,33 @@ void TBlocksHolder::CanvasKeyDown(int key, Qt::KeyboardModifiers shift) {
     update();
   } else if (key == Qt::Key_Delete && shift.testFlag(Qt::ControlModifier)) {
     FKeyHandled = true;
-    // A deletion from the keyboard can be undone like one from the menu.
-    if (model_.ActiveBlockPtr()) model_.RecordUndoPoint();
-    model_.DeleteActiveBlock(true);
-  } else if (key == Qt::Key_Minus && keypad) {
+    DeleteWithUndo(model_);
+  } else if ((key == Qt::Key_Minus || key == Qt::Key_Plus) && keypad) {
     FKeyHandled = true;
-    if (model_.ZoomPercents() > 10) model_.SetZoomPercents(model_.ZoomPercents() - 10);
-  } else if (key == Qt::Key_Plus && keypad) {
-    FKeyHandled = true;
-    if (model_.ZoomPercents() < 1000) model_.SetZoomPercents(model_.ZoomPercents() + 10);
+    const std::int64_t zoom = SteppedZoom(model_.ZoomPercents(), key == Qt::Key_Minus ? -10 : 10);
+    if (zoom != model_.ZoomPercents()) model_.SetZoomPercents(zoom);
   } else {
     EditTextKey(key);
   }
 }
 
 bool TBlocksHolder::EditTextKey(int key) {
-  TBlock* a = model_.ActiveBlockPtr();
-  if (model_.ViewOnly() || !a) return false;
+  using TextKey = BlocksHolderModel::TextKey;
+  if (model_.ViewOnly() || !model_.ActiveBlockPtr()) return false;
   if (key == Qt::Key_Backspace)
-    DeleteBeforeCaret(a->Text, TextCaretPos);
+    model_.EditTextAtCaret(TextKey::Backspace);
   else if (key == Qt::Key_Return || key == Qt::Key_Enter)
-    InsertLineBreakAtCaret(a->Text, TextCaretPos);
+    model_.EditTextAtCaret(TextKey::LineBreak);
   else if (key == Qt::Key_Delete)
-    DeleteAtCaret(a->Text, TextCaretPos);
+    model_.EditTextAtCaret(TextKey::Delete);
   else
     return false;
   FKeyHandled = true;
-  model_.FModified = true;
-  update();
   return true;
 }
 
 void TBlocksHolder::CanvasKeyPress(char32_t ch) {
-  TBlock* a = model_.ActiveBlockPtr();
-  if (FKeyHandled || model_.ViewOnly() || !a) return;
+  if (FKeyHandled || model_.ViewOnly() || !model_.ActiveBlockPtr()) return;
   // Control characters of shortcut keys are no text.
   if (ch < 0x20 || ch == 0x7F) return;
   const auto byte = UnicodeToCp1251(ch);
@@ -91,9 +86,7 @@ void TBlocksHolder::CanvasKeyPress(char32_t ch) {
     QApplication::beep();
     return;
   }
-  InsertAtCaret(a->Text, TextCaretPos, *byte);
-  model_.FModified = true;
-  update();
+  model_.InsertTextAtCaret(*byte);
 }
 
 }  // namespace quobrix

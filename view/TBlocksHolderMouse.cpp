@@ -15,8 +15,6 @@ namespace quobrix {
 
 namespace {
 
-bool IsSquareBased(std::uint8_t type) { return type == btSquare || type == btRoundSquare || type == btCircle; }
-
 std::uint16_t CaretAfter(const std::string& text) {
   return static_cast<std::uint16_t>(std::min<std::size_t>(text.size() + 1, 0xFFFF));
 }
@@ -71,7 +69,7 @@ void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
     DoDebug("Номер активного блока = " + std::to_string(n));
     if (n != 0) {
       const TBlock& b = model_.Blocks(n);
-      if (FLineSnap && b.BT != btLine && b.BT != btSelection) CollectAttachedLines(b);
+      if (FLineSnap && b.BT != btLine && b.BT != btSelection) model_.AttachLines(n, FLineSnapTolerance);
       // The press is the undo point of whatever the drag that follows does.
       model_.RecordUndoPoint();
     }
@@ -97,25 +95,6 @@ int TBlocksHolder::HitCornerMark(ChartPoint p) const {
   return 0;
 }
 
-void TBlocksHolder::CollectAttachedLines(const TBlock& a) {
-  attachedLines_.clear();
-  for (const auto& block : model_.List()) {
-    TBlock& line = *block;
-    if (&line == &a || line.BT != btLine) continue;
-    auto inside = [&](std::int64_t px, std::int64_t py) {
-      return InSpanTol(line, FLineSnapTolerance, px, a.X, a.X + a.W) &&
-             InSpanTol(line, FLineSnapTolerance, py, a.Y, a.Y + a.H);
-    };
-    const bool start = inside(line.X, line.Y);
-    const bool end = inside(line.X + line.W, line.Y + line.H);
-    if (start && end) continue;
-    if (start)
-      attachedLines_.push_back({&line, 1});
-    else if (end)
-      attachedLines_.push_back({&line, 2});
-  }
-}
-
 void TBlocksHolder::CanvasMouseMove(Qt::MouseButtons held, Qt::KeyboardModifiers shift, int x, int y) {
   if (model_.ViewOnly()) {
     DoMousePosChanged(shift, x, y);
@@ -137,7 +116,7 @@ void TBlocksHolder::CanvasMouseMove(Qt::MouseButtons held, Qt::KeyboardModifiers
   }
   ChartPoint p = ChartPointOf(x, y);
 
-  TBlock* a = model_.ActiveBlockPtr();
+  const TBlock* a = model_.ActiveBlockPtr();
   if (left && a) {
     DoDebug("[MOUSEMOVE, 0,01mm] XX: " + std::to_string(p.x) + ", YY: " + std::to_string(p.y));
     std::int64_t dX = p.x - lastMouse_.x;
@@ -163,83 +142,28 @@ void TBlocksHolder::CanvasMouseMove(Qt::MouseButtons held, Qt::KeyboardModifiers
     SetStatusText(QString("X: %1 Y: %2").arg(p.x / 100).arg(p.y / 100));
 }
 
-void TBlocksHolder::ApplyDragStep(TBlock& a, ChartPoint& p, std::int64_t dX, std::int64_t dY,
+void TBlocksHolder::ApplyDragStep(const TBlock& a, ChartPoint& p, std::int64_t dX, std::int64_t dY,
                                   Qt::KeyboardModifiers shift) {
-  // A line end dragged onto a symbol lands on the symbol's nearest edge.
-  auto snapLineEnd = [&] {
-    if (a.BT == btLine && FObjectSnap && SnapToObject(p)) {
-      dX = p.x - lastMouse_.x;
-      dY = p.y - lastMouse_.y;
-    }
-  };
-  switch (resizeCorner_) {
-    case 0:
-      MoveBlock(a, dX, dY);
-      break;
-    case 1:
-      snapLineEnd();
-      a.X += dX;
-      a.Y += dY;
-      a.W -= dX;
-      a.H -= dY;
-      break;
-    case 2:
-      a.Y += dY;
-      a.W += dX;
-      a.H -= dY;
-      break;
-    case 3:
-      a.X += dX;
-      a.W -= dX;
-      a.H += dY;
-      break;
-    default:
-      if (a.BT == btPoint) {
-        a.X += dX;
-        a.Y += dY;
-        break;
-      }
-      snapLineEnd();
-      if (a.BT == btSelection) ScaleMembers(a, dX, dY);
-      a.W += dX;
-      a.H += dY;
-      if (shift.testFlag(Qt::ShiftModifier) && a.BT == btLine) {
-        if (std::llabs(a.W) < 200) a.W = 0;
-        if (std::llabs(a.H) < 200) a.H = 0;
-      }
+  if (resizeCorner_ == 0) {
+    MoveBlock(a, dX, dY);
+    return;
   }
+  // A line end dragged onto a symbol lands on the symbol's nearest edge.
+  const bool lineEnd = resizeCorner_ == 1 || (resizeCorner_ == 4 && a.BT != btPoint);
+  if (lineEnd && a.BT == btLine && FObjectSnap && SnapToObject(p)) {
+    dX = p.x - lastMouse_.x;
+    dY = p.y - lastMouse_.y;
+  }
+  model_.DragActiveCorner(resizeCorner_, dX, dY, shift.testFlag(Qt::ShiftModifier));
 }
 
-void TBlocksHolder::MoveBlock(TBlock& a, std::int64_t dX, std::int64_t dY) {
+void TBlocksHolder::MoveBlock(const TBlock& a, std::int64_t dX, std::int64_t dY) {
   if (std::llabs(dX) < FMoveThreshold) dX = 0;
   if (std::llabs(dY) < FMoveThreshold) dY = 0;
   if (FPlacingFragment) PullFragmentUnderMouse(a, dX, dY);
-  a.X += dX;
-  a.Y += dY;
+  model_.MoveActiveBlock(dX, dY, FLineSnap);
   DoDebug("[Дельта позиции, 0,01mm] X: " + std::to_string(dX) + ", Y: " + std::to_string(dY));
   DoDebug("Движение блока");
-  if (a.BT == btSelection) {
-    for (TBlock* m : a.Members) {
-      m->X += dX;
-      m->Y += dY;
-    }
-  } else if (FLineSnap) {
-    for (const AttachedLine& l : attachedLines_) {
-      if (l.end == 1) {
-        l.line->X += dX;
-        l.line->Y += dY;
-        l.line->W -= dX;
-        l.line->H -= dY;
-      } else {
-        l.line->W += dX;
-        l.line->H += dY;
-      }
-    }
-  }
-  if (IsSquareBased(a.BT)) {
-    const std::int64_t smaller = std::min(a.W, a.H);
-    a.W = a.H = smaller > 0 ? smaller : std::max(a.W, a.H);
-  }
 }
 
 void TBlocksHolder::PullFragmentUnderMouse(const TBlock& a, std::int64_t& dX, std::int64_t& dY) const {
@@ -258,20 +182,6 @@ void TBlocksHolder::PullFragmentUnderMouse(const TBlock& a, std::int64_t& dX, st
     lx = a.X;
   }
   if (a.Y + a.H < ly) dY += ly - a.Y - a.H;
-}
-
-void TBlocksHolder::ScaleMembers(TBlock& c, std::int64_t dX, std::int64_t dY) const {
-  if (c.W == 0) c.W = 1;
-  if (c.H == 0) c.H = 1;
-  const double fx = static_cast<double>(dX) / static_cast<double>(c.W) + 1;
-  const double fy = static_cast<double>(dY) / static_cast<double>(c.H) + 1;
-  for (TBlock* m : c.Members) {
-    if (m->W == 0 && m->H == 0) m->W = m->H = 1;
-    m->W = RoundHalfEven(fx * static_cast<double>(m->W));
-    m->H = RoundHalfEven(fy * static_cast<double>(m->H));
-    m->X = RoundHalfEven(fx * static_cast<double>(m->X - c.X)) + c.X;
-    m->Y = RoundHalfEven(fy * static_cast<double>(m->Y - c.Y)) + c.Y;
-  }
 }
 
 void TBlocksHolder::DrawRubberBand(int x, int y) {
@@ -310,7 +220,7 @@ void TBlocksHolder::CanvasMouseUp() {
     FinishDrawingByHand();
     return;
   }
-  attachedLines_.clear();
+  model_.DetachLines();
   if (model_.BlockCount() > 0) SelectInRubberBand();
   rubberRect_ = {};
   update();

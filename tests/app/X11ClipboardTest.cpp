@@ -203,12 +203,12 @@ class X11ClipboardTest : public QObject {
 
     BlocksHolderModel target;
     target.AddDefaultBlock(btRectangle, 0, 0, 1000, 1000);
-    target.FModified = false;
+    target.SetModified(false);
     QVERIFY(!target.PasteFromClipboard());
     StopServer();
 
     QCOMPARE(target.BlockCount(), 1);
-    QVERIFY(!target.FModified);
+    QVERIFY(!target.FModified());
   }
 };
 

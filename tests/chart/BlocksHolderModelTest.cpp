@@ -3,29 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "support/ChartBuilder.h"
+#include "support/NoticeLog.h"
 
 namespace quobrix {
 namespace {
 
 using test::AddRect;
-
-struct Counters {
-  int repaints = 0;
-  int activeChanges = 0;
-  int zoomChanges = 0;
-  std::int64_t lastActive = -1;
-  std::vector<std::string> debug;
-};
-
-void Observe(BlocksHolderModel& chart, Counters& c) {
-  chart.OnRepaint = [&c] { ++c.repaints; };
-  chart.OnActiveBlockChanged = [&c](BlocksHolderModel&, std::int64_t n) {
-    ++c.activeChanges;
-    c.lastActive = n;
-  };
-  chart.OnZoomChanged = [&c](BlocksHolderModel&) { ++c.zoomChanges; };
-  chart.OnDebug = [&c](const std::string& msg) { c.debug.push_back(msg); };
-}
+using test::NoticeLog;
 
 TEST(NewChart, StartsEmptyWithAnA4SheetAndTheDefaults) {
   BlocksHolderModel chart;
@@ -38,15 +22,15 @@ TEST(NewChart, StartsEmptyWithAnA4SheetAndTheDefaults) {
   EXPECT_EQ(chart.ZoomPercents(), 100);
   EXPECT_EQ(chart.HorzResolution(), 378);
   EXPECT_EQ(chart.VertResolution(), 378);
-  EXPECT_EQ(chart.FSheetMargins.Left, 1000);
-  EXPECT_EQ(chart.FSheetMargins.Right, 1000);
-  EXPECT_EQ(chart.FSheetMargins.Top, 1000);
-  EXPECT_EQ(chart.FSheetMargins.Bottom, 1000);
+  EXPECT_EQ(chart.FSheetMargins().Left, 1000);
+  EXPECT_EQ(chart.FSheetMargins().Right, 1000);
+  EXPECT_EQ(chart.FSheetMargins().Top, 1000);
+  EXPECT_EQ(chart.FSheetMargins().Bottom, 1000);
   EXPECT_EQ(chart.SheetColor(), clWindow);
   EXPECT_EQ(chart.Rulers(), rNone);
   EXPECT_EQ(chart.PosGridSize(), 1000);
   EXPECT_EQ(chart.DefBlockFont.Name, "Arial");
-  EXPECT_FALSE(chart.FModified);
+  EXPECT_FALSE(chart.FModified());
 }
 
 TEST(NewChart, ChartWindowValuesGiveAWhiteSheetAndA10PointCyrillicFont) {
@@ -72,12 +56,11 @@ TEST(BlockFont, SizeInPointsSurvivesTheTripThroughPixelHeight) {
 TEST(ActiveBlock, AssigningTheSameNumberAgainDoesNotRepaint) {
   BlocksHolderModel chart;
   AddRect(chart, 0, 0);
-  Counters c;
-  Observe(chart, c);
+  NoticeLog log(chart);
   chart.SetActiveBlock(1);
   chart.SetActiveBlock(1);
-  EXPECT_EQ(c.repaints, 1);
-  EXPECT_EQ(c.activeChanges, 0);
+  EXPECT_EQ(log.Count(ViewChange::Selection), 1);
+  EXPECT_EQ(log.Count(ChartChange::ActiveBlock), 0);
 }
 
 TEST(ActiveBlock, ANumberBeyondTheListNamesNoBlock) {
@@ -92,12 +75,10 @@ TEST(ViewOnly, ClearsTheSelectionAndKeepsDrawingModesOff) {
   AddRect(chart, 0, 0);
   chart.SetActiveBlock(1);
   chart.SetDrawingBlockByHand(true);
-  Counters c;
-  Observe(chart, c);
+  NoticeLog log(chart);
   chart.SetViewOnly(true);
   EXPECT_EQ(chart.ActiveBlock(), 0);
-  EXPECT_EQ(c.activeChanges, 1);
-  EXPECT_EQ(c.lastActive, 0);
+  EXPECT_EQ(log.ActiveBlocks(), std::vector<std::int64_t>{0});
   EXPECT_FALSE(chart.DrawingBlockByHand());
   chart.SetDrawingLineByHand(true);
   chart.SetDrawingMLineByHand(true);
@@ -115,22 +96,20 @@ TEST(DrawingModes, SequenceOfLinesSwitchesLineDrawingWithIt) {
 
 TEST(SheetProperties, ZoomNotifiesAndStaysAtLeastOne) {
   BlocksHolderModel chart;
-  Counters c;
-  Observe(chart, c);
+  NoticeLog log(chart);
   chart.SetZoomPercents(100);
   chart.SetZoomPercents(0);
-  EXPECT_EQ(c.zoomChanges, 2);
-  EXPECT_EQ(c.repaints, 2);
+  EXPECT_EQ(log.Count(ViewChange::Zoom), 2);
+  EXPECT_EQ(log.notices.size(), 2u);
   EXPECT_EQ(chart.ZoomPercents(), 1);
 }
 
 TEST(SheetProperties, PageCountRepaintsOnlyWhenItChanges) {
   BlocksHolderModel chart;
-  Counters c;
-  Observe(chart, c);
+  NoticeLog log(chart);
   chart.SetDocumentPages(1);
   chart.SetDocumentPages(3);
-  EXPECT_EQ(c.repaints, 1);
+  EXPECT_EQ(log.Count(ViewChange::Sheet), 1);
   EXPECT_EQ(chart.DocumentPages(), 3);
 }
 
@@ -154,7 +133,14 @@ TEST(AddBlock, FillsTheNewBlockFromArgumentsAndDefaults) {
   chart.DefBlockPlace = btpUnder;
   chart.DefBlockFont.Name = "Courier New";
   chart.SetActiveBlock(0);
-  const auto n = chart.AddBlock(btLine, 0x123456, psDash, 30, bsClear, "txt", 0x654321, 10, 20, -300, -400);
+  const auto n = chart.AddBlock({.Type = btLine,
+                                 .Rect = {10, 20, -300, -400},
+                                 .FillColor = 0x123456,
+                                 .FillStyle = bsClear,
+                                 .LineColor = 0x654321,
+                                 .LineStyle = psDash,
+                                 .LineWidth = 30,
+                                 .Text = "txt"});
   ASSERT_EQ(n, 1);
   const TBlock& b = chart.Blocks(1);
   EXPECT_EQ(b.BT, btLine);
@@ -174,7 +160,7 @@ TEST(AddBlock, FillsTheNewBlockFromArgumentsAndDefaults) {
   EXPECT_EQ(b.SC, 0);
   EXPECT_EQ(b.Compl, ckNone);
   EXPECT_EQ(b.LineArrows, blaSimple);
-  EXPECT_TRUE(chart.FModified);
+  EXPECT_TRUE(chart.FModified());
   EXPECT_EQ(chart.ActiveBlock(), 0);
 }
 
@@ -202,18 +188,17 @@ TEST(MultiSelection, IsActiveAndAnnouncedWithItsDebugText) {
   BlocksHolderModel chart;
   AddRect(chart, 0, 0);
   AddRect(chart, 3000, 0);
-  Counters c;
-  Observe(chart, c);
+  NoticeLog log(chart);
   chart.MakeMultiSelection(0, 0, 6000, 2000, {1, 2});
   EXPECT_EQ(chart.ActiveBlock(), 3);
-  EXPECT_EQ(c.lastActive, 3);
-  EXPECT_TRUE(c.debug.empty());  // diagnostics stay off until switched on
+  EXPECT_EQ(log.ActiveBlocks().back(), 3);
+  EXPECT_TRUE(log.DebugMessages().empty());  // diagnostics stay off until switched on
 
   chart.FDebugMessages = true;
   chart.DissolveMultiSelection();
   chart.MakeMultiSelection(0, 0, 6000, 2000, {1, 2});
-  ASSERT_EQ(c.debug.size(), 1u);
-  EXPECT_EQ(c.debug[0], "Создан блок \"мультивыделение\"");
+  ASSERT_EQ(log.DebugMessages().size(), 1u);
+  EXPECT_EQ(log.DebugMessages()[0], "Создан блок \"мультивыделение\"");
 }
 
 TEST(MultiSelection, AGroupStandingLastIsNotDissolved) {
@@ -272,15 +257,14 @@ TEST_F(Containers, ANumberOutsideTheListDeletesNothing) {
 }
 
 TEST_F(Containers, DeletingTheActiveBlockClearsTheSelectionAndNotifies) {
-  Counters c;
-  Observe(chart, c);
+  NoticeLog log(chart);
   chart.SetActiveBlock(4);
-  chart.FModified = false;
+  chart.SetModified(false);
   EXPECT_TRUE(chart.DeleteActiveBlock(true));
   EXPECT_EQ(chart.BlockCount(), 2);  // block 3 and the outer group remain
   EXPECT_EQ(chart.ActiveBlock(), 0);
-  EXPECT_EQ(c.lastActive, 0);
-  EXPECT_TRUE(chart.FModified);
+  EXPECT_EQ(log.ActiveBlocks().back(), 0);
+  EXPECT_TRUE(chart.FModified());
   ASSERT_EQ(chart.Blocks(2).Members.size(), 1u);
 }
 

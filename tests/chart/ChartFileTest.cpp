@@ -7,6 +7,7 @@
 #include "chart/ChartFormat.h"
 #include "support/ChartBuilder.h"
 #include "support/TempDir.h"
+#include "support/NoticeLog.h"
 
 namespace quobrix {
 namespace {
@@ -64,7 +65,14 @@ TEST_F(ChartFile, ARichChartIsWrittenByteForByte) {
   chart.SetAuthor("\xC8\xE2\xE0\xED");  // CP1251 bytes are written as they are held
   chart.SetDocumentPages(2);
   chart.SetSheetColor(clWindow);
-  const auto n = chart.AddBlock(btLine, clBtnFace, psDashDot, 250, bsCross, "a\r\nb", -16777208, -5, 7, -3000, 0);
+  const auto n = chart.AddBlock({.Type = btLine,
+                                 .Rect = {-5, 7, -3000, 0},
+                                 .FillColor = clBtnFace,
+                                 .FillStyle = bsCross,
+                                 .LineColor = -16777208,
+                                 .LineStyle = psDashDot,
+                                 .LineWidth = 250,
+                                 .Text = "a\r\nb"});
   TBlock& b = chart.Blocks(n);
   b.SC = 77;
   b.GF = 255;
@@ -202,10 +210,11 @@ TEST_F(ChartFile, BareLineFeedsAreReadLikeCrLf) {
   EXPECT_EQ(chart.Blocks(2).TF.Name, "Arial");
 }
 
-TEST_F(ChartFile, AWrongHeaderEmptiesTheChartAndKeepsItsName) {
+// Loading replaces the chart only once the whole file has been read.
+TEST_F(ChartFile, AWrongHeaderFailsAndLeavesTheChartAsItWas) {
   AddRect(chart, 0, 0);
   EXPECT_FALSE(Load("[Other Sheme v.1.0]\r\n" + ChartText({RectValues()}).substr(23)));
-  EXPECT_EQ(chart.BlockCount(), 0);
+  EXPECT_EQ(chart.BlockCount(), 1);
   EXPECT_EQ(chart.FileName(), "Untitled");
 }
 
@@ -215,17 +224,22 @@ TEST_F(ChartFile, AMissingFileLeavesTheChartUntouched) {
   EXPECT_EQ(chart.BlockCount(), 1);
 }
 
-TEST_F(ChartFile, AMalformedChartSectionFailsAfterApplyingWhatCameBefore) {
+TEST_F(ChartFile, AMalformedChartSectionFailsAndLeavesTheChartAsItWas) {
   std::string text = ChartText({RectValues()});
   text.replace(text.find("SheetWidth=21000"), 16, "SheetWidth=wide");
+  AddRect(chart, 0, 0);
+  chart.SetAuthor("me");
   chart.SetSheetColor(0x123456);
   std::vector<std::string> debug;
   chart.FDebugMessages = true;
-  chart.OnDebug = [&](const std::string& m) { debug.push_back(m); };
+  const auto watch = test::OnDebug(chart, [&](const std::string& m) { debug.push_back(m); });
+  test::NoticeLog log(chart);
   EXPECT_FALSE(Load(text));
-  EXPECT_EQ(chart.SheetColor(), clWhite);  // applied before the bad line
-  EXPECT_EQ(chart.BlockCount(), 0);
+  EXPECT_EQ(chart.SheetColor(), 0x123456);  // nothing before the bad line is applied
+  EXPECT_EQ(chart.Author(), "me");
+  EXPECT_EQ(chart.BlockCount(), 1);
   EXPECT_EQ(debug, std::vector<std::string>{"Ошибка загрузки из файла."});
+  EXPECT_EQ(log.notices.size(), 1u);  // the message and no change
 }
 
 TEST_F(ChartFile, AnotherExtensionLoadsAsAnEmptyChartUnderThatName) {
@@ -245,16 +259,18 @@ TEST_F(ChartFile, TheExtensionIsComparedWithoutCase) {
 }
 
 TEST_F(ChartFile, LoadingKeepsMarginsDefaultsAndTheModifiedFlag) {
-  chart.FSheetMargins.Left = 5;
+  auto margins = chart.FSheetMargins();
+  margins.Left = 5;
+  chart.SetSheetMargins(margins);
   chart.DefBlockColor = 0x0000FF;
-  chart.FModified = true;
+  chart.SetModified(true);
   std::vector<std::string> debug;
   chart.FDebugMessages = true;
-  chart.OnDebug = [&](const std::string& m) { debug.push_back(m); };
+  const auto watch = test::OnDebug(chart, [&](const std::string& m) { debug.push_back(m); });
   ASSERT_TRUE(Load(ChartText({RectValues()})));
-  EXPECT_EQ(chart.FSheetMargins.Left, 5);
+  EXPECT_EQ(chart.FSheetMargins().Left, 5);
   EXPECT_EQ(chart.DefBlockColor, 0x0000FF);
-  EXPECT_TRUE(chart.FModified);
+  EXPECT_TRUE(chart.FModified());
   EXPECT_EQ(debug, std::vector<std::string>{"Загрузка из файла прошла успешно."});
 }
 
@@ -290,10 +306,10 @@ TEST_F(ChartFile, MembersListedInListOrder) {
 
 TEST_F(ChartFile, SaveAdoptsThePathAndClearsTheModifiedFlag) {
   AddRect(chart, 0, 0);
-  ASSERT_TRUE(chart.FModified);
+  ASSERT_TRUE(chart.FModified());
   ASSERT_TRUE(chart.SaveToFile(dir.File("s.QBS")));
   EXPECT_EQ(chart.FileName(), dir.File("s.QBS"));
-  EXPECT_FALSE(chart.FModified);
+  EXPECT_FALSE(chart.FModified());
 }
 
 TEST_F(ChartFile, AnExtensionNothingWritesFailsAndAdoptsNothing) {
@@ -303,7 +319,7 @@ TEST_F(ChartFile, AnExtensionNothingWritesFailsAndAdoptsNothing) {
     EXPECT_FALSE(std::filesystem::exists(dir.File(name))) << name;
   }
   EXPECT_EQ(chart.FileName(), "Untitled");
-  EXPECT_TRUE(chart.FModified);
+  EXPECT_TRUE(chart.FModified());
 }
 
 TEST_F(ChartFile, ASaveFailingHalfWayKeepsThePreviousFileAndTheChartState) {
@@ -323,7 +339,7 @@ TEST_F(ChartFile, ASaveFailingHalfWayKeepsThePreviousFileAndTheChartState) {
   ::setrlimit(RLIMIT_FSIZE, &old);
   EXPECT_FALSE(saved);
   EXPECT_EQ(ReadBytes(path), before);
-  EXPECT_TRUE(chart.FModified);
+  EXPECT_TRUE(chart.FModified());
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1) << "no temporary file left";
 }
 

@@ -3,6 +3,7 @@
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartClipboard.h"
+#include "support/NoticeLog.h"
 
 namespace quobrix {
 namespace {
@@ -29,14 +30,15 @@ class ClipboardCommands : public ::testing::Test {
   MemoryClipboard clipboard;
   BlocksHolderModel chart;
   std::vector<std::int64_t> notified;
+  ChartSubscription watch;
 
   void SetUp() override {
     SetChartClipboard(&clipboard);
     chart.AddDefaultBlock(btRectangle, 1000, 2000, 2000, 1000);
     chart.AddDefaultBlock(btEllipse, 4000, 2000, 1000, 1000);
     chart.AddDefaultBlock(btLine, 8000, 9000, -3000, -1000);
-    chart.OnActiveBlockChanged = [&](BlocksHolderModel&, std::int64_t n) { notified.push_back(n); };
-    chart.FModified = false;
+    watch = test::OnActiveBlockChanged(chart, [&](std::int64_t n) { notified.push_back(n); });
+    chart.SetModified(false);
   }
   void TearDown() override { SetChartClipboard(nullptr); }
 };
@@ -45,7 +47,7 @@ TEST_F(ClipboardCommands, CopyWithNothingSelectedPutsNothing) {
   EXPECT_FALSE(chart.CopyToClipboard());
   EXPECT_FALSE(chart.CutToClipboard());
   EXPECT_FALSE(clipboard.held);
-  EXPECT_FALSE(chart.FModified);
+  EXPECT_FALSE(chart.FModified());
 }
 
 TEST_F(ClipboardCommands, CopyPutsTheFragmentAndPictureSizesAtBothResolutions) {
@@ -84,7 +86,7 @@ TEST_F(ClipboardCommands, PastingAMultiSelectionOfTwoAppendsItsBlocksAndContaine
   chart.MakeMultiSelection(0, 0, 6000, 4000, {1, 2});
   ASSERT_TRUE(chart.CopyToClipboard());
   BlocksHolderModel target;
-  target.OnActiveBlockChanged = [&](BlocksHolderModel&, std::int64_t n) { notified.push_back(n); };
+  const auto watchTarget = test::OnActiveBlockChanged(target, [&](std::int64_t n) { notified.push_back(n); });
   notified.clear();
 
   ASSERT_TRUE(target.PasteFromClipboard());
@@ -95,8 +97,8 @@ TEST_F(ClipboardCommands, PastingAMultiSelectionOfTwoAppendsItsBlocksAndContaine
   EXPECT_EQ(container.Members, (std::vector<TBlock*>{&target.Blocks(1), &target.Blocks(2)}));
   EXPECT_EQ(target.ActiveBlock(), 3);
   EXPECT_EQ(notified, std::vector<std::int64_t>{3});
-  EXPECT_TRUE(target.FModified);
-  EXPECT_EQ(target.FUndoCount, 1);
+  EXPECT_TRUE(target.FModified());
+  EXPECT_EQ(target.History().FUndoCount(), 1);
 }
 
 TEST_F(ClipboardCommands, PastingDissolvesTheMultiSelectionFirst) {
@@ -113,8 +115,8 @@ TEST_F(ClipboardCommands, ForeignOrMissingTextChangesNothing) {
   }
   EXPECT_FALSE(chart.PasteFromClipboard());
   EXPECT_EQ(chart.BlockCount(), 3);
-  EXPECT_FALSE(chart.FModified);
-  EXPECT_EQ(chart.FUndoCount, 0);
+  EXPECT_FALSE(chart.FModified());
+  EXPECT_EQ(chart.History().FUndoCount(), 0);
   EXPECT_TRUE(notified.empty());
 }
 
@@ -123,8 +125,8 @@ TEST_F(ClipboardCommands, CutDeletesTheBlockWithItsMembersWithoutAnUndoPoint) {
   ASSERT_TRUE(chart.CutToClipboard());
   ASSERT_EQ(chart.BlockCount(), 1);
   EXPECT_EQ(chart.ActiveBlock(), 0);
-  EXPECT_TRUE(chart.FModified);
-  EXPECT_EQ(chart.FUndoCount, 0);
+  EXPECT_TRUE(chart.FModified());
+  EXPECT_EQ(chart.History().FUndoCount(), 0);
 }
 
 TEST_F(ClipboardCommands, CutKeepsTheBlockWhenTheClipboardRefusesIt) {

@@ -5,6 +5,7 @@
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/TextCaret.h"
+#include "support/NoticeLog.h"
 
 namespace quobrix {
 namespace {
@@ -14,24 +15,25 @@ class EditCommands : public ::testing::Test {
  protected:
   test::UndoTestFolder folder;
   BlocksHolderModel chart;
-  int repaints = 0;
   std::vector<std::int64_t> notified;
+  ChartSubscription watch;
+  std::unique_ptr<test::NoticeLog> log;
 
   void SetUp() override {
     for (int i = 0; i < 3; ++i) chart.AddDefaultBlock(btRectangle, 2000 * i, 0, 1000, 800);
     chart.AddDefaultBlock(btLine, 0, 3000, 1500, -700);
-    chart.OnRepaint = [&] { ++repaints; };
-    chart.OnActiveBlockChanged = [&](BlocksHolderModel&, std::int64_t n) { notified.push_back(n); };
+    log = std::make_unique<test::NoticeLog>(chart);
+    watch = test::OnActiveBlockChanged(chart, [&](std::int64_t n) { notified.push_back(n); });
   }
   TBlock& SelectFirstThree() {
     chart.MakeMultiSelection(-100, -100, 6000, 1000, {1, 2, 3});
     notified.clear();
-    chart.FModified = false;
+    chart.SetModified(false);
     return chart.Blocks(chart.BlockCount());
   }
   void ExpectNothingHappened() {
-    EXPECT_EQ(chart.FUndoCount, 0);
-    EXPECT_FALSE(chart.FModified);
+    EXPECT_EQ(chart.History().FUndoCount(), 0);
+    EXPECT_FALSE(chart.FModified());
     EXPECT_TRUE(notified.empty());
   }
 };
@@ -79,9 +81,9 @@ TEST_P(PropertyOperation, WritesAnOrdinaryBlockWithOneUndoPoint) {
   GetParam().assign(chart);
   EXPECT_TRUE(GetParam().written(chart.Blocks(2)));
   EXPECT_FALSE(GetParam().written(chart.Blocks(1)));
-  EXPECT_EQ(chart.FUndoCount, 1);
-  EXPECT_TRUE(chart.FModified);
-  EXPECT_GT(repaints, 0);
+  EXPECT_EQ(chart.History().FUndoCount(), 1);
+  EXPECT_TRUE(chart.FModified());
+  EXPECT_GT(log->Count(ChartChange::Blocks), 0);
 }
 
 TEST_P(PropertyOperation, ReachesTheContainerOrItsDirectMembersAsTheRuleSays) {
@@ -102,11 +104,11 @@ TEST_P(PropertyOperation, ReachesTheContainerOrItsDirectMembersAsTheRuleSays) {
 }
 
 TEST_P(PropertyOperation, DoesNothingWithoutAnActiveBlock) {
-  chart.FModified = false;
-  repaints = 0;
+  chart.SetModified(false);
+  log->Clear();
   GetParam().assign(chart);
   ExpectNothingHappened();
-  EXPECT_EQ(repaints, 0);
+  EXPECT_TRUE(log->notices.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryProperty, PropertyOperation, ::testing::ValuesIn(kProperties),
@@ -150,7 +152,7 @@ TEST_F(EditCommands, AssigningBlockReplacesAnOrdinaryRecordButKeepsItsContainer)
   EXPECT_EQ(chart.Blocks(2).Text, "new");
   EXPECT_EQ(chart.Blocks(2).Owner, &selection);
   EXPECT_EQ(chart.Blocks(2).Compl, ckNone);
-  EXPECT_EQ(chart.FUndoCount, 1);
+  EXPECT_EQ(chart.History().FUndoCount(), 1);
 }
 
 TEST_F(EditCommands, AssigningBlockToAContainerSpreadsOnlyWhatDiffersFromItsOwnValues) {
@@ -187,12 +189,12 @@ TEST_F(EditCommands, GroupTurnsTheSelectionIntoAGroupAndUngroupFreesItsMembers) 
   EXPECT_EQ(chart.ActiveBlock(), 0);
   EXPECT_EQ(notified.back(), 0);
   for (int i = 1; i <= 3; ++i) EXPECT_EQ(chart.Blocks(i).Owner, nullptr);
-  EXPECT_EQ(chart.FUndoCount, 2);
+  EXPECT_EQ(chart.History().FUndoCount(), 2);
 }
 
 TEST_F(EditCommands, GroupUngroupAndAlignOnTheWrongKindOfBlockDoNothing) {
   chart.SetActiveBlock(1);
-  chart.FModified = false;
+  chart.SetModified(false);
   chart.GroupSelection();
   chart.UngroupBlock();
   chart.AlignSelection(0);
@@ -225,7 +227,7 @@ TEST_F(EditCommands, DrawingOrderMovesKeepLinksAndTheActiveBlock) {
   EXPECT_EQ(&chart.Blocks(1), first);
   EXPECT_EQ(chart.ActiveBlock(), 1);
   EXPECT_EQ(selection.Members.front(), first);
-  EXPECT_EQ(chart.FUndoCount, 2);
+  EXPECT_EQ(chart.History().FUndoCount(), 2);
 }
 
 TEST_F(EditCommands, MovingAnotherBlockKeepsTheSameBlockActive) {
@@ -237,7 +239,7 @@ TEST_F(EditCommands, MovingAnotherBlockKeepsTheSameBlockActive) {
 
 TEST_F(EditCommands, BringingTheLastBlockForwardOrTheFirstBackRecordsNothing) {
   chart.SetActiveBlock(4);
-  chart.FModified = false;
+  chart.SetModified(false);
   chart.BringToFront(4);
   chart.SendToBack(1);
   ExpectNothingHappened();

@@ -9,13 +9,14 @@
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartClipboard.h"
+#include "support/NoticeLog.h"
 
 namespace quobrix {
 namespace {
 
 namespace fs = std::filesystem;
 
-class UndoHistory : public ::testing::Test {
+class Undo : public ::testing::Test {
  protected:
   test::UndoTestFolder folder;
   BlocksHolderModel chart;
@@ -27,25 +28,25 @@ class UndoHistory : public ::testing::Test {
   }
 };
 
-TEST_F(UndoHistory, EleventhSnapshotDeletesTheOldestFileAndKeepsTen) {
+TEST_F(Undo, EleventhSnapshotDeletesTheOldestFileAndKeepsTen) {
   for (int i = 0; i < 10; ++i) AddBlockAsAnEdit();
-  const std::string oldest = chart.FUndoFiles[9];
+  const std::string oldest = chart.History().FUndoFiles()[9];
   ASSERT_TRUE(fs::exists(oldest));
 
   AddBlockAsAnEdit();
 
-  EXPECT_EQ(chart.FUndoCount, 10);
+  EXPECT_EQ(chart.History().FUndoCount(), 10);
   EXPECT_FALSE(fs::exists(oldest));
-  for (const std::string& path : chart.FUndoFiles) EXPECT_TRUE(fs::exists(path)) << path;
+  for (const std::string& path : chart.History().FUndoFiles()) EXPECT_TRUE(fs::exists(path)) << path;
 }
 
-TEST_F(UndoHistory, TenUndosGiveBackTheTenEarlierStatesNewestFirstAndAnEleventhDoesNothing) {
+TEST_F(Undo, TenUndosGiveBackTheTenEarlierStatesNewestFirstAndAnEleventhDoesNothing) {
   for (int i = 0; i < 12; ++i) AddBlockAsAnEdit();
   for (int expected = 11; expected >= 2; --expected) {
     chart.Undo();
     EXPECT_EQ(chart.BlockCount(), expected);
   }
-  EXPECT_EQ(chart.FUndoCount, 0);
+  EXPECT_EQ(chart.History().FUndoCount(), 0);
 
   chart.Undo();
   EXPECT_EQ(chart.BlockCount(), 2);
@@ -54,7 +55,7 @@ TEST_F(UndoHistory, TenUndosGiveBackTheTenEarlierStatesNewestFirstAndAnEleventhD
     EXPECT_NE(entry.path().extension(), ".qbs") << "consumed snapshot left behind: " << entry.path();
 }
 
-TEST_F(UndoHistory, UndoRightAfterOpeningAChartDoesNothing) {
+TEST_F(Undo, UndoRightAfterOpeningAChartDoesNothing) {
   chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
   const std::string path = folder.Path() + "/opened.qbs";
   ASSERT_TRUE(chart.SaveToFile(path));
@@ -67,54 +68,54 @@ TEST_F(UndoHistory, UndoRightAfterOpeningAChartDoesNothing) {
   EXPECT_EQ(opened.FileName(), path);
 }
 
-TEST_F(UndoHistory, UndoKeepsTheFileNameAndModifiedFlagAndDropsTheSelectionSilently) {
+TEST_F(Undo, UndoKeepsTheFileNameAndModifiedFlagAndDropsTheSelectionSilently) {
   chart.SetFileName("/charts/mine.qbs");
   chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
   chart.SetActiveBlock(1);
   chart.SetBlockMC(0x0000FF);
-  chart.FModified = false;
+  chart.SetModified(false);
   int notifications = 0;
-  chart.OnActiveBlockChanged = [&](BlocksHolderModel&, std::int64_t) { ++notifications; };
+  const auto watch = test::OnActiveBlockChanged(chart, [&](std::int64_t) { ++notifications; });
 
   chart.Undo();
 
   EXPECT_EQ(chart.Blocks(1).MC, clWhite);
   EXPECT_EQ(chart.FileName(), "/charts/mine.qbs");
-  EXPECT_FALSE(chart.FModified);
+  EXPECT_FALSE(chart.FModified());
   EXPECT_EQ(chart.ActiveBlock(), 0);
   EXPECT_EQ(notifications, 0);
 }
 
-TEST_F(UndoHistory, SnapshotsTakeTheSmallestFreeNumberAcrossCharts) {
+TEST_F(Undo, SnapshotsTakeTheSmallestFreeNumberAcrossCharts) {
   BlocksHolderModel other;
   chart.RecordUndoPoint();
   other.RecordUndoPoint();
-  EXPECT_EQ(fs::path(chart.FUndoFiles[0]).filename(), "~0tmp.qbs");
-  EXPECT_EQ(fs::path(other.FUndoFiles[0]).filename(), "~1tmp.qbs");
+  EXPECT_EQ(fs::path(chart.History().FUndoFiles()[0]).filename(), "~0tmp.qbs");
+  EXPECT_EQ(fs::path(other.History().FUndoFiles()[0]).filename(), "~1tmp.qbs");
 
   chart.Undo();
   other.RecordUndoPoint();
-  EXPECT_EQ(fs::path(other.FUndoFiles[0]).filename(), "~0tmp.qbs");
+  EXPECT_EQ(fs::path(other.History().FUndoFiles()[0]).filename(), "~0tmp.qbs");
 }
 
-TEST_F(UndoHistory, DestroyingTheChartDeletesEverySnapshot) {
+TEST_F(Undo, DestroyingTheChartDeletesEverySnapshot) {
   std::vector<std::string> files;
   {
     BlocksHolderModel doomed;
     for (int i = 0; i < 3; ++i) doomed.RecordUndoPoint();
-    files.assign(doomed.FUndoFiles.begin(), doomed.FUndoFiles.begin() + doomed.FUndoCount);
+    files.assign(doomed.History().FUndoFiles().begin(), doomed.History().FUndoFiles().begin() + doomed.History().FUndoCount());
   }
   for (const std::string& path : files) EXPECT_FALSE(fs::exists(path)) << path;
 }
 
-TEST_F(UndoHistory, DiagnosticMessagesNameTheSnapshotAndTheBlockCount) {
+TEST_F(Undo, DiagnosticMessagesNameTheSnapshotAndTheBlockCount) {
   std::vector<std::string> messages;
   chart.FDebugMessages = true;
-  chart.OnDebug = [&](const std::string& msg) { messages.push_back(msg); };
+  const auto watch = test::OnDebug(chart, [&](const std::string& msg) { messages.push_back(msg); });
   chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
 
   chart.RecordUndoPoint();
-  const std::string snapshot = chart.FUndoFiles[0];
+  const std::string snapshot = chart.History().FUndoFiles()[0];
   chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
   chart.Undo();
 
@@ -126,36 +127,66 @@ TEST_F(UndoHistory, DiagnosticMessagesNameTheSnapshotAndTheBlockCount) {
                       }));
 }
 
+// A snapshot that cannot be read back must neither empty the chart nor stay
+// in the history, where every later undo would stop at it.
+TEST_F(Undo, ADamagedSnapshotLeavesTheChartAsItWasAndIsDropped) {
+  AddBlockAsAnEdit();
+  AddBlockAsAnEdit();
+  const std::string damaged = chart.History().FUndoFiles()[0];
+  std::ofstream(damaged, std::ios::trunc) << "[Quobrix Sheme v.1.0]\r\n[SHEME DATA]\r\nAuthor=\r\n";
+
+  chart.Undo();
+
+  EXPECT_EQ(chart.BlockCount(), 2);
+  EXPECT_EQ(chart.History().FUndoCount(), 1);
+  EXPECT_FALSE(fs::exists(damaged));
+  chart.Undo();
+  EXPECT_EQ(chart.BlockCount(), 0);
+}
+
+TEST_F(Undo, AVanishedSnapshotLeavesTheChartAsItWasAndIsDropped) {
+  AddBlockAsAnEdit();
+  AddBlockAsAnEdit();
+  fs::remove(chart.History().FUndoFiles()[0]);
+  chart.SetZoomPercents(300);
+
+  EXPECT_FALSE(chart.History().RollBack());
+
+  EXPECT_EQ(chart.BlockCount(), 2);
+  EXPECT_EQ(chart.ZoomPercents(), 300);
+  EXPECT_EQ(chart.History().FUndoCount(), 1);
+}
+
 TEST(UndoWithoutAWritableFolder, TheEditIsDoneAndMarkedModifiedWithoutASnapshot) {
   SetUndoSnapshotFolder("/dev/null/cannot-be-a-folder");
   BlocksHolderModel chart;
   chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
   chart.SetActiveBlock(1);
-  chart.FModified = false;
+  chart.SetModified(false);
 
   chart.SetBlockMC(0x00FF00);
 
   EXPECT_EQ(chart.Blocks(1).MC, 0x00FF00);
-  EXPECT_EQ(chart.FUndoCount, 0);
-  EXPECT_TRUE(chart.FModified);
+  EXPECT_EQ(chart.History().FUndoCount(), 0);
+  EXPECT_TRUE(chart.FModified());
   SetUndoSnapshotFolder("");
 }
 
-TEST_F(UndoHistory, ASnapshotThatCannotBeWrittenLeavesTheEditDoneAndTheHistoryAsItWas) {
+TEST_F(Undo, ASnapshotThatCannotBeWrittenLeavesTheEditDoneAndTheHistoryAsItWas) {
   AddBlockAsAnEdit();
   AddBlockAsAnEdit();
-  const auto history = chart.FUndoFiles;
-  fs::remove_all(fs::path(chart.FUndoFiles[0]).parent_path());
+  const auto history = chart.History().FUndoFiles();
+  fs::remove_all(fs::path(chart.History().FUndoFiles()[0]).parent_path());
   chart.SetActiveBlock(1);
 
   chart.SetBlockW(4321);
 
   EXPECT_EQ(chart.Blocks(1).W, 4321);
-  EXPECT_EQ(chart.FUndoCount, 2);
-  EXPECT_EQ(chart.FUndoFiles, history);
+  EXPECT_EQ(chart.History().FUndoCount(), 2);
+  EXPECT_EQ(chart.History().FUndoFiles(), history);
 }
 
-TEST_F(UndoHistory, CutThenUndoGivesTheStateBeforeTheLastRecordedChange) {
+TEST_F(Undo, CutThenUndoGivesTheStateBeforeTheLastRecordedChange) {
   struct NullClipboard : ChartClipboard {
     bool Put(const ClipboardContents&) override { return true; }
     std::optional<std::string> Fragment() override { return std::nullopt; }
@@ -191,7 +222,7 @@ TEST(UndoSnapshotFolders, CleanupSparesRunningProgramsAndRemovesThoseThatEnded) 
     SetUndoSnapshotFolder(folder.Path());
     auto* chart = new BlocksHolderModel;  // never destroyed: the program "crashes"
     chart->RecordUndoPoint();
-    const std::string path = chart->FUndoFiles[0];
+    const std::string path = chart->History().FUndoFiles()[0];
     (void)!::write(toParent[1], path.data(), path.size());
     ::close(toParent[1]);
     char go;
@@ -209,13 +240,13 @@ TEST(UndoSnapshotFolders, CleanupSparesRunningProgramsAndRemovesThoseThatEnded) 
   mine.RecordUndoPoint();
   DeleteUndoTempFiles();
   EXPECT_TRUE(fs::exists(othersSnapshot));
-  EXPECT_TRUE(fs::exists(mine.FUndoFiles[0]));
+  EXPECT_TRUE(fs::exists(mine.History().FUndoFiles()[0]));
 
   ::close(toChild[1]);
   ::waitpid(child, nullptr, 0);
   DeleteUndoTempFiles();
   EXPECT_FALSE(fs::exists(fs::path(othersSnapshot).parent_path()));
-  EXPECT_TRUE(fs::exists(mine.FUndoFiles[0]));
+  EXPECT_TRUE(fs::exists(mine.History().FUndoFiles()[0]));
   EXPECT_EQ(folder.SessionFolderCount(), 1);
 }
 

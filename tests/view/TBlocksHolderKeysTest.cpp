@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "chart/TextCaret.h"
+#include "support/NoticeLog.h"
 #include "support/ViewFixture.h"
 
 using namespace quobrix;
@@ -22,13 +23,13 @@ class TBlocksHolderKeysTest : public QObject {
     test::ViewFixture f;
     f.model().AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
     f.model().SetActiveBlock(1);
-    f.model().FModified = false;
+    f.model().SetModified(false);
     TextCaretPos = 1;
     Type(f.bh(), "ж");
     Type(f.bh(), "a");
     QCOMPARE(f.model().Blocks(1).Text, std::string("\xE6" "a"));
     QCOMPARE(int(TextCaretPos), 3);
-    QVERIFY(f.model().FModified);  // so closing asks to save the typed text
+    QVERIFY(f.model().FModified());  // so closing asks to save the typed text
   }
 
   void charactersOutsideTheCodePageAreRefused() {
@@ -88,7 +89,7 @@ class TBlocksHolderKeysTest : public QObject {
     m.AddDefaultBlock(btRectangle, 2000, 0, 1000, 1000);
     m.MakeMultiSelection(0, 0, 3000, 1000, {1, 2});
     std::int64_t notified = -1;
-    m.OnActiveBlockChanged = [&](BlocksHolderModel&, std::int64_t n) { notified = n; };
+    const auto watch = test::OnActiveBlockChanged(m, [&](std::int64_t n) { notified = n; });
     QTest::keyClick(&f.bh(), Qt::Key_Escape);
     QCOMPARE(m.ActiveBlock(), qint64(0));
     QCOMPARE(m.BlockCount(), qint64(2));

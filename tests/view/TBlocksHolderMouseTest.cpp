@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "chart/TextCaret.h"
+#include "support/NoticeLog.h"
 #include "support/ViewFixture.h"
 
 using namespace quobrix;
@@ -34,12 +35,12 @@ class TBlocksHolderMouseTest : public QObject {
     test::ViewFixture f;
     for (int i = 0; i < 3; ++i) f.model().AddDefaultBlock(btRectangle, 1000 + i * 100, 1000, 3000, 2000);
     int notifications = 0;
-    f.model().OnActiveBlockChanged = [&](BlocksHolderModel&, std::int64_t) { ++notifications; };
+    const auto watch = test::OnActiveBlockChanged(f.model(), [&](std::int64_t) { ++notifications; });
     Press(f.bh(), 60, 60);
     QCOMPARE(f.model().ActiveBlock(), qint64(3));
     QCOMPARE(notifications, 1);
     QCOMPARE(int(TextCaretPos), 1);
-    QCOMPARE(f.model().FUndoCount, 1);  // a press on a block is an undo point
+    QCOMPARE(f.model().History().FUndoCount(), 1);  // a press on a block is an undo point
   }
 
   void cornerMarksCatchPressesFourPixelsAway_data() {
@@ -84,7 +85,7 @@ class TBlocksHolderMouseTest : public QObject {
     QCOMPARE(b.Y, qint64(1500));
     QCOMPARE(b.W, qint64(3000));
     QCOMPARE(b.H, qint64(2000));
-    QCOMPARE(f.model().FUndoCount, 0);  // grabbing a corner records no undo point
+    QCOMPARE(f.model().History().FUndoCount(), 0);  // grabbing a corner records no undo point
   }
 
   void movesBelowTheThresholdAreIgnored_data() {
@@ -262,7 +263,7 @@ class TBlocksHolderMouseTest : public QObject {
     m.AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
     std::vector<std::string> debug;
     m.FDebugMessages = true;
-    m.OnDebug = [&](const std::string& msg) { debug.push_back(msg); };
+    const auto watch = test::OnDebug(m, [&](const std::string& msg) { debug.push_back(msg); });
     Drag(f.bh(), {150, 150}, {160, 150});
     const std::vector<std::string> expected = {"Номер активного блока = 1", "Отмена: Создан файл \"~0tmp.qbs\"",
                                                "[MOUSEMOVE, 0,01mm] XX: 1600, YY: 1500",

@@ -1,8 +1,7 @@
-// Coordinate, snapping and caret arithmetic of the chart view, without a widget.
+// Coordinate and snapping arithmetic of the chart view, without a widget.
 #include <QTest>
 
 #include "view/GridSnapping.h"
-#include "view/TextCaretEditing.h"
 #include "view/ViewCoordinates.h"
 
 using namespace quobrix;
@@ -72,65 +71,6 @@ class ViewArithmeticTest : public QObject {
     QCOMPARE(SnapPixelsToGrid(60, 0, view, 1000), 76);   // 20 mm is 75.6 pixels
     ViewTransform scrolled{378, 100, 22, 10, 0};
     QCOMPARE(SnapPixelsToGrid(50, 10, scrolled, 1000), 38 + 22 - 10);
-  }
-
-  void caretStepsOverLineBreakPairs() {
-    const std::string text = "ab\r\ncd";
-    std::uint16_t caret = 5;
-    CaretLeft(text, caret);
-    QCOMPARE(caret, 3);
-    CaretRight(text, caret);
-    QCOMPARE(caret, 5);
-    caret = 1;
-    CaretLeft(text, caret);
-    QCOMPARE(caret, 1);
-    caret = 7;
-    CaretRight(text, caret);
-    QCOMPARE(caret, 7);
-  }
-
-  void backspaceAndDeleteRemoveLineBreakPairsWhole() {
-    std::string text = "ab\r\ncd";
-    std::uint16_t caret = 5;
-    DeleteBeforeCaret(text, caret);
-    QCOMPARE(text, std::string("abcd"));
-    QCOMPARE(caret, 3);
-    text = "ab\r\ncd";
-    caret = 3;
-    DeleteAtCaret(text, caret);
-    QCOMPARE(text, std::string("abcd"));
-    QCOMPARE(caret, 3);
-  }
-
-  void enterThenTypingBuildsTheNextLine() {
-    std::string text = "ab";
-    std::uint16_t caret = 3;
-    InsertLineBreakAtCaret(text, caret);
-    InsertAtCaret(text, caret, 'c');
-    QCOMPARE(text, std::string("ab\r\nc"));
-    QCOMPARE(caret, 6);
-  }
-
-  void editsAtTheEndsChangeNothing() {
-    std::string text = "ab";
-    std::uint16_t caret = 1;
-    DeleteBeforeCaret(text, caret);
-    QCOMPARE(text, std::string("ab"));
-    caret = 3;
-    DeleteAtCaret(text, caret);
-    QCOMPARE(text, std::string("ab"));
-    QCOMPARE(caret, 3);
-  }
-
-  void aCaretLeftBeyondTheTextIsBroughtBack() {
-    std::string text = "ab";
-    std::uint16_t caret = 40;  // set by a longer text in another chart window
-    InsertAtCaret(text, caret, 'c');
-    QCOMPARE(text, std::string("abc"));
-    QCOMPARE(caret, 4);
-    caret = 0;  // the start value before any block was pressed
-    InsertAtCaret(text, caret, 'x');
-    QCOMPARE(text, std::string("xabc"));
   }
 };
 

@@ -1,4 +1,4 @@
-#include "view/TextCaretEditing.h"
+#include "chart/TextCaretEditing.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,0 +1,107 @@
+#include "chart/ChartFileReader.h"
+
+#include <vector>
+
+#include "chart/ChartFormat.h"
+#include "chart/FileIO.h"
+
+namespace quobrix {
+
+namespace {
+
+// Lines 3 to 10; false at the first number that does not parse.
+bool ReadChartKeys(LineReader& lines, ChartFileContents& chart) {
+  auto value = [&] { return std::string(ValueOf(lines.Next().value_or(""))); };
+  chart.Author = DecodeLineBreaks(value());
+  chart.Description = DecodeLineBreaks(value());
+  chart.Organization = DecodeLineBreaks(value());
+  for (std::int64_t* number :
+       {&chart.DocumentPages, &chart.SheetColor, &chart.SheetWidth, &chart.SheetHeight, &chart.ZoomPercents}) {
+    const auto parsed = ParseInt64(value());
+    if (!parsed) return false;
+    *number = *parsed;
+  }
+  return true;
+}
+
+// One block section. False ends the reading: no section start, a section cut
+// off by the end of the file, too few values or a number that does not parse.
+bool ReadBlock(LineReader& lines, BlockList& blocks, std::vector<std::int64_t>& ownerNumbers, BlockValues& values) {
+  if (lines.Next() != kBlockData) return false;
+  values.clear();
+  for (;;) {
+    const auto line = lines.Next();
+    if (!line) return false;
+    if (*line == kSectionEnd) break;
+    values.push_back(ValueOf(*line));
+  }
+  auto block = std::make_unique<TBlock>();
+  std::int64_t owner = 0;
+  if (!BlockFromValues(values, *block, owner)) return false;
+  blocks.push_back(std::move(block));
+  ownerNumbers.push_back(owner);
+  return true;
+}
+
+// Ties every block to the container its kept number names. A number outside
+// the list or naming the block itself means no owner, and an owner chain that
+// would close a loop is cut, so no later walk up the owners can go round.
+void ResolveOwners(BlockList& blocks, std::vector<std::int64_t>& ownerNumbers) {
+  const auto n = static_cast<std::int64_t>(blocks.size());
+  auto block = [&](std::int64_t i) -> TBlock& { return *blocks[static_cast<std::size_t>(i - 1)]; };
+  for (std::int64_t i = 1; i <= n; ++i) {
+    std::int64_t& k = ownerNumbers[static_cast<std::size_t>(i - 1)];
+    if (k < 1 || k > n || k == i) k = 0;
+  }
+  enum : std::uint8_t { kUnseen, kOnPath, kDone };
+  std::vector<std::uint8_t> state(static_cast<std::size_t>(n) + 1, kUnseen);
+  for (std::int64_t start = 1; start <= n; ++start) {
+    std::int64_t i = start;
+    while (i != 0 && state[static_cast<std::size_t>(i)] == kUnseen) {
+      state[static_cast<std::size_t>(i)] = kOnPath;
+      std::int64_t& k = ownerNumbers[static_cast<std::size_t>(i - 1)];
+      if (k != 0 && state[static_cast<std::size_t>(k)] == kOnPath) k = 0;
+      i = k;
+    }
+    for (i = start; i != 0 && state[static_cast<std::size_t>(i)] == kOnPath;
+         i = ownerNumbers[static_cast<std::size_t>(i - 1)])
+      state[static_cast<std::size_t>(i)] = kDone;
+  }
+  for (std::int64_t i = 1; i <= n; ++i) {
+    const std::int64_t k = ownerNumbers[static_cast<std::size_t>(i - 1)];
+    if (k == 0) continue;
+    block(k).Members.push_back(&block(i));
+    block(i).Owner = &block(k);
+  }
+}
+
+ChartFileContents Failed(ChartReadFailure failure) {
+  ChartFileContents contents;
+  contents.Failure = failure;
+  return contents;
+}
+
+}  // namespace
+
+ChartFileContents ParseChartFile(std::string_view text) {
+  LineReader lines(text);
+  if (lines.Next() != kChartHeader) return Failed(ChartReadFailure::WrongHeader);
+  lines.Next();
+  ChartFileContents contents;
+  if (!ReadChartKeys(lines, contents)) return Failed(ChartReadFailure::BadChartSection);
+  lines.Next();
+  std::vector<std::int64_t> ownerNumbers;
+  BlockValues scratch;
+  while (ReadBlock(lines, contents.Blocks, ownerNumbers, scratch)) {
+  }
+  ResolveOwners(contents.Blocks, ownerNumbers);
+  return contents;
+}
+
+ChartFileContents ReadChartFile(const std::string& path) {
+  const auto bytes = ReadWholeFile(path);
+  if (!bytes) return Failed(ChartReadFailure::Unreadable);
+  return ParseChartFile(*bytes);
+}
+
+}  // namespace quobrix

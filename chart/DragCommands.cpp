@@ -1,0 +1,122 @@
+// Mouse edits of the active block: moving it with what hangs on it and
+// dragging one of its corners. The press that starts a drag records the undo
+// point, so the steps record none. Sums wrap: a damaged chart may hold any
+// numbers.
+#include "chart/BlocksHolderModel.h"
+#include "render/CoordinateMath.h"
+#include "render/HitTests.h"
+
+namespace quobrix {
+
+namespace {
+
+bool IsSquareBased(std::uint8_t type) { return type == btSquare || type == btRoundSquare || type == btCircle; }
+
+void Shift(TBlock& b, std::int64_t dX, std::int64_t dY) {
+  b.X = WrapAdd(b.X, dX);
+  b.Y = WrapAdd(b.Y, dY);
+}
+
+void Grow(TBlock& b, std::int64_t dW, std::int64_t dH) {
+  b.W = WrapAdd(b.W, dW);
+  b.H = WrapAdd(b.H, dH);
+}
+
+// The members keep their places and sizes relative to the container as its
+// bottom-right corner moves by (dX, dY).
+void ScaleMembers(TBlock& c, std::int64_t dX, std::int64_t dY) {
+  if (c.W == 0) c.W = 1;
+  if (c.H == 0) c.H = 1;
+  const double fx = static_cast<double>(dX) / static_cast<double>(c.W) + 1;
+  const double fy = static_cast<double>(dY) / static_cast<double>(c.H) + 1;
+  for (TBlock* m : c.Members) {
+    if (m->W == 0 && m->H == 0) m->W = m->H = 1;
+    m->W = RoundHalfEven(fx * static_cast<double>(m->W));
+    m->H = RoundHalfEven(fy * static_cast<double>(m->H));
+    m->X = WrapAdd(RoundHalfEven(fx * static_cast<double>(WrapSub(m->X, c.X))), c.X);
+    m->Y = WrapAdd(RoundHalfEven(fy * static_cast<double>(WrapSub(m->Y, c.Y))), c.Y);
+  }
+}
+
+}  // namespace
+
+void BlocksHolderModel::AttachLines(std::int64_t n, std::int64_t tolerance) {
+  attachedLines_.clear();
+  if (n < 1 || n > BlockCount()) return;
+  const TBlock& a = Blocks(n);
+  const std::int64_t right = WrapAdd(a.X, a.W), bottom = WrapAdd(a.Y, a.H);
+  for (const auto& block : blocks_) {
+    TBlock& line = *block;
+    if (&line == &a || line.BT != btLine) continue;
+    auto inside = [&](std::int64_t px, std::int64_t py) {
+      return InSpanTol(line, tolerance, px, a.X, right) && InSpanTol(line, tolerance, py, a.Y, bottom);
+    };
+    const bool start = inside(line.X, line.Y);
+    const bool end = inside(WrapAdd(line.X, line.W), WrapAdd(line.Y, line.H));
+    if (start && end) continue;
+    if (start)
+      attachedLines_.push_back({&line, 1});
+    else if (end)
+      attachedLines_.push_back({&line, 2});
+  }
+}
+
+void BlocksHolderModel::MoveActiveBlock(std::int64_t dX, std::int64_t dY, bool withAttachedLines) {
+  TBlock* a = ActiveBlockPtr();
+  if (!a) return;
+  HeldNotices hold(*this);
+  Shift(*a, dX, dY);
+  if (a->BT == btSelection) {
+    for (TBlock* m : a->Members) Shift(*m, dX, dY);
+  } else if (withAttachedLines) {
+    for (const AttachedLine& l : attachedLines_) {
+      if (l.end == 1) {
+        Shift(*l.line, dX, dY);
+        Grow(*l.line, WrapNeg(dX), WrapNeg(dY));
+      } else {
+        Grow(*l.line, dX, dY);
+      }
+    }
+  }
+  if (IsSquareBased(a->BT)) {
+    const std::int64_t smaller = std::min(a->W, a->H);
+    a->W = a->H = smaller > 0 ? smaller : std::max(a->W, a->H);
+  }
+  SetModified(true);
+  Notify(ChartChange::Blocks);
+}
+
+void BlocksHolderModel::DragActiveCorner(int corner, std::int64_t dX, std::int64_t dY, bool straighten) {
+  TBlock* a = ActiveBlockPtr();
+  if (!a) return;
+  HeldNotices hold(*this);
+  switch (corner) {
+    case 1:
+      Shift(*a, dX, dY);
+      Grow(*a, WrapNeg(dX), WrapNeg(dY));
+      break;
+    case 2:
+      Shift(*a, 0, dY);
+      Grow(*a, dX, WrapNeg(dY));
+      break;
+    case 3:
+      Shift(*a, dX, 0);
+      Grow(*a, WrapNeg(dX), dY);
+      break;
+    default:
+      if (a->BT == btPoint) {
+        Shift(*a, dX, dY);
+        break;
+      }
+      if (a->BT == btSelection) ScaleMembers(*a, dX, dY);
+      Grow(*a, dX, dY);
+      if (straighten && a->BT == btLine) {
+        if (Magnitude(a->W) < 200) a->W = 0;
+        if (Magnitude(a->H) < 200) a->H = 0;
+      }
+  }
+  SetModified(true);
+  Notify(ChartChange::Blocks);
+}
+
+}  // namespace quobrix
