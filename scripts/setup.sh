@@ -5,7 +5,11 @@ set -euo pipefail
 
 packages=(
   # build and unit tests
-  cmake ninja-build g++ make pkg-config libsigc++-3.0-dev qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev
+  cmake g++ make pkg-config libsigc++-3.0-dev qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev
+  # Qt's own dialogs and buttons in the interface language
+  qt6-translations-l10n
+  # the generator of the build folders
+  ninja-build
   # fonts the drawing is measured against
   fonts-liberation2 fonts-dejavu-core
   # windows under a virtual display, screenshots, PDF checks
