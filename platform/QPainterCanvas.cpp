@@ -7,6 +7,7 @@
 
 #include "platform/Cp1251Codec.h"
 #include "platform/SystemColors.h"
+#include "render/CoordinateMath.h"
 
 namespace quobrix {
 
@@ -73,8 +74,11 @@ Qt::BrushStyle QtBrushStyle(std::uint8_t style) {
 }
 
 // The pixels x1..x2 - 1 and y1..y2 - 1, whichever way round the corners are
-// given; empty when either side is.
+// given; empty when either side is. Corners far beyond any device are
+// pulled in to where a QRect can still count its width.
 QRect ExclusiveRect(int x1, int y1, int x2, int y2) {
+  auto near = [](int v) { return std::clamp(v, -(1 << 29), 1 << 29); };
+  x1 = near(x1), y1 = near(y1), x2 = near(x2), y2 = near(y2);
   return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
 }
 
@@ -212,7 +216,7 @@ void QPainterCanvas::TextOut(int x, int y, const std::string& text) {
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
   SetFontIfChanged(painter_, font_);
   painter_.setPen(TextPen(pen_, textColor_));
-  painter_.drawText(QPoint(x, y + metrics.ascent()), DisplayText(text));
+  painter_.drawText(QPoint(x, OffsetPixels(y, metrics.ascent())), DisplayText(text));
 }
 
 void QPainterCanvas::DrawTextWrapped(const TRect& clip, const std::string& text, TAlignment alignment) {
