@@ -13,7 +13,8 @@
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
 #include "platform/ProgramFolders.h"
-#include "view/ProgramWide.h"
+#include "view/ProgramSettings.h"
+#include "view/ZoomLimits.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 
@@ -47,7 +48,7 @@ QString ChosenFile(QFileDialog& dialog) {
 
 THolderForm* TMainForm::NewChartWindow() {
   auto* window = new THolderForm(*this, debug_);
-  TranslateWindow(LanguageFile(), *window);
+  TranslateWindow(Settings().LanguageFile(), *window);
   charts_.emplace_back(window);
   return window;
 }
@@ -121,15 +122,16 @@ void TMainForm::mOpenHistoryClick(QAction& entry) {
 }
 
 bool TMainForm::Save() {
-  if (!activeChart_) return false;
-  auto& chart = activeChart_->bh->Model();
-  if (chart.FileName() == kUntitled) return SaveAs(*activeChart_);
+  THolderForm* window = ActiveChartWindow();
+  if (!window) return false;
+  auto& chart = window->bh->Model();
+  if (chart.FileName() == kUntitled) return SaveAs(*window);
   if (chart.SaveToFile(chart.FileName())) return true;
   ShowError(LanguageText(TextKey::FILE_SAVE_ERROR_MSG));
   return false;
 }
 
-bool TMainForm::SaveAs() { return activeChart_ && SaveAs(*activeChart_); }
+bool TMainForm::SaveAs() { return ActiveChartWindow() && SaveAs(*ActiveChartWindow()); }
 
 bool TMainForm::SaveAs(THolderForm& window) {
   SaveDialog->setOption(QFileDialog::DontUseNativeDialog);
@@ -150,16 +152,16 @@ bool TMainForm::SaveAs(THolderForm& window) {
 
 void TMainForm::SaveAll() {
   // Each chart is saved as the active one; the one the user was in stays active.
-  const QPointer<THolderForm> active = activeChart_;
+  const QPointer<THolderForm> active = ActiveChartWindow();
   for (THolderForm* window : ChartWindows()) {
-    activeChart_ = window;
+    active_.Set(window);
     Save();
   }
-  activeChart_ = active;
+  active_.Set(active);
 }
 
 void TMainForm::CloseSheme() {
-  THolderForm* window = activeChart_;
+  THolderForm* window = ActiveChartWindow();
   if (!window) return;
   if (!window->close()) {
     CloseCancelled = true;
@@ -171,7 +173,7 @@ void TMainForm::CloseSheme() {
 void TMainForm::CloseAll() {
   CloseCancelled = false;
   for (auto open = ChartWindows(); !open.empty(); open = ChartWindows()) {
-    activeChart_ = open.front();
+    active_.Set(open.front());
     CloseSheme();
     if (CloseCancelled) return;
   }
@@ -184,7 +186,7 @@ void TMainForm::AppExit() {
 }
 
 void TMainForm::ApplyChartPlacement(THolderForm& window) {
-  const ChartPlacement& placement = LastChartPlacement();
+  const ChartPlacement& placement = Settings().LastChartPlacement();
   window.resize(placement.Width, placement.Height);
   window.move(placement.Left, placement.Top);
   window.bh->Model().SetZoomPercents(std::clamp(placement.Zoom, kSmallestZoom, kLargestZoom));
@@ -195,16 +197,16 @@ void TMainForm::DropFiles(const QStringList& paths) {
   if (QFileInfo(paths.first()).suffix().toUpper() == QStringLiteral("QBS")) OpenChart(paths.first());
 }
 
-void TMainForm::ConnectDocumentCommands() {
-  Connect("mNew", [](TMainForm& f) { f.CreateNewSheme(); });
-  Connect("mNewFromTemplate", [](TMainForm& f) { f.mNewFromTemplateClick(); });
-  Connect("mOpen", [](TMainForm& f) { f.Open(); });
-  Connect("mSave", [](TMainForm& f) { f.Save(); });
-  Connect("mSaveAs", [](TMainForm& f) { f.SaveAs(); });
-  Connect("mSaveAll", [](TMainForm& f) { f.SaveAll(); });
-  Connect("mClose", [](TMainForm& f) { f.CloseSheme(); });
-  Connect("mCloseAll", [](TMainForm& f) { f.CloseAll(); });
-  Connect("mExit", [](TMainForm& f) { f.AppExit(); });
+void TMainForm::BindDocumentCommands() {
+  commands_.Bind(CommandId::New, [this](QAction&) { CreateNewSheme(); });
+  commands_.Bind(CommandId::NewFromTemplate, [this](QAction&) { mNewFromTemplateClick(); });
+  commands_.Bind(CommandId::Open, [this](QAction&) { Open(); });
+  commands_.Bind(CommandId::Save, [this](QAction&) { Save(); });
+  commands_.Bind(CommandId::SaveAs, [this](QAction&) { SaveAs(); });
+  commands_.Bind(CommandId::SaveAll, [this](QAction&) { SaveAll(); });
+  commands_.Bind(CommandId::Close, [this](QAction&) { CloseSheme(); });
+  commands_.Bind(CommandId::CloseAll, [this](QAction&) { CloseAll(); });
+  commands_.Bind(CommandId::Exit, [this](QAction&) { AppExit(); });
 }
 
 }  // namespace quobrix

@@ -21,6 +21,7 @@ namespace quobrix {
 struct ClipboardContents;
 class Canvas;
 struct SheetPaintArgs;
+class PageBlocks;
 
 class BlocksHolderModel {
  public:
@@ -154,8 +155,11 @@ class BlocksHolderModel {
   // bounds included; false for a page the chart does not have.
   bool IsBlockOnPage(std::int32_t page, std::int64_t n) const;
   // Draws page p on a printer page of w x h pixels, the sheet's width
-  // filling the page's width.
+  // filling the page's width; a print job finds the blocks of its pages
+  // through one PageBlocks.
   bool PrintPage(Canvas& canvas, std::int64_t w, std::int32_t page, std::int64_t h) const;
+  bool PrintPage(Canvas& canvas, std::int64_t w, std::int32_t page, std::int64_t h,
+                 const PageBlocks& pageBlocks) const;
   // Draws page p as the view shows it at `zoom`: sheet, then the page's
   // blocks. `surface` gives the client size, the colour around the pages and
   // the grid switch; the rest of it comes from the chart.

@@ -47,21 +47,42 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+AtomicFileWriter::AtomicFileWriter(const std::string& path) : path_(path) {
   const std::size_t slash = path.rfind('/');
   const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
   const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
   std::string tmpl = dir + "." + name + ".XXXXXX";
   std::vector<char> buf(tmpl.begin(), tmpl.end());
   buf.push_back('\0');
-  const int fd = ::mkstemp(buf.data());
-  if (fd < 0) return false;
-  const std::string tmp(buf.data());
-  const bool written = ::fchmod(fd, ModeFor(path)) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (written && closed && std::rename(tmp.c_str(), path.c_str()) == 0) return true;
-  std::remove(tmp.c_str());
-  return false;
+  fd_ = ::mkstemp(buf.data());
+  if (fd_ < 0) return;
+  tmp_ = buf.data();
+  failed_ = ::fchmod(fd_, ModeFor(path)) != 0;
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+  if (fd_ >= 0) ::close(fd_);
+  if (!tmp_.empty() && !committed_) std::remove(tmp_.c_str());
+}
+
+bool AtomicFileWriter::Write(std::string_view bytes) {
+  if (Ok() && !WriteAll(fd_, bytes)) failed_ = true;
+  return Ok();
+}
+
+bool AtomicFileWriter::Commit() {
+  if (fd_ < 0) return false;
+  const bool flushed = Ok() && ::fsync(fd_) == 0;
+  const bool closed = ::close(fd_) == 0;
+  fd_ = -1;
+  committed_ = flushed && closed && std::rename(tmp_.c_str(), path_.c_str()) == 0;
+  failed_ = !committed_;
+  return committed_;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  AtomicFileWriter file(path);
+  return file.Write(bytes) && file.Commit();
 }
 
 NewFileResult WriteNewFile(const std::string& path, std::string_view bytes) {

@@ -16,13 +16,14 @@
 
 #include "platform/Cp1251Codec.h"
 #include "render/CoordinateMath.h"
-#include "view/ArmDrawing.h"
 #include "view/ChartWindowHost.h"
+#include "view/CommandTable.h"
 #include "view/FragmentDrag.h"
-#include "view/ProgramWide.h"
+#include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/TDebugForm.h"
 #include "view/TVRulerWnd2.h"
+#include "view/ZoomLimits.h"
 
 namespace quobrix {
 
@@ -32,6 +33,21 @@ std::string FragmentTextOf(const QAbstractItemView& list) {
   const QVariant data = list.currentIndex().data(FragmentTextRole);
   if (data.typeId() == QMetaType::QByteArray) return data.toByteArray().toStdString();
   return UnicodeToCp1251(data.toString()).value_or(std::string());
+}
+
+// The selection, the undo history and the set of blocks decide which
+// commands can run; moving or restyling blocks does not.
+bool ChangesWhatCommandsNeed(const ChartNotice& notice) {
+  switch (notice.Kind) {
+    case ChartChange::ActiveBlock:
+    case ChartChange::History:
+    case ChartChange::Structure:
+      return true;
+    case ChartChange::View:
+      return notice.View == ViewChange::Selection;
+    default:
+      return false;
+  }
 }
 
 }  // namespace
@@ -49,6 +65,7 @@ THolderForm::THolderForm(ChartWindowHost& host, TDebugForm* debug) : host_(host)
       bhActiveBlockChanged(notice.NewActiveBlock);
     else if (notice.Kind == ChartChange::Debug && debug)
       debug->AddMessage(QString::fromUtf8(notice.Message));
+    if (ChangesWhatCommandsNeed(notice)) emit ChartChanged();
   });
   ConnectControls();
   FormCreate();
@@ -61,13 +78,10 @@ void THolderForm::ConnectControls() {
   connect(ScrollY, &QScrollBar::valueChanged, this, &THolderForm::ScrollYChange);
   connect(bPgUp, &QToolButton::clicked, this, [this] { bh->PageUp(); });
   connect(bPgDn, &QToolButton::clicked, this, [this] { bh->PageDown(); });
-  if (QAction* search = host_.Command(QStringLiteral("mSearch"))) {
-    bSearch->setEnabled(search->isEnabled());
-    connect(search, &QAction::enabledChanged, bSearch, &QWidget::setEnabled);
-    connect(bSearch, &QToolButton::clicked, search, [search] { search->trigger(); });
-  } else {
-    bSearch->setEnabled(false);
-  }
+  QAction& search = host_.Commands().Action(CommandId::Search);
+  bSearch->setEnabled(search.isEnabled());
+  connect(&search, &QAction::enabledChanged, bSearch, &QWidget::setEnabled);
+  connect(bSearch, &QToolButton::clicked, &search, &QAction::trigger);
   connect(cbZoom, &QComboBox::currentTextChanged, this, &THolderForm::cbZoomChange);
   connect(bGrid, &QToolButton::clicked, this, [this](bool down) {
     bh->FUseGrid = down;
@@ -83,15 +97,27 @@ void THolderForm::ConnectControls() {
   bh->OnMousePosChanged = [this](Qt::KeyboardModifiers shift, int x, int y) { bhMousePosChanged(shift, x, y); };
   bh->setAcceptDrops(true);
   bh->installEventFilter(this);
+  connect(&Settings(), &ProgramSettings::OptionsChanged, this, &THolderForm::FollowOptions);
 }
 
 void THolderForm::FormCreate() {
   bh->FStatusPanel = StatusPanel(1);
   HorzRuler->SetDigitsLenght(10000);
   VertRuler->SetDigitsLenght(10000);
-  SetRulersVisible(Options().ShowRulersInWin);
-  SetColorStripVisible(Options().ShowColorLineInWin);
-  SetStatusVisible(Options().ShowStatusInWin);
+  const ProgramOptions& options = Settings().Options();
+  SetRulersVisible(options.ShowRulersInWin);
+  SetColorStripVisible(options.ShowColorLineInWin);
+  SetStatusVisible(options.ShowStatusInWin);
+}
+
+// Only what changed is applied, so a window's own view switches keep their
+// state when another option changes.
+void THolderForm::FollowOptions(const ProgramOptions& before) {
+  const ProgramOptions& now = Settings().Options();
+  if (now.ShowRulersInWin != before.ShowRulersInWin) SetRulersVisible(now.ShowRulersInWin);
+  if (now.ShowColorLineInWin != before.ShowColorLineInWin) SetColorStripVisible(now.ShowColorLineInWin);
+  if (now.ShowStatusInWin != before.ShowStatusInWin) SetStatusVisible(now.ShowStatusInWin);
+  if (now.CenterChartInWindow != before.CenterChartInWindow) bhResize();
 }
 
 void THolderForm::FormActivate() {
@@ -126,7 +152,7 @@ bool THolderForm::FormClose() {
     if (answer == QMessageBox::Yes && !host_.SaveChart(*this)) return false;
   }
   if (m.FileName() != "Untitled") host_.AddRecentFile(QString::fromStdString(m.FileName()));
-  LastChartPlacement() = {x(), y(), width(), height(), static_cast<int>(m.ZoomPercents())};
+  Settings().SetLastChartPlacement({x(), y(), width(), height(), static_cast<int>(m.ZoomPercents())});
   host_.ChartWindowClosed(*this);
   return true;
 }
@@ -163,7 +189,7 @@ void THolderForm::bhResize() {
   const QRect client = BHPanel->contentsRect();
   const std::int64_t sheet = bh->ChartToPixels(bh->Model().SheetWidth());
   int filler = 0;
-  if (Options().CenterChartInWindow && sheet >= 0 && sheet < client.width())
+  if (Settings().Options().CenterChartInWindow && sheet >= 0 && sheet < client.width())
     filler = static_cast<int>((client.width() - sheet) / 2);
   LeftShape->setGeometry(client.x(), client.y(), filler, client.height());
   bh->setGeometry(client.x() + filler, client.y(), client.width() - filler, client.height());
@@ -202,7 +228,7 @@ void THolderForm::cbZoomChange(const QString& text) {
     // A zoom of nothing or less, or beyond reason, is not taken.
     if (!isNumber)
       bh->Model().SetZoomPercents(50);
-    else if (typed >= 1 && typed <= kLargestZoom)
+    else if (typed >= kSmallestZoom && typed <= kLargestZoom)
       bh->Model().SetZoomPercents(typed);
   }
   UpdateZoomDisplay();
@@ -217,10 +243,6 @@ void THolderForm::ColorImgPick(TColor color, StripPick kind) {
     primary ? m.SetBlockMC(color) : m.SetBlockBC(color);
   else
     (primary ? m.DefBlockColor : m.DefBlockBorderColor) = color;
-}
-
-void THolderForm::RepeatSymbol() {
-  if (LastLibrarySymbol() != -1) ArmDrawing(bh->Model(), LastLibrarySymbol());
 }
 
 bool THolderForm::eventFilter(QObject* watched, QEvent* event) {
@@ -251,14 +273,10 @@ void THolderForm::WheelOverCanvas(int delta, Qt::KeyboardModifiers modifiers) {
     return;
   }
   auto& m = bh->Model();
-  if (down && m.ZoomPercents() < 1000) {
-    m.SetZoomPercents(m.ZoomPercents() + 5);
-    UpdateZoomDisplay();
-  }
-  if (!down && m.ZoomPercents() > 10) {
-    m.SetZoomPercents(m.ZoomPercents() - 5);
-    UpdateZoomDisplay();
-  }
+  const std::int64_t zoom = SteppedZoom(m.ZoomPercents(), down ? 5 : -5);
+  if (zoom == m.ZoomPercents()) return;
+  m.SetZoomPercents(zoom);
+  UpdateZoomDisplay();
 }
 
 bool THolderForm::StartPlacingFragment(const QObject& source) {

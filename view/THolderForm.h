@@ -1,7 +1,7 @@
 // The chart document window: one top-level window per chart, holding the
 // chart canvas `bh` with its rulers, scroll bars, page buttons, status line,
-// zoom box, colour strip, context menu and menu bar. Commands of the menu
-// bar go to the main window through ChartWindowHost.
+// zoom box, colour strip, context menu and menu bar. The menus show the
+// program's shared commands, which act on the active chart window.
 #pragma once
 
 #include <QMainWindow>
@@ -20,6 +20,7 @@ class QToolButton;
 namespace quobrix {
 
 class ChartWindowHost;
+struct ProgramOptions;
 class TBlocksHolder;
 class TDebugForm;
 class TVRulerWnd2;
@@ -79,6 +80,11 @@ class THolderForm : public QMainWindow {
   // The colour strip's effect on the chart.
   void ColorImgPick(TColor color, StripPick kind);
 
+ signals:
+  // Something changed in the chart that decides which commands can run:
+  // the active block, the blocks there are, the undo history.
+  void ChartChanged();
+
  protected:
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -91,10 +97,11 @@ class THolderForm : public QMainWindow {
   void BuildPopMenu();
   void BuildMainMenu2();
   void BuildPosGridMenu();
-  void ForwardToMainWindow(QAction& item, const QString& command);
   void ConnectControls();
 
   void FormCreate();
+  // Shows the options that changed since `before`.
+  void FollowOptions(const ProgramOptions& before);
   void UpdateZoomBox();
   // The steps before the window goes; false keeps it open.
   bool FormClose();
@@ -102,7 +109,6 @@ class THolderForm : public QMainWindow {
   void ScrollXChange(int position);
   void ScrollYChange(int position);
   void cbZoomChange(const QString& text);
-  void RepeatSymbol();
   void WheelOverCanvas(int delta, Qt::KeyboardModifiers modifiers);
   bool DragOverCanvas(QEvent* event);
 

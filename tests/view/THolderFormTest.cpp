@@ -9,16 +9,14 @@
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
-#include <map>
 #include <memory>
 
-#include "chart/UndoSnapshotFolder.h"
+#include "support/FakeChartHost.h"
 #include "support/ModalAnswer.h"
 #include "support/NoticeLog.h"
 #include "support/TempDir.h"
-#include "view/ChartWindowHost.h"
 #include "view/FragmentDrag.h"
-#include "view/ProgramWide.h"
+#include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/TDebugForm.h"
 #include "view/THolderForm.h"
@@ -28,58 +26,7 @@ using namespace quobrix;
 
 namespace {
 
-class FakeHost : public ChartWindowHost {
- public:
-  FakeHost() {
-    for (const char* name : {"mNew", "mSave", "mSearch"}) {
-      auto* action = new QAction(QString::fromLatin1(name), &owner);
-      commands[name] = action;
-      QObject::connect(action, &QAction::triggered, [this, name] { triggered.append(QString::fromLatin1(name)); });
-    }
-  }
-  QAction* Command(const QString& name) const override {
-    auto found = commands.find(name.toStdString());
-    return found == commands.end() ? nullptr : found->second;
-  }
-  bool SaveChart(THolderForm&) override {
-    ++saves;
-    return saveSucceeds;
-  }
-  void ChartWindowActivated(THolderForm& window) override { active = &window; }
-  void ChartWindowClosed(THolderForm&) override { active = nullptr; }
-  void AddRecentFile(const QString& path) override { recent.append(path); }
-  void ShowBlockInInspector(TBlocksHolder&, std::int64_t block) override { inspected.push_back(block); }
-  QString ActiveSymbolHint(const TBlocksHolder&, const QString& hint) const override { return hint; }
-  void BringMainWindowToFront() override {}
-  QString MainCaption() const override { return QStringLiteral("Main caption"); }
-  QString SavePromptText() const override { return QStringLiteral("Save?"); }
-  QString MillimetreText() const override { return QStringLiteral("mm"); }
-
-  QObject owner;
-  std::map<std::string, QAction*> commands;
-  QStringList triggered;
-  QStringList recent;
-  std::vector<std::int64_t> inspected;
-  THolderForm* active = nullptr;
-  int saves = 0;
-  bool saveSucceeds = true;
-};
-
-struct Window {
-  Window() {
-    SetUndoSnapshotFolder(undo.Path().string());
-    Options() = ProgramOptions{};
-    form = new THolderForm(host);
-    form->show();
-    form->UpdateZoomDisplay();
-  }
-  ~Window() { delete form.data(); }
-  BlocksHolderModel& model() { return form->bh->Model(); }
-
-  test::TempDir undo;
-  FakeHost host;
-  QPointer<THolderForm> form;
-};
+using Window = test::ChartWindow;
 
 void Wheel(QWidget& target, int delta, Qt::KeyboardModifiers modifiers) {
   QWheelEvent event(QPointF(10, 10), target.mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta), Qt::NoButton,
@@ -251,7 +198,7 @@ class THolderFormTest : public QObject {
     w.form->bhResize();
     QCOMPARE(w.form->LeftShape->width(), 103);  // (1000 - 793) / 2
     QCOMPARE(w.form->bh->width(), 1000 - 103);
-    Options().CenterChartInWindow = false;
+    Settings().ChangeOptions([](ProgramOptions& o) { o.CenterChartInWindow = false; });
     w.form->bhResize();
     QCOMPARE(w.form->LeftShape->width(), 0);
   }
@@ -296,9 +243,9 @@ class THolderFormTest : public QObject {
     w.form->resize(640, 480);
     w.model().SetZoomPercents(75);
     QVERIFY(w.form->close());
-    QCOMPARE(LastChartPlacement().Width, 640);
-    QCOMPARE(LastChartPlacement().Height, 480);
-    QCOMPARE(LastChartPlacement().Zoom, 75);
+    QCOMPARE(Settings().LastChartPlacement().Width, 640);
+    QCOMPARE(Settings().LastChartPlacement().Height, 480);
+    QCOMPARE(Settings().LastChartPlacement().Zoom, 75);
   }
 
   void activationShowsSheetSizeAndFileName() {
@@ -312,15 +259,15 @@ class THolderFormTest : public QObject {
 
   void menuItemsRunTheMainWindowsCommands() {
     Window w;
-    auto* mNew = w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mNew"));
+    QAction* mNew = &w.host.table.Action(CommandId::New);
+    QVERIFY(w.form->MainMenu2->findChild<QMenu*>(QStringLiteral("mFile"))->actions().contains(mNew));
     mNew->trigger();
     QCOMPARE(w.host.triggered, QStringList{QStringLiteral("mNew")});
-    w.host.commands["mNew"]->setEnabled(false);
+    w.host.table.Action(CommandId::New).setEnabled(false);
     QVERIFY(!mNew->isEnabled());
-    QVERIFY(!w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mPrint"))->isEnabled());
+    QVERIFY(!w.host.table.Action(CommandId::Print).isEnabled());
     QVERIFY(!w.form->MainMenu2->findChild<QMenu*>(QStringLiteral("mWizards"))->menuAction()->isVisible());
-    QCOMPARE(w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mSave"))->shortcut(),
-             QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(w.host.table.Action(CommandId::Save).shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     QTest::mouseClick(w.form->bSearch, Qt::LeftButton);
     QCOMPARE(w.host.triggered.last(), QStringLiteral("mSearch"));
   }
@@ -338,15 +285,16 @@ class THolderFormTest : public QObject {
 
   void repeatSymbolUsesTheLastPaletteSymbol() {
     Window w;
-    auto* redo = w.form->PopMenu->findChild<QAction*>(QStringLiteral("mpRedo"));
-    LastLibrarySymbol() = -1;
-    redo->trigger();
+    QAction* repeat = &w.host.table.Action(CommandId::RepeatSymbol);
+    QVERIFY(w.form->PopMenu->actions().contains(repeat));
+    Settings().SetLastLibrarySymbol(-1);
+    repeat->trigger();
     QVERIFY(!w.model().DrawingBlockByHand() && !w.model().DrawingLineByHand());
-    LastLibrarySymbol() = 7;
-    redo->trigger();
+    Settings().SetLastLibrarySymbol(7);
+    repeat->trigger();
     QCOMPARE(int(w.model().DrawedBlockType), 7);
     QVERIFY(w.model().DrawingBlockByHand());
-    LastLibrarySymbol() = -1;
+    Settings().SetLastLibrarySymbol(-1);
   }
 
   void viewSwitchesActOnThisWindow() {
@@ -393,7 +341,7 @@ class THolderFormTest : public QObject {
   void debugWindowListsTheCanvasTexts() {
     test::TempDir undo;
     SetUndoSnapshotFolder(undo.Path().string());
-    FakeHost host;
+    test::FakeChartHost host;
     TDebugForm debug;
     auto form = std::make_unique<THolderForm>(host, &debug);
     QVERIFY(form->bh->Model().FDebugMessages);
