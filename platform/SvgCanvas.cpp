@@ -115,10 +115,17 @@ PixelRect Exclusive(int x1, int y1, int x2, int y2) {
           static_cast<int>(std::int64_t{std::max(y1, y2)} - top)};
 }
 
+// Pixels per 100 mm as dots per inch, rounded; a resolution beyond any
+// device stays at the limit without its product overflowing.
+std::int64_t DotsPerInch(std::int64_t resolution) {
+  const std::int64_t r = std::clamp<std::int64_t>(resolution, 0, 10 * kMaxDotsPerInch);
+  return std::clamp<std::int64_t>((r * 254 + 500) / 1000, 1, kMaxDotsPerInch);
+}
+
 }  // namespace
 
 SvgCanvas::SvgCanvas(int width, int height, std::int64_t resolution, const std::string& title, Sink sink)
-    : dotsPerInch_(std::clamp<std::int64_t>((resolution * 254 + 500) / 1000, 1, kMaxDotsPerInch)),
+    : dotsPerInch_(DotsPerInch(resolution)),
       sink_(std::move(sink)) {
   const double millimetresPerPixel = 100.0 / static_cast<double>(std::max<std::int64_t>(resolution, 1));
   Emit("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n");
