@@ -48,7 +48,7 @@ class TBlocksHolder : public QWidget {
   std::int64_t PixelsToChart(std::int64_t p) const { return Transform().PixelsToChart(p); }
   std::int64_t SetOriginX(std::int64_t x);
   std::int64_t SetOriginY(std::int64_t y);
-  void ScrollBy(int dx, int dy);
+  void ScrollBy(std::int64_t dx, std::int64_t dy);
   void PageUp();
   void PageDown();
   void GoToBlock(std::int64_t n);

@@ -15,6 +15,7 @@
 #include <QWheelEvent>
 
 #include "platform/Cp1251Codec.h"
+#include "render/CoordinateMath.h"
 #include "view/ChartWindowHost.h"
 #include "view/CommandTable.h"
 #include "view/FragmentDrag.h"
@@ -180,15 +181,16 @@ void THolderForm::UpdateZoomDisplay() {
   VertRuler->SetZoom(static_cast<int>(m.ZoomPercents()));
   UpdateZoomBox();
   bhResize();
-  HorzRuler->SetDigitsLenght(static_cast<int>(bh->ChartToPixels(m.SheetWidth())));
-  VertRuler->SetDigitsLenght(static_cast<int>(bh->ChartToPixels(m.SheetHeight()) * m.DocumentPages()));
+  HorzRuler->SetDigitsLenght(ToPixel(bh->ChartToPixels(m.SheetWidth())));
+  VertRuler->SetDigitsLenght(ToPixel(WrapMul(bh->ChartToPixels(m.SheetHeight()), m.DocumentPages())));
 }
 
 void THolderForm::bhResize() {
   const QRect client = BHPanel->contentsRect();
   const std::int64_t sheet = bh->ChartToPixels(bh->Model().SheetWidth());
   int filler = 0;
-  if (Settings().Options().CenterChartInWindow && sheet < client.width()) filler = static_cast<int>((client.width() - sheet) / 2);
+  if (Settings().Options().CenterChartInWindow && sheet >= 0 && sheet < client.width())
+    filler = static_cast<int>((client.width() - sheet) / 2);
   LeftShape->setGeometry(client.x(), client.y(), filler, client.height());
   bh->setGeometry(client.x() + filler, client.y(), client.width() - filler, client.height());
   // The graduation starts at the sheet's left edge: past the vertical ruler
@@ -208,14 +210,14 @@ void THolderForm::SetColorStripVisible(bool visible) { ColorPanel->setVisible(vi
 
 void THolderForm::ScrollXChange(int position) {
   const auto& m = bh->Model();
-  bh->SetOriginX((bh->ChartToPixels(m.SheetWidth()) - bh->width()) * position / 100);
+  bh->SetOriginX(WrapMul(WrapSub(bh->ChartToPixels(m.SheetWidth()), bh->width()), position) / 100);
 }
 
 void THolderForm::ScrollYChange(int position) {
   const auto& m = bh->Model();
-  const std::int64_t y =
-      bh->SetOriginY((bh->ChartToPixels(m.SheetHeight() * m.DocumentPages()) - bh->height()) * position / 100);
-  VertRuler->SetPrecition(static_cast<int>(-y));
+  const std::int64_t sheets = bh->ChartToPixels(WrapMul(m.SheetHeight(), m.DocumentPages()));
+  const std::int64_t y = bh->SetOriginY(WrapMul(WrapSub(sheets, bh->height()), position) / 100);
+  VertRuler->SetPrecition(ToPixel(-y));
 }
 
 void THolderForm::cbZoomChange(const QString& text) {

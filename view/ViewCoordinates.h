@@ -37,6 +37,9 @@ struct ViewTransform {
   WindowPoint ChartToWindow(ChartPoint p) const;
   ChartPoint WindowToChart(WindowPoint p) const;
   ChartPoint WindowToChartRounded(WindowPoint p) const;
+  // A window coordinate as pixels from the chart's origin, on the axis
+  // whose scroll origin is `origin`.
+  std::int64_t FromWindow(std::int64_t p, std::int64_t origin) const;
 };
 
 }  // namespace quobrix

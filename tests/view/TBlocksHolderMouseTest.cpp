@@ -279,6 +279,58 @@ class TBlocksHolderMouseTest : public QObject {
     QCOMPARE(f.model().ActiveBlock(), qint64(1));
     QCOMPARE(f.model().Blocks(1).X, qint64(1000));
   }
+
+  void goToBlockBringsABlockBeyondThirtyTwoBitPixelsIntoView() {
+    test::ViewFixture f;
+    const std::int64_t far = std::int64_t{1} << 40;  // about 4e10 pixels down the chart
+    f.model().AddDefaultBlock(btRectangle, 1000, far, 2000, 1000);
+    f.bh().GoToBlock(1);
+    const WindowPoint corner = f.bh().Transform().ChartToWindow({1000, far});
+    QVERIFY(corner.x >= 0 && corner.x < f.bh().width() - 10);
+    QVERIFY(corner.y >= 0 && corner.y < f.bh().height() - 10);
+    const QPoint inside(int(corner.x) + 5, int(corner.y) + 5);
+    Drag(f.bh(), inside, inside + QPoint(40, 0));
+    QCOMPARE(f.model().ActiveBlock(), qint64(1));
+    QVERIFY(f.model().Blocks(1).X > 1000);
+    QCOMPARE(f.model().Blocks(1).Y, far);
+  }
+
+  // Blocks at the ends of the range: scrolling to them, pressing, dragging
+  // blocks and corners, rubber bands and drawing by hand, with every snap on.
+  // The sanitizer build fails on any overflow.
+  void editingAtTheEndsOfTheRangeIsDefined() {
+    test::ViewFixture f;
+    auto& m = f.model();
+    const std::int64_t kMin = INT64_MIN, kMax = INT64_MAX;
+    m.AddDefaultBlock(btRectangle, kMax - 1000, kMax - 1000, kMax, kMax);
+    m.AddDefaultBlock(btSquare, kMin, kMin, 2000, kMin);
+    m.AddDefaultBlock(btLine, kMin, kMax, kMax, kMin);
+    m.MakeMultiSelection(kMax, kMin, kMax, kMin, {1, 2, 3});
+    f.bh().FUseGrid = true;
+    for (std::int64_t zoom : {std::int64_t{100}, kMax}) {
+      m.SetZoomPercents(zoom);
+      for (std::int64_t n = 1; n <= m.BlockCount(); ++n) {
+        f.bh().GoToBlock(n);
+        for (const QPoint at : {QPoint(1, 1), QPoint(300, 200), QPoint(589, 399)}) {
+          Drag(f.bh(), at, at + QPoint(37, -23));
+          Drag(f.bh(), at, at + QPoint(-300, 200), Qt::ShiftModifier);
+        }
+        f.bh().grab();
+      }
+      m.DrawedBlockType = btCircle;
+      m.SetDrawingBlockByHand(true);
+      Drag(f.bh(), {10, 10}, {500, 300});
+      m.SetDrawingLineByHand(true);
+      Drag(f.bh(), {500, 300}, {10, 12});
+      f.bh().SetOriginX(kMax);
+      f.bh().SetOriginY(kMax);
+      f.bh().PageDown();
+      f.bh().ScrollBy(kMax, kMax);
+      f.bh().PageUp();
+      f.bh().grab();
+    }
+    QVERIFY(m.BlockCount() >= 4);
+  }
 };
 
 QTEST_MAIN(TBlocksHolderMouseTest)
