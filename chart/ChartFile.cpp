@@ -70,39 +70,33 @@ bool BlocksHolderModel::SaveToFile(const std::string& path) {
   return true;
 }
 
-bool BlocksHolderModel::LoadFromFile(const std::string& path) {
+bool BlocksHolderModel::LoadFromFile(const std::string& path, ChartReadReport* report) {
   HeldNotices hold(*this);
-  if (!ReplaceFromFile(path, StructureChange::Loaded)) return false;
+  if (!ReplaceFromFile(path, StructureChange::Loaded, report)) return false;
   SetFileName(path);
   return true;
 }
 
-bool BlocksHolderModel::ReplaceFromFile(const std::string& path, StructureChange how) {
+bool BlocksHolderModel::ReplaceFromFile(const std::string& path, StructureChange how, ChartReadReport* report) {
   if (!IsRegularFile(path)) return false;
-  // A file of another kind loads as an empty chart.
-  ChartFileContents read;
-  const bool chartFile = UpperExtension(path) == ".QBS";
-  if (chartFile) {
-    read = ReadChartFile(path);
-    if (read.Failure != ChartReadFailure::None) {
-      if (read.Failure != ChartReadFailure::WrongHeader) DoDebug("Ошибка загрузки из файла.");
-      return false;
-    }
+  ChartFileContents read = ReadChartFile(path);
+  if (report) *report = {read.Failure, read.DamagedAtLine, static_cast<std::int64_t>(read.Blocks.size())};
+  if (read.Failure != ChartReadFailure::None) {
+    if (read.Failure != ChartReadFailure::WrongHeader) DoDebug("Ошибка загрузки из файла.");
+    return false;
   }
   HeldNotices hold(*this);
   if (!blocks_.empty()) activeBlock_ = 0;
   attachedLines_.clear();
   blocks_ = std::move(read.Blocks);
-  if (chartFile) {
-    SetAuthor(read.Author);
-    SetDescription(read.Description);
-    SetOrganization(read.Organization);
-    SetDocumentPages(static_cast<std::int32_t>(read.DocumentPages));
-    SetSheetColor(static_cast<TColor>(read.SheetColor));
-    SetSheetWidth(read.SheetWidth);
-    SetSheetHeight(read.SheetHeight);
-    SetZoomPercents(read.ZoomPercents);
-  }
+  SetAuthor(read.Author);
+  SetDescription(read.Description);
+  SetOrganization(read.Organization);
+  SetDocumentPages(static_cast<std::int32_t>(read.DocumentPages));
+  SetSheetColor(static_cast<TColor>(read.SheetColor));
+  SetSheetWidth(read.SheetWidth);
+  SetSheetHeight(read.SheetHeight);
+  SetZoomPercents(read.ZoomPercents);
   DoDebug("Загрузка из файла прошла успешно.");
   NotifyStructure(how);
   return true;
@@ -112,7 +106,7 @@ std::string BlocksHolderModel::BlockToFragment(const TBlock& block) const {
   std::string out;
   AppendLine(out, kChartHeader);
   if (block.BT == btSelection)
-    for (const TBlock* member : block.Members) WriteBlockValues(out, *member, IndexOfBlock(member->Owner));
+    for (const TBlock* member : FlatMembers(block)) WriteBlockValues(out, *member, IndexOfBlock(member->Owner));
   WriteBlockValues(out, block, IndexOfBlock(block.Owner));
   AppendLine(out, kChartEnd);
   return out;

@@ -22,6 +22,7 @@
 #include "view/TBlocksHolder.h"
 #include "view/TDebugForm.h"
 #include "view/TVRulerWnd2.h"
+#include "view/UndoGesture.h"
 
 namespace quobrix {
 
@@ -79,6 +80,7 @@ void THolderForm::ConnectControls() {
     PosGridMenu->popup(topRight - QPoint(PosGridMenu->sizeHint().width(), 0));
   });
   ColorImg->OnPick = [this](TColor color, StripPick kind) { ColorImgPick(color, kind); };
+  new UndoGesture(*ColorImg, [this] { return &bh->Model(); });
   bh->OnMousePosChanged = [this](Qt::KeyboardModifiers shift, int x, int y) { bhMousePosChanged(shift, x, y); };
   bh->setAcceptDrops(true);
   bh->installEventFilter(this);
@@ -209,12 +211,14 @@ void THolderForm::cbZoomChange(const QString& text) {
 void THolderForm::ColorImgPick(TColor color, StripPick kind) {
   auto& m = bh->Model();
   const bool primary = kind == StripPick::Primary;
-  if (kind == StripPick::DoubleClick)
+  if (kind == StripPick::DoubleClick) {
+    m.RecordUndoPoint();
     m.SetSheetColor(color);
-  else if (m.ActiveBlockPtr())
+  } else if (m.ActiveBlockPtr()) {
     primary ? m.SetBlockMC(color) : m.SetBlockBC(color);
-  else
+  } else {
     (primary ? m.DefBlockColor : m.DefBlockBorderColor) = color;
+  }
 }
 
 void THolderForm::RepeatSymbol() {
