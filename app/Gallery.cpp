@@ -164,7 +164,8 @@ bool WriteGallery(const std::string& pngPath) {
     QPainterCanvas canvas(painter);
     int top = 0;
     for (int zoom : kZooms) {
-      for (const auto& b : blocks) DrawBlock(*b, canvas, false, true, false, 0, -top, clWhite, kResolution, zoom);
+      const DrawBlockArgs args{.device = {.resolution = kResolution, .zoomPercents = zoom, .scrollY = -top}};
+      for (const auto& b : blocks) DrawBlock(*b, canvas, args);
       top += ChartToPixels(height, kResolution, zoom);
       painter.setPen(Qt::gray);
       painter.drawLine(0, top - 1, imageW, top - 1);

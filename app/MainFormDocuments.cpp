@@ -8,26 +8,21 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include "app/DocumentSupport.h"
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
+#include "chart/ChartFileReader.h"
 #include "platform/ProgramFolders.h"
-#include "view/ProgramWide.h"
+#include "view/ProgramSettings.h"
+#include "view/ZoomLimits.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 
 namespace quobrix {
 
 namespace {
-
-const std::string kUntitled = "Untitled";
-
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-QString ChartFileName(const THolderForm& window) {
-  return QFile::decodeName(QByteArray::fromStdString(window.bh->Model().FileName()));
-}
 
 void PrepareOpenDialog(QFileDialog& dialog, const QString& title) {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -37,17 +32,12 @@ void PrepareOpenDialog(QFileDialog& dialog, const QString& title) {
   dialog.setNameFilters(DialogNameFilters(LanguageText(TextKey::FILE_OPEN_FILTER)));
 }
 
-// The chosen file, or nothing when the user cancelled.
-QString ChosenFile(QFileDialog& dialog) {
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().first();
-}
 
 }  // namespace
 
 THolderForm* TMainForm::NewChartWindow() {
   auto* window = new THolderForm(*this, debug_);
-  TranslateWindow(LanguageFile(), *window);
+  TranslateWindow(Settings().LanguageFile(), *window);
   charts_.emplace_back(window);
   return window;
 }
@@ -102,14 +92,20 @@ void TMainForm::Open() {
 
 THolderForm* TMainForm::OpenChart(const QString& path, bool applyPlacement) {
   THolderForm* window = NewChartWindow();
-  if (!window->bh->Model().LoadFromFile(LocalPath(path))) {
+  ChartReadReport report;
+  const auto loaded = WithinMemory([&] { return window->bh->Model().LoadFromFile(LocalPath(path), &report); });
+  if (!loaded || !*loaded) {
     // The window was never shown: the chart the user was in stays the active one.
     delete window;
-    ShowError(LanguageText(TextKey::FILE_OPEN_ERROR_MSG));
+    ShowError(LanguageText(loaded ? TextKey::FILE_OPEN_ERROR_MSG : TextKey::NOT_ENOUGH_MEMORY_MSG));
     return nullptr;
   }
   SetChartTitle(*window);
   ShowChartWindow(*window, window->windowTitle(), applyPlacement);
+  if (report.DamagedAtLine != 0) {
+    window->DamagedOriginal = ChartFileName(*window);
+    ShowError(LanguageText(TextKey::FILE_DAMAGED_MSG).arg(report.DamagedAtLine).arg(report.BlocksRead));
+  }
   return window;
 }
 
@@ -120,46 +116,8 @@ void TMainForm::mOpenHistoryClick(QAction& entry) {
   entry.deleteLater();
 }
 
-bool TMainForm::Save() {
-  if (!activeChart_) return false;
-  auto& chart = activeChart_->bh->Model();
-  if (chart.FileName() == kUntitled) return SaveAs(*activeChart_);
-  if (chart.SaveToFile(chart.FileName())) return true;
-  ShowError(LanguageText(TextKey::FILE_SAVE_ERROR_MSG));
-  return false;
-}
-
-bool TMainForm::SaveAs() { return activeChart_ && SaveAs(*activeChart_); }
-
-bool TMainForm::SaveAs(THolderForm& window) {
-  SaveDialog->setOption(QFileDialog::DontUseNativeDialog);
-  SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
-  SaveDialog->setFileMode(QFileDialog::AnyFile);
-  SaveDialog->setDefaultSuffix(QStringLiteral("qbs"));
-  SaveDialog->setNameFilters(DialogNameFilters(LanguageText(TextKey::FILE_SAVE_FILTER) + ExtraPictureFilters()));
-  SaveDialog->selectFile(ChartFileName(window));
-  const QString path = ChosenFile(*SaveDialog);
-  if (path.isEmpty()) return false;
-  if (!window.bh->Model().SaveToFile(LocalPath(path))) {
-    ShowError(LanguageText(TextKey::FILE_SAVE_ERROR_MSG));
-    return false;
-  }
-  SetChartTitle(window);
-  return true;
-}
-
-void TMainForm::SaveAll() {
-  // Each chart is saved as the active one; the one the user was in stays active.
-  const QPointer<THolderForm> active = activeChart_;
-  for (THolderForm* window : ChartWindows()) {
-    activeChart_ = window;
-    Save();
-  }
-  activeChart_ = active;
-}
-
 void TMainForm::CloseSheme() {
-  THolderForm* window = activeChart_;
+  THolderForm* window = ActiveChartWindow();
   if (!window) return;
   if (!window->close()) {
     CloseCancelled = true;
@@ -171,7 +129,7 @@ void TMainForm::CloseSheme() {
 void TMainForm::CloseAll() {
   CloseCancelled = false;
   for (auto open = ChartWindows(); !open.empty(); open = ChartWindows()) {
-    activeChart_ = open.front();
+    active_.Set(open.front());
     CloseSheme();
     if (CloseCancelled) return;
   }
@@ -184,7 +142,7 @@ void TMainForm::AppExit() {
 }
 
 void TMainForm::ApplyChartPlacement(THolderForm& window) {
-  const ChartPlacement& placement = LastChartPlacement();
+  const ChartPlacement& placement = Settings().LastChartPlacement();
   window.resize(placement.Width, placement.Height);
   window.move(placement.Left, placement.Top);
   window.bh->Model().SetZoomPercents(std::clamp(placement.Zoom, kSmallestZoom, kLargestZoom));
@@ -195,16 +153,16 @@ void TMainForm::DropFiles(const QStringList& paths) {
   if (QFileInfo(paths.first()).suffix().toUpper() == QStringLiteral("QBS")) OpenChart(paths.first());
 }
 
-void TMainForm::ConnectDocumentCommands() {
-  Connect("mNew", [](TMainForm& f) { f.CreateNewSheme(); });
-  Connect("mNewFromTemplate", [](TMainForm& f) { f.mNewFromTemplateClick(); });
-  Connect("mOpen", [](TMainForm& f) { f.Open(); });
-  Connect("mSave", [](TMainForm& f) { f.Save(); });
-  Connect("mSaveAs", [](TMainForm& f) { f.SaveAs(); });
-  Connect("mSaveAll", [](TMainForm& f) { f.SaveAll(); });
-  Connect("mClose", [](TMainForm& f) { f.CloseSheme(); });
-  Connect("mCloseAll", [](TMainForm& f) { f.CloseAll(); });
-  Connect("mExit", [](TMainForm& f) { f.AppExit(); });
+void TMainForm::BindDocumentCommands() {
+  commands_.Bind(CommandId::New, [this](QAction&) { CreateNewSheme(); });
+  commands_.Bind(CommandId::NewFromTemplate, [this](QAction&) { mNewFromTemplateClick(); });
+  commands_.Bind(CommandId::Open, [this](QAction&) { Open(); });
+  commands_.Bind(CommandId::Save, [this](QAction&) { Save(); });
+  commands_.Bind(CommandId::SaveAs, [this](QAction&) { SaveAs(); });
+  commands_.Bind(CommandId::SaveAll, [this](QAction&) { SaveAll(); });
+  commands_.Bind(CommandId::Close, [this](QAction&) { CloseSheme(); });
+  commands_.Bind(CommandId::CloseAll, [this](QAction&) { CloseAll(); });
+  commands_.Bind(CommandId::Exit, [this](QAction&) { AppExit(); });
 }
 
 }  // namespace quobrix

@@ -1,5 +1,6 @@
-// The main window's menu bar and its three tool bars. Tool-bar buttons run
-// the menu command of the same job and are enabled as that command is.
+// The main window's menu bar and its three tool bars. Both show the
+// program's shared command actions; a tool-bar button is the action of its
+// command, with the button's hint as the action's tool tip.
 #include <QAction>
 #include <QLayout>
 #include <QMenu>
@@ -8,6 +9,8 @@
 
 #include "app/TMainForm.h"
 #include "app/ToolBarPictures.h"
+#include "app/TranslateWindow.h"
+#include "chart/BlockType.h"
 #include "view/MenuBuilder.h"
 
 namespace quobrix {
@@ -17,91 +20,89 @@ namespace {
 struct ToolButtonSpec {
   const char* name;  // null: a divider
   const char* hint;
-  const char* command;  // the menu item it stands for, or null for one of its own
+  CommandKey command;
 };
 
 }  // namespace
 
 void TMainForm::BuildMainMenu1() {
+  using enum CommandId;
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("MainMenu1"));
-  MenuSpec newSymbol{"mNewSymbol", "Новый символ", {}, 0, true};
-  newSymbol.items = NewSymbolItems(true);
   const MenuSpec menus[] = {
       Menu("mFile", "Файл",
-           {Item("mNew"), Item("mNewFromTemplate"), Item("mOpen"), Item("mSave"), Item("mSaveAs"), Item("mSaveAll"),
-            Item("mClose"), Item("mCloseAll"), Separator(), Item("mPreview"), Item("mSheetProp"),
-            Item("mSheetProp2"), Item("mPrint"), Separator(), Item("mSettings"), Separator(), Item("mExit")}),
+           {Command(New), Command(NewFromTemplate), Command(Open), Command(Save), Command(SaveAs), Command(SaveAll),
+            Command(Close), Command(CloseAll), Separator(), Command(Preview), Command(PageSetup), Command(SheetSize),
+            Command(Print), Separator(), Command(EditSettings), Separator(), Command(Exit)}),
       Menu("mEdit", "Правка",
-           {Item("mUndo"), Separator(), Item("mCut"), Item("mCopy"), Item("mPaste"), Item("mDelete"), Separator(),
-            Item("mSearch"), MenuSpec{"mLine", "Линия", {}, 2, true},
-            MenuSpec{"mMLine", "Последовательность линий", {}, 0, true}, newSymbol,
-            MenuSpec{"mNewTextField", "Текстовое поле", {}, 30, true}, Separator(), Item("mGroup"),
-            Item("mUngroup"), Item("mBringToFront"), Item("mSendToBack"), Separator(), Item("mShemeInfo")}),
+           {Command(Undo), Separator(), Command(Cut), Command(Copy), Command(Paste), Command(Delete), Separator(),
+            Command(Search), Command(InsertSymbol, btLine), Command(InsertPolyline),
+            Menu("mNewSymbol", "Новый символ", NewSymbolItems(), true), Command(InsertSymbol, btTextRegion),
+            Separator(), Command(Group), Command(Ungroup), Command(BringToFront), Command(SendToBack), Separator(),
+            Command(ChartInfo)}),
       Menu("mView", "Вид",
-           {Item("mRulers", true), Item("mStatus", true), Item("mColor", true), Separator(), ZoomMenu(), Separator(),
-            Item("mInspector"), Item("mLibrary"), Item("mUserLib"), Item("mColorForm"), Separator(),
-            Item("mPosGrid"), Item("mShowGrid"), Separator(),
-            MenuSpec{"mStayOnTop", "Поверх остальных окон", {}, 0, false, true}}),
+           {Command(Rulers), Command(StatusLine), Command(ColorStrip), Separator(), ZoomMenu(), Separator(),
+            Command(Inspector), Command(Library), Command(UserLibrary), Command(Palette), Separator(),
+            Command(UseGrid), Command(ShowGrid), Separator(), Command(StayOnTop)}),
       FormatMenu(true),
       Menu("mWizards", "Мастера",
-           {Item("mWizard1"), MenuSpec{"mWizard4", "Мастер блок-схемы процесса"}, Separator(), Item("mWizard2"),
-            Item("mWizard3")}),
+           {Command(LinearWizard), Command(ProcessWizard), Separator(), Command(BranchWizard),
+            Command(ForLoopWizard)}),
       Menu("mHelp", "?",
-           {Item("mShowHelp"),
-            Menu("mLessons", "Уроки", {{"mLesson1", "Начнем пожалуй!"}, {"mLesson2", "Иструментарий"}}),
-            Item("mVisitWeb"), Separator(), Item("mAbout")}),
+           {Command(Help), Menu("mLessons", "Уроки", {Command(Lesson, 1), Command(Lesson, 2)}), Command(VisitWeb),
+            Separator(), Command(About)}),
   };
-  for (const MenuSpec& menu : menus) AddMenuItem(*bar, menu);
+  for (const MenuSpec& menu : menus) AddMenuItem(*bar, menu, commands_);
 
   // The recent files come right after "Открыть".
   QMenu* file = bar->findChild<QMenu*>(QStringLiteral("mFile"));
   mOpenHistory = new QMenu(QStringLiteral("Открыть недавние"), file);
   mOpenHistory->setObjectName(QStringLiteral("mOpenHistory"));
-  file->insertMenu(Command(QStringLiteral("mSave")), mOpenHistory);
+  file->insertMenu(&commands_.Action(Save), mOpenHistory);
 }
 
 void TMainForm::BuildToolBars() {
+  using enum CommandId;
   static const ToolButtonSpec bars[3][14] = {
-      {{"tbNew", "Создать новую схему", "mNew"},
-       {"tbOpen", "Открыть схему", "mOpen"},
-       {"tbSave", "Сохранить", "mSave"},
-       {"tbClose", "Закрыть схему", "mClose"},
+      {{"tbNew", "Создать новую схему", {New}},
+       {"tbOpen", "Открыть схему", {Open}},
+       {"tbSave", "Сохранить", {Save}},
+       {"tbClose", "Закрыть схему", {Close}},
        {},
-       {"tbSaveAll", "Сохранить все", "mSaveAll"},
-       {"tbCloseAll", "Закрыть все", "mCloseAll"},
+       {"tbSaveAll", "Сохранить все", {SaveAll}},
+       {"tbCloseAll", "Закрыть все", {CloseAll}},
        {},
-       {"tbPreview", "Предварительный просмотр", "mPreview"},
-       {"tbSheetParams", "Параметры страницы", "mSheetProp"},
-       {"tbPrint", "Печать", "mPrint"},
+       {"tbPreview", "Предварительный просмотр", {Preview}},
+       {"tbSheetParams", "Параметры страницы", {PageSetup}},
+       {"tbPrint", "Печать", {Print}},
        {},
-       {"tbExit", "Выход из программы", "mExit"}},
-      {{"tbCut", "Вырезать", "mCut"},
-       {"tbCopy", "Копировать", "mCopy"},
-       {"tbPaste", "Вставить", "mPaste"},
-       {"tbDelete", "Удалить", "mDelete"},
+       {"tbExit", "Выход из программы", {Exit}}},
+      {{"tbCut", "Вырезать", {Cut}},
+       {"tbCopy", "Копировать", {Copy}},
+       {"tbPaste", "Вставить", {Paste}},
+       {"tbDelete", "Удалить", {Delete}},
        {},
-       {"tbSearch", "Поиск", "mSearch"},
+       {"tbSearch", "Поиск", {Search}},
        {},
-       {"tbGroup", "Группировать", "mGroup"},
-       {"tbUnGroup", "Разгруппировать", "mUngroup"},
-       {"tbBringToFront", "Поместить выше всех", "mBringToFront"},
-       {"tbSendToBack", "Поместить ниже всех", "mSendToBack"},
+       {"tbGroup", "Группировать", {Group}},
+       {"tbUnGroup", "Разгруппировать", {Ungroup}},
+       {"tbBringToFront", "Поместить выше всех", {BringToFront}},
+       {"tbSendToBack", "Поместить ниже всех", {SendToBack}},
        {},
-       {"tbHelp", "Вызов справки", "mShowHelp"}},
-      {{"tbZoomMinus", "Уменьшение", nullptr},
-       {"tbZoomPlus", "Увеличение", nullptr},
+       {"tbHelp", "Вызов справки", {Help}}},
+      {{"tbZoomMinus", "Уменьшение", {ZoomOut}},
+       {"tbZoomPlus", "Увеличение", {ZoomIn}},
        {},
-       {"tbLibrary", "Библиотека", "mLibrary"},
-       {"tbInspector", "Редактор свойств", "mInspector"},
+       {"tbLibrary", "Библиотека", {Library}},
+       {"tbInspector", "Редактор свойств", {Inspector}},
        {},
-       {"tbAlignLeft", "Выровнять по левому краю", "mAlignLeft"},
-       {"tbAlignRight", "Выровнять по правому краю", "mAlignRight"},
-       {"btAlignTop", "Выровнять по верхнему краю", "mAlignTop"},
-       {"tbAlignBottom", "Выровнять по нижнему краю", "mAlignBottom"},
+       {"tbAlignLeft", "Выровнять по левому краю", {Align, 0}},
+       {"tbAlignRight", "Выровнять по правому краю", {Align, 1}},
+       {"btAlignTop", "Выровнять по верхнему краю", {Align, 2}},
+       {"tbAlignBottom", "Выровнять по нижнему краю", {Align, 3}},
        {},
-       {"tbSheetColor", "Цвет страницы", "mSheetColor"},
-       {"tbShemeInfo", "Описание схемы", "mShemeInfo"}},
+       {"tbSheetColor", "Цвет страницы", {SheetColor}},
+       {"tbShemeInfo", "Описание схемы", {ChartInfo}}},
   };
   for (int i = 0; i < 3; ++i) {
     auto* bar = new QToolBar(this);
@@ -122,18 +123,16 @@ void TMainForm::BuildToolBars() {
       }
       if (divider) bar->addSeparator();
       divider = false;
-      auto* button = new QAction(ToolBarPicture(entry.name), QString(), bar);
-      button->setObjectName(QString::fromLatin1(entry.name));
-      button->setToolTip(QString::fromUtf8(entry.hint));
-      bar->addAction(button);
-      bar->widgetForAction(button)->setFixedSize(27, 26);
-      if (!entry.command) continue;
-      QAction* command = Command(QString::fromLatin1(entry.command));
-      // The menu item shows the picture of its button.
-      command->setIcon(button->icon());
-      button->setEnabled(command->isEnabled());
-      connect(command, &QAction::enabledChanged, button, &QAction::setEnabled);
-      connect(button, &QAction::triggered, command, [command] { command->trigger(); });
+      const QString name = QString::fromLatin1(entry.name);
+      QAction& command = commands_.Action(entry.command.id, entry.command.tag);
+      // The menu items show the pictures of their buttons.
+      command.setIcon(ToolBarPicture(entry.name));
+      command.setToolTip(QString::fromUtf8(entry.hint));
+      if (command.objectName() != name) command.setProperty(kToolBarNameProperty, name);
+      bar->addAction(&command);
+      QWidget* button = bar->widgetForAction(&command);
+      button->setObjectName(name);
+      button->setFixedSize(27, 26);
     }
   }
 }

@@ -9,13 +9,16 @@
 #include <QScreen>
 #include <QSet>
 
+#include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
 #include "app/LoadLanguage.h"
 #include "app/ScreenSnap.h"
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
 #include "platform/ProgramFolders.h"
-#include "view/ProgramWide.h"
+#include "tools/ToolWindow.h"
+#include "view/ChartCommands.h"
+#include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 
@@ -31,22 +34,27 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("Quobrix"));
   BuildMainMenu1();
-  ConnectDocumentCommands();
-  ConnectViewCommands();
-  ConnectEditCommands();
-  DisableMissingCommands();
   BuildToolBars();
-  ConnectZoomButtons();
+  BindDocumentCommands();
+  BindViewCommands();
+  BindChartCommands(commands_);
+  connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &TMainForm::TranslateChartWindows);
   OpenDialog = new QFileDialog(this);
   OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
   SaveDialog = new QFileDialog(this);
   SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
+  // A name typed without an extension takes the chosen format's.
+  connect(SaveDialog, &QFileDialog::filterSelected, SaveDialog,
+          [this](const QString& filter) { SaveDialog->setDefaultSuffix(FilterSuffix(filter)); });
   FormCreate();
 }
 
 TMainForm::~TMainForm() {
   // Chart windows are top-level windows of their own; they go with the program.
   for (THolderForm* chart : ChartWindows()) delete chart;
+  // Tool windows are children, which would outlive the commands and the
+  // registry they use.
+  qDeleteAll(findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly));
 }
 
 void TMainForm::FormCreate() {
@@ -54,9 +62,6 @@ void TMainForm::FormCreate() {
   QApplication::setApplicationName(windowTitle());
   SetUndoSnapshotFolder(UndoSnapshotDir().toStdString());
   DeleteUndoTempFiles();
-  Command(QStringLiteral("mRulers"))->setChecked(Options().ShowRulersInWin);
-  Command(QStringLiteral("mStatus"))->setChecked(Options().ShowStatusInWin);
-  Command(QStringLiteral("mColor"))->setChecked(Options().ShowColorLineInWin);
   setAcceptDrops(true);
   // A small window of fixed size in the top-left corner of the work area.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -85,9 +90,9 @@ void TMainForm::moveEvent(QMoveEvent* event) {
 
 void TMainForm::FormShow() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  QString languageFile = Options().Language;
+  QString languageFile = Settings().Options().Language;
   LoadLanguage(languageFile, ProgramDir(), std::initializer_list<QWidget*>{this}, {});
-  LanguageFile() = languageFile;
+  Settings().SetLanguageFile(languageFile);
   OpenStartupChart();
   QApplication::restoreOverrideCursor();
   setWindowTitle(ProgramTitle());
@@ -111,8 +116,10 @@ void TMainForm::FillWorkAreaRightOfMainWindow(THolderForm& chart) {
   const QSize frame = chart.frameGeometry().size() - chart.size();
   const int width = std::max(screen->geometry().width() - frameGeometry().width() - frame.width(), 100);
   const int height = std::max(work.height() - frame.height(), 100);
-  LastChartPlacement().Width = width;
-  LastChartPlacement().Height = height;
+  ChartPlacement placement = Settings().LastChartPlacement();
+  placement.Width = width;
+  placement.Height = height;
+  Settings().SetLastChartPlacement(placement);
   chart.resize(width, height);
   chart.move(work.right() + 1 - width - frame.width(), work.bottom() + 1 - height - frame.height());
   chart.UpdateZoomDisplay();
@@ -137,35 +144,6 @@ void TMainForm::dropEvent(QDropEvent* event) {
   DropFiles(paths);
 }
 
-QAction* TMainForm::Command(const QString& name) const {
-  QAction* found = menuBar()->findChild<QAction*>(name);
-  if (found) return found;
-  if (const QMenu* menu = menuBar()->findChild<QMenu*>(name)) return menu->menuAction();
-  return nullptr;
-}
-
-void TMainForm::Connect(const char* name, const std::function<void(TMainForm&)>& command) {
-  QAction* item = Command(QString::fromLatin1(name));
-  connect(item, &QAction::triggered, this, [this, command] { command(*this); });
-  item->setProperty("quobrixCommand", true);
-}
-
-void TMainForm::ConnectActive(const char* name, const std::function<void(THolderForm&)>& command) {
-  QAction* item = Command(QString::fromLatin1(name));
-  connect(item, &QAction::triggered, this, [this, command] {
-    if (activeChart_) command(*activeChart_);
-  });
-  item->setProperty("quobrixCommand", true);
-}
-
-// Items whose commands the program does not have yet stay in place, disabled.
-void TMainForm::DisableMissingCommands() {
-  for (QAction* item : menuBar()->findChildren<QAction*>()) {
-    if (item->isSeparator() || item->menu() || item->objectName().isEmpty()) continue;
-    if (!item->property("quobrixCommand").toBool()) item->setEnabled(false);
-  }
-}
-
 // ----- what the chart windows ask of the main window
 
 bool TMainForm::SaveChart(THolderForm& window) {
@@ -173,11 +151,11 @@ bool TMainForm::SaveChart(THolderForm& window) {
   return Save();
 }
 
-void TMainForm::ChartWindowActivated(THolderForm& window) { activeChart_ = &window; }
+void TMainForm::ChartWindowActivated(THolderForm& window) { active_.Set(&window); }
 
 void TMainForm::ChartWindowClosed(THolderForm& window) {
   std::erase_if(charts_, [&window](const QPointer<THolderForm>& chart) { return chart == &window || !chart; });
-  activeChart_ = nullptr;
+  active_.Set(nullptr);
 }
 
 void TMainForm::ShowBlockInInspector(TBlocksHolder&, std::int64_t) {}
@@ -199,6 +177,10 @@ QString TMainForm::MainCaption() const { return windowTitle(); }
 QString TMainForm::SavePromptText() const { return LanguageText(TextKey::FILE_SAVE_MSG); }
 
 QString TMainForm::MillimetreText() const { return LanguageText(TextKey::DIMENSION_MM); }
+
+void TMainForm::TranslateChartWindows() {
+  for (THolderForm* chart : ChartWindows()) TranslateWindow(Settings().LanguageFile(), *chart);
+}
 
 std::vector<THolderForm*> TMainForm::ChartWindows() const {
   std::vector<THolderForm*> open;

@@ -7,10 +7,12 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
-#include <functional>
 #include <vector>
 
+#include "tools/ToolWindowLayout.h"
+#include "view/ActiveChart.h"
 #include "view/ChartWindowHost.h"
+#include "view/CommandTable.h"
 #include "view/THolderForm.h"
 
 class QFileDialog;
@@ -34,7 +36,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   ~TMainForm() override;
 
   // ----- documents
-  THolderForm* ActiveChartWindow() const { return activeChart_; }
+  THolderForm* ActiveChartWindow() const { return active_.Window(); }
   // Open chart windows, oldest first.
   std::vector<THolderForm*> ChartWindows() const;
   bool CloseCancelled = false;
@@ -67,11 +69,16 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   QFileDialog* OpenDialog = nullptr;
   QFileDialog* SaveDialog = nullptr;
 
+  // ----- tool windows: created at start and kept for the run; each keeps
+  // its placement keys through this registry, which the window layout reads
+  // and writes.
+  ToolWindowRegistry& ToolWindows() { return toolWindows_; }
+
   // The program's title: the language's name for it and the version.
   static QString ProgramTitle();
 
   // ----- ChartWindowHost
-  QAction* Command(const QString& name) const override;
+  CommandTable& Commands() override { return commands_; }
   bool SaveChart(THolderForm& window) override;
   void ChartWindowActivated(THolderForm& window) override;
   void ChartWindowClosed(THolderForm& window) override;
@@ -96,23 +103,28 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void FillWorkAreaRightOfMainWindow(THolderForm& chart);
   THolderForm* NewChartWindow();
   void ShowChartWindow(THolderForm& window, const QString& title, bool applyPlacement);
+  // True when the chart itself was saved; a picture chosen in the dialog is
+  // exported and leaves the chart as unsaved as it was.
   bool SaveAs(THolderForm& window);
+  bool SaveChartAs(THolderForm& window, const QString& path);
+  bool ConfirmReplacingDamagedOriginal();
+  void ExportPicture(THolderForm& window, const QString& path);
   void SetChartTitle(THolderForm& window);
   void ShowError(const QString& text);
 
   void BuildMainMenu1();
   void BuildToolBars();
-  void ConnectDocumentCommands();
-  void ConnectViewCommands();
-  void ConnectEditCommands();
-  void Connect(const char* name, const std::function<void(TMainForm&)>& command);
-  void ConnectZoomButtons();
-  void ConnectActive(const char* name, const std::function<void(THolderForm&)>& command);
-  void DisableMissingCommands();
+  void BindDocumentCommands();
+  void BindViewCommands();
+  // The view switches show the options, whoever changed them.
+  void FollowOptions();
+  void TranslateChartWindows();
 
   QStringList commandLine_;
   TDebugForm* debug_ = nullptr;
-  QPointer<THolderForm> activeChart_;
+  ActiveChart active_;
+  CommandTable commands_{active_};
+  ToolWindowRegistry toolWindows_;
   std::vector<QPointer<THolderForm>> charts_;
   bool shown_ = false;
 };

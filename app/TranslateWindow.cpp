@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -33,9 +34,11 @@ ComponentKind KindOf(const QObject& component) {
   if (const auto* action = qobject_cast<const QAction*>(&component))
     return ShownOnlyInToolBars(*action) ? ComponentKind::ToolBarButton : ComponentKind::MenuItem;
   if (qobject_cast<const QMenu*>(&component)) return ComponentKind::MenuItem;
-  if (const auto* button = qobject_cast<const QToolButton*>(&component))
+  if (const auto* button = qobject_cast<const QToolButton*>(&component)) {
+    if (button->defaultAction()) return ComponentKind::Untranslated;
     return qobject_cast<const QToolBar*>(button->parentWidget()) ? ComponentKind::ToolBarButton
                                                                  : ComponentKind::SpeedButton;
+  }
   if (qobject_cast<const QPushButton*>(&component) || qobject_cast<const QLabel*>(&component) ||
       qobject_cast<const QCheckBox*>(&component))
     return ComponentKind::Caption;
@@ -65,6 +68,10 @@ class Translator {
     if (name.isEmpty()) return;  // made at run time, like the recent-file entries
     switch (KindOf(component)) {
       case ComponentKind::MenuItem:
+        IfGiven(name, [&](const QString& text) { SetCaption(component, text); });
+        IfGiven(component.property(kToolBarNameProperty).toString(),
+                [&](const QString& text) { SetHint(component, text); });
+        break;
       case ComponentKind::Caption:
       case ComponentKind::GroupBox:
         IfGiven(name, [&](const QString& text) { SetCaption(component, text); });
@@ -84,6 +91,7 @@ class Translator {
  private:
   template <typename Apply>
   void IfGiven(const QString& key, Apply apply) const {
+    if (key.isEmpty()) return;
     const QString text = file_.ReadString(section_, key);
     if (!text.isEmpty()) apply(text);
   }
@@ -99,13 +107,33 @@ bool IsAnotherWindow(const QObject& object) {
   return widget && widget->isWindow() && widget->windowType() != Qt::Popup && !qobject_cast<const QDockWidget*>(widget);
 }
 
-void TranslateComponents(const QObject& parent, const Translator& translator) {
-  for (QObject* child : parent.children()) {
-    if (IsAnotherWindow(*child)) continue;
-    translator.Translate(*child);
-    TranslateComponents(*child, translator);
+class WindowTranslation {
+ public:
+  explicit WindowTranslation(const Translator& translator) : translator_(translator) {}
+
+  void Components(const QObject& parent) {
+    for (QObject* child : parent.children()) {
+      if (IsAnotherWindow(*child)) continue;
+      Once(*child);
+      Components(*child);
+    }
   }
-}
+  // The actions a widget shows, its own or shared.
+  void ShownActions(const QWidget& widget) {
+    for (QAction* action : widget.actions()) Once(*action);
+  }
+
+ private:
+  void Once(QObject& component) {
+    if (done_.contains(&component)) return;
+    done_.insert(&component);
+    translator_.Translate(component);
+    if (const auto* widget = qobject_cast<const QWidget*>(&component)) ShownActions(*widget);
+  }
+
+  const Translator& translator_;
+  QSet<const QObject*> done_;
+};
 
 }  // namespace
 
@@ -116,7 +144,10 @@ QString LanguageSection(const QObject& window) {
 }
 
 void TranslateWindow(const QString& path, QWidget& window) {
-  TranslateComponents(window, Translator(path, LanguageSection(window)));
+  const Translator translator(path, LanguageSection(window));
+  WindowTranslation translation(translator);
+  translation.ShownActions(window);
+  translation.Components(window);
 }
 
 }  // namespace quobrix

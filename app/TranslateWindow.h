@@ -12,19 +12,28 @@ class QWidget;
 
 namespace quobrix {
 
+// The dynamic property that gives an action shown as a tool-bar button
+// under another name (the button's component name) than its menu item's.
+inline constexpr char kToolBarNameProperty[] = "toolBarName";
+
 // "MainForm" for a window of class TMainForm.
 QString LanguageSection(const QObject& window);
 
 // What each kind of component takes from the section, by its name:
-//   QAction or QMenu (menu item)             caption
+//   QAction or QMenu (menu item)             caption; its tool-bar name
+//                                            (kToolBarNameProperty): hint
 //   QAction shown only in tool bars, or a
 //   QToolButton on a QToolBar (tool-bar button)  hint
 //   any other QToolButton (speed button)     caption; name + "_H": hint
 //   QPushButton, QLabel, QCheckBox           caption
 //   QGroupBox                                title
-// Other components, the window's own title and components of other windows
-// (dialogs parented to this one) are left alone. A missing or empty value
-// keeps the designed text, so a missing file changes nothing.
+// Besides its own components, a window translates the actions its menus,
+// tool bars and itself show, wherever they live: shared command actions
+// take their texts from every window that shows them. A button that shows
+// an action takes its texts from the action. Other components, the window's
+// own title and components of other windows (dialogs parented to this one)
+// are left alone. A missing or empty value keeps the designed text, so a
+// missing file changes nothing.
 void TranslateWindow(const QString& path, QWidget& window);
 
 }  // namespace quobrix

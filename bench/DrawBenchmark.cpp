@@ -22,6 +22,7 @@ namespace quobrix {
 namespace {
 
 constexpr std::int64_t kResolution = 378, kZoom = 100;
+constexpr DrawBlockArgs kArgs{.device = {.resolution = kResolution, .zoomPercents = kZoom}};
 constexpr int kColumns = 100, kRows = 100;
 constexpr std::int64_t kCellW = 1500, kCellH = 1000;
 
@@ -55,7 +56,7 @@ QSize ChartSize() {
 void DrawWithDrawBlock(QImage& image) {
   QPainter painter(&image);
   QPainterCanvas canvas(painter);
-  for (const auto& b : Blocks()) DrawBlock(*b, canvas, false, true, false, 0, 0, clWhite, kResolution, kZoom);
+  for (const auto& b : Blocks()) DrawBlock(*b, canvas, kArgs);
 }
 
 // One recorded call as ready-made Qt objects.
@@ -85,7 +86,7 @@ QFont FontOf(const TBlockFont& f, const QImage& device) {
 
 std::vector<DirectOp> RecordDirectOps(const QImage& device) {
   testsupport::RecordingCanvas recorder;
-  for (const auto& b : Blocks()) DrawBlock(*b, recorder, false, true, false, 0, 0, clWhite, kResolution, kZoom);
+  for (const auto& b : Blocks()) DrawBlock(*b, recorder, kArgs);
   std::vector<DirectOp> ops;
   QPoint position;
   for (const testsupport::CanvasCall& c : recorder.calls) {

@@ -1,20 +1,35 @@
-// Picture export of a large chart: 10,000 flowchart symbols with labels and
-// 9,999 arrowed lines joining them, over as many A4 pages as they need.
-// Every page to SVG and EMF (vector), page 1 to BMP and PNG. Measured in the
-// same run against Dia, a peer diagram editor, exporting a diagram of the
-// same content to SVG: both as whole processes (start, load, export), whose
-// time and peak memory are compared, and our exports in-process as well.
+// Our program against Dia, a peer diagram editor, whole process against
+// whole process (start, load, work, exit), on the same content: 10,000
+// flowchart boxes and diamonds labelled "Step i" in a serpentine of two
+// columns, each joined to the next by a line with a filled arrow head. In
+// every repetition both programs run once, and time and peak memory are
+// compared pair by pair:
+//   SVG        quobrix --export chart.qbs out.svg   dia -n -e out.svg -t svg chart.dia
+//   PDF        quobrix --export chart.qbs out.pdf   dia -n -e out.pdf -t pdf chart.dia
+//   load+save  quobrix --convert chart.qbs out.qbs  dia -n -e out.dia -t dia chart.dia
+// Dia's diagram comes from gen_dia.py, found through the environment
+// variable QUOBRIX_DIA_GENERATOR or the path CMake found at configure time.
+//
+// Then how the work grows with the chart, our program alone:
+//   PDF of N blocks against PDF of N / 10 blocks (whole process, time)
+//   SVG of N blocks: peak memory of the process against the SVG file's size
+//   page 1 as a bitmap of N blocks against N / 10 blocks (in process, time)
+// Sizes: QUOBRIX_BENCH_SHAPES (10000), QUOBRIX_BENCH_GROWTH_BLOCKS (100000);
+// pairs per figure: QUOBRIX_BENCH_REPETITIONS (5).
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,56 +47,93 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::int64_t kSymbols = 10000;
-// Symbol size and pitch as in the Dia diagram: 5 x 2.5 cm boxes, 7.5 x 4.5 cm apart.
-constexpr std::int64_t kSymbolW = 5000, kSymbolH = 2500, kPitchX = 7500, kPitchY = 4500;
-constexpr std::int64_t kColumns = 2, kRowsPerPage = 6;
-constexpr std::int64_t kMargin = 1500;
+// The diagram's geometry in hundredths of a millimetre: 5 x 2.5 cm symbols
+// 7.5 x 4.5 cm apart, 1 cm from the edge, six rows to a page.
+constexpr std::int64_t kSymbolW = 5000, kSymbolH = 2500, kPitchX = 7500, kPitchY = 4500, kMargin = 1000;
+constexpr std::int64_t kRowsPerPage = 6;
+constexpr std::int64_t kLineWidth = 50;  // 0.5 mm, Dia's 0.05 cm
+constexpr int kLabelPoints = 17;         // Dia's 0.6 cm text height
+constexpr TColor kFills[] = {0xFFFFFF, 0xC0FFFF, 0xC0FFC0, 0xFFE0C0};
+
+std::int64_t Shapes() { return bench::FromEnvironment("QUOBRIX_BENCH_SHAPES", 10000); }
+std::int64_t GrowthBlocks() { return bench::FromEnvironment("QUOBRIX_BENCH_GROWTH_BLOCKS", 100000); }
 
 std::string BenchFolder() { return bench::BenchFolder("quobrix-export-bench"); }
 
-// Symbol i's top-left corner: two columns and six rows on every page.
-std::pair<std::int64_t, std::int64_t> SymbolCorner(std::int64_t i, std::int64_t sheetHeight) {
-  const std::int64_t page = i / (kColumns * kRowsPerPage);
-  const std::int64_t onPage = i % (kColumns * kRowsPerPage);
-  return {kMargin + (onPage % kColumns) * kPitchX, page * sheetHeight + kMargin + (onPage / kColumns) * kPitchY};
+struct Point {
+  std::int64_t x, y;
+};
+
+// Symbol i's place in the serpentine: rows of two, left to right on even
+// rows and back on odd ones.
+Point TopLeft(std::int64_t i, std::int64_t sheetHeight) {
+  const std::int64_t row = i / 2;
+  const std::int64_t column = row % 2 == 0 ? i % 2 : 1 - i % 2;
+  return {kMargin + column * kPitchX, (row / kRowsPerPage) * sheetHeight + kMargin + (row % kRowsPerPage) * kPitchY};
 }
 
-BlocksHolderModel& LargeChart() {
-  static BlocksHolderModel chart;
-  static const bool built = [] {
-    const std::int64_t sheetHeight = chart.SheetHeight();
-    chart.SetDocumentPages(
-        static_cast<std::int32_t>((kSymbols + kColumns * kRowsPerPage - 1) / (kColumns * kRowsPerPage)));
-    for (std::int64_t i = 0; i < kSymbols; ++i) {
-      const auto [x, y] = SymbolCorner(i, sheetHeight);
-      const auto n = chart.AddDefaultBlock(i % 4 == 3 ? btLogicIf : btRectangle, x, y, kSymbolW, kSymbolH);
-      chart.Blocks(n).Text = "Step " + std::to_string(i + 1);
-    }
-    for (std::int64_t i = 0; i + 1 < kSymbols; ++i) {
-      const auto [x1, y1] = SymbolCorner(i, sheetHeight);
-      const auto [x2, y2] = SymbolCorner(i + 1, sheetHeight);
-      const std::int64_t sx = x1 + kSymbolW / 2, sy = y1 + kSymbolH, ex = x2 + kSymbolW / 2, ey = y2;
-      const auto n = chart.AddDefaultBlock(btLine, sx, sy, ex - sx, ey - sy);
-      chart.Blocks(n).LineArrows = blaFilledEndArrow;
-    }
-    return true;
-  }();
-  static_cast<void>(built);
-  return chart;
+// The line from symbol i to symbol i + 1, from side to facing side.
+std::pair<Point, Point> Joint(std::int64_t i, std::int64_t sheetHeight) {
+  const Point a = TopLeft(i, sheetHeight), b = TopLeft(i + 1, sheetHeight);
+  if (i / 2 != (i + 1) / 2) return {{a.x + kSymbolW / 2, a.y + kSymbolH}, {b.x + kSymbolW / 2, b.y}};
+  if (a.x < b.x) return {{a.x + kSymbolW, a.y + kSymbolH / 2}, {b.x, b.y + kSymbolH / 2}};
+  return {{a.x, a.y + kSymbolH / 2}, {b.x + kSymbolW, b.y + kSymbolH / 2}};
 }
 
-std::string ChartFile() {
-  static const std::string path = [] {
-    const std::string file = BenchFolder() + "/large.qbs";
-    LargeChart().SaveToFile(file);
-    return file;
-  }();
-  return path;
+void FillShapeChart(BlocksHolderModel& chart, std::int64_t symbols) {
+  const std::int64_t sheetHeight = chart.SheetHeight();
+  const std::int64_t rows = (symbols + 1) / 2;
+  chart.SetDocumentPages(static_cast<std::int32_t>((rows + kRowsPerPage - 1) / kRowsPerPage));
+  chart.SetSheetColor(clWhite);
+  chart.DefBlockBorderWidth = kLineWidth;
+  chart.DefBlockFont.SetSize(kLabelPoints);
+  for (std::int64_t i = 0; i < symbols; ++i) {
+    const Point p = TopLeft(i, sheetHeight);
+    const auto n = chart.AddDefaultBlock(i % 4 == 3 ? btLogicIf : btRectangle, p.x, p.y, kSymbolW, kSymbolH);
+    chart.Blocks(n).Text = "Step " + std::to_string(i);
+    chart.Blocks(n).MC = kFills[i % 4];
+  }
+  for (std::int64_t i = 0; i + 1 < symbols; ++i) {
+    const auto [from, to] = Joint(i, sheetHeight);
+    const auto n = chart.AddDefaultBlock(btLine, from.x, from.y, to.x - from.x, to.y - from.y);
+    chart.Blocks(n).LineArrows = blaFilledEndArrow;
+  }
 }
 
-// The folder of this source file's checkout, for the diagram generator.
-fs::path SourceRoot() { return fs::path(__FILE__).parent_path().parent_path(); }
+// A chart of `symbols` symbols and the lines between them, saved once per run.
+const std::string& ShapeChartFile(std::int64_t symbols) {
+  static std::map<std::int64_t, std::string> files;
+  auto [it, added] = files.try_emplace(symbols);
+  if (added) {
+    BlocksHolderModel chart;
+    FillShapeChart(chart, symbols);
+    it->second = BenchFolder() + "/shapes-" + std::to_string(symbols) + ".qbs";
+    chart.SaveToFile(it->second);
+  }
+  return it->second;
+}
+
+bool IsExecutable(const fs::path& p) { return ::access(p.c_str(), X_OK) == 0 && fs::is_regular_file(p); }
+
+std::optional<fs::path> FindInPath(const std::string& program) {
+  const char* path = std::getenv("PATH");
+  std::string dirs = path != nullptr ? path : "/usr/bin:/bin";
+  for (std::size_t start = 0; start <= dirs.size();) {
+    const std::size_t end = std::min(dirs.find(':', start), dirs.size());
+    const fs::path candidate = fs::path(dirs.substr(start, end - start)) / program;
+    if (IsExecutable(candidate)) return candidate;
+    start = end + 1;
+  }
+  return std::nullopt;
+}
+
+std::optional<fs::path> DiaGenerator() {
+  if (const char* p = std::getenv("QUOBRIX_DIA_GENERATOR"); p != nullptr && fs::is_regular_file(p)) return p;
+#ifdef QUOBRIX_DIA_GENERATOR
+  if (fs::is_regular_file(QUOBRIX_DIA_GENERATOR)) return fs::path(QUOBRIX_DIA_GENERATOR);
+#endif
+  return std::nullopt;
+}
 
 fs::path OwnProgram() {
   if (const char* p = std::getenv("QUOBRIX_PROGRAM")) return p;
@@ -91,10 +143,10 @@ fs::path OwnProgram() {
 struct ProcessRun {
   bool ok = false;
   double seconds = 0;
-  double peakMegabytes = 0;
+  double peakBytes = 0;
 };
 
-// Runs a program to its end and reports its wall time and peak resident memory.
+// Runs a program to its end: its wall time and its peak resident memory.
 ProcessRun Run(const std::vector<std::string>& args) {
   std::vector<char*> argv;
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -103,15 +155,15 @@ ProcessRun Run(const std::vector<std::string>& args) {
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  const auto start = std::chrono::steady_clock::now();
-  pid_t pid = 0;
   ProcessRun run;
+  pid_t pid = 0;
+  const auto start = std::chrono::steady_clock::now();
   if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
     int status = 0;
     rusage usage{};
     if (wait4(pid, &status, 0, &usage) == pid) {
       run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-      run.peakMegabytes = static_cast<double>(usage.ru_maxrss) / 1024.0;
+      run.peakBytes = static_cast<double>(usage.ru_maxrss) * 1024.0;
       run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
   }
@@ -119,88 +171,197 @@ ProcessRun Run(const std::vector<std::string>& args) {
   return run;
 }
 
-// Dia's SVG export of the same content, measured once per run.
-const ProcessRun& DiaSvgExport() {
-  static const ProcessRun run = [] {
-    const std::string diagram = BenchFolder() + "/large.dia";
-    const fs::path generator = SourceRoot().parent_path() / "shared" / "tools" / "gen_dia.py";
-    if (!Run({"python3", generator.string(), std::to_string(kSymbols), diagram}).ok) return ProcessRun{};
-    return Run({"dia", "-n", "-e", BenchFolder() + "/dia.svg", "-t", "svg", diagram});
-  }();
+// A run that must leave a non-empty output file behind: some programs exit 0
+// when they could not write.
+ProcessRun RunWriting(const std::vector<std::string>& args, const std::string& output) {
+  std::error_code ignored;
+  fs::remove(output, ignored);
+  ProcessRun run = Run(args);
+  run.ok = run.ok && fs::file_size(output, ignored) > 0;
   return run;
 }
 
-void ReportAgainstDia(benchmark::State& state, double ourSeconds, std::optional<double> ourPeakMegabytes) {
-  const ProcessRun& dia = DiaSvgExport();
-  if (!dia.ok) return;
-  state.counters["dia_s"] = dia.seconds;
-  state.counters["dia_peak_MB"] = dia.peakMegabytes;
-  state.counters["times_faster_than_dia"] = dia.seconds / ourSeconds;
-  if (ourPeakMegabytes) {
-    state.counters["peak_MB"] = *ourPeakMegabytes;
-    state.counters["peak_share_of_dia"] = *ourPeakMegabytes / dia.peakMegabytes;
-  }
+// Why Dia cannot run here, or nothing when it can.
+std::optional<std::string> DiaMissing() {
+  if (!FindInPath("dia")) return "dia is not installed (apt-get install --no-install-recommends dia)";
+  if (!DiaGenerator())
+    return "gen_dia.py is not found (set QUOBRIX_DIA_GENERATOR, or configure with -DQUOBRIX_DIA_GENERATOR=path)";
+  return std::nullopt;
 }
 
-void BM_DiaSvgProcess(benchmark::State& state) {
+void SayLoudly(const std::string& problem) {
+  std::fprintf(stderr,
+               "\n************************************************************************\n"
+               "  NO COMPARISON WITH DIA: %s.\n"
+               "  The side-by-side figures below are NOT measured.\n"
+               "************************************************************************\n\n",
+               problem.c_str());
+}
+
+// Dia's diagram of the same content, generated once per run.
+const std::string& DiaDiagram() {
+  static const std::string path = [] {
+    const std::string diagram = BenchFolder() + "/shapes-" + std::to_string(Shapes()) + ".dia";
+    const ProcessRun made = RunWriting(
+        {"python3", DiaGenerator()->string(), std::to_string(Shapes()), diagram, "--cols", "2"}, diagram);
+    return made.ok ? diagram : std::string();
+  }();
+  return path;
+}
+
+struct SideBySide {
+  const char* what;
+  const char* extension;   // of our output
+  const char* ourVerb;     // --export or --convert
+  const char* diaFilter;   // Dia's -t
+  const char* diaExtension;
+};
+
+void BM_AgainstDia(benchmark::State& state, const SideBySide& task) {
+  if (const auto problem = DiaMissing()) {
+    state.SkipWithError(("not measured: " + *problem).c_str());
+    return;
+  }
+  const std::string& diagram = DiaDiagram();
+  if (diagram.empty()) {
+    state.SkipWithError("not measured: gen_dia.py did not write the diagram");
+    return;
+  }
+  const std::string shapes = std::to_string(Shapes()) + " shapes";
+  bench::PairedFigures time(std::string(task.what) + ", " + shapes + ", time", "quobrix", "dia", "ms", 1000);
+  bench::PairedFigures memory(std::string(task.what) + ", " + shapes + ", peak memory", "quobrix", "dia", "MB",
+                              1.0 / (1024 * 1024));
+  const std::string ourOut = BenchFolder() + "/ours" + task.extension;
+  const std::string diaOut = BenchFolder() + "/dia" + task.diaExtension;
   for (auto _ : state) {
-    const ProcessRun& dia = DiaSvgExport();
-    if (!dia.ok) {
-      state.SkipWithError("dia or the diagram generator is missing");
+    const ProcessRun ours =
+        RunWriting({OwnProgram().string(), task.ourVerb, ShapeChartFile(Shapes()), ourOut}, ourOut);
+    const ProcessRun dia = RunWriting({"dia", "-n", "-e", diaOut, "-t", task.diaFilter, diagram}, diaOut);
+    if (!ours.ok || !dia.ok) {
+      state.SkipWithError(ours.ok ? "dia failed" : "quobrix failed");
       return;
     }
-    state.SetIterationTime(dia.seconds);
-    state.counters["peak_MB"] = dia.peakMegabytes;
+    state.SetIterationTime(ours.seconds);
+    time.Add(ours.seconds, dia.seconds);
+    memory.Add(ours.peakBytes, dia.peakBytes);
   }
+  time.Report(state, "time_");
+  memory.Report(state, "memory_");
 }
 
-// Our program as a whole process: start, load the chart file, export.
-void BM_QuobrixProcess(benchmark::State& state, const std::string& extension) {
-  const std::string chart = ChartFile();
-  double seconds = 0, peakMegabytes = 0;
+// The whole PDF of N blocks against that of N / 10 blocks.
+void BM_PdfGrowth(benchmark::State& state) {
+  const std::int64_t large = GrowthBlocks() / 2, small = large / 10;  // symbols: one line joins each pair
+  bench::PairedFigures time("PDF of " + std::to_string(2 * large - 1) + " blocks against " +
+                                std::to_string(2 * small - 1) + ", time",
+                            "large", "small", "ms", 1000);
+  const std::string out = BenchFolder() + "/growth.pdf";
   for (auto _ : state) {
-    const ProcessRun run = Run({OwnProgram().string(), "--export", chart, BenchFolder() + "/process" + extension});
-    if (!run.ok) {
+    const ProcessRun big = RunWriting({OwnProgram().string(), "--export", ShapeChartFile(large), out}, out);
+    const ProcessRun little = RunWriting({OwnProgram().string(), "--export", ShapeChartFile(small), out}, out);
+    if (!big.ok || !little.ok) {
       state.SkipWithError("quobrix --export failed");
       return;
     }
-    state.SetIterationTime(run.seconds);
-    seconds += run.seconds;
-    peakMegabytes = std::max(peakMegabytes, run.peakMegabytes);
+    state.SetIterationTime(big.seconds);
+    time.Add(big.seconds, little.seconds);
   }
-  ReportAgainstDia(state, seconds / static_cast<double>(state.iterations()), peakMegabytes);
+  time.Report(state);
 }
 
-// In-process export of the chart already in memory.
-void BM_Export(benchmark::State& state, const std::string& extension) {
-  BlocksHolderModel& chart = LargeChart();
-  const std::string path = BenchFolder() + "/inprocess" + extension;
-  double seconds = 0;
+// A figure of this process's memory from /proc/self/status, in bytes.
+double StatusBytes(const std::string& key) {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind(key, 0) == 0) return std::strtod(line.c_str() + key.size(), nullptr) * 1024.0;
+  return 0;
+}
+
+// Starts the peak resident memory afresh from what the process holds now,
+// freed memory handed back first so that what a measured step takes shows.
+bool ResetPeakMemory() {
+  ::malloc_trim(0);
+  return static_cast<bool>(std::ofstream("/proc/self/clear_refs") << "5");
+}
+
+// The memory SVG export takes, against the size of the file it writes: of
+// the whole process, and of the export alone (in process, beyond the chart
+// already loaded).
+void BM_SvgPeakMemory(benchmark::State& state) {
+  const std::int64_t symbols = GrowthBlocks() / 2;
+  const std::string blocks = std::to_string(2 * symbols - 1) + " blocks";
+  bench::PairedFigures process("SVG of " + blocks + ", peak memory of the whole process against the file", "peak",
+                               "file", "MB", 1.0 / (1024 * 1024));
+  bench::PairedFigures exporting("SVG of " + blocks + ", memory of the export beyond the loaded chart against the file",
+                                 "export", "file", "MB", 1.0 / (1024 * 1024));
+  const std::string out = BenchFolder() + "/growth.svg";
+  BlocksHolderModel chart;
+  chart.LoadFromFile(ShapeChartFile(symbols));
   for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
-    if (!chart.SaveToFile(path)) {
+    const ProcessRun run = RunWriting({OwnProgram().string(), "--export", ShapeChartFile(symbols), out}, out);
+    if (!run.ok || !ResetPeakMemory()) {
+      state.SkipWithError(run.ok ? "the peak memory cannot be reset here" : "quobrix --export failed");
+      return;
+    }
+    const double before = StatusBytes("VmRSS:");
+    const bool written = chart.SaveToFile(out);
+    const double peak = StatusBytes("VmHWM:");
+    if (!written) {
       state.SkipWithError("export failed");
       return;
     }
-    seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    state.SetIterationTime(run.seconds);
+    const auto fileBytes = static_cast<double>(fs::file_size(out));
+    process.Add(run.peakBytes, fileBytes);
+    exporting.Add(peak - before, fileBytes);
   }
-  state.counters["file_MB"] = static_cast<double>(fs::file_size(path)) / (1024.0 * 1024.0);
-  ReportAgainstDia(state, seconds / static_cast<double>(state.iterations()), std::nullopt);
+  process.Report(state, "process_");
+  exporting.Report(state, "export_");
 }
 
-BENCHMARK(BM_DiaSvgProcess)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
-BENCHMARK_CAPTURE(BM_QuobrixProcess, svg, std::string(".svg"))
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(3);
-BENCHMARK_CAPTURE(BM_QuobrixProcess, emf, std::string(".emf"))
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(3);
-BENCHMARK_CAPTURE(BM_Export, svg_every_page, std::string(".svg"))->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Export, emf_every_page, std::string(".emf"))->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Export, bmp_page_1, std::string(".bmp"))->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Export, png_page_1, std::string(".png"))->Unit(benchmark::kMillisecond);
+// Page 1 as a bitmap, in process, of N blocks against N / 10 blocks.
+void BM_FirstPageBitmapGrowth(benchmark::State& state) {
+  const std::int64_t large = GrowthBlocks() / 2, small = large / 10;
+  BlocksHolderModel big, little;
+  FillShapeChart(big, large);
+  FillShapeChart(little, small);
+  bench::PairedFigures time("Page 1 bitmap of " + std::to_string(big.BlockCount()) + " blocks against " +
+                                std::to_string(little.BlockCount()) + ", time",
+                            "large", "small", "ms", 1000);
+  for (auto _ : state) {
+    const double large_s = bench::SecondsPerCall([&] { benchmark::DoNotOptimize(BitmapPicture(big)); });
+    const double small_s = bench::SecondsPerCall([&] { benchmark::DoNotOptimize(BitmapPicture(little)); });
+    state.SetIterationTime(large_s);
+    time.Add(large_s, small_s);
+  }
+  time.Report(state);
+}
+
+const SideBySide kSvg{"SVG export", ".svg", "--export", "svg", ".svg"};
+const SideBySide kPdf{"PDF export", ".pdf", "--export", "pdf", ".pdf"};
+const SideBySide kLoadSave{"Load and save", ".qbs", "--convert", "dia", ".dia"};
+
+void Register() {
+  const auto repetitions = bench::Repetitions(5);
+  for (const SideBySide* task : {&kSvg, &kPdf, &kLoadSave})
+    benchmark::RegisterBenchmark(("BM_AgainstDia/" + std::string(task->diaFilter) + task->extension).c_str(),
+                                 [task](benchmark::State& s) { BM_AgainstDia(s, *task); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(repetitions);
+  benchmark::RegisterBenchmark("BM_PdfGrowth", BM_PdfGrowth)
+      ->Unit(benchmark::kMillisecond)
+      ->UseManualTime()
+      ->Iterations(repetitions);
+  benchmark::RegisterBenchmark("BM_SvgPeakMemory", BM_SvgPeakMemory)
+      ->Unit(benchmark::kMillisecond)
+      ->UseManualTime()
+      ->Iterations(repetitions);
+  benchmark::RegisterBenchmark("BM_FirstPageBitmapGrowth", BM_FirstPageBitmapGrowth)
+      ->Unit(benchmark::kMillisecond)
+      ->UseManualTime()
+      ->Iterations(repetitions);
+}
 
 }  // namespace
 }  // namespace quobrix
@@ -211,7 +372,11 @@ int main(int argc, char** argv) {
   quobrix::SetPictureExporter(&exporter);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  if (const auto problem = quobrix::DiaMissing()) quobrix::SayLoudly(*problem);
+  quobrix::Register();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  quobrix::bench::PrintSummary();
+  if (const auto problem = quobrix::DiaMissing()) quobrix::SayLoudly(*problem);
   return 0;
 }

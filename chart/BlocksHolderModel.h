@@ -22,6 +22,7 @@ struct ChartReadReport;
 struct ClipboardContents;
 class Canvas;
 struct SheetPaintArgs;
+class PageBlocks;
 
 class BlocksHolderModel {
  public:
@@ -143,6 +144,8 @@ class BlocksHolderModel {
   bool DeleteActiveBlock(bool withMembers);
 
   // ----- chart file and fragments
+  // Writes the chart file and takes `path` as the chart's file, its changes
+  // saved; a picture extension exports a picture and changes neither.
   bool SaveToFile(const std::string& path);
   // Reads a chart file whatever its name; a file that does not start with
   // the chart header fails and leaves the chart as it was. `report`, when
@@ -158,8 +161,11 @@ class BlocksHolderModel {
   // bounds included; false for a page the chart does not have.
   bool IsBlockOnPage(std::int32_t page, std::int64_t n) const;
   // Draws page p on a printer page of w x h pixels, the sheet's width
-  // filling the page's width.
+  // filling the page's width; a print job finds the blocks of its pages
+  // through one PageBlocks.
   bool PrintPage(Canvas& canvas, std::int64_t w, std::int32_t page, std::int64_t h) const;
+  bool PrintPage(Canvas& canvas, std::int64_t w, std::int32_t page, std::int64_t h,
+                 const PageBlocks& pageBlocks) const;
   // Draws page p as the view shows it at `zoom`: sheet, then the page's
   // blocks. `surface` gives the client size, the colour around the pages and
   // the grid switch; the rest of it comes from the chart.

@@ -41,29 +41,51 @@ void WriteChartKeys(std::string& out, const BlocksHolderModel& chart) {
   AppendLine(out, "ZoomPercents=" + std::to_string(chart.ZoomPercents()));
 }
 
+// Hands the chart file's text to `sink` a piece of about kPiece bytes at a
+// time, so a save never builds the whole file in memory; false as soon as
+// the sink refuses a piece.
+template <class Sink>
+bool WriteChartFile(const BlocksHolderModel& chart, Sink&& sink) {
+  constexpr std::size_t kPiece = 1 << 20;
+  std::string out;
+  out.reserve(kPiece + kPiece / 4);
+  AppendLine(out, kChartHeader);
+  AppendLine(out, kChartData);
+  WriteChartKeys(out, chart);
+  AppendLine(out, kSectionEnd);
+  const OwnerNumbers owners(chart);
+  for (std::int64_t n = 1; n <= chart.BlockCount(); ++n) {
+    WriteBlockKeys(out, chart.Blocks(n), owners.Of(chart.Blocks(n).Owner));
+    if (out.size() < kPiece) continue;
+    if (!sink(std::string_view(out))) return false;
+    out.clear();
+  }
+  AppendLine(out, kChartEnd);
+  return sink(std::string_view(out));
+}
+
 }  // namespace
 
 std::string BlocksHolderModel::ChartFileText() const {
-  std::string out;
-  out.reserve(static_cast<std::size_t>(BlockCount()) * 200 + 256);
-  AppendLine(out, kChartHeader);
-  AppendLine(out, kChartData);
-  WriteChartKeys(out, *this);
-  AppendLine(out, kSectionEnd);
-  const OwnerNumbers owners(*this);
-  for (std::int64_t n = 1; n <= BlockCount(); ++n) WriteBlockKeys(out, Blocks(n), owners.Of(Blocks(n).Owner));
-  AppendLine(out, kChartEnd);
-  return out;
+  std::string text;
+  text.reserve(static_cast<std::size_t>(BlockCount()) * 240 + 256);
+  WriteChartFile(*this, [&](std::string_view piece) {
+    text.append(piece);
+    return true;
+  });
+  return text;
 }
 
 bool BlocksHolderModel::SaveToFile(const std::string& path) {
   const std::string ext = UpperExtension(path);
-  bool saved = false;
-  if (ext == ".QBS")
-    saved = WriteFileAtomically(path, ChartFileText());
-  else if (PictureExporter* exporter = InstalledPictureExporter())
-    saved = exporter->Export(*this, path, ext);
-  if (!saved) return false;
+  if (ext != ".QBS") {
+    // A picture is a copy of the chart, not the chart: the chart keeps its
+    // own file and its unsaved changes.
+    PictureExporter* exporter = InstalledPictureExporter();
+    return exporter && exporter->Export(*this, path, ext);
+  }
+  AtomicFileWriter file(path);
+  if (!WriteChartFile(*this, [&](std::string_view piece) { return file.Write(piece); }) || !file.Commit()) return false;
   HeldNotices hold(*this);
   SetFileName(path);
   SetModified(false);

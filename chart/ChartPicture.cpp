@@ -19,14 +19,33 @@ PictureSize PictureSizeOfPages(const BlocksHolderModel& chart, std::int32_t page
           ChartToPixels(WrapMul(chart.SheetHeight(), pages), chart.HorzResolution(), kPictureZoom)};
 }
 
-void DrawChartPicture(const BlocksHolderModel& chart, Canvas& canvas, std::int32_t backgroundPages) {
-  const PictureSize size = PictureSizeOfPages(chart, backgroundPages);
-  // Filled only: an edge line would show along the picture's top and left.
+namespace {
+
+// Filled only: an edge line would show along the picture's top and left.
+void FillBackground(const BlocksHolderModel& chart, Canvas& canvas, std::int32_t pages) {
+  const PictureSize size = PictureSizeOfPages(chart, pages);
   canvas.Pen = TPen{chart.SheetColor(), 1, psClear, TPenMode::Copy};
   canvas.Brush = TBrush{chart.SheetColor(), bsSolid};
   canvas.Rectangle(0, 0, OffsetPixels(size.width, kBackgroundOverlap), OffsetPixels(size.height, kBackgroundOverlap));
-  for (const auto& block : chart.List())
-    DrawBlock(*block, canvas, false, true, false, 0, 0, chart.SheetColor(), chart.HorzResolution(), kPictureZoom);
+}
+
+void DrawPictureBlock(const BlocksHolderModel& chart, Canvas& canvas, const TBlock& block) {
+  DrawBlock(block, canvas,
+            {.device = {.resolution = chart.HorzResolution(), .zoomPercents = kPictureZoom},
+             .sheetColor = chart.SheetColor()});
+}
+
+}  // namespace
+
+void DrawChartPicture(const BlocksHolderModel& chart, Canvas& canvas, std::int32_t backgroundPages) {
+  FillBackground(chart, canvas, backgroundPages);
+  for (const auto& block : chart.List()) DrawPictureBlock(chart, canvas, *block);
+}
+
+void DrawFirstPagePicture(const BlocksHolderModel& chart, Canvas& canvas) {
+  FillBackground(chart, canvas, 1);
+  for (std::int64_t n = 1; n <= chart.BlockCount(); ++n)
+    if (chart.IsBlockOnPage(1, n)) DrawPictureBlock(chart, canvas, chart.Blocks(n));
 }
 
 }  // namespace quobrix

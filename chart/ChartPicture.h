@@ -1,5 +1,5 @@
-// The whole chart drawn as one picture, for image files and the clipboard's
-// neighbours: the sheet colour laid over the pages, then every block.
+// The chart drawn as one picture for image files: the sheet colour laid
+// over the pages, then the blocks.
 #pragma once
 
 #include <cstdint>
@@ -25,5 +25,9 @@ PictureSize PictureSizeOfPages(const BlocksHolderModel& chart, std::int32_t page
 // edge shows) with the sheet colour, then draws every block in list order at
 // zoom 100, as printed and without the editing caret.
 void DrawChartPicture(const BlocksHolderModel& chart, Canvas& canvas, std::int32_t backgroundPages);
+
+// Page 1 alone, as a bitmap of one page holds it: the background of one page
+// and only the blocks on page 1, however long the chart.
+void DrawFirstPagePicture(const BlocksHolderModel& chart, Canvas& canvas);
 
 }  // namespace quobrix

@@ -42,11 +42,14 @@ ClipboardPicture PictureOf(const TBlock& block, std::int64_t resolution, std::in
   // Drawing scales both directions by one resolution; only the height
   // follows the vertical one.
   picture.OffsetY = WrapAdd(ToPixels(block.Y, resolution), block.H < 0 ? ToPixels(block.H, resolution) : 0);
-  picture.Draw = [&block, x = picture.OffsetX, y = picture.OffsetY, resolution](Canvas& canvas) {
-    DrawBlock(block, canvas, false, true, false, x, y, clWhite, resolution, kPictureZoom);
+  const DrawBlockArgs args{.device = {.resolution = resolution,
+                                      .zoomPercents = kPictureZoom,
+                                      .scrollX = picture.OffsetX,
+                                      .scrollY = picture.OffsetY}};
+  picture.Draw = [&block, args](Canvas& canvas) {
+    DrawBlock(block, canvas, args);
     if (block.BT != btSelection) return;
-    for (const TBlock* member : FlatMembers(block))
-      DrawBlock(*member, canvas, false, true, false, x, y, clWhite, resolution, kPictureZoom);
+    for (const TBlock* member : FlatMembers(block)) DrawBlock(*member, canvas, args);
   };
   return picture;
 }

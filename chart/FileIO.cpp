@@ -87,21 +87,41 @@ std::string ReplacedFile(const std::string& path) {
   return file;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  const std::string target = ReplacedFile(path);
-  if (!MayReplace(target)) return false;
+AtomicFileWriter::AtomicFileWriter(const std::string& path) : target_(ReplacedFile(path)) {
+  if (!MayReplace(target_)) return;
   // Short, so a file name of any legal length can still be saved.
-  std::string tmpl = FolderOf(target) + ".quobrix.XXXXXX";
+  std::string tmpl = FolderOf(target_) + ".quobrix.XXXXXX";
   std::vector<char> buf(tmpl.begin(), tmpl.end());
   buf.push_back('\0');
-  const int fd = ::mkstemp(buf.data());
-  if (fd < 0) return false;
-  const std::string tmp(buf.data());
-  const bool written = ::fchmod(fd, ModeFor(target)) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (written && closed && std::rename(tmp.c_str(), target.c_str()) == 0) return true;
-  std::remove(tmp.c_str());
-  return false;
+  fd_ = ::mkstemp(buf.data());
+  if (fd_ < 0) return;
+  tmp_ = buf.data();
+  failed_ = ::fchmod(fd_, ModeFor(target_)) != 0;
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+  if (fd_ >= 0) ::close(fd_);
+  if (!tmp_.empty() && !committed_) std::remove(tmp_.c_str());
+}
+
+bool AtomicFileWriter::Write(std::string_view bytes) {
+  if (Ok() && !WriteAll(fd_, bytes)) failed_ = true;
+  return Ok();
+}
+
+bool AtomicFileWriter::Commit() {
+  if (fd_ < 0) return false;
+  const bool flushed = Ok() && ::fsync(fd_) == 0;
+  const bool closed = ::close(fd_) == 0;
+  fd_ = -1;
+  committed_ = flushed && closed && std::rename(tmp_.c_str(), target_.c_str()) == 0;
+  failed_ = !committed_;
+  return committed_;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  AtomicFileWriter file(path);
+  return file.Write(bytes) && file.Commit();
 }
 
 NewFileResult WriteNewFile(const std::string& path, std::string_view bytes) {

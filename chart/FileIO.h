@@ -22,11 +22,38 @@ std::optional<std::int64_t> RegularFileSize(const std::string& path);
 // file it leads to, so the link stays a link and its target gets the bytes.
 std::string ReplacedFile(const std::string& path);
 
-// Writes a temporary file beside the file `path` names (a link's target),
-// flushes it to disk and renames it over that file, so a failure half-way
-// leaves the previous file as it was. A file that exists but may not be
-// written (read-only for its owner, say) is refused and left alone, as a
-// read-only folder refuses.
+// A file written piece by piece into a temporary file beside its target
+// (a link's target, see ReplacedFile), which replaces the target only once
+// every piece is written and flushed to disk, so a failure half-way (a full
+// disk, say) leaves the previous file as it was. The temporary file goes
+// away unless committed. A target that exists but may not be written
+// (read-only for its owner, say) is refused and left alone, as a read-only
+// folder refuses.
+class AtomicFileWriter {
+ public:
+  explicit AtomicFileWriter(const std::string& path);
+  ~AtomicFileWriter();
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  // False once anything failed, the creation of the temporary file included.
+  bool Ok() const { return fd_ >= 0 && !failed_; }
+  // For writers that open files by name; whatever they write there is what
+  // Commit puts in place.
+  const std::string& TemporaryPath() const { return tmp_; }
+  bool Write(std::string_view bytes);
+  // Flushes the temporary file to disk and renames it over the target.
+  bool Commit();
+
+ private:
+  std::string target_;
+  std::string tmp_;
+  int fd_ = -1;
+  bool failed_ = false;
+  bool committed_ = false;
+};
+
+// Writes `bytes` through an AtomicFileWriter.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 bool IsRegularFile(const std::string& path);

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "chart/BlocksHolderModel.h"
+#include "chart/PageBlocks.h"
 #include "render/DeviceGeometry.h"
 #include "render/DrawBlock.h"
 #include "render/SheetPainting.h"
@@ -29,6 +30,11 @@ bool BlocksHolderModel::IsBlockOnPage(std::int32_t page, std::int64_t n) const {
 }
 
 bool BlocksHolderModel::PrintPage(Canvas& canvas, std::int64_t w, std::int32_t page, std::int64_t h) const {
+  return PrintPage(canvas, w, page, h, PageBlocks(*this));
+}
+
+bool BlocksHolderModel::PrintPage(Canvas& canvas, std::int64_t w, std::int32_t page, std::int64_t h,
+                                  const PageBlocks& pageBlocks) const {
   const std::int64_t rx = WrapMul(w, kResolutionUnit) / SheetWidth();
   const std::int64_t ry = WrapMul(h, kResolutionUnit) / SheetHeight();
   // White paper needs no background; any other colour, the desktop's
@@ -36,14 +42,18 @@ bool BlocksHolderModel::PrintPage(Canvas& canvas, std::int64_t w, std::int32_t p
   if (SheetColor() != clWhite) {
     canvas.Pen = TPen{SheetColor(), 1, psClear, TPenMode::Copy};
     canvas.Brush = TBrush{SheetColor(), bsSolid};
-    canvas.Rectangle(static_cast<int>(Scale(FSheetMargins().Left, rx)), static_cast<int>(Scale(FSheetMargins().Top, ry)),
+    canvas.Rectangle(static_cast<int>(Scale(FSheetMargins().Left, rx)),
+                     static_cast<int>(Scale(FSheetMargins().Top, ry)),
                      static_cast<int>(w - Scale(FSheetMargins().Right, rx) - 1),
                      static_cast<int>(h - Scale(FSheetMargins().Bottom, ry) - 1));
   }
-  const std::int64_t offsetY = WrapMul(h, page - 1);
-  for (std::int64_t n = 1; n <= BlockCount(); ++n)
-    if (IsBlockOnPage(page, n))
-      DrawBlock(Blocks(n), canvas, false, true, false, 0, offsetY, SheetColor(), rx, kPrintZoom);
+  // The page's top edge at the scale the blocks are drawn at: the paper's
+  // own height would let every page drift by the difference whenever the
+  // paper's shape is not exactly the sheet's.
+  const std::int64_t offsetY = Scale(WrapMul(SheetHeight(), page - 1), rx);
+  const DrawBlockArgs args{.device = {.resolution = rx, .zoomPercents = kPrintZoom, .scrollY = offsetY},
+                           .sheetColor = SheetColor()};
+  for (const std::int64_t n : pageBlocks.OnPage(page)) DrawBlock(Blocks(n), canvas, args);
   DoDebug("Отправлено на печать");
   return true;
 }
@@ -77,9 +87,9 @@ bool BlocksHolderModel::DrawPreviewPage(Canvas& canvas, std::int32_t page, std::
   sheet.sheetColor = SheetColor();
   sheet.gridStep = PosGridSize();
   PaintSheet(canvas, sheet);
+  const DrawBlockArgs args{.device = {HorzResolution(), zoom, rulerInset, 0, offsetY}, .sheetColor = SheetColor()};
   for (std::int64_t n = 1; n <= BlockCount(); ++n)
-    if (IsBlockOnPage(page, n))
-      DrawBlock(Blocks(n), canvas, rulerInset, true, false, 0, offsetY, SheetColor(), HorzResolution(), zoom);
+    if (IsBlockOnPage(page, n)) DrawBlock(Blocks(n), canvas, args);
   return true;
 }
 

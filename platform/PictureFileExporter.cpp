@@ -2,9 +2,6 @@
 
 #include <QBuffer>
 #include <QPainter>
-#include <QSaveFile>
-#include <QSvgGenerator>
-#include <algorithm>
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartPicture.h"
@@ -13,6 +10,7 @@
 #include "platform/HeadlessGui.h"
 #include "platform/PrinterPrintDevice.h"
 #include "platform/QPainterCanvas.h"
+#include "platform/SvgCanvas.h"
 #include "render/DeviceGeometry.h"
 
 namespace quobrix {
@@ -23,8 +21,6 @@ constexpr int kJpegQuality = 90;
 // A bitmap page beyond this (a damaged sheet size) is refused rather than
 // allocated: an A0 sheet at screen resolution is 14 million pixels.
 constexpr std::int64_t kMaxBitmapPixels = 100'000'000;
-constexpr double kMillimetresPerInch = 25.4;
-constexpr double kMaxDotsPerInch = 100000;
 
 std::string ImageFile(const QImage& image, const char* format, int quality = -1) {
   QByteArray bytes;
@@ -57,27 +53,15 @@ QImage BitmapPicture(const BlocksHolderModel& chart) {
   image.setDotsPerMeterY(dotsPerMetre);
   QPainter painter(&image);
   QPainterCanvas canvas(painter);
-  DrawChartPicture(chart, canvas, 1);
+  DrawFirstPagePicture(chart, canvas);
   return image;
 }
 
-bool WriteSvgPicture(const BlocksHolderModel& chart, QIODevice& output) {
+bool WriteSvgPicture(const BlocksHolderModel& chart, const SvgCanvas::Sink& sink) {
   const PictureSize size = PictureSizeOfPages(chart, chart.DocumentPages());
-  QSvgGenerator generator;
-  generator.setOutputDevice(&output);
-  generator.setSize(QSize(size.width, size.height));
-  generator.setViewBox(QRect(0, 0, size.width, size.height));
-  const double dotsPerInch = static_cast<double>(chart.HorzResolution()) * kMillimetresPerInch / 100.0;
-  generator.setResolution(static_cast<int>(std::clamp(dotsPerInch + 0.5, 1.0, kMaxDotsPerInch)));
-  generator.setTitle(QString::fromStdString(chart.FileName()));
-  generator.setDescription(QStringLiteral("Quobrix"));
-  QPainter painter;
-  if (!painter.begin(&generator)) return false;
-  {
-    QPainterCanvas canvas(painter);
-    DrawChartPicture(chart, canvas, chart.DocumentPages());
-  }
-  return painter.end();
+  SvgCanvas canvas(size.width, size.height, chart.HorzResolution(), chart.FileName(), sink);
+  DrawChartPicture(chart, canvas, chart.DocumentPages());
+  return canvas.Finish();
 }
 
 bool PictureFileExporter::Export(const BlocksHolderModel& chart, const std::string& path,
@@ -89,9 +73,9 @@ bool PictureFileExporter::Export(const BlocksHolderModel& chart, const std::stri
   if (upperExtension == ".JPG" || upperExtension == ".JPEG")
     return WritePicture(path, ImageFile(BitmapPicture(chart), "JPG", kJpegQuality));
   if (upperExtension == ".SVG") {
-    // Written straight into the file: a large chart's picture is not held twice.
-    QSaveFile file(QString::fromStdString(path));
-    return file.open(QIODevice::WriteOnly) && WriteSvgPicture(chart, file) && file.commit();
+    // Streamed into the file: a picture of any size takes one buffer of memory.
+    AtomicFileWriter file(path);
+    return WriteSvgPicture(chart, [&](std::string_view piece) { return file.Write(piece); }) && file.Commit();
   }
   if (upperExtension == ".PDF") return PrintToPdf(chart, path, 1, chart.DocumentPages(), 1);
   return false;

@@ -3,11 +3,11 @@
 // bitmap), ".SVG" (every page, vector) and ".PDF" (one PDF page per page).
 #pragma once
 
-#include <QIODevice>
 #include <QImage>
 #include <string>
 
 #include "chart/PictureExporter.h"
+#include "platform/SvgCanvas.h"
 
 namespace quobrix {
 
@@ -21,7 +21,7 @@ class PictureFileExporter : public PictureExporter {
 std::string EmfPicture(const BlocksHolderModel& chart);
 // Page 1 at the chart's horizontal resolution, 24 bits per pixel.
 QImage BitmapPicture(const BlocksHolderModel& chart);
-// Every page stacked, as SVG written to `output`.
-bool WriteSvgPicture(const BlocksHolderModel& chart, QIODevice& output);
+// Every page stacked, as SVG handed to `sink` piece by piece.
+bool WriteSvgPicture(const BlocksHolderModel& chart, const SvgCanvas::Sink& sink);
 
 }  // namespace quobrix

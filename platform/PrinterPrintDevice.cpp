@@ -1,7 +1,8 @@
 #include "platform/PrinterPrintDevice.h"
 
 #include <QPageSize>
-#include <QTemporaryDir>
+#include <fstream>
+#include <string_view>
 
 #include "chart/FileIO.h"
 
@@ -13,6 +14,20 @@ namespace {
 // for hours and fill the disk, so it is refused.
 constexpr std::int64_t kMaxPdfPages = 100'000;
 
+// The printer does not report failed writes (a full disk): a PDF written to
+// its end closes with the end-of-file marker, one cut short does not.
+bool EndsWithPdfTrailer(const std::string& path) {
+  constexpr std::string_view kTrailer = "%%EOF";
+  constexpr std::streamoff kTail = 16;
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  const std::streamoff size = in.tellg();
+  if (!in || size < kTail) return false;
+  std::string tail(static_cast<std::size_t>(kTail), '\0');
+  in.seekg(size - kTail);
+  if (!in.read(tail.data(), kTail)) return false;
+  return tail.find(kTrailer) != std::string::npos;
+}
+
 }  // namespace
 
 PrinterPrintDevice::PrinterPrintDevice(QPrinter& printer, const BlocksHolderModel& chart)
@@ -23,16 +38,18 @@ bool PrinterPrintDevice::BeginJob(const std::string& title) {
   printer_.setCreator(QStringLiteral("Quobrix"));
   if (!painter_.begin(&printer_)) return false;
   canvas_.emplace(painter_);
+  pageBlocks_.emplace(chart_);
   return true;
 }
 
 void PrinterPrintDevice::PrintPage(std::int32_t page) {
-  chart_.PrintPage(*canvas_, printer_.width(), page, printer_.height());
+  chart_.PrintPage(*canvas_, printer_.width(), page, printer_.height(), *pageBlocks_);
 }
 
 void PrinterPrintDevice::NewSheet() { printer_.newPage(); }
 
 bool PrinterPrintDevice::EndJob() {
+  pageBlocks_.reset();
   canvas_.reset();
   return painter_.end();
 }
@@ -41,15 +58,14 @@ bool PrintToPdf(const BlocksHolderModel& chart, const std::string& path, std::in
                 std::int32_t copies) {
   if (first > last || copies < 1) return false;
   if ((std::int64_t{last} - first + 1) * copies > kMaxPdfPages) return false;
-  // The printer writes by file name; the finished file then replaces `path`
-  // in one step, with the permissions any saved file gets.
-  const QTemporaryDir scratch;
-  if (!scratch.isValid()) return false;
-  const QString printed = scratch.filePath(QStringLiteral("printout.pdf"));
+  // The printer writes by file name: it writes the temporary file that
+  // replaces `path` once the printout is complete.
+  AtomicFileWriter file(path);
+  if (!file.Ok()) return false;
   {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(printed);
+    printer.setOutputFileName(QString::fromStdString(file.TemporaryPath()));
     printer.setPageSize(QPageSize(QSizeF(chart.SheetWidth() / 100.0, chart.SheetHeight() / 100.0),
                                   QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -57,8 +73,7 @@ bool PrintToPdf(const BlocksHolderModel& chart, const std::string& path, std::in
     PrinterPrintDevice device(printer, chart);
     if (!PrintPages(device, chart.FileName(), first, last, copies)) return false;
   }
-  const auto bytes = ReadWholeFile(printed.toStdString());
-  return bytes && WriteFileAtomically(path, *bytes);
+  return EndsWithPdfTrailer(file.TemporaryPath()) && file.Commit();
 }
 
 }  // namespace quobrix

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "chart/BlocksHolderModel.h"
+#include "chart/PageBlocks.h"
 #include "chart/PrintJob.h"
 #include "platform/QPainterCanvas.h"
 
@@ -26,6 +27,7 @@ class PrinterPrintDevice : public PrintDevice {
   const BlocksHolderModel& chart_;
   QPainter painter_;
   std::optional<QPainterCanvas> canvas_;
+  std::optional<PageBlocks> pageBlocks_;
 };
 
 // Prints pages first..last, `copies` times each, into a PDF file on paper of

@@ -117,8 +117,12 @@ ProfileFile::ProfileFile(QString path) : path_(std::move(path)) {
   const QFileInfo info(path_);
   if (!info.exists()) return;
   QFile file(path_);
-  const QByteArray bytes = info.isFile() && file.open(QIODevice::ReadOnly) ? file.read(kMaxFileSize + 1) : QByteArray();
-  unreadable_ = !file.isOpen() || bytes.size() > kMaxFileSize;
+  // Asks for what the file holds: a read of the whole size limit would
+  // allocate all of it first, for every settings or language file. One byte
+  // more shows a file that grew since it was measured.
+  const bool opened = info.isFile() && info.size() <= kMaxFileSize && file.open(QIODevice::ReadOnly);
+  const QByteArray bytes = opened ? file.read(file.size() + 1) : QByteArray();
+  unreadable_ = !opened || bytes.size() > kMaxFileSize;
   if (unreadable_) return;
   const DecodedText decoded = Decode(bytes);
   const QString& text = decoded.text;

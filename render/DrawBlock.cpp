@@ -37,9 +37,8 @@ BlockFrame BlockDeviceFrame(const TBlock& block, const DeviceMapping& mapping) {
   return f;
 }
 
-void DrawBlock(const TBlock& block, Canvas& canvas, bool rulerInset, bool viewOnly, bool isActive, std::int64_t scrollX,
-               std::int64_t scrollY, TColor sheetColor, std::int64_t resolution, std::int64_t zoomPercents) {
-  const DeviceMapping mapping{resolution, zoomPercents, rulerInset, scrollX, scrollY};
+void DrawBlock(const TBlock& block, Canvas& canvas, const DrawBlockArgs& args) {
+  const DeviceMapping& mapping = args.device;
   canvas.Pen.Mode = TPenMode::Copy;
   canvas.Pen.Width = BlockPenWidth(block, mapping);
   canvas.Pen.Color = block.BC;
@@ -50,11 +49,12 @@ void DrawBlock(const TBlock& block, Canvas& canvas, bool rulerInset, bool viewOn
   const BlockFrame f = BlockDeviceFrame(block, mapping);
   if (block.BT == btLine) {
     DrawLineWithEnds(canvas, {f.x1, f.y1}, {f.x2, f.y2}, block.LineArrows, BlockArrowUnit(block, mapping), block.BC,
-                     sheetColor);
+                     args.sheetColor);
   } else {
     DrawOutline(block.BT, f, canvas);
   }
-  if (!block.Text.empty()) DrawBlockText(block, canvas, f.x1, f.y1, f.x2, f.y2, zoomPercents, viewOnly, isActive);
+  if (!block.Text.empty())
+    DrawBlockText(block, canvas, f.x1, f.y1, f.x2, f.y2, mapping.zoomPercents, args.viewOnly, args.isActive);
 }
 
 }  // namespace quobrix

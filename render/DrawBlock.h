@@ -18,12 +18,21 @@ int BlockArrowUnit(const TBlock& block, const DeviceMapping& mapping);
 // square-based types grown from the near corner.
 BlockFrame BlockDeviceFrame(const TBlock& block, const DeviceMapping& mapping);
 
+// Where and how DrawBlock draws.
+struct DrawBlockArgs {
+  // Resolution and zoom; the scroll offset is subtracted from every device
+  // coordinate and the ruler inset added to both.
+  DeviceMapping device;
+  TColor sheetColor = clWhite;  // shows in the gaps of a styled line
+  // The caret mark shows in the text of the active block of a chart that
+  // is not view-only, while it is edited in place.
+  bool viewOnly = true;
+  bool isActive = false;
+};
+
 // Sets up pen and brush from the block (pen mode copy), draws its outline or
-// line, then its text. `scrollX`, `scrollY` are subtracted from every device
-// coordinate; `rulerInset` adds RulerInset to both. `sheetColor` shows in
-// the gaps of a styled line. The canvas keeps the pen, brush and font the
-// block left, so every call sets up all three again.
-void DrawBlock(const TBlock& block, Canvas& canvas, bool rulerInset, bool viewOnly, bool isActive, std::int64_t scrollX,
-               std::int64_t scrollY, TColor sheetColor, std::int64_t resolution, std::int64_t zoomPercents);
+// line, then its text. The canvas keeps the pen, brush and font the block
+// left, so every call sets up all three again.
+void DrawBlock(const TBlock& block, Canvas& canvas, const DrawBlockArgs& args);
 
 }  // namespace quobrix

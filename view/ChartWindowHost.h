@@ -1,15 +1,14 @@
 // What a chart window needs from the main window around it. The chart
-// window lives below the shell, so it reaches the main window's commands
-// and shared state only through this interface.
+// window lives below the shell, so it reaches the program's commands and
+// the main window's state only through this interface.
 #pragma once
 
 #include <QString>
 #include <cstdint>
 
-class QAction;
-
 namespace quobrix {
 
+class CommandTable;
 class THolderForm;
 class TBlocksHolder;
 
@@ -17,9 +16,8 @@ class ChartWindowHost {
  public:
   virtual ~ChartWindowHost() = default;
 
-  // The main window's command of that name ("mNew", "mSave", "mZoom50" ...),
-  // or null when it has none. Chart window items forward to it.
-  virtual QAction* Command(const QString& name) const = 0;
+  // The program's commands, whose actions the window's menus show.
+  virtual CommandTable& Commands() = 0;
 
   // Saves the chart of `window` as the main window's Save does; false when
   // the user cancelled the save dialog or the save failed.

@@ -1,46 +1,44 @@
-// Menus built from tables: every item with its component name (its
-// objectName, the key of the language file), caption, shortcut, tag, hidden
-// and check state, sub-menus and separators.
+// Menus built from tables. An entry is a shared command item (its action
+// comes from the command table), an item of the window's own, a sub-menu
+// or a separator. Sub-menus and the window's own items carry their
+// component name (objectName, the key of the language file) and caption.
 #pragma once
 
-#include <QKeySequence>
-#include <QString>
+#include <optional>
 #include <vector>
 
+#include "view/CommandId.h"
+
 class QAction;
-class QMenu;
 class QWidget;
 
 namespace quobrix {
 
+class CommandTable;
+
 struct MenuSpec {
-  const char* name = nullptr;     // null with a null caption: a separator
+  const char* name = nullptr;     // null with a null caption and no command: a separator
   const char* caption = nullptr;  // UTF-8
-  QKeySequence shortcut = {};
-  int tag = 0;
+  std::optional<CommandKey> command = {};
   bool hidden = false;
-  bool checkable = false;
   std::vector<MenuSpec> items = {};  // not empty: a sub-menu
 };
 
 inline MenuSpec Separator() { return {}; }
-
-// Adds the item (an action, or a sub-menu with its items) to `menu`, which
-// may be a QMenu or a QMenuBar. The tag goes into the action's data.
-QAction* AddMenuItem(QWidget& menu, const MenuSpec& entry);
-
-// The tag an item was built with.
-int MenuTag(const QAction& action);
-
-// A command both kinds of menu bar carry, by its component name.
-MenuSpec Item(const char* name, bool checkable = false);
-// A menu of a menu bar holding `items`.
+// The shared item of a command.
+inline MenuSpec Command(CommandId id, int tag = 0) { return {nullptr, nullptr, CommandKey{id, tag}}; }
+// An item of the window's own, made for this menu.
+inline MenuSpec OwnItem(const char* name, const char* caption) { return {name, caption}; }
 MenuSpec Menu(const char* name, const char* caption, std::vector<MenuSpec> items, bool hidden = false);
+
+// Adds the entry (an action, or a sub-menu with its items) to `menu`, which
+// may be a QMenu or a QMenuBar, and returns its action.
+QAction* AddMenuItem(QWidget& menu, const MenuSpec& entry, const CommandTable& commands);
 
 // Shared tables: the symbol types that can be inserted by hand, the zoom
 // steps and the format menu, with or without the sub-menu of the properties
 // new blocks receive.
-std::vector<MenuSpec> NewSymbolItems(bool named);
+std::vector<MenuSpec> NewSymbolItems();
 MenuSpec ZoomMenu();
 MenuSpec FormatMenu(bool withDefaults);
 

@@ -36,12 +36,14 @@ void TBlocksHolder::SetStatusText(const QString& text) const {
 std::int64_t TBlocksHolder::SetOriginX(std::int64_t x) {
   originX_ = std::max<std::int64_t>(x, 0);
   update();
+  emit OriginChanged();
   return originX_;
 }
 
 std::int64_t TBlocksHolder::SetOriginY(std::int64_t y) {
   originY_ = std::max<std::int64_t>(y, 0);
   update();
+  emit OriginChanged();
   return originY_;
 }
 
@@ -58,6 +60,7 @@ void TBlocksHolder::ScrollBy(int dx, int dy) {
     if (y != 0) rubberRect_.top -= dy;
   }
   update();
+  emit OriginChanged();
 }
 
 void TBlocksHolder::PageUp() { ScrollBy(0, static_cast<int>(-ChartToPixels(model_.SheetHeight()))); }

@@ -7,7 +7,9 @@
 #include "chart/TextCaret.h"
 #include "chart/TextCaretEditing.h"
 #include "platform/Cp1251Codec.h"
+#include "view/ChartCommands.h"
 #include "view/TBlocksHolder.h"
+#include "view/ZoomLimits.h"
 
 namespace quobrix {
 
@@ -50,15 +52,11 @@ void TBlocksHolder::CanvasKeyDown(int key, Qt::KeyboardModifiers shift) {
     update();
   } else if (key == Qt::Key_Delete && shift.testFlag(Qt::ControlModifier)) {
     FKeyHandled = true;
-    // A deletion from the keyboard can be undone like one from the menu.
-    if (model_.ActiveBlockPtr()) model_.RecordUndoPoint();
-    model_.DeleteActiveBlock(true);
-  } else if (key == Qt::Key_Minus && keypad) {
+    DeleteWithUndo(model_);
+  } else if ((key == Qt::Key_Minus || key == Qt::Key_Plus) && keypad) {
     FKeyHandled = true;
-    if (model_.ZoomPercents() > 10) model_.SetZoomPercents(model_.ZoomPercents() - 10);
-  } else if (key == Qt::Key_Plus && keypad) {
-    FKeyHandled = true;
-    if (model_.ZoomPercents() < 1000) model_.SetZoomPercents(model_.ZoomPercents() + 10);
+    const std::int64_t zoom = SteppedZoom(model_.ZoomPercents(), key == Qt::Key_Minus ? -10 : 10);
+    if (zoom != model_.ZoomPercents()) model_.SetZoomPercents(zoom);
   } else {
     EditTextKey(key);
   }

@@ -82,11 +82,15 @@ void TBlocksHolder::Paint(Canvas& canvas, const QRect& clip, bool cullInvisible)
   PaintSheet(canvas, sheet);
 
   const VisibleArea visible(clip, view);
+  DrawBlockArgs args{.device = {model_.HorzResolution(), model_.ZoomPercents(), model_.Rulers() == rBoth, originX_,
+                                originY_},
+                     .sheetColor = model_.SheetColor(),
+                     .viewOnly = model_.ViewOnly()};
   for (std::int64_t n = 1; n <= model_.BlockCount(); ++n) {
     const TBlock& b = model_.Blocks(n);
     if (cullInvisible && !visible.MayShow(b)) continue;
-    DrawBlock(b, canvas, model_.Rulers() == rBoth, model_.ViewOnly(), n == model_.ActiveBlock(), originX_, originY_,
-              model_.SheetColor(), model_.HorzResolution(), model_.ZoomPercents());
+    args.isActive = n == model_.ActiveBlock();
+    DrawBlock(b, canvas, args);
   }
   if (const TBlock* active = model_.ActiveBlockPtr())
     PaintSelectionMarks(canvas, SelectionMarks(*active), model_.SheetColor());

@@ -10,19 +10,21 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QToolTip>
 #include <QWheelEvent>
 
 #include "platform/Cp1251Codec.h"
-#include "view/ArmDrawing.h"
 #include "view/ChartWindowHost.h"
+#include "view/CommandTable.h"
 #include "view/FragmentDrag.h"
-#include "view/ProgramWide.h"
+#include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/TDebugForm.h"
 #include "view/TVRulerWnd2.h"
 #include "view/UndoGesture.h"
+#include "view/ZoomLimits.h"
 
 namespace quobrix {
 
@@ -32,6 +34,21 @@ std::string FragmentTextOf(const QAbstractItemView& list) {
   const QVariant data = list.currentIndex().data(FragmentTextRole);
   if (data.typeId() == QMetaType::QByteArray) return data.toByteArray().toStdString();
   return UnicodeToCp1251(data.toString()).value_or(std::string());
+}
+
+// The selection, the undo history and the set of blocks decide which
+// commands can run; moving or restyling blocks does not.
+bool ChangesWhatCommandsNeed(const ChartNotice& notice) {
+  switch (notice.Kind) {
+    case ChartChange::ActiveBlock:
+    case ChartChange::History:
+    case ChartChange::Structure:
+      return true;
+    case ChartChange::View:
+      return notice.View == ViewChange::Selection;
+    default:
+      return false;
+  }
 }
 
 }  // namespace
@@ -49,8 +66,14 @@ THolderForm::THolderForm(ChartWindowHost& host, TDebugForm* debug) : host_(host)
       bhActiveBlockChanged(notice.NewActiveBlock);
     else if (notice.Kind == ChartChange::Debug && debug)
       debug->AddMessage(QString::fromUtf8(notice.Message));
+    else if (notice.Kind == ChartChange::View && notice.View != ViewChange::Selection)
+      FollowChartView();
+    else if (notice.Kind == ChartChange::Document)
+      ShowFileName();
+    if (ChangesWhatCommandsNeed(notice)) emit ChartChanged();
   });
   ConnectControls();
+  FollowAlignLinesSwitch();
   FormCreate();
 }
 
@@ -59,15 +82,13 @@ THolderForm::~THolderForm() = default;
 void THolderForm::ConnectControls() {
   connect(ScrollX, &QScrollBar::valueChanged, this, &THolderForm::ScrollXChange);
   connect(ScrollY, &QScrollBar::valueChanged, this, &THolderForm::ScrollYChange);
+  connect(bh, &TBlocksHolder::OriginChanged, this, &THolderForm::FollowScroll);
   connect(bPgUp, &QToolButton::clicked, this, [this] { bh->PageUp(); });
   connect(bPgDn, &QToolButton::clicked, this, [this] { bh->PageDown(); });
-  if (QAction* search = host_.Command(QStringLiteral("mSearch"))) {
-    bSearch->setEnabled(search->isEnabled());
-    connect(search, &QAction::enabledChanged, bSearch, &QWidget::setEnabled);
-    connect(bSearch, &QToolButton::clicked, search, [search] { search->trigger(); });
-  } else {
-    bSearch->setEnabled(false);
-  }
+  QAction& search = host_.Commands().Action(CommandId::Search);
+  bSearch->setEnabled(search.isEnabled());
+  connect(&search, &QAction::enabledChanged, bSearch, &QWidget::setEnabled);
+  connect(bSearch, &QToolButton::clicked, &search, &QAction::trigger);
   connect(cbZoom, &QComboBox::currentTextChanged, this, &THolderForm::cbZoomChange);
   connect(bGrid, &QToolButton::clicked, this, [this](bool down) {
     bh->FUseGrid = down;
@@ -84,25 +105,56 @@ void THolderForm::ConnectControls() {
   bh->OnMousePosChanged = [this](Qt::KeyboardModifiers shift, int x, int y) { bhMousePosChanged(shift, x, y); };
   bh->setAcceptDrops(true);
   bh->installEventFilter(this);
+  connect(&Settings(), &ProgramSettings::OptionsChanged, this, &THolderForm::FollowOptions);
 }
 
 void THolderForm::FormCreate() {
   bh->FStatusPanel = StatusPanel(1);
   HorzRuler->SetDigitsLenght(10000);
   VertRuler->SetDigitsLenght(10000);
-  SetRulersVisible(Options().ShowRulersInWin);
-  SetColorStripVisible(Options().ShowColorLineInWin);
-  SetStatusVisible(Options().ShowStatusInWin);
+  const ProgramOptions& options = Settings().Options();
+  SetRulersVisible(options.ShowRulersInWin);
+  SetColorStripVisible(options.ShowColorLineInWin);
+  SetStatusVisible(options.ShowStatusInWin);
+}
+
+// Only what changed is applied, so a window's own view switches keep their
+// state when another option changes.
+void THolderForm::FollowOptions(const ProgramOptions& before) {
+  const ProgramOptions& now = Settings().Options();
+  if (now.ShowRulersInWin != before.ShowRulersInWin) SetRulersVisible(now.ShowRulersInWin);
+  if (now.ShowColorLineInWin != before.ShowColorLineInWin) SetColorStripVisible(now.ShowColorLineInWin);
+  if (now.ShowStatusInWin != before.ShowStatusInWin) SetStatusVisible(now.ShowStatusInWin);
+  if (now.CenterChartInWindow != before.CenterChartInWindow) bhResize();
+}
+
+void THolderForm::FollowAlignLinesSwitch() {
+  const QAction& alignLines = host_.Commands().Action(CommandId::AlsoAlignLines);
+  bh->Model().FAlignLines = alignLines.isChecked();
+  connect(&alignLines, &QAction::toggled, this, [this](bool on) { bh->Model().FAlignLines = on; });
 }
 
 void THolderForm::FormActivate() {
   host_.ChartWindowActivated(*this);
+  ShowSheetSize();
+  ShowFileName();
+  UpdateZoomBox();
+  bh->setFocus();
+}
+
+void THolderForm::ShowSheetSize() {
   const auto& m = bh->Model();
   StatusPanel(0)->setText(
       QStringLiteral("%1 X %2 %3").arg(m.SheetWidth() / 100).arg(m.SheetHeight() / 100).arg(host_.MillimetreText()));
-  StatusPanel(2)->setText(QFileInfo(QString::fromStdString(m.FileName())).fileName());
-  UpdateZoomBox();
-  bh->setFocus();
+}
+
+void THolderForm::ShowFileName() {
+  StatusPanel(2)->setText(QFileInfo(QString::fromStdString(bh->Model().FileName())).fileName());
+}
+
+void THolderForm::FollowChartView() {
+  UpdateZoomDisplay();
+  ShowSheetSize();
 }
 
 void THolderForm::changeEvent(QEvent* event) {
@@ -127,7 +179,7 @@ bool THolderForm::FormClose() {
     if (answer == QMessageBox::Yes && !host_.SaveChart(*this)) return false;
   }
   if (m.FileName() != "Untitled") host_.AddRecentFile(QString::fromStdString(m.FileName()));
-  LastChartPlacement() = {x(), y(), width(), height(), static_cast<int>(m.ZoomPercents())};
+  Settings().SetLastChartPlacement({x(), y(), width(), height(), static_cast<int>(m.ZoomPercents())});
   host_.ChartWindowClosed(*this);
   return true;
 }
@@ -164,13 +216,33 @@ void THolderForm::bhResize() {
   const QRect client = BHPanel->contentsRect();
   const std::int64_t sheet = bh->ChartToPixels(bh->Model().SheetWidth());
   int filler = 0;
-  if (Options().CenterChartInWindow && sheet < client.width()) filler = static_cast<int>((client.width() - sheet) / 2);
+  if (Settings().Options().CenterChartInWindow && sheet < client.width()) filler = static_cast<int>((client.width() - sheet) / 2);
   LeftShape->setGeometry(client.x(), client.y(), filler, client.height());
   bh->setGeometry(client.x() + filler, client.y(), client.width() - filler, client.height());
+  PlaceRulers();
+}
+
+void THolderForm::PlaceRulers() {
   // The graduation starts at the sheet's left edge: past the vertical ruler
-  // and the filler. Doing this on every resize keeps it there when the
-  // window's width changes the filler.
-  HorzRuler->SetPrecition(bh->mapTo(this, QPoint(0, 0)).x() - HorzRuler->mapTo(this, QPoint(0, 0)).x());
+  // and the filler, less what the canvas has scrolled. Doing this on every
+  // resize keeps it there when the window's width changes the filler.
+  const int canvasLeft = bh->mapTo(this, QPoint(0, 0)).x() - HorzRuler->mapTo(this, QPoint(0, 0)).x();
+  HorzRuler->SetPrecition(static_cast<int>(canvasLeft - bh->FOriginX()));
+  VertRuler->SetPrecition(static_cast<int>(-bh->FOriginY()));
+}
+
+void THolderForm::FollowScroll() {
+  PlaceRulers();
+  const auto& m = bh->Model();
+  // A bar is moved only when its position no longer shows the origin, so a
+  // bar the user drags is never pulled back by rounding.
+  auto follow = [](QScrollBar& bar, std::int64_t origin, std::int64_t content, std::int64_t view) {
+    if (std::max<std::int64_t>(OriginForScrollPosition(bar.value(), content, view), 0) == origin) return;
+    const QSignalBlocker quiet(bar);
+    bar.setValue(std::min(ScrollPositionForOrigin(origin, content, view), bar.maximum()));
+  };
+  follow(*ScrollX, bh->FOriginX(), bh->ChartToPixels(m.SheetWidth()), bh->width());
+  follow(*ScrollY, bh->FOriginY(), bh->ChartToPixels(m.SheetHeight() * m.DocumentPages()), bh->height());
 }
 
 void THolderForm::SetRulersVisible(bool visible) {
@@ -184,14 +256,12 @@ void THolderForm::SetColorStripVisible(bool visible) { ColorPanel->setVisible(vi
 
 void THolderForm::ScrollXChange(int position) {
   const auto& m = bh->Model();
-  bh->SetOriginX((bh->ChartToPixels(m.SheetWidth()) - bh->width()) * position / 100);
+  bh->SetOriginX(OriginForScrollPosition(position, bh->ChartToPixels(m.SheetWidth()), bh->width()));
 }
 
 void THolderForm::ScrollYChange(int position) {
   const auto& m = bh->Model();
-  const std::int64_t y =
-      bh->SetOriginY((bh->ChartToPixels(m.SheetHeight() * m.DocumentPages()) - bh->height()) * position / 100);
-  VertRuler->SetPrecition(static_cast<int>(-y));
+  bh->SetOriginY(OriginForScrollPosition(position, bh->ChartToPixels(m.SheetHeight() * m.DocumentPages()), bh->height()));
 }
 
 void THolderForm::cbZoomChange(const QString& text) {
@@ -202,7 +272,7 @@ void THolderForm::cbZoomChange(const QString& text) {
     // A zoom of nothing or less, or beyond reason, is not taken.
     if (!isNumber)
       bh->Model().SetZoomPercents(50);
-    else if (typed >= 1 && typed <= kLargestZoom)
+    else if (typed >= kSmallestZoom && typed <= kLargestZoom)
       bh->Model().SetZoomPercents(typed);
   }
   UpdateZoomDisplay();
@@ -219,10 +289,6 @@ void THolderForm::ColorImgPick(TColor color, StripPick kind) {
   } else {
     (primary ? m.DefBlockColor : m.DefBlockBorderColor) = color;
   }
-}
-
-void THolderForm::RepeatSymbol() {
-  if (LastLibrarySymbol() != -1) ArmDrawing(bh->Model(), LastLibrarySymbol());
 }
 
 bool THolderForm::eventFilter(QObject* watched, QEvent* event) {
@@ -253,14 +319,10 @@ void THolderForm::WheelOverCanvas(int delta, Qt::KeyboardModifiers modifiers) {
     return;
   }
   auto& m = bh->Model();
-  if (down && m.ZoomPercents() < 1000) {
-    m.SetZoomPercents(m.ZoomPercents() + 5);
-    UpdateZoomDisplay();
-  }
-  if (!down && m.ZoomPercents() > 10) {
-    m.SetZoomPercents(m.ZoomPercents() - 5);
-    UpdateZoomDisplay();
-  }
+  const std::int64_t zoom = SteppedZoom(m.ZoomPercents(), down ? 5 : -5);
+  if (zoom == m.ZoomPercents()) return;
+  m.SetZoomPercents(zoom);
+  UpdateZoomDisplay();
 }
 
 bool THolderForm::StartPlacingFragment(const QObject& source) {

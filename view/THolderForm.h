@@ -1,7 +1,7 @@
 // The chart document window: one top-level window per chart, holding the
 // chart canvas `bh` with its rulers, scroll bars, page buttons, status line,
-// zoom box, colour strip, context menu and menu bar. Commands of the menu
-// bar go to the main window through ChartWindowHost.
+// zoom box, colour strip, context menu and menu bar. The menus show the
+// program's shared commands, which act on the active chart window.
 #pragma once
 
 #include <QMainWindow>
@@ -20,6 +20,7 @@ class QToolButton;
 namespace quobrix {
 
 class ChartWindowHost;
+struct ProgramOptions;
 class TBlocksHolder;
 class TDebugForm;
 class TVRulerWnd2;
@@ -56,12 +57,19 @@ class THolderForm : public QMainWindow {
   QMenu* PosGridMenu = nullptr;
   QMenuBar* MainMenu2 = nullptr;
 
+  // The file the chart was read from when damage cut its reading short;
+  // saving over it asks first. Empty once saved, or for a whole file.
+  QString DamagedOriginal;
+
   // The three panels of the status line: sheet size, positions, file name.
   QLabel* StatusPanel(int index) const { return statusPanels_[static_cast<std::size_t>(index)]; }
 
   // Takes the window as the active chart window and refreshes the status line.
   void FormActivate();
   void UpdateZoomDisplay();
+  // Status line: the sheet size and the file name.
+  void ShowSheetSize();
+  void ShowFileName();
   // Centres the sheet in the canvas panel while the option asks for it.
   void bhResize();
   void bhActiveBlockChanged(std::int64_t newActiveBlock);
@@ -79,6 +87,11 @@ class THolderForm : public QMainWindow {
   // The colour strip's effect on the chart.
   void ColorImgPick(TColor color, StripPick kind);
 
+ signals:
+  // Something changed in the chart that decides which commands can run:
+  // the active block, the blocks there are, the undo history.
+  void ChartChanged();
+
  protected:
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -91,18 +104,26 @@ class THolderForm : public QMainWindow {
   void BuildPopMenu();
   void BuildMainMenu2();
   void BuildPosGridMenu();
-  void ForwardToMainWindow(QAction& item, const QString& command);
   void ConnectControls();
 
   void FormCreate();
+  // Shows the options that changed since `before`.
+  void FollowOptions(const ProgramOptions& before);
   void UpdateZoomBox();
+  // Zoom box, rulers, centring and status line as the chart is now, however
+  // its zoom or sheet changed (an undo, a load, a command).
+  void FollowChartView();
+  // Rulers and scroll bars show where the canvas looks, whatever scrolled it.
+  void FollowScroll();
+  void PlaceRulers();
+  // "Включая линии" is one switch for every chart: the canvases follow it.
+  void FollowAlignLinesSwitch();
   // The steps before the window goes; false keeps it open.
   bool FormClose();
 
   void ScrollXChange(int position);
   void ScrollYChange(int position);
   void cbZoomChange(const QString& text);
-  void RepeatSymbol();
   void WheelOverCanvas(int delta, Qt::KeyboardModifiers modifiers);
   bool DragOverCanvas(QEvent* event);
 

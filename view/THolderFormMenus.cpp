@@ -1,13 +1,15 @@
 // The chart window's menus: the canvas's context menu, the menu bar that
-// repeats the main window's commands, and the grid-step menu.
+// repeats the main window's commands, and the grid-step menu. Their command
+// items are the program's shared actions; only what acts on this window
+// alone is made here.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QToolButton>
 
-#include "view/ArmDrawing.h"
 #include "view/ChartWindowHost.h"
+#include "view/CommandTable.h"
 #include "view/MenuBuilder.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
@@ -16,8 +18,6 @@
 namespace quobrix {
 
 namespace {
-
-QKeySequence Ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
 
 QAction* Find(const QWidget& root, const char* name) { return root.findChild<QAction*>(QString::fromLatin1(name)); }
 
@@ -37,138 +37,98 @@ QIcon MainWindowPicture() {
   return picture;
 }
 
+// An item of this menu that runs a shared command that other menus hide,
+// enabled while the command can run.
+void RunsCommand(QAction& item, CommandTable& commands, CommandKey key) {
+  const auto follow = [&item, &commands, key] { item.setEnabled(commands.CanRun(key)); };
+  follow();
+  QObject::connect(&commands, &CommandTable::Refreshed, &item, follow);
+  QObject::connect(&item, &QAction::triggered, &commands.Action(key.id, key.tag), &QAction::trigger);
+}
+
 }  // namespace
 
 void THolderForm::BuildPopMenu() {
+  using enum CommandId;
+  CommandTable& commands = host_.Commands();
   PopMenu = new QMenu(this);
   PopMenu->setObjectName(QStringLiteral("PopMenu"));
   const MenuSpec items[] = {
-      {"mpFile",
-       "Файл",
-       {},
-       0,
-       true,
-       false,
-       {{"mpSave", "Сохранить"},
-        {"mpClose", "Закрыть"},
-        {"mpPreview", "Предпросмотр"},
-        {"mpSheetParams", "Параметры страницы"},
-        {"mpPrint", "Печать..."}}},
+      Menu("mpFile", "Файл", {Command(Save), Command(Close), Command(Preview), Command(PageSetup), Command(Print)},
+           true),
       Separator(),
-      {"mpRedo", "Повторить символ", Ctrl(Qt::Key_Return)},
+      Command(RepeatSymbol),
       Separator(),
-      {"pmUndo", "Отменить", Ctrl(Qt::Key_Z)},
-      {"mpCut", "Вырезать", Ctrl(Qt::Key_X)},
-      {"mpCopy", "Копировать", Ctrl(Qt::Key_C)},
-      {"mpPaste", "Вставить", Ctrl(Qt::Key_V)},
-      {"mpDelete", "Удалить", Ctrl(Qt::Key_Delete)},
+      Command(Undo),
+      Command(Cut),
+      Command(Copy),
+      Command(Paste),
+      Command(Delete),
       Separator(),
-      {"mpInstrum",
-       "Инструменты",
-       {},
-       0,
-       true,
-       false,
-       {{"mpGroup", "Группировать"},
-        {"mpUngroup", "Разгруппировать"},
-        {"mpBringToFront", "Поместить выше всех"},
-        {"mpSendToBack", "Поместить ниже всех"}}},
+      Menu("mpInstrum", "Инструменты",
+           {Command(Group), Command(Ungroup), Command(BringToFront), Command(SendToBack)}, true),
       Separator(),
-      // Shown while the program has no symbol palette, the other way to draw.
-      {"mLine1", "Линия", {}, 2},
-      {"mMLine1", "Последовательность линий", {}, 0},
-      {"mpNewSymbol", "Новый символ", {}, 0, false, false, NewSymbolItems(false)},
-      {"mpTextField", "Текстовое поле", {}, 30},
+      // Shown while the program has no symbol palette, the other way to
+      // draw; the main menu keeps these commands hidden.
+      OwnItem("mLine1", "Линия"),
+      OwnItem("mMLine1", "Последовательность линий"),
+      Menu("mpNewSymbol", "Новый символ", NewSymbolItems()),
+      OwnItem("mpTextField", "Текстовое поле"),
       Separator(),
-      {"mpInspector", "Редактор свойств"},
-      {"mpLibrary", "Библиотека символов"},
-      {"mpColorForm", "Палитра"},
+      Command(Inspector),
+      Command(Library),
+      Command(Palette),
   };
-  for (const MenuSpec& item : items) AddMenuItem(*PopMenu, item);
-  // The keypad's Enter repeats the symbol as well.
-  Find(*PopMenu, "mpRedo")->setShortcuts({Ctrl(Qt::Key_Return), Ctrl(Qt::Key_Enter)});
+  for (const MenuSpec& item : items) AddMenuItem(*PopMenu, item, commands);
+  RunsCommand(*Find(*PopMenu, "mLine1"), commands, {InsertSymbol, btLine});
+  RunsCommand(*Find(*PopMenu, "mMLine1"), commands, {InsertPolyline});
+  RunsCommand(*Find(*PopMenu, "mpTextField"), commands, {InsertSymbol, btTextRegion});
   // Their shortcuts work wherever the window has the focus.
   addActions(PopMenu->actions());
 
-  auto& m = bh->Model();
-  ForwardToMainWindow(*Find(*PopMenu, "mpSave"), QStringLiteral("mSave"));
-  ForwardToMainWindow(*Find(*PopMenu, "mpClose"), QStringLiteral("mClose"));
-  ForwardToMainWindow(*Find(*PopMenu, "mpPreview"), QStringLiteral("mPreview"));
-  ForwardToMainWindow(*Find(*PopMenu, "mpSheetParams"), QStringLiteral("mSheetProp"));
-  ForwardToMainWindow(*Find(*PopMenu, "mpPrint"), QStringLiteral("mPrint"));
-  connect(Find(*PopMenu, "mpRedo"), &QAction::triggered, this, [this] { RepeatSymbol(); });
-  connect(Find(*PopMenu, "pmUndo"), &QAction::triggered, this, [&m] { m.Undo(); });
-  connect(Find(*PopMenu, "mpCut"), &QAction::triggered, this, [&m] { m.CutToClipboard(); });
-  connect(Find(*PopMenu, "mpCopy"), &QAction::triggered, this, [&m] { m.CopyToClipboard(); });
-  connect(Find(*PopMenu, "mpPaste"), &QAction::triggered, this, [&m] { m.PasteFromClipboard(); });
-  connect(Find(*PopMenu, "mpDelete"), &QAction::triggered, this, [&m] {
-    // A deletion can be undone like any other edit.
-    if (m.ActiveBlockPtr()) m.RecordUndoPoint();
-    m.DeleteActiveBlock(true);
-  });
-  connect(Find(*PopMenu, "mpGroup"), &QAction::triggered, this, [&m] { m.GroupSelection(); });
-  connect(Find(*PopMenu, "mpUngroup"), &QAction::triggered, this, [&m] { m.UngroupBlock(); });
-  connect(Find(*PopMenu, "mpBringToFront"), &QAction::triggered, this, [&m] { m.BringToFront(m.ActiveBlock()); });
-  connect(Find(*PopMenu, "mpSendToBack"), &QAction::triggered, this, [&m] { m.SendToBack(m.ActiveBlock()); });
-  connect(Find(*PopMenu, "mMLine1"), &QAction::triggered, this, [&m] {
-    m.RecordUndoPoint();
-    m.SetDrawingMLineByHand(true);
-  });
-  for (QAction* insert : {Find(*PopMenu, "mLine1"), Find(*PopMenu, "mpTextField")})
-    connect(insert, &QAction::triggered, this, [this, insert] { InsertSymbol(bh->Model(), MenuTag(*insert)); });
-  for (QAction* symbol : PopMenu->findChild<QMenu*>(QStringLiteral("mpNewSymbol"))->actions())
-    if (!symbol->isSeparator())
-      connect(symbol, &QAction::triggered, this, [this, symbol] { InsertSymbol(bh->Model(), MenuTag(*symbol)); });
-  ForwardToMainWindow(*Find(*PopMenu, "mpInspector"), QStringLiteral("mInspector"));
-  ForwardToMainWindow(*Find(*PopMenu, "mpLibrary"), QStringLiteral("mLibrary"));
-  ForwardToMainWindow(*Find(*PopMenu, "mpColorForm"), QStringLiteral("mColorForm"));
-
   bh->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(bh, &QWidget::customContextMenuRequested, this, [this](QPoint p) { PopMenu->popup(bh->mapToGlobal(p)); });
+  connect(bh, &QWidget::customContextMenuRequested, this, [this](QPoint p) {
+    // The menu's commands act on the active chart: this one.
+    FormActivate();
+    PopMenu->popup(bh->mapToGlobal(p));
+  });
 }
 
 void THolderForm::BuildMainMenu2() {
+  using enum CommandId;
+  CommandTable& commands = host_.Commands();
   MainMenu2 = menuBar();
   MainMenu2->setObjectName(QStringLiteral("MainMenu2"));
-  QAction* bringMe = AddMenuItem(*MainMenu2, {"mBringMe", ""});
+  QAction* bringMe = AddMenuItem(*MainMenu2, OwnItem("mBringMe", ""), commands);
   bringMe->setIcon(MainWindowPicture());
   connect(bringMe, &QAction::triggered, this, [this] { host_.BringMainWindowToFront(); });
 
   const MenuSpec menus[] = {
       Menu("mFile", "Файл",
-           {Item("mNew"), Item("mNewFromTemplate"), Item("mOpen"), Item("mSave"), Item("mSaveAs"), Item("mClose"),
-            Separator(), Item("mPreview"), Item("mSheetProp"), Item("mSheetProp2"), Item("mPrint"), Separator(),
-            Item("mSettings"), Separator(), Item("mExit")}),
+           {Command(New), Command(NewFromTemplate), Command(Open), Command(Save), Command(SaveAs), Command(Close),
+            Separator(), Command(Preview), Command(PageSetup), Command(SheetSize), Command(Print), Separator(),
+            Command(EditSettings), Separator(), Command(Exit)}),
       Menu("mEdit", "Правка",
-           {Item("mUndo"), Separator(), Item("mCut"), Item("mCopy"), Item("mPaste"), Item("mDelete"), Separator(),
-            Item("mSearch"), Separator(), Item("mGroup"), Item("mUngroup"), Item("mBringToFront"),
-            Item("mSendToBack"), Separator(), Item("mShemeInfo")}),
+           {Command(Undo), Separator(), Command(Cut), Command(Copy), Command(Paste), Command(Delete), Separator(),
+            Command(Search), Separator(), Command(Group), Command(Ungroup), Command(BringToFront),
+            Command(SendToBack), Separator(), Command(ChartInfo)}),
+      // The three view switches act on this window only.
       Menu("mView", "Вид",
-           {Item("mRulers"), Item("mStatus"), Item("mColor"), Separator(), ZoomMenu(), Separator(), Item("mLibrary"),
-            Item("mUserLib"), Item("mInspector"), Item("mColorForm"), Separator(), Item("mPosGrid"),
-            Item("mShowGrid")}),
+           {OwnItem("mRulers", "Линейки"), OwnItem("mStatus", "Строка статуса"),
+            OwnItem("mColor", "Строка выбора цвета"), Separator(), ZoomMenu(), Separator(), Command(Library),
+            Command(UserLibrary), Command(Inspector), Command(Palette), Separator(), Command(UseGrid),
+            Command(ShowGrid)}),
       FormatMenu(false),
-      Menu("mWizards", "Мастера", {Item("mWizard1"), Item("mWizard2"), Item("mWizard3")}, true),
-      Menu("mHelp", "?", {Item("mShowHelp"), Item("mVisitWeb"), Separator(), Item("mAbout")}),
+      Menu("mWizards", "Мастера", {Command(LinearWizard), Command(BranchWizard), Command(ForLoopWizard)}, true),
+      Menu("mHelp", "?", {Command(Help), Command(VisitWeb), Separator(), Command(About)}),
   };
-  for (const MenuSpec& menu : menus) AddMenuItem(*MainMenu2, menu);
-
-  // The three view switches act on this window only; everything else is the
-  // main window's command of the same name.
+  for (const MenuSpec& menu : menus) AddMenuItem(*MainMenu2, menu, commands);
   connect(Find(*MainMenu2, "mRulers"), &QAction::triggered, this,
           [this] { SetRulersVisible(!HorzRuler->isVisible()); });
   connect(Find(*MainMenu2, "mStatus"), &QAction::triggered, this,
           [this] { SetStatusVisible(BottomPanel->height() == 1); });
   connect(Find(*MainMenu2, "mColor"), &QAction::triggered, this,
           [this] { SetColorStripVisible(!ColorPanel->isVisible()); });
-  const QStringList local = {"mBringMe", "mRulers", "mStatus", "mColor"};
-  for (QAction* item : MainMenu2->findChildren<QAction*>()) {
-    if (item->isSeparator() || item->menu() || item->objectName().isEmpty()) continue;
-    if (local.contains(item->objectName())) continue;
-    ForwardToMainWindow(*item, item->objectName());
-    // The menu bar shows the pictures of the main window's menu.
-    if (const QAction* command = host_.Command(item->objectName())) item->setIcon(command->icon());
-  }
 }
 
 void THolderForm::BuildPosGridMenu() {
@@ -176,28 +136,15 @@ void THolderForm::BuildPosGridMenu() {
   PosGridMenu->setObjectName(QStringLiteral("PosGridMenu"));
   static const std::pair<const char*, int> steps[] = {{"1 мм", 100}, {"2 мм", 200}, {"3 мм", 300},
                                                       {"4 мм", 400}, {"5 мм", 500}, {"10 мм", 1000}};
-  for (const auto& [caption, tag] : steps) {
-    QAction* item = AddMenuItem(*PosGridMenu, {"", caption, {}, tag});
-    connect(item, &QAction::triggered, this, [this, item] {
-      bh->Model().SetPosGridSize(MenuTag(*item));
+  for (const auto& [caption, step] : steps) {
+    QAction* item = PosGridMenu->addAction(QString::fromUtf8(caption));
+    connect(item, &QAction::triggered, this, [this, step] {
+      bh->Model().SetPosGridSize(step);
       bh->FUseGrid = true;
       bGrid->setChecked(true);
       bh->update();
     });
   }
-}
-
-// The item runs the main window's command and is enabled as long as that
-// command is; without such a command it stays disabled.
-void THolderForm::ForwardToMainWindow(QAction& item, const QString& command) {
-  QAction* target = host_.Command(command);
-  if (!target) {
-    item.setEnabled(false);
-    return;
-  }
-  item.setEnabled(target->isEnabled());
-  connect(target, &QAction::enabledChanged, &item, &QAction::setEnabled);
-  connect(&item, &QAction::triggered, target, [target] { target->trigger(); });
 }
 
 }  // namespace quobrix

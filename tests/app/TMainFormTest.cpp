@@ -9,22 +9,41 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+#include <QToolBar>
+#include <QLineEdit>
+#include <QTimer>
 #include <QToolButton>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "app/LanguageTable.h"
 #include "app/RecentFiles.h"
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
+#include "chart/PictureExporter.h"
+#include "platform/PictureFileExporter.h"
+#include "platform/ProfileFile.h"
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
-#include "view/ProgramWide.h"
+#include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
+#include "view/TVRulerWnd2.h"
 
 using namespace quobrix;
 
 namespace {
+
+std::uintmax_t VirtualMemoryInUse() {
+  std::ifstream statm("/proc/self/statm");
+  std::uintmax_t pages = 0;
+  statm >> pages;
+  return pages * static_cast<std::uintmax_t>(::sysconf(_SC_PAGESIZE));
+}
 
 const QString kChart = QStringLiteral(
     "[Quobrix Sheme v.1.0]\r\n[SHEME DATA]\r\nAuthor=\r\nDescription=\r\nOrganization=\r\nDocumentPages=1\r\n"
@@ -36,8 +55,8 @@ const QString kChart = QStringLiteral(
 struct Program {
   Program() {
     qputenv("QUOBRIX_HOME", home.Path().string().c_str());
-    Options() = ProgramOptions{};
-    LastChartPlacement() = ChartPlacement{};
+    Settings().SetOptions(ProgramOptions{});
+    Settings().SetLastChartPlacement(ChartPlacement{});
     main = std::make_unique<TMainForm>();
   }
   QString File(const char* name) const { return QString::fromStdString(home.File(name)); }
@@ -50,11 +69,46 @@ struct Program {
     w->bh->Model().SetModified(true);
     return *w;
   }
-  QAction* Item(const char* name) const { return main->findChild<QAction*>(QString::fromLatin1(name)); }
+  QAction& Command(CommandId id, int tag = 0) const { return main->Commands().Action(id, tag); }
+  QToolButton* Button(const char* name) const { return main->findChild<QToolButton*>(QString::fromLatin1(name)); }
 
   test::TempDir home;
   std::unique_ptr<TMainForm> main;
 };
+
+// The actions a menu bar, menu or tool bar shows, sub-menus included.
+void CollectShown(const QWidget& widget, QList<QAction*>& shown) {
+  for (QAction* action : widget.actions()) {
+    shown.append(action);
+    if (action->menu()) CollectShown(*action->menu(), shown);
+  }
+}
+
+QList<QAction*> ShownIn(std::initializer_list<const QWidget*> widgets) {
+  QList<QAction*> shown;
+  for (const QWidget* widget : widgets) CollectShown(*widget, shown);
+  return shown;
+}
+
+// What a window's section of a language file may name: its components, the
+// actions it shows, and the tool-bar names of those actions.
+QSet<QString> Translatable(const QWidget& window, const QList<QAction*>& shown) {
+  QSet<QString> names;
+  for (const QObject* child : window.findChildren<QObject*>()) names.insert(child->objectName());
+  for (const QAction* action : shown) {
+    names.insert(action->objectName());
+    names.insert(action->property(kToolBarNameProperty).toString());
+  }
+  return names;
+}
+
+bool OwnedBy(const QObject& object, const QObject& owner) {
+  for (const QObject* parent = object.parent(); parent; parent = parent->parent())
+    if (parent == &owner) return true;
+  return false;
+}
+
+QString EnglishFile() { return qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/English.lng"); }
 
 }  // namespace
 
@@ -77,7 +131,7 @@ class TMainFormTest : public QObject {
     test::TempDir home;
     qputenv("QUOBRIX_HOME", home.Path().string().c_str());
     test::WriteBytes(home.File("plan.qbs"), kChart.toStdString());
-    LastChartPlacement() = {5, 5, 300, 200, 50};
+    Settings().SetLastChartPlacement({5, 5, 300, 200, 50});
     TMainForm main({QString::fromStdString(home.File("plan.qbs")), QStringLiteral("ignored.qbs")});
     main.show();
     QCOMPARE(main.windowTitle(), TMainForm::ProgramTitle());
@@ -98,7 +152,7 @@ class TMainFormTest : public QObject {
     QCOMPARE(w->frameGeometry().right(), work.right());
     QCOMPARE(w->frameGeometry().bottom(), work.bottom());
     QVERIFY(w->frameGeometry().left() >= p.main->frameGeometry().right());
-    QCOMPARE(LastChartPlacement().Width, w->width());
+    QCOMPARE(Settings().LastChartPlacement().Width, w->width());
   }
 
   void savingAnUntitledChartAsksForAName() {
@@ -181,13 +235,143 @@ class TMainFormTest : public QObject {
     QCOMPARE(p.main->ChartWindows(), std::vector<THolderForm*>{w});
   }
 
-  void anExistingFileOfAnotherKindOpensEmpty() {
+  // A picture given by mistake once opened as an empty chart named after
+  // it, and Ctrl+S then replaced the picture.
+  void aFileThatIsNotAChartIsRefusedAndNeverBecomesAChartsFile() {
     Program p;
-    test::WriteBytes(p.home.File("notes.txt"), "hello");
-    THolderForm* w = p.main->OpenChart(p.File("notes.txt"));
+    const std::string png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    test::WriteBytes(p.home.File("photo.png"), png);
+    test::ModalAnswer ok(QMessageBox::Ok);
+    QVERIFY(!p.main->OpenChart(p.File("photo.png")));
+    QCOMPARE(ok.texts, QStringList{LanguageText(TextKey::FILE_OPEN_ERROR_MSG)});
+    QVERIFY(p.main->ChartWindows().empty());
+    QCOMPARE(test::ReadBytes(p.home.File("photo.png")), png);
+  }
+
+  void aChartUnderAnotherNameOpensAndSaveAsksForAChartFileName() {
+    Program p;
+    test::WriteBytes(p.home.File("plan.txt"), kChart.toStdString());
+    THolderForm* w = p.main->OpenChart(p.File("plan.txt"));
     QVERIFY(w);
-    QCOMPARE(w->windowTitle(), QStringLiteral("Quobrix - [ notes.txt ]"));
-    QCOMPARE(w->bh->Model().BlockCount(), qint64(0));
+    QCOMPARE(w->bh->Model().BlockCount(), qint64(1));
+    w->bh->Model().SetModified(true);
+    QString proposed;
+    QTimer::singleShot(0, [&] {
+      if (auto* name = p.main->SaveDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) proposed = name->text();
+    });
+    test::ModalAnswer choose(p.File("plan.qbs"));
+    QVERIFY(p.main->Save());
+    QCOMPARE(choose.titles.size(), 1);
+    QCOMPARE(proposed, QStringLiteral("plan.qbs"));
+    QCOMPARE(test::ReadBytes(p.home.File("plan.txt")), kChart.toStdString());
+    QCOMPARE(QString::fromStdString(w->bh->Model().FileName()), p.File("plan.qbs"));
+  }
+
+  // Saving as a picture once took the picture's name and cleared the
+  // modified flag: closing asked nothing and the chart itself was lost.
+  void saveAsAPictureExportsItAndTheChartStaysUnsavedUnderItsName() {
+    Program p;
+    PictureFileExporter exporter;
+    SetPictureExporter(&exporter);
+    THolderForm& w = p.NewModifiedChart();
+    w.bh->Model().SetFileName(p.home.File("plan.qbs"));
+    {
+      test::ModalAnswer choose(p.File("plan.png"));
+      QVERIFY(!p.main->SaveAs());
+    }
+    SetPictureExporter(nullptr);
+    QVERIFY(QFile::exists(p.File("plan.png")));
+    QVERIFY(!QFile::exists(p.File("plan.qbs")));
+    QCOMPARE(QString::fromStdString(w.bh->Model().FileName()), p.File("plan.qbs"));
+    QVERIFY(w.bh->Model().FModified());
+    QVERIFY(w.StatusPanel(1)->text().contains(QStringLiteral("plan.png")));
+    test::ModalAnswer no(QMessageBox::No);
+    w.close();
+    QCOMPARE(no.texts, QStringList{LanguageText(TextKey::FILE_SAVE_MSG)});
+    QVERIFY(!p.main->RecentFiles().contains(p.File("plan.png")));
+  }
+
+  void aTypedNameTakesTheExtensionOfTheChosenFormat() {
+    Program p;
+    PictureFileExporter exporter;
+    SetPictureExporter(&exporter);
+    p.NewModifiedChart();
+    QTimer chooser;
+    QObject::connect(&chooser, &QTimer::timeout, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      auto* types = dialog ? dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")) : nullptr;
+      if (!types) return;
+      const int bmp = types->findText(QStringLiteral("*.bmp"), Qt::MatchContains);
+      types->setCurrentIndex(bmp);
+      // What the box says when the user picks an entry.
+      emit types->activated(bmp);
+      emit types->textActivated(types->itemText(bmp));
+      dialog->setDirectory(p.File(""));
+      dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("pic1"));
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    chooser.start(10);
+    p.main->SaveAs();
+    SetPictureExporter(nullptr);
+    QVERIFY(QFile::exists(p.File("pic1.bmp")));
+    QVERIFY(!QFile::exists(p.File("pic1.qbs")));
+  }
+
+  // One malformed number in block 2 ends the reading there: the user is told,
+  // and the first save over the file asks before the rest is lost.
+  void aDamagedChartOpensWithAMessageAndTheFirstSaveAsksBeforeReplacingIt() {
+    Program p;
+    const QString end = QStringLiteral("[SHEME END]\r\n");
+    const QString block = kChart.mid(kChart.indexOf(QStringLiteral("[BLOCK DATA]"))).chopped(end.size());
+    const QString bad = QString(block).replace(QStringLiteral("W=3000"), QStringLiteral("W=3OOO"));
+    const std::string damaged = (kChart.chopped(end.size()) + bad + block + end).toStdString();
+    test::WriteBytes(p.home.File("plan.qbs"), damaged);
+    THolderForm* w = nullptr;
+    {
+      test::ModalAnswer ok(QMessageBox::Ok);
+      w = p.main->OpenChart(p.File("plan.qbs"));
+      QCOMPARE(ok.texts, QStringList{LanguageText(TextKey::FILE_DAMAGED_MSG).arg(37).arg(1)});
+    }
+    QVERIFY(w);
+    QCOMPARE(w->bh->Model().BlockCount(), qint64(1));
+    {
+      test::ModalAnswer no(QMessageBox::No);
+      QVERIFY(!p.main->Save());
+      QCOMPARE(no.texts, QStringList{LanguageText(TextKey::FILE_DAMAGED_SAVE_MSG)});
+    }
+    QCOMPARE(test::ReadBytes(p.home.File("plan.qbs")), damaged);
+    {
+      test::ModalAnswer yes(QMessageBox::Yes);
+      QVERIFY(p.main->Save());
+      QCOMPARE(yes.texts.size(), 1);
+    }
+    QCOMPARE(test::ReadBytes(p.home.File("plan.qbs")), kChart.toStdString());
+    test::ModalAnswer none(QMessageBox::Cancel);
+    QVERIFY(p.main->Save());
+    QVERIFY(none.texts.isEmpty());
+  }
+
+  // Memory running out while opening is a message, never an abort.
+  void runningOutOfMemoryWhileOpeningIsAMessage() {
+    Program p;
+    const std::string path = p.home.File("big.qbs");
+    test::WriteBytes(path, kChart.toStdString());
+    std::filesystem::resize_file(path, std::uintmax_t{1} << 30);  // sparse
+    rlimit old{};
+    ::getrlimit(RLIMIT_AS, &old);
+    rlimit tight = old;
+    tight.rlim_cur = VirtualMemoryInUse() + (std::uintmax_t{256} << 20);
+    ::setrlimit(RLIMIT_AS, &tight);
+    THolderForm* w = nullptr;
+    QStringList texts;
+    {
+      test::ModalAnswer ok(QMessageBox::Ok);
+      w = p.main->OpenChart(QString::fromStdString(path));
+      texts = ok.texts;
+    }
+    ::setrlimit(RLIMIT_AS, &old);
+    QVERIFY(!w);
+    QCOMPARE(texts, QStringList{LanguageText(TextKey::NOT_ENOUGH_MEMORY_MSG)});
   }
 
   void aTemplateGivesAnUntitledChart() {
@@ -341,7 +525,7 @@ class TMainFormTest : public QObject {
     hint = QStringLiteral("platform");
     p.main->AppShowHint(hint, w->cbZoom);
     QCOMPARE(hint, QStringLiteral("platform"));
-    Options().ShowActiveSymbolHint = false;
+    Settings().ChangeOptions([](ProgramOptions& o) { o.ShowActiveSymbolHint = false; });
     p.main->AppShowHint(hint, w->bh);
     QCOMPARE(hint, QStringLiteral("platform"));
   }
@@ -350,24 +534,24 @@ class TMainFormTest : public QObject {
     Program p;
     THolderForm* w = p.main->CreateNewSheme();
     auto& m = w->bh->Model();
-    p.Item("mZoom200")->trigger();
+    p.Command(CommandId::Zoom, 200).trigger();
     QCOMPARE(m.ZoomPercents(), qint64(200));
     QCOMPARE(w->cbZoom->currentText(), QStringLiteral("200"));
     m.SetZoomPercents(10);
-    p.Item("tbZoomMinus")->trigger();
+    p.Button("tbZoomMinus")->click();
     QCOMPARE(m.ZoomPercents(), qint64(10));
     m.SetZoomPercents(990);
-    p.Item("tbZoomPlus")->trigger();
+    p.Button("tbZoomPlus")->click();
     QCOMPARE(m.ZoomPercents(), qint64(1000));
-    p.Item("tbZoomPlus")->trigger();
+    p.Button("tbZoomPlus")->click();
     QCOMPARE(m.ZoomPercents(), qint64(1000));
   }
 
   void viewSwitchesChangeTheActiveChartAndTheOption() {
     Program p;
     THolderForm* w = p.main->CreateNewSheme();
-    p.Item("mStatus")->trigger();
-    QVERIFY(!Options().ShowStatusInWin);
+    p.Command(CommandId::StatusLine).trigger();
+    QVERIFY(!Settings().Options().ShowStatusInWin);
     QCOMPARE(w->BottomPanel->height(), 1);
     THolderForm* later = p.main->CreateNewSheme();
     QCOMPARE(later->BottomPanel->height(), 1);
@@ -375,19 +559,105 @@ class TMainFormTest : public QObject {
 
   void commandsStillToComeAreDisabled() {
     Program p;
-    QVERIFY(p.Item("mNew")->isEnabled());
-    QVERIFY(p.Item("tbNew")->isEnabled());
-    QVERIFY(!p.Item("mPrint")->isEnabled());
-    QVERIFY(!p.Item("tbPrint")->isEnabled());
-    QVERIFY(!p.Item("mNewSymbol") || !p.Item("mNewSymbol")->isVisible());
-    QVERIFY(!p.Item("mLine")->isVisible());
+    QVERIFY(p.Command(CommandId::New).isEnabled());
+    QVERIFY(p.Button("tbNew")->isEnabled());
+    QVERIFY(!p.Command(CommandId::Print).isEnabled());
+    QVERIFY(!p.Button("tbPrint")->isEnabled());
+    QVERIFY(!p.main->menuBar()->findChild<QMenu*>(QStringLiteral("mNewSymbol"))->menuAction()->isVisible());
+    QVERIFY(!p.Command(CommandId::InsertSymbol, btLine).isVisible());
+  }
+
+  // A command has one action, whichever window, menu or tool bar shows it;
+  // the chart window's own view switches act on that window alone.
+  void everyCommandIsOneActionWherever() {
+    Program p;
+    THolderForm* first = p.main->CreateNewSheme();
+    THolderForm* second = p.main->CreateNewSheme();
+    QList<const QWidget*> bars;
+    for (const QToolBar* bar : p.main->findChildren<QToolBar*>()) bars.append(bar);
+    QList<QAction*> shown = ShownIn({p.main->menuBar(), first->MainMenu2, first->PopMenu, second->MainMenu2,
+                                     second->PopMenu});
+    for (const QWidget* bar : bars) CollectShown(*bar, shown);
+    const QStringList ownSwitches = {QStringLiteral("mRulers"), QStringLiteral("mStatus"), QStringLiteral("mColor")};
+    int commandsShown = 0;
+    for (const CommandSpec& spec : CommandCatalogue()) {
+      QAction& command = p.Command(spec.key.id, spec.key.tag);
+      commandsShown += shown.contains(&command);
+      for (const QAction* action : std::as_const(shown)) {
+        if (action->objectName() != command.objectName() || action == &command) continue;
+        QVERIFY2(ownSwitches.contains(action->objectName()) && (OwnedBy(*action, *first) || OwnedBy(*action, *second)),
+                 spec.name);
+      }
+    }
+    QCOMPARE(commandsShown, int(CommandCatalogue().size()));
+    QCOMPARE(p.Button("tbUnGroup")->defaultAction(), &p.Command(CommandId::Ungroup));
+  }
+
+  void optionsReachEveryOpenWindowAtOnce() {
+    Program p;
+    THolderForm* first = p.main->CreateNewSheme();
+    THolderForm* second = p.main->CreateNewSheme();
+    first->SetColorStripVisible(false);  // this window's own switch
+    Settings().ChangeOptions([](ProgramOptions& o) {
+      o.ShowRulersInWin = false;
+      o.ShowStatusInWin = false;
+    });
+    for (THolderForm* w : {first, second}) {
+      QVERIFY(w->HorzRuler->isHidden() && w->VertRuler->isHidden());
+      QCOMPARE(w->BottomPanel->height(), 1);
+    }
+    QVERIFY(!p.Command(CommandId::Rulers).isChecked());
+    QVERIFY(!p.Command(CommandId::StatusLine).isChecked());
+    QVERIFY(first->ColorPanel->isHidden());  // kept: that option did not change
+    QVERIFY(!second->ColorPanel->isHidden());
+    p.Command(CommandId::Rulers).trigger();
+    QVERIFY(Settings().Options().ShowRulersInWin);
+    QVERIFY(!first->HorzRuler->isHidden() && !second->HorzRuler->isHidden());
+  }
+
+  void aLanguageChangeReachesOpenChartWindows() {
+    Program p;
+    THolderForm* w = p.main->CreateNewSheme();
+    Settings().SetLanguageFile(EnglishFile());
+    Settings().SetLanguageFile(QString());
+    QCOMPARE(w->MainMenu2->findChild<QMenu*>(QStringLiteral("mView"))->title(), QStringLiteral("View"));
+    QCOMPARE(w->MainMenu2->findChild<QAction*>(QStringLiteral("mRulers"))->text(), QStringLiteral("Rulers"));
+    QCOMPARE(p.Command(CommandId::Undo).text(), QStringLiteral("Undo"));
+    QCOMPARE(p.Command(CommandId::RepeatSymbol).text(), QStringLiteral("Repeat symbol"));
+    QCOMPARE(w->PopMenu->findChild<QAction*>(QStringLiteral("mLine1"))->text(), QStringLiteral("Line"));
+  }
+
+  void theMainWindowTranslatesCaptionsAndToolBarHints() {
+    Program p;
+    TranslateWindow(EnglishFile(), *p.main);
+    QCOMPARE(p.Command(CommandId::Ungroup).text(), QStringLiteral("Ungroup"));
+    QCOMPARE(p.Command(CommandId::Align, 2).text(), QStringLiteral("Top edges"));
+    QCOMPARE(p.Command(CommandId::Align, 2).toolTip(), QStringLiteral("Align top edges"));
+    QCOMPARE(p.Button("btAlignTop")->toolTip(), QStringLiteral("Align top edges"));
+    QCOMPARE(p.Command(CommandId::ZoomIn).toolTip(), QStringLiteral("Zoom in"));
+  }
+
+  // A key that names nothing would be ignored without a word.
+  void everyLanguageKeyNamesAComponent() {
+    Program p;
+    THolderForm* w = p.main->CreateNewSheme();
+    QList<const QWidget*> mainShown = {p.main->menuBar()};
+    for (const QToolBar* bar : p.main->findChildren<QToolBar*>()) mainShown.append(bar);
+    QList<QAction*> shown;
+    for (const QWidget* widget : mainShown) CollectShown(*widget, shown);
+    const ProfileFile english(EnglishFile());
+    const QSet<QString> mainNames = Translatable(*p.main, shown);
+    for (const QString& key : english.Keys(QStringLiteral("MainForm"))) QVERIFY2(mainNames.contains(key), qPrintable(key));
+    const QSet<QString> chartNames = Translatable(*w, ShownIn({w->MainMenu2, w->PopMenu}));
+    for (const QString& key : english.Keys(QStringLiteral("HolderForm")))
+      QVERIFY2(chartNames.contains(key.endsWith(QStringLiteral("_H")) ? key.chopped(2) : key), qPrintable(key));
   }
 
   void chartWindowsTakeTheLanguageFile() {
     Program p;
-    LanguageFile() = qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/English.lng");
+    Settings().SetLanguageFile(qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/English.lng"));
     THolderForm* w = p.main->CreateNewSheme();
-    LanguageFile().clear();
+    Settings().SetLanguageFile(QString());
     QCOMPARE(w->bObjSnap->text(), QStringLiteral("OSNAP"));
     QCOMPARE(w->bObjSnap->toolTip(), QStringLiteral("Snap to symbols"));
     QCOMPARE(w->MainMenu2->findChild<QMenu*>(QStringLiteral("mFile"))->title(), QStringLiteral("File"));

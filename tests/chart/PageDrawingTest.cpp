@@ -101,9 +101,27 @@ TEST(PrintPage, DrawsThePageBlocksShiftedUpByThePagesAbove) {
   chart.PrintPage(canvas, kPageW, 2, kPageH);
   const auto rects = canvas.Calls("Rectangle");
   ASSERT_EQ(rects.size(), 1u);
-  // 30700 * 377 div 10000 = 1157, less one page of 1122 pixels.
-  EXPECT_EQ(rects[0].args[1], 1157 - kPageH);
+  // 30700 * 377 div 10000 = 1157, less the top of page 2 at the same scale, 29700 * 377 div 10000 = 1119.
+  EXPECT_EQ(rects[0].args[1], 1157 - 1119);
   EXPECT_EQ(rects[0].args[0], 37);
+}
+
+TEST(PrintPage, PaperOfAnotherShapeShowsEveryPageFromItsOwnTop) {
+  BlocksHolderModel chart;
+  chart.SetSheetColor(clWhite);
+  chart.SetDocumentPages(100);
+  // 1 cm below the top of pages 2 and 100.
+  test::AddRect(chart, 1000, 29700 + 1000);
+  test::AddRect(chart, 1000, 99 * 29700 + 1000);
+  // Paper wider in proportion than the sheet: r_x = 1000, and 2000 pixels
+  // of paper height hold less than one sheet height (2970 pixels).
+  for (const std::int32_t page : {2, 100}) {
+    RecordingCanvas canvas;
+    chart.PrintPage(canvas, 2100, page, 2000);
+    const auto rects = canvas.Calls("Rectangle");
+    ASSERT_EQ(rects.size(), 1u) << "page " << page;
+    EXPECT_EQ(rects[0].args[1], 100) << "page " << page;
+  }
 }
 
 TEST(PrintPage, TallBlockIsDrawnOnTheMiddlePage) {

@@ -11,8 +11,11 @@ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 block() {  # x y text-in-cp1251
   printf '[BLOCK DATA]\r\nX=%s\r\nY=%s\r\nW=6000\r\nH=2000\r\nBT=9\r\nMC=16777215\r\nSC=0\r\nFS=0\r\nGF=0\r\nBC=0\r\nBW=1\r\nBS=0\r\nText=%b\r\nTF=Arial|-16777208|10|0000\r\nTA=2\r\nTP=0\r\nCompl=0\r\nOwner=0\r\nHyperlink=\r\nLineArrows=0\r\n[END]\r\n' "$1" "$2" "$3"
 }
-{
+header() {
   printf '[Quobrix Sheme v.1.0]\r\n[SHEME DATA]\r\nAuthor=\r\nDescription=\r\nOrganization=\r\nDocumentPages=3\r\nSheetColor=16777215\r\nSheetWidth=21000\r\nSheetHeight=29700\r\nZoomPercents=100\r\n[END]\r\n'
+}
+{
+  header
   block 3000 3000 '\xcd\xe0\xf7\xe0\xeb\xee'          # "Начало" on page 1
   block 3000 33000 'Second'                            # page 2
   block 3000 63000 '\xca\xee\xed\xe5\xf6'             # "Конец" on page 3
@@ -55,5 +58,20 @@ expect_failure "--copies must be" --print-pdf "$dir/chart.qbs" "$dir/p.pdf" --co
 expect_failure "unknown option" --print-pdf "$dir/chart.qbs" "$dir/p.pdf" --collate
 expect_failure "needs a number" --print-pdf "$dir/chart.qbs" "$dir/p.pdf" --from
 [ ! -e "$dir/p.pdf" ] || fail "a failed --print-pdf left a file"
+# A disk that fills up (here a file-size limit of 1 KiB) fails the export in
+# one line and leaves the previous picture as it was, with no temporary file.
+{
+  header
+  for i in $(seq 1 40); do block 3000 $((i * 2000)) "Step $i"; done
+  printf '[SHEME END]\r\n'
+} > "$dir/big.qbs"
+for ext in svg pdf emf; do
+  printf 'previous' > "$dir/full.$ext"
+  err=$( (trap '' XFSZ; ulimit -f 1; exec "$q" --export "$dir/big.qbs" "$dir/full.$ext") 2>&1 >/dev/null) &&
+    fail "--export to a full disk (.$ext) succeeded"
+  [[ "$err" == *"cannot write"* && "$(printf '%s\n' "$err" | wc -l)" -eq 1 ]] || fail "full disk (.$ext) said '$err'"
+  [ "$(cat "$dir/full.$ext")" = previous ] || fail "a failed .$ext export replaced the previous file"
+  [ -z "$(find "$dir" -name ".full.$ext.*")" ] || fail "a failed .$ext export left its temporary file"
+done
 "$q" --help | grep -q -- "--print-pdf" || fail "--help does not list --print-pdf"
 echo "1 passed, 0 failed"

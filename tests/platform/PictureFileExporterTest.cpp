@@ -1,7 +1,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <QImage>
+#include <QXmlStreamReader>
+#include <csignal>
+#include <set>
 
 #include "chart/BlocksHolderModel.h"
 #include "platform/EmfRecords.h"
@@ -85,11 +90,22 @@ TEST_F(PictureExport, ExtensionsCompareWithoutCaseAndUnknownOnesFail) {
   BlocksHolderModel chart;
   EXPECT_TRUE(chart.SaveToFile(dir_.File("a.Emf")));
   EXPECT_TRUE(chart.SaveToFile(dir_.File("a.sVg")));
-  EXPECT_EQ(chart.FileName(), dir_.File("a.sVg"));
   EXPECT_FALSE(chart.SaveToFile(dir_.File("a.gif")));
   EXPECT_FALSE(chart.SaveToFile(dir_.File("noextension")));
-  EXPECT_EQ(chart.FileName(), dir_.File("a.sVg"));
   EXPECT_FALSE(std::filesystem::exists(dir_.File("a.gif")));
+}
+
+// Saving as a picture once adopted the picture's name and cleared the
+// modified flag, so closing asked nothing and the chart itself was lost.
+TEST_F(PictureExport, APictureIsACopyTheChartKeepsItsFileAndItsUnsavedChanges) {
+  BlocksHolderModel chart;
+  ASSERT_TRUE(chart.SaveToFile(dir_.File("mine.qbs")));
+  chart.AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
+  for (const char* name : {"a.png", "a.bmp", "a.emf", "a.svg", "a.pdf"}) {
+    ASSERT_TRUE(chart.SaveToFile(dir_.File(name))) << name;
+    EXPECT_EQ(chart.FileName(), dir_.File("mine.qbs")) << name;
+    EXPECT_TRUE(chart.FModified()) << name;
+  }
 }
 
 TEST_F(PictureExport, UnwritablePathFailsAndKeepsTheFileName) {
@@ -156,6 +172,68 @@ TEST_F(PictureExport, SvgStacksEveryPage) {
   EXPECT_NE(svg.find("Конец3"), std::string::npos);
 }
 
+TEST_F(PictureExport, SvgOfEveryKindOfBlockIsWellFormedWithEveryText) {
+  BlocksHolderModel chart;
+  chart.SetDocumentPages(2);
+  for (int type = btPoint; type <= vXNOR; ++type) {
+    const auto n = test::AddRect(chart, 1000 + (type % 6) * 3200, 1000 + (type / 6) * 5000, 2400, 1600,
+                                 static_cast<std::uint8_t>(type));
+    TBlock& b = chart.Blocks(n);
+    b.Text = "Step " + std::to_string(type) + (type % 5 ? "\r\n<&>" : " that is far too long for its box");
+    b.FS = static_cast<std::uint8_t>(type % 8);
+    b.BS = static_cast<std::uint8_t>(type % 6);
+    b.TP = static_cast<std::uint8_t>(type % 3);
+    b.LineArrows = static_cast<std::uint8_t>(type % 13);
+  }
+  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.svg")));
+  QXmlStreamReader xml(QByteArray::fromStdString(test::ReadBytes(dir_.File("chart.svg"))));
+  std::set<QString> steps;
+  while (!xml.atEnd())
+    if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text") {
+      const QString text = xml.readElementText();
+      if (text.startsWith(u"Step ")) steps.insert(text.section(u' ', 1, 1));
+    }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  EXPECT_EQ(steps.size(), std::size_t{vXNOR});
+}
+
+// A file-size limit makes writing fail as a full disk does, even for root.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit small = saved_;
+    small.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(PictureExport, ExportThatCannotBeWrittenWholeKeepsThePreviousFile) {
+  BlocksHolderModel chart;
+  FillPages(chart, 40);
+  for (const char* name : {"chart.svg", "chart.pdf", "chart.emf", "chart.png"}) {
+    test::WriteBytes(dir_.File(name), "the previous picture");
+    bool saved = true;
+    {
+      const FileSizeLimit limit(4096);
+      saved = chart.SaveToFile(dir_.File(name));
+    }
+    EXPECT_FALSE(saved) << name;
+    EXPECT_EQ(test::ReadBytes(dir_.File(name)), "the previous picture") << name;
+    std::filesystem::remove(dir_.File(name));
+    EXPECT_TRUE(std::filesystem::is_empty(dir_.Path())) << "a temporary file is left beside " << name;
+  }
+}
+
 std::string Capture(const std::string& commandLine) {
   std::string out;
   if (FILE* pipe = ::popen(commandLine.c_str(), "r")) {
@@ -195,6 +273,28 @@ TEST_F(PictureExport, PrintedCopiesComeOutPageByPage) {
   EXPECT_NE(pages[2].find("Конец3"), std::string::npos);
   EXPECT_NE(pages[3].find("Конец3"), std::string::npos);
   EXPECT_TRUE(pages[4].empty()) << "only four sheets";
+}
+
+TEST_F(PictureExport, LongPdfShowsTheLastPageWhole) {
+  if (!test::HaveTool("pdftotext")) GTEST_SKIP() << "poppler-utils are not installed";
+  constexpr std::int32_t kPages = 400;
+  BlocksHolderModel chart;
+  chart.SetDocumentPages(kPages);
+  const std::int64_t lastTop = std::int64_t{29700} * (kPages - 1);
+  // Texts 2 mm below the top, in the middle and 2 mm above the bottom of the last page.
+  for (const auto& [name, y] : {std::pair{"Top", lastTop + 200}, std::pair{"Middle", lastTop + 14000},
+                                std::pair{"Bottom", lastTop + 29700 - 200 - 800}}) {
+    const auto n = test::AddRect(chart, 3000, y, 8000, 800);
+    chart.Blocks(n).Text = name;
+    chart.Blocks(n).BS = psClear;
+  }
+  ASSERT_TRUE(PrintToPdf(chart, dir_.File("long.pdf"), kPages - 1, kPages, 1));
+  const std::string last = Capture("pdftotext -f 2 -l 2 " + test::Quoted(dir_.File("long.pdf")) + " -");
+  EXPECT_NE(last.find("Top"), std::string::npos) << last;
+  EXPECT_NE(last.find("Middle"), std::string::npos) << last;
+  EXPECT_NE(last.find("Bottom"), std::string::npos) << last;
+  const std::string before = Capture("pdftotext -f 1 -l 1 " + test::Quoted(dir_.File("long.pdf")) + " -");
+  EXPECT_EQ(before.find("Top"), std::string::npos) << "page " << kPages - 1 << " shows part of the next: " << before;
 }
 
 TEST_F(PictureExport, EmptyOrEndlessPrintRangeWritesNoPdf) {

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
+#include <cstdlib>
 
 #include "platform/ProfileFile.h"
 
@@ -209,6 +210,27 @@ TEST_F(ProfileFileTest, FailedSaveKeepsTheOldFile) {
   EXPECT_FALSE(savedOk);
   EXPECT_EQ(ReadBytes(path), original);
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"test.ini"});  // no temporary left behind
+}
+
+// The address space the process holds now, in bytes.
+rlim_t AddressSpaceInUse() {
+  QFile statm("/proc/self/statm");
+  if (!statm.open(QIODevice::ReadOnly)) return 0;
+  return static_cast<rlim_t>(statm.readAll().split(' ').value(0).toLongLong()) * static_cast<rlim_t>(getpagesize());
+}
+
+// Reads the file with far less room than the 8 MiB size limit (plenty for
+// a small file) and exits 0 when the value came through.
+[[noreturn]] void ReadWithLittleRoom(const QString& path) {
+  const rlimit room{AddressSpaceInUse() + (2 << 20), RLIM_INFINITY};
+  setrlimit(RLIMIT_AS, &room);
+  const ProfileFile file(path);
+  std::exit(file.ReadString("Main", "Language") == "English" ? 0 : 1);
+}
+
+TEST_F(ProfileFileTest, ReadingTakesMemoryForWhatTheFileHoldsNotForItsSizeLimit) {
+  const QString path = WriteBytes("[Main]\r\nLanguage=English\r\n");
+  EXPECT_EXIT(ReadWithLittleRoom(path), ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(ProfileFileTest, FileThatCannotBeReadIsNeverOverwritten) {

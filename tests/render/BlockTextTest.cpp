@@ -109,7 +109,7 @@ TEST(BlockText, BesideHalvesTruncateSeparatelyForOddLineHeight) {
   RecordingCanvas c;
   c.textHeight = 15;
   TBlock b = TextBlock(btpRightSide, taCenter, "a\r\nb");
-  DrawBlock(b, c, false, true, false, 0, 0, clWhite, kUnitResolution, 100);
+  DrawBlock(b, c, {.device = {.resolution = kUnitResolution}});
   // y1 + (50 - 15) div 2 = 67; then -15 div 2 and +15 div 2.
   EXPECT_EQ(TextScript(c), (Script{"TextOut 201,60 'a'", "TextOut 201,74 'b'"}));
 }

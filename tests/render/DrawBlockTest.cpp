@@ -77,7 +77,7 @@ TEST(DrawBlockState, SetsPenAndBrushFromTheBlockInCopyMode) {
   b.FS = bsCross;
   RecordingCanvas c;
   c.Pen.Mode = TPenMode::Xor;
-  DrawBlock(b, c, false, true, false, 0, 0, clWhite, kUnitResolution, 100);
+  DrawBlock(b, c, {.device = {.resolution = kUnitResolution}});
   const CanvasCall& e = c.calls.at(0);
   EXPECT_EQ(e.pen, (TPen{0x0000FF, 1, psDash, TPenMode::Copy}));
   EXPECT_EQ(e.brush, (TBrush{0x00FF00, bsCross}));

@@ -33,8 +33,11 @@ struct DrawOptions {
 
 inline RecordingCanvas Draw(const TBlock& block, const DrawOptions& o = {}) {
   RecordingCanvas canvas;
-  DrawBlock(block, canvas, o.rulerInset, o.viewOnly, o.isActive, o.scrollX, o.scrollY, o.sheetColor, o.resolution,
-            o.zoom);
+  DrawBlock(block, canvas,
+            {.device = {o.resolution, o.zoom, o.rulerInset, o.scrollX, o.scrollY},
+             .sheetColor = o.sheetColor,
+             .viewOnly = o.viewOnly,
+             .isActive = o.isActive});
   return canvas;
 }
 

@@ -9,16 +9,14 @@
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
-#include <map>
 #include <memory>
 
-#include "chart/UndoSnapshotFolder.h"
+#include "support/FakeChartHost.h"
 #include "support/ModalAnswer.h"
 #include "support/NoticeLog.h"
 #include "support/TempDir.h"
-#include "view/ChartWindowHost.h"
 #include "view/FragmentDrag.h"
-#include "view/ProgramWide.h"
+#include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/TDebugForm.h"
 #include "view/THolderForm.h"
@@ -28,58 +26,7 @@ using namespace quobrix;
 
 namespace {
 
-class FakeHost : public ChartWindowHost {
- public:
-  FakeHost() {
-    for (const char* name : {"mNew", "mSave", "mSearch"}) {
-      auto* action = new QAction(QString::fromLatin1(name), &owner);
-      commands[name] = action;
-      QObject::connect(action, &QAction::triggered, [this, name] { triggered.append(QString::fromLatin1(name)); });
-    }
-  }
-  QAction* Command(const QString& name) const override {
-    auto found = commands.find(name.toStdString());
-    return found == commands.end() ? nullptr : found->second;
-  }
-  bool SaveChart(THolderForm&) override {
-    ++saves;
-    return saveSucceeds;
-  }
-  void ChartWindowActivated(THolderForm& window) override { active = &window; }
-  void ChartWindowClosed(THolderForm&) override { active = nullptr; }
-  void AddRecentFile(const QString& path) override { recent.append(path); }
-  void ShowBlockInInspector(TBlocksHolder&, std::int64_t block) override { inspected.push_back(block); }
-  QString ActiveSymbolHint(const TBlocksHolder&, const QString& hint) const override { return hint; }
-  void BringMainWindowToFront() override {}
-  QString MainCaption() const override { return QStringLiteral("Main caption"); }
-  QString SavePromptText() const override { return QStringLiteral("Save?"); }
-  QString MillimetreText() const override { return QStringLiteral("mm"); }
-
-  QObject owner;
-  std::map<std::string, QAction*> commands;
-  QStringList triggered;
-  QStringList recent;
-  std::vector<std::int64_t> inspected;
-  THolderForm* active = nullptr;
-  int saves = 0;
-  bool saveSucceeds = true;
-};
-
-struct Window {
-  Window() {
-    SetUndoSnapshotFolder(undo.Path().string());
-    Options() = ProgramOptions{};
-    form = new THolderForm(host);
-    form->show();
-    form->UpdateZoomDisplay();
-  }
-  ~Window() { delete form.data(); }
-  BlocksHolderModel& model() { return form->bh->Model(); }
-
-  test::TempDir undo;
-  FakeHost host;
-  QPointer<THolderForm> form;
-};
+using Window = test::ChartWindow;
 
 void Wheel(QWidget& target, int delta, Qt::KeyboardModifiers modifiers) {
   QWheelEvent event(QPointF(10, 10), target.mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta), Qt::NoButton,
@@ -251,7 +198,7 @@ class THolderFormTest : public QObject {
     w.form->bhResize();
     QCOMPARE(w.form->LeftShape->width(), 103);  // (1000 - 793) / 2
     QCOMPARE(w.form->bh->width(), 1000 - 103);
-    Options().CenterChartInWindow = false;
+    Settings().ChangeOptions([](ProgramOptions& o) { o.CenterChartInWindow = false; });
     w.form->bhResize();
     QCOMPARE(w.form->LeftShape->width(), 0);
   }
@@ -296,9 +243,9 @@ class THolderFormTest : public QObject {
     w.form->resize(640, 480);
     w.model().SetZoomPercents(75);
     QVERIFY(w.form->close());
-    QCOMPARE(LastChartPlacement().Width, 640);
-    QCOMPARE(LastChartPlacement().Height, 480);
-    QCOMPARE(LastChartPlacement().Zoom, 75);
+    QCOMPARE(Settings().LastChartPlacement().Width, 640);
+    QCOMPARE(Settings().LastChartPlacement().Height, 480);
+    QCOMPARE(Settings().LastChartPlacement().Zoom, 75);
   }
 
   void activationShowsSheetSizeAndFileName() {
@@ -312,15 +259,15 @@ class THolderFormTest : public QObject {
 
   void menuItemsRunTheMainWindowsCommands() {
     Window w;
-    auto* mNew = w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mNew"));
+    QAction* mNew = &w.host.table.Action(CommandId::New);
+    QVERIFY(w.form->MainMenu2->findChild<QMenu*>(QStringLiteral("mFile"))->actions().contains(mNew));
     mNew->trigger();
     QCOMPARE(w.host.triggered, QStringList{QStringLiteral("mNew")});
-    w.host.commands["mNew"]->setEnabled(false);
+    w.host.table.Action(CommandId::New).setEnabled(false);
     QVERIFY(!mNew->isEnabled());
-    QVERIFY(!w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mPrint"))->isEnabled());
+    QVERIFY(!w.host.table.Action(CommandId::Print).isEnabled());
     QVERIFY(!w.form->MainMenu2->findChild<QMenu*>(QStringLiteral("mWizards"))->menuAction()->isVisible());
-    QCOMPARE(w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mSave"))->shortcut(),
-             QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(w.host.table.Action(CommandId::Save).shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     QTest::mouseClick(w.form->bSearch, Qt::LeftButton);
     QCOMPARE(w.host.triggered.last(), QStringLiteral("mSearch"));
   }
@@ -338,15 +285,16 @@ class THolderFormTest : public QObject {
 
   void repeatSymbolUsesTheLastPaletteSymbol() {
     Window w;
-    auto* redo = w.form->PopMenu->findChild<QAction*>(QStringLiteral("mpRedo"));
-    LastLibrarySymbol() = -1;
-    redo->trigger();
+    QAction* repeat = &w.host.table.Action(CommandId::RepeatSymbol);
+    QVERIFY(w.form->PopMenu->actions().contains(repeat));
+    Settings().SetLastLibrarySymbol(-1);
+    repeat->trigger();
     QVERIFY(!w.model().DrawingBlockByHand() && !w.model().DrawingLineByHand());
-    LastLibrarySymbol() = 7;
-    redo->trigger();
+    Settings().SetLastLibrarySymbol(7);
+    repeat->trigger();
     QCOMPARE(int(w.model().DrawedBlockType), 7);
     QVERIFY(w.model().DrawingBlockByHand());
-    LastLibrarySymbol() = -1;
+    Settings().SetLastLibrarySymbol(-1);
   }
 
   void viewSwitchesActOnThisWindow() {
@@ -393,7 +341,7 @@ class THolderFormTest : public QObject {
   void debugWindowListsTheCanvasTexts() {
     test::TempDir undo;
     SetUndoSnapshotFolder(undo.Path().string());
-    FakeHost host;
+    test::FakeChartHost host;
     TDebugForm debug;
     auto form = std::make_unique<THolderForm>(host, &debug);
     QVERIFY(form->bh->Model().FDebugMessages);
@@ -401,6 +349,88 @@ class THolderFormTest : public QObject {
     QCOMPARE(debug.List()->count(), 1);
     QCOMPARE(debug.List()->currentItem()->text(), QStringLiteral("Блок нарисован"));
     QCOMPARE(debug.windowTitle(), QStringLiteral("Табло отладки"));
+  }
+  // One drag along the strip recolours on every move, yet is one undo point:
+  // it must not push the earlier edits out of the ten-step history.
+  void aDragAlongTheColourStripIsOneUndoPoint() {
+    Window w;
+    w.model().AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
+    w.model().SetActiveBlock(1);
+    for (int i = 0; i < 9; ++i) w.model().SetBlockBW(i + 2);
+    QCOMPARE(w.model().History().FUndoCount(), 9);
+    QTest::mousePress(w.form->ColorImg, Qt::LeftButton, {}, QPoint(10, 5));
+    for (int x = 20; x <= 200; x += 10) {
+      QMouseEvent move(QEvent::MouseMove, QPointF(x, 5), w.form->ColorImg->mapToGlobal(QPointF(x, 5)), Qt::NoButton,
+                       Qt::LeftButton, {});
+      QApplication::sendEvent(w.form->ColorImg, &move);
+    }
+    QTest::mouseRelease(w.form->ColorImg, Qt::LeftButton, {}, QPoint(200, 5));
+    QCOMPARE(w.model().Blocks(1).MC, *w.form->ColorImg->ColorAt(QPoint(200, 5)));
+    QCOMPARE(w.model().History().FUndoCount(), 10);
+    w.model().Undo();
+    QCOMPARE(w.model().Blocks(1).MC, clWhite);
+    QCOMPARE(w.model().Blocks(1).BW, qint64(10));
+    w.model().Undo();
+    QCOMPARE(w.model().Blocks(1).BW, qint64(9));  // the edits before the drag are still there
+  }
+
+  // The sheet colour is part of the chart: changing it is an edit.
+  void aDoubleClickOnTheStripIsAnUndoableEditOfTheSheet() {
+    Window w;
+    w.model().SetModified(false);
+    QTest::mouseDClick(w.form->ColorImg, Qt::LeftButton, {}, QPoint(100, 5));
+    QVERIFY(w.model().SheetColor() != clWhite);
+    QVERIFY(w.model().FModified());
+    w.model().Undo();
+    QCOMPARE(w.model().SheetColor(), clWhite);
+  }
+
+  void afterUndoTheWindowShowsTheChartsZoomAndSheet() {
+    Window w;
+    w.model().RecordUndoPoint();
+    w.model().SetSheetWidth(42000);
+    w.model().SetZoomPercents(200);
+    w.model().SetDocumentPages(3);
+    w.model().Undo();
+    QCOMPARE(w.form->cbZoom->currentText(), QStringLiteral("100"));
+    QCOMPARE(w.form->HorzRuler->Zoom(), 100);
+    QCOMPARE(w.form->HorzRuler->DigitsLenght(), 793);
+    QCOMPARE(w.form->VertRuler->DigitsLenght(), 1122);
+    QCOMPARE(w.form->StatusPanel(0)->text(), QStringLiteral("210 X 297 mm"));
+  }
+
+  void rulersAndScrollBarsFollowEveryScroll() {
+    Window w;
+    w.model().SetDocumentPages(4);
+    w.form->resize(500, 400);
+    QApplication::processEvents();
+    const int sheetLeft = w.form->HorzRuler->Precition();
+    w.form->ScrollX->setValue(100);
+    QVERIFY(w.form->bh->FOriginX() > 0);
+    QCOMPARE(w.form->HorzRuler->Precition(), sheetLeft - int(w.form->bh->FOriginX()));
+    w.form->bPgDn->click();
+    QCOMPARE(w.form->bh->FOriginY(), qint64(1122));
+    QCOMPARE(w.form->VertRuler->Precition(), -1122);
+    const int afterOnePage = w.form->ScrollY->value();
+    QVERIFY(afterOnePage > 0);
+    w.form->bPgDn->click();
+    QVERIFY(w.form->ScrollY->value() > afterOnePage);
+    w.form->bPgUp->click();
+    w.form->bPgUp->click();
+    QCOMPARE(w.form->ScrollY->value(), 0);
+    QCOMPARE(w.form->VertRuler->Precition(), 0);
+  }
+
+  // "Включая линии" is one check mark, so every canvas uses what it shows.
+  void everyChartWindowAlignsLinesAsTheOneSwitchSays() {
+    Window first;
+    QAction& alignLines = first.host.table.Action(CommandId::AlsoAlignLines);
+    alignLines.setChecked(true);
+    QVERIFY(first.model().FAlignLines);
+    THolderForm second(first.host);
+    QVERIFY(second.bh->Model().FAlignLines);
+    alignLines.setChecked(false);
+    QVERIFY(!first.model().FAlignLines && !second.bh->Model().FAlignLines);
   }
 };
 

@@ -1,0 +1,76 @@
+// A chart window with a stand-in main window: the program's command table
+// with the canvas commands bound, and a record of what the window asked for.
+#pragma once
+
+#include <QAction>
+#include <QPointer>
+#include <vector>
+
+#include "chart/UndoSnapshotFolder.h"
+#include "support/TempDir.h"
+#include "view/ActiveChart.h"
+#include "view/ChartCommands.h"
+#include "view/ChartWindowHost.h"
+#include "view/CommandTable.h"
+#include "view/ProgramSettings.h"
+#include "view/TBlocksHolder.h"
+#include "view/THolderForm.h"
+
+namespace quobrix::test {
+
+class FakeChartHost : public ChartWindowHost {
+ public:
+  FakeChartHost() {
+    BindChartCommands(table);
+    for (auto [id, name] : {std::pair{CommandId::New, "mNew"}, {CommandId::Save, "mSave"}, {CommandId::Search, "mSearch"}})
+      table.Bind(id, [this, name](QAction&) { triggered.append(QString::fromLatin1(name)); });
+  }
+  CommandTable& Commands() override { return table; }
+  bool SaveChart(THolderForm&) override {
+    ++saves;
+    return saveSucceeds;
+  }
+  void ChartWindowActivated(THolderForm& window) override {
+    active = &window;
+    activeChart.Set(&window);
+  }
+  void ChartWindowClosed(THolderForm&) override {
+    active = nullptr;
+    activeChart.Set(nullptr);
+  }
+  void AddRecentFile(const QString& path) override { recent.append(path); }
+  void ShowBlockInInspector(TBlocksHolder&, std::int64_t block) override { inspected.push_back(block); }
+  QString ActiveSymbolHint(const TBlocksHolder&, const QString& hint) const override { return hint; }
+  void BringMainWindowToFront() override {}
+  QString MainCaption() const override { return QStringLiteral("Main caption"); }
+  QString SavePromptText() const override { return QStringLiteral("Save?"); }
+  QString MillimetreText() const override { return QStringLiteral("mm"); }
+
+  ActiveChart activeChart;
+  CommandTable table{activeChart};
+  QStringList triggered;
+  QStringList recent;
+  std::vector<std::int64_t> inspected;
+  THolderForm* active = nullptr;
+  int saves = 0;
+  bool saveSucceeds = true;
+};
+
+struct ChartWindow {
+  ChartWindow() {
+    SetUndoSnapshotFolder(undo.Path().string());
+    Settings().SetOptions(ProgramOptions{});
+    form = new THolderForm(host);
+    form->show();
+    form->FormActivate();
+    form->UpdateZoomDisplay();
+  }
+  ~ChartWindow() { delete form.data(); }
+  BlocksHolderModel& model() { return form->bh->Model(); }
+
+  TempDir undo;
+  FakeChartHost host;
+  QPointer<THolderForm> form;
+};
+
+}  // namespace quobrix::test

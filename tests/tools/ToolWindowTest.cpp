@@ -1,0 +1,148 @@
+// The frame of the tool windows, with an example window that keeps its
+// visibility and position in the settings file.
+#include <QAction>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <memory>
+
+#include "app/TMainForm.h"
+#include "platform/ProfileFile.h"
+#include "support/TempDir.h"
+#include "tools/ToolWindow.h"
+#include "view/ActiveChart.h"
+#include "view/CommandTable.h"
+
+namespace quobrix {
+
+class TExampleForm : public ToolWindow {
+  Q_OBJECT
+
+ public:
+  TExampleForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry, QString key,
+               QStringList& visits)
+      : ToolWindow(owner, commands, CommandId::Palette, registry), key_(std::move(key)), visits_(visits) {}
+
+  void LoadLayout(const ProfileFile& settings) override {
+    visits_.append(QStringLiteral("load ") + key_);
+    setVisible(settings.ReadBool(kSection, key_, false));
+    move(settings.ReadInteger(kSection, key_ + u'X', 20), settings.ReadInteger(kSection, key_ + u'Y', 20));
+  }
+  void SaveLayout(ProfileFile& settings) const override {
+    visits_.append(QStringLiteral("save ") + key_);
+    settings.WriteBool(kSection, key_, isVisible());
+    settings.WriteInteger(kSection, key_ + u'X', x());
+    settings.WriteInteger(kSection, key_ + u'Y', y());
+  }
+
+ private:
+  static inline const QString kSection = QStringLiteral("WinPos");
+  QString key_;
+  QStringList& visits_;
+};
+
+}  // namespace quobrix
+
+using namespace quobrix;
+
+namespace {
+
+struct Shell {
+  QWidget owner;
+  ActiveChart active;
+  CommandTable commands{active};
+  ToolWindowRegistry registry;
+  QStringList visits;
+  QAction& Toggle() { return commands.Action(CommandId::Palette); }
+};
+
+}  // namespace
+
+class ToolWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aToolWindowFloatsAboveItsOwnerAndStartsHidden() {
+    Shell shell;
+    TExampleForm window(shell.owner, shell.commands, shell.registry, QStringLiteral("Palette"), shell.visits);
+    QVERIFY(window.isWindow());
+    QCOMPARE(window.parentWidget(), &shell.owner);
+    QVERIFY(window.windowFlags().testFlag(Qt::Tool));
+    QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(window.isHidden());
+    QVERIFY(shell.Toggle().isEnabled());
+    QVERIFY(!shell.Toggle().isChecked());
+  }
+
+  // However the window comes and goes, the command's check mark and the
+  // pressed state of its tool-bar button show whether it is there.
+  void theCheckMarkFollowsTheWindow() {
+    Shell shell;
+    QToolBar bar(&shell.owner);
+    bar.addAction(&shell.Toggle());
+    auto* button = qobject_cast<QToolButton*>(bar.widgetForAction(&shell.Toggle()));
+    TExampleForm window(shell.owner, shell.commands, shell.registry, QStringLiteral("Palette"), shell.visits);
+    shell.Toggle().trigger();
+    QVERIFY(window.isVisible());
+    QVERIFY(shell.Toggle().isChecked() && button->isChecked());
+    window.close();  // the window's own close button
+    QVERIFY(!shell.Toggle().isChecked() && !button->isChecked());
+    button->click();
+    QVERIFY(window.isVisible() && shell.Toggle().isChecked());
+    shell.Toggle().trigger();
+    QVERIFY(window.isHidden() && !shell.Toggle().isChecked());
+    window.show();  // shown by the window layout, say
+    QVERIFY(shell.Toggle().isChecked());
+  }
+
+  void theRegistryReadsAndWritesEveryWindowInOrder() {
+    Shell shell;
+    test::TempDir dir;
+    const QString path = QString::fromStdString(dir.File("quobrix.ini"));
+    TExampleForm palette(shell.owner, shell.commands, shell.registry, QStringLiteral("Palette"), shell.visits);
+    TExampleForm inspector(shell.owner, shell.commands, shell.registry, QStringLiteral("Inspector"), shell.visits);
+    palette.show();
+    palette.move(120, 90);
+    {
+      ProfileFile settings(path);
+      shell.registry.SaveLayouts(settings);
+      QVERIFY(settings.Save());
+    }
+    palette.hide();
+    palette.move(0, 0);
+    inspector.show();
+    shell.registry.LoadLayouts(ProfileFile(path));
+    QVERIFY(palette.isVisible() && inspector.isHidden());
+    QCOMPARE(palette.pos(), QPoint(120, 90));
+    QCOMPARE(shell.visits, (QStringList{QStringLiteral("save Palette"), QStringLiteral("save Inspector"),
+                                        QStringLiteral("load Palette"), QStringLiteral("load Inspector")}));
+  }
+
+  void aWindowThatGoesLeavesTheRegistryAndItsCommand() {
+    Shell shell;
+    auto window = std::make_unique<TExampleForm>(shell.owner, shell.commands, shell.registry,
+                                                 QStringLiteral("Palette"), shell.visits);
+    window.reset();
+    shell.registry.LoadLayouts(ProfileFile(QString()));
+    QVERIFY(shell.visits.isEmpty());
+    QVERIFY(!shell.Toggle().isEnabled());
+    shell.Toggle().trigger();
+  }
+
+  // The main window's tool windows go before the commands and the registry
+  // they use.
+  void theMainWindowOutlivesItsToolWindows() {
+    test::TempDir home;
+    qputenv("QUOBRIX_HOME", home.Path().string().c_str());
+    QStringList visits;
+    auto main = std::make_unique<TMainForm>();
+    QPointer<TExampleForm> window =
+        new TExampleForm(*main, main->Commands(), main->ToolWindows(), QStringLiteral("Palette"), visits);
+    window->show();
+    main.reset();
+    QVERIFY(!window);
+  }
+};
+
+QTEST_MAIN(ToolWindowTest)
+#include "ToolWindowTest.moc"

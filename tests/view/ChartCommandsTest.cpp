@@ -1,0 +1,193 @@
+// The shared command table on real chart windows: what each command needs
+// before it is enabled, the one deletion, and shortcuts in several windows.
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
+#include <QTest>
+#include <memory>
+#include <set>
+
+#include "support/FakeChartHost.h"
+
+using namespace quobrix;
+
+namespace {
+
+void Click(QWidget& canvas, QPoint at) {
+  QTest::mousePress(&canvas, Qt::LeftButton, {}, at);
+  QTest::mouseRelease(&canvas, Qt::LeftButton, {}, at);
+}
+
+// A block whose middle, at zoom 100, is at (57, 57) on the canvas.
+void AddBlock(BlocksHolderModel& chart) { chart.AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000); }
+const QPoint kOnTheBlock(57, 57);
+
+}  // namespace
+
+class ChartCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyItemHasItsOwnNameAndAction() {
+    std::set<CommandKey> keys;
+    QSet<QString> names;
+    for (const CommandSpec& spec : CommandCatalogue()) {
+      QVERIFY2(keys.insert(spec.key).second, spec.name);
+      QVERIFY2(!names.contains(QString::fromLatin1(spec.name)), spec.name);
+      names.insert(QString::fromLatin1(spec.name));
+    }
+    ActiveChart active;
+    CommandTable table(active);
+    QCOMPARE(table.Action(CommandId::Zoom, 200).objectName(), QStringLiteral("mZoom200"));
+    QCOMPARE(MenuTag(table.Action(CommandId::InsertSymbol, btTextRegion)), int(btTextRegion));
+    QCOMPARE(table.Items(CommandId::Align).size(), size_t(4));
+  }
+
+  void needsAreMetByTheChartsState_data() {
+    QTest::addColumn<int>("needs");
+    QTest::addColumn<bool>("noChart");
+    QTest::addColumn<bool>("emptyChart");
+    QTest::addColumn<bool>("activeBlock");
+    QTest::addColumn<bool>("history");
+    QTest::newRow("nothing") << int(Needs::Nothing) << true << true << true << true;
+    QTest::newRow("chart") << int(Needs::Chart) << false << true << true << true;
+    QTest::newRow("active block") << int(Needs::ActiveBlock) << false << false << true << false;
+    QTest::newRow("undo history") << int(Needs::UndoHistory) << false << false << false << true;
+  }
+  void needsAreMetByTheChartsState() {
+    QFETCH(int, needs);
+    QFETCH(bool, noChart);
+    QFETCH(bool, emptyChart);
+    QFETCH(bool, activeBlock);
+    QFETCH(bool, history);
+    test::TempDir undo;
+    SetUndoSnapshotFolder(undo.Path().string());
+    const auto need = static_cast<Needs>(needs);
+    QCOMPARE(NeedsMet(need, nullptr), noChart);
+    BlocksHolderModel chart;
+    QCOMPARE(NeedsMet(need, &chart), emptyChart);
+    AddBlock(chart);
+    chart.SetActiveBlock(1);
+    QCOMPARE(NeedsMet(need, &chart), activeBlock);
+    chart.SetActiveBlock(0);
+    chart.RecordUndoPoint();
+    QCOMPARE(NeedsMet(need, &chart), history);
+  }
+
+  void aCommandWithoutHandlerStaysDisabled() {
+    test::ChartWindow w;
+    QVERIFY(!w.host.table.Action(CommandId::Print).isEnabled());
+    w.host.table.Bind(CommandId::Print, [](QAction&) {});
+    QVERIFY(w.host.table.Action(CommandId::Print).isEnabled());
+  }
+
+  void chartCommandsFollowTheActiveWindow() {
+    test::ChartWindow w;
+    QAction& zoom = w.host.table.Action(CommandId::Zoom, 50);
+    QVERIFY(zoom.isEnabled());
+    w.host.ChartWindowClosed(*w.form);
+    QVERIFY(!zoom.isEnabled());
+    zoom.trigger();
+    QCOMPARE(w.model().ZoomPercents(), qint64(100));
+    w.form->FormActivate();
+    zoom.trigger();
+    QCOMPARE(w.model().ZoomPercents(), qint64(50));
+  }
+
+  void blockCommandsFollowTheSelection() {
+    test::ChartWindow w;
+    AddBlock(w.model());
+    CommandTable& table = w.host.table;
+    for (CommandId id : {CommandId::Cut, CommandId::Copy, CommandId::Delete, CommandId::Group})
+      QVERIFY(!table.Action(id).isEnabled());
+    Click(*w.form->bh, kOnTheBlock);
+    for (CommandId id : {CommandId::Cut, CommandId::Copy, CommandId::Delete, CommandId::Group})
+      QVERIFY(table.Action(id).isEnabled());
+    QTest::keyClick(w.form->bh, Qt::Key_Escape);
+    QVERIFY(!table.Action(CommandId::Delete).isEnabled());
+  }
+
+  void undoIsEnabledOnlyWithSomethingToUndo() {
+    test::ChartWindow w;
+    AddBlock(w.model());
+    QAction& undo = w.host.table.Action(CommandId::Undo);
+    QVERIFY(!undo.isEnabled());
+    Click(*w.form->bh, kOnTheBlock);  // a click that moves nothing is no undo point
+    QVERIFY(!undo.isEnabled());
+    w.host.table.Action(CommandId::InsertSymbol, btEllipse).trigger();
+    QVERIFY(undo.isEnabled());
+    undo.trigger();
+    QCOMPARE(w.model().History().FUndoCount(), 0);
+    QVERIFY(!undo.isEnabled());
+  }
+
+  // Every menu, the keyboard included, deletes the same way; an empty
+  // deletion leaves the chart unchanged and nothing to undo.
+  void deletingNothingRecordsNoUndoPoint() {
+    test::ChartWindow w;
+    AddBlock(w.model());
+    w.model().SetModified(false);
+    DeleteWithUndo(w.model());
+    QCOMPARE(w.model().History().FUndoCount(), 0);
+    QVERIFY(!w.model().FModified());
+    QTest::keyClick(w.form->bh, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(w.model().History().FUndoCount(), 0);
+    QCOMPARE(w.model().BlockCount(), qint64(1));
+    w.model().SetActiveBlock(1);
+    w.host.table.Refresh();
+    w.host.table.Action(CommandId::Delete).trigger();
+    QCOMPARE(w.model().BlockCount(), qint64(0));
+    QCOMPARE(w.model().History().FUndoCount(), 1);
+    w.model().Undo();
+    QCOMPARE(w.model().BlockCount(), qint64(1));
+  }
+
+  void theContextMenuShowsTheSharedActions() {
+    test::ChartWindow w;
+    const QList<QAction*> shown = w.form->PopMenu->actions();
+    for (CommandId id : {CommandId::RepeatSymbol, CommandId::Undo, CommandId::Cut, CommandId::Copy, CommandId::Paste,
+                         CommandId::Delete, CommandId::Inspector, CommandId::Library, CommandId::Palette})
+      QVERIFY(shown.contains(&w.host.table.Action(id)));
+    const QList<QAction*> symbols = w.form->PopMenu->findChild<QMenu*>(QStringLiteral("mpNewSymbol"))->actions();
+    QVERIFY(symbols.contains(&w.host.table.Action(CommandId::InsertSymbol, btRectangle)));
+    QVERIFY(w.form->MainMenu2->findChild<QMenu*>(QStringLiteral("mEdit"))->actions().contains(
+        &w.host.table.Action(CommandId::Undo)));
+  }
+
+  // The context menu's own drawing items run the commands that the main
+  // menu keeps hidden, and are enabled while those can run.
+  void contextMenuDrawingItemsRunTheHiddenCommands() {
+    test::ChartWindow w;
+    QAction* polyline = w.form->PopMenu->findChild<QAction*>(QStringLiteral("mMLine1"));
+    QVERIFY(polyline->isEnabled());
+    polyline->trigger();
+    QVERIFY(w.model().DrawingMLineByHand());
+    w.host.ChartWindowClosed(*w.form);
+    QVERIFY(!polyline->isEnabled());
+  }
+
+  void aSharedShortcutWorksInEveryWindow() {
+    test::TempDir undo;
+    SetUndoSnapshotFolder(undo.Path().string());
+    test::FakeChartHost host;
+    std::unique_ptr<THolderForm> windows[] = {std::make_unique<THolderForm>(host),
+                                              std::make_unique<THolderForm>(host)};
+    for (auto& window : windows) {
+      AddBlock(window->bh->Model());
+      window->bh->Model().SetActiveBlock(1);
+      window->show();
+    }
+    for (auto& window : windows) {
+      window->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(window.get()));
+      QCOMPARE(host.active, window.get());
+      QTest::keyClick(window->bh, Qt::Key_Delete, Qt::ControlModifier);
+      QCOMPARE(window->bh->Model().BlockCount(), qint64(0));
+      QTest::keyClick(window->bh, Qt::Key_Z, Qt::ControlModifier);
+      QCOMPARE(window->bh->Model().BlockCount(), qint64(1));
+    }
+  }
+};
+
+QTEST_MAIN(ChartCommandsTest)
+#include "ChartCommandsTest.moc"

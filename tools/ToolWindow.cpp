@@ -1,0 +1,38 @@
+#include "tools/ToolWindow.h"
+
+#include <QAction>
+#include <QHideEvent>
+
+#include "view/CommandTable.h"
+
+namespace quobrix {
+
+ToolWindow::ToolWindow(QWidget& owner, CommandTable& commands, CommandId toggle, ToolWindowRegistry& registry)
+    : QWidget(&owner, Qt::Tool | Qt::WindowStaysOnTopHint),
+      commands_(commands),
+      toggleId_(toggle),
+      toggle_(commands.Action(toggle)),
+      registry_(registry) {
+  registry_.Add(*this);
+  commands_.Bind(toggleId_, [this](QAction&) { Toggle(); });
+}
+
+ToolWindow::~ToolWindow() {
+  commands_.Unbind(toggleId_);
+  registry_.Remove(*this);
+}
+
+void ToolWindow::Toggle() { setVisible(!isVisible()); }
+
+void ToolWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  toggle_.setChecked(true);
+}
+
+// A window hidden with its minimized owner stays switched on.
+void ToolWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) toggle_.setChecked(false);
+}
+
+}  // namespace quobrix

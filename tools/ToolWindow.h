@@ -1,0 +1,44 @@
+// The frame every tool window shares: created at program start and kept for
+// the run, a tool window that stays above the other windows, shown and
+// hidden by its command, whose check mark (and with it the pressed state of
+// its tool-bar button) follows the window's visibility however the window
+// is shown or hidden. It joins the registry for its placement keys while it
+// exists; a tool window fills in LoadLayout and SaveLayout.
+#pragma once
+
+#include <QWidget>
+
+#include "tools/ToolWindowLayout.h"
+#include "view/CommandId.h"
+
+class QAction;
+
+namespace quobrix {
+
+class CommandTable;
+
+class ToolWindow : public QWidget, public ToolWindowLayout {
+  Q_OBJECT
+
+ public:
+  // `owner` is the main window; `toggle` the command that shows and hides
+  // the window. The commands and the registry outlive the window.
+  ToolWindow(QWidget& owner, CommandTable& commands, CommandId toggle, ToolWindowRegistry& registry);
+  ~ToolWindow() override;
+
+  // What the command does: shows the window when it is hidden and hides it
+  // when it is shown. A window that has to do more first extends it.
+  virtual void Toggle();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  CommandTable& commands_;
+  CommandId toggleId_;
+  QAction& toggle_;
+  ToolWindowRegistry& registry_;
+};
+
+}  // namespace quobrix

@@ -1,0 +1,90 @@
+#include "view/ChartCommands.h"
+
+#include <QAction>
+#include <QToolButton>
+
+#include "view/ArmDrawing.h"
+#include "view/CommandTable.h"
+#include "view/ProgramSettings.h"
+#include "view/TBlocksHolder.h"
+#include "view/THolderForm.h"
+#include "view/ZoomLimits.h"
+
+namespace quobrix {
+
+namespace {
+
+BlocksHolderModel& Chart(THolderForm& window) { return window.bh->Model(); }
+
+void ClipboardAndOrder(CommandTable& c) {
+  using enum CommandId;
+  c.BindChart(Undo, [](THolderForm& w, QAction&) { Chart(w).Undo(); });
+  c.BindChart(Cut, [](THolderForm& w, QAction&) { Chart(w).CutToClipboard(); });
+  c.BindChart(Copy, [](THolderForm& w, QAction&) { Chart(w).CopyToClipboard(); });
+  c.BindChart(Paste, [](THolderForm& w, QAction&) { Chart(w).PasteFromClipboard(); });
+  c.BindChart(Delete, [](THolderForm& w, QAction&) { DeleteWithUndo(Chart(w)); });
+  c.BindChart(Group, [](THolderForm& w, QAction&) { Chart(w).GroupSelection(); });
+  c.BindChart(Ungroup, [](THolderForm& w, QAction&) { Chart(w).UngroupBlock(); });
+  c.BindChart(BringToFront, [](THolderForm& w, QAction&) { Chart(w).BringToFront(Chart(w).ActiveBlock()); });
+  c.BindChart(SendToBack, [](THolderForm& w, QAction&) { Chart(w).SendToBack(Chart(w).ActiveBlock()); });
+  c.BindChart(Align, [](THolderForm& w, QAction& item) { Chart(w).AlignSelection(MenuTag(item)); });
+  // The check mark is the switch itself: every chart window follows it.
+  c.BindChart(AlsoAlignLines, [](THolderForm&, QAction&) {});
+}
+
+void DrawingByHand(CommandTable& c) {
+  using enum CommandId;
+  c.BindChart(InsertSymbol, [](THolderForm& w, QAction& item) { quobrix::InsertSymbol(Chart(w), MenuTag(item)); });
+  c.BindChart(InsertPolyline, [](THolderForm& w, QAction&) {
+    Chart(w).RecordUndoPoint();
+    Chart(w).SetDrawingMLineByHand(true);
+  });
+  // Arms the symbol last chosen in the palette again, without an undo point.
+  c.BindChart(RepeatSymbol, [](THolderForm& w, QAction&) {
+    const int symbol = Settings().LastLibrarySymbol();
+    if (symbol != -1) ArmDrawing(Chart(w), symbol);
+  });
+}
+
+void ZoomAndGrid(CommandTable& c) {
+  using enum CommandId;
+  c.BindChart(Zoom, [](THolderForm& w, QAction& item) {
+    Chart(w).SetZoomPercents(MenuTag(item));
+    w.UpdateZoomDisplay();
+  });
+  c.BindChart(ZoomOut, [](THolderForm& w, QAction&) { StepZoom(w, -10); });
+  c.BindChart(ZoomIn, [](THolderForm& w, QAction&) { StepZoom(w, 10); });
+  c.BindChart(UseGrid, [](THolderForm& w, QAction&) {
+    w.bh->FUseGrid = !w.bh->FUseGrid;
+    w.bh->update();
+    w.bGrid->setChecked(w.bh->FUseGrid);
+  });
+  c.BindChart(ShowGrid, [](THolderForm& w, QAction&) {
+    w.bh->FShowGrid = !w.bh->FShowGrid;
+    w.bh->update();
+  });
+}
+
+}  // namespace
+
+void BindChartCommands(CommandTable& commands) {
+  ClipboardAndOrder(commands);
+  DrawingByHand(commands);
+  ZoomAndGrid(commands);
+}
+
+void DeleteWithUndo(BlocksHolderModel& chart) {
+  if (!chart.ActiveBlockPtr()) return;
+  chart.RecordUndoPoint();
+  chart.DeleteActiveBlock(true);
+}
+
+void StepZoom(THolderForm& window, int step) {
+  auto& chart = Chart(window);
+  const std::int64_t zoom = SteppedZoom(chart.ZoomPercents(), step);
+  if (zoom == chart.ZoomPercents()) return;
+  chart.SetZoomPercents(zoom);
+  window.UpdateZoomDisplay();
+}
+
+}  // namespace quobrix

@@ -1,0 +1,215 @@
+// Every command item with its component name, caption, shortcuts and what it
+// needs, written once for all the menus and tool bars that show it.
+#include <QKeySequence>
+
+#include "chart/BlockType.h"
+#include "view/CommandTable.h"
+
+namespace quobrix {
+
+namespace {
+
+QList<QKeySequence> Keys(QKeyCombination key) { return {QKeySequence(key)}; }
+
+using Tagged = std::vector<std::pair<const char*, int>>;
+
+class Catalogue {
+ public:
+  void Add(CommandId id, const char* name, const char* caption, Needs needs, QList<QKeySequence> keys = {}) {
+    items_.push_back({{id}, name, caption, needs, std::move(keys)});
+  }
+  void Check(CommandId id, const char* name, const char* caption, Needs needs, QList<QKeySequence> keys = {}) {
+    items_.push_back({{id}, name, caption, needs, std::move(keys), true});
+  }
+  void Tag(CommandId id, int tag, const char* name, const char* caption, Needs needs, bool hidden = false) {
+    items_.push_back({{id, tag}, name, caption, needs, {}, false, hidden});
+  }
+  // A picture sub-menu's items: the first one's 14 blanks set the menu's width.
+  void Pictures(CommandId id, const Tagged& items, Needs needs) {
+    bool first = true;
+    for (const auto& [name, tag] : items) {
+      Tag(id, tag, name, first ? "              " : "", needs);
+      first = false;
+    }
+  }
+  // The three text placements or alignments, in the order of their tags 0, 2, 1.
+  void TextSides(CommandId id, const Tagged& items, const char* const captions[3], Needs needs) {
+    for (std::size_t i = 0; i < items.size(); ++i) Tag(id, items[i].second, items[i].first, captions[i], needs);
+  }
+  std::vector<CommandSpec> Take() { return std::move(items_); }
+
+ private:
+  std::vector<CommandSpec> items_;
+};
+
+const char* const kPlacements[] = {"Внутри символа", "Справа от символа", "Под символом"};
+const char* const kAlignments[] = {"По левому краю", "По центру", "По правому краю"};
+
+Tagged Widths(const char* const names[8]) {
+  static const int widths[] = {1, 10, 20, 30, 50, 100, 200, 500};
+  Tagged items;
+  for (int i = 0; i < 8; ++i) items.push_back({names[i], widths[i]});
+  return items;
+}
+
+void FileCommands(Catalogue& c) {
+  using enum CommandId;
+  c.Add(New, "mNew", "Создать", Needs::Nothing, Keys(Qt::CTRL | Qt::Key_N));
+  c.Add(NewFromTemplate, "mNewFromTemplate", "Создать из шаблона", Needs::Nothing);
+  c.Add(Open, "mOpen", "Открыть", Needs::Nothing, Keys(Qt::CTRL | Qt::Key_O));
+  c.Add(Save, "mSave", "Сохранить", Needs::Chart, Keys(Qt::CTRL | Qt::Key_S));
+  c.Add(SaveAs, "mSaveAs", "Сохранить как...", Needs::Chart);
+  c.Add(SaveAll, "mSaveAll", "Сохранить все", Needs::Nothing);
+  c.Add(Close, "mClose", "Закрыть", Needs::Chart, Keys(Qt::CTRL | Qt::Key_F4));
+  c.Add(CloseAll, "mCloseAll", "Закрыть все", Needs::Nothing);
+  c.Add(Preview, "mPreview", "Предпросмотр", Needs::Chart);
+  c.Add(PageSetup, "mSheetProp", "Параметры страницы", Needs::Chart);
+  c.Add(SheetSize, "mSheetProp2", "Задать размеры", Needs::Chart);
+  c.Add(Print, "mPrint", "Печать...", Needs::Chart, Keys(Qt::CTRL | Qt::Key_P));
+  c.Add(EditSettings, "mSettings", "Настройки", Needs::Nothing);
+  c.Add(Exit, "mExit", "Выход", Needs::Nothing, Keys(Qt::ALT | Qt::Key_F4));
+}
+
+void EditCommands(Catalogue& c) {
+  using enum CommandId;
+  c.Add(Undo, "mUndo", "Отменить", Needs::UndoHistory, Keys(Qt::CTRL | Qt::Key_Z));
+  c.Add(Cut, "mCut", "Вырезать", Needs::ActiveBlock, Keys(Qt::CTRL | Qt::Key_X));
+  c.Add(Copy, "mCopy", "Копировать", Needs::ActiveBlock, Keys(Qt::CTRL | Qt::Key_C));
+  c.Add(Paste, "mPaste", "Вставить", Needs::Chart, Keys(Qt::CTRL | Qt::Key_V));
+  c.Add(Delete, "mDelete", "Удалить", Needs::ActiveBlock, Keys(Qt::CTRL | Qt::Key_Delete));
+  c.Add(Search, "mSearch", "Искать...", Needs::Nothing);
+  c.Tag(InsertSymbol, btLine, "mLine", "Линия", Needs::Chart, true);
+  c.Tag(InsertPolyline, 0, "mMLine", "Последовательность линий", Needs::Chart, true);
+  c.Tag(InsertSymbol, btTextRegion, "mNewTextField", "Текстовое поле", Needs::Chart, true);
+  struct Symbol {
+    const char* name;
+    const char* caption;
+    TBlockType type;
+  };
+  static const Symbol symbols[] = {{"N6", "Прямоугольник", btRectangle},
+                                   {"N9", "Квадрат", btSquare},
+                                   {"N11", "Скругленный прямоугольник", btRoundRectangle},
+                                   {"N13", "Скругленный квадрат", btRoundSquare},
+                                   {"N15", "Эллипс", btEllipse},
+                                   {"N16", "Окружность", btCircle},
+                                   {"N17", "Трапеция", btTrapezoid},
+                                   {"N47", "Гексагон", btHexagon},
+                                   {"N18", "Октагон", btOctagon},
+                                   {"N52", "Начало/Окончание", btBeginEnd},
+                                   {"N53", "Ввод/Вывод", btSRectangle},
+                                   {"N63", "Ввод", btInputSymbol},
+                                   {"N61", "Подпрограмма", btLRectangle},
+                                   {"N62", "Логическое условие", btLogicIf},
+                                   {"N64", "Документ", btDocument},
+                                   {"N65", "Задержка", btDelay},
+                                   {"N66", "Дисплей", btDisplay},
+                                   {"N67", "Он-лайн хранилище", btOnLineStorage},
+                                   {"N68", "Бумажная лента", btPaperTape}};
+  for (const Symbol& symbol : symbols) c.Tag(InsertSymbol, symbol.type, symbol.name, symbol.caption, Needs::Chart);
+  c.Add(RepeatSymbol, "mpRepeatSymbol", "Повторить символ", Needs::Chart,
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+  c.Add(Group, "mGroup", "Группировать", Needs::ActiveBlock);
+  c.Add(Ungroup, "mUngroup", "Разгруппировать", Needs::ActiveBlock);
+  c.Add(BringToFront, "mBringToFront", "Поместить выше всех", Needs::ActiveBlock);
+  c.Add(SendToBack, "mSendToBack", "Поместить ниже всех", Needs::ActiveBlock);
+  c.Add(ChartInfo, "mShemeInfo", "Описание схемы", Needs::Chart);
+}
+
+void ViewCommands(Catalogue& c) {
+  using enum CommandId;
+  c.Check(Rulers, "mRulers", "Линейки", Needs::Nothing);
+  c.Check(StatusLine, "mStatus", "Строка статуса", Needs::Nothing);
+  c.Check(ColorStrip, "mColor", "Строка выбора цвета", Needs::Nothing);
+  static const std::pair<const char*, int> zooms[] = {{"mZoom25", 25},   {"mZoom40", 40},   {"mZoom50", 50},
+                                                      {"mZoom75", 75},   {"mZoom90", 90},   {"mZoom100", 100},
+                                                      {"mZoom125", 125}, {"mZoom150", 150}, {"mZoom200", 200}};
+  static const char* const zoomCaptions[] = {"25 %", "40 %", "50 %", "75 %", "90 %", "100 %", "125 %", "150 %", "200 %"};
+  for (std::size_t i = 0; i < std::size(zooms); ++i)
+    c.Tag(Zoom, zooms[i].second, zooms[i].first, zoomCaptions[i], Needs::Chart);
+  c.Add(ZoomOut, "tbZoomMinus", "Уменьшение", Needs::Chart);
+  c.Add(ZoomIn, "tbZoomPlus", "Увеличение", Needs::Chart);
+  // The tool windows' switches are checked while their window is shown.
+  c.Check(Inspector, "mInspector", "Редактор свойств", Needs::Chart, Keys(Qt::Key_F11));
+  c.Check(Library, "mLibrary", "Библиотека символов", Needs::Nothing, Keys(Qt::ALT | Qt::Key_F11));
+  c.Check(UserLibrary, "mUserLib", "Библиотека пользователя", Needs::Nothing, Keys(Qt::SHIFT | Qt::Key_F11));
+  c.Check(Palette, "mColorForm", "Палитра", Needs::Nothing, Keys(Qt::CTRL | Qt::Key_F11));
+  c.Add(UseGrid, "mPosGrid", "Использовать сетку", Needs::Chart);
+  c.Add(ShowGrid, "mShowGrid", "Показывать сетку", Needs::Chart);
+  c.Check(StayOnTop, "mStayOnTop", "Поверх остальных окон", Needs::Nothing);
+}
+
+void FormatCommands(Catalogue& c) {
+  using enum CommandId;
+  c.Add(SheetColor, "mSheetColor", "Цвет фона схемы", Needs::Chart);
+  c.Add(PageCount, "mShemePages", "Количество страниц в схеме", Needs::Chart);
+  c.Add(BlockColor, "mBlockColor", "Цвет фона символа", Needs::ActiveBlock);
+  c.Add(LineColor, "mLineColor", "Цвет линии символа", Needs::ActiveBlock);
+  c.Pictures(FillStyle, {{"N50", 0}, {"N56", 1}, {"N58", 2}, {"N59", 3}, {"N60", 6}}, Needs::ActiveBlock);
+  c.Pictures(LineStyle, {{"N38", 0}, {"N69", 1}, {"N39", 2}, {"N41", 3}}, Needs::ActiveBlock);
+  static const char* const widths[] = {"N37", "N012", "N022", "N032", "N052", "N111", "N210", "N54"};
+  c.Pictures(LineWidth, Widths(widths), Needs::ActiveBlock);
+  c.Pictures(LineEnds,
+             {{"N73", 0},
+              {"N74", 1},
+              {"s1", 2},
+              {"N75", 3},
+              {"o1", 4},
+              {"N80", 5},
+              {"oo1", 6},
+              {"N72", 7},
+              {"N81", 8},
+              {"nn1", 9},
+              {"N76", 10},
+              {"N82", 11},
+              {"N77", 12}},
+             Needs::ActiveBlock);
+  c.Add(TextFont, "mTextFont", "Шрифт текста символа", Needs::ActiveBlock);
+  c.TextSides(TextPlacement, {{"N34", 0}, {"N35", 2}, {"N36", 1}}, kPlacements, Needs::ActiveBlock);
+  c.TextSides(TextAlign, {{"N1", 0}, {"N32", 2}, {"N33", 1}}, kAlignments, Needs::ActiveBlock);
+
+  c.Add(DefaultFillColor, "mDefs1", "Цвет фона", Needs::Chart);
+  c.Add(DefaultLineColor, "mDefs2", "Цвет линий", Needs::Chart);
+  c.Pictures(DefaultFillStyle, {{"N27", 0}, {"N42", 1}, {"N43", 2}, {"N44", 3}, {"N45", 6}}, Needs::Chart);
+  c.Pictures(DefaultLineStyle, {{"N28", 0}, {"N70", 1}, {"N29", 2}, {"N30", 3}}, Needs::Chart);
+  static const char* const defaultWidths[] = {"N25", "N011", "N021", "N031", "N051", "N110", "N26", "N51"};
+  c.Pictures(DefaultLineWidth, Widths(defaultWidths), Needs::Chart);
+  c.Add(DefaultTextFont, "mDefs6", "Шрифт текста", Needs::Chart);
+  c.TextSides(DefaultTextPlacement, {{"N22", 0}, {"N23", 2}, {"N24", 1}}, kPlacements, Needs::Chart);
+  c.TextSides(DefaultTextAlign, {{"N19", 0}, {"N20", 2}, {"N21", 1}}, kAlignments, Needs::Chart);
+
+  c.Tag(Align, 0, "mAlignLeft", "по левому краю", Needs::ActiveBlock);
+  c.Tag(Align, 1, "mAlignRight", "по правому краю", Needs::ActiveBlock);
+  c.Tag(Align, 2, "mAlignTop", "по верхнему краю", Needs::ActiveBlock);
+  c.Tag(Align, 3, "mAlignBottom", "по нижнему краю", Needs::ActiveBlock);
+  c.Check(AlsoAlignLines, "mAlsoAlignLines", "Включая линии", Needs::Chart);
+}
+
+void WizardAndHelpCommands(Catalogue& c) {
+  using enum CommandId;
+  c.Add(LinearWizard, "mWizard1", "Мастер линейных блок-схем", Needs::Nothing);
+  c.Add(ProcessWizard, "mWizard4", "Мастер блок-схемы процесса", Needs::Nothing);
+  c.Add(BranchWizard, "mWizard2", "Мастер блок-схем с условием", Needs::Nothing);
+  c.Add(ForLoopWizard, "mWizard3", "Мастер блок-схем с циклом \"ДЛЯ\" (FOR)", Needs::Nothing);
+  c.Add(Help, "mShowHelp", "Вызов справки", Needs::Nothing, Keys(Qt::Key_F1));
+  c.Tag(Lesson, 1, "mLesson1", "Начнем пожалуй!", Needs::Nothing);
+  c.Tag(Lesson, 2, "mLesson2", "Иструментарий", Needs::Nothing);
+  c.Add(VisitWeb, "mVisitWeb", "Посетить веб-страницу", Needs::Nothing);
+  c.Add(About, "mAbout", "О программе ...", Needs::Nothing);
+}
+
+}  // namespace
+
+const std::vector<CommandSpec>& CommandCatalogue() {
+  static const std::vector<CommandSpec> catalogue = [] {
+    Catalogue c;
+    FileCommands(c);
+    EditCommands(c);
+    ViewCommands(c);
+    FormatCommands(c);
+    WizardAndHelpCommands(c);
+    return c.Take();
+  }();
+  return catalogue;
+}
+
+}  // namespace quobrix

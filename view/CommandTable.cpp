@@ -1,0 +1,89 @@
+#include "view/CommandTable.h"
+
+#include <QAction>
+#include <QPointer>
+
+#include "view/ActiveChart.h"
+#include "view/TBlocksHolder.h"
+#include "view/THolderForm.h"
+
+namespace quobrix {
+
+bool NeedsMet(Needs needs, const BlocksHolderModel* chart) {
+  switch (needs) {
+    case Needs::Nothing:
+      return true;
+    case Needs::Chart:
+      return chart;
+    case Needs::ActiveBlock:
+      return chart && chart->ActiveBlockPtr();
+    case Needs::UndoHistory:
+      return chart && chart->History().CanUndo();
+  }
+  return false;
+}
+
+int MenuTag(const QAction& action) { return action.data().toInt(); }
+
+CommandTable::CommandTable(ActiveChart& active) : active_(active) {
+  for (const CommandSpec& spec : CommandCatalogue()) {
+    auto* action = new QAction(QString::fromUtf8(spec.caption), this);
+    action->setObjectName(QString::fromLatin1(spec.name));
+    action->setData(spec.key.tag);
+    action->setShortcuts(spec.shortcuts);
+    action->setCheckable(spec.checkable);
+    action->setVisible(!spec.hidden);
+    action->setEnabled(false);
+    connect(action, &QAction::triggered, this, [this, key = spec.key] { Run(key); });
+    items_.emplace(spec.key, Item{action, spec.needs});
+  }
+  connect(&active_, &ActiveChart::Changed, this, &CommandTable::Refresh);
+}
+
+CommandTable::~CommandTable() = default;
+
+QAction& CommandTable::Action(CommandId id, int tag) const { return *items_.at({id, tag}).action; }
+
+std::vector<QAction*> CommandTable::Items(CommandId id) const {
+  std::vector<QAction*> items;
+  for (const CommandSpec& spec : CommandCatalogue())
+    if (spec.key.id == id) items.push_back(items_.at(spec.key).action);
+  return items;
+}
+
+void CommandTable::Bind(CommandId id, Handler run) {
+  handlers_[id] = std::move(run);
+  Refresh();
+}
+
+void CommandTable::BindChart(CommandId id, ChartHandler run) {
+  Bind(id, [this, run = std::move(run)](QAction& item) {
+    if (THolderForm* window = active_.Window()) run(*window, item);
+  });
+}
+
+void CommandTable::Unbind(CommandId id) {
+  handlers_.erase(id);
+  Refresh();
+}
+
+bool CommandTable::CanRun(CommandKey key) const {
+  return handlers_.contains(key.id) && NeedsMet(items_.at(key).needs, active_.Chart());
+}
+
+void CommandTable::Refresh() {
+  for (auto& [key, item] : items_) item.action->setEnabled(CanRun(key));
+  emit Refreshed();
+}
+
+void CommandTable::Run(CommandKey key) {
+  const auto handler = handlers_.find(key.id);
+  if (handler == handlers_.end()) return;
+  // The handler may rebind or close windows: run a copy.
+  const Handler run = handler->second;
+  const QPointer<CommandTable> alive(this);
+  run(*items_.at(key).action);
+  if (alive) Refresh();
+}
+
+}  // namespace quobrix
