@@ -227,6 +227,7 @@ std::int64_t BlocksHolderModel::AddBlock(const NewBlock& spec) {
   block->Text = spec.Text;
   block->TA = DefBlockTextAlign;
   block->TP = DefBlockPlace;
+  block->LineArrows = spec.LineArrows;
   blocks_.push_back(std::move(block));
   SetModified(true);
   NotifyStructure(StructureChange::Added);

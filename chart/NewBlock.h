@@ -27,6 +27,7 @@ struct NewBlock {
   TPenStyle LineStyle = psSolid;
   std::int64_t LineWidth = 1;
   std::string Text;
+  TBlocksLineArrows LineArrows = blaSimple;  // the marks at a line's ends
 };
 
 }  // namespace quobrix

@@ -1,0 +1,42 @@
+#include "app/FromCodeVerb.h"
+
+#include <memory>
+
+#include "app/LanguageTable.h"
+#include "app/VerbSupport.h"
+#include "chart/ChartFormat.h"
+#include "chart/FileIO.h"
+#include "platform/Cp1251Codec.h"
+#include "platform/HeadlessGui.h"
+
+namespace quobrix {
+
+namespace {
+
+std::string Word(TextKey key) { return UnicodeToCp1251(LanguageText(key)).value_or(""); }
+
+}  // namespace
+
+CodeChartWords CodeChartWordsOfLanguage() {
+  return {Word(TextKey::WIZARD_BEGIN), Word(TextKey::WIZARD_END), Word(TextKey::WIZARD_INPUT),
+          Word(TextKey::WIZARD_OUTPUT), Word(TextKey::WIZARD_YES), Word(TextKey::WIZARD_NO)};
+}
+
+int DrawFromCode(const std::string& program, const std::string& out) {
+  const auto language = CodeLanguageOfFile(program);
+  if (!language) return Fail("not a program the flowchart can be drawn from: " + program + " (use .pas or .py)");
+  const auto text = ReadWholeFile(program);
+  if (!text) return Fail("cannot read " + program);
+  // Pictures are drawn with the toolkit's fonts; a chart file needs none.
+  const auto gui = UpperExtension(out) == ".QBS" ? nullptr : std::make_unique<HeadlessGui>();
+  BlocksHolderModel chart;
+  chart.ApplyChartWindowValues();
+  CodeChartOptions options;
+  options.language = *language;
+  options.words = CodeChartWordsOfLanguage();
+  if (const auto error = AppendCodeChart(chart, *text, options)) return Fail(program + ": " + error->Describe());
+  if (!chart.SaveToFile(out)) return Fail("cannot write " + out);
+  return 0;
+}
+
+}  // namespace quobrix

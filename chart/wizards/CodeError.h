@@ -1,0 +1,36 @@
+// Why a program text could not be drawn, and where: the reader stops at the
+// first fault, so a chart is built from a whole program or not at all.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quobrix {
+
+enum class CodeErrorKind : std::uint8_t {
+  NotUtf8,              // the bytes are not UTF-8
+  OutsideCodePage,      // `found`: a character block texts cannot hold
+  UnexpectedCharacter,  // `found`: a character no token starts with
+  UnclosedString,
+  UnclosedComment,
+  Expected,             // `expected` should have come where `found` stands
+  Unsupported,          // `found`: a statement the reader does not draw
+  BadIndentation,       // a line's indentation matches no enclosing block
+  TooDeep,              // statements nested deeper than any chart could show
+};
+
+// Statements nest at most this deep; a chart of more would be far wider than any sheet.
+constexpr int kMaxNesting = 100;
+
+struct CodeError {
+  CodeErrorKind kind = CodeErrorKind::Expected;
+  int line = 1;    // 1-based
+  int column = 1;  // 1-based, in characters
+  std::string expected;  // UTF-8
+  std::string found;     // UTF-8; empty at the end of the text, "\n" at the end of a line
+
+  // "line 3, column 12: expected "then", found "do"".
+  std::string Describe() const;
+};
+
+}  // namespace quobrix
