@@ -48,13 +48,13 @@ THolderForm* TMainForm::CreateWizardChart(const QString& templatePath,
                                           const std::function<void(BlocksHolderModel&)>& build) {
   THolderForm* window = NewChartWindow();
   BlocksHolderModel& chart = window->bh->Model();
-  if (QFileInfo(templatePath).isFile()) {
-    // A template that does not load leaves the chart empty; the wizard's blocks still come.
-    chart.LoadFromFile(QFile::encodeName(templatePath).toStdString());
-    chart.SetFileName("Untitled");
-  }
   bool complete = true;
   try {
+    if (QFileInfo(templatePath).isFile()) {
+      // A template that does not load leaves the chart empty; the wizard's blocks still come.
+      chart.LoadFromFile(QFile::encodeName(templatePath).toStdString());
+      chart.SetFileName("Untitled");
+    }
     build(chart);
   } catch (const std::exception&) {
     complete = false;

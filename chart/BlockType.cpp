@@ -23,6 +23,11 @@ int TBlockFont::Size() const { return -MulDiv(Height, kPointsPerInch, kScreenPix
 
 void TBlockFont::SetSize(int points) { Height = -MulDiv(points, kScreenPixelsPerInch, kPointsPerInch); }
 
+const std::string& SparseText::str() const {
+  static const std::string empty;
+  return text_ ? *text_ : empty;
+}
+
 std::vector<const TBlock*> FlatMembers(const TBlock& container) {
   std::vector<const TBlock*> flat;
   std::unordered_set<const TBlock*> seen{&container};
