@@ -11,6 +11,7 @@
 #include "app/DocumentSupport.h"
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
+#include "app/ReachableWindow.h"
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/ChartFileReader.h"
@@ -145,6 +146,7 @@ void TMainForm::ApplyChartPlacement(THolderForm& window) {
   const ChartPlacement& placement = Settings().LastChartPlacement();
   window.resize(placement.Width, placement.Height);
   window.move(placement.Left, placement.Top);
+  KeepReachable(window);
   window.bh->Model().SetZoomPercents(std::clamp(placement.Zoom, kSmallestZoom, kLargestZoom));
 }
 

@@ -11,8 +11,8 @@
 
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
-#include "app/LoadLanguage.h"
 #include "app/ScreenSnap.h"
+#include "app/TAboutForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
 #include "platform/ProgramFolders.h"
@@ -37,6 +37,7 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   BuildToolBars();
   BindDocumentCommands();
   BindViewCommands();
+  BindDialogCommands();
   BindWizardCommands();
   BindChartCommands(commands_);
   connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &TMainForm::TranslateChartWindows);
@@ -61,6 +62,10 @@ TMainForm::~TMainForm() {
 void TMainForm::FormCreate() {
   QApplication::setApplicationDisplayName(QString());
   QApplication::setApplicationName(windowTitle());
+  LoadSettings();
+  // Tests and scripts start the editor often; they switch the splash off.
+  if (Settings().Options().ShowSplash && qEnvironmentVariableIsEmpty("QUOBRIX_NO_SPLASH"))
+    PlaySplash(Settings().Options().Language);
   SetUndoSnapshotFolder(UndoSnapshotDir().toStdString());
   DeleteUndoTempFiles();
   setAcceptDrops(true);
@@ -91,12 +96,10 @@ void TMainForm::moveEvent(QMoveEvent* event) {
 
 void TMainForm::FormShow() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  QString languageFile = Settings().Options().Language;
-  LoadLanguage(languageFile, ProgramDir(), std::initializer_list<QWidget*>{this}, {});
-  Settings().SetLanguageFile(languageFile);
+  UseLanguage(Settings().Options().Language);
   OpenStartupChart();
+  LoadWindowLayout();
   QApplication::restoreOverrideCursor();
-  setWindowTitle(ProgramTitle());
 }
 
 QString TMainForm::ProgramTitle() { return LanguageText(TextKey::Program) + QStringLiteral(" 1.50"); }
@@ -126,12 +129,11 @@ void TMainForm::FillWorkAreaRightOfMainWindow(THolderForm& chart) {
   chart.UpdateZoomDisplay();
 }
 
+// The settings are written even when a chart window refuses to close.
 void TMainForm::closeEvent(QCloseEvent* event) {
   CloseAll();
-  if (CloseCancelled)
-    event->ignore();
-  else
-    event->accept();
+  SaveSettings();
+  event->setAccepted(!CloseCancelled);
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
