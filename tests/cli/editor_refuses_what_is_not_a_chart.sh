@@ -2,7 +2,8 @@
 # The real editor under a virtual display, started with a picture given by
 # mistake: it says the file is not a chart, opens no window for it and leaves
 # the picture as it was. Started with the toolkit's own options and a
-# relative path, it takes the options and opens the chart.
+# relative path, it takes the options, opens the chart and keeps its full
+# path.
 set -u
 q=${QUOBRIX_PROGRAM:?}
 command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
@@ -47,4 +48,7 @@ SESSION
 
 DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
 cmp -s "$dir/photo.png" "$dir/photo.orig" || { echo "FAIL: the picture was changed"; exit 1; }
+# The recent-files list keeps the chart's full path, not the one typed.
+iconv -f cp1251 -t utf-8 "$dir/home/quobrix.ini" | tr -d '\r' | grep -qx "Recent0=$dir/charts/loop.qbs" ||
+  { echo "FAIL: the recent files hold no full path"; cat "$dir/home/quobrix.ini"; exit 1; }
 echo "1 passed, 0 failed"
