@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QSet>
 
+#include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
 #include "app/ScreenSnap.h"
 #include "app/TAboutForm.h"
@@ -44,6 +45,9 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
   SaveDialog = new QFileDialog(this);
   SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
+  // A name typed without an extension takes the chosen format's.
+  connect(SaveDialog, &QFileDialog::filterSelected, SaveDialog,
+          [this](const QString& filter) { SaveDialog->setDefaultSuffix(FilterSuffix(filter)); });
   FormCreate();
 }
 

@@ -139,7 +139,12 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void FillWorkAreaRightOfMainWindow(THolderForm& chart);
   THolderForm* NewChartWindow();
   void ShowChartWindow(THolderForm& window, const QString& title, bool applyPlacement);
+  // True when the chart itself was saved; a picture chosen in the dialog is
+  // exported and leaves the chart as unsaved as it was.
   bool SaveAs(THolderForm& window);
+  bool SaveChartAs(THolderForm& window, const QString& path);
+  bool ConfirmReplacingDamagedOriginal();
+  void ExportPicture(THolderForm& window, const QString& path);
   void SetChartTitle(THolderForm& window);
   void ShowError(const QString& text);
 

@@ -28,7 +28,8 @@ void ClipboardAndOrder(CommandTable& c) {
   c.BindChart(BringToFront, [](THolderForm& w, QAction&) { Chart(w).BringToFront(Chart(w).ActiveBlock()); });
   c.BindChart(SendToBack, [](THolderForm& w, QAction&) { Chart(w).SendToBack(Chart(w).ActiveBlock()); });
   c.BindChart(Align, [](THolderForm& w, QAction& item) { Chart(w).AlignSelection(MenuTag(item)); });
-  c.BindChart(AlsoAlignLines, [](THolderForm& w, QAction& item) { Chart(w).FAlignLines = item.isChecked(); });
+  // The check mark is the switch itself: every chart window follows it.
+  c.BindChart(AlsoAlignLines, [](THolderForm&, QAction&) {});
 }
 
 void DrawingByHand(CommandTable& c) {

@@ -38,12 +38,14 @@ void TBlocksHolder::SetStatusText(const QString& text) const {
 std::int64_t TBlocksHolder::SetOriginX(std::int64_t x) {
   originX_ = std::max<std::int64_t>(x, 0);
   update();
+  emit OriginChanged();
   return originX_;
 }
 
 std::int64_t TBlocksHolder::SetOriginY(std::int64_t y) {
   originY_ = std::max<std::int64_t>(y, 0);
   update();
+  emit OriginChanged();
   return originY_;
 }
 
@@ -60,6 +62,7 @@ void TBlocksHolder::ScrollBy(std::int64_t dx, std::int64_t dy) {
     if (y != 0) rubberRect_.top = ToPixel(WrapSub(rubberRect_.top, dy));
   }
   update();
+  emit OriginChanged();
 }
 
 void TBlocksHolder::PageUp() { ScrollBy(0, WrapNeg(ChartToPixels(model_.SheetHeight()))); }

@@ -86,6 +86,10 @@ class TBlocksHolder : public QWidget {
   void DoMousePosChanged(Qt::KeyboardModifiers shift, int x, int y);
   void DoDebug(const std::string& msg) const { model_.DoDebug(msg); }
 
+ signals:
+  // The scroll origin moved, by whatever scrolled: rulers and scroll bars follow.
+  void OriginChanged();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

@@ -73,14 +73,15 @@ void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
     if (n != 0) {
       const TBlock& b = model_.Blocks(n);
       if (FLineSnap && b.BT != btLine && b.BT != btSelection) model_.AttachLines(n, FLineSnapTolerance);
-      // The press is the undo point of whatever the drag that follows does.
-      model_.RecordUndoPoint();
     }
   }
 
   const std::int64_t last = model_.BlockCount();
   if (last > 0 && model_.Blocks(last).Compl == ckMultiSelection && model_.ActiveBlock() != last)
     model_.DissolveMultiSelection();
+  // The press holds the undo point of whatever the drag that follows does;
+  // the release drops it when nothing moved.
+  if (model_.ActiveBlock() != 0) model_.History().BeginGesture();
 }
 
 int TBlocksHolder::HitCornerMark(ChartPoint p) const {
@@ -220,6 +221,7 @@ void TBlocksHolder::DrawRubberLine(int x, int y, bool straighten) {
 
 void TBlocksHolder::CanvasMouseUp() {
   FPlacingFragment = false;
+  model_.History().EndGesture();
   if (model_.ViewOnly()) return;
   if (model_.DrawingLineByHand() || model_.DrawingBlockByHand()) {
     FinishDrawingByHand();

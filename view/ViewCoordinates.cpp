@@ -1,4 +1,8 @@
 #include "view/ViewCoordinates.h"
+#include "render/CoordinateMath.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace quobrix {
 
@@ -42,6 +46,18 @@ ChartPoint ViewTransform::WindowToChart(WindowPoint p) const {
 
 ChartPoint ViewTransform::WindowToChartRounded(WindowPoint p) const {
   return {PixelsToChartRounded(FromWindow(p.x, originX)), PixelsToChartRounded(FromWindow(p.y, originY))};
+}
+
+std::int64_t OriginForScrollPosition(int position, std::int64_t contentPixels, std::int64_t viewPixels) {
+  return WrapMul(WrapSub(contentPixels, viewPixels), position) / 100;
+}
+
+int ScrollPositionForOrigin(std::int64_t origin, std::int64_t contentPixels, std::int64_t viewPixels) {
+  const std::int64_t span = contentPixels - viewPixels;
+  if (span <= 0 || origin <= 0) return 0;
+  // In floating point: a damaged sheet's pixel counts may be near the top of the range.
+  constexpr double kFarPastTheEnd = 1000;
+  return static_cast<int>(std::min(kFarPastTheEnd, std::floor(static_cast<double>(origin) * 100 / static_cast<double>(span))));
 }
 
 }  // namespace quobrix

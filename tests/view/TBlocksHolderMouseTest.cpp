@@ -40,7 +40,36 @@ class TBlocksHolderMouseTest : public QObject {
     QCOMPARE(f.model().ActiveBlock(), qint64(3));
     QCOMPARE(notifications, 1);
     QCOMPARE(int(TextCaretPos), 1);
-    QCOMPARE(f.model().History().FUndoCount(), 1);  // a press on a block is an undo point
+  }
+
+  // Tried as a new user would: clicks to select, then closing asked to save
+  // a chart nobody had changed.
+  void aClickThatMovesNothingLeavesNoUndoStepAndNoUnsavedWork() {
+    test::ViewFixture f(590, 400, 1000);
+    f.model().AddDefaultBlock(btRectangle, 1000, 1000, 3000, 2000);
+    f.model().SetModified(false);
+    Press(f.bh(), 200, 150);
+    Move(f.bh(), 201, 150);  // a jitter below the move threshold
+    Release(f.bh(), 201, 150);
+    Press(f.bh(), 400, 300);  // the corner mark
+    Release(f.bh(), 400, 300);
+    QCOMPARE(f.model().ActiveBlock(), qint64(1));
+    QCOMPARE(f.model().History().FUndoCount(), 0);
+    QVERIFY(!f.model().FModified());
+  }
+
+  void aDragIsOneUndoPointHoweverManyStepsItTakes() {
+    test::ViewFixture f(590, 400, 1000);
+    f.model().AddDefaultBlock(btRectangle, 1000, 1000, 3000, 2000);
+    f.model().SetModified(false);
+    Press(f.bh(), 200, 150);
+    for (int step = 1; step <= 20; ++step) Move(f.bh(), 200 + step * 5, 150);
+    Release(f.bh(), 300, 150);
+    QCOMPARE(f.model().Blocks(1).X, qint64(2000));
+    QCOMPARE(f.model().History().FUndoCount(), 1);
+    QVERIFY(f.model().FModified());
+    f.model().Undo();
+    QCOMPARE(f.model().Blocks(1).X, qint64(1000));
   }
 
   void cornerMarksCatchPressesFourPixelsAway_data() {
@@ -85,7 +114,7 @@ class TBlocksHolderMouseTest : public QObject {
     QCOMPARE(b.Y, qint64(1500));
     QCOMPARE(b.W, qint64(3000));
     QCOMPARE(b.H, qint64(2000));
-    QCOMPARE(f.model().History().FUndoCount(), 0);  // grabbing a corner records no undo point
+    QCOMPARE(f.model().History().FUndoCount(), 2);  // each resize can be undone
   }
 
   void movesBelowTheThresholdAreIgnored_data() {
@@ -265,8 +294,9 @@ class TBlocksHolderMouseTest : public QObject {
     m.FDebugMessages = true;
     const auto watch = test::OnDebug(m, [&](const std::string& msg) { debug.push_back(msg); });
     Drag(f.bh(), {150, 150}, {160, 150});
-    const std::vector<std::string> expected = {"Номер активного блока = 1", "Отмена: Создан файл \"~0tmp.qbs\"",
-                                               "[MOUSEMOVE, 0,01mm] XX: 1600, YY: 1500",
+    // The snapshot taken at the press becomes the undo point at the first step that moves.
+    const std::vector<std::string> expected = {"Номер активного блока = 1", "[MOUSEMOVE, 0,01mm] XX: 1600, YY: 1500",
+                                               "Отмена: Создан файл \"~0tmp.qbs\"",
                                                "[Дельта позиции, 0,01mm] X: 100, Y: 0", "Движение блока"};
     QCOMPARE(debug, expected);
   }
