@@ -15,6 +15,8 @@
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
 #include "platform/ProgramFolders.h"
+#include "tools/TLibraryForm.h"
+#include "tools/TUserLibForm.h"
 #include "tools/ToolWindow.h"
 #include "view/ChartCommands.h"
 #include "view/ProgramSettings.h"
@@ -22,12 +24,6 @@
 #include "view/THolderForm.h"
 
 namespace quobrix {
-
-namespace {
-
-constexpr int kScreenSnapDistance = 20;
-
-}  // namespace
 
 TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLine)) {
   setObjectName(QStringLiteral("MainForm"));
@@ -43,6 +39,13 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   SaveDialog = new QFileDialog(this);
   SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
   FormCreate();
+  CreateToolWindows();
+}
+
+// In the order their placements are read and written.
+void TMainForm::CreateToolWindows() {
+  library_ = new TLibraryForm(*this, commands_, toolWindows_);
+  userLib_ = new TUserLibForm(*this, commands_, toolWindows_);
 }
 
 TMainForm::~TMainForm() {
@@ -77,19 +80,21 @@ void TMainForm::showEvent(QShowEvent* event) {
 // Dragged near an edge of the work area, the window snaps to it.
 void TMainForm::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  const QScreen* screen = this->screen();
-  if (!screen || !isVisible()) return;
-  const QRect frame = frameGeometry();
-  const QPoint snapped = SnapToEdges(frame, screen->availableGeometry(), kScreenSnapDistance);
-  if (snapped != frame.topLeft()) move(snapped);
+  SnapToWorkAreaEdges(*this);
 }
 
 void TMainForm::FormShow() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
+  userLib_->show();
   QString languageFile = Settings().Options().Language;
-  LoadLanguage(languageFile, ProgramDir(), std::initializer_list<QWidget*>{this}, {});
+  const ToolWindowTitle titles[] = {{library_, &commands_.Action(CommandId::Library)},
+                                    {userLib_, &commands_.Action(CommandId::UserLibrary)}};
+  LoadLanguage(languageFile, ProgramDir(), std::initializer_list<QWidget*>{this, library_}, titles);
   Settings().SetLanguageFile(languageFile);
   OpenStartupChart();
+  // The palette shows at every start; the window layout may hide it again.
+  library_->show();
+  userLib_->LoadUserLibrary();
   QApplication::restoreOverrideCursor();
   setWindowTitle(ProgramTitle());
 }
@@ -123,6 +128,10 @@ void TMainForm::FillWorkAreaRightOfMainWindow(THolderForm& chart) {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   CloseAll();
+  // Written whether or not the close goes ahead.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  userLib_->SaveUserLibrary();
+  QApplication::restoreOverrideCursor();
   if (CloseCancelled)
     event->ignore();
   else

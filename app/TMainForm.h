@@ -22,6 +22,8 @@ class QToolBar;
 namespace quobrix {
 
 class TDebugForm;
+class TLibraryForm;
+class TUserLibForm;
 
 class TMainForm : public QMainWindow, public ChartWindowHost {
   Q_OBJECT
@@ -73,6 +75,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // its placement keys through this registry, which the window layout reads
   // and writes.
   ToolWindowRegistry& ToolWindows() { return toolWindows_; }
+  TLibraryForm* LibraryForm() const { return library_; }
+  TUserLibForm* UserLibForm() const { return userLib_; }
 
   // The program's title: the language's name for it and the version.
   static QString ProgramTitle();
@@ -98,6 +102,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
 
  private:
   void FormCreate();
+  void CreateToolWindows();
   void FormShow();
   void OpenStartupChart();
   void FillWorkAreaRightOfMainWindow(THolderForm& chart);
@@ -120,6 +125,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   ActiveChart active_;
   CommandTable commands_{active_};
   ToolWindowRegistry toolWindows_;
+  TLibraryForm* library_ = nullptr;
+  TUserLibForm* userLib_ = nullptr;
   std::vector<QPointer<THolderForm>> charts_;
   bool shown_ = false;
 };
