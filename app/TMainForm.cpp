@@ -85,14 +85,15 @@ void TMainForm::moveEvent(QMoveEvent* event) {
 
 void TMainForm::FormShow() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  userLib_->show();
   QString languageFile = Settings().Options().Language;
   const ToolWindowTitle titles[] = {{library_, &commands_.Action(CommandId::Library)},
                                     {userLib_, &commands_.Action(CommandId::UserLibrary)}};
   LoadLanguage(languageFile, ProgramDir(), std::initializer_list<QWidget*>{this, library_}, titles);
   Settings().SetLanguageFile(languageFile);
   OpenStartupChart();
-  // The palette shows at every start; the window layout may hide it again.
+  // Both libraries show at every start, over the start-up chart; the window
+  // layout may hide them again.
+  userLib_->show();
   library_->show();
   userLib_->LoadUserLibrary();
   QApplication::restoreOverrideCursor();

@@ -19,6 +19,7 @@
 namespace quobrix {
 
 struct ClipboardContents;
+struct ClipboardPicture;
 class Canvas;
 struct SheetPaintArgs;
 class PageBlocks;
@@ -237,6 +238,9 @@ class BlocksHolderModel {
   bool PasteFragment(const std::string& text);
   // What a copy of `block` puts on the clipboard.
   ClipboardContents ClipboardContentsOf(const TBlock& block) const;
+  // The picture of `block` the copy makes, drawn at `resolution` pixels per
+  // 100 mm in both directions.
+  ClipboardPicture PictureOfBlock(const TBlock& block, std::int64_t resolution) const;
 
  private:
   friend class UndoHistory;

@@ -1,31 +1,29 @@
 #include "platform/LibraryThumbnail.h"
 
 #include <QPainter>
-#include <cmath>
+#include <algorithm>
 #include <cstdint>
 
+#include "chart/BlocksHolderModel.h"
 #include "chart/ChartClipboard.h"
 #include "platform/QtChartClipboard.h"
 #include "platform/SystemColors.h"
 #include "platform/UserLibraryFiles.h"
+#include "render/CoordinateMath.h"
 
 namespace quobrix {
 
 namespace {
 
-// Pictures above this are drawn smaller before they are shrunk anyway.
-constexpr std::int64_t kMaxPicturePixels = 4'000'000;
+// The copy's bitmap resolution: three times the screen's.
+constexpr std::int64_t kLargestResolution = 3 * 378;
+// A picture has this many pixels beyond its block's extent.
+constexpr std::int64_t kPictureMargin = 5;
 
 // n / d rounded to the nearest integer, halves to even; n >= 0, d > 0.
 int RoundedQuotient(std::int64_t n, std::int64_t d) {
   const std::int64_t q = n / d, twice = 2 * (n % d);
   return static_cast<int>(twice > d || (twice == d && q % 2 == 1) ? q + 1 : q);
-}
-
-void Stretch(QImage& target, const QRect& into, const QImage& source) {
-  QPainter painter(&target);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(into, source);
 }
 
 }  // namespace
@@ -43,27 +41,31 @@ QRect FittedRect(int w, int h, QSize thumbnail) {
   return QRect(QPoint(0, 0), thumbnail);
 }
 
-QImage ThumbnailOf(const QImage& picture) {
+QImage ThumbnailOf(const ClipboardPicture& picture) {
+  if (!picture.CanBeDrawn()) return {};
   QImage thumbnail(kThumbnailSize, kThumbnailSize, QImage::Format_RGB32);
   thumbnail.fill(Qt::white);
-  if (!picture.isNull()) Stretch(thumbnail, FittedRect(picture.width(), picture.height(), thumbnail.size()), picture);
+  const QRect fitted = FittedRect(picture.Width, picture.Height, thumbnail.size());
+  // A side that rounds to nothing still shows as a line of one pixel.
+  const QImage drawn = PictureImage(picture, fitted.size().expandedTo(QSize(1, 1)));
+  QPainter(&thumbnail).drawImage(fitted.topLeft(), drawn);
   return thumbnail;
 }
 
-QImage LibraryPictureOf(const ClipboardPicture& picture) {
-  if (!picture.CanBeDrawn()) return {};
-  const double pixels = double(picture.Width) * picture.Height;
-  const double scale = pixels > kMaxPicturePixels ? std::sqrt(kMaxPicturePixels / pixels) : 1.0;
-  const QSize size(std::max(1, int(picture.Width * scale)), std::max(1, int(picture.Height * scale)));
-  return PictureImage(picture, size);
+QImage ThumbnailOfBlock(const BlocksHolderModel& chart, const TBlock& block) {
+  const std::uint64_t extent = std::max(Magnitude(block.W), Magnitude(block.H));
+  const std::uint64_t fitting = (kThumbnailSize - kPictureMargin) * std::uint64_t{10000} / std::max<std::uint64_t>(extent, 1);
+  const auto resolution = static_cast<std::int64_t>(std::clamp<std::uint64_t>(fitting, 1, kLargestResolution));
+  return ThumbnailOf(chart.PictureOfBlock(block, resolution));
 }
 
 QImage IconOf(const QImage& thumbnail, int size) {
   QImage icon(size, size, QImage::Format_RGB32);
   icon.fill(Qt::white);
   const QRect whole(0, 0, size, size);
-  Stretch(icon, whole.adjusted(1, 1, -1, -1).translated(1, 1), thumbnail);
   QPainter painter(&icon);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(whole.adjusted(1, 1, -1, -1).translated(1, 1), thumbnail);
   painter.setPen(ResolveColor(clBtnShadow));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(whole.adjusted(0, 0, -1, -1));

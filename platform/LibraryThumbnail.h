@@ -8,7 +8,9 @@
 
 namespace quobrix {
 
+class BlocksHolderModel;
 struct ClipboardPicture;
+struct TBlock;
 
 // Where a picture of w x h pixels goes in a thumbnail of `thumbnail`
 // pixels: the longer side fills it, the shorter is scaled alike (rounded,
@@ -16,12 +18,15 @@ struct ClipboardPicture;
 QRect FittedRect(int w, int h, QSize thumbnail);
 
 // The picture stretched into its fitted rectangle of a white thumbnail of
-// kThumbnailSize pixels square.
-QImage ThumbnailOf(const QImage& picture);
+// kThumbnailSize pixels square. It is drawn at that size rather than drawn
+// large and shrunk, so its one-pixel lines stay visible. A null image when
+// the picture cannot be drawn.
+QImage ThumbnailOf(const ClipboardPicture& picture);
 
-// The block's picture as ThumbnailOf wants it. A picture too large for
-// memory is drawn proportionally smaller, which the thumbnail cannot tell.
-QImage LibraryPictureOf(const ClipboardPicture& picture);
+// The thumbnail of a block of `chart`: the picture a copy makes, drawn at
+// the resolution that makes it just fit the thumbnail (at most the copy's
+// own), so no line is thinned away by shrinking.
+QImage ThumbnailOfBlock(const BlocksHolderModel& chart, const TBlock& block);
 
 // The thumbnail stretched into the icon's square less one pixel on each
 // side, moved one pixel right and down, within a one-pixel frame in the

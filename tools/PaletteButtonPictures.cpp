@@ -13,21 +13,25 @@ namespace quobrix {
 
 namespace {
 
-// Ten chart units to the pixel: a picture is 240 x 240 units.
-constexpr std::int64_t kResolution = 1000;
+// Drawn as the screen shows a chart at 100 %, so line ends and text have
+// their usual sizes. Positions below are in pixels of the picture.
+constexpr std::int64_t kResolution = 378;
 constexpr DrawBlockArgs kArgs{.device = {.resolution = kResolution, .zoomPercents = 100}};
 
-TBlock Symbol(int type, std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h) {
+// Chart units that land on pixel `px`, rounded up so truncation keeps it.
+constexpr std::int64_t Px(int px) { return (std::int64_t{px} * 10000 + kResolution - 1) / kResolution; }
+
+TBlock Symbol(int type, int x, int y, int w, int h) {
   TBlock b;
   b.BT = static_cast<std::uint8_t>(type);
-  b.X = x;
-  b.Y = y;
-  b.W = w;
-  b.H = h;
+  b.X = Px(x);
+  b.Y = Px(y);
+  b.W = Px(w);
+  b.H = Px(h);
   return b;
 }
 
-TBlock Line(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h, TBlocksLineArrows ends) {
+TBlock Line(int x, int y, int w, int h, TBlocksLineArrows ends) {
   TBlock b = Symbol(btLine, x, y, w, h);
   b.LineArrows = ends;
   return b;
@@ -58,16 +62,15 @@ bool IsSquareShaped(int type) {
 }
 
 TBlock SymbolPicture(int type) {
-  if (type == btLine) return Line(30, 200, 180, -160, blaFilledEndArrow);
+  if (type == btLine) return Line(3, 20, 18, -16, blaEndArrow);
   if (type == btTextRegion) {
-    TBlock text = Symbol(btTextRegion, 0, 40, 240, 160);
+    TBlock text = Symbol(btTextRegion, 0, 4, 24, 16);
     text.Text = "Abc";
-    text.TF.SetSize(5);
-    text.TF.Bold = true;
+    text.TF.SetSize(7);
     return text;
   }
-  if (IsSquareShaped(type)) return Symbol(type, 30, 30, 180, 180);
-  return Symbol(type, 10, 50, 220, 140);
+  if (IsSquareShaped(type)) return Symbol(type, 3, 3, 18, 18);
+  return Symbol(type, 1, 5, 22, 14);
 }
 
 void DrawArrowCursor(QPainter& painter) {
@@ -88,15 +91,15 @@ void DrawPicture(QPainter& painter, const PaletteButton& button) {
       DrawBlocks(painter, {SymbolPicture(button.tag)});
       return;
     case PaletteAction::Polyline:
-      DrawBlocks(painter, {Line(20, 200, 70, -170, blaSimple), Line(90, 30, 60, 170, blaSimple),
-                           Line(150, 200, 70, -150, blaFilledEndArrow)});
+      DrawBlocks(painter, {Line(2, 20, 7, -17, blaSimple), Line(9, 3, 6, 17, blaSimple),
+                           Line(15, 20, 7, -15, blaEndArrow)});
       return;
     case PaletteAction::StopDrawing:
       DrawArrowCursor(painter);
       return;
     case PaletteAction::MultiInsert:
-      DrawBlocks(painter, {Symbol(btRectangle, 90, 20, 140, 90), Symbol(btRectangle, 50, 75, 140, 90),
-                           Symbol(btRectangle, 10, 130, 140, 90)});
+      DrawBlocks(painter, {Symbol(btRectangle, 9, 2, 14, 9), Symbol(btRectangle, 5, 7, 14, 9),
+                           Symbol(btRectangle, 1, 13, 14, 9)});
       return;
   }
 }

@@ -7,11 +7,11 @@
 #include <QPainter>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "chart/ChartClipboard.h"
 #include "platform/LibraryThumbnail.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProgramFolders.h"
@@ -29,6 +29,18 @@ const QString kSection = QStringLiteral("WinPos");
 constexpr int ThumbnailRole = FragmentTextRole + 1;
 constexpr int kIconSizes[] = {20, 40, 60, 80, 100, 120};
 constexpr int kLargestIconSize = 256;
+
+// Items have no caption; without one the selection shows on the picture alone.
+class PictureOnlyDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->features &= ~QStyleOptionViewItem::HasDisplay;
+  }
+};
 
 QIcon IconFor(const QImage& thumbnail, int size) { return QIcon(QPixmap::fromImage(IconOf(thumbnail, size))); }
 
@@ -60,6 +72,7 @@ TUserLibForm::TUserLibForm(QWidget& owner, CommandTable& commands, ToolWindowReg
   LvUserLib->setDragDropMode(QAbstractItemView::DragOnly);
   LvUserLib->setDefaultDropAction(Qt::CopyAction);
   LvUserLib->setSpacing(2);
+  LvUserLib->setItemDelegate(new PictureOnlyDelegate(LvUserLib));
   BuildToolBar();
   SetIconSize(80);
   resize(260, 320);
@@ -99,15 +112,15 @@ void TUserLibForm::Add() {
   const BlocksHolderModel* chart = window ? &window->bh->Model() : nullptr;
   const TBlock* block = chart ? chart->ActiveBlockPtr() : nullptr;
   if (!block) return;
-  const ClipboardContents copy = chart->ClipboardContentsOf(*block);
-  if (copy.Fragment.empty() || copy.Fragment.front() != '[') return;
-  if (!FitsOnLibraryLine(copy.Fragment)) {
+  const std::string fragment = chart->BlockToFragment(*block);
+  if (fragment.empty() || fragment.front() != '[') return;
+  if (!FitsOnLibraryLine(fragment)) {
     QApplication::beep();
     return;
   }
-  const QImage picture = LibraryPictureOf(copy.Bitmap);
-  if (picture.isNull()) return;
-  Append({copy.Fragment, ThumbnailOf(picture)});
+  const QImage thumbnail = ThumbnailOfBlock(*chart, *block);
+  if (thumbnail.isNull()) return;
+  Append({fragment, thumbnail});
   changed_ = true;
 }
 

@@ -9,6 +9,7 @@
 #include "platform/LibraryThumbnail.h"
 #include "platform/SystemColors.h"
 #include "platform/UserLibraryFiles.h"
+#include "render/Canvas.h"
 
 namespace quobrix {
 namespace {
@@ -19,6 +20,19 @@ QImage Filled(int w, int h, QColor colour) {
   QImage image(w, h, QImage::Format_RGB32);
   image.fill(colour);
   return image;
+}
+
+// A picture of w x h pixels that is red all over.
+ClipboardPicture RedPicture(int w, int h) {
+  ClipboardPicture picture;
+  picture.Width = w;
+  picture.Height = h;
+  picture.Resolution = 378;
+  picture.Draw = [w, h](Canvas& canvas) {
+    canvas.Pen.Color = canvas.Brush.Color = 0x0000FF;
+    canvas.Rectangle(-1, -1, w + 1, h + 1);
+  };
+  return picture;
 }
 
 TEST(LibraryThumbnail, TheLongerSideFillsTheThumbnailAndTheShorterIsCentred) {
@@ -34,7 +48,7 @@ TEST(LibraryThumbnail, ScaledSidesRoundHalvesToEven) {
 }
 
 TEST(LibraryThumbnail, AWidePictureIsAsWideAsTheThumbnailAndCentredVertically) {
-  const QImage thumbnail = ThumbnailOf(Filled(600, 200, Qt::red));
+  const QImage thumbnail = ThumbnailOf(RedPicture(600, 200));
   ASSERT_EQ(thumbnail.size(), kThumb);
   for (int x : {0, 60, 119}) {
     EXPECT_EQ(thumbnail.pixelColor(x, 60), QColor(Qt::red)) << x;
@@ -44,9 +58,9 @@ TEST(LibraryThumbnail, AWidePictureIsAsWideAsTheThumbnailAndCentredVertically) {
 }
 
 TEST(LibraryThumbnail, ASquarePictureFillsTheThumbnail) {
-  const QImage thumbnail = ThumbnailOf(Filled(30, 30, Qt::blue));
+  const QImage thumbnail = ThumbnailOf(RedPicture(30, 30));
   for (QPoint p : {QPoint(0, 0), QPoint(119, 0), QPoint(0, 119), QPoint(119, 119)})
-    EXPECT_EQ(thumbnail.pixelColor(p), QColor(Qt::blue)) << p.x() << "," << p.y();
+    EXPECT_EQ(thumbnail.pixelColor(p), QColor(Qt::red)) << p.x() << "," << p.y();
 }
 
 TEST(LibraryThumbnail, TheIconIsFramedInButtonShadowAroundTheShiftedThumbnail) {
@@ -60,14 +74,25 @@ TEST(LibraryThumbnail, TheIconIsFramedInButtonShadowAroundTheShiftedThumbnail) {
   EXPECT_EQ(icon.pixelColor(38, 38), QColor(Qt::red));
 }
 
-TEST(LibraryThumbnail, AHugeBlockIsDrawnSmallerInsteadOfNotAtAll) {
+// The darkest red value in column 60 above the thumbnail's middle, where a
+// wide block's top edge runs.
+int DarkestAboveTheMiddle(const QImage& thumbnail) {
+  int darkest = 255;
+  for (int y = 0; y < 60; ++y) darkest = std::min(darkest, qRed(thumbnail.pixel(60, y)));
+  return darkest;
+}
+
+// Drawn at the thumbnail's size, a block's one-pixel outline stays a black
+// line instead of fading away when shrunk; a block of many metres still
+// shows its outline.
+TEST(LibraryThumbnail, BlockOutlinesStayVisible) {
   BlocksHolderModel chart;
-  chart.AddDefaultBlock(btRectangle, 0, 0, 5'000'000, 2'500'000);  // 50 x 25 metres
-  const ClipboardContents copy = chart.ClipboardContentsOf(chart.Blocks(1));
-  const QImage picture = LibraryPictureOf(copy.Bitmap);
-  ASSERT_FALSE(picture.isNull());
-  EXPECT_LE(qint64(picture.width()) * picture.height(), 4'000'000);
-  EXPECT_NEAR(double(picture.width()) / picture.height(), 2.0, 0.01);
+  chart.AddDefaultBlock(btRectangle, 0, 0, 20000, 10000);
+  chart.AddDefaultBlock(btRectangle, 0, 0, 5'000'000, 2'500'000);
+  const QImage thumbnail = ThumbnailOfBlock(chart, chart.Blocks(1));
+  EXPECT_EQ(DarkestAboveTheMiddle(thumbnail), 0);
+  EXPECT_EQ(qRed(thumbnail.pixel(60, 60)), 255);
+  EXPECT_LT(DarkestAboveTheMiddle(ThumbnailOfBlock(chart, chart.Blocks(2))), 224);
 }
 
 }  // namespace
