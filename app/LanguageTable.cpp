@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 28> kBuiltIn = {{
+constexpr std::array<BuiltInText, 29> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -44,6 +44,8 @@ constexpr std::array<BuiltInText, 28> kBuiltIn = {{
     {TextKey::WIZARD_IF, kWizards, "WIZARD_IF", "[Условие]   "},
     {TextKey::WIZARD_CYCLE, kWizards, "WIZARD_CYCLE", "[Цикл]      "},
     {TextKey::WIZARD_INOUT, kWizards, "WIZARD_INOUT", "[Ввод/Вывод]"},
+    {TextKey::WIZARD_BUILD_ERROR, kWizards, "WIZARD_BUILD_ERROR",
+     "Не удалось построить схему полностью; построенная часть оставлена."},
 }};
 
 static_assert(

@@ -37,6 +37,7 @@ enum class TextKey {
   WIZARD_IF,
   WIZARD_CYCLE,
   WIZARD_INOUT,
+  WIZARD_BUILD_ERROR,  // a wizard's chart could not be finished
 };
 
 struct BuiltInText {

@@ -32,6 +32,7 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   BuildToolBars();
   BindDocumentCommands();
   BindViewCommands();
+  BindWizardCommands();
   BindChartCommands(commands_);
   connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &TMainForm::TranslateChartWindows);
   OpenDialog = new QFileDialog(this);

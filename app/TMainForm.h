@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "tools/ToolWindowLayout.h"
@@ -24,6 +25,7 @@ namespace quobrix {
 class TDebugForm;
 class TLibraryForm;
 class TUserLibForm;
+class WizardDialog;
 
 class TMainForm : public QMainWindow, public ChartWindowHost {
   Q_OBJECT
@@ -58,6 +60,19 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void ApplyChartPlacement(THolderForm& window);
   // Opens the first dropped file when it is a chart.
   void DropFiles(const QStringList& paths);
+
+  // ----- wizards
+  void mWizard1Click();
+  void mWizard2Click();
+  void mWizard3Click();
+  void mWizard4Click();
+  // Shows the wizard's dialog in the current language under its command's
+  // caption; on "Готово" opens its chart.
+  void RunWizard(WizardDialog& dialog, CommandId command);
+  // A new "Untitled" chart window holding the template, when its path names
+  // a file, and then what `build` appends. A failure on the way keeps what
+  // was built and tells the user so.
+  THolderForm* CreateWizardChart(const QString& templatePath, const std::function<void(BlocksHolderModel&)>& build);
 
   // ----- recent files
   QMenu* mOpenHistory = nullptr;
@@ -116,6 +131,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void BuildToolBars();
   void BindDocumentCommands();
   void BindViewCommands();
+  void BindWizardCommands();
   // The view switches show the options, whoever changed them.
   void FollowOptions();
   void TranslateChartWindows();

@@ -52,7 +52,7 @@ class LanguageFilesTest : public QObject {
 
   void wizardPrefixesTellTheSectionsApart_data() { eachFile_data(); }
 
-  // The process wizard finds an item's kind by the prefix it starts with.
+  // The process wizard's section list tells its items apart to the reader by these words.
   void wizardPrefixesTellTheSectionsApart() {
     QFETCH(QString, name);
     const ProfileFile file(LanguageFolder() + name + QStringLiteral(".lng"));

@@ -3,6 +3,7 @@
 // recorded. The answer stays armed until the object goes.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The linear wizard in the real program under a virtual display: open it from
+# the "Мастера" menu, fill its sections with the keyboard, finish, save the new
+# chart and read its blocks back from the file.
+set -u
+q=${QUOBRIX_PROGRAM:?}
+command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+
+cat > "$dir/session.sh" <<'SESSION'
+set -u
+fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+unset QT_QPA_PLATFORM
+QUOBRIX_HOME="$DIR/home" "$Q" &
+pid=$!
+first=$(timeout 20 xdotool search --sync --name '^Untitled$' | head -1) || fail "no start-up chart window"
+main=$(xdotool search --name 'Quobrix 1\.50$' | head -1)
+[ -n "$main" ] || fail "no main window"
+eval "$(xdotool getwindowgeometry --shell "$main")"  # X, Y
+xdotool windowfocus --sync "$main"
+# Open "Файл", step left past "?" to "Мастера"; its first item is highlighted.
+xdotool mousemove $((X + 15)) $((Y + 10)) click 1
+sleep 0.5
+xdotool key --delay 100 Left Left Return
+wizard=$(timeout 20 xdotool search --sync --onlyvisible --name '^Мастер линейных блок-схем$' | head -1) ||
+  fail "no wizard dialog"
+xdotool windowfocus --sync "$wizard"
+# The focus starts on the first check box: its edit, the calculation memo, the output edit.
+xdotool key Tab
+xdotool type --delay 20 "A, B"
+xdotool key Tab Tab
+xdotool type --delay 20 "Y := A + B"
+xdotool key Return
+xdotool type --delay 20 "Z := 1"
+xdotool key Tab Tab
+xdotool type --delay 20 "Y"
+xdotool key Return
+for i in $(seq 50); do
+  chart=$(xdotool search --onlyvisible --name '^Untitled$' | grep -vx "$first" | head -1)
+  [ -n "$chart" ] && break
+  sleep 0.1
+done
+[ -n "$chart" ] || fail "no chart window from the wizard"
+sleep 0.5
+[ -n "${SHOT:-}" ] && import -window root "$SHOT"
+xdotool windowfocus --sync "$chart" key ctrl+s
+timeout 20 xdotool search --sync --onlyvisible --name '^Save As$' >/dev/null || fail "no save dialog"
+sleep 0.3
+xdotool type --delay 10 "$DIR/linear.qbs"
+xdotool key Return
+for i in $(seq 50); do [ -s "$DIR/linear.qbs" ] && break; sleep 0.1; done
+[ -s "$DIR/linear.qbs" ] || fail "nothing saved"
+kill "$pid"
+SESSION
+
+DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
+file=$dir/linear.qbs
+fail() { echo "FAIL: $*"; iconv -f cp1251 -t utf-8 "$file" | tr -d '\r'; exit 1; }
+# One line per block: type, X, Y, W, H and text, in list order.
+blocks=$(iconv -f cp1251 -t utf-8 "$file" | tr -d '\r' | awk -F= '
+  /^\[BLOCK DATA\]/ { inblock = 1; next }
+  inblock && $1 == "X" { x = $2 } inblock && $1 == "Y" { y = $2 } inblock && $1 == "W" { w = $2 }
+  inblock && $1 == "H" { h = $2 } inblock && $1 == "BT" { bt = $2 } inblock && $1 == "Text" { t = substr($0, 6) }
+  inblock && /^\[END\]/ { print bt, x, y, w, h, t; inblock = 0 }')
+expected="9 8000 3000 5000 1500 Начало
+2 10500 4500 0 1500 
+11 8000 6000 5000 1500 Ввод||A, B
+2 10500 7500 0 1500 
+3 8000 9000 5000 2500 Вычисление||Y := A + B||Z := 1
+2 10500 11500 0 1500 
+11 8000 13000 5000 1500 Вывод||Y
+2 10500 14500 0 1500 
+9 8000 16000 5000 1500 Конец"
+[ "$blocks" = "$expected" ] || { echo "got:"; echo "$blocks"; fail "the blocks differ"; }
+echo "1 passed, 0 failed"

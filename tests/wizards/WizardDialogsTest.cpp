@@ -1,0 +1,279 @@
+// The four wizard dialogs: their components and texts, what they hand over,
+// the code-page guard of their text controls, and the process wizard's list.
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "app/LanguageTable.h"
+#include "app/TranslateWindow.h"
+#include "platform/ProfileFile.h"
+#include "support/ModalAnswer.h"
+#include "support/TempDir.h"
+#include "wizards/CodePageEdits.h"
+#include "wizards/TWizForForm.h"
+#include "wizards/TWizIFForm.h"
+#include "wizards/TWizLSForm.h"
+#include "wizards/TWizProcForm.h"
+
+using namespace quobrix;
+
+namespace {
+
+using DialogMaker = std::function<std::unique_ptr<WizardDialog>()>;
+
+template <typename Dialog>
+DialogMaker Maker() {
+  return [] { return std::make_unique<Dialog>(); };
+}
+
+QString LanguageFile(const char* name) {
+  return qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/") + QString::fromUtf8(name) +
+         QStringLiteral(".lng");
+}
+
+void Type(QWidget& widget, const char* utf8) {
+  QTest::sendKeyEvent(QTest::KeyAction::Click, &widget, Qt::Key_unknown, QString::fromUtf8(utf8), Qt::NoModifier);
+}
+
+// The labels that name each control they are the buddy of.
+QSet<const QWidget*> LabelledControls(const QWidget& dialog) {
+  QSet<const QWidget*> labelled;
+  for (const QLabel* label : dialog.findChildren<QLabel*>())
+    if (label->buddy() && !label->text().isEmpty()) labelled.insert(label->buddy());
+  return labelled;
+}
+
+QString Shown(const QListWidget& list, int row) { return list.item(row)->text(); }
+
+void AddSection(TWizProcForm& form, QPushButton* kind, const char* condition, const char* operation) {
+  kind->click();
+  form.edCondition->setText(QString::fromUtf8(condition));
+  form.mOperation->setPlainText(QString::fromUtf8(operation));
+  form.bSectionOK->click();
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(DialogMaker)
+
+class WizardDialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { LoadLanguageTable(QString()); }
+
+  void eachDialog_data() {
+    QTest::addColumn<DialogMaker>("make");
+    QTest::newRow("WizLSForm") << Maker<TWizLSForm>();
+    QTest::newRow("WizIFForm") << Maker<TWizIFForm>();
+    QTest::newRow("WizForForm") << Maker<TWizForForm>();
+    QTest::newRow("WizProcForm") << Maker<TWizProcForm>();
+  }
+
+  void eachDialog() {
+    QFETCH(DialogMaker, make);
+    {
+      auto used = make();
+      for (QCheckBox* check : used->findChildren<QCheckBox*>()) check->setChecked(false);
+    }
+    auto dialog = make();
+    for (const QCheckBox* check : dialog->findChildren<QCheckBox*>()) QVERIFY2(check->isChecked(), qPrintable(check->objectName()));
+    QCOMPARE(dialog->bOK->text(), QStringLiteral("Готово"));
+    QVERIFY(dialog->bOK->isDefault());
+    QCOMPARE(dialog->bCancel->text(), QStringLiteral("Отмена"));
+    QCOMPARE(dialog->LabelTemplate->text(), QStringLiteral("Шаблон для новой блок-схемы:"));
+    QCOMPARE(dialog->bOpen->text(), QStringLiteral("..."));
+
+    // A key of the language files that names no component would be ignored silently.
+    const QString section = LanguageSection(*dialog);
+    QSet<QString> names;
+    for (const QObject* child : dialog->findChildren<QObject*>()) names.insert(child->objectName());
+    for (const QString& key : ProfileFile(LanguageFile("Русский")).Keys(section))
+      QVERIFY2(names.contains(key), qPrintable(section + u'.' + key));
+
+    TranslateWindow(LanguageFile("English"), *dialog);
+    QCOMPARE(dialog->bOK->text(), QStringLiteral("Done"));
+    QCOMPARE(dialog->LabelTemplate->text(), QStringLiteral("Template for the new flowchart:"));
+
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    const QSet<const QWidget*> labelled = LabelledControls(*dialog);
+    for (const QWidget* control : dialog->findChildren<QWidget*>()) {
+      if (control->focusPolicy() == Qt::NoFocus || control->isWindow() || !control->isVisibleTo(dialog.get())) continue;
+      if (!qobject_cast<const QLineEdit*>(control) && !qobject_cast<const QPlainTextEdit*>(control) &&
+          !qobject_cast<const QAbstractButton*>(control) && !qobject_cast<const QListWidget*>(control))
+        continue;
+      const auto* button = qobject_cast<const QAbstractButton*>(control);
+      const bool named = (button && !button->text().isEmpty() && button->text() != QStringLiteral("...")) ||
+                         !control->accessibleName().isEmpty() || labelled.contains(control) ||
+                         !control->toolTip().isEmpty();
+      QVERIFY2(named, qPrintable(control->objectName()));
+    }
+  }
+
+  void linearDialogHandsOverItsTextsInTheChartsCodePage() {
+    TWizLSForm form;
+    form.edInput->setText(QString::fromUtf8("А, Б"));
+    form.mProcess->setPlainText(QStringLiteral("x := 1\ny := 2"));
+    form.chOutput->setChecked(false);
+    form.edTemplate->setText(QStringLiteral("/tmp/t.qbs"));
+    const LinearChartInput in = form.Input();
+    QVERIFY(in.input.on);
+    QCOMPARE(in.input.text, std::string("\xC0, \xC1"));
+    QCOMPARE(in.process.text, std::string("x := 1\r\ny := 2"));
+    QVERIFY(!in.output.on);
+    QVERIFY(!form.edOutput->isEnabled());  // an unticked section's text is not used
+    QCOMPARE(form.TemplatePath(), QStringLiteral("/tmp/t.qbs"));
+  }
+
+  void loopHeaderStaysEditableWhateverItsBoxSays() {
+    TWizForForm form;
+    form.chFor->setChecked(false);
+    QVERIFY(form.edFor->isEnabled());
+    form.edFor->setText(QStringLiteral("I:=1,N,1"));
+    QCOMPARE(form.Input().loop, std::string("I:=1,N,1"));
+  }
+
+  void charactersOutsideTheCodePageAreRefusedAsTheyAreTyped() {
+    TWizIFForm form;
+    form.show();
+    Type(*form.edIf, "ж");
+    Type(*form.edIf, "ä");
+    QCOMPARE(form.edIf->text(), QString::fromUtf8("ж"));
+    Type(*form.mProcess1, "€");
+    Type(*form.mProcess1, "ß");
+    QCOMPARE(form.mProcess1->toPlainText(), QString::fromUtf8("€"));
+    QApplication::clipboard()->setText(QString::fromUtf8("x ≠ y"));
+    form.mProcess1->paste();
+    form.edIf->paste();
+    QCOMPARE(form.mProcess1->toPlainText(), QString::fromUtf8("€"));
+    QCOMPARE(form.edIf->text(), QString::fromUtf8("ж"));
+    QApplication::clipboard()->setText(QStringLiteral("y"));
+    form.mProcess1->paste();
+    QCOMPARE(form.Input().process1.text, std::string("\x88y"));
+  }
+
+  void templateButtonPutsTheChosenFileIntoTheRow() {
+    test::TempDir dir;
+    test::WriteBytes(dir.File("base.qbs"), "x");
+    TWizLSForm form;
+    test::ModalAnswer answer(QString::fromStdString(dir.File("base.qbs")));
+    form.bOpen->click();
+    QCOMPARE(form.edTemplate->text(), QString::fromStdString(dir.File("base.qbs")));
+    QCOMPARE(answer.titles, QStringList{QStringLiteral("Открытие схемы")});
+  }
+
+  void processSectionsShowTheirKindAndTexts() {
+    TWizProcForm form;
+    form.show();
+    form.bIf->click();
+    QCOMPARE(form.PanelSection->title(), QStringLiteral("Операция по условию"));
+    QVERIFY(form.LabelCondition->isVisible() && !form.LabelExpression->isVisible() && form.edCondition->isVisible());
+    form.bSectionCancel->click();
+    QVERIFY(!form.PanelSection->isVisible());
+    QCOMPARE(form.LBox->count(), 0);
+
+    AddSection(form, form.bIf, "a/b > 1", "c := a/b");
+    AddSection(form, form.bCycle, "i := 1, n", "s := s + i");
+    AddSection(form, form.bOperation, "", "x := 1\ny := 2");
+    AddSection(form, form.bDelay, "", "1 s");
+    AddSection(form, form.bInOut, "", "s");
+    QCOMPARE(Shown(*form.LBox, 0), QString::fromUtf8("[Условие]    - /a/b > 1/  c := a/b"));
+    QCOMPARE(Shown(*form.LBox, 1), QString::fromUtf8("[Цикл]       - /i := 1, n/  s := s + i"));
+    QCOMPARE(Shown(*form.LBox, 2), QString::fromUtf8("[Операция]   - x := 1\ny := 2"));
+    QCOMPARE(Shown(*form.LBox, 3), QString::fromUtf8("[Задержка]   - 1 s"));
+    QCOMPARE(Shown(*form.LBox, 4), QString::fromUtf8("[Ввод/Вывод] - s"));
+
+    const ProcessChartInput in = form.Input(21000, 29700);
+    using K = ProcessSectionKind;
+    QCOMPARE(in.sections, (std::vector<ProcessSection>{{K::Condition, "a/b > 1", "c := a/b"},
+                                                       {K::Loop, "i := 1, n", "s := s + i"},
+                                                       {K::Operation, "", "x := 1\r\ny := 2"},
+                                                       {K::Delay, "", "1 s"},
+                                                       {K::InputOutput, "", "s"}}));
+    QCOMPARE(in.symbolWidth, std::int64_t{6000});
+    QCOMPARE(in.symbolHeight, std::int64_t{2000});
+  }
+
+  void sectionsGoBeforeTheSelectedOneAndMoveWithIt() {
+    TWizProcForm form;
+    for (const char* text : {"a", "b", "c"}) AddSection(form, form.bOperation, "", text);
+    form.LBox->setCurrentRow(1);
+    AddSection(form, form.bDelay, "", "d");
+    const auto order = [&form] {
+      QStringList texts;
+      for (const ProcessSection& section : form.Input(21000, 29700).sections)
+        texts << QString::fromStdString(section.operation);
+      return texts;
+    };
+    QCOMPARE(order(), (QStringList{"a", "d", "b", "c"}));
+    QCOMPARE(form.LBox->currentRow(), 2);  // "b" stays selected
+
+    form.bMoveDown->click();
+    QCOMPARE(order(), (QStringList{"a", "d", "c", "b"}));
+    QCOMPARE(form.LBox->selectedItems(), QList<QListWidgetItem*>{form.LBox->item(3)});
+    form.bMoveDown->click();  // already last
+    QCOMPARE(order(), (QStringList{"a", "d", "c", "b"}));
+    form.LBox->setCurrentRow(0);
+    form.bMoveUp->click();  // already first
+    QCOMPARE(order(), (QStringList{"a", "d", "c", "b"}));
+    form.LBox->setCurrentRow(2);
+    form.bMoveUp->click();
+    QCOMPARE(order(), (QStringList{"a", "c", "d", "b"}));
+    QCOMPARE(form.LBox->currentRow(), 1);
+    form.bDeleteSection->click();
+    QCOMPARE(order(), (QStringList{"a", "d", "b"}));
+
+    form.LBox->clearSelection();
+    form.bMoveUp->click();
+    form.bDeleteSection->click();
+    QCOMPARE(order(), (QStringList{"a", "d", "b"}));
+    AddSection(form, form.bInOut, "", "e");
+    QCOMPARE(order(), (QStringList{"a", "d", "b", "e"}));
+  }
+
+  // Telling sections apart by the words in front of their texts broke when
+  // a language gave two kinds the same word, or none.
+  void sectionsKeepTheirKindWhateverTheLanguageCallsThem() {
+    test::TempDir dir;
+    test::WriteBytes(dir.File("same.lng"),
+                     "[Wizards]\r\nWIZARD_OPERATION=\"\"\r\nWIZARD_DELAY=\"\"\r\nWIZARD_IF=\"\"\r\n"
+                     "WIZARD_CYCLE=\"\"\r\nWIZARD_INOUT=\"\"\r\n");
+    LoadLanguageTable(QString::fromStdString(dir.File("same.lng")));
+    TWizProcForm form;
+    AddSection(form, form.bDelay, "", "wait");
+    AddSection(form, form.bCycle, "i", "x");
+    AddSection(form, form.bInOut, "", "s");
+    QCOMPARE(Shown(*form.LBox, 0), QStringLiteral(" - wait"));
+    using K = ProcessSectionKind;
+    QCOMPARE(form.Input(21000, 29700).sections,
+             (std::vector<ProcessSection>{{K::Delay, "", "wait"}, {K::Loop, "i", "x"}, {K::InputOutput, "", "s"}}));
+  }
+
+  void symbolSizesThatMakeNoSymbolGiveTheDefaultSize() {
+    TWizProcForm form;
+    form.edSW->setText(QStringLiteral("0"));
+    form.edSH->setText(QStringLiteral("500"));
+    ProcessChartInput in = form.Input(21000, 29700);
+    QCOMPARE(in.symbolWidth, std::int64_t{8000});
+    QCOMPARE(in.symbolHeight, std::int64_t{3000});
+    form.edSW->setText(QStringLiteral("abc"));
+    form.edSH->setText(QStringLiteral("297"));
+    in = form.Input(21000, 29700);
+    QCOMPARE(in.symbolWidth, std::int64_t{8000});
+    QCOMPARE(in.symbolHeight, std::int64_t{29700});
+  }
+};
+
+QTEST_MAIN(WizardDialogsTest)
+#include "WizardDialogsTest.moc"

@@ -1,0 +1,135 @@
+#include "wizards/WizardDialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/FileDialogFilter.h"
+#include "app/LanguageTable.h"
+#include "platform/Cp1251Codec.h"
+#include "platform/ProgramFolders.h"
+#include "wizards/CodePageEdits.h"
+
+namespace quobrix {
+
+namespace {
+
+std::string Word(TextKey key) { return UnicodeToCp1251(LanguageText(key)).value_or(std::string{}); }
+
+}  // namespace
+
+WizardDialog::WizardDialog(QWidget* parent) : QDialog(parent) {
+  layout_ = new QVBoxLayout(this);
+  body_ = new QVBoxLayout;
+  layout_->addLayout(body_);
+}
+
+void WizardDialog::AddTemplateRowAndButtons() {
+  LabelTemplate = new QLabel(QStringLiteral("Шаблон для новой блок-схемы:"), this);
+  LabelTemplate->setObjectName(QStringLiteral("LabelTemplate"));
+  edTemplate = new QLineEdit(this);
+  edTemplate->setObjectName(QStringLiteral("edTemplate"));
+  LabelTemplate->setBuddy(edTemplate);
+  bOpen = new QPushButton(QStringLiteral("..."), this);
+  bOpen->setObjectName(QStringLiteral("bOpen"));
+  bOpen->setAutoDefault(false);
+  connect(bOpen, &QPushButton::clicked, this, &WizardDialog::bOpenClick);
+  auto* templateRow = new QHBoxLayout;
+  templateRow->addWidget(edTemplate, 1);
+  templateRow->addWidget(bOpen);
+  layout_->addSpacing(8);
+  layout_->addWidget(LabelTemplate);
+  layout_->addLayout(templateRow);
+
+  bOK = new QPushButton(QStringLiteral("Готово"), this);
+  bOK->setObjectName(QStringLiteral("bOK"));
+  bOK->setDefault(true);
+  bCancel = new QPushButton(QStringLiteral("Отмена"), this);
+  bCancel->setObjectName(QStringLiteral("bCancel"));
+  bCancel->setAutoDefault(false);
+  connect(bOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(bCancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(bOK);
+  buttons->addWidget(bCancel);
+  layout_->addLayout(buttons);
+
+  OpenDlg = new QFileDialog(this);
+  OpenDlg->setObjectName(QStringLiteral("OpenDlg"));
+  OpenDlg->setOption(QFileDialog::DontUseNativeDialog);
+  OpenDlg->setAcceptMode(QFileDialog::AcceptOpen);
+  OpenDlg->setFileMode(QFileDialog::ExistingFile);
+  OpenDlg->setDirectory(ProgramDir() + QStringLiteral("Templates/"));
+}
+
+QString WizardDialog::TemplatePath() const { return edTemplate->text(); }
+
+QCheckBox* WizardDialog::Check(const char* name, const char* caption) {
+  auto* check = new QCheckBox(QString::fromUtf8(caption), this);
+  check->setObjectName(QString::fromLatin1(name));
+  check->setChecked(true);
+  return check;
+}
+
+CodePageLineEdit* WizardDialog::Edit(const char* name, QCheckBox* section) {
+  auto* edit = new CodePageLineEdit(this);
+  edit->setObjectName(QString::fromLatin1(name));
+  Tie(section, edit);
+  return edit;
+}
+
+CodePageMemo* WizardDialog::Memo(const char* name, QCheckBox* section) {
+  auto* memo = new CodePageMemo(this);
+  memo->setObjectName(QString::fromLatin1(name));
+  Tie(section, memo);
+  return memo;
+}
+
+QLabel* WizardDialog::Hint(const char* name, const char* text, QWidget* buddy) {
+  auto* label = new QLabel(QString::fromUtf8(text), this);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setWordWrap(true);
+  label->setBuddy(buddy);
+  return label;
+}
+
+void WizardDialog::Tie(QCheckBox* section, QWidget* control) {
+  sections_.append({section, control});
+  connect(section, &QCheckBox::toggled, control, &QWidget::setEnabled);
+}
+
+WizardSection WizardDialog::Section(const QCheckBox& check, const CodePageLineEdit& edit) {
+  return {check.isChecked(), edit.ChartText()};
+}
+
+WizardSection WizardDialog::Section(const QCheckBox& check, const CodePageMemo& memo) {
+  return {check.isChecked(), memo.ChartText()};
+}
+
+WizardWords WizardDialog::Words() {
+  return {Word(TextKey::WIZARD_BEGIN),   Word(TextKey::WIZARD_END), Word(TextKey::WIZARD_INPUT),
+          Word(TextKey::WIZARD_OUTPUT),  Word(TextKey::WIZARD_PROCESS), Word(TextKey::WIZARD_YES),
+          Word(TextKey::WIZARD_NO)};
+}
+
+// The captions are final once the dialog shows: the language has been applied.
+void WizardDialog::showEvent(QShowEvent* event) {
+  for (const auto& [check, control] : sections_) control->setAccessibleName(check->text().trimmed());
+  bOpen->setToolTip(LanguageText(TextKey::FILE_OPEN_TITLE));
+  QDialog::showEvent(event);
+}
+
+void WizardDialog::bOpenClick() {
+  OpenDlg->setWindowTitle(LanguageText(TextKey::FILE_OPEN_TITLE));
+  OpenDlg->setNameFilters(DialogNameFilters(LanguageText(TextKey::FILE_OPEN_FILTER)));
+  if (OpenDlg->exec() == QDialog::Accepted && !OpenDlg->selectedFiles().isEmpty())
+    edTemplate->setText(OpenDlg->selectedFiles().first());
+}
+
+}  // namespace quobrix
