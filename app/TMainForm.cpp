@@ -10,8 +10,8 @@
 #include <QSet>
 
 #include "app/LanguageTable.h"
-#include "app/LoadLanguage.h"
 #include "app/ScreenSnap.h"
+#include "app/TAboutForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
 #include "platform/ProgramFolders.h"
@@ -32,6 +32,7 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   BuildToolBars();
   BindDocumentCommands();
   BindViewCommands();
+  BindDialogCommands();
   BindWizardCommands();
   BindChartCommands(commands_);
   connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &TMainForm::TranslateChartWindows);
@@ -60,6 +61,10 @@ TMainForm::~TMainForm() {
 void TMainForm::FormCreate() {
   QApplication::setApplicationDisplayName(QString());
   QApplication::setApplicationName(windowTitle());
+  LoadSettings();
+  // Tests and scripts start the editor often; they switch the splash off.
+  if (Settings().Options().ShowSplash && qEnvironmentVariableIsEmpty("QUOBRIX_NO_SPLASH"))
+    PlaySplash(Settings().Options().Language);
   SetUndoSnapshotFolder(UndoSnapshotDir().toStdString());
   DeleteUndoTempFiles();
   setAcceptDrops(true);
@@ -86,19 +91,11 @@ void TMainForm::moveEvent(QMoveEvent* event) {
 
 void TMainForm::FormShow() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  QString languageFile = Settings().Options().Language;
-  const ToolWindowTitle titles[] = {{library_, &commands_.Action(CommandId::Library)},
-                                    {userLib_, &commands_.Action(CommandId::UserLibrary)}};
-  LoadLanguage(languageFile, ProgramDir(), std::initializer_list<QWidget*>{this, library_}, titles);
-  Settings().SetLanguageFile(languageFile);
+  UseLanguage(Settings().Options().Language);
   OpenStartupChart();
-  // Both libraries show at every start, over the start-up chart; the window
-  // layout may hide them again.
-  userLib_->show();
-  library_->show();
+  LoadWindowLayout();
   userLib_->LoadUserLibrary();
   QApplication::restoreOverrideCursor();
-  setWindowTitle(ProgramTitle());
 }
 
 QString TMainForm::ProgramTitle() { return LanguageText(TextKey::Program) + QStringLiteral(" 1.50"); }
@@ -128,16 +125,15 @@ void TMainForm::FillWorkAreaRightOfMainWindow(THolderForm& chart) {
   chart.UpdateZoomDisplay();
 }
 
+// The settings and the user library are written even when a chart window
+// refuses to close.
 void TMainForm::closeEvent(QCloseEvent* event) {
   CloseAll();
-  // Written whether or not the close goes ahead.
   QApplication::setOverrideCursor(Qt::WaitCursor);
+  SaveSettings();
   userLib_->SaveUserLibrary();
   QApplication::restoreOverrideCursor();
-  if (CloseCancelled)
-    event->ignore();
-  else
-    event->accept();
+  event->setAccepted(!CloseCancelled);
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {

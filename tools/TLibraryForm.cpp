@@ -28,7 +28,6 @@ const QString kSection = QStringLiteral("WinPos");
 TLibraryForm::TLibraryForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry)
     : ToolWindow(owner, commands, CommandId::Library, registry) {
   setObjectName(QStringLiteral("LibraryForm"));
-  setWindowTitle(commands.Action(CommandId::Library).text());
   aToolBar1 = new QWidget(this);
   aToolBar1->setObjectName(QStringLiteral("aToolBar1"));
   new WrappingLayout(aToolBar1);

@@ -60,7 +60,6 @@ QIcon SignPicture(bool plus) {
 TUserLibForm::TUserLibForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry)
     : ToolWindow(owner, commands, CommandId::UserLibrary, registry) {
   setObjectName(QStringLiteral("UserLibForm"));
-  setWindowTitle(commands.Action(CommandId::UserLibrary).text());
   LvUserLib = new QListWidget(this);
   LvUserLib->setObjectName(QStringLiteral("LvUserLib"));
   LvUserLib->setAccessibleName(windowTitle());

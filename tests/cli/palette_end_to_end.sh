@@ -41,7 +41,7 @@ def find(role, name):
 verb, name = sys.argv[1], sys.argv[2]
 if verb == 'press':
     button = find('push button', name)
-    button.get_action_iface().do_action(0)
+    button.do_action(0)
 elif verb == 'count':
     print(find('list', name).get_child_count())
 elif verb == 'centre':
@@ -77,7 +77,7 @@ at press "Добавить" || fail "no add button"
 sleep 0.3
 [ "$(at count 'Библиотека пользователя')" = 1 ] || fail "the rectangle is not in the user library"
 xdotool windowfocus --sync "$win" key ctrl+s
-timeout 20 xdotool search --sync --onlyvisible --name '^Save As$' >/dev/null || fail "no save dialog"
+timeout 20 xdotool search --sync --onlyvisible --name '^(Save As|Сохранить как)$' >/dev/null || fail "no save dialog"
 sleep 0.3
 xdotool type --delay 10 "$DIR/drawn.qbs"
 xdotool key Return
@@ -99,7 +99,7 @@ eval "$(xdotool getwindowgeometry --shell "$win")"
 drag "$ix" "$iy" $((X + 300)) $((Y + 300))
 [ -n "${SHOT:-}" ] && import -window root "$SHOT-2.png"
 xdotool windowfocus --sync "$win" key ctrl+s
-timeout 20 xdotool search --sync --onlyvisible --name '^Save As$' >/dev/null || fail "no save dialog after the drag"
+timeout 20 xdotool search --sync --onlyvisible --name '^(Save As|Сохранить как)$' >/dev/null || fail "no save dialog after the drag"
 sleep 0.3
 xdotool type --delay 10 "$DIR/dropped.qbs"
 xdotool key Return
