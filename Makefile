@@ -38,8 +38,8 @@ FUZZ_SECONDS ?= 60
 fuzz:
 	@bash scripts/setup.sh fuzz
 	@CXX=clang++ cmake -S . -B $(BUILD)-fuzz $(call generator,$(BUILD)-fuzz) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUOBRIX_TESTS=OFF -DQUOBRIX_FUZZ=ON > /dev/null
-	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_ChartFileFuzzer fuzz_FragmentFuzzer fuzz_ProfileFileFuzzer fuzz_CodeReaderFuzzer
-	@for f in ChartFileFuzzer FragmentFuzzer ProfileFileFuzzer CodeReaderFuzzer; do \
+	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_ChartFileFuzzer fuzz_FragmentFuzzer fuzz_ProfileFileFuzzer fuzz_CodeReaderFuzzer fuzz_UserLibraryFuzzer
+	@for f in ChartFileFuzzer FragmentFuzzer ProfileFileFuzzer CodeReaderFuzzer UserLibraryFuzzer; do \
 	  mkdir -p $(BUILD)-fuzz/corpus/$$f; \
 	  $(BUILD)-fuzz/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 $(BUILD)-fuzz/corpus/$$f fuzz/corpus || exit 1; \
 	done

@@ -20,6 +20,7 @@ namespace quobrix {
 
 struct ChartReadReport;
 struct ClipboardContents;
+struct ClipboardPicture;
 class Canvas;
 struct SheetPaintArgs;
 class PageBlocks;
@@ -245,6 +246,9 @@ class BlocksHolderModel {
   bool PasteFragment(const std::string& text);
   // What a copy of `block` puts on the clipboard.
   ClipboardContents ClipboardContentsOf(const TBlock& block) const;
+  // The picture of `block` the copy makes, drawn at `resolution` pixels per
+  // 100 mm in both directions.
+  ClipboardPicture PictureOfBlock(const TBlock& block, std::int64_t resolution) const;
 
  private:
   friend class UndoHistory;

@@ -69,6 +69,10 @@ ClipboardContents BlocksHolderModel::ClipboardContentsOf(const TBlock& block) co
   return contents;
 }
 
+ClipboardPicture BlocksHolderModel::PictureOfBlock(const TBlock& block, std::int64_t resolution) const {
+  return PictureOf(block, resolution, resolution);
+}
+
 bool BlocksHolderModel::CopyToClipboard() {
   const TBlock* active = ActiveBlockPtr();
   ChartClipboard* clipboard = InstalledChartClipboard();

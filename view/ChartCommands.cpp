@@ -35,10 +35,7 @@ void ClipboardAndOrder(CommandTable& c) {
 void DrawingByHand(CommandTable& c) {
   using enum CommandId;
   c.BindChart(InsertSymbol, [](THolderForm& w, QAction& item) { quobrix::InsertSymbol(Chart(w), MenuTag(item)); });
-  c.BindChart(InsertPolyline, [](THolderForm& w, QAction&) {
-    Chart(w).RecordUndoPoint();
-    Chart(w).SetDrawingMLineByHand(true);
-  });
+  c.BindChart(InsertPolyline, [](THolderForm& w, QAction&) { quobrix::InsertPolyline(Chart(w)); });
   // Arms the symbol last chosen in the palette again, without an undo point.
   c.BindChart(RepeatSymbol, [](THolderForm& w, QAction&) {
     const int symbol = Settings().LastLibrarySymbol();
