@@ -7,7 +7,7 @@
 
 #include "platform/QPainterCanvas.h"
 #include "render/DrawBlock.h"
-#include "tools/PaletteButtons.h"
+#include "chart/SymbolTable.h"
 
 namespace quobrix {
 
@@ -87,14 +87,14 @@ void DrawBlocks(QPainter& painter, std::initializer_list<TBlock> blocks) {
 
 void DrawPicture(QPainter& painter, const PaletteButton& button) {
   switch (button.action) {
-    case PaletteAction::Symbol:
+    case PaletteAction::DrawSymbol:
       DrawBlocks(painter, {SymbolPicture(button.tag)});
       return;
-    case PaletteAction::Polyline:
+    case PaletteAction::DrawMultiLine:
       DrawBlocks(painter, {Line(2, 20, 7, -17, blaSimple), Line(9, 3, 6, 17, blaSimple),
                            Line(15, 20, 7, -15, blaEndArrow)});
       return;
-    case PaletteAction::StopDrawing:
+    case PaletteAction::CancelInsert:
       DrawArrowCursor(painter);
       return;
     case PaletteAction::MultiInsert:

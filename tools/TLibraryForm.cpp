@@ -8,7 +8,7 @@
 #include "app/ScreenSnap.h"
 #include "platform/ProfileFile.h"
 #include "tools/PaletteButtonPictures.h"
-#include "tools/PaletteButtons.h"
+#include "chart/SymbolTable.h"
 #include "tools/WrappingLayout.h"
 #include "view/ActiveChart.h"
 #include "view/ArmDrawing.h"
@@ -46,7 +46,7 @@ void TLibraryForm::AddButton(const PaletteButton& button) {
   if (*button.hint) action->setToolTip(QString::fromUtf8(button.hint));
   action->setCheckable(button.action == PaletteAction::MultiInsert);
   if (action->isCheckable()) multiInsert_ = action;
-  connect(action, &QAction::triggered, this, [this, &button, action] { ButtonClick(button, *action); });
+  connect(action, &QAction::triggered, this, [this, button, action] { ButtonClick(button, *action); });
   auto* face = new QToolButton(aToolBar1);
   face->setObjectName(QString::fromLatin1(button.name));
   face->setAutoRaise(true);
@@ -64,18 +64,18 @@ void TLibraryForm::ButtonClick(const PaletteButton& button, const QAction& actio
   if (!window) return;
   BlocksHolderModel& chart = window->bh->Model();
   switch (button.action) {
-    case PaletteAction::Symbol:
+    case PaletteAction::DrawSymbol:
       Settings().SetLastLibrarySymbol(button.tag);
       InsertSymbol(chart, button.tag);
       break;
-    case PaletteAction::Polyline:
+    case PaletteAction::DrawMultiLine:
       Settings().SetLastLibrarySymbol(btLine);
       InsertPolyline(chart);
       break;
     case PaletteAction::MultiInsert:
       window->bh->FMultiInsert = action.isChecked();
       [[fallthrough]];
-    case PaletteAction::StopDrawing:
+    case PaletteAction::CancelInsert:
       chart.SetDrawingLineByHand(false);
       chart.SetDrawingBlockByHand(false);
       break;

@@ -8,7 +8,7 @@
 #include "platform/ProfileFile.h"
 #include "support/FakeChartHost.h"
 #include "support/TempDir.h"
-#include "tools/PaletteButtons.h"
+#include "chart/SymbolTable.h"
 #include "tools/TLibraryForm.h"
 
 using namespace quobrix;
