@@ -13,6 +13,8 @@
 #include <QTest>
 
 #include "app/HelpFiles.h"
+#include "chart/ChartFormat.h"
+#include "platform/ProfileFile.h"
 #include "app/TMainForm.h"
 #include "support/ProgramHome.h"
 
@@ -150,6 +152,32 @@ class HelpFilesTest : public QObject {
         const QString page = Source() + "help/" + code + u'/' + name + ".html";
         QVERIFY2(QFileInfo(page).isFile(), qPrintable(page));
       }
+  }
+
+  // The desktop tells a chart by its first line and names the file type and
+  // the program in the language files' words.
+  void theDesktopFilesMatchTheChartFileAndTheLanguageFiles() {
+    QFile package(Source() + "desktop/quobrix.xml");
+    QVERIFY(package.open(QIODevice::ReadOnly));
+    const QString mime = QString::fromUtf8(package.readAll());
+    QVERIFY(mime.contains("value=\"" + QString::fromUtf8(kChartHeader.data(), kChartHeader.size()) + "\""));
+    QVERIFY(mime.contains("<glob pattern=\"*.qbs\"/>"));
+    const ProfileFile entry(Source() + "desktop/quobrix.desktop");
+    const struct {
+      const char* file;
+      const char* comment;
+      const char* lang;
+    } languages[] = {{"English", "<comment>", ""},
+                     {"Русский", "<comment xml:lang=\"ru\">", "[ru]"},
+                     {"Украинский", "<comment xml:lang=\"uk\">", "[uk]"}};
+    for (const auto& language : languages) {
+      const ProfileFile texts(Source() + "lang/" + QString::fromUtf8(language.file) + ".lng");
+      const QString fileType = texts.ReadString("General", "QUOBRIX_FILE_TYPE");
+      QVERIFY(!fileType.isEmpty());
+      QVERIFY2(mime.contains(QString::fromUtf8(language.comment) + fileType + "</comment>"), language.file);
+      QCOMPARE(entry.ReadString("Desktop Entry", "Comment" + QString::fromUtf8(language.lang)),
+               texts.ReadString("General", "Program"));
+    }
   }
 
   void everyLanguageHasTheSamePages() {

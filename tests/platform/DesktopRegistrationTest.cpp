@@ -7,7 +7,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "chart/ChartFormat.h"
 #include "platform/DesktopRegistration.h"
 #include "platform/ProfileFile.h"
 
@@ -131,32 +130,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ExecCase{"/tmp/a$b/quobrix", "\"/tmp/a\\\\$b/quobrix\""},
                       ExecCase{"/tmp/say \"hi\"/quobrix", "\"/tmp/say \\\\\"hi\\\\\"/quobrix\""},
                       ExecCase{"/tmp/100%/quobrix", "/tmp/100%%/quobrix"}));
-
-// The desktop tells a chart by its first line, and names the type in the
-// language files' words.
-TEST(DesktopRegistration, TheFileTypeMatchesTheChartFileAndTheLanguageFiles) {
-  const QString source = qEnvironmentVariable("QUOBRIX_SOURCE_DIR");
-  if (source.isEmpty()) GTEST_SKIP() << "QUOBRIX_SOURCE_DIR is not set";
-  const QString mime = QString::fromUtf8(Read(source + "/desktop/quobrix.xml"));
-  EXPECT_TRUE(mime.contains("value=\"" + QString::fromUtf8(kChartHeader.data(), kChartHeader.size()) + "\""));
-  EXPECT_TRUE(mime.contains("<glob pattern=\"*.qbs\"/>"));
-  const ProfileFile entry(source + "/desktop/quobrix.desktop");
-  const struct {
-    const char* file;
-    const char* comment;
-    const char* lang;
-  } languages[] = {{"English", "<comment>", ""}, {"Русский", "<comment xml:lang=\"ru\">", "[ru]"},
-                   {"Украинский", "<comment xml:lang=\"uk\">", "[uk]"}};
-  for (const auto& language : languages) {
-    const ProfileFile texts(source + "/lang/" + QString::fromUtf8(language.file) + ".lng");
-    const QString fileType = texts.ReadString("General", "QUOBRIX_FILE_TYPE");
-    ASSERT_FALSE(fileType.isEmpty()) << language.file;
-    EXPECT_TRUE(mime.contains(QString::fromUtf8(language.comment) + fileType + "</comment>")) << language.file;
-    EXPECT_EQ(entry.ReadString("Desktop Entry", "Comment" + QString::fromUtf8(language.lang)),
-              texts.ReadString("General", "Program"))
-        << language.file;
-  }
-}
 
 }  // namespace
 }  // namespace quobrix
