@@ -10,8 +10,8 @@
 #include <QSet>
 
 #include "app/LanguageTable.h"
-#include "app/LoadLanguage.h"
 #include "app/ScreenSnap.h"
+#include "app/TAboutForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
 #include "platform/ProgramFolders.h"
@@ -36,6 +36,7 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   BuildToolBars();
   BindDocumentCommands();
   BindViewCommands();
+  BindDialogCommands();
   BindWizardCommands();
   BindChartCommands(commands_);
   connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &TMainForm::TranslateChartWindows);
@@ -57,6 +58,10 @@ TMainForm::~TMainForm() {
 void TMainForm::FormCreate() {
   QApplication::setApplicationDisplayName(QString());
   QApplication::setApplicationName(windowTitle());
+  LoadSettings();
+  // Tests and scripts start the editor often; they switch the splash off.
+  if (Settings().Options().ShowSplash && qEnvironmentVariableIsEmpty("QUOBRIX_NO_SPLASH"))
+    PlaySplash(Settings().Options().Language);
   SetUndoSnapshotFolder(UndoSnapshotDir().toStdString());
   DeleteUndoTempFiles();
   setAcceptDrops(true);
@@ -87,12 +92,10 @@ void TMainForm::moveEvent(QMoveEvent* event) {
 
 void TMainForm::FormShow() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  QString languageFile = Settings().Options().Language;
-  LoadLanguage(languageFile, ProgramDir(), std::initializer_list<QWidget*>{this}, {});
-  Settings().SetLanguageFile(languageFile);
+  UseLanguage(Settings().Options().Language);
   OpenStartupChart();
+  LoadWindowLayout();
   QApplication::restoreOverrideCursor();
-  setWindowTitle(ProgramTitle());
 }
 
 QString TMainForm::ProgramTitle() { return LanguageText(TextKey::Program) + QStringLiteral(" 1.50"); }
@@ -122,12 +125,11 @@ void TMainForm::FillWorkAreaRightOfMainWindow(THolderForm& chart) {
   chart.UpdateZoomDisplay();
 }
 
+// The settings are written even when a chart window refuses to close.
 void TMainForm::closeEvent(QCloseEvent* event) {
   CloseAll();
-  if (CloseCancelled)
-    event->ignore();
-  else
-    event->accept();
+  SaveSettings();
+  event->setAccepted(!CloseCancelled);
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
