@@ -38,6 +38,7 @@ enum class TextKey {
   WIZARD_CYCLE,
   WIZARD_INOUT,
   WIZARD_BUILD_ERROR,  // a wizard's chart could not be finished
+  PRINT_ERROR_MSG,     // a print job could not be finished
 };
 
 struct BuiltInText {
