@@ -241,6 +241,8 @@ class BlocksHolderModel {
   // all three are as they were.
   void ChangeDocumentInfo(const std::string& author, const std::string& organization,
                           const std::string& description);
+  // The sheet's colour; nothing is recorded when it is the colour already.
+  void ChangeSheetColor(TColor color);
 
   // ----- search (chart/BlockSearch.cpp)
   std::vector<std::int64_t> FindBlocksByText(const std::string& text) const;

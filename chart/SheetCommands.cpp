@@ -27,6 +27,13 @@ bool BlocksHolderModel::ChangePageSetup(std::int64_t width, std::int64_t height,
   return true;
 }
 
+void BlocksHolderModel::ChangeSheetColor(TColor color) {
+  if (color == SheetColor()) return;
+  HeldNotices hold(*this);
+  RecordUndoPoint();
+  SetSheetColor(color);
+}
+
 void BlocksHolderModel::ChangeDocumentInfo(const std::string& author, const std::string& organization,
                                            const std::string& description) {
   if (author == Author() && organization == Organization() && description == Description()) return;

@@ -18,7 +18,8 @@ UndoHistory::~UndoHistory() {
 }
 
 void UndoHistory::RecordUndoPoint() {
-  MakeUndoPoint();
+  if (joinedStep_ != JoinedStep::Recorded) MakeUndoPoint();
+  if (joinedStep_ == JoinedStep::Open) joinedStep_ = JoinedStep::Recorded;
   // Also when no snapshot could be made: the edit that follows must still
   // count as unsaved work.
   chart_.SetModified(true);

@@ -33,6 +33,10 @@ class UndoHistory {
   // snapshot can be written the edit still goes ahead, without undo.
   void RecordUndoPoint();
   bool MakeUndoPoint();
+  // Between the two, only the first edit records an undo point; the later
+  // ones are undone with it (a drag that recolours as it goes).
+  void BeginJoinedStep() { joinedStep_ = JoinedStep::Open; }
+  void EndJoinedStep() { joinedStep_ = JoinedStep::None; }
   void Undo();
   // Loads the newest snapshot back, keeping the chart's file name. A
   // snapshot that cannot be read leaves the chart as it was and is dropped,
@@ -43,6 +47,7 @@ class UndoHistory {
   BlocksHolderModel& chart_;
   std::shared_ptr<UndoSnapshotSession> session_;
   std::vector<std::string> undoFiles_;
+  enum class JoinedStep { None, Open, Recorded } joinedStep_ = JoinedStep::None;
 
   void DropNewest();
 };

@@ -275,3 +275,40 @@ TEST(UndoSnapshotFolders, TheProgramsFolderGoesWhenItsLastChartHasGone) {
 
 }  // namespace
 }  // namespace quobrix
+
+namespace quobrix {
+namespace {
+
+TEST_F(Undo, AJoinedStepRecordsOnlyItsFirstEditAndTheNextEditIsAStepOfItsOwn) {
+  chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
+  chart.SetActiveBlock(1);
+  chart.History().BeginJoinedStep();
+  chart.SetBlockMC(0x0000FF);
+  chart.SetBlockMC(0x00FF00);
+  chart.SetBlockBC(0xFF0000);
+  chart.History().EndJoinedStep();
+  EXPECT_EQ(chart.History().FUndoCount(), 1);
+
+  chart.SetBlockMC(0x123456);
+  EXPECT_EQ(chart.History().FUndoCount(), 2);
+  chart.History().Undo();
+  chart.History().Undo();
+  EXPECT_EQ(chart.Blocks(1).MC, clWhite);
+  EXPECT_EQ(chart.Blocks(1).BC, clBlack);
+}
+
+TEST_F(Undo, ASheetColourChangeIsUndoneAndTheSameColourRecordsNothing) {
+  chart.SetModified(false);
+  const TColor before = chart.SheetColor();
+  chart.ChangeSheetColor(before);
+  EXPECT_EQ(chart.History().FUndoCount(), 0);
+  EXPECT_FALSE(chart.FModified());
+
+  chart.ChangeSheetColor(0x00FFFF);
+  EXPECT_TRUE(chart.FModified());
+  chart.History().Undo();
+  EXPECT_EQ(chart.SheetColor(), before);
+}
+
+}  // namespace
+}  // namespace quobrix
