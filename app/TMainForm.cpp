@@ -9,12 +9,18 @@
 #include <QScreen>
 #include <QSet>
 
+#include "app/ChartPrinting.h"
 #include "app/LanguageTable.h"
 #include "app/ScreenSnap.h"
 #include "app/TAboutForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
 #include "platform/ProgramFolders.h"
+#include "tools/TColorForm.h"
+#include "tools/TPreviewForm.h"
+#include "tools/TSearchForm.h"
+#include "tools/TSheetSizeForm.h"
+#include "tools/TShemeInfoForm.h"
 #include "tools/ToolWindow.h"
 #include "view/ChartCommands.h"
 #include "view/ProgramSettings.h"
@@ -45,6 +51,17 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   SaveDialog = new QFileDialog(this);
   SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
   FormCreate();
+  CreateToolWindows();
+}
+
+// In the order their placements are read and written.
+void TMainForm::CreateToolWindows() {
+  new TPreviewForm(*this, commands_, toolWindows_);
+  new TShemeInfoForm(*this, commands_);
+  new TSearchForm(*this, commands_, toolWindows_);
+  new TSheetSizeForm(*this, commands_);
+  new TColorForm(*this, commands_, toolWindows_);
+  new ChartPrinting(*this, commands_);
 }
 
 TMainForm::~TMainForm() {

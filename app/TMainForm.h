@@ -127,6 +127,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
 
  private:
   void FormCreate();
+  void CreateToolWindows();
   void FormShow();
   void LoadRecentFiles(const ProfileFile& settings);
   void SaveRecentFiles(ProfileFile& settings) const;
