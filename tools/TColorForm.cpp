@@ -1,6 +1,5 @@
 #include "tools/TColorForm.h"
 
-#include <QEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -10,8 +9,8 @@
 #include "view/ActiveChart.h"
 #include "view/ColorStrip.h"
 #include "view/CommandTable.h"
-#include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
+#include "view/UndoGesture.h"
 
 namespace quobrix {
 
@@ -51,7 +50,7 @@ ColorStrip* TColorForm::AddPicture(const char* tab, const char* caption, const c
   image->OnPick = [this](TColor color, StripPick kind) {
     if (THolderForm* window = active_.Window()) window->ColorImgPick(color, kind);
   };
-  image->installEventFilter(this);
+  new UndoGesture(*image, [this] { return active_.Chart(); });
   auto* layout = new QVBoxLayout(page);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addWidget(image, 0, Qt::AlignCenter);
@@ -75,30 +74,6 @@ void TColorForm::SaveLayout(ProfileFile& settings) const {
 void TColorForm::moveEvent(QMoveEvent* event) {
   ToolWindow::moveEvent(event);
   SnapToWorkAreaEdges(*this);
-}
-
-void TColorForm::hideEvent(QHideEvent* event) {
-  EndDrag();
-  ToolWindow::hideEvent(event);
-}
-
-// A press on a picture opens one undo step on the active chart, its release
-// closes it, so a drag that recolours as it goes is undone at once.
-bool TColorForm::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress) BeginDrag();
-  if (event->type() == QEvent::MouseButtonRelease) EndDrag();
-  return ToolWindow::eventFilter(watched, event);
-}
-
-void TColorForm::BeginDrag() {
-  EndDrag();
-  dragged_ = active_.Window();
-  if (dragged_) dragged_->bh->Model().History().BeginJoinedStep();
-}
-
-void TColorForm::EndDrag() {
-  if (dragged_) dragged_->bh->Model().History().EndJoinedStep();
-  dragged_ = nullptr;
 }
 
 }  // namespace quobrix

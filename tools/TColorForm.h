@@ -6,8 +6,6 @@
 // visibility and position, and snaps to the edges of the work area.
 #pragma once
 
-#include <QPointer>
-
 #include "tools/ToolWindow.h"
 
 class QTabWidget;
@@ -16,7 +14,6 @@ namespace quobrix {
 
 class ActiveChart;
 class ColorStrip;
-class THolderForm;
 
 class TColorForm : public ToolWindow {
   Q_OBJECT
@@ -34,17 +31,11 @@ class TColorForm : public ToolWindow {
 
  protected:
   void moveEvent(QMoveEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   ColorStrip* AddPicture(const char* tab, const char* caption, const char* name, QImage picture);
-  void BeginDrag();
-  void EndDrag();
 
   ActiveChart& active_;
-  // The chart window a press on a picture began to recolour.
-  QPointer<THolderForm> dragged_;
 };
 
 }  // namespace quobrix
