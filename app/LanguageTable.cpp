@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 29> kBuiltIn = {{
+constexpr std::array<BuiltInText, 35> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -46,6 +46,15 @@ constexpr std::array<BuiltInText, 29> kBuiltIn = {{
     {TextKey::WIZARD_INOUT, kWizards, "WIZARD_INOUT", "[Ввод/Вывод]"},
     {TextKey::WIZARD_BUILD_ERROR, kWizards, "WIZARD_BUILD_ERROR",
      "Не удалось построить схему полностью; построенная часть оставлена."},
+    {TextKey::CODE_ERROR, kWizards, "CODE_ERROR", "строка %1, столбец %2: %3"},
+    {TextKey::CODE_OPEN_TITLE, kWizards, "CODE_OPEN_TITLE", "Открытие текста программы"},
+    {TextKey::CODE_OPEN_FILTER, kWizards, "CODE_OPEN_FILTER",
+     "Текст программы (*.pas;*.py;*.txt)|*.pas;*.py;*.txt|Все файлы (*.*)|*.*"},
+    {TextKey::CODE_FILE_ERROR, kWizards, "CODE_FILE_ERROR", "Не удалось прочитать файл %1."},
+    {TextKey::CODE_FILE_TOO_BIG, kWizards, "CODE_FILE_TOO_BIG",
+     "Файл %1 больше %2 КБ: слишком длинный для блок-схемы."},
+    {TextKey::CODE_FILE_NOT_UTF8, kWizards, "CODE_FILE_NOT_UTF8",
+     "Файл %1 не является текстом в кодировке UTF-8."},
 }};
 
 static_assert(
