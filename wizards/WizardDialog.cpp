@@ -92,6 +92,9 @@ QHBoxLayout* WizardDialog::SymbolSizeRow(SymbolSize typed, SymbolSize fallback) 
   LabelSize->setBuddy(edSW);
   edSH = new QLineEdit(mm(typed.height), this);
   edSH->setObjectName(QStringLiteral("edSH"));
+  // Room for four digits, not the whole row.
+  const int editWidth = edSW->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16;
+  for (QLineEdit* edit : {edSW, edSH}) edit->setMaximumWidth(editWidth);
   auto* row = new QHBoxLayout;
   row->addWidget(LabelSize);
   row->addWidget(edSW);
