@@ -57,6 +57,14 @@ QSet<const QWidget*> LabelledControls(const QWidget& dialog) {
   return labelled;
 }
 
+// Whether anything darker than the sheet and the space around it is drawn inside `area`.
+bool HasInk(const QImage& picture, const QRect& area) {
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (qGray(picture.pixel(x, y)) < 100) return true;
+  return false;
+}
+
 QString Shown(const QListWidget& list, int row) { return list.item(row)->text(); }
 
 void AddSection(TWizProcForm& form, QPushButton* kind, const char* condition, const char* operation) {
@@ -299,6 +307,28 @@ class WizardDialogsTest : public QObject {
 
   // "Готово" pressed before the pause that redraws the preview used to take
   // a text that was never read.
+  void previewShowsEveryPageOfALongChartScaledToItsWidth() {
+    TWizCodeForm form;
+    QString program = QStringLiteral("n = int(input())\n");
+    for (int i = 0; i < 30; ++i) program += QStringLiteral("if n > %1:\n    print(%1)\n").arg(i);
+    form.cbLanguage->setCurrentIndex(form.cbLanguage->findText(QStringLiteral("Python")));
+    form.mProgram->setPlainText(program);
+    form.RefreshPreview();
+    const BlocksHolderModel* chart = form.Preview->Chart();
+    QVERIFY(chart && chart->DocumentPages() >= 3);
+
+    CodeChartPreview& preview = *form.Preview;
+    const int width = 300;  // an A4 page 300 pixels wide is 424 high; the zoom is a whole percentage
+    const int fullHeight = 424 * chart->DocumentPages();
+    QVERIFY(preview.heightForWidth(width) <= fullHeight && preview.heightForWidth(width) > fullHeight * 96 / 100);
+    preview.resize(width, preview.heightForWidth(width));
+    const QImage picture = preview.grab().toImage();
+    const int pageHeight = preview.height() / chart->DocumentPages();
+    for (int page = 0; page < chart->DocumentPages(); ++page)
+      QVERIFY2(HasInk(picture, QRect(width / 5, page * pageHeight + pageHeight / 10, width * 3 / 5, pageHeight * 8 / 10)),
+               qPrintable(QString::number(page + 1)));
+  }
+
   void doneRightAfterTypingAFaultKeepsTheDialogOpen() {
     TWizCodeForm form;
     form.show();
