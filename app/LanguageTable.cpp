@@ -62,8 +62,7 @@ constexpr std::array<BuiltInText, 39> kBuiltIn = {{
     {TextKey::CODE_FILE_ERROR, kWizards, "CODE_FILE_ERROR", "Не удалось прочитать файл %1."},
     {TextKey::CODE_FILE_TOO_BIG, kWizards, "CODE_FILE_TOO_BIG",
      "Файл %1 больше %2 КБ: слишком длинный для блок-схемы."},
-    {TextKey::CODE_FILE_NOT_UTF8, kWizards, "CODE_FILE_NOT_UTF8",
-     "Файл %1 не является текстом в кодировке UTF-8."},
+    {TextKey::CODE_FILE_NOT_UTF8, kWizards, "CODE_FILE_NOT_UTF8", "Файл %1 не является текстом в кодировке UTF-8."},
 }};
 
 static_assert(

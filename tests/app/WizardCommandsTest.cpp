@@ -12,6 +12,7 @@
 #include <new>
 #include <utility>
 
+#include "app/FromCodeVerb.h"
 #include "app/LanguageTable.h"
 #include "app/TMainForm.h"
 #include "support/ModalAnswer.h"
@@ -19,7 +20,6 @@
 #include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
-#include "app/FromCodeVerb.h"
 #include "wizards/CodeChartPreview.h"
 #include "wizards/CodePageEdits.h"
 #include "wizards/TWizCodeForm.h"
@@ -106,9 +106,8 @@ class WizardCommandsTest : public QObject {
     for (CommandId id : {CommandId::LinearWizard, CommandId::BranchWizard, CommandId::ForLoopWizard,
                          CommandId::ProcessWizard, CommandId::CodeWizard})
       p.Command(id).trigger();
-    QCOMPARE(answer.classes,
-             (QStringList{"quobrix::TWizLSForm", "quobrix::TWizIFForm", "quobrix::TWizForForm", "quobrix::TWizProcForm",
-                                          "quobrix::TWizCodeForm"}));
+    QCOMPARE(answer.classes, (QStringList{"quobrix::TWizLSForm", "quobrix::TWizIFForm", "quobrix::TWizForForm",
+                                          "quobrix::TWizProcForm", "quobrix::TWizCodeForm"}));
     QCOMPARE(answer.titles, (QStringList{"Мастер линейных блок-схем", "Мастер блок-схем с условием",
                                          "Мастер блок-схем с циклом \"ДЛЯ\" (FOR)", "Мастер блок-схемы процесса",
                                          "Блок-схема по тексту программы"}));
@@ -139,7 +138,8 @@ class WizardCommandsTest : public QObject {
   void codeWizardOpensTheChartItsPreviewShowed() {
     Program p;
     const QString program = QStringLiteral(
-        "program p;\nvar a, b: integer;\nbegin\n  readln(a);\n  if a > 0 then b := a else b := -a;\n  writeln(b)\nend.\n");
+        "program p;\nvar a, b: integer;\nbegin\n  readln(a);\n  if a > 0 then b := a else b := -a;\n  "
+        "writeln(b)\nend.\n");
     QStringList previewed;
     bool typed = false;
     WizardAnswer answer([&](WizardDialog& dialog) {

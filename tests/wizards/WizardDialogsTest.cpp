@@ -294,7 +294,8 @@ class WizardDialogsTest : public QObject {
     form.cbLanguage->setCurrentIndex(form.cbLanguage->findText(QStringLiteral("Python")));
     form.mProgram->setPlainText(QStringLiteral("x = 1\nwhile x < 3\n    x = x + 1\n"));
     form.RefreshPreview();
-    QCOMPARE(form.LabelStatus->text(), QString::fromUtf8("строка 2, столбец 12: expected \":\", found the end of the line"));
+    QCOMPARE(form.LabelStatus->text(),
+             QString::fromUtf8("строка 2, столбец 12: expected \":\", found the end of the line"));
     QVERIFY(!form.bOK->isEnabled());
     QVERIFY(!form.Preview->Chart());
 
@@ -325,8 +326,9 @@ class WizardDialogsTest : public QObject {
     const QImage picture = preview.grab().toImage();
     const int pageHeight = preview.height() / chart->DocumentPages();
     for (int page = 0; page < chart->DocumentPages(); ++page)
-      QVERIFY2(HasInk(picture, QRect(width / 5, page * pageHeight + pageHeight / 10, width * 3 / 5, pageHeight * 8 / 10)),
-               qPrintable(QString::number(page + 1)));
+      QVERIFY2(
+          HasInk(picture, QRect(width / 5, page * pageHeight + pageHeight / 10, width * 3 / 5, pageHeight * 8 / 10)),
+          qPrintable(QString::number(page + 1)));
   }
 
   void doneRightAfterTypingAFaultKeepsTheDialogOpen() {
@@ -369,13 +371,14 @@ class WizardDialogsTest : public QObject {
     QVERIFY(!open("missing.pas"));
     QCOMPARE(form.mProgram->toPlainText(), QStringLiteral("kept"));
     QCOMPARE(form.cbLanguage->currentText(), QStringLiteral("Pascal"));
-    QCOMPARE(answer.texts,
-             (QStringList{QString::fromUtf8("Файл %1 не является текстом в кодировке UTF-8.")
-                              .arg(QString::fromStdString(dir.File("cp1251.pas"))),
-                          QString::fromUtf8("Файл %1 больше 256 КБ: слишком длинный для блок-схемы.")
-                              .arg(QString::fromStdString(dir.File("big.txt"))),
-                          QString::fromUtf8("Не удалось прочитать файл %1.")
-                              .arg(QString::fromStdString(dir.File("missing.pas")))}));
+    QCOMPARE(
+        answer.texts,
+        (QStringList{
+            QString::fromUtf8("Файл %1 не является текстом в кодировке UTF-8.")
+                .arg(QString::fromStdString(dir.File("cp1251.pas"))),
+            QString::fromUtf8("Файл %1 больше 256 КБ: слишком длинный для блок-схемы.")
+                .arg(QString::fromStdString(dir.File("big.txt"))),
+            QString::fromUtf8("Не удалось прочитать файл %1.").arg(QString::fromStdString(dir.File("missing.pas")))}));
     QVERIFY(open("fits.txt"));
   }
 };
