@@ -42,7 +42,8 @@ enum class TextKey {
   FILE_DAMAGED_SAVE_MSG,
   PICTURE_EXPORTED_MSG,
   NOT_ENOUGH_MEMORY_MSG,
-  CODE_ERROR,  // %1 line, %2 column, %3 what is wrong
+  PRINT_ERROR_MSG,     // a print job could not be finished
+  CODE_ERROR,          // %1 line, %2 column, %3 what is wrong
   CODE_OPEN_TITLE,
   CODE_OPEN_FILTER,
   CODE_FILE_ERROR,     // %1 path

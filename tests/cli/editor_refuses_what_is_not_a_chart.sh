@@ -16,6 +16,7 @@ cp "$dir/photo.png" "$dir/photo.orig"
 
 cat > "$dir/session.sh" <<'SESSION'
 set -u
+source "$XLIB"
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 quit() {  # "Выход" (Alt+F4) in the given window; nothing is modified, so nothing is asked
   xdotool windowfocus --sync "$1" key alt+F4
@@ -31,7 +32,7 @@ box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quobrix$' | tail -
 sleep 0.5
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
 xdotool windowfocus --sync "$box" key Return
-main=$(timeout 20 xdotool search --sync --onlyvisible --name 'Quobrix 1\.50$' | head -1) || fail "no main window"
+main=$(wait_window --onlyvisible --name 'Quobrix 1\.50$') || fail "no main window"
 xdotool search --name 'photo' >/dev/null && fail "a window was opened for the picture"
 xdotool windowfocus --sync "$main" key ctrl+s
 sleep 0.3
@@ -40,13 +41,13 @@ quit "$main"
 cd "$DIR/elsewhere"
 QUOBRIX_HOME="$DIR/home" "$Q" -style Windows ../charts/loop.qbs &
 pid=$!
-chart=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quobrix - \[ loop\.qbs \]$' | head -1) ||
+chart=$(wait_window --onlyvisible --name '^Quobrix - \[ loop\.qbs \]$') ||
   fail "the chart did not open"
 xdotool search --onlyvisible --name '^Quobrix$' >/dev/null && fail "an error was shown"
 quit "$chart"
 SESSION
 
-DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
+XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
 cmp -s "$dir/photo.png" "$dir/photo.orig" || { echo "FAIL: the picture was changed"; exit 1; }
 # The recent-files list keeps the chart's full path, not the one typed.
 iconv -f cp1251 -t utf-8 "$dir/home/quobrix.ini" | tr -d '\r' | grep -qx "Recent0=$dir/charts/loop.qbs" ||

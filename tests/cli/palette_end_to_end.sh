@@ -51,6 +51,7 @@ PY
 
 cat > "$dir/session.sh" <<'SESSION'
 set -u
+source "$XLIB"
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 at() { "$PY" "$DIR/atspi.py" "$@"; }
 unset QT_QPA_PLATFORM
@@ -66,7 +67,7 @@ drag() {  # from x y to x y, in steps
 
 "$Q" &
 pid=$!
-win=$(timeout 20 xdotool search --sync --name '^Untitled$' | head -1) || fail "no chart window"
+win=$(wait_window --name '^Untitled$') || fail "no chart window"
 xdotool windowfocus --sync "$win"
 eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y, WIDTH, HEIGHT
 at press Rectangle || fail "no Rectangle button"
@@ -77,7 +78,7 @@ at press "Добавить" || fail "no add button"
 sleep 0.3
 [ "$(at count 'Библиотека пользователя')" = 1 ] || fail "the rectangle is not in the user library"
 xdotool windowfocus --sync "$win" key ctrl+s
-timeout 20 xdotool search --sync --onlyvisible --name '^(Save As|Сохранить как)$' >/dev/null || fail "no save dialog"
+wait_window --onlyvisible --name '^(Save As|Сохранить как)$' >/dev/null || fail "no save dialog"
 sleep 0.3
 xdotool type --delay 10 "$DIR/drawn.qbs"
 xdotool key Return
@@ -92,14 +93,14 @@ wait "$pid" || fail "the program exited with $?"
 # The next run finds the rectangle in the user library and drags it onto its chart.
 "$Q" &
 pid=$!
-win=$(timeout 20 xdotool search --sync --name '^Untitled$' | head -1) || fail "no chart window after the restart"
+win=$(wait_window --name '^Untitled$') || fail "no chart window after the restart"
 [ "$(at count 'Библиотека пользователя')" = 1 ] || fail "the user library came back empty"
 read -r ix iy <<<"$(at centre 'Библиотека пользователя')"
 eval "$(xdotool getwindowgeometry --shell "$win")"
 drag "$ix" "$iy" $((X + 300)) $((Y + 300))
 [ -n "${SHOT:-}" ] && import -window root "$SHOT-2.png"
 xdotool windowfocus --sync "$win" key ctrl+s
-timeout 20 xdotool search --sync --onlyvisible --name '^(Save As|Сохранить как)$' >/dev/null || fail "no save dialog after the drag"
+wait_window --onlyvisible --name '^(Save As|Сохранить как)$' >/dev/null || fail "no save dialog after the drag"
 sleep 0.3
 xdotool type --delay 10 "$DIR/dropped.qbs"
 xdotool key Return
@@ -110,7 +111,7 @@ kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
 wait "$pid" || fail "the program exited with $?"
 SESSION
 
-DIR="$dir" Q="$q" PY="$py" timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- bash "$dir/session.sh" 2>"$dir/stderr" ||
+XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" PY="$py" timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- bash "$dir/session.sh" 2>"$dir/stderr" ||
   { cat "$dir/stderr"; exit 1; }
 block() { tr -d '\r' < "$1" | sed -n '/^\[BLOCK DATA\]/,/^\[END\]/{p;/^\[END\]/q}'; }
 fail() { echo "FAIL: $*"; exit 1; }
