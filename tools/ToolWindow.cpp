@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QHideEvent>
 
+#include "tools/CommandCaption.h"
 #include "view/CommandTable.h"
 
 namespace quobrix {
@@ -17,9 +18,7 @@ ToolWindow::ToolWindow(QWidget& owner, CommandTable& commands, CommandId toggle,
   // A palette is used while a chart window is the active one.
   setAttribute(Qt::WA_AlwaysShowToolTips);
   commands_.Bind(toggleId_, [this](QAction&) { Toggle(); });
-  // The window is called what the menu item that opens it says, in every language.
-  setWindowTitle(toggle_.text());
-  connect(&toggle_, &QAction::changed, this, [this] { setWindowTitle(toggle_.text()); });
+  TitleAfterCommand(*this, toggle_);
 }
 
 ToolWindow::~ToolWindow() {
