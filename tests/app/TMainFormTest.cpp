@@ -572,6 +572,19 @@ class TMainFormTest : public QObject {
     QVERIFY(!earlier->ColorPanel->isHidden() && !w->ColorPanel->isHidden());
   }
 
+  void stayOnTopKeepsTheMainWindowAboveOthersWhileChecked() {
+    Program p;
+    p.main->show();
+    QAction& onTop = p.Command(CommandId::StayOnTop);
+    QVERIFY(onTop.isEnabled() && !onTop.isChecked());
+    onTop.trigger();
+    QVERIFY(p.main->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(p.main->isVisible());
+    onTop.trigger();
+    QVERIFY(!p.main->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(p.main->isVisible());
+  }
+
   // Without a chart window the commands on a chart are disabled, while the
   // tool windows' switches work and their buttons show them pressed.
   void withoutAChartWindowTheToolWindowSwitchesStillWork() {
