@@ -2,6 +2,8 @@
 // dragging one of its corners. The press that starts a drag records the undo
 // point, so the steps record none. Sums wrap: a damaged chart may hold any
 // numbers.
+#include <algorithm>
+
 #include "chart/BlocksHolderModel.h"
 #include "render/CoordinateMath.h"
 #include "render/HitTests.h"
@@ -45,8 +47,12 @@ void BlocksHolderModel::AttachLines(std::int64_t n, std::int64_t tolerance) {
   if (n < 1 || n > BlockCount()) return;
   const TBlock& a = Blocks(n);
   const std::int64_t right = WrapAdd(a.X, a.W), bottom = WrapAdd(a.Y, a.H);
-  for (const auto& block : blocks_) {
-    TBlock& line = *block;
+  // A line end within reach lies at most this far outside the rectangle.
+  const std::int64_t reach = SaturatingAdd(std::max<std::int64_t>(tolerance, 0), kLineHitTolerance);
+  const ChartArea near{SaturatingSub(std::min(a.X, right), reach), SaturatingSub(std::min(a.Y, bottom), reach),
+                       SaturatingAdd(std::max(a.X, right), reach), SaturatingAdd(std::max(a.Y, bottom), reach)};
+  for (const std::int64_t candidate : BlocksNear(near)) {
+    TBlock& line = Blocks(candidate);
     if (&line == &a || line.BT != btLine) continue;
     auto inside = [&](std::int64_t px, std::int64_t py) {
       return InSpanTol(line, tolerance, px, a.X, right) && InSpanTol(line, tolerance, py, a.Y, bottom);
@@ -65,11 +71,13 @@ void BlocksHolderModel::MoveActiveBlock(std::int64_t dX, std::int64_t dY, bool w
   TBlock* a = ActiveBlockPtr();
   if (!a) return;
   HeldNotices hold(*this);
+  std::vector<const TBlock*> moved = ItselfAndMembers(*a);
   Shift(*a, dX, dY);
   if (a->BT == btSelection) {
     for (TBlock* m : a->Members) Shift(*m, dX, dY);
   } else if (withAttachedLines) {
     for (const AttachedLine& l : attachedLines_) {
+      moved.push_back(l.line);
       if (l.end == 1) {
         Shift(*l.line, dX, dY);
         Grow(*l.line, WrapNeg(dX), WrapNeg(dY));
@@ -83,7 +91,7 @@ void BlocksHolderModel::MoveActiveBlock(std::int64_t dX, std::int64_t dY, bool w
     a->W = a->H = smaller > 0 ? smaller : std::max(a->W, a->H);
   }
   SetModified(true);
-  Notify(ChartChange::Blocks);
+  NotifyBlocksChanged(moved);
 }
 
 void BlocksHolderModel::DragActiveCorner(int corner, std::int64_t dX, std::int64_t dY, bool straighten) {
@@ -116,7 +124,7 @@ void BlocksHolderModel::DragActiveCorner(int corner, std::int64_t dX, std::int64
       }
   }
   SetModified(true);
-  Notify(ChartChange::Blocks);
+  NotifyBlocksChanged(ItselfAndMembers(*a));
 }
 
 }  // namespace quobrix

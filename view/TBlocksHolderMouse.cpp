@@ -62,7 +62,9 @@ void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
 
   resizeCorner_ = model_.ActiveBlock() != 0 ? HitCornerMark(unsnapped) : 0;
   if (resizeCorner_ == 0) {
-    const std::int64_t n = BlockAtPoint(model_.List(), unsnapped.x, unsnapped.y);
+    const ChartArea around{unsnapped.x - kLineHitTolerance, unsnapped.y - kLineHitTolerance,
+                           unsnapped.x + kLineHitTolerance, unsnapped.y + kLineHitTolerance};
+    const std::int64_t n = BlockAtPoint(model_.List(), model_.BlocksNear(around), unsnapped.x, unsnapped.y);
     model_.SetActiveBlock(n);
     DoActiveBlockChanged();
     TextCaretPos = n != 0 ? CaretAfter(model_.Blocks(n).Text) : 1;
@@ -258,7 +260,12 @@ void TBlocksHolder::SelectInRubberBand() {
   const ChartPoint topLeft = ChartPointOf(rubberRect_.left, rubberRect_.top);
   const std::int64_t w = PixelsToChart(rubberRect_.right - rubberRect_.left);
   const std::int64_t h = PixelsToChart(rubberRect_.bottom - rubberRect_.top);
-  std::vector<std::int64_t> found = BlocksInRect(model_.List(), topLeft.x, topLeft.y, topLeft.x + w, topLeft.y + h);
+  const ChartArea band{std::min(topLeft.x, topLeft.x + w) - kLineHitTolerance,
+                       std::min(topLeft.y, topLeft.y + h) - kLineHitTolerance,
+                       std::max(topLeft.x, topLeft.x + w) + kLineHitTolerance,
+                       std::max(topLeft.y, topLeft.y + h) + kLineHitTolerance};
+  std::vector<std::int64_t> found =
+      BlocksInRect(model_.List(), model_.BlocksNear(band), topLeft.x, topLeft.y, topLeft.x + w, topLeft.y + h);
   found.erase(found.begin());  // slot 0 is no hit
   if (found.empty()) return;
   if (found.size() == 1) {
