@@ -9,12 +9,21 @@
 #include <QScreen>
 #include <QSet>
 
+#include "app/ChartPrinting.h"
+#include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
 #include "app/ScreenSnap.h"
 #include "app/TAboutForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
 #include "platform/ProgramFolders.h"
+#include "tools/TColorForm.h"
+#include "tools/TLibraryForm.h"
+#include "tools/TPreviewForm.h"
+#include "tools/TSearchForm.h"
+#include "tools/TSheetSizeForm.h"
+#include "tools/TShemeInfoForm.h"
+#include "tools/TUserLibForm.h"
 #include "tools/ToolWindow.h"
 #include "view/ChartCommands.h"
 #include "view/ProgramSettings.h"
@@ -22,12 +31,6 @@
 #include "view/THolderForm.h"
 
 namespace quobrix {
-
-namespace {
-
-constexpr int kScreenSnapDistance = 20;
-
-}  // namespace
 
 TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLine)) {
   setObjectName(QStringLiteral("MainForm"));
@@ -44,7 +47,23 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
   SaveDialog = new QFileDialog(this);
   SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
+  // A name typed without an extension takes the chosen format's.
+  connect(SaveDialog, &QFileDialog::filterSelected, SaveDialog,
+          [this](const QString& filter) { SaveDialog->setDefaultSuffix(FilterSuffix(filter)); });
   FormCreate();
+  CreateToolWindows();
+}
+
+// In the order their placements are read and written.
+void TMainForm::CreateToolWindows() {
+  library_ = new TLibraryForm(*this, commands_, toolWindows_);
+  new TPreviewForm(*this, commands_, toolWindows_);
+  new TShemeInfoForm(*this, commands_);
+  new TSearchForm(*this, commands_, toolWindows_);
+  new TSheetSizeForm(*this, commands_);
+  new TColorForm(*this, commands_, toolWindows_);
+  userLib_ = new TUserLibForm(*this, commands_, toolWindows_);
+  new ChartPrinting(*this, commands_);
 }
 
 TMainForm::~TMainForm() {
@@ -83,11 +102,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 // Dragged near an edge of the work area, the window snaps to it.
 void TMainForm::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  const QScreen* screen = this->screen();
-  if (!screen || !isVisible()) return;
-  const QRect frame = frameGeometry();
-  const QPoint snapped = SnapToEdges(frame, screen->availableGeometry(), kScreenSnapDistance);
-  if (snapped != frame.topLeft()) move(snapped);
+  SnapToWorkAreaEdges(*this);
 }
 
 void TMainForm::FormShow() {
@@ -95,6 +110,7 @@ void TMainForm::FormShow() {
   UseLanguage(Settings().Options().Language);
   OpenStartupChart();
   LoadWindowLayout();
+  userLib_->LoadUserLibrary();
   QApplication::restoreOverrideCursor();
 }
 
@@ -125,10 +141,14 @@ void TMainForm::FillWorkAreaRightOfMainWindow(THolderForm& chart) {
   chart.UpdateZoomDisplay();
 }
 
-// The settings are written even when a chart window refuses to close.
+// The settings and the user library are written even when a chart window
+// refuses to close.
 void TMainForm::closeEvent(QCloseEvent* event) {
   CloseAll();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
   SaveSettings();
+  userLib_->SaveUserLibrary();
+  QApplication::restoreOverrideCursor();
   event->setAccepted(!CloseCancelled);
 }
 

@@ -24,7 +24,9 @@ namespace quobrix {
 
 class ProfileFile;
 class TDebugForm;
+class TLibraryForm;
 class TSettingsForm;
+class TUserLibForm;
 class WizardDialog;
 
 class TMainForm : public QMainWindow, public ChartWindowHost {
@@ -90,6 +92,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // its placement keys through this registry, which the window layout reads
   // and writes.
   ToolWindowRegistry& ToolWindows() { return toolWindows_; }
+  TLibraryForm* LibraryForm() const { return library_; }
+  TUserLibForm* UserLibForm() const { return userLib_; }
 
   // The program's title: the language's name for it and the version.
   static QString ProgramTitle();
@@ -127,6 +131,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
 
  private:
   void FormCreate();
+  void CreateToolWindows();
   void FormShow();
   void LoadRecentFiles(const ProfileFile& settings);
   void SaveRecentFiles(ProfileFile& settings) const;
@@ -139,7 +144,12 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void FillWorkAreaRightOfMainWindow(THolderForm& chart);
   THolderForm* NewChartWindow();
   void ShowChartWindow(THolderForm& window, const QString& title, bool applyPlacement);
+  // True when the chart itself was saved; a picture chosen in the dialog is
+  // exported and leaves the chart as unsaved as it was.
   bool SaveAs(THolderForm& window);
+  bool SaveChartAs(THolderForm& window, const QString& path);
+  bool ConfirmReplacingDamagedOriginal();
+  void ExportPicture(THolderForm& window, const QString& path);
   void SetChartTitle(THolderForm& window);
   void ShowError(const QString& text);
 
@@ -159,6 +169,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   CommandTable commands_{active_};
   ToolWindowRegistry toolWindows_;
   TSettingsForm* settingsForm_ = nullptr;
+  TLibraryForm* library_ = nullptr;
+  TUserLibForm* userLib_ = nullptr;
   std::vector<QPointer<THolderForm>> charts_;
   bool shown_ = false;
 };

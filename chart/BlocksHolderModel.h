@@ -19,10 +19,17 @@
 
 namespace quobrix {
 
+struct ChartReadReport;
 struct ClipboardContents;
+struct ClipboardPicture;
 class Canvas;
 struct SheetPaintArgs;
 class PageBlocks;
+
+// The sheet sides a user may choose, in hundredths of a millimetre: 1 mm
+// to 100 m, so a page stays within the view's pixel coordinates at every zoom.
+constexpr std::int64_t kSmallestSheetSide = 100;
+constexpr std::int64_t kLargestSheetSide = 10'000'000;
 
 class BlocksHolderModel {
  public:
@@ -147,8 +154,13 @@ class BlocksHolderModel {
   bool DeleteActiveBlock(bool withMembers);
 
   // ----- chart file and fragments
+  // Writes the chart file and takes `path` as the chart's file, its changes
+  // saved; a picture extension exports a picture and changes neither.
   bool SaveToFile(const std::string& path);
-  bool LoadFromFile(const std::string& path);
+  // Reads a chart file whatever its name; a file that does not start with
+  // the chart header fails and leaves the chart as it was. `report`, when
+  // given, says why a load failed or where damage cut the block list short.
+  bool LoadFromFile(const std::string& path, ChartReadReport* report = nullptr);
   std::string BlockToFragment(const TBlock& block) const;
   bool LoadFragment(const std::string& text);
   // The chart file's bytes, as SaveToFile writes them.
@@ -203,14 +215,16 @@ class BlocksHolderModel {
   void SendToBack(std::int64_t n);
   void AlignSelection(int kind);
 
-  // ----- mouse edits of the active block (chart/DragCommands.cpp); the press
-  // that starts a drag records the undo point, so these record none
+  // ----- mouse edits of the active block (chart/DragCommands.cpp); a drag
+  // is one undo gesture of History(), so these record no undo point of
+  // their own, and a step that changes nothing leaves the chart unmodified
   struct AttachedLine {
     TBlock* line;
     int end;  // 1 start, 2 end
   };
-  // The lines with just one end within `tolerance` of block n's rectangle;
-  // they follow its moves until the next AttachLines or DetachLines.
+  // The lines with just one end within `tolerance` of block n's outline (not
+  // deep inside it); they follow its moves until the next AttachLines or
+  // DetachLines.
   void AttachLines(std::int64_t n, std::int64_t tolerance);
   void DetachLines() { attachedLines_.clear(); }
   const std::vector<AttachedLine>& FAttachedLines() const { return attachedLines_; }
@@ -229,6 +243,20 @@ class BlocksHolderModel {
   bool InsertTextAtCaret(char ch);
   bool EditTextAtCaret(TextKey key);
 
+  // ----- sheet and document commands (chart/SheetCommands.cpp): each checks
+  // what it is given, records one undo point and changes the values together;
+  // false, changing nothing, for a value the chart cannot take.
+  // Sides from kSmallestSheetSide to kLargestSheetSide, in hundredths of a millimetre.
+  bool ChangeSheetSize(std::int64_t width, std::int64_t height);
+  // The sheet's size and margins at once; margins lie from 0 to kLargestSheetSide.
+  bool ChangePageSetup(std::int64_t width, std::int64_t height, const SheetMargins& margins);
+  // Author, organization and description at once; nothing is recorded when
+  // all three are as they were.
+  void ChangeDocumentInfo(const std::string& author, const std::string& organization,
+                          const std::string& description);
+  // The sheet's colour; nothing is recorded when it is the colour already.
+  void ChangeSheetColor(TColor color);
+
   // ----- search (chart/BlockSearch.cpp)
   std::vector<std::int64_t> FindBlocksByText(const std::string& text) const;
   // Selects block n; scrolling it into view is the view's part.
@@ -241,6 +269,9 @@ class BlocksHolderModel {
   bool PasteFragment(const std::string& text);
   // What a copy of `block` puts on the clipboard.
   ClipboardContents ClipboardContentsOf(const TBlock& block) const;
+  // The picture of `block` the copy makes, drawn at `resolution` pixels per
+  // 100 mm in both directions.
+  ClipboardPicture PictureOfBlock(const TBlock& block, std::int64_t resolution) const;
 
  private:
   friend class UndoHistory;
@@ -268,8 +299,10 @@ class BlocksHolderModel {
   // Replaces the blocks and the chart section's values with a file's as one
   // change, announced as `how`; false, leaving the chart as it was, when the
   // file cannot be read.
-  bool ReplaceFromFile(const std::string& path, StructureChange how);
+  bool ReplaceFromFile(const std::string& path, StructureChange how, ChartReadReport* report = nullptr);
   TBlock& AppendBlock(std::unique_ptr<TBlock> block);
+  // Announces a drag step that changed the chart.
+  void DragStepDone(const std::vector<const TBlock*>& changed);
 
   // Which blocks a property edit reaches when the active block is a container.
   enum class EditTargets : std::uint8_t;
