@@ -46,6 +46,7 @@ ColorStrip* TColorForm::AddPicture(const char* tab, const char* caption, const c
   auto* image =
       new ColorStrip(std::move(picture), Qt::MouseButtons(Qt::AllButtons) & ~Qt::MouseButtons(Qt::RightButton), page);
   image->setObjectName(QString::fromLatin1(name));
+  image->setAccessibleName(QString::fromUtf8(caption));
   image->setFixedSize(size);
   image->OnPick = [this](TColor color, StripPick kind) {
     if (THolderForm* window = active_.Window()) window->ColorImgPick(color, kind);

@@ -77,7 +77,7 @@ void TSearchForm::BuildControls() {
   bCancel = Button(this, "bCancel", "Отмена", {kWidth - 88, 70, 80, 24});
   List = new QListWidget(this);
   List->setObjectName(QStringLiteral("List"));
-  List->setAccessibleName(QStringLiteral("List"));
+  List->setAccessibleName(windowTitle());
   List->setGeometry(8, 104, kWidth - 16, 140);
   bGo = Button(this, "bGo", "Перейти", {kWidth - 176, 252, 80, 25});
   bClose = Button(this, "bClose", "Закрыть", {kWidth - 88, 252, 80, 25});

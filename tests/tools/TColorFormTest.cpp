@@ -1,5 +1,6 @@
 // The colour palette on a real chart window: what a press, a double click
 // and a drag paint, how many undo steps they make, and its placement keys.
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 
@@ -58,6 +59,7 @@ class TColorFormTest : public QObject {
     QCOMPARE(p.form.ColorImage2->size(), QSize(200, 120));
     QCOMPARE(p.form.ColorImage3->size(), QSize(156, 120));
     QCOMPARE(p.form.windowTitle(), QString::fromUtf8("Палитра"));
+    QCOMPARE(p.form.ColorImage3->accessibleName(), QString::fromUtf8("Серые"));
     // The greys' gaps are transparent and pick nothing.
     QVERIFY(!p.form.ColorImage3->ColorAt({25, 10}));
     QVERIFY(p.form.ColorImage3->ColorAt({10, 10}));
@@ -123,6 +125,15 @@ class TColorFormTest : public QObject {
     QTest::mouseDClick(p.form.ColorImage, Qt::LeftButton, {}, Palette::kRed);
     QCOMPARE(p.Chart().SheetColor(), clWhite);
     QVERIFY(p.form.isVisible());
+  }
+
+  void movedNearAnEdgeOfTheWorkAreaItSnapsToIt() {
+    Palette p;
+    const QRect area = p.form.screen()->availableGeometry();
+    p.form.move(area.left() + 15, area.top() + 100);
+    QCOMPARE(p.form.frameGeometry().topLeft(), QPoint(area.left(), area.top() + 100));
+    p.form.move(area.left() + 100, area.top() + 100);
+    QCOMPARE(p.form.frameGeometry().topLeft(), QPoint(area.left() + 100, area.top() + 100));
   }
 
   void itsPlacementIsKeptInTheSettings() {
