@@ -124,6 +124,9 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   QString MillimetreText() const override;
 
  protected:
+  // The main window has no status line of its own: the hints of its menu
+  // items and buttons show in the active chart window's.
+  bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -160,8 +163,10 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void BindViewCommands();
   void BindDialogCommands();
   void BindWizardCommands();
-  // The view switches show the options, whoever changed them.
-  void FollowOptions();
+  // The view switches show the options, whoever changed them, and the
+  // active chart window takes a changed one.
+  void ShowViewOptions();
+  void FollowViewOptions(const ProgramOptions& before);
   void TranslateChartWindows();
 
   QStringList commandLine_;
