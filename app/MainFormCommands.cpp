@@ -1,9 +1,11 @@
-// The main window's own view commands, and the hint over the active chart's
-// canvas. The commands on the canvas itself are view/ChartCommands.cpp.
+// The main window's own view commands, the page count, and the hint over
+// the active chart's canvas. The commands on the canvas itself are view/ChartCommands.cpp.
 #include <QAction>
+#include <QInputDialog>
 
 #include "app/LanguageTable.h"
 #include "app/TMainForm.h"
+#include "view/FormatCommands.h"
 #include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
@@ -28,6 +30,17 @@ void TMainForm::BindViewCommands() {
   });
   FollowOptions();
   connect(&Settings(), &ProgramSettings::OptionsChanged, this, &TMainForm::FollowOptions);
+}
+
+void TMainForm::BindPageCountCommand() {
+  commands_.BindChart(CommandId::PageCount, [](THolderForm& w, QAction&) {
+    BlocksHolderModel& chart = w.bh->Model();
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(&w, LanguageText(TextKey::INPUT_PAGES_TITLE), LanguageText(TextKey::INPUT_PAGES_TEXT),
+                              QLineEdit::Normal, QString::number(chart.DocumentPages()), &ok);
+    if (ok) SetPageCountFromText(chart, answer);
+  });
 }
 
 void TMainForm::FollowOptions() {

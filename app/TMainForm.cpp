@@ -15,6 +15,7 @@
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
 #include "platform/ProgramFolders.h"
+#include "tools/TInspectorForm.h"
 #include "tools/ToolWindow.h"
 #include "view/ChartCommands.h"
 #include "view/ProgramSettings.h"
@@ -38,12 +39,14 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   BindViewCommands();
   BindWizardCommands();
   BindChartCommands(commands_);
+  BindPageCountCommand();
   connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &TMainForm::TranslateChartWindows);
   OpenDialog = new QFileDialog(this);
   OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
   SaveDialog = new QFileDialog(this);
   SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
   FormCreate();
+  CreateToolWindows();
 }
 
 TMainForm::~TMainForm() {
@@ -53,6 +56,9 @@ TMainForm::~TMainForm() {
   // registry they use.
   qDeleteAll(findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly));
 }
+
+// The tool windows, in the order their placement keys are read and written.
+void TMainForm::CreateToolWindows() { inspector_ = new TInspectorForm(*this, commands_, toolWindows_); }
 
 void TMainForm::FormCreate() {
   QApplication::setApplicationDisplayName(QString());
@@ -88,7 +94,8 @@ void TMainForm::moveEvent(QMoveEvent* event) {
 void TMainForm::FormShow() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   QString languageFile = Settings().Options().Language;
-  LoadLanguage(languageFile, ProgramDir(), std::initializer_list<QWidget*>{this}, {});
+  const ToolWindowTitle titles[] = {{inspector_, &commands_.Action(CommandId::Inspector)}};
+  LoadLanguage(languageFile, ProgramDir(), std::initializer_list<QWidget*>{this, inspector_}, titles);
   Settings().SetLanguageFile(languageFile);
   OpenStartupChart();
   QApplication::restoreOverrideCursor();
@@ -155,7 +162,9 @@ void TMainForm::ChartWindowClosed(THolderForm& window) {
   active_.Set(nullptr);
 }
 
-void TMainForm::ShowBlockInInspector(TBlocksHolder&, std::int64_t) {}
+void TMainForm::ShowBlockInInspector(TBlocksHolder& canvas, std::int64_t block) {
+  inspector_->ShowBlock(canvas, block);
+}
 
 QString TMainForm::ActiveSymbolHint(const TBlocksHolder& canvas, const QString& platformHint) const {
   QString hint = platformHint;
@@ -177,6 +186,7 @@ QString TMainForm::MillimetreText() const { return LanguageText(TextKey::DIMENSI
 
 void TMainForm::TranslateChartWindows() {
   for (THolderForm* chart : ChartWindows()) TranslateWindow(Settings().LanguageFile(), *chart);
+  TranslateWindow(Settings().LanguageFile(), *inspector_);
 }
 
 std::vector<THolderForm*> TMainForm::ChartWindows() const {

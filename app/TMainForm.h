@@ -23,6 +23,7 @@ class QToolBar;
 namespace quobrix {
 
 class TDebugForm;
+class TInspectorForm;
 class WizardDialog;
 
 class TMainForm : public QMainWindow, public ChartWindowHost {
@@ -88,6 +89,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // its placement keys through this registry, which the window layout reads
   // and writes.
   ToolWindowRegistry& ToolWindows() { return toolWindows_; }
+  TInspectorForm* Inspector() const { return inspector_; }
 
   // The program's title: the language's name for it and the version.
   static QString ProgramTitle();
@@ -127,6 +129,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void BindDocumentCommands();
   void BindViewCommands();
   void BindWizardCommands();
+  void BindPageCountCommand();
+  void CreateToolWindows();
   // The view switches show the options, whoever changed them.
   void FollowOptions();
   void TranslateChartWindows();
@@ -136,6 +140,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   ActiveChart active_;
   CommandTable commands_{active_};
   ToolWindowRegistry toolWindows_;
+  TInspectorForm* inspector_ = nullptr;
   std::vector<QPointer<THolderForm>> charts_;
   bool shown_ = false;
 };

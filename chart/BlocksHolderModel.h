@@ -187,6 +187,8 @@ class BlocksHolderModel {
   void SetBlockTP(TBlockTextPlacement v);
   void SetBlockLineArrows(TBlocksLineArrows v);
   void SetBlockFont(const TBlockFont& font);
+  // The text colour alone: each target keeps its own face, size and style.
+  void SetBlockFontColor(TColor v);
   std::string BlockText() const;
   void SetBlockText(const std::string& text);
   // Copies the active block into `dest`; false, leaving it alone, when there is none.

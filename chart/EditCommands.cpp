@@ -89,6 +89,10 @@ void BlocksHolderModel::SetBlockFont(const TBlockFont& font) {
   EditActiveBlock(EditTargets::Members, [&](TBlock& b) { b.TF = font; });
 }
 
+void BlocksHolderModel::SetBlockFontColor(TColor v) {
+  EditActiveBlock(EditTargets::Members, [&](TBlock& b) { b.TF.Color = v; });
+}
+
 std::string BlocksHolderModel::BlockText() const {
   const TBlock* active = ActiveBlockPtr();
   return active ? active->Text : std::string();

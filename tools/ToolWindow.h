@@ -31,6 +31,7 @@ class ToolWindow : public QWidget, public ToolWindowLayout {
   virtual void Toggle();
 
  protected:
+  CommandTable& Commands() const { return commands_; }
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 

@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QToolButton>
 
+#include "view/ActiveChart.h"
 #include "view/ArmDrawing.h"
 #include "view/CommandTable.h"
+#include "view/FormatCommands.h"
 #include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
@@ -29,6 +31,11 @@ void ClipboardAndOrder(CommandTable& c) {
   c.BindChart(SendToBack, [](THolderForm& w, QAction&) { Chart(w).SendToBack(Chart(w).ActiveBlock()); });
   c.BindChart(Align, [](THolderForm& w, QAction& item) { Chart(w).AlignSelection(MenuTag(item)); });
   c.BindChart(AlsoAlignLines, [](THolderForm& w, QAction& item) { Chart(w).FAlignLines = item.isChecked(); });
+  // Each chart keeps its own switch; the check mark shows the active chart's.
+  QAction& alsoLines = c.Action(AlsoAlignLines);
+  QObject::connect(&c.Active(), &ActiveChart::Changed, &alsoLines, [&c, &alsoLines] {
+    if (const BlocksHolderModel* chart = c.Active().Chart()) alsoLines.setChecked(chart->FAlignLines);
+  });
 }
 
 void DrawingByHand(CommandTable& c) {
@@ -70,6 +77,7 @@ void BindChartCommands(CommandTable& commands) {
   ClipboardAndOrder(commands);
   DrawingByHand(commands);
   ZoomAndGrid(commands);
+  BindFormatCommands(commands);
 }
 
 void DeleteWithUndo(BlocksHolderModel& chart) {

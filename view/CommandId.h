@@ -102,6 +102,7 @@ enum class Needs : std::uint8_t {
   Nothing,
   Chart,        // an active chart window
   ActiveBlock,  // an active chart window with an active block
+  Selection,    // an active chart window whose active block is a multi-selection or a group
   UndoHistory,  // an active chart window with something to undo
 };
 
