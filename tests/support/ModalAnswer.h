@@ -48,6 +48,8 @@ class ModalAnswer {
       return true;
     });
   }
+  // Any other modal window: `answer` returns whether it answered it.
+  explicit ModalAnswer(std::function<bool(QWidget&)> answer) { Arm(std::move(answer)); }
   ModalAnswer(const ModalAnswer&) = delete;
   ModalAnswer& operator=(const ModalAnswer&) = delete;
 
