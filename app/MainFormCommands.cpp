@@ -4,6 +4,7 @@
 #include <QInputDialog>
 
 #include "app/LanguageTable.h"
+#include "app/TAboutForm.h"
 #include "app/TMainForm.h"
 #include "view/FormatCommands.h"
 #include "view/ProgramSettings.h"
@@ -48,6 +49,11 @@ void TMainForm::FollowOptions() {
   commands_.Action(CommandId::Rulers).setChecked(options.ShowRulersInWin);
   commands_.Action(CommandId::StatusLine).setChecked(options.ShowStatusInWin);
   commands_.Action(CommandId::ColorStrip).setChecked(options.ShowColorLineInWin);
+}
+
+void TMainForm::mAboutClick() {
+  TAboutForm about(this, Settings().LanguageFile());
+  about.exec();
 }
 
 void TMainForm::AppShowHint(QString& hintText, const QWidget* control) const {

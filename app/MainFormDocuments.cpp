@@ -10,6 +10,7 @@
 
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
+#include "app/ReachableWindow.h"
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
 #include "platform/ProgramFolders.h"
@@ -189,6 +190,7 @@ void TMainForm::ApplyChartPlacement(THolderForm& window) {
   const ChartPlacement& placement = Settings().LastChartPlacement();
   window.resize(placement.Width, placement.Height);
   window.move(placement.Left, placement.Top);
+  KeepReachable(window);
   window.bh->Model().SetZoomPercents(std::clamp(placement.Zoom, kSmallestZoom, kLargestZoom));
 }
 

@@ -10,8 +10,8 @@
 #include <QSet>
 
 #include "app/LanguageTable.h"
-#include "app/LoadLanguage.h"
 #include "app/ScreenSnap.h"
+#include "app/TAboutForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
 #include "platform/ProgramFolders.h"
@@ -37,6 +37,8 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   BuildToolBars();
   BindDocumentCommands();
   BindViewCommands();
+  CreateToolWindows();
+  BindDialogCommands();
   BindWizardCommands();
   BindChartCommands(commands_);
   BindPageCountCommand();
@@ -46,7 +48,6 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   SaveDialog = new QFileDialog(this);
   SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
   FormCreate();
-  CreateToolWindows();
 }
 
 TMainForm::~TMainForm() {
@@ -63,6 +64,10 @@ void TMainForm::CreateToolWindows() { inspector_ = new TInspectorForm(*this, com
 void TMainForm::FormCreate() {
   QApplication::setApplicationDisplayName(QString());
   QApplication::setApplicationName(windowTitle());
+  LoadSettings();
+  // Tests and scripts start the editor often; they switch the splash off.
+  if (Settings().Options().ShowSplash && qEnvironmentVariableIsEmpty("QUOBRIX_NO_SPLASH"))
+    PlaySplash(Settings().Options().Language);
   SetUndoSnapshotFolder(UndoSnapshotDir().toStdString());
   DeleteUndoTempFiles();
   setAcceptDrops(true);
@@ -93,13 +98,10 @@ void TMainForm::moveEvent(QMoveEvent* event) {
 
 void TMainForm::FormShow() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  QString languageFile = Settings().Options().Language;
-  const ToolWindowTitle titles[] = {{inspector_, &commands_.Action(CommandId::Inspector)}};
-  LoadLanguage(languageFile, ProgramDir(), std::initializer_list<QWidget*>{this, inspector_}, titles);
-  Settings().SetLanguageFile(languageFile);
+  UseLanguage(Settings().Options().Language);
   OpenStartupChart();
+  LoadWindowLayout();
   QApplication::restoreOverrideCursor();
-  setWindowTitle(ProgramTitle());
 }
 
 QString TMainForm::ProgramTitle() { return LanguageText(TextKey::Program) + QStringLiteral(" 1.50"); }
@@ -129,12 +131,11 @@ void TMainForm::FillWorkAreaRightOfMainWindow(THolderForm& chart) {
   chart.UpdateZoomDisplay();
 }
 
+// The settings are written even when a chart window refuses to close.
 void TMainForm::closeEvent(QCloseEvent* event) {
   CloseAll();
-  if (CloseCancelled)
-    event->ignore();
-  else
-    event->accept();
+  SaveSettings();
+  event->setAccepted(!CloseCancelled);
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
@@ -186,7 +187,6 @@ QString TMainForm::MillimetreText() const { return LanguageText(TextKey::DIMENSI
 
 void TMainForm::TranslateChartWindows() {
   for (THolderForm* chart : ChartWindows()) TranslateWindow(Settings().LanguageFile(), *chart);
-  TranslateWindow(Settings().LanguageFile(), *inspector_);
 }
 
 std::vector<THolderForm*> TMainForm::ChartWindows() const {

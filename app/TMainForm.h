@@ -22,8 +22,10 @@ class QToolBar;
 
 namespace quobrix {
 
+class ProfileFile;
 class TDebugForm;
 class TInspectorForm;
+class TSettingsForm;
 class WizardDialog;
 
 class TMainForm : public QMainWindow, public ChartWindowHost {
@@ -94,6 +96,18 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // The program's title: the language's name for it and the version.
   static QString ProgramTitle();
 
+  // ----- settings file and window layout (quobrix.ini)
+  // Reads the options; a first start takes the language from the desktop.
+  bool LoadSettings();
+  // Places the main window, the start-up chart and the tool windows as they
+  // were, and fills the recent-files list.
+  bool LoadWindowLayout();
+  // Writes the options, the recent files and the window layout.
+  bool SaveSettings() const;
+  TSettingsForm& SettingsForm() const { return *settingsForm_; }
+  // Makes the named language the interface language of every window.
+  void UseLanguage(const QString& languageName);
+
   // ----- ChartWindowHost
   CommandTable& Commands() override { return commands_; }
   bool SaveChart(THolderForm& window) override;
@@ -116,6 +130,13 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
  private:
   void FormCreate();
   void FormShow();
+  void LoadRecentFiles(const ProfileFile& settings);
+  void SaveRecentFiles(ProfileFile& settings) const;
+  void LoadChartPlacement(const ProfileFile& settings);
+  // The main window and the long-lived windows it owns.
+  std::vector<QWidget*> OwnWindows();
+  void KeepToolWindowsReachable();
+  void mAboutClick();
   void OpenStartupChart();
   void FillWorkAreaRightOfMainWindow(THolderForm& chart);
   THolderForm* NewChartWindow();
@@ -128,6 +149,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void BuildToolBars();
   void BindDocumentCommands();
   void BindViewCommands();
+  void BindDialogCommands();
   void BindWizardCommands();
   void BindPageCountCommand();
   void CreateToolWindows();
@@ -141,6 +163,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   CommandTable commands_{active_};
   ToolWindowRegistry toolWindows_;
   TInspectorForm* inspector_ = nullptr;
+  TSettingsForm* settingsForm_ = nullptr;
   std::vector<QPointer<THolderForm>> charts_;
   bool shown_ = false;
 };

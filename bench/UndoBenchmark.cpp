@@ -1,15 +1,17 @@
 // The cost of an undo snapshot, which every property edit pays (the
-// inspector records one per keystroke), against a plain save and load of the
-// same chart measured in the same run.
+// inspector records one per keystroke), against writing and reading the same
+// chart text the same way: a new file without fsync, as snapshots are
+// written. The fsync a real save adds is measured on its own, as a save
+// against the same write without it. Pairs: QUOBRIX_BENCH_REPETITIONS (7).
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <filesystem>
-#include <iostream>
-#include <map>
 #include <string>
 
 #include "bench/BenchSupport.h"
 #include "chart/BlocksHolderModel.h"
+#include "chart/FileIO.h"
 #include "chart/UndoSnapshotFolder.h"
 
 namespace quobrix {
@@ -17,82 +19,95 @@ namespace {
 
 std::string BenchFolder() { return bench::BenchFolder("quobrix-undo-bench"); }
 
+// The chart text written to a new file as a snapshot is: no fsync.
+void WriteWithoutFsync(const BlocksHolderModel& chart, const std::string& path) {
+  std::remove(path.c_str());
+  WriteNewFile(path, chart.ChartFileText());
+}
+
+std::string Blocks(const benchmark::State& state) { return std::to_string(state.range(0)) + " blocks"; }
+
+// One undo step: a snapshot and the undo that reads it back, against
+// writing the chart text without fsync and loading it.
 void BM_SnapshotAndUndo(benchmark::State& state) {
   SetUndoSnapshotFolder(BenchFolder());
-  BlocksHolderModel chart;
+  BlocksHolderModel chart, plain;
   bench::FillSampleChart(chart, state.range(0));
-  for (auto _ : state) {
-    chart.RecordUndoPoint();
-    chart.Undo();
-  }
-}
-
-void BM_SaveAndLoad(benchmark::State& state) {
-  BlocksHolderModel chart;
-  bench::FillSampleChart(chart, state.range(0));
+  bench::FillSampleChart(plain, state.range(0));
   const std::string path = BenchFolder() + "/plain.qbs";
+  bench::PairedFigures time("Snapshot and undo of " + Blocks(state) + " against writing (no fsync) and loading",
+                            "undo", "plain", "ms", 1000);
   for (auto _ : state) {
-    chart.SaveToFile(path);
-    chart.LoadFromFile(path);
+    const double undo = bench::SecondsPerCall([&] {
+      chart.RecordUndoPoint();
+      chart.Undo();
+    });
+    const double base = bench::SecondsPerCall([&] {
+      WriteWithoutFsync(plain, path);
+      plain.LoadFromFile(path);
+    });
+    state.SetIterationTime(undo);
+    time.Add(undo, base);
   }
+  time.Report(state);
 }
 
-// With the history full, as while typing: one file written, the oldest deleted.
+// With the history full, as while typing: one file written, the oldest
+// deleted; against writing the chart text without fsync.
 void BM_Snapshot(benchmark::State& state) {
   SetUndoSnapshotFolder(BenchFolder());
   BlocksHolderModel chart;
   bench::FillSampleChart(chart, state.range(0));
-  for (auto _ : state) chart.RecordUndoPoint();
+  const std::string path = BenchFolder() + "/plain.qbs";
+  bench::PairedFigures time("Snapshot of " + Blocks(state) + " against writing its text (no fsync)", "snapshot",
+                            "write", "ms", 1000);
+  for (auto _ : state) {
+    const double snapshot = bench::SecondsPerCall([&] { chart.RecordUndoPoint(); });
+    const double write = bench::SecondsPerCall([&] { WriteWithoutFsync(chart, path); });
+    state.SetIterationTime(snapshot);
+    time.Add(snapshot, write);
+  }
+  time.Report(state);
 }
 
-void BM_Save(benchmark::State& state) {
+// What a save's fsync (and rename) adds to the same write.
+void BM_SaveFsync(benchmark::State& state) {
   BlocksHolderModel chart;
   bench::FillSampleChart(chart, state.range(0));
-  const std::string path = BenchFolder() + "/plain.qbs";
-  for (auto _ : state) chart.SaveToFile(path);
+  const std::string saved = BenchFolder() + "/saved.qbs", plain = BenchFolder() + "/plain.qbs";
+  bench::PairedFigures time("Save of " + Blocks(state) + " (fsync) against writing its text without fsync", "save",
+                            "write", "ms", 1000);
+  for (auto _ : state) {
+    const double save = bench::SecondsPerCall([&] { chart.SaveToFile(saved); });
+    const double write = bench::SecondsPerCall([&] { WriteWithoutFsync(chart, plain); });
+    state.SetIterationTime(save);
+    time.Add(save, write);
+  }
+  time.Report(state);
 }
 
-BENCHMARK(BM_SnapshotAndUndo)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SaveAndLoad)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Snapshot)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Save)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-
-// Prints each snapshot run against its plain counterpart.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    // With repetitions, the median stands for the run.
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median")
-        times_[r.run_name.str()] = r.GetAdjustedRealTime();
-  }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    const std::pair<const char*, const char*> pairs[] = {{"BM_SnapshotAndUndo", "BM_SaveAndLoad"},
-                                                         {"BM_Snapshot", "BM_Save"}};
-    for (const auto& [snapshot, plain] : pairs)
-      for (const char* blocks : {"/10000", "/100000"}) {
-        const double mine = times_[snapshot + std::string(blocks)];
-        const double base = times_[plain + std::string(blocks)];
-        if (base > 0)
-          std::cout << snapshot << blocks << ": " << mine << " ms, " << plain << " " << base << " ms, ratio "
-                    << mine / base << '\n';
-      }
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
+void Register() {
+  const auto repetitions = bench::Repetitions(7);
+  for (auto [name, f] : {std::pair{"BM_SnapshotAndUndo", &BM_SnapshotAndUndo}, std::pair{"BM_Snapshot", &BM_Snapshot},
+                         std::pair{"BM_SaveFsync", &BM_SaveFsync}})
+    benchmark::RegisterBenchmark(name, f)
+        ->Arg(10000)
+        ->Arg(100000)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(repetitions);
+}
 
 }  // namespace
 }  // namespace quobrix
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  quobrix::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  quobrix::Register();
+  benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  quobrix::bench::PrintSummary();
   quobrix::SetUndoSnapshotFolder("");
   std::filesystem::remove_all(quobrix::BenchFolder());
   return 0;

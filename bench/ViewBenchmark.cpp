@@ -1,5 +1,7 @@
 // One drag step on a large chart (model change plus a full repaint of a
-// 1280 x 800 canvas at zoom 100) against painting just the blocks in view.
+// 1280 x 800 canvas at zoom 100) against painting just the blocks in view
+// on a chart of as many pages, in pairs. Sizes: 10000 and 100000 blocks, or
+// QUOBRIX_BENCH_VIEW_BLOCKS; pairs: QUOBRIX_BENCH_REPETITIONS (9).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -7,6 +9,7 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "bench/BenchSupport.h"
 #include "platform/QPainterCanvas.h"
 #include "view/TBlocksHolder.h"
 
@@ -36,32 +39,41 @@ void Paint(TBlocksHolder& bh, QImage& image) {
   bh.Paint(canvas, QRect(0, 0, kWidth, kHeight));
 }
 
-void BM_DragStep(benchmark::State& state) {
-  TBlocksHolder bh;
-  bh.resize(kWidth, kHeight);
-  FillChart(bh.Model(), state.range(0));
-  bh.Model().SetActiveBlock(12);
+void BM_DragStepAgainstVisiblePaint(benchmark::State& state) {
+  const std::int64_t blocks = state.range(0);
+  TBlocksHolder dragged, visible;
+  dragged.resize(kWidth, kHeight);
+  visible.resize(kWidth, kHeight);
+  FillChart(dragged.Model(), blocks);
+  FillChart(visible.Model(), 110);  // the blocks the first screen shows
+  visible.Model().SetDocumentPages(dragged.Model().DocumentPages());
+  dragged.Model().SetActiveBlock(12);
+  visible.Model().SetActiveBlock(12);
   QImage image(kWidth, kHeight, QImage::Format_RGB32);
   std::int64_t step = 30;
+  bench::PairedFigures time("Drag step at " + std::to_string(blocks) + " blocks against painting the visible blocks",
+                            "drag", "visible", "ms", 1000);
   for (auto _ : state) {
-    bh.Model().MoveActiveBlock(step, 0, true);  // what a mouse move does to the dragged block
-    step = -step;
-    Paint(bh, image);
+    const double drag = bench::SecondsPerCall([&] {
+      dragged.Model().MoveActiveBlock(step, 0, true);  // what a mouse move does to the dragged block
+      step = -step;
+      Paint(dragged, image);
+    });
+    const double paint = bench::SecondsPerCall([&] { Paint(visible, image); });
+    state.SetIterationTime(drag);
+    time.Add(drag, paint);
   }
+  time.Report(state);
 }
 
-void BM_PaintVisibleOnly(benchmark::State& state) {
-  TBlocksHolder bh;
-  bh.resize(kWidth, kHeight);
-  FillChart(bh.Model(), 110);  // the blocks the first screen shows
-  bh.Model().SetDocumentPages(static_cast<std::int32_t>(state.range(0) / 400 + 1));
-  bh.Model().SetActiveBlock(12);
-  QImage image(kWidth, kHeight, QImage::Format_RGB32);
-  for (auto _ : state) Paint(bh, image);
+void Register() {
+  auto* b = benchmark::RegisterBenchmark("BM_DragStepAgainstVisiblePaint", BM_DragStepAgainstVisiblePaint);
+  if (const std::int64_t blocks = bench::FromEnvironment("QUOBRIX_BENCH_VIEW_BLOCKS", 0))
+    b->Arg(blocks);
+  else
+    b->Arg(10000)->Arg(100000);
+  b->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(bench::Repetitions(9));
 }
-
-BENCHMARK(BM_DragStep)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PaintVisibleOnly)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quobrix
@@ -70,6 +82,10 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  quobrix::Register();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  quobrix::bench::PrintSummary();
+  return 0;
 }

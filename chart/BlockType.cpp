@@ -22,4 +22,9 @@ int TBlockFont::Size() const { return -MulDiv(Height, kPointsPerInch, kScreenPix
 
 void TBlockFont::SetSize(int points) { Height = -MulDiv(points, kScreenPixelsPerInch, kPointsPerInch); }
 
+const std::string& SparseText::str() const {
+  static const std::string empty;
+  return text_ ? *text_ : empty;
+}
+
 }  // namespace quobrix

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quobrix {
@@ -163,31 +164,60 @@ struct TBlockFont {
   bool operator==(const TBlockFont&) const = default;
 };
 
+// A text most blocks leave empty: a pointer on the block, with the text on
+// the heap only once there is one. It reads as a std::string.
+class SparseText {
+ public:
+  SparseText() = default;
+  SparseText(const SparseText& other) { Assign(other.str()); }
+  SparseText(SparseText&&) noexcept = default;
+  SparseText& operator=(const SparseText& other) {
+    Assign(other.str());
+    return *this;
+  }
+  SparseText& operator=(SparseText&&) noexcept = default;
+  SparseText& operator=(std::string_view text) {
+    Assign(text);
+    return *this;
+  }
+
+  const std::string& str() const;
+  operator const std::string&() const { return str(); }
+  bool empty() const { return text_ == nullptr; }
+  bool operator==(const SparseText& other) const { return str() == other.str(); }
+
+ private:
+  void Assign(std::string_view text) { text_ = text.empty() ? nullptr : std::make_unique<std::string>(text); }
+  std::unique_ptr<std::string> text_;
+};
+
 // One element of the chart: a symbol, a line, a text field or a container.
 // Lengths are in hundredths of a millimetre. Owner and Members name other
 // blocks of the same list by identity, so they survive moves in the list.
+// The fields are laid out for size (a chart may hold a million blocks); the
+// chart file keeps its own order of them.
 struct TBlock {
   std::int64_t X = 0;
   std::int64_t Y = 0;
   std::int64_t W = 0;
   std::int64_t H = 0;
-  std::uint8_t BT = btSelection;
+  std::int64_t BW = 1;
   TColor MC = clWhite;
   TColor SC = 0;
+  TColor BC = clBlack;
+  std::uint8_t BT = btSelection;
   std::uint8_t FS = bsSolid;
   std::uint8_t GF = 0;
-  TColor BC = clBlack;
-  std::int64_t BW = 1;
   std::uint8_t BS = psSolid;
-  std::string Text;  // bytes of code page 1251, lines separated by CR LF
-  TBlockFont TF;
   std::uint8_t TA = taCenter;
   std::uint8_t TP = btpInside;
   std::uint8_t Compl = ckNone;
+  std::uint8_t LineArrows = blaSimple;
+  std::string Text;  // bytes of code page 1251, lines separated by CR LF
+  TBlockFont TF;
   TBlock* Owner = nullptr;
   std::vector<TBlock*> Members;
-  std::string Hyperlink;
-  std::uint8_t LineArrows = blaSimple;
+  SparseText Hyperlink;
 
   bool IsContainer() const { return BT == btSelection && (Compl == ckMultiSelection || Compl == ckGroup); }
 };

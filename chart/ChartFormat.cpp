@@ -2,23 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
 namespace quobrix {
 
 namespace {
-
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
-  if (text.find(from) == std::string_view::npos) return std::string(text);
-  std::string out;
-  out.reserve(text.size());
-  std::size_t pos = 0;
-  for (std::size_t hit; (hit = text.find(from, pos)) != std::string_view::npos; pos = hit + from.size()) {
-    out.append(text.substr(pos, hit - pos));
-    out.append(to);
-  }
-  out.append(text.substr(pos));
-  return out;
-}
 
 void AppendNumber(std::string& out, std::int64_t v) {
   char buf[24];
@@ -35,18 +23,45 @@ Field LowBits(std::int64_t v) {
 
 }  // namespace
 
-std::string EncodeLineBreaks(std::string_view text) { return ReplaceAll(text, "\r\n", "||"); }
+std::string EncodeLineBreaks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  AppendEncodedLineBreaks(out, text);
+  return out;
+}
 
-std::string DecodeLineBreaks(std::string_view text) { return ReplaceAll(text, "||", "\r\n"); }
+void AppendEncodedLineBreaks(std::string& out, std::string_view text) {
+  for (std::size_t pos = 0;;) {
+    const std::size_t hit = text.find("\r\n", pos);
+    out.append(text.substr(pos, hit == std::string_view::npos ? std::string_view::npos : hit - pos));
+    if (hit == std::string_view::npos) return;
+    out.append("||");
+    pos = hit + 2;
+  }
+}
 
-std::string FontToText(const TBlockFont& font) {
-  std::string out = font.Name;
+std::string DecodeLineBreaks(std::string_view text) {
+  // "||" and CR LF are of one length: the copy keeps the text's exact size
+  // (a million loaded block texts add up).
+  std::string out(text);
+  for (std::size_t hit = out.find("||"); hit != std::string::npos; hit = out.find("||", hit + 2))
+    out.replace(hit, 2, "\r\n");
+  return out;
+}
+
+void AppendFontText(std::string& out, const TBlockFont& font) {
+  out.append(font.Name);
   out += '|';
   AppendNumber(out, font.Color);
   out += '|';
   AppendNumber(out, font.Size());
   out += '|';
   for (bool style : {font.Bold, font.Italic, font.Underline, font.StrikeOut}) out += style ? '1' : '0';
+}
+
+std::string FontToText(const TBlockFont& font) {
+  std::string out;
+  AppendFontText(out, font);
   return out;
 }
 
@@ -120,44 +135,84 @@ bool BlockFromValues(const BlockValues& values, TBlock& block, std::int64_t& own
   block.TP = LowBits<std::uint8_t>(n[15]);
   block.Compl = LowBits<std::uint8_t>(n[16]);
   ownerNumber = n[17];
-  block.Hyperlink = std::string(values[18]);
+  block.Hyperlink = values[18];
   block.LineArrows = LowBits<std::uint8_t>(n[19]);
   return true;
 }
 
 namespace {
 
+// Writes one block section with as few appends as it can: a saved chart is
+// mostly these lines. Runs of number lines are built in a buffer of its own.
+class SectionWriter {
+ public:
+  SectionWriter(std::string& out, bool withKeys) : out_(out), withKeys_(withKeys) {}
+  ~SectionWriter() { Flush(); }
+  SectionWriter(const SectionWriter&) = delete;
+  SectionWriter& operator=(const SectionWriter&) = delete;
+
+  void Mark(std::string_view mark) {
+    Flush();
+    out_.append(mark).append(kLineEnd);
+  }
+  void Number(std::string_view key, std::int64_t v) {
+    // The longest key, 20 digits and a sign, CR LF.
+    constexpr std::size_t kLongestLine = 16 + 21 + 2;
+    if (sizeof buffer_ - used_ < kLongestLine) Flush();
+    if (withKeys_) Put(key);
+    used_ = static_cast<std::size_t>(std::to_chars(buffer_ + used_, buffer_ + sizeof buffer_, v).ptr - buffer_);
+    Put(kLineEnd);
+  }
+  // A text line; `append` appends the value to the string it is given.
+  template <class Append>
+  void Text(std::string_view key, Append&& append) {
+    Flush();
+    if (withKeys_) out_.append(key);
+    append(out_);
+    out_.append(kLineEnd);
+  }
+
+ private:
+  void Put(std::string_view text) {
+    std::memcpy(buffer_ + used_, text.data(), text.size());
+    used_ += text.size();
+  }
+  void Flush() {
+    out_.append(buffer_, used_);
+    used_ = 0;
+  }
+
+  std::string& out_;
+  bool withKeys_;
+  char buffer_[512];
+  std::size_t used_ = 0;
+};
+
 // One writer for both layouts: the fragment leaves the keys out.
 void WriteBlock(std::string& out, const TBlock& b, std::int64_t ownerNumber, bool withKeys) {
-  auto line = [&](std::string_view key, auto&& appendValue) {
-    if (withKeys) out.append(key);
-    appendValue();
-    out.append(kLineEnd);
-  };
-  auto number = [&](std::string_view key, std::int64_t v) { line(key, [&] { AppendNumber(out, v); }); };
-  auto text = [&](std::string_view key, const std::string& v) { line(key, [&] { out.append(v); }); };
-  out.append(kBlockData).append(kLineEnd);
-  number("X=", b.X);
-  number("Y=", b.Y);
-  number("W=", b.W);
-  number("H=", b.H);
-  number("BT=", b.BT);
-  number("MC=", b.MC);
-  number("SC=", b.SC);
-  number("FS=", b.FS);
-  number("GF=", b.GF);
-  number("BC=", b.BC);
-  number("BW=", b.BW);
-  number("BS=", b.BS);
-  text("Text=", EncodeLineBreaks(b.Text));
-  text("TF=", FontToText(b.TF));
-  number("TA=", b.TA);
-  number("TP=", b.TP);
-  number("Compl=", b.Compl);
-  number("Owner=", ownerNumber);
-  text("Hyperlink=", b.Hyperlink);
-  number("LineArrows=", b.LineArrows);
-  out.append(kSectionEnd).append(kLineEnd);
+  SectionWriter w(out, withKeys);
+  w.Mark(kBlockData);
+  w.Number("X=", b.X);
+  w.Number("Y=", b.Y);
+  w.Number("W=", b.W);
+  w.Number("H=", b.H);
+  w.Number("BT=", b.BT);
+  w.Number("MC=", b.MC);
+  w.Number("SC=", b.SC);
+  w.Number("FS=", b.FS);
+  w.Number("GF=", b.GF);
+  w.Number("BC=", b.BC);
+  w.Number("BW=", b.BW);
+  w.Number("BS=", b.BS);
+  w.Text("Text=", [&](std::string& to) { AppendEncodedLineBreaks(to, b.Text); });
+  w.Text("TF=", [&](std::string& to) { AppendFontText(to, b.TF); });
+  w.Number("TA=", b.TA);
+  w.Number("TP=", b.TP);
+  w.Number("Compl=", b.Compl);
+  w.Number("Owner=", ownerNumber);
+  w.Text("Hyperlink=", [&](std::string& to) { to.append(b.Hyperlink.str()); });
+  w.Number("LineArrows=", b.LineArrows);
+  w.Mark(kSectionEnd);
 }
 
 }  // namespace

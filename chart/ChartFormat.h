@@ -22,10 +22,12 @@ inline constexpr int kBlockValueCount = 20;
 
 // CR LF pairs become "||" and back; nothing else is escaped.
 std::string EncodeLineBreaks(std::string_view text);
+void AppendEncodedLineBreaks(std::string& out, std::string_view text);
 std::string DecodeLineBreaks(std::string_view text);
 
 // "Face|colour|points|BIUS", the style field one "1" or "0" per style.
 std::string FontToText(const TBlockFont& font);
+void AppendFontText(std::string& out, const TBlockFont& font);
 // Fails when the colour or the size does not parse.
 std::optional<TBlockFont> TextToFont(std::string_view text);
 

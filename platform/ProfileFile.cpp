@@ -220,6 +220,15 @@ bool ProfileFile::WriteBool(const QString& section, const QString& key, bool val
   return WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
+void ProfileFile::DeleteKey(const QString& section, const QString& key) {
+  const auto span = FindSection(section);
+  if (!span) return;
+  for (qsizetype i = span->end - 1; i > span->header; --i) {
+    const auto line = ParseKeyLine(lines_[i]);
+    if (line && SameName(line->key, key)) lines_.removeAt(i);
+  }
+}
+
 bool ProfileFile::Save() const {
   if (unreadable_) return false;  // its contents are unknown: never overwrite them
   QString text = lines_.join(lineBreak_);

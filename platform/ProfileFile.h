@@ -37,6 +37,8 @@ class ProfileFile {
   bool WriteString(const QString& section, const QString& key, const QString& value);
   bool WriteInteger(const QString& section, const QString& key, int value);
   bool WriteBool(const QString& section, const QString& key, bool value);
+  // Removes every line of the key from the section; the section stays.
+  void DeleteKey(const QString& section, const QString& key);
 
   // Writes the whole file through a temporary file that replaces the old one
   // only once it is complete, so a failed save leaves the old file intact.

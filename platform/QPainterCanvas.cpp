@@ -2,97 +2,18 @@
 
 #include <QPaintEngine>
 #include <algorithm>
-#include <cstdlib>
-#include <span>
+#include <cmath>
 
-#include "platform/Cp1251Codec.h"
+#include "platform/QtDrawingStyle.h"
 #include "platform/SystemColors.h"
 
 namespace quobrix {
 
 namespace {
 
-constexpr int kPointsPerInch = 72;
-
-// Dash patterns in pixels of a one-pixel pen, as desktop pens draw them.
-constexpr qreal kDash[] = {18, 6};
-constexpr qreal kDot[] = {3, 3};
-constexpr qreal kDashDot[] = {9, 6, 3, 6};
-constexpr qreal kDashDotDot[] = {9, 3, 3, 3, 3, 3};
-
-std::span<const qreal> DashPattern(TPenStyle style) {
-  switch (style) {
-    case psDash:
-      return kDash;
-    case psDot:
-      return kDot;
-    case psDashDot:
-      return kDashDot;
-    case psDashDotDot:
-      return kDashDotDot;
-    default:
-      return {};
-  }
-}
-
-QPen MakePen(const TPen& pen) {
-  if (pen.Style == psClear) return QPen(Qt::NoPen);
-  QPen q(ResolveColor(pen.Color), std::max(pen.Width, 1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  const std::span<const qreal> pattern = DashPattern(pen.Style);
-  if (!pattern.empty()) {
-    // Qt measures dashes in pen widths; up to three pixels wide the dashes
-    // keep their pixel lengths, wider pens stretch them in proportion.
-    const qreal unit = std::min(pen.Width, 3);
-    QList<qreal> dashes;
-    for (qreal length : pattern) dashes.append(length / unit);
-    q.setDashPattern(dashes);
-    q.setCapStyle(Qt::FlatCap);
-  }
-  return q;
-}
-
-Qt::BrushStyle QtBrushStyle(std::uint8_t style) {
-  switch (style) {
-    case bsClear:
-      return Qt::NoBrush;
-    case bsHorizontal:
-      return Qt::HorPattern;
-    case bsVertical:
-      return Qt::VerPattern;
-    case bsFDiagonal:
-      return Qt::FDiagPattern;
-    case bsBDiagonal:
-      return Qt::BDiagPattern;
-    case bsCross:
-      return Qt::CrossPattern;
-    case bsDiagCross:
-      return Qt::DiagCrossPattern;
-    default:
-      return Qt::SolidPattern;
-  }
-}
-
-// The pixels x1..x2 - 1 and y1..y2 - 1, whichever way round the corners are
-// given; empty when either side is.
-QRect ExclusiveRect(int x1, int y1, int x2, int y2) {
-  return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
-}
-
-QString DisplayText(const std::string& text) {
-  QString s = Cp1251ToUnicode(text);
-  s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return s;
-}
-
-// Text is drawn with a pen of the text colour shaped like the shapes' pen,
-// and the font is handed over only when it changed: vector outputs (SVG)
-// start a new style group at every pen or font change, which would
-// otherwise double the size of a labelled chart.
-QPen TextPen(const QPen& shapePen, const QColor& textColor) {
-  return QPen(textColor, std::max<qreal>(shapePen.widthF(), 1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
+// The font is handed over only when it changed: vector outputs start a new
+// style group at every pen or font change, which would otherwise double the
+// size of a labelled chart.
 void SetFontIfChanged(QPainter& painter, const QFont& font) {
   if (painter.font() != font) painter.setFont(font);
 }
@@ -110,10 +31,10 @@ void QPainterCanvas::SyncShapeState() {
   if (syncedPen_ != Pen || syncedBrush_ != Brush) {
     syncedPen_ = Pen;
     syncedBrush_ = Brush;
-    pen_ = MakePen(Pen);
-    brush_ = QBrush(ResolveColor(Brush.Color), QtBrushStyle(Brush.Style));
-    gapsPainted_ = !DashPattern(Pen.Style).empty() && brush_.style() == Qt::SolidPattern;
-    gapPen_ = QPen(brush_.color(), pen_.widthF(), Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+    pen_ = QtPen(Pen);
+    brush_ = QtBrush(Brush);
+    gapsPainted_ = PaintsGaps(pen_, brush_);
+    gapPen_ = GapPen(pen_, brush_);
   }
   if (rasterOps_) {
     painter_.setCompositionMode(Pen.Mode == TPenMode::Xor ? QPainter::RasterOp_NotDestination
@@ -190,17 +111,8 @@ void QPainterCanvas::InvertPixel(int x, int y) {
 const QFontMetrics& QPainterCanvas::SyncFont() {
   if (syncedFont_ != Font) {
     syncedFont_ = Font;
-    font_ = QFont(Cp1251ToUnicode(Font.Name));
-    // A height of 0 keeps the default size.
-    if (Font.Height != 0) {
-      const int dpi = painter_.device() != nullptr ? painter_.device()->logicalDpiY() : 96;
-      const int points = std::max(std::abs(Font.Size()), 1);
-      font_.setPixelSize(std::max((points * dpi + kPointsPerInch / 2) / kPointsPerInch, 1));
-    }
-    font_.setBold(Font.Bold);
-    font_.setItalic(Font.Italic);
-    font_.setUnderline(Font.Underline);
-    font_.setStrikeOut(Font.StrikeOut);
+    const int dpi = painter_.device() != nullptr ? painter_.device()->logicalDpiY() : 96;
+    font_ = QtFont(Font, dpi);
     metrics_.emplace(font_, painter_.device());
     textColor_ = ResolveColor(Font.Color);
   }

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
-#include <span>
 
 #include "platform/Cp1251Codec.h"
+#include "platform/QtDrawingStyle.h"
 #include "platform/SystemColors.h"
 #include "platform/WordWrap.h"
 
@@ -15,30 +15,8 @@ namespace quobrix {
 namespace {
 
 constexpr std::size_t kFlushSize = 64 * 1024;
-constexpr int kPointsPerInch = 72;
 constexpr std::int64_t kMaxDotsPerInch = 100000;
 constexpr int kHatchTile = 8;
-
-// Dash patterns in pixels of a one-pixel pen, as desktop pens draw them.
-constexpr int kDash[] = {18, 6};
-constexpr int kDot[] = {3, 3};
-constexpr int kDashDot[] = {9, 6, 3, 6};
-constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
-
-std::span<const int> DashPattern(TPenStyle style) {
-  switch (style) {
-    case psDash:
-      return kDash;
-    case psDot:
-      return kDot;
-    case psDashDot:
-      return kDashDot;
-    case psDashDotDot:
-      return kDashDotDot;
-    default:
-      return {};
-  }
-}
 
 // The tile of each hatch style, drawn in the brush colour.
 const char* HatchPath(std::uint8_t style) {
@@ -118,7 +96,8 @@ PixelRect Exclusive(int x1, int y1, int x2, int y2) {
 }  // namespace
 
 SvgCanvas::SvgCanvas(int width, int height, std::int64_t resolution, const std::string& title, Sink sink)
-    : dotsPerInch_(std::clamp<std::int64_t>((resolution * 254 + 500) / 1000, 1, kMaxDotsPerInch)),
+    : dotsPerInch_(static_cast<int>(
+          std::max<std::int64_t>((std::clamp<std::int64_t>(resolution, 1, kMaxDotsPerInch * 1000 / 254) * 254 + 500) / 1000, 1))),
       sink_(std::move(sink)) {
   const double millimetresPerPixel = 100.0 / static_cast<double>(std::max<std::int64_t>(resolution, 1));
   Emit("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n");
@@ -162,12 +141,10 @@ std::string SvgCanvas::StrokeAttributes(TColor color, bool dashed) {
   const int width = std::max(Pen.Width, 1);
   std::string out = " stroke=\"" + Hex(color) + '"';
   if (width != 1) out += " stroke-width=\"" + Number(std::int64_t{width}) + '"';
-  const std::span<const int> pattern = DashPattern(Pen.Style);
+  const std::span<const qreal> pattern = DashPattern(Pen.Style);
   if (!pattern.empty()) out += " stroke-linecap=\"butt\"";
   if (!dashed || pattern.empty()) return out;
-  // Up to three pixels wide the dashes keep their lengths; wider pens
-  // stretch them in proportion.
-  const double stretch = static_cast<double>(width) / std::min(width, 3);
+  const double stretch = DashStretch(width);
   out += " stroke-dasharray=\"";
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     if (i > 0) out += ',';
@@ -248,16 +225,7 @@ void SvgCanvas::InvertPixel(int, int) {}
 const SvgCanvas::RealizedFont& SvgCanvas::CurrentFont() {
   if (font_ && font_->font == Canvas::Font) return *font_;
   const TBlockFont& f = Canvas::Font;
-  QFont q(Cp1251ToUnicode(f.Name));
-  // A height of 0 keeps the default size.
-  if (f.Height != 0) {
-    const std::int64_t points = std::max(std::abs(f.Size()), 1);
-    q.setPixelSize(static_cast<int>(std::max<std::int64_t>((points * dotsPerInch_ + kPointsPerInch / 2) / kPointsPerInch, 1)));
-  }
-  q.setBold(f.Bold);
-  q.setItalic(f.Italic);
-  q.setUnderline(f.Underline);
-  q.setStrikeOut(f.StrikeOut);
+  const QFont q = QtFont(f, dotsPerInch_);
   std::string attributes = " font-family=\"" + Escaped(Utf8(f.Name)) + "\" font-size=\"" +
                            Number(std::int64_t{QFontInfo(q).pixelSize()}) + '"';
   if (f.Bold) attributes += " font-weight=\"bold\"";

@@ -58,7 +58,7 @@ class SvgCanvas : public Canvas {
   void Text(int x, int y, const std::string& text);
   void Emit(std::string_view piece);
 
-  std::int64_t dotsPerInch_;
+  int dotsPerInch_;
   Sink sink_;
   std::string buffer_;
   bool failed_ = false;

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build and unit tests
   cmake g++ make pkg-config libsigc++-3.0-dev qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev
+  # Qt's own dialogs and buttons in the interface language
+  qt6-translations-l10n
   # fonts the drawing is measured against
   fonts-liberation2 fonts-dejavu-core
   # windows under a virtual display, screenshots, PDF checks

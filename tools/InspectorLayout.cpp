@@ -86,7 +86,6 @@ QComboBox* Pictures(const char* name, QSize size, int count, const std::function
 
 void TInspectorForm::BuildLayout() {
   setObjectName(QStringLiteral("InspectorForm"));
-  setWindowTitle(QStringLiteral("Редактор свойств"));
   resize(kStartSize);
   Scroll = new QScrollArea(this);
   Scroll->setObjectName(QStringLiteral("Scroll"));

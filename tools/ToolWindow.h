@@ -2,7 +2,8 @@
 // the run, a tool window that stays above the other windows, shown and
 // hidden by its command, whose check mark (and with it the pressed state of
 // its tool-bar button) follows the window's visibility however the window
-// is shown or hidden. It joins the registry for its placement keys while it
+// is shown or hidden. Its title is the caption of that command's menu item,
+// translated or not. It joins the registry for its placement keys while it
 // exists; a tool window fills in LoadLayout and SaveLayout.
 #pragma once
 

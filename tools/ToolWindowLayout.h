@@ -21,7 +21,10 @@ class ToolWindowLayout {
 };
 
 // The tool windows' layouts in the order they joined, which is the order
-// the main window creates its tool windows in.
+// the main window creates its tool windows in. When the user chose not to
+// keep the window layout, the main window reads them from a file without
+// keys, so every tool window takes its start-up defaults; windows placed
+// off every screen are brought back afterwards.
 class ToolWindowRegistry {
  public:
   void Add(ToolWindowLayout& layout);

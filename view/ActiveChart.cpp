@@ -9,16 +9,21 @@ BlocksHolderModel* ActiveChart::Chart() const { return window_ ? &window_->bh->M
 
 void ActiveChart::Set(THolderForm* window) {
   if (window == window_) return;
+  Follow(window);
+  emit Changed();
+}
+
+void ActiveChart::Follow(THolderForm* window) {
   disconnect(chartChanged_);
   disconnect(destroyed_);
   window_ = window;
-  if (window) {
-    chartChanged_ = connect(window, &THolderForm::ChartChanged, this, &ActiveChart::Changed);
-    // By the time a window is destroyed the reference is already empty; the
-    // followers still have to hear of it.
-    destroyed_ = connect(window, &QObject::destroyed, this, &ActiveChart::Changed);
-  }
-  emit Changed();
+  if (!window) return;
+  chartChanged_ = connect(window, &THolderForm::ChartChanged, this, &ActiveChart::Changed);
+  // The window is no longer a chart window by the time it says so.
+  destroyed_ = connect(window, &QObject::destroyed, this, [this] {
+    Follow(nullptr);
+    emit Changed();
+  });
 }
 
 }  // namespace quobrix

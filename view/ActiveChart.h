@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 
 namespace quobrix {
 
@@ -27,7 +26,9 @@ class ActiveChart : public QObject {
   void Changed();
 
  private:
-  QPointer<THolderForm> window_;
+  void Follow(THolderForm* window);
+
+  THolderForm* window_ = nullptr;
   QMetaObject::Connection chartChanged_;
   QMetaObject::Connection destroyed_;
 };

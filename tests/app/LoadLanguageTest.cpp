@@ -110,6 +110,30 @@ class LoadLanguageTest : public QObject {
     QCOMPARE(LanguageText(TextKey::DIMENSION_MM), QString::fromUtf8("мм"));
     QCOMPARE(windows.inspector.windowTitle(), QString::fromUtf8("Редактор свойств"));
   }
+
+  // The name comes from a file anyone may edit; it must not reach a file
+  // outside the language folder.
+  void aNameThatIsNotAPlainFileNameReadsNothing_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("parent folder") << QStringLiteral("../Outside");
+    QTest::newRow("absolute path") << dir_.path() + QStringLiteral("/Outside");
+    QTest::newRow("backslash") << QStringLiteral("..\\Outside");
+    QTest::newRow("dots alone") << QStringLiteral("..");
+  }
+
+  void aNameThatIsNotAPlainFileNameReadsNothing() {
+    QFETCH(QString, name);
+    QFile outside(dir_.filePath(QStringLiteral("Outside.lng")));
+    QVERIFY(outside.open(QIODevice::WriteOnly));
+    outside.write("[General]\nProgram=read from outside\n");
+    outside.close();
+    Windows windows;
+    QString languageFile = name;
+    QVERIFY(!LoadLanguage(languageFile, ProgramFolder(), windows.translated, windows.titles));
+    QCOMPARE(languageFile, QString());
+    QCOMPARE(LanguageText(TextKey::Program), QString::fromUtf8("Построитель схем Quobrix"));
+    QVERIFY(IsPlainLanguageName(QString::fromUtf8("Украинский")));
+  }
 };
 
 QTEST_MAIN(LoadLanguageTest)

@@ -57,6 +57,10 @@ TEST(LineBreaks, PairsAreReplacedFromTheLeft) {
   EXPECT_EQ(EncodeLineBreaks("a\rb\nc"), "a\rb\nc");  // lone CR and LF are not line breaks here
   EXPECT_EQ(DecodeLineBreaks("a|||b"), "a\r\n|b");
   EXPECT_EQ(DecodeLineBreaks("||||"), "\r\n\r\n");
+  EXPECT_EQ(EncodeLineBreaks("\r\r\n\n"), "\r||\n");
+  // A million loaded texts add up: each is allocated at its own size.
+  const std::string decoded = DecodeLineBreaks("Step 12345||x := x + 1");
+  EXPECT_EQ(decoded.capacity(), decoded.size());
 }
 
 class Fragment : public ::testing::Test {

@@ -34,7 +34,8 @@ xdotool type --delay 30 "Hello"
 xdotool key ctrl+c ctrl+v
 sleep 0.3
 xdotool key ctrl+s
-timeout 20 xdotool search --sync --onlyvisible --name '^Save As$' >/dev/null || fail "no save dialog"
+# Qt's own dialog speaks the interface language.
+timeout 20 xdotool search --sync --onlyvisible --name '^Сохранить как$' >/dev/null || fail "no save dialog"
 sleep 0.3
 xdotool type --delay 10 "$DIR/drawn.qbs"
 xdotool key Return

@@ -45,7 +45,7 @@ done
 sleep 0.5
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
 xdotool windowfocus --sync "$chart" key ctrl+s
-timeout 20 xdotool search --sync --onlyvisible --name '^Save As$' >/dev/null || fail "no save dialog"
+timeout 20 xdotool search --sync --onlyvisible --name '^Сохранить как$' >/dev/null || fail "no save dialog"
 sleep 0.3
 xdotool type --delay 10 "$DIR/linear.qbs"
 xdotool key Return

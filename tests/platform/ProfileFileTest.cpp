@@ -149,6 +149,17 @@ TEST_F(ProfileFileTest, WritingKeepsEveryOtherLineAsItWas) {
             "Recent0=/b.qbs\r\nRecent5=/f.qbs\r\n\r\n[WinPos]\r\nMainX=-20\r\n");
 }
 
+TEST_F(ProfileFileTest, DeletingAKeyRemovesEveryCopyOfItFromItsSectionOnly) {
+  const QString path =
+      WriteBytes("[Recent]\r\nRecent0=/a.qbs\r\nrecent1=/b.qbs\r\nRecent1=/c.qbs\r\n[Other]\r\nRecent1=/d.qbs\r\n");
+  ProfileFile file(path);
+  file.DeleteKey("RECENT", "Recent1");
+  file.DeleteKey("Recent", "Recent7");
+  file.DeleteKey("Nowhere", "Recent0");
+  ASSERT_TRUE(file.Save());
+  EXPECT_EQ(ReadBytes(path), "[Recent]\r\nRecent0=/a.qbs\r\n[Other]\r\nRecent1=/d.qbs\r\n");
+}
+
 TEST_F(ProfileFileTest, NewFileIsWrittenInCp1251AndReadsBack) {
   const QString path = PathOf("new.ini");
   ASSERT_TRUE(ProfileFile::WriteValue(path, "Main", "Language", QString::fromUtf8("Русский")));

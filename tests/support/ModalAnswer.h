@@ -48,8 +48,13 @@ class ModalAnswer {
       return true;
     });
   }
-  // Any other modal window: `answer` returns whether it answered it.
-  explicit ModalAnswer(std::function<bool(QWidget&)> answer) { Arm(std::move(answer)); }
+  // Runs `act`, which closes it, on every other modal window that shows up.
+  explicit ModalAnswer(std::function<void(QWidget&)> act) {
+    Arm([act](QWidget& modal) {
+      act(modal);
+      return true;
+    });
+  }
   ModalAnswer(const ModalAnswer&) = delete;
   ModalAnswer& operator=(const ModalAnswer&) = delete;
 

@@ -95,6 +95,14 @@ class ToolWindowTest : public QObject {
     QVERIFY(shell.Toggle().isChecked());
   }
 
+  void theTitleIsTheMenuCaptionInEveryLanguage() {
+    Shell shell;
+    TExampleForm window(shell.owner, shell.commands, shell.registry, QStringLiteral("Palette"), shell.visits);
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("Палитра"));
+    shell.Toggle().setText(QStringLiteral("Palette"));  // as a language file renames the menu item
+    QCOMPARE(window.windowTitle(), QStringLiteral("Palette"));
+  }
+
   void theRegistryReadsAndWritesEveryWindowInOrder() {
     Shell shell;
     test::TempDir dir;

@@ -1,0 +1,147 @@
+// The settings file at start and at the end: the options, the recent files
+// and where every window was; the settings dialog and the interface language.
+#include <QAction>
+#include <QLocale>
+
+#include "app/LoadLanguage.h"
+#include "app/QtTranslations.h"
+#include "app/ReachableWindow.h"
+#include "app/SettingsFile.h"
+#include "app/TMainForm.h"
+#include "app/TSettingsForm.h"
+#include "platform/ProfileFile.h"
+#include "platform/ProgramFolders.h"
+#include "tools/ToolWindow.h"
+#include "view/ProgramSettings.h"
+#include "view/THolderForm.h"
+#include "view/ZoomLimits.h"
+
+namespace quobrix {
+
+namespace {
+
+constexpr int kRecentKeys = 10;
+constexpr int kSmallestChartSide = 100;
+// Where new chart windows go when no chart window is open to take it from.
+constexpr ChartPlacement kChartPlacementWithoutChart{20, 20, 500, 500, 100};
+
+QString RecentKey(int index) { return QStringLiteral("Recent") + QString::number(index); }
+
+QString Key(const char* name) { return QString::fromLatin1(name); }
+
+}  // namespace
+
+bool TMainForm::LoadSettings() {
+  const QString path = SettingsFilePath();
+  const ProfileFile file(path);
+  ProgramOptions options = ReadOptions(file);
+  // A first start speaks the desktop's language, and remembers it.
+  if (!file.Find(kMainSection, kLanguageKey)) {
+    options.Language = LanguageForDesktop(QLocale::system().uiLanguages().value(0));
+    ProfileFile::WriteValue(path, kMainSection, kLanguageKey, options.Language);
+  }
+  Settings().SetOptions(options);
+  return true;
+}
+
+bool TMainForm::LoadWindowLayout() {
+  const ProfileFile file(SettingsFilePath());
+  move(file.ReadInteger(kWinPosSection, Key("MainX"), x()), file.ReadInteger(kWinPosSection, Key("MainY"), y()));
+  KeepReachable(*this);
+  LoadRecentFiles(file);
+  if (Settings().Options().SaveWindowsPos) {
+    LoadChartPlacement(file);
+    toolWindows_.LoadLayouts(file);
+  } else {
+    // Without the stored layout every tool window takes its start-up defaults.
+    toolWindows_.LoadLayouts(ProfileFile(QString()));
+  }
+  KeepToolWindowsReachable();
+  return true;
+}
+
+void TMainForm::LoadRecentFiles(const ProfileFile& settings) {
+  for (int i = 0; i < kRecentKeys; ++i) {
+    const QString path = settings.ReadString(kRecentSection, RecentKey(i));
+    if (path.isEmpty()) return;
+    AddRecentFile(path);
+  }
+}
+
+// The active chart window keeps what the file does not say.
+void TMainForm::LoadChartPlacement(const ProfileFile& settings) {
+  THolderForm* chart = ActiveChartWindow();
+  if (!chart) {
+    Settings().SetLastChartPlacement(kChartPlacementWithoutChart);
+    return;
+  }
+  const auto read = [&settings](const char* key, int fallback) {
+    return settings.ReadInteger(kWinPosSection, Key(key), fallback);
+  };
+  ChartPlacement placement;
+  placement.Left = read("ChartX", chart->x());
+  placement.Top = read("ChartY", chart->y());
+  placement.Width = std::max(read("ChartW", chart->width()), kSmallestChartSide);
+  placement.Height = std::max(read("ChartH", chart->height()), kSmallestChartSide);
+  placement.Zoom = std::clamp(read("ChartZoom", 100), kSmallestZoom, kLargestZoom);
+  Settings().SetLastChartPlacement(placement);
+  ApplyChartPlacement(*chart);
+  chart->UpdateZoomDisplay();
+}
+
+void TMainForm::KeepToolWindowsReachable() {
+  for (ToolWindow* window : findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly)) KeepReachable(*window);
+}
+
+bool TMainForm::SaveSettings() const {
+  ProfileFile file(SettingsFilePath());
+  WriteOptions(file, Settings().Options());
+  SaveRecentFiles(file);
+  file.WriteInteger(kWinPosSection, Key("MainX"), x());
+  file.WriteInteger(kWinPosSection, Key("MainY"), y());
+  const ChartPlacement& chart = Settings().LastChartPlacement();
+  file.WriteInteger(kWinPosSection, Key("ChartX"), chart.Left);
+  file.WriteInteger(kWinPosSection, Key("ChartY"), chart.Top);
+  file.WriteInteger(kWinPosSection, Key("ChartW"), chart.Width);
+  file.WriteInteger(kWinPosSection, Key("ChartH"), chart.Height);
+  file.WriteInteger(kWinPosSection, Key("ChartZoom"), chart.Zoom);
+  toolWindows_.SaveLayouts(file);
+  return file.Save();
+}
+
+// Keys beyond the list go, or entries the user's list dropped would come
+// back at the next start. A path no settings line can hold is left out.
+void TMainForm::SaveRecentFiles(ProfileFile& settings) const {
+  int count = 0;
+  for (const QString& path : RecentFiles())
+    if (settings.WriteString(kRecentSection, RecentKey(count), path)) ++count;
+  for (int i = count; i < kRecentKeys; ++i) settings.DeleteKey(kRecentSection, RecentKey(i));
+}
+
+// ----- the settings dialog and the interface language
+
+void TMainForm::BindDialogCommands() {
+  settingsForm_ = new TSettingsForm(*this, commands_.Action(CommandId::EditSettings),
+                                    [this](const QString& language) { UseLanguage(language); });
+  commands_.Bind(CommandId::EditSettings, [this](QAction&) { settingsForm_->Execute(); });
+  commands_.Bind(CommandId::About, [this](QAction&) { mAboutClick(); });
+}
+
+void TMainForm::UseLanguage(const QString& languageName) {
+  QString languageFile = languageName;
+  LoadLanguage(languageFile, ProgramDir(), OwnWindows(), {});
+  // A name that was refused leaves the built-in texts, which are Russian.
+  UseQtTranslations(languageFile.isEmpty() ? QString() : languageName);
+  Settings().SetLanguageFile(languageFile);
+  setWindowTitle(ProgramTitle());
+}
+
+std::vector<QWidget*> TMainForm::OwnWindows() {
+  std::vector<QWidget*> windows{this};
+  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (child->isWindow() && QByteArray(child->metaObject()->className()).startsWith("quobrix::T"))
+      windows.push_back(child);
+  return windows;
+}
+
+}  // namespace quobrix

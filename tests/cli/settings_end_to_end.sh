@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# The real editor under a virtual display, started twice with one settings
+# folder: the first run opens a chart, moves and resizes its window, switches
+# the language from Russian to English in the settings dialog, looks at the
+# about window and quits through the menu; the second run must start in
+# English with the chart window placed as it was and the chart in the
+# recent-files list.
+set -u
+q=${QUOBRIX_PROGRAM:?}
+src=${QUOBRIX_SOURCE_DIR:?}
+command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+cp "$(ls "$src"/Templates/*.qbs | head -1)" "$dir/plan.qbs"
+
+cat > "$dir/session.sh" <<'SESSION'
+set -u
+fail() { echo "FAIL: $*"; [ -n "${SHOT:-}" ] && import -window root "$SHOT"; kill "$pid" 2>/dev/null; exit 1; }
+ini() { iconv -f cp1251 -t utf-8 "$DIR/home/quobrix.ini" | tr -d '\r' | grep -x "$1" >/dev/null; }
+unset QT_QPA_PLATFORM
+export QUOBRIX_HOME="$DIR/home"
+# Opens the main window's first menu and picks an item counted from the end
+# of that menu (Up) or of the last menu (Left, then Up).
+main_menu() {
+  xdotool mousemove 20 10 click 1
+  sleep 0.5
+  xdotool key --delay 100 "$@" Return
+}
+quit_and_wait() {
+  main_menu Up
+  for i in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
+  wait "$pid" || fail "the program exited with $?"
+}
+
+# ----- first run: Russian, as the desktop speaks it
+"$Q" &
+pid=$!
+untitled=$(timeout 20 xdotool search --sync --name '^Untitled$' | head -1) || fail "no chart window"
+ini 'Language=Русский' || fail "the first start did not write the desktop's language"
+xdotool windowfocus --sync "$untitled" key ctrl+o
+timeout 20 xdotool search --sync --onlyvisible --name '^Открытие схемы$' >/dev/null || fail "no open dialog"
+sleep 0.3
+xdotool type --delay 10 "$DIR/plan.qbs"
+xdotool key Return
+plan=$(timeout 20 xdotool search --sync --name '^Quobrix - \[ plan\.qbs \]$' | head -1) || fail "the chart did not open"
+xdotool windowmove --sync "$plan" 150 120 windowsize --sync "$plan" 640 480
+
+main_menu Up Up  # Настройки
+dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Настройки$' | head -1) || fail "no settings dialog"
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+xdotool mousemove $((X + 278)) $((Y + 246)) click 1  # the language list
+sleep 0.5
+xdotool key Up Return  # English
+sleep 0.3
+[ -n "${SHOT:-}" ] && import -window root "$SHOT"
+xdotool mousemove $((X + 287)) $((Y + 283)) click 1  # Применить
+timeout 20 xdotool search --sync --name '^Quobrix Flowchart Builder 1\.50$' >/dev/null || fail "the language did not switch"
+ini 'Language=English' || fail "the language was not written at once"
+
+main_menu Left Up  # About
+about=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quobrix$' | head -1) || fail "no about window"
+eval "$(xdotool getwindowgeometry --shell "$about")"
+[ "$WIDTH" = 404 ] && [ "$HEIGHT" = 252 ] || fail "the about window is $WIDTH x $HEIGHT"
+xdotool mousemove $((X + 100)) $((Y + 100)) click 1
+sleep 0.5
+xdotool search --onlyvisible --name '^Quobrix$' >/dev/null && fail "a click did not close the about window"
+quit_and_wait
+for line in ChartX=150 ChartY=120 ChartW=640 ChartH=480 "Recent0=$DIR/plan.qbs"; do
+  ini "$line" || fail "no $line after the first run"
+done
+
+# ----- second run: the same language, placement and recent files
+"$Q" &
+pid=$!
+untitled=$(timeout 20 xdotool search --sync --name '^Untitled$' | head -1) || fail "no chart window at the second start"
+xdotool search --name '^Quobrix Flowchart Builder 1\.50$' >/dev/null || fail "the second start forgot the language"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$untitled")"
+[ "$X,$Y,$WIDTH,$HEIGHT" = "150,120,640,480" ] || fail "the chart window is at $X,$Y,$WIDTH,$HEIGHT"
+quit_and_wait
+# The list read at the start is what the second run saved.
+ini "Recent0=$DIR/plan.qbs" || fail "the recent file was lost"
+SESSION
+
+DIR="$dir" Q="$q" timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
+echo "1 passed, 0 failed"
