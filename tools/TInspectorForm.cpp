@@ -54,7 +54,7 @@ TInspectorForm::TInspectorForm(QWidget& owner, CommandTable& commands, ToolWindo
   Refresh(false);
 }
 
-TInspectorForm::~TInspectorForm() { EndTyping(); }
+TInspectorForm::~TInspectorForm() = default;
 
 BlocksHolderModel* TInspectorForm::Chart() const { return Commands().Active().Chart(); }
 
@@ -244,7 +244,12 @@ void TInspectorForm::ApplyMillimetres(QLineEdit& edit) {
 void TInspectorForm::ApplyText() {
   if (filling_) return;
   const std::string text = mText->ChartText();
-  Apply([&text](BlocksHolderModel& chart) { chart.SetBlockText(text); });
+  // The first keystroke of a stretch of typing records the undo point the
+  // whole stretch shares.
+  Apply([this, &text](BlocksHolderModel& chart) {
+    typing_ ? chart.ContinueBlockText(text) : chart.SetBlockText(text);
+  });
+  typing_ = ActiveBlock() != nullptr;
 }
 
 void TInspectorForm::ApplyFont() {
@@ -261,7 +266,7 @@ void TInspectorForm::ApplyTextColor(TColor color) {
   Apply([color](BlocksHolderModel& chart) { chart.SetBlockFontColor(color); });
 }
 
-void TInspectorForm::EndTyping() {}
+void TInspectorForm::EndTyping() { typing_ = false; }
 
 // ----- the window
 

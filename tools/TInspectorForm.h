@@ -116,6 +116,7 @@ class TInspectorForm : public ToolWindow {
   template <class Change>
   void Apply(Change change);
 
+  // The next keystroke in the text starts a new stretch of typing.
   void EndTyping();
 
   // The chart shown, to tell when another becomes active; never read.
@@ -123,6 +124,7 @@ class TInspectorForm : public ToolWindow {
   ChartSubscription subscription_;
   bool filling_ = false;
   bool applying_ = false;
+  bool typing_ = false;
   bool placed_ = false;
   QWidget* editPopupTarget_ = nullptr;
 };

@@ -265,6 +265,32 @@ class TInspectorFormTest : public QObject {
     QTest::keyClick(t.inspector->mText, Qt::Key_Return);
     QTest::keyClicks(t.inspector->mText, QStringLiteral("c"));
     QCOMPARE(t.chart().Blocks(1).Text, std::string("ab\r\nc"));
+    QVERIFY(t.chart().FModified());
+  }
+
+  // One stretch of typing is one undo point, so a long text typed into the
+  // inspector does not push the earlier edits out of the history.
+  void aStretchOfTypingIsOneUndoPoint() {
+    Inspected t;
+    t.AddActiveRectangle();
+    t.chart().SetBlockX(500);
+    QTest::keyClicks(t.inspector->mText, QStringLiteral("twelve chars"));
+    QCOMPARE(t.UndoPoints(), 2);
+    Leave(*t.inspector->mText);
+    QTest::keyClicks(t.inspector->mText, QStringLiteral("!"));
+    QCOMPARE(t.UndoPoints(), 3);
+    // Another edit in between ends the stretch too.
+    t.chart().SetBlockY(700);
+    QTest::keyClicks(t.inspector->mText, QStringLiteral("?"));
+    QCOMPARE(t.UndoPoints(), 5);
+    t.chart().Undo();
+    QCOMPARE(t.chart().Blocks(1).Text, std::string("twelve chars!"));
+    t.chart().Undo();
+    t.chart().Undo();
+    QCOMPARE(t.chart().Blocks(1).Text, std::string("twelve chars"));
+    t.chart().Undo();
+    QCOMPARE(t.chart().Blocks(1).Text, std::string());
+    QCOMPARE(t.chart().Blocks(1).X, std::int64_t(500));
   }
 
   void withoutAnActiveBlockSafeModeKeepsTheEditors() {
