@@ -8,7 +8,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 
 #include "tools/ColorBox.h"
@@ -86,7 +88,6 @@ QComboBox* Pictures(const char* name, QSize size, int count, const std::function
 
 void TInspectorForm::BuildLayout() {
   setObjectName(QStringLiteral("InspectorForm"));
-  resize(kStartSize);
   Scroll = new QScrollArea(this);
   Scroll->setObjectName(QStringLiteral("Scroll"));
   Scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -96,6 +97,10 @@ void TInspectorForm::BuildLayout() {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(Scroll);
+  // Rows cannot scroll sideways, so the window is never narrower than they are.
+  const int rowsWidth = Scroll->widget()->minimumSizeHint().width() + Scroll->verticalScrollBar()->sizeHint().width();
+  setMinimumWidth(rowsWidth);
+  resize(std::max(kStartSize.width(), rowsWidth), kStartSize.height());
   BuildMenus();
 }
 

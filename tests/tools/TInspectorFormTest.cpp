@@ -367,6 +367,15 @@ class TInspectorFormTest : public QObject {
     const QRect work = t.inspector->screen()->availableGeometry();
     QCOMPARE(t.inspector->frameGeometry().right(), work.right());
     QCOMPARE(t.inspector->frameGeometry().top(), work.top());
+    // Every editor fits the window: nothing runs off its right edge.
+    QApplication::sendPostedEvents();
+    const QWidget* viewport = t.inspector->Scroll->viewport();
+    for (const QWidget* editor : t.inspector->Scroll->widget()->findChildren<QWidget*>()) {
+      if (!editor->isVisibleTo(t.inspector) || editor->parentWidget()->parentWidget() != t.inspector->Scroll->widget())
+        continue;
+      const int right = editor->mapTo(viewport, QPoint(editor->width(), 0)).x();
+      QVERIFY2(right <= viewport->width(), qPrintable(editor->objectName()));
+    }
     t.inspector->resize(t.inspector->width(), 600);
     QCOMPARE(t.inspector->PanelText->height(), 280);
     t.inspector->resize(t.inspector->width(), 700);
