@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QSet>
 
+#include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
 #include "app/ScreenSnap.h"
 #include "app/TAboutForm.h"
@@ -16,6 +17,8 @@
 #include "chart/UndoSnapshotFolder.h"
 #include "platform/ProgramFolders.h"
 #include "tools/TInspectorForm.h"
+#include "tools/TLibraryForm.h"
+#include "tools/TUserLibForm.h"
 #include "tools/ToolWindow.h"
 #include "view/ChartCommands.h"
 #include "view/ProgramSettings.h"
@@ -24,12 +27,6 @@
 
 namespace quobrix {
 
-namespace {
-
-constexpr int kScreenSnapDistance = 20;
-
-}  // namespace
-
 TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLine)) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("Quobrix"));
@@ -37,7 +34,6 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   BuildToolBars();
   BindDocumentCommands();
   BindViewCommands();
-  CreateToolWindows();
   BindDialogCommands();
   BindWizardCommands();
   BindChartCommands(commands_);
@@ -47,7 +43,18 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
   SaveDialog = new QFileDialog(this);
   SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
+  // A name typed without an extension takes the chosen format's.
+  connect(SaveDialog, &QFileDialog::filterSelected, SaveDialog,
+          [this](const QString& filter) { SaveDialog->setDefaultSuffix(FilterSuffix(filter)); });
   FormCreate();
+  CreateToolWindows();
+}
+
+// In the order their placements are read and written.
+void TMainForm::CreateToolWindows() {
+  inspector_ = new TInspectorForm(*this, commands_, toolWindows_);
+  library_ = new TLibraryForm(*this, commands_, toolWindows_);
+  userLib_ = new TUserLibForm(*this, commands_, toolWindows_);
 }
 
 TMainForm::~TMainForm() {
@@ -57,9 +64,6 @@ TMainForm::~TMainForm() {
   // registry they use.
   qDeleteAll(findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly));
 }
-
-// The tool windows, in the order their placement keys are read and written.
-void TMainForm::CreateToolWindows() { inspector_ = new TInspectorForm(*this, commands_, toolWindows_); }
 
 void TMainForm::FormCreate() {
   QApplication::setApplicationDisplayName(QString());
@@ -89,11 +93,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 // Dragged near an edge of the work area, the window snaps to it.
 void TMainForm::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  const QScreen* screen = this->screen();
-  if (!screen || !isVisible()) return;
-  const QRect frame = frameGeometry();
-  const QPoint snapped = SnapToEdges(frame, screen->availableGeometry(), kScreenSnapDistance);
-  if (snapped != frame.topLeft()) move(snapped);
+  SnapToWorkAreaEdges(*this);
 }
 
 void TMainForm::FormShow() {
@@ -101,6 +101,7 @@ void TMainForm::FormShow() {
   UseLanguage(Settings().Options().Language);
   OpenStartupChart();
   LoadWindowLayout();
+  userLib_->LoadUserLibrary();
   QApplication::restoreOverrideCursor();
 }
 
@@ -131,10 +132,14 @@ void TMainForm::FillWorkAreaRightOfMainWindow(THolderForm& chart) {
   chart.UpdateZoomDisplay();
 }
 
-// The settings are written even when a chart window refuses to close.
+// The settings and the user library are written even when a chart window
+// refuses to close.
 void TMainForm::closeEvent(QCloseEvent* event) {
   CloseAll();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
   SaveSettings();
+  userLib_->SaveUserLibrary();
+  QApplication::restoreOverrideCursor();
   event->setAccepted(!CloseCancelled);
 }
 
@@ -164,7 +169,8 @@ void TMainForm::ChartWindowClosed(THolderForm& window) {
 }
 
 void TMainForm::ShowBlockInInspector(TBlocksHolder& canvas, std::int64_t block) {
-  inspector_->ShowBlock(canvas, block);
+  // A chart named on the command line opens before the tool windows exist.
+  if (inspector_) inspector_->ShowBlock(canvas, block);
 }
 
 QString TMainForm::ActiveSymbolHint(const TBlocksHolder& canvas, const QString& platformHint) const {

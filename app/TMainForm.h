@@ -25,7 +25,9 @@ namespace quobrix {
 class ProfileFile;
 class TDebugForm;
 class TInspectorForm;
+class TLibraryForm;
 class TSettingsForm;
+class TUserLibForm;
 class WizardDialog;
 
 class TMainForm : public QMainWindow, public ChartWindowHost {
@@ -92,6 +94,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // and writes.
   ToolWindowRegistry& ToolWindows() { return toolWindows_; }
   TInspectorForm* Inspector() const { return inspector_; }
+  TLibraryForm* LibraryForm() const { return library_; }
+  TUserLibForm* UserLibForm() const { return userLib_; }
 
   // The program's title: the language's name for it and the version.
   static QString ProgramTitle();
@@ -129,6 +133,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
 
  private:
   void FormCreate();
+  void CreateToolWindows();
   void FormShow();
   void LoadRecentFiles(const ProfileFile& settings);
   void SaveRecentFiles(ProfileFile& settings) const;
@@ -141,7 +146,12 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void FillWorkAreaRightOfMainWindow(THolderForm& chart);
   THolderForm* NewChartWindow();
   void ShowChartWindow(THolderForm& window, const QString& title, bool applyPlacement);
+  // True when the chart itself was saved; a picture chosen in the dialog is
+  // exported and leaves the chart as unsaved as it was.
   bool SaveAs(THolderForm& window);
+  bool SaveChartAs(THolderForm& window, const QString& path);
+  bool ConfirmReplacingDamagedOriginal();
+  void ExportPicture(THolderForm& window, const QString& path);
   void SetChartTitle(THolderForm& window);
   void ShowError(const QString& text);
 
@@ -152,7 +162,6 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void BindDialogCommands();
   void BindWizardCommands();
   void BindPageCountCommand();
-  void CreateToolWindows();
   // The view switches show the options, whoever changed them.
   void FollowOptions();
   void TranslateChartWindows();
@@ -164,6 +173,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   ToolWindowRegistry toolWindows_;
   TInspectorForm* inspector_ = nullptr;
   TSettingsForm* settingsForm_ = nullptr;
+  TLibraryForm* library_ = nullptr;
+  TUserLibForm* userLib_ = nullptr;
   std::vector<QPointer<THolderForm>> charts_;
   bool shown_ = false;
 };

@@ -51,6 +51,8 @@ TInspectorForm::TInspectorForm(QWidget& owner, CommandTable& commands, ToolWindo
   BuildLayout();
   ConnectEditors();
   connect(&commands.Active(), &ActiveChart::Changed, this, &TInspectorForm::FollowActiveChart);
+  // A chart window may already be open.
+  FollowActiveChart();
   Refresh(false);
 }
 

@@ -30,21 +30,14 @@ void ClipboardAndOrder(CommandTable& c) {
   c.BindChart(BringToFront, [](THolderForm& w, QAction&) { Chart(w).BringToFront(Chart(w).ActiveBlock()); });
   c.BindChart(SendToBack, [](THolderForm& w, QAction&) { Chart(w).SendToBack(Chart(w).ActiveBlock()); });
   c.BindChart(Align, [](THolderForm& w, QAction& item) { Chart(w).AlignSelection(MenuTag(item)); });
-  c.BindChart(AlsoAlignLines, [](THolderForm& w, QAction& item) { Chart(w).FAlignLines = item.isChecked(); });
-  // Each chart keeps its own switch; the check mark shows the active chart's.
-  QAction& alsoLines = c.Action(AlsoAlignLines);
-  QObject::connect(&c.Active(), &ActiveChart::Changed, &alsoLines, [&c, &alsoLines] {
-    if (const BlocksHolderModel* chart = c.Active().Chart()) alsoLines.setChecked(chart->FAlignLines);
-  });
+  // The check mark is the switch itself: every chart window follows it.
+  c.BindChart(AlsoAlignLines, [](THolderForm&, QAction&) {});
 }
 
 void DrawingByHand(CommandTable& c) {
   using enum CommandId;
   c.BindChart(InsertSymbol, [](THolderForm& w, QAction& item) { quobrix::InsertSymbol(Chart(w), MenuTag(item)); });
-  c.BindChart(InsertPolyline, [](THolderForm& w, QAction&) {
-    Chart(w).RecordUndoPoint();
-    Chart(w).SetDrawingMLineByHand(true);
-  });
+  c.BindChart(InsertPolyline, [](THolderForm& w, QAction&) { quobrix::InsertPolyline(Chart(w)); });
   // Arms the symbol last chosen in the palette again, without an undo point.
   c.BindChart(RepeatSymbol, [](THolderForm& w, QAction&) {
     const int symbol = Settings().LastLibrarySymbol();

@@ -196,21 +196,6 @@ class FormatCommandsTest : public QObject {
     w.form->close();
     QVERIFY(!enabled(w, SheetColor) && !enabled(w, DefaultFillStyle, bsClear) && !enabled(w, LineWidth, 500));
   }
-
-  // Each chart keeps its own switch; the check mark shows the active one's.
-  void alsoAlignLinesFollowsTheActiveChart() {
-    Window first;
-    QAction& lines = first.host.table.Action(CommandId::AlsoAlignLines);
-    lines.trigger();
-    QVERIFY(first.model().FAlignLines && lines.isChecked());
-    auto* second = new THolderForm(first.host);
-    second->show();
-    second->FormActivate();
-    QVERIFY(!lines.isChecked());
-    first.form->FormActivate();
-    QVERIFY(lines.isChecked());
-    delete second;
-  }
 };
 
 QTEST_MAIN(FormatCommandsTest)
