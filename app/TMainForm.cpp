@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QSet>
 
+#include "app/ChartPrinting.h"
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
 #include "app/ScreenSnap.h"
@@ -16,8 +17,13 @@
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
 #include "platform/ProgramFolders.h"
+#include "tools/TColorForm.h"
 #include "tools/TInspectorForm.h"
 #include "tools/TLibraryForm.h"
+#include "tools/TPreviewForm.h"
+#include "tools/TSearchForm.h"
+#include "tools/TSheetSizeForm.h"
+#include "tools/TShemeInfoForm.h"
 #include "tools/TUserLibForm.h"
 #include "tools/ToolWindow.h"
 #include "view/ChartCommands.h"
@@ -54,7 +60,13 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
 void TMainForm::CreateToolWindows() {
   inspector_ = new TInspectorForm(*this, commands_, toolWindows_);
   library_ = new TLibraryForm(*this, commands_, toolWindows_);
+  new TPreviewForm(*this, commands_, toolWindows_);
+  new TShemeInfoForm(*this, commands_);
+  new TSearchForm(*this, commands_, toolWindows_);
+  new TSheetSizeForm(*this, commands_);
+  new TColorForm(*this, commands_, toolWindows_);
   userLib_ = new TUserLibForm(*this, commands_, toolWindows_);
+  new ChartPrinting(*this, commands_);
 }
 
 TMainForm::~TMainForm() {

@@ -18,6 +18,7 @@
 #include "render/CoordinateMath.h"
 #include "tools/ColorBox.h"
 #include "view/ActiveChart.h"
+#include "view/ActiveChartFollower.h"
 #include "view/CommandTable.h"
 #include "view/ProgramSettings.h"
 #include "view/PropertyDialogs.h"
@@ -50,9 +51,8 @@ TInspectorForm::TInspectorForm(QWidget& owner, CommandTable& commands, ToolWindo
   setAttribute(Qt::WA_ShowWithoutActivating);
   BuildLayout();
   ConnectEditors();
-  connect(&commands.Active(), &ActiveChart::Changed, this, &TInspectorForm::FollowActiveChart);
-  // A chart window may already be open.
-  FollowActiveChart();
+  new ActiveChartFollower(
+      commands.Active(), *this, [this] { Refresh(false); }, [this](const ChartNotice& notice) { ChartNoticed(notice); });
   Refresh(false);
 }
 
@@ -66,16 +66,6 @@ const TBlock* TInspectorForm::ActiveBlock() const {
 }
 
 // ----- following the active chart
-
-void TInspectorForm::FollowActiveChart() {
-  BlocksHolderModel* chart = Chart();
-  if (chart == shownChart_) return;
-  EndTyping();
-  shownChart_ = chart;
-  subscription_ = chart ? chart->Subscribe([this](const ChartNotice& notice) { ChartNoticed(notice); })
-                        : ChartSubscription();
-  Refresh(false);
-}
 
 void TInspectorForm::ChartNoticed(const ChartNotice& notice) {
   if (applying_) return;

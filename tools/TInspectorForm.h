@@ -93,8 +93,6 @@ class TInspectorForm : public ToolWindow {
   // The chart the window shows and edits: the active chart window's.
   BlocksHolderModel* Chart() const;
   const TBlock* ActiveBlock() const;
-  // Follows another active chart window, or none.
-  void FollowActiveChart();
   void ChartNoticed(const ChartNotice& notice);
 
   // Shows the active block, or what is left when there is none; `focusText`
@@ -119,9 +117,6 @@ class TInspectorForm : public ToolWindow {
   // The next keystroke in the text starts a new stretch of typing.
   void EndTyping();
 
-  // The chart shown, to tell when another becomes active; never read.
-  const BlocksHolderModel* shownChart_ = nullptr;
-  ChartSubscription subscription_;
   bool filling_ = false;
   bool applying_ = false;
   bool typing_ = false;

@@ -11,8 +11,8 @@ using namespace quobrix;
 namespace {
 
 const char* const kWindowSections[] = {"MainForm",   "HolderForm",   "InspectorForm", "LibraryForm",   "PreviewForm",
-                                       "SearchForm", "SettingsForm", "SheetSizeForm", "ShemeInfoForm", "WizLSForm",
-                                       "WizIFForm",  "WizForForm",   "WizProcForm"};
+                                       "SearchForm", "SettingsForm", "SheetSizeForm", "ShemeInfoForm", "ColorForm",
+                                       "WizLSForm",  "WizIFForm",    "WizForForm",    "WizProcForm"};
 
 QString LanguageFolder() { return qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/"); }
 
