@@ -1,6 +1,6 @@
 // The main window's menu bar and its three tool bars. Both show the
 // program's shared command actions; a tool-bar button is the action of its
-// command, with the button's hint as the action's tool tip.
+// command, with the button's hint as the action's tool tip and status tip.
 #include <QAction>
 #include <QLayout>
 #include <QMenu>
@@ -47,7 +47,7 @@ void TMainForm::BuildMainMenu1() {
       FormatMenu(true),
       Menu("mWizards", "Мастера",
            {Command(LinearWizard), Command(ProcessWizard), Separator(), Command(BranchWizard),
-            Command(ForLoopWizard)}),
+            Command(ForLoopWizard), Separator(), Command(CodeWizard)}),
       Menu("mHelp", "?",
            {Command(Help), Menu("mLessons", "Уроки", {Command(Lesson, 1), Command(Lesson, 2)}), Command(VisitWeb),
             Separator(), Command(About)}),
@@ -63,6 +63,9 @@ void TMainForm::BuildMainMenu1() {
 
 void TMainForm::BuildToolBars() {
   using enum CommandId;
+  // The user works in a chart window and reaches over to the buttons: their
+  // hints show although this window is not the active one.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   static const ToolButtonSpec bars[3][14] = {
       {{"tbNew", "Создать новую схему", {New}},
        {"tbOpen", "Открыть схему", {Open}},
@@ -128,6 +131,7 @@ void TMainForm::BuildToolBars() {
       // The menu items show the pictures of their buttons.
       command.setIcon(ToolBarPicture(entry.name));
       command.setToolTip(QString::fromUtf8(entry.hint));
+      command.setStatusTip(command.toolTip());
       if (command.objectName() != name) command.setProperty(kToolBarNameProperty, name);
       bar->addAction(&command);
       QWidget* button = bar->widgetForAction(&command);

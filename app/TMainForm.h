@@ -69,6 +69,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void mWizard2Click();
   void mWizard3Click();
   void mWizard4Click();
+  void mWizard5Click();
   // Shows the wizard's dialog in the current language under its command's
   // caption; on "Готово" opens its chart.
   void RunWizard(WizardDialog& dialog, CommandId command);
@@ -125,6 +126,9 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   QString MillimetreText() const override;
 
  protected:
+  // The main window has no status line of its own: the hints of its menu
+  // items and buttons show in the active chart window's.
+  bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -162,8 +166,10 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void BindDialogCommands();
   void BindWizardCommands();
   void BindPageCountCommand();
-  // The view switches show the options, whoever changed them.
-  void FollowOptions();
+  // The view switches show the options, whoever changed them, and the
+  // active chart window takes a changed one.
+  void ShowViewOptions();
+  void FollowViewOptions(const ProgramOptions& before);
   void TranslateChartWindows();
 
   QStringList commandLine_;

@@ -83,6 +83,7 @@ enum class CommandId : std::uint8_t {
   ProcessWizard,
   BranchWizard,
   ForLoopWizard,
+  CodeWizard,
   // help
   Help,
   Lesson,  // tag: lesson number
@@ -102,8 +103,16 @@ enum class Needs : std::uint8_t {
   Nothing,
   Chart,        // an active chart window
   ActiveBlock,  // an active chart window with an active block
-  Selection,    // an active chart window whose active block is a multi-selection or a group
   UndoHistory,  // an active chart window with something to undo
+  // an active block that is
+  MultiSelection,  // a multi-selection, to be grouped
+  Group,           // a group, to be taken apart
+  Container,       // a multi-selection or group, whose members are aligned
+  BelowTop,        // not yet the last in the list
+  AboveBottom,     // not yet the first in the list
+  // an active chart whose zoom has room for a step
+  ZoomOutRoom,
+  ZoomInRoom,
 };
 
 }  // namespace quobrix

@@ -12,7 +12,7 @@ namespace {
 
 const char* const kWindowSections[] = {"MainForm",   "HolderForm",   "InspectorForm", "LibraryForm",   "PreviewForm",
                                        "SearchForm", "SettingsForm", "SheetSizeForm", "ShemeInfoForm", "ColorForm",
-                                       "WizLSForm",  "WizIFForm",    "WizForForm",    "WizProcForm"};
+                                       "WizLSForm",  "WizIFForm",    "WizForForm",    "WizProcForm",   "WizCodeForm"};
 
 QString LanguageFolder() { return qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/"); }
 
