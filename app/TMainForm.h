@@ -146,6 +146,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   std::vector<QWidget*> OwnWindows();
   void KeepToolWindowsReachable();
   void mAboutClick();
+  // Makes the desktop open chart files with this program.
+  void mRegisterFileTypeClick();
   void OpenStartupChart();
   void FillWorkAreaRightOfMainWindow(THolderForm& chart);
   THolderForm* NewChartWindow();
@@ -166,6 +168,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void BindDialogCommands();
   void BindWizardCommands();
   void BindPageCountCommand();
+  void BindHelpCommands();
   // The view switches show the options, whoever changed them, and the
   // active chart window takes a changed one.
   void ShowViewOptions();
