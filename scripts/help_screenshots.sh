@@ -118,6 +118,9 @@ shoot_dialog 0 "Up Up Up Up" SheetSizeForm
 shoot_dialog 0 "Up Up Up Up Up Up" PreviewForm
 shoot_dialog 1 "Up" ShemeInfoForm
 shoot_dialog 1 "Up Up" SearchForm
+# The inspector shows the first symbol of the chart, centred in its window.
+xdotool mousemove 605 150 click 1
+sleep 0.3
 shoot_tool F11 InspectorForm
 shoot_tool alt+F11 LibraryForm
 shoot_tool shift+F11 UserLibForm
