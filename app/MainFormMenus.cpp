@@ -35,7 +35,7 @@ void TMainForm::BuildMainMenu1() {
             Command(Close), Command(CloseAll), Separator(), Command(Preview), Command(PageSetup), Command(SheetSize),
             Command(Print), Separator(), Command(EditSettings), Separator(), Command(Exit)}),
       Menu("mEdit", "Правка",
-           {Command(Undo), Separator(), Command(Cut), Command(Copy), Command(Paste), Command(Delete), Separator(),
+           {Command(Undo), Command(Redo), Separator(), Command(Cut), Command(Copy), Command(Paste), Command(Delete), Separator(),
             Command(Search), Command(InsertSymbol, btLine), Command(InsertPolyline),
             Menu("mNewSymbol", "Новый символ", NewSymbolItems(), true), Command(InsertSymbol, btTextRegion),
             Separator(), Command(Group), Command(Ungroup), Command(BringToFront), Command(SendToBack), Separator(),
@@ -63,7 +63,7 @@ void TMainForm::BuildMainMenu1() {
 
 void TMainForm::BuildToolBars() {
   using enum CommandId;
-  static const ToolButtonSpec bars[3][14] = {
+  static const ToolButtonSpec bars[3][16] = {
       {{"tbNew", "Создать новую схему", {New}},
        {"tbOpen", "Открыть схему", {Open}},
        {"tbSave", "Сохранить", {Save}},
@@ -77,7 +77,10 @@ void TMainForm::BuildToolBars() {
        {"tbPrint", "Печать", {Print}},
        {},
        {"tbExit", "Выход из программы", {Exit}}},
-      {{"tbCut", "Вырезать", {Cut}},
+      {{"tbUndo", "Отменить", {Undo}},
+       {"tbRedo", "Повторить", {Redo}},
+       {},
+       {"tbCut", "Вырезать", {Cut}},
        {"tbCopy", "Копировать", {Copy}},
        {"tbPaste", "Вставить", {Paste}},
        {"tbDelete", "Удалить", {Delete}},

@@ -43,7 +43,8 @@ class BlocksHolderModel {
   // OnDebug, only while FDebugMessages is on.
   void DoDebug(const std::string& msg) const;
 
-  // Unsaved changes; switching it is announced.
+  // Unsaved changes; switching it is announced. Setting it counts as an
+  // edit, clearing it makes the chart as it is the saved state (UndoHistory).
   bool FModified() const { return modified_; }
   void SetModified(bool v);
 
@@ -172,6 +173,7 @@ class BlocksHolderModel {
   // The history's operations every edit and the undo command use.
   void RecordUndoPoint() { history_.RecordUndoPoint(); }
   void Undo() { history_.Undo(); }
+  void Redo() { history_.Redo(); }
 
   // ----- block editing commands on the active block (chart/EditCommands.cpp)
   void SetBlockX(std::int64_t v);

@@ -96,6 +96,7 @@ bool BlocksHolderModel::LoadFromFile(const std::string& path) {
   HeldNotices hold(*this);
   if (!ReplaceFromFile(path, StructureChange::Loaded)) return false;
   SetFileName(path);
+  history_.ChartMarkedSaved();
   return true;
 }
 

@@ -19,6 +19,7 @@ BlocksHolderModel& Chart(THolderForm& window) { return window.bh->Model(); }
 void ClipboardAndOrder(CommandTable& c) {
   using enum CommandId;
   c.BindChart(Undo, [](THolderForm& w, QAction&) { Chart(w).Undo(); });
+  c.BindChart(Redo, [](THolderForm& w, QAction&) { Chart(w).Redo(); });
   c.BindChart(Cut, [](THolderForm& w, QAction&) { Chart(w).CutToClipboard(); });
   c.BindChart(Copy, [](THolderForm& w, QAction&) { Chart(w).CopyToClipboard(); });
   c.BindChart(Paste, [](THolderForm& w, QAction&) { Chart(w).PasteFromClipboard(); });

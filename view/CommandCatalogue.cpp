@@ -73,6 +73,8 @@ void FileCommands(Catalogue& c) {
 void EditCommands(Catalogue& c) {
   using enum CommandId;
   c.Add(Undo, "mUndo", "Отменить", Needs::UndoHistory, Keys(Qt::CTRL | Qt::Key_Z));
+  c.Add(Redo, "mRedo", "Повторить", Needs::RedoHistory,
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   c.Add(Cut, "mCut", "Вырезать", Needs::ActiveBlock, Keys(Qt::CTRL | Qt::Key_X));
   c.Add(Copy, "mCopy", "Копировать", Needs::ActiveBlock, Keys(Qt::CTRL | Qt::Key_C));
   c.Add(Paste, "mPaste", "Вставить", Needs::Chart, Keys(Qt::CTRL | Qt::Key_V));

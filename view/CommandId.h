@@ -27,6 +27,7 @@ enum class CommandId : std::uint8_t {
   Exit,
   // edit
   Undo,
+  Redo,
   Cut,
   Copy,
   Paste,
@@ -103,6 +104,7 @@ enum class Needs : std::uint8_t {
   Chart,        // an active chart window
   ActiveBlock,  // an active chart window with an active block
   UndoHistory,  // an active chart window with something to undo
+  RedoHistory,  // an active chart window with something to redo
 };
 
 }  // namespace quobrix

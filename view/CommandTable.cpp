@@ -19,6 +19,8 @@ bool NeedsMet(Needs needs, const BlocksHolderModel* chart) {
       return chart && chart->ActiveBlockPtr();
     case Needs::UndoHistory:
       return chart && chart->History().CanUndo();
+    case Needs::RedoHistory:
+      return chart && chart->History().CanRedo();
   }
   return false;
 }
