@@ -54,8 +54,12 @@ THolderForm* TMainForm::NewChartWindow() {
   return window;
 }
 
-void TMainForm::ShowChartWindow(THolderForm& window, const QString& title, bool applyPlacement) {
-  window.setWindowTitle(title);
+void TMainForm::TitleChartWindow(THolderForm& window, const QString& title) {
+  // Qt shows the modified mark in place of "[*]" while the chart has unsaved changes.
+  window.setWindowTitle(title + QStringLiteral("[*]"));
+}
+
+void TMainForm::ShowChartWindow(THolderForm& window, bool applyPlacement) {
   if (applyPlacement) ApplyChartPlacement(window);
   window.show();
   window.activateWindow();
@@ -65,7 +69,7 @@ void TMainForm::ShowChartWindow(THolderForm& window, const QString& title, bool 
 
 void TMainForm::SetChartTitle(THolderForm& window) {
   const QString name = QFileInfo(ChartFileName(window)).fileName();
-  window.setWindowTitle(QStringLiteral("Quobrix - [ ") + name + QStringLiteral(" ]"));
+  TitleChartWindow(window, QStringLiteral("Quobrix - [ ") + name + QStringLiteral(" ]"));
   window.StatusPanel(2)->setText(name);
 }
 
@@ -77,7 +81,8 @@ void TMainForm::ShowError(const QString& text) {
 
 THolderForm* TMainForm::CreateNewSheme() {
   THolderForm* window = NewChartWindow();
-  ShowChartWindow(*window, ChartFileName(*window), true);
+  TitleChartWindow(*window, ChartFileName(*window));
+  ShowChartWindow(*window, true);
   return window;
 }
 
@@ -91,7 +96,8 @@ void TMainForm::mNewFromTemplateClick() {
     window->bh->Model().LoadFromFile(LocalPath(path));
     window->bh->Model().SetFileName(kUntitled);
     window->bh->Model().SetModified(false);
-    ShowChartWindow(*window, QString::fromStdString(kUntitled), true);
+    TitleChartWindow(*window, QString::fromStdString(kUntitled));
+    ShowChartWindow(*window, true);
   }
   OpenDialog->setWindowTitle(LanguageText(TextKey::FILE_OPEN_TITLE));
 }
@@ -111,7 +117,7 @@ THolderForm* TMainForm::OpenChart(const QString& path, bool applyPlacement) {
     return nullptr;
   }
   SetChartTitle(*window);
-  ShowChartWindow(*window, window->windowTitle(), applyPlacement);
+  ShowChartWindow(*window, applyPlacement);
   return window;
 }
 

@@ -11,6 +11,7 @@
 #include "app/ToolBarPictures.h"
 #include "app/TranslateWindow.h"
 #include "chart/BlockType.h"
+#include "chart/BlocksHolderModel.h"
 #include "view/MenuBuilder.h"
 
 namespace quobrix {
@@ -59,6 +60,17 @@ void TMainForm::BuildMainMenu1() {
   mOpenHistory = new QMenu(QStringLiteral("Открыть недавние"), file);
   mOpenHistory->setObjectName(QStringLiteral("mOpenHistory"));
   file->insertMenu(&commands_.Action(Save), mOpenHistory);
+}
+
+void TMainForm::FollowUnsavedChanges() {
+  QAction& save = commands_.Action(CommandId::Save);
+  const QIcon saved = save.icon();
+  const QIcon unsaved = WithUnsavedMark(saved);
+  connect(&commands_, &CommandTable::Refreshed, this, [this, &save, saved, unsaved] {
+    const BlocksHolderModel* chart = active_.Chart();
+    const QIcon& picture = chart && chart->FModified() ? unsaved : saved;
+    if (save.icon().cacheKey() != picture.cacheKey()) save.setIcon(picture);
+  });
 }
 
 void TMainForm::BuildToolBars() {

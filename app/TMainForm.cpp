@@ -34,6 +34,7 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   setWindowTitle(QStringLiteral("Quobrix"));
   BuildMainMenu1();
   BuildToolBars();
+  FollowUnsavedChanges();
   BindDocumentCommands();
   BindViewCommands();
   BindDialogCommands();

@@ -138,7 +138,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void OpenStartupChart();
   void FillWorkAreaRightOfMainWindow(THolderForm& chart);
   THolderForm* NewChartWindow();
-  void ShowChartWindow(THolderForm& window, const QString& title, bool applyPlacement);
+  void TitleChartWindow(THolderForm& window, const QString& title);
+  void ShowChartWindow(THolderForm& window, bool applyPlacement);
   bool SaveAs(THolderForm& window);
   void SetChartTitle(THolderForm& window);
   void ShowError(const QString& text);
@@ -152,6 +153,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // The view switches show the options, whoever changed them.
   void FollowOptions();
   void TranslateChartWindows();
+  // The save command's picture shows whether the active chart has unsaved changes.
+  void FollowUnsavedChanges();
 
   QStringList commandLine_;
   TDebugForm* debug_ = nullptr;

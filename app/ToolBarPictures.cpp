@@ -301,6 +301,16 @@ QIcon Draw(const Pictogram& pictogram) {
 
 }  // namespace
 
+QIcon WithUnsavedMark(const QIcon& picture) {
+  QPixmap marked = picture.pixmap(16, 16);
+  QPainter painter(&marked);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(ColorOf(Tone::Paper), 1));
+  painter.setBrush(ColorOf(Tone::Red));
+  painter.drawEllipse(QRectF(9.5, 0.5, 6, 6));
+  return marked;
+}
+
 QIcon ToolBarPicture(const char* name) {
   struct Standard {
     const char* name;

@@ -110,7 +110,7 @@ class WizardCommandsTest : public QObject {
     QCOMPARE(p.main->ChartWindows().size(), size_t(1));
     THolderForm* window = p.main->ActiveChartWindow();
     const BlocksHolderModel& chart = window->bh->Model();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled[*]"));
     QCOMPARE(chart.FileName(), std::string("Untitled"));
     QCOMPARE(chart.BlockCount(), std::int64_t{7});
     QCOMPARE(chart.Blocks(3).Text, std::string("\xC2\xE2\xEE\xE4\r\nA"));  // "Ввод", CR LF, the input
@@ -128,7 +128,7 @@ class WizardCommandsTest : public QObject {
     QCOMPARE(chart.Blocks(1).Text, std::string("frame"));
     QCOMPARE(chart.DocumentPages(), 2);
     QCOMPARE(chart.FileName(), std::string("Untitled"));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled[*]"));
   }
 
   void aTemplatePathNamingNoFileIsIgnored() {
@@ -136,7 +136,7 @@ class WizardCommandsTest : public QObject {
     for (const std::string& path : {p.home.File("missing.qbs"), p.home.Path().string(), std::string()}) {
       THolderForm* window = p.main->CreateWizardChart(QString::fromStdString(path), AppendOneBlock);
       QCOMPARE(window->bh->Model().BlockCount(), std::int64_t{1});
-      QCOMPARE(window->windowTitle(), QStringLiteral("Untitled"));
+      QCOMPARE(window->windowTitle(), QStringLiteral("Untitled[*]"));
     }
   }
 
