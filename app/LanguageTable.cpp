@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 29> kBuiltIn = {{
+constexpr std::array<BuiltInText, 30> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -46,6 +46,7 @@ constexpr std::array<BuiltInText, 29> kBuiltIn = {{
     {TextKey::WIZARD_INOUT, kWizards, "WIZARD_INOUT", "[Ввод/Вывод]"},
     {TextKey::WIZARD_BUILD_ERROR, kWizards, "WIZARD_BUILD_ERROR",
      "Не удалось построить схему полностью; построенная часть оставлена."},
+    {TextKey::RECOVERY_TITLE, kGeneral, "RECOVERY_TITLE", "Восстановление несохранённых схем"},
 }};
 
 static_assert(

@@ -38,6 +38,7 @@ enum class TextKey {
   WIZARD_CYCLE,
   WIZARD_INOUT,
   WIZARD_BUILD_ERROR,  // a wizard's chart could not be finished
+  RECOVERY_TITLE,      // the dialog that offers charts a killed program had not saved
 };
 
 struct BuiltInText {

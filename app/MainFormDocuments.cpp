@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include "app/AutoSave.h"
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
 #include "app/ReachableWindow.h"
@@ -51,6 +52,7 @@ THolderForm* TMainForm::NewChartWindow() {
   auto* window = new THolderForm(*this, debug_);
   TranslateWindow(Settings().LanguageFile(), *window);
   charts_.emplace_back(window);
+  autoSave_->Follow(*window);
   return window;
 }
 

@@ -1,6 +1,7 @@
 #include "app/ProgramStart.h"
 
 #include <QScopeGuard>
+#include <QTimer>
 
 #include "app/QuobrixApplication.h"
 #include "app/TMainForm.h"
@@ -24,6 +25,9 @@ int RunEditor(int& argc, char** argv, const QStringList& charts) {
     main.SetDebugForm(debug);
   }
   main.show();
+  // Once the start-up chart is on screen, the charts a killed program left
+  // unsaved are offered.
+  QTimer::singleShot(0, &main, &TMainForm::OfferRecoveredCharts);
   if (auto* debug = main.findChild<TDebugForm*>()) {
     debug->move(main.frameGeometry().bottomLeft() + QPoint(0, 1));
     debug->show();

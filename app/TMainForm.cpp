@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QSet>
 
+#include "app/AutoSave.h"
 #include "app/LanguageTable.h"
 #include "app/ScreenSnap.h"
 #include "app/TAboutForm.h"
@@ -65,6 +66,7 @@ void TMainForm::FormCreate() {
     PlaySplash(Settings().Options().Language);
   SetUndoSnapshotFolder(UndoSnapshotDir().toStdString());
   DeleteUndoTempFiles();
+  autoSave_ = std::make_unique<AutoSave>(RecoveryDir());
   setAcceptDrops(true);
   // A small window of fixed size in the top-left corner of the work area.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "tools/ToolWindowLayout.h"
@@ -22,7 +23,9 @@ class QToolBar;
 
 namespace quobrix {
 
+class AutoSave;
 class ProfileFile;
+struct RecoveredChart;
 class TDebugForm;
 class TSettingsForm;
 class WizardDialog;
@@ -60,6 +63,15 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void ApplyChartPlacement(THolderForm& window);
   // Opens the first dropped file when it is a chart.
   void DropFiles(const QStringList& paths);
+
+  // ----- autosave and recovery (MainFormRecovery.cpp)
+  AutoSave& AutoSaver() { return *autoSave_; }
+  // Offers the charts that programs which ended without cleaning up had not
+  // saved; called once the program has started.
+  void OfferRecoveredCharts();
+  // Opens an autosave copy as a chart with unsaved changes that saves to
+  // the chart's own file; false, with a message, when it cannot be read.
+  bool RestoreChart(const RecoveredChart& chart);
 
   // ----- wizards
   void mWizard1Click();
@@ -162,6 +174,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   CommandTable commands_{active_};
   ToolWindowRegistry toolWindows_;
   TSettingsForm* settingsForm_ = nullptr;
+  std::unique_ptr<AutoSave> autoSave_;
   std::vector<QPointer<THolderForm>> charts_;
   bool shown_ = false;
 };

@@ -150,6 +150,9 @@ class BlocksHolderModel {
   bool LoadFragment(const std::string& text);
   // The chart file's bytes, as SaveToFile writes them.
   std::string ChartFileText() const;
+  // Writes the chart file to `path` the way SaveToFile does, whatever the
+  // extension, but as a copy: the file name and the modified flag stay.
+  bool WriteChartCopy(const std::string& path) const;
 
   // ----- pages for printing and the print preview (chart/PageDrawing.cpp)
   // Whether any part of block n's vertical extent lies in page p's band,

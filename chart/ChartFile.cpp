@@ -76,12 +76,16 @@ std::string BlocksHolderModel::ChartFileText() const {
   return text;
 }
 
+bool BlocksHolderModel::WriteChartCopy(const std::string& path) const {
+  AtomicFileWriter file(path);
+  return WriteChartFile(*this, [&](std::string_view piece) { return file.Write(piece); }) && file.Commit();
+}
+
 bool BlocksHolderModel::SaveToFile(const std::string& path) {
   const std::string ext = UpperExtension(path);
   bool saved = false;
   if (ext == ".QBS") {
-    AtomicFileWriter file(path);
-    saved = WriteChartFile(*this, [&](std::string_view piece) { return file.Write(piece); }) && file.Commit();
+    saved = WriteChartCopy(path);
   } else if (PictureExporter* exporter = InstalledPictureExporter()) {
     saved = exporter->Export(*this, path, ext);
   }

@@ -12,7 +12,7 @@ namespace {
 
 const char* const kWindowSections[] = {"MainForm",   "HolderForm",   "InspectorForm", "LibraryForm",   "PreviewForm",
                                        "SearchForm", "SettingsForm", "SheetSizeForm", "ShemeInfoForm", "WizLSForm",
-                                       "WizIFForm",  "WizForForm",   "WizProcForm"};
+                                       "WizIFForm",  "WizForForm",   "WizProcForm",   "RecoveryForm"};
 
 QString LanguageFolder() { return qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/"); }
 
