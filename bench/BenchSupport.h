@@ -40,7 +40,9 @@ inline std::int64_t FromEnvironment(const char* name, std::int64_t fallback) {
 }
 
 // Pairs per comparison: QUOBRIX_BENCH_REPETITIONS, or `fallback`.
-inline std::int64_t Repetitions(std::int64_t fallback) { return FromEnvironment("QUOBRIX_BENCH_REPETITIONS", fallback); }
+inline std::int64_t Repetitions(std::int64_t fallback) {
+  return FromEnvironment("QUOBRIX_BENCH_REPETITIONS", fallback);
+}
 
 // Wall-clock seconds of one call of `f`.
 template <class F>

@@ -66,8 +66,8 @@ void BM_SaveAgainstWritingBytes(benchmark::State& state) {
   chart.LoadFromFile(SampleChart());
   const std::string bytes = *ReadWholeFile(SampleChart());
   const std::string saved = BenchFolder() + "/saved.qbs", written = BenchFolder() + "/written.qbs";
-  bench::PairedFigures time("Save of " + BlocksName() + " against writing its bytes (both with fsync)", "save",
-                            "write", "ms", 1000);
+  bench::PairedFigures time("Save of " + BlocksName() + " against writing its bytes (both with fsync)", "save", "write",
+                            "ms", 1000);
   for (auto _ : state) {
     const double save = bench::SecondsOf([&] { benchmark::DoNotOptimize(chart.SaveToFile(saved)); });
     const double write = bench::SecondsOf([&] { benchmark::DoNotOptimize(WriteFileAtomically(written, bytes)); });

@@ -40,8 +40,7 @@ void BM_ObserversAgainstCallback(benchmark::State& state) {
   for (std::int64_t i = 0; i < state.range(0); ++i)
     observers.push_back(observed.Subscribe([&heard](const ChartNotice&) { ++heard; }));
   const std::function<void()> callback = [&heard] { ++heard; };
-  bench::PairedFigures time("Drag step heard by " + std::to_string(state.range(0)) +
-                                " observers against one callback",
+  bench::PairedFigures time("Drag step heard by " + std::to_string(state.range(0)) + " observers against one callback",
                             "observers", "callback", "ns", 1e9 / kStepsPerCall);
   for (auto _ : state) {
     const double withObservers = bench::SecondsPerCall([&] { Drag(observed, [] {}); });
@@ -53,11 +52,7 @@ void BM_ObserversAgainstCallback(benchmark::State& state) {
   time.Report(state);
 }
 
-BENCHMARK(BM_ObserversAgainstCallback)
-    ->Arg(1)
-    ->Arg(5)
-    ->UseManualTime()
-    ->Iterations(bench::Repetitions(9));
+BENCHMARK(BM_ObserversAgainstCallback)->Arg(1)->Arg(5)->UseManualTime()->Iterations(bench::Repetitions(9));
 
 }  // namespace
 }  // namespace quobrix

@@ -202,8 +202,8 @@ void SayLoudly(const std::string& problem) {
 const std::string& DiaDiagram() {
   static const std::string path = [] {
     const std::string diagram = BenchFolder() + "/shapes-" + std::to_string(Shapes()) + ".dia";
-    const ProcessRun made = RunWriting(
-        {"python3", DiaGenerator()->string(), std::to_string(Shapes()), diagram, "--cols", "2"}, diagram);
+    const ProcessRun made =
+        RunWriting({"python3", DiaGenerator()->string(), std::to_string(Shapes()), diagram, "--cols", "2"}, diagram);
     return made.ok ? diagram : std::string();
   }();
   return path;
@@ -211,9 +211,9 @@ const std::string& DiaDiagram() {
 
 struct SideBySide {
   const char* what;
-  const char* extension;   // of our output
-  const char* ourVerb;     // --export or --convert
-  const char* diaFilter;   // Dia's -t
+  const char* extension;  // of our output
+  const char* ourVerb;    // --export or --convert
+  const char* diaFilter;  // Dia's -t
   const char* diaExtension;
 };
 
@@ -234,8 +234,7 @@ void BM_AgainstDia(benchmark::State& state, const SideBySide& task) {
   const std::string ourOut = BenchFolder() + "/ours" + task.extension;
   const std::string diaOut = BenchFolder() + "/dia" + task.diaExtension;
   for (auto _ : state) {
-    const ProcessRun ours =
-        RunWriting({OwnProgram().string(), task.ourVerb, ShapeChartFile(Shapes()), ourOut}, ourOut);
+    const ProcessRun ours = RunWriting({OwnProgram().string(), task.ourVerb, ShapeChartFile(Shapes()), ourOut}, ourOut);
     const ProcessRun dia = RunWriting({"dia", "-n", "-e", diaOut, "-t", task.diaFilter, diagram}, diaOut);
     if (!ours.ok || !dia.ok) {
       state.SkipWithError(ours.ok ? "dia failed" : "quobrix failed");
@@ -252,9 +251,9 @@ void BM_AgainstDia(benchmark::State& state, const SideBySide& task) {
 // The whole PDF of N blocks against that of N / 10 blocks.
 void BM_PdfGrowth(benchmark::State& state) {
   const std::int64_t large = GrowthBlocks() / 2, small = large / 10;  // symbols: one line joins each pair
-  bench::PairedFigures time("PDF of " + std::to_string(2 * large - 1) + " blocks against " +
-                                std::to_string(2 * small - 1) + ", time",
-                            "large", "small", "ms", 1000);
+  bench::PairedFigures time(
+      "PDF of " + std::to_string(2 * large - 1) + " blocks against " + std::to_string(2 * small - 1) + ", time",
+      "large", "small", "ms", 1000);
   const std::string out = BenchFolder() + "/growth.pdf";
   for (auto _ : state) {
     const ProcessRun big = RunWriting({OwnProgram().string(), "--export", ShapeChartFile(large), out}, out);

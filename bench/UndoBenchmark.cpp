@@ -35,8 +35,8 @@ void BM_SnapshotAndUndo(benchmark::State& state) {
   bench::FillSampleChart(chart, state.range(0));
   bench::FillSampleChart(plain, state.range(0));
   const std::string path = BenchFolder() + "/plain.qbs";
-  bench::PairedFigures time("Snapshot and undo of " + Blocks(state) + " against writing (no fsync) and loading",
-                            "undo", "plain", "ms", 1000);
+  bench::PairedFigures time("Snapshot and undo of " + Blocks(state) + " against writing (no fsync) and loading", "undo",
+                            "plain", "ms", 1000);
   for (auto _ : state) {
     const double undo = bench::SecondsPerCall([&] {
       chart.RecordUndoPoint();

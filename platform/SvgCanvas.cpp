@@ -82,6 +82,12 @@ bool KeepsSpaces(const std::string& text) {
   return !text.empty() && (text.front() == ' ' || text.back() == ' ' || text.find("  ") != std::string::npos);
 }
 
+// Pixels per 100 mm as dots per inch, for the fonts' sizes in points.
+int DotsPerInch(std::int64_t resolution) {
+  const std::int64_t held = std::clamp<std::int64_t>(resolution, 1, kMaxDotsPerInch * 1000 / 254);
+  return static_cast<int>(std::max<std::int64_t>((held * 254 + 500) / 1000, 1));
+}
+
 struct PixelRect {
   int left, top, width, height;
 };
@@ -96,15 +102,14 @@ PixelRect Exclusive(int x1, int y1, int x2, int y2) {
 }  // namespace
 
 SvgCanvas::SvgCanvas(int width, int height, std::int64_t resolution, const std::string& title, Sink sink)
-    : dotsPerInch_(static_cast<int>(
-          std::max<std::int64_t>((std::clamp<std::int64_t>(resolution, 1, kMaxDotsPerInch * 1000 / 254) * 254 + 500) / 1000, 1))),
-      sink_(std::move(sink)) {
+    : dotsPerInch_(DotsPerInch(resolution)), sink_(std::move(sink)) {
   const double millimetresPerPixel = 100.0 / static_cast<double>(std::max<std::int64_t>(resolution, 1));
   Emit("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n");
   Emit("<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + Number(width * millimetresPerPixel) +
        "mm\" height=\"" + Number(height * millimetresPerPixel) + "mm\" viewBox=\"0 0 " + Number(width) + ' ' +
        Number(height) + "\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n");
-  Emit("<title>" + Escaped(title) + "</title>\n<desc>Quobrix</desc>\n");
+  // Through the toolkit's decoder: a file name need not be valid UTF-8, an XML document must.
+  Emit("<title>" + Escaped(QString::fromStdString(title).toStdString()) + "</title>\n<desc>Quobrix</desc>\n");
 }
 
 void SvgCanvas::Emit(std::string_view piece) {
@@ -197,17 +202,17 @@ void SvgCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 void SvgCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerW, int cornerH) {
   const PixelRect r = Exclusive(x1, y1, x2, y2);
   if (r.width <= 0 || r.height <= 0) return;
-  Shape("<rect x=\"" + Centre(r.left) + "\" y=\"" + Centre(r.top) + "\" width=\"" +
-        Number(std::int64_t{r.width} - 1) + "\" height=\"" + Number(std::int64_t{r.height} - 1) + "\" rx=\"" +
-        Number(std::abs(double(cornerW)) / 2) + "\" ry=\"" + Number(std::abs(double(cornerH)) / 2) + '"');
+  Shape("<rect x=\"" + Centre(r.left) + "\" y=\"" + Centre(r.top) + "\" width=\"" + Number(std::int64_t{r.width} - 1) +
+        "\" height=\"" + Number(std::int64_t{r.height} - 1) + "\" rx=\"" + Number(std::abs(double(cornerW)) / 2) +
+        "\" ry=\"" + Number(std::abs(double(cornerH)) / 2) + '"');
 }
 
 void SvgCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   const PixelRect r = Exclusive(x1, y1, x2, y2);
   if (r.width <= 0 || r.height <= 0) return;
   const double rx = (r.width - 1.0) / 2, ry = (r.height - 1.0) / 2;
-  Shape("<ellipse cx=\"" + Number(r.left + 0.5 + rx) + "\" cy=\"" + Number(r.top + 0.5 + ry) + "\" rx=\"" +
-        Number(rx) + "\" ry=\"" + Number(ry) + '"');
+  Shape("<ellipse cx=\"" + Number(r.left + 0.5 + rx) + "\" cy=\"" + Number(r.top + 0.5 + ry) + "\" rx=\"" + Number(rx) +
+        "\" ry=\"" + Number(ry) + '"');
 }
 
 void SvgCanvas::Polygon(const std::vector<TPoint>& points) {
@@ -241,8 +246,7 @@ const SvgCanvas::RealizedFont& SvgCanvas::CurrentFont() {
 void SvgCanvas::Text(int x, int y, const std::string& text) {
   const RealizedFont& font = CurrentFont();
   Emit("<text x=\"" + Number(std::int64_t{x}) + "\" y=\"" + Number(std::int64_t{y} + font.metrics.ascent()) + '"' +
-       font.attributes + (KeepsSpaces(text) ? " xml:space=\"preserve\">" : ">") + Escaped(Utf8(text)) +
-       "</text>\n");
+       font.attributes + (KeepsSpaces(text) ? " xml:space=\"preserve\">" : ">") + Escaped(Utf8(text)) + "</text>\n");
 }
 
 void SvgCanvas::TextOut(int x, int y, const std::string& text) { Text(x, y, text); }
@@ -277,7 +281,9 @@ void SvgCanvas::DrawTextWrapped(const TRect& clip, const std::string& text, TAli
   if (!fits) Emit("</svg>\n");
 }
 
-int SvgCanvas::TextWidth(const std::string& text) { return CurrentFont().metrics.horizontalAdvance(Cp1251ToUnicode(text)); }
+int SvgCanvas::TextWidth(const std::string& text) {
+  return CurrentFont().metrics.horizontalAdvance(Cp1251ToUnicode(text));
+}
 
 int SvgCanvas::TextHeight(const std::string&) { return CurrentFont().metrics.height(); }
 

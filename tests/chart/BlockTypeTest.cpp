@@ -1,6 +1,6 @@
-#include "chart/BlockType.h"
-
 #include <gtest/gtest.h>
+
+#include "chart/BlockType.h"
 
 namespace quobrix {
 namespace {

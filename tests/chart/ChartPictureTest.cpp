@@ -1,7 +1,6 @@
-#include "chart/ChartPicture.h"
-
 #include <gtest/gtest.h>
 
+#include "chart/ChartPicture.h"
 #include "support/ChartBuilder.h"
 #include "support/RecordingCanvas.h"
 
@@ -13,10 +12,10 @@ using testsupport::RecordingCanvas;
 TEST(FirstPagePicture, DrawsTheBackgroundAndOnlyTheBlocksOfPageOne) {
   BlocksHolderModel chart;
   chart.SetDocumentPages(3);
-  test::AddRect(chart, 1000, 1000);          // page 1
-  test::AddRect(chart, 1000, 40000);         // page 2
+  test::AddRect(chart, 1000, 1000);               // page 1
+  test::AddRect(chart, 1000, 40000);              // page 2
   test::AddRect(chart, 2000, 29000, 2000, 2000);  // across the boundary
-  test::AddRect(chart, 1000, 70000);         // page 3
+  test::AddRect(chart, 1000, 70000);              // page 3
   RecordingCanvas canvas;
   DrawFirstPagePicture(chart, canvas);
   const auto rects = canvas.Calls("Rectangle");

@@ -1,10 +1,9 @@
-#include "chart/PageBlocks.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
 
 #include "chart/BlocksHolderModel.h"
+#include "chart/PageBlocks.h"
 #include "support/ChartBuilder.h"
 
 namespace quobrix {
@@ -31,12 +30,23 @@ void ExpectSameAsWalkingEveryBlock(const BlocksHolderModel& chart) {
 // Blocks on and across page boundaries, tall and upside down, above and
 // below the pages, and damaged ones whose ends wrap around.
 void AddAwkwardBlocks(BlocksHolderModel& chart) {
-  const std::pair<std::int64_t, std::int64_t> extents[] = {
-      {5 * kSheet, 1000},         {1000, 2000},           {kSheet, 0},          {kSheet - 500, 1000},
-      {2 * kSheet, -kSheet},      {10000, 3 * kSheet},    {-5000, 1000},        {-5000, 6000},
-      {9 * kSheet, 1000},         {3 * kSheet + 1, 10},   {kMax - 10, 100},     {kMin + 5, -100},
-      {2 * kSheet - 1, kSheet + 2}, {4 * kSheet, kSheet}, {kSheet / 2, -kSheet}, {0, 0},
-      {kMin / 2, 100}};
+  const std::pair<std::int64_t, std::int64_t> extents[] = {{5 * kSheet, 1000},
+                                                           {1000, 2000},
+                                                           {kSheet, 0},
+                                                           {kSheet - 500, 1000},
+                                                           {2 * kSheet, -kSheet},
+                                                           {10000, 3 * kSheet},
+                                                           {-5000, 1000},
+                                                           {-5000, 6000},
+                                                           {9 * kSheet, 1000},
+                                                           {3 * kSheet + 1, 10},
+                                                           {kMax - 10, 100},
+                                                           {kMin + 5, -100},
+                                                           {2 * kSheet - 1, kSheet + 2},
+                                                           {4 * kSheet, kSheet},
+                                                           {kSheet / 2, -kSheet},
+                                                           {0, 0},
+                                                           {kMin / 2, 100}};
   for (const auto& [y, h] : extents) test::AddRect(chart, 1000, y, 2000, h);
 }
 

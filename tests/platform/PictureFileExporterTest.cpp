@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
-
 #include <QImage>
 #include <QXmlStreamReader>
 #include <csignal>

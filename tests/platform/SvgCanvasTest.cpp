@@ -1,9 +1,9 @@
-#include "platform/SvgCanvas.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QXmlStreamReader>
+
+#include "platform/SvgCanvas.h"
 
 namespace quobrix {
 namespace {
