@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/LanguageTable.h"
 

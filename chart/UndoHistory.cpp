@@ -35,19 +35,21 @@ void UndoHistory::RecordUndoPoint() {
   chart_.SetModified(true);
 }
 
-std::optional<std::string> UndoHistory::WriteSnapshot() {
+void UndoHistory::NoteSavedState(const std::string& text) {
+  if (savedState_ != SavedState::Pending) return;
+  savedPrint_ = TextPrint::Of(text);
+  savedState_ = SavedState::Known;
+}
+
+std::optional<std::string> UndoHistory::WriteSnapshot(const std::string& text) {
+  NoteSavedState(text);
   if (!session_) session_ = CurrentUndoSnapshotSession();
   if (!session_) return std::nullopt;
-  const std::string text = chart_.ChartFileText();
-  if (savedState_ == SavedState::Pending) {
-    savedPrint_ = TextPrint::Of(text);
-    savedState_ = SavedState::Known;
-  }
   return session_->WriteSnapshot(text);
 }
 
 bool UndoHistory::MakeUndoPoint() {
-  const auto path = WriteSnapshot();
+  const auto path = WriteSnapshot(chart_.ChartFileText());
   if (!path) return false;
   BlocksHolderModel::HeldNotices hold(chart_);
   chart_.SetModified(true);
@@ -89,7 +91,11 @@ bool UndoHistory::RollForward() { return CanRedo() && Step(redoFiles_, undoFiles
 
 bool UndoHistory::Step(std::vector<std::string>& from, std::vector<std::string>& to, StructureChange how) {
   BlocksHolderModel::HeldNotices hold(chart_);
-  const std::optional<std::string> left = WriteSnapshot();
+  // The state left is written only once the landing has loaded: written
+  // before, it could take the free name of a snapshot that vanished and be
+  // loaded in its place.
+  const std::string leftText = chart_.ChartFileText();
+  NoteSavedState(leftText);
   const std::string snapshot = from.front();
   landing_ = true;
   const bool loaded = chart_.ReplaceFromFile(snapshot, how);
@@ -98,11 +104,16 @@ bool UndoHistory::Step(std::vector<std::string>& from, std::vector<std::string>&
     FollowSavedState();
   }
   landing_ = false;
+  const std::optional<std::string> left = loaded ? WriteSnapshot(leftText) : std::nullopt;
   std::remove(snapshot.c_str());
   from.erase(from.begin());
-  if (!loaded) {
-    if (left) std::remove(left->c_str());
-  } else if (!left) {
+  if (loaded) Keep(left, to);
+  chart_.Notify(ChartChange::History);
+  return loaded;
+}
+
+void UndoHistory::Keep(const std::optional<std::string>& left, std::vector<std::string>& to) {
+  if (!left) {
     // Without the state just left, the redo list would skip it.
     if (&to == &redoFiles_) ForgetRedo();
   } else if (&to == &undoFiles_) {
@@ -110,8 +121,6 @@ bool UndoHistory::Step(std::vector<std::string>& from, std::vector<std::string>&
   } else {
     redoFiles_.insert(redoFiles_.begin(), *left);
   }
-  chart_.Notify(ChartChange::History);
-  return loaded;
 }
 
 void UndoHistory::FollowSavedState() {

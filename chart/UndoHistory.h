@@ -84,12 +84,16 @@ class UndoHistory {
   TextPrint savedPrint_{};
   bool landing_ = false;
 
-  // A snapshot of the chart as it is, or nothing when none can be written.
-  std::optional<std::string> WriteSnapshot();
+  // The first chart text seen after the chart was marked saved is the saved state.
+  void NoteSavedState(const std::string& text);
+  // A snapshot of the chart text, or nothing when none can be written.
+  std::optional<std::string> WriteSnapshot(const std::string& text);
   void Push(const std::string& path);
   // Loads the front entry of `from` over the chart and consumes it; on
   // success the snapshot of the state left goes to the front of `to`.
   bool Step(std::vector<std::string>& from, std::vector<std::string>& to, StructureChange how);
+  // Puts the snapshot of the state a step left at the front of `to`.
+  void Keep(const std::optional<std::string>& left, std::vector<std::string>& to);
   void FollowSavedState();
   void ForgetRedo();
 };

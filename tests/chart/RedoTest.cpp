@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -148,6 +150,29 @@ TEST_F(Redo, DestroyingTheChartDeletesTheRedoSnapshots) {
   for (const std::string& path : redo) EXPECT_FALSE(fs::exists(path)) << path;
 }
 
+// While it lives no file may grow past a few bytes, so no snapshot can be
+// written; unlike folder permissions this holds for root too.
+class NoRoomForSnapshots {
+ public:
+  NoRoomForSnapshots() {
+    ::getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit tiny = previous_;
+    tiny.rlim_cur = 8;
+    ::setrlimit(RLIMIT_FSIZE, &tiny);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+  }
+  ~NoRoomForSnapshots() {
+    ::setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+  NoRoomForSnapshots(const NoRoomForSnapshots&) = delete;
+  NoRoomForSnapshots& operator=(const NoRoomForSnapshots&) = delete;
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
 // With no snapshot of the state an undo leaves, a later redo would skip it.
 TEST_F(Redo, AnUndoThatCannotSnapshotTheStateItLeavesForgetsTheRedoList) {
   AddBlockAsAnEdit();
@@ -155,14 +180,33 @@ TEST_F(Redo, AnUndoThatCannotSnapshotTheStateItLeavesForgetsTheRedoList) {
   AddBlockAsAnEdit();
   chart.Undo();
   ASSERT_TRUE(chart.History().CanRedo());
-  const fs::path session = fs::path(chart.History().FUndoFiles()[0]).parent_path();
-  fs::permissions(session, fs::perms::owner_read | fs::perms::owner_exec);
 
-  chart.Undo();
+  {
+    NoRoomForSnapshots full;
+    chart.Undo();
+  }
 
-  fs::permissions(session, fs::perms::owner_all);
   EXPECT_EQ(chart.BlockCount(), 1);
   EXPECT_FALSE(chart.History().CanRedo());
+  EXPECT_EQ(chart.History().FUndoCount(), 1);
+}
+
+// The snapshot an undo reaches may vanish (a cleaner of temporary files); the
+// state the undo leaves must not be written under its free name and then
+// loaded in its place.
+TEST_F(Redo, AVanishedUndoSnapshotIsNotReplacedByTheStateLeft) {
+  AddBlockAsAnEdit();
+  AddBlockAsAnEdit();
+  chart.Undo();
+  fs::remove(chart.History().FUndoFiles()[0]);
+
+  EXPECT_FALSE(chart.History().RollBack());
+
+  EXPECT_EQ(chart.BlockCount(), 1);
+  EXPECT_EQ(chart.History().FUndoCount(), 0);
+  ASSERT_TRUE(chart.History().CanRedo());
+  chart.Redo();
+  EXPECT_EQ(chart.BlockCount(), 2);
 }
 
 class SavedState : public Redo {
