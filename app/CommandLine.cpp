@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <iostream>
+#include <new>
 
 #include "app/ExportVerbs.h"
 #include "app/FromCodeVerb.h"
@@ -40,10 +41,7 @@ int Info(const std::string& path) {
   return 0;
 }
 
-}  // namespace
-
-std::optional<int> RunCommandLine(const std::vector<std::string>& args) {
-  if (args.empty() || args[0].rfind("--", 0) != 0) return std::nullopt;
+int RunVerb(const std::vector<std::string>& args) {
   const std::string& verb = args[0];
   if (verb == "--help") {
     std::cout << kUsage;
@@ -56,6 +54,17 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& args) {
   if (verb == "--from-code" && args.size() == 3) return DrawFromCode(args[1], args[2]);
   if (verb == "--gallery" && args.size() == 2) return WriteGallery(args[1]) ? 0 : Fail("cannot write " + args[1]);
   return Fail("unknown verb or wrong arguments: " + verb + " (see quobrix --help)");
+}
+
+}  // namespace
+
+std::optional<int> RunCommandLine(const std::vector<std::string>& args) {
+  if (args.empty() || args[0].rfind("--", 0) != 0) return std::nullopt;
+  try {
+    return RunVerb(args);
+  } catch (const std::bad_alloc&) {
+    return Fail("out of memory (" + args[0] + ")");
+  }
 }
 
 }  // namespace quobrix

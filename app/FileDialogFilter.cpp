@@ -18,6 +18,13 @@ QStringList DialogNameFilters(const QString& pipeFilter) {
   return filters;
 }
 
+QString FilterSuffix(const QString& nameFilter) {
+  const qsizetype open = nameFilter.lastIndexOf(u'(');
+  const QString patterns = nameFilter.mid(open + 1).chopped(nameFilter.endsWith(u')') ? 1 : 0);
+  const QString first = patterns.section(u' ', 0, 0, QString::SectionSkipEmpty);
+  return first.startsWith(QStringLiteral("*.")) && first.indexOf(u'*', 1) < 0 ? first.mid(2) : QString();
+}
+
 QString ExtraPictureFilters() {
   return QStringLiteral("|PNG (*.png)|*.png|JPEG (*.jpg)|*.jpg|SVG (*.svg)|*.svg|PDF (*.pdf)|*.pdf");
 }

@@ -10,6 +10,10 @@ namespace quobrix {
 // "*.*" matches every file, with or without a dot.
 QStringList DialogNameFilters(const QString& pipeFilter);
 
+// The extension a name filter's first pattern gives ("Bitmap (*.bmp)" gives
+// "bmp"); empty for a pattern without one ("*").
+QString FilterSuffix(const QString& nameFilter);
+
 // The picture formats the save dialog offers beyond the language's filter.
 QString ExtraPictureFilters();
 

@@ -2,9 +2,9 @@
 
 #include <QImage>
 #include <QPainter>
-#include <array>
 #include <memory>
 
+#include "chart/SymbolTable.h"
 #include "platform/HeadlessGui.h"
 #include "platform/QPainterCanvas.h"
 #include "render/DrawBlock.h"
@@ -20,60 +20,6 @@ constexpr int kLineCodes = 13;
 constexpr std::int64_t kLineCellW = 3400, kLineCellH = 2000;
 constexpr int kZooms[] = {100, 200};
 constexpr TColor kFill = 0xD0F0FF;  // light yellow
-
-constexpr std::array<const char*, vXNOR + 1> kTypeNames = {"Selection",
-                                                           "Point",
-                                                           "Line",
-                                                           "Rectangle",
-                                                           "Square",
-                                                           "RoundRectangle",
-                                                           "RoundSquare",
-                                                           "Ellipse",
-                                                           "Circle",
-                                                           "BeginEnd",
-                                                           "LRectangle",
-                                                           "SRectangle",
-                                                           "Hexagon",
-                                                           "Octagon",
-                                                           "LogicIf",
-                                                           "Or",
-                                                           "Document",
-                                                           "PaperTape",
-                                                           "HorzArrow",
-                                                           "VertArrow",
-                                                           "HorzTriangle",
-                                                           "VertTriangle",
-                                                           "InputSymbol",
-                                                           "Trapezoid",
-                                                           "OffPageConnector",
-                                                           "Delay",
-                                                           "Display",
-                                                           "OnLineStorage",
-                                                           "Sort",
-                                                           "Collate",
-                                                           "TextRegion",
-                                                           "Logic1",
-                                                           "Logic2",
-                                                           "Logic3",
-                                                           "Logic4",
-                                                           "Star4",
-                                                           "Star4b",
-                                                           "Star5",
-                                                           "WorkStation",
-                                                           "Server",
-                                                           "Printer",
-                                                           "hAND",
-                                                           "hNAND",
-                                                           "hOR",
-                                                           "hNOR",
-                                                           "hXOR",
-                                                           "hXNOR",
-                                                           "vAND",
-                                                           "vNAND",
-                                                           "vOR",
-                                                           "vNOR",
-                                                           "vXOR",
-                                                           "vXNOR"};
 
 TBlock& Add(BlockList& list, std::uint8_t type, std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h,
             const std::string& text) {
@@ -93,11 +39,11 @@ TBlock& Add(BlockList& list, std::uint8_t type, std::int64_t x, std::int64_t y, 
 
 // Every type in a grid, its code and name inside.
 std::int64_t AddTypes(BlockList& list, std::int64_t top) {
-  for (int type = 0; type <= vXNOR; ++type) {
+  for (const SymbolInfo& symbol : SymbolTable()) {
+    const int type = symbol.type;
     const std::int64_t x = (type % kTypeColumns) * kCellW + 500, y = top + (type / kTypeColumns) * kCellH + 500;
     const bool isLine = type == btLine || type == btPoint;
-    Add(list, static_cast<std::uint8_t>(type), x, y, 3500, isLine ? 1800 : 2000,
-        std::to_string(type) + " " + kTypeNames[static_cast<std::size_t>(type)]);
+    Add(list, symbol.type, x, y, 3500, isLine ? 1800 : 2000, std::to_string(type) + " " + symbol.name);
   }
   return top + (vXNOR / kTypeColumns + 1) * kCellH;
 }

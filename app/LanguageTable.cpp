@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 30> kBuiltIn = {{
+constexpr std::array<BuiltInText, 34> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -46,6 +46,15 @@ constexpr std::array<BuiltInText, 30> kBuiltIn = {{
     {TextKey::WIZARD_INOUT, kWizards, "WIZARD_INOUT", "[Ввод/Вывод]"},
     {TextKey::WIZARD_BUILD_ERROR, kWizards, "WIZARD_BUILD_ERROR",
      "Не удалось построить схему полностью; построенная часть оставлена."},
+    // %1 is a line number, %2 a number of blocks.
+    {TextKey::FILE_DAMAGED_MSG, kGeneral, "FILE_DAMAGED_MSG",
+     "Файл схемы повреждён: чтение остановлено на строке %1, прочитано блоков: %2. Остальная часть файла не "
+     "загружена."},
+    {TextKey::FILE_DAMAGED_SAVE_MSG, kGeneral, "FILE_DAMAGED_SAVE_MSG",
+     "Файл схемы был открыт повреждённым, и часть его не загружена. Заменить его загруженной частью?"},
+    // %1 is the picture's file name.
+    {TextKey::PICTURE_EXPORTED_MSG, kGeneral, "PICTURE_EXPORTED_MSG", "Рисунок сохранён: %1"},
+    {TextKey::NOT_ENOUGH_MEMORY_MSG, kGeneral, "NOT_ENOUGH_MEMORY_MSG", "Недостаточно памяти для выполнения операции!"},
     {TextKey::RECOVERY_TITLE, kGeneral, "RECOVERY_TITLE", "Восстановление несохранённых схем"},
 }};
 

@@ -38,6 +38,10 @@ enum class TextKey {
   WIZARD_CYCLE,
   WIZARD_INOUT,
   WIZARD_BUILD_ERROR,  // a wizard's chart could not be finished
+  FILE_DAMAGED_MSG,
+  FILE_DAMAGED_SAVE_MSG,
+  PICTURE_EXPORTED_MSG,
+  NOT_ENOUGH_MEMORY_MSG,
   RECOVERY_TITLE,      // the dialog that offers charts a killed program had not saved
 };
 

@@ -9,11 +9,13 @@
 #include <QMessageBox>
 
 #include "app/AutoSave.h"
+#include "app/DocumentSupport.h"
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
 #include "app/ReachableWindow.h"
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
+#include "chart/ChartFileReader.h"
 #include "platform/ProgramFolders.h"
 #include "view/ProgramSettings.h"
 #include "view/ZoomLimits.h"
@@ -24,14 +26,6 @@ namespace quobrix {
 
 namespace {
 
-const std::string kUntitled = "Untitled";
-
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-QString ChartFileName(const THolderForm& window) {
-  return QFile::decodeName(QByteArray::fromStdString(window.bh->Model().FileName()));
-}
-
 void PrepareOpenDialog(QFileDialog& dialog, const QString& title) {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -40,11 +34,6 @@ void PrepareOpenDialog(QFileDialog& dialog, const QString& title) {
   dialog.setNameFilters(DialogNameFilters(LanguageText(TextKey::FILE_OPEN_FILTER)));
 }
 
-// The chosen file, or nothing when the user cancelled.
-QString ChosenFile(QFileDialog& dialog) {
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().first();
-}
 
 }  // namespace
 
@@ -112,14 +101,20 @@ void TMainForm::Open() {
 
 THolderForm* TMainForm::OpenChart(const QString& path, bool applyPlacement) {
   THolderForm* window = NewChartWindow();
-  if (!window->bh->Model().LoadFromFile(LocalPath(path))) {
+  ChartReadReport report;
+  const auto loaded = WithinMemory([&] { return window->bh->Model().LoadFromFile(LocalPath(path), &report); });
+  if (!loaded || !*loaded) {
     // The window was never shown: the chart the user was in stays the active one.
     delete window;
-    ShowError(LanguageText(TextKey::FILE_OPEN_ERROR_MSG));
+    ShowError(LanguageText(loaded ? TextKey::FILE_OPEN_ERROR_MSG : TextKey::NOT_ENOUGH_MEMORY_MSG));
     return nullptr;
   }
   SetChartTitle(*window);
   ShowChartWindow(*window, applyPlacement);
+  if (report.DamagedAtLine != 0) {
+    window->DamagedOriginal = ChartFileName(*window);
+    ShowError(LanguageText(TextKey::FILE_DAMAGED_MSG).arg(report.DamagedAtLine).arg(report.BlocksRead));
+  }
   return window;
 }
 
@@ -128,45 +123,6 @@ void TMainForm::mOpenHistoryClick(QAction& entry) {
   // The file comes back to the end of the list when its window closes.
   mOpenHistory->removeAction(&entry);
   entry.deleteLater();
-}
-
-bool TMainForm::Save() {
-  THolderForm* window = ActiveChartWindow();
-  if (!window) return false;
-  auto& chart = window->bh->Model();
-  if (chart.FileName() == kUntitled) return SaveAs(*window);
-  if (chart.SaveToFile(chart.FileName())) return true;
-  ShowError(LanguageText(TextKey::FILE_SAVE_ERROR_MSG));
-  return false;
-}
-
-bool TMainForm::SaveAs() { return ActiveChartWindow() && SaveAs(*ActiveChartWindow()); }
-
-bool TMainForm::SaveAs(THolderForm& window) {
-  SaveDialog->setOption(QFileDialog::DontUseNativeDialog);
-  SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
-  SaveDialog->setFileMode(QFileDialog::AnyFile);
-  SaveDialog->setDefaultSuffix(QStringLiteral("qbs"));
-  SaveDialog->setNameFilters(DialogNameFilters(LanguageText(TextKey::FILE_SAVE_FILTER) + ExtraPictureFilters()));
-  SaveDialog->selectFile(ChartFileName(window));
-  const QString path = ChosenFile(*SaveDialog);
-  if (path.isEmpty()) return false;
-  if (!window.bh->Model().SaveToFile(LocalPath(path))) {
-    ShowError(LanguageText(TextKey::FILE_SAVE_ERROR_MSG));
-    return false;
-  }
-  SetChartTitle(window);
-  return true;
-}
-
-void TMainForm::SaveAll() {
-  // Each chart is saved as the active one; the one the user was in stays active.
-  const QPointer<THolderForm> active = ActiveChartWindow();
-  for (THolderForm* window : ChartWindows()) {
-    active_.Set(window);
-    Save();
-  }
-  active_.Set(active);
 }
 
 void TMainForm::CloseSheme() {

@@ -1,7 +1,9 @@
 #include "app/ProgramStart.h"
 
+#include <QFileInfo>
 #include <QScopeGuard>
 #include <QTimer>
+#include <string_view>
 
 #include "app/QuobrixApplication.h"
 #include "app/TMainForm.h"
@@ -11,14 +13,34 @@
 
 namespace quobrix {
 
-int RunEditor(int& argc, char** argv, const QStringList& charts) {
+namespace {
+
+bool StyleGiven(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg(argv[i]);
+    if (arg == "-style" || arg == "--style" || arg.starts_with("-style=") || arg.starts_with("--style=")) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+QStringList ChartArguments(const QStringList& applicationArguments) {
+  QStringList charts;
+  for (qsizetype i = 1; i < applicationArguments.size(); ++i)
+    charts.append(QFileInfo(applicationArguments[i]).absoluteFilePath());
+  return charts;
+}
+
+int RunEditor(int& argc, char** argv) {
+  const bool styleGiven = StyleGiven(argc, argv);
   QuobrixApplication app(argc, argv);
-  app.setStyle(QStringLiteral("Fusion"));
+  if (!styleGiven) app.setStyle(QStringLiteral("Fusion"));
   // Cut, copy and paste go through the desktop's clipboard while the editor runs.
   QtChartClipboard clipboard;
   SetChartClipboard(&clipboard);
   const auto uninstall = qScopeGuard([] { SetChartClipboard(nullptr); });
-  TMainForm main(charts);
+  TMainForm main(ChartArguments(QApplication::arguments()));
   if (TDebugForm::Requested()) {
     // It floats over the main window and lives as long as that does.
     auto* debug = new TDebugForm(&main);

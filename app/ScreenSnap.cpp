@@ -1,10 +1,14 @@
 #include "app/ScreenSnap.h"
 
+#include <QScreen>
+#include <QWidget>
 #include <cstdlib>
 
 namespace quobrix {
 
 namespace {
+
+constexpr int kSnapDistance = 20;
 
 // The start of a span [start, start + length) snapped to the span [low, high).
 int SnapSpan(int start, int length, int low, int high, int distance) {
@@ -18,6 +22,14 @@ int SnapSpan(int start, int length, int low, int high, int distance) {
 QPoint SnapToEdges(const QRect& frame, const QRect& area, int distance) {
   return {SnapSpan(frame.x(), frame.width(), area.x(), area.x() + area.width(), distance),
           SnapSpan(frame.y(), frame.height(), area.y(), area.y() + area.height(), distance)};
+}
+
+void SnapToWorkAreaEdges(QWidget& window) {
+  const QScreen* screen = window.screen();
+  if (!screen || !window.isVisible()) return;
+  const QRect frame = window.frameGeometry();
+  const QPoint snapped = SnapToEdges(frame, screen->availableGeometry(), kSnapDistance);
+  if (snapped != frame.topLeft()) window.move(snapped);
 }
 
 }  // namespace quobrix

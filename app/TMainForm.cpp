@@ -10,12 +10,15 @@
 #include <QSet>
 
 #include "app/AutoSave.h"
+#include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
 #include "app/ScreenSnap.h"
 #include "app/TAboutForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
 #include "platform/ProgramFolders.h"
+#include "tools/TLibraryForm.h"
+#include "tools/TUserLibForm.h"
 #include "tools/ToolWindow.h"
 #include "view/ChartCommands.h"
 #include "view/ProgramSettings.h"
@@ -23,12 +26,6 @@
 #include "view/THolderForm.h"
 
 namespace quobrix {
-
-namespace {
-
-constexpr int kScreenSnapDistance = 20;
-
-}  // namespace
 
 TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLine)) {
   setObjectName(QStringLiteral("MainForm"));
@@ -46,7 +43,17 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
   SaveDialog = new QFileDialog(this);
   SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
+  // A name typed without an extension takes the chosen format's.
+  connect(SaveDialog, &QFileDialog::filterSelected, SaveDialog,
+          [this](const QString& filter) { SaveDialog->setDefaultSuffix(FilterSuffix(filter)); });
   FormCreate();
+  CreateToolWindows();
+}
+
+// In the order their placements are read and written.
+void TMainForm::CreateToolWindows() {
+  library_ = new TLibraryForm(*this, commands_, toolWindows_);
+  userLib_ = new TUserLibForm(*this, commands_, toolWindows_);
 }
 
 TMainForm::~TMainForm() {
@@ -86,11 +93,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 // Dragged near an edge of the work area, the window snaps to it.
 void TMainForm::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  const QScreen* screen = this->screen();
-  if (!screen || !isVisible()) return;
-  const QRect frame = frameGeometry();
-  const QPoint snapped = SnapToEdges(frame, screen->availableGeometry(), kScreenSnapDistance);
-  if (snapped != frame.topLeft()) move(snapped);
+  SnapToWorkAreaEdges(*this);
 }
 
 void TMainForm::FormShow() {
@@ -98,6 +101,7 @@ void TMainForm::FormShow() {
   UseLanguage(Settings().Options().Language);
   OpenStartupChart();
   LoadWindowLayout();
+  userLib_->LoadUserLibrary();
   QApplication::restoreOverrideCursor();
 }
 
@@ -128,10 +132,14 @@ void TMainForm::FillWorkAreaRightOfMainWindow(THolderForm& chart) {
   chart.UpdateZoomDisplay();
 }
 
-// The settings are written even when a chart window refuses to close.
+// The settings and the user library are written even when a chart window
+// refuses to close.
 void TMainForm::closeEvent(QCloseEvent* event) {
   CloseAll();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
   SaveSettings();
+  userLib_->SaveUserLibrary();
+  QApplication::restoreOverrideCursor();
   event->setAccepted(!CloseCancelled);
 }
 

@@ -27,7 +27,9 @@ class AutoSave;
 class ProfileFile;
 struct RecoveredChart;
 class TDebugForm;
+class TLibraryForm;
 class TSettingsForm;
+class TUserLibForm;
 class WizardDialog;
 
 class TMainForm : public QMainWindow, public ChartWindowHost {
@@ -102,6 +104,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // its placement keys through this registry, which the window layout reads
   // and writes.
   ToolWindowRegistry& ToolWindows() { return toolWindows_; }
+  TLibraryForm* LibraryForm() const { return library_; }
+  TUserLibForm* UserLibForm() const { return userLib_; }
 
   // The program's title: the language's name for it and the version.
   static QString ProgramTitle();
@@ -139,6 +143,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
 
  private:
   void FormCreate();
+  void CreateToolWindows();
   void FormShow();
   void LoadRecentFiles(const ProfileFile& settings);
   void SaveRecentFiles(ProfileFile& settings) const;
@@ -152,7 +157,12 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   THolderForm* NewChartWindow();
   void TitleChartWindow(THolderForm& window, const QString& title);
   void ShowChartWindow(THolderForm& window, bool applyPlacement);
+  // True when the chart itself was saved; a picture chosen in the dialog is
+  // exported and leaves the chart as unsaved as it was.
   bool SaveAs(THolderForm& window);
+  bool SaveChartAs(THolderForm& window, const QString& path);
+  bool ConfirmReplacingDamagedOriginal();
+  void ExportPicture(THolderForm& window, const QString& path);
   void SetChartTitle(THolderForm& window);
   void ShowError(const QString& text);
 
@@ -174,6 +184,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   CommandTable commands_{active_};
   ToolWindowRegistry toolWindows_;
   TSettingsForm* settingsForm_ = nullptr;
+  TLibraryForm* library_ = nullptr;
+  TUserLibForm* userLib_ = nullptr;
   std::unique_ptr<AutoSave> autoSave_;
   std::vector<QPointer<THolderForm>> charts_;
   bool shown_ = false;

@@ -20,11 +20,13 @@ namespace {
 
 enum class ComponentKind { MenuItem, ToolBarButton, SpeedButton, Caption, GroupBox, Untranslated };
 
+// A tool button that shows an action is a tool-bar button, whether a
+// QToolBar made it or a window laid it out itself.
 bool ShownOnlyInToolBars(const QAction& action) {
   bool inToolBar = false;
   for (const QObject* shownIn : action.associatedObjects()) {
     if (qobject_cast<const QMenu*>(shownIn) || qobject_cast<const QMenuBar*>(shownIn)) return false;
-    inToolBar = inToolBar || qobject_cast<const QToolBar*>(shownIn);
+    inToolBar = inToolBar || qobject_cast<const QToolBar*>(shownIn) || qobject_cast<const QToolButton*>(shownIn);
   }
   return inToolBar;
 }

@@ -22,8 +22,9 @@ QString LanguageSection(const QObject& window);
 // What each kind of component takes from the section, by its name:
 //   QAction or QMenu (menu item)             caption; its tool-bar name
 //                                            (kToolBarNameProperty): hint
-//   QAction shown only in tool bars, or a
-//   QToolButton on a QToolBar (tool-bar button)  hint
+//   QAction shown only in tool bars or tool
+//   buttons, or a QToolButton on a QToolBar
+//   (tool-bar button)                        hint
 //   any other QToolButton (speed button)     caption; name + "_H": hint
 //   QPushButton, QLabel, QCheckBox           caption
 //   QGroupBox                                title

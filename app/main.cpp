@@ -1,5 +1,3 @@
-#include <QString>
-#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -14,7 +12,5 @@ int main(int argc, char** argv) {
   static quobrix::PictureFileExporter pictureExporter;
   quobrix::SetPictureExporter(&pictureExporter);
   if (auto code = quobrix::RunCommandLine(args)) return *code;
-  QStringList charts;
-  for (const std::string& arg : args) charts.append(QString::fromLocal8Bit(arg));
-  return quobrix::RunEditor(argc, argv, charts);
+  return quobrix::RunEditor(argc, argv);
 }

@@ -1,6 +1,7 @@
 #include "chart/BlockType.h"
 
 #include <cstdlib>
+#include <unordered_set>
 
 namespace quobrix {
 
@@ -25,6 +26,23 @@ void TBlockFont::SetSize(int points) { Height = -MulDiv(points, kScreenPixelsPer
 const std::string& SparseText::str() const {
   static const std::string empty;
   return text_ ? *text_ : empty;
+}
+
+std::vector<const TBlock*> FlatMembers(const TBlock& container) {
+  std::vector<const TBlock*> flat;
+  std::unordered_set<const TBlock*> seen{&container};
+  // Depth first without recursion: a damaged chart may nest very deeply.
+  std::vector<const TBlock*> pending(container.Members.rbegin(), container.Members.rend());
+  while (!pending.empty()) {
+    const TBlock* block = pending.back();
+    pending.pop_back();
+    if (!seen.insert(block).second) continue;
+    if (block->BT == btSelection)
+      pending.insert(pending.end(), block->Members.rbegin(), block->Members.rend());
+    else
+      flat.push_back(block);
+  }
+  return flat;
 }
 
 }  // namespace quobrix

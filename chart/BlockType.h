@@ -225,4 +225,9 @@ struct TBlock {
 // The chart's blocks in list order: block number n is element n - 1.
 using BlockList = std::vector<std::unique_ptr<TBlock>>;
 
+// The blocks a container stands for, in member order: its members, with a
+// member container replaced by the blocks it stands for, each block once.
+// A fragment has one level of containers, so nested groups travel flat.
+std::vector<const TBlock*> FlatMembers(const TBlock& container);
+
 }  // namespace quobrix

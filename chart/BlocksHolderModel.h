@@ -18,7 +18,9 @@
 
 namespace quobrix {
 
+struct ChartReadReport;
 struct ClipboardContents;
+struct ClipboardPicture;
 class Canvas;
 struct SheetPaintArgs;
 class PageBlocks;
@@ -144,8 +146,13 @@ class BlocksHolderModel {
   bool DeleteActiveBlock(bool withMembers);
 
   // ----- chart file and fragments
+  // Writes the chart file and takes `path` as the chart's file, its changes
+  // saved; a picture extension exports a picture and changes neither.
   bool SaveToFile(const std::string& path);
-  bool LoadFromFile(const std::string& path);
+  // Reads a chart file whatever its name; a file that does not start with
+  // the chart header fails and leaves the chart as it was. `report`, when
+  // given, says why a load failed or where damage cut the block list short.
+  bool LoadFromFile(const std::string& path, ChartReadReport* report = nullptr);
   std::string BlockToFragment(const TBlock& block) const;
   bool LoadFragment(const std::string& text);
   // The chart file's bytes, as SaveToFile writes them.
@@ -204,14 +211,16 @@ class BlocksHolderModel {
   void SendToBack(std::int64_t n);
   void AlignSelection(int kind);
 
-  // ----- mouse edits of the active block (chart/DragCommands.cpp); the press
-  // that starts a drag records the undo point, so these record none
+  // ----- mouse edits of the active block (chart/DragCommands.cpp); a drag
+  // is one undo gesture of History(), so these record no undo point of
+  // their own, and a step that changes nothing leaves the chart unmodified
   struct AttachedLine {
     TBlock* line;
     int end;  // 1 start, 2 end
   };
-  // The lines with just one end within `tolerance` of block n's rectangle;
-  // they follow its moves until the next AttachLines or DetachLines.
+  // The lines with just one end within `tolerance` of block n's outline (not
+  // deep inside it); they follow its moves until the next AttachLines or
+  // DetachLines.
   void AttachLines(std::int64_t n, std::int64_t tolerance);
   void DetachLines() { attachedLines_.clear(); }
   const std::vector<AttachedLine>& FAttachedLines() const { return attachedLines_; }
@@ -242,6 +251,9 @@ class BlocksHolderModel {
   bool PasteFragment(const std::string& text);
   // What a copy of `block` puts on the clipboard.
   ClipboardContents ClipboardContentsOf(const TBlock& block) const;
+  // The picture of `block` the copy makes, drawn at `resolution` pixels per
+  // 100 mm in both directions.
+  ClipboardPicture PictureOfBlock(const TBlock& block, std::int64_t resolution) const;
 
  private:
   friend class UndoHistory;
@@ -266,8 +278,10 @@ class BlocksHolderModel {
   // Replaces the blocks and the chart section's values with a file's as one
   // change, announced as `how`; false, leaving the chart as it was, when the
   // file cannot be read.
-  bool ReplaceFromFile(const std::string& path, StructureChange how);
+  bool ReplaceFromFile(const std::string& path, StructureChange how, ChartReadReport* report = nullptr);
   TBlock& AppendBlock(std::unique_ptr<TBlock> block);
+  // Announces a drag step that changed the chart.
+  void DragStepDone();
 
   // Which blocks a property edit reaches when the active block is a container.
   enum class EditTargets : std::uint8_t;

@@ -83,53 +83,47 @@ bool BlocksHolderModel::WriteChartCopy(const std::string& path) const {
 
 bool BlocksHolderModel::SaveToFile(const std::string& path) {
   const std::string ext = UpperExtension(path);
-  bool saved = false;
-  if (ext == ".QBS") {
-    saved = WriteChartCopy(path);
-  } else if (PictureExporter* exporter = InstalledPictureExporter()) {
-    saved = exporter->Export(*this, path, ext);
+  if (ext != ".QBS") {
+    // A picture is a copy of the chart, not the chart: the chart keeps its
+    // own file and its unsaved changes.
+    PictureExporter* exporter = InstalledPictureExporter();
+    return exporter && exporter->Export(*this, path, ext);
   }
-  if (!saved) return false;
+  if (!WriteChartCopy(path)) return false;
   HeldNotices hold(*this);
   SetFileName(path);
   SetModified(false);
   return true;
 }
 
-bool BlocksHolderModel::LoadFromFile(const std::string& path) {
+bool BlocksHolderModel::LoadFromFile(const std::string& path, ChartReadReport* report) {
   HeldNotices hold(*this);
-  if (!ReplaceFromFile(path, StructureChange::Loaded)) return false;
+  if (!ReplaceFromFile(path, StructureChange::Loaded, report)) return false;
   SetFileName(path);
   history_.ChartMarkedSaved();
   return true;
 }
 
-bool BlocksHolderModel::ReplaceFromFile(const std::string& path, StructureChange how) {
+bool BlocksHolderModel::ReplaceFromFile(const std::string& path, StructureChange how, ChartReadReport* report) {
   if (!IsRegularFile(path)) return false;
-  // A file of another kind loads as an empty chart.
-  ChartFileContents read;
-  const bool chartFile = UpperExtension(path) == ".QBS";
-  if (chartFile) {
-    read = ReadChartFile(path);
-    if (read.Failure != ChartReadFailure::None) {
-      if (read.Failure != ChartReadFailure::WrongHeader) DoDebug("Ошибка загрузки из файла.");
-      return false;
-    }
+  ChartFileContents read = ReadChartFile(path);
+  if (report) *report = {read.Failure, read.DamagedAtLine, static_cast<std::int64_t>(read.Blocks.size())};
+  if (read.Failure != ChartReadFailure::None) {
+    if (read.Failure != ChartReadFailure::WrongHeader) DoDebug("Ошибка загрузки из файла.");
+    return false;
   }
   HeldNotices hold(*this);
   if (!blocks_.empty()) activeBlock_ = 0;
   attachedLines_.clear();
   blocks_ = std::move(read.Blocks);
-  if (chartFile) {
-    SetAuthor(read.Author);
-    SetDescription(read.Description);
-    SetOrganization(read.Organization);
-    SetDocumentPages(static_cast<std::int32_t>(read.DocumentPages));
-    SetSheetColor(static_cast<TColor>(read.SheetColor));
-    SetSheetWidth(read.SheetWidth);
-    SetSheetHeight(read.SheetHeight);
-    SetZoomPercents(read.ZoomPercents);
-  }
+  SetAuthor(read.Author);
+  SetDescription(read.Description);
+  SetOrganization(read.Organization);
+  SetDocumentPages(static_cast<std::int32_t>(read.DocumentPages));
+  SetSheetColor(static_cast<TColor>(read.SheetColor));
+  SetSheetWidth(read.SheetWidth);
+  SetSheetHeight(read.SheetHeight);
+  SetZoomPercents(read.ZoomPercents);
   DoDebug("Загрузка из файла прошла успешно.");
   NotifyStructure(how);
   return true;
@@ -139,7 +133,7 @@ std::string BlocksHolderModel::BlockToFragment(const TBlock& block) const {
   std::string out;
   AppendLine(out, kChartHeader);
   if (block.BT == btSelection)
-    for (const TBlock* member : block.Members) WriteBlockValues(out, *member, IndexOfBlock(member->Owner));
+    for (const TBlock* member : FlatMembers(block)) WriteBlockValues(out, *member, IndexOfBlock(member->Owner));
   WriteBlockValues(out, block, IndexOfBlock(block.Owner));
   AppendLine(out, kChartEnd);
   return out;

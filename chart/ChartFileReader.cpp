@@ -24,23 +24,35 @@ bool ReadChartKeys(LineReader& lines, ChartFileContents& chart) {
   return true;
 }
 
-// One block section. False ends the reading: no section start, a section cut
-// off by the end of the file, too few values or a number that does not parse.
-bool ReadBlock(LineReader& lines, BlockList& blocks, std::vector<std::int64_t>& ownerNumbers, BlockValues& values) {
-  if (lines.Next() != kBlockData) return false;
+enum class BlockRead : std::uint8_t { Added, ListEnd, Damaged };
+
+// One block section. Anything but a whole section or the end mark ends the
+// reading: `damagedAt` then names the line at fault.
+BlockRead ReadBlock(LineReader& lines, BlockList& blocks, std::vector<std::int64_t>& ownerNumbers, BlockValues& values,
+                    std::int64_t& damagedAt) {
+  const auto start = lines.Next();
+  if (start == kChartEnd) return BlockRead::ListEnd;
+  auto damaged = [&](std::int64_t line) {
+    damagedAt = line;
+    return BlockRead::Damaged;
+  };
+  if (start != kBlockData) return damaged(start ? lines.LineNumber() : lines.LineNumber() + 1);
+  const std::int64_t firstValueLine = lines.LineNumber() + 1;
   values.clear();
   for (;;) {
     const auto line = lines.Next();
-    if (!line) return false;
+    if (!line) return damaged(lines.LineNumber() + 1);
     if (*line == kSectionEnd) break;
     values.push_back(ValueOf(*line));
   }
   auto block = std::make_unique<TBlock>();
   std::int64_t owner = 0;
-  if (!BlockFromValues(values, *block, owner)) return false;
+  std::size_t failedValue = 0;
+  if (!BlockFromValues(values, *block, owner, &failedValue))
+    return damaged(firstValueLine + static_cast<std::int64_t>(failedValue));
   blocks.push_back(std::move(block));
   ownerNumbers.push_back(owner);
-  return true;
+  return BlockRead::Added;
 }
 
 // Ties every block to the container its kept number names. A number outside
@@ -92,13 +104,16 @@ ChartFileContents ParseChartFile(std::string_view text) {
   lines.Next();
   std::vector<std::int64_t> ownerNumbers;
   BlockValues scratch;
-  while (ReadBlock(lines, contents.Blocks, ownerNumbers, scratch)) {
-  }
+  BlockRead read = BlockRead::Added;
+  while (read == BlockRead::Added)
+    read = ReadBlock(lines, contents.Blocks, ownerNumbers, scratch, contents.DamagedAtLine);
   ResolveOwners(contents.Blocks, ownerNumbers);
   return contents;
 }
 
 ChartFileContents ReadChartFile(const std::string& path) {
+  const auto size = RegularFileSize(path);
+  if (size && *size > kLargestReadableFile) return Failed(ChartReadFailure::TooLarge);
   const auto bytes = ReadWholeFile(path);
   if (!bytes) return Failed(ChartReadFailure::Unreadable);
   return ParseChartFile(*bytes);

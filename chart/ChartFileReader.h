@@ -10,13 +10,19 @@
 
 namespace quobrix {
 
-enum class ChartReadFailure : std::uint8_t { None, Unreadable, WrongHeader, BadChartSection };
+enum class ChartReadFailure : std::uint8_t { None, Unreadable, TooLarge, WrongHeader, BadChartSection };
 
 // The chart section's values as written, and the blocks with their owners
-// resolved. A damaged block ends the block list quietly; only the header and
+// resolved. A damaged block ends the block list, keeping the blocks before
+// it, and the place is noted so the user can be told; only the header and
 // the chart section can make the whole file fail.
 struct ChartFileContents {
   ChartReadFailure Failure = ChartReadFailure::None;
+  // The line (from 1) at which damage ended the block list: a value that
+  // does not parse, the end of a short section, a line where a section
+  // should start, or the line after the last when the file is cut short.
+  // 0 when the list ran to its end mark.
+  std::int64_t DamagedAtLine = 0;
   std::string Author, Description, Organization;
   std::int64_t DocumentPages = 1;
   std::int64_t SheetColor = 0;
@@ -24,6 +30,13 @@ struct ChartFileContents {
   std::int64_t SheetHeight = 1;
   std::int64_t ZoomPercents = 1;
   BlockList Blocks;
+};
+
+// What a load found, for the callers that tell the user about it.
+struct ChartReadReport {
+  ChartReadFailure Failure = ChartReadFailure::None;
+  std::int64_t DamagedAtLine = 0;  // as in ChartFileContents
+  std::int64_t BlocksRead = 0;
 };
 
 ChartFileContents ParseChartFile(std::string_view text);

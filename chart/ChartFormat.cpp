@@ -104,19 +104,30 @@ std::optional<std::string_view> LineReader::Next() {
   std::string_view line = text_.substr(pos_, end - pos_);
   pos_ = lf == std::string_view::npos ? text_.size() : lf + 1;
   if (!line.empty() && line.back() == '\r' && lf != std::string_view::npos) line.remove_suffix(1);
+  ++lineNumber_;
   return line;
 }
 
-bool BlockFromValues(const BlockValues& values, TBlock& block, std::int64_t& ownerNumber) {
-  if (values.size() < kBlockValueCount) return false;
+bool BlockFromValues(const BlockValues& values, TBlock& block, std::int64_t& ownerNumber, std::size_t* failedValue) {
+  auto fail = [failedValue](std::size_t position) {
+    if (failedValue) *failedValue = position;
+    return false;
+  };
+  if (values.size() < kBlockValueCount) return fail(values.size());
+  constexpr std::size_t kText = 12, kFont = 13, kHyperlink = 18;
   std::int64_t n[kBlockValueCount] = {};
-  for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 15, 16, 17, 19}) {
+  std::optional<TBlockFont> font;
+  for (std::size_t i = 0; i < kBlockValueCount; ++i) {
+    if (i == kText || i == kHyperlink) continue;
+    if (i == kFont) {
+      font = TextToFont(values[i]);
+      if (!font) return fail(i);
+      continue;
+    }
     const auto v = ParseInt64(values[i]);
-    if (!v) return false;
+    if (!v) return fail(i);
     n[i] = *v;
   }
-  auto font = TextToFont(values[13]);
-  if (!font) return false;
   block.X = n[0];
   block.Y = n[1];
   block.W = n[2];
@@ -129,13 +140,13 @@ bool BlockFromValues(const BlockValues& values, TBlock& block, std::int64_t& own
   block.BC = LowBits<TColor>(n[9]);
   block.BW = n[10];
   block.BS = LowBits<std::uint8_t>(n[11]);
-  block.Text = DecodeLineBreaks(values[12]);
+  block.Text = DecodeLineBreaks(values[kText]);
   block.TF = std::move(*font);
   block.TA = LowBits<std::uint8_t>(n[14]);
   block.TP = LowBits<std::uint8_t>(n[15]);
   block.Compl = LowBits<std::uint8_t>(n[16]);
   ownerNumber = n[17];
-  block.Hyperlink = values[18];
+  block.Hyperlink = values[kHyperlink];
   block.LineArrows = LowBits<std::uint8_t>(n[19]);
   return true;
 }

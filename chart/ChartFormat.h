@@ -45,18 +45,24 @@ class LineReader {
   bool AtEnd() const { return pos_ >= text_.size(); }
   // The next line, or nothing at the end of the text.
   std::optional<std::string_view> Next();
+  // The number of the line Next returned last, from 1; 0 before the first.
+  std::int64_t LineNumber() const { return lineNumber_; }
 
  private:
   std::string_view text_;
   std::size_t pos_ = 0;
+  std::int64_t lineNumber_ = 0;
 };
 
 // The twenty values of a block section, in file order, as text.
 using BlockValues = std::vector<std::string_view>;
 
 // Fills a block from the twenty values; the owner number is returned aside.
-// Fails when a value is missing or a number does not parse.
-bool BlockFromValues(const BlockValues& values, TBlock& block, std::int64_t& ownerNumber);
+// Fails when a value is missing or a number does not parse; `failedValue`,
+// when given, then receives the position of the value at fault (from 0), or
+// the number of values when some are missing.
+bool BlockFromValues(const BlockValues& values, TBlock& block, std::int64_t& ownerNumber,
+                     std::size_t* failedValue = nullptr);
 
 // Appends one block section: keyed lines for the file, bare values for fragments.
 void WriteBlockKeys(std::string& out, const TBlock& block, std::int64_t ownerNumber);

@@ -27,7 +27,7 @@ std::optional<int> PictureExtent(std::int64_t v, std::int64_t resolution) {
 // Pixels of v at `resolution`, wrapping as drawing does.
 std::int64_t ToPixels(std::int64_t v, std::int64_t resolution) { return WrapMul(v, resolution) / 10000; }
 
-// The block, then the direct members of a container, each shifted so the
+// The block, then the blocks a container stands for, each shifted so the
 // block's own corner lands at the picture's origin, on a white sheet.
 ClipboardPicture PictureOf(const TBlock& block, std::int64_t resolution, std::int64_t vertResolution) {
   ClipboardPicture picture;
@@ -49,7 +49,7 @@ ClipboardPicture PictureOf(const TBlock& block, std::int64_t resolution, std::in
   picture.Draw = [&block, args](Canvas& canvas) {
     DrawBlock(block, canvas, args);
     if (block.BT != btSelection) return;
-    for (const TBlock* member : block.Members) DrawBlock(*member, canvas, args);
+    for (const TBlock* member : FlatMembers(block)) DrawBlock(*member, canvas, args);
   };
   return picture;
 }
@@ -69,6 +69,10 @@ ClipboardContents BlocksHolderModel::ClipboardContentsOf(const TBlock& block) co
   return contents;
 }
 
+ClipboardPicture BlocksHolderModel::PictureOfBlock(const TBlock& block, std::int64_t resolution) const {
+  return PictureOf(block, resolution, resolution);
+}
+
 bool BlocksHolderModel::CopyToClipboard() {
   const TBlock* active = ActiveBlockPtr();
   ChartClipboard* clipboard = InstalledChartClipboard();
@@ -80,7 +84,10 @@ bool BlocksHolderModel::CutToClipboard() {
   if (!ActiveBlockPtr()) return false;
   HeldNotices hold(*this);
   const bool copied = CopyToClipboard();
-  if (copied) DeleteActiveBlock(true);
+  if (copied) {
+    RecordUndoPoint();
+    DeleteActiveBlock(true);
+  }
   SetModified(true);
   return copied;
 }

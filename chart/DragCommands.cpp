@@ -1,7 +1,8 @@
 // Mouse edits of the active block: moving it with what hangs on it and
-// dragging one of its corners. The press that starts a drag records the undo
-// point, so the steps record none. Sums wrap: a damaged chart may hold any
-// numbers.
+// dragging one of its corners. A drag is one undo gesture (UndoHistory): its
+// first step that changes anything keeps the snapshot taken at the press and
+// marks the chart modified; a step that changes nothing does neither. Sums
+// wrap: a damaged chart may hold any numbers.
 #include "chart/BlocksHolderModel.h"
 #include "render/CoordinateMath.h"
 #include "render/HitTests.h"
@@ -16,6 +17,20 @@ void Shift(TBlock& b, std::int64_t dX, std::int64_t dY) {
   b.X = WrapAdd(b.X, dX);
   b.Y = WrapAdd(b.Y, dY);
 }
+
+// Strictly inside the span [a, b] narrowed by `tol` at both ends.
+bool DeepInSpan(std::int64_t tol, std::int64_t v, std::int64_t a, std::int64_t b) {
+  return SaturatingAdd(std::min(a, b), tol) < v && v < SaturatingSub(std::max(a, b), tol);
+}
+
+struct Extent {
+  std::int64_t X, Y, W, H;
+  bool operator==(const Extent&) const = default;
+};
+
+// Every step changes the dragged block's own extent whenever it changes
+// anything at all.
+Extent ExtentOf(const TBlock& b) { return {b.X, b.Y, b.W, b.H}; }
 
 void Grow(TBlock& b, std::int64_t dW, std::int64_t dH) {
   b.W = WrapAdd(b.W, dW);
@@ -48,11 +63,16 @@ void BlocksHolderModel::AttachLines(std::int64_t n, std::int64_t tolerance) {
   for (const auto& block : blocks_) {
     TBlock& line = *block;
     if (&line == &a || line.BT != btLine) continue;
-    auto inside = [&](std::int64_t px, std::int64_t py) {
-      return InSpanTol(line, tolerance, px, a.X, right) && InSpanTol(line, tolerance, py, a.Y, bottom);
+    // An end on the block's outline, within the tolerance of it. An end well
+    // inside the block belongs to whatever the line was drawn to there: a
+    // pasted copy lying over its original must not take the original's lines.
+    auto onOutline = [&](std::int64_t px, std::int64_t py) {
+      const bool near = InSpanTol(line, tolerance, px, a.X, right) && InSpanTol(line, tolerance, py, a.Y, bottom);
+      const bool deep = DeepInSpan(tolerance, px, a.X, right) && DeepInSpan(tolerance, py, a.Y, bottom);
+      return near && !deep;
     };
-    const bool start = inside(line.X, line.Y);
-    const bool end = inside(WrapAdd(line.X, line.W), WrapAdd(line.Y, line.H));
+    const bool start = onOutline(line.X, line.Y);
+    const bool end = onOutline(WrapAdd(line.X, line.W), WrapAdd(line.Y, line.H));
     if (start && end) continue;
     if (start)
       attachedLines_.push_back({&line, 1});
@@ -64,7 +84,7 @@ void BlocksHolderModel::AttachLines(std::int64_t n, std::int64_t tolerance) {
 void BlocksHolderModel::MoveActiveBlock(std::int64_t dX, std::int64_t dY, bool withAttachedLines) {
   TBlock* a = ActiveBlockPtr();
   if (!a) return;
-  HeldNotices hold(*this);
+  const Extent before = ExtentOf(*a);
   Shift(*a, dX, dY);
   if (a->BT == btSelection) {
     for (TBlock* m : a->Members) Shift(*m, dX, dY);
@@ -82,14 +102,13 @@ void BlocksHolderModel::MoveActiveBlock(std::int64_t dX, std::int64_t dY, bool w
     const std::int64_t smaller = std::min(a->W, a->H);
     a->W = a->H = smaller > 0 ? smaller : std::max(a->W, a->H);
   }
-  SetModified(true);
-  Notify(ChartChange::Blocks);
+  if (ExtentOf(*a) != before) DragStepDone();
 }
 
 void BlocksHolderModel::DragActiveCorner(int corner, std::int64_t dX, std::int64_t dY, bool straighten) {
   TBlock* a = ActiveBlockPtr();
   if (!a) return;
-  HeldNotices hold(*this);
+  const Extent before = ExtentOf(*a);
   switch (corner) {
     case 1:
       Shift(*a, dX, dY);
@@ -108,13 +127,19 @@ void BlocksHolderModel::DragActiveCorner(int corner, std::int64_t dX, std::int64
         Shift(*a, dX, dY);
         break;
       }
-      if (a->BT == btSelection) ScaleMembers(*a, dX, dY);
+      if (a->BT == btSelection && (dX != 0 || dY != 0)) ScaleMembers(*a, dX, dY);
       Grow(*a, dX, dY);
       if (straighten && a->BT == btLine) {
         if (Magnitude(a->W) < 200) a->W = 0;
         if (Magnitude(a->H) < 200) a->H = 0;
       }
   }
+  if (ExtentOf(*a) != before) DragStepDone();
+}
+
+void BlocksHolderModel::DragStepDone() {
+  HeldNotices hold(*this);
+  history_.GestureChanged();
   SetModified(true);
   Notify(ChartChange::Blocks);
 }

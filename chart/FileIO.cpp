@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <fstream>
 #include <vector>
@@ -12,19 +13,44 @@
 namespace quobrix {
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-  if (!IsRegularFile(path)) return std::nullopt;
+  const auto expected = RegularFileSize(path);
+  if (!expected || *expected > kLargestReadableFile) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
-  if (size < 0) return std::nullopt;
+  if (size < 0 || size > kLargestReadableFile) return std::nullopt;
   std::string bytes(static_cast<std::size_t>(size), '\0');
   in.seekg(0);
   if (!in.read(bytes.data(), size)) return std::nullopt;
   return bytes;
 }
 
+std::optional<std::int64_t> RegularFileSize(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return static_cast<std::int64_t>(st.st_size);
+}
+
 namespace {
+
+constexpr int kMostLinksFollowed = 40;
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The folder's write permission lets a rename replace any file in it; the
+// file's own permission is what says whether its owner means it to change.
+// The superuser passes every access check, so for it a file that no one may
+// write counts as read-only too.
+bool MayReplace(const std::string& file) {
+  struct stat st {};
+  if (::stat(file.c_str(), &st) != 0) return true;
+  if (::access(file.c_str(), W_OK) != 0) return false;
+  return ::geteuid() != 0 || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+}
 
 // New files get the usual permissions; a replaced file keeps its own.
 mode_t ModeFor(const std::string& path) {
@@ -47,17 +73,30 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-AtomicFileWriter::AtomicFileWriter(const std::string& path) : path_(path) {
-  const std::size_t slash = path.rfind('/');
-  const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  std::string tmpl = dir + "." + name + ".XXXXXX";
+std::string ReplacedFile(const std::string& path) {
+  std::string file = path;
+  for (int hop = 0; hop < kMostLinksFollowed; ++hop) {
+    struct stat st {};
+    if (::lstat(file.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    std::vector<char> link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
+    const ssize_t n = ::readlink(file.c_str(), link.data(), link.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= link.size()) break;
+    const std::string target(link.data(), static_cast<std::size_t>(n));
+    file = target.front() == '/' ? target : FolderOf(file) + target;
+  }
+  return file;
+}
+
+AtomicFileWriter::AtomicFileWriter(const std::string& path) : target_(ReplacedFile(path)) {
+  if (!MayReplace(target_)) return;
+  // Short, so a file name of any legal length can still be saved.
+  std::string tmpl = FolderOf(target_) + ".quobrix.XXXXXX";
   std::vector<char> buf(tmpl.begin(), tmpl.end());
   buf.push_back('\0');
   fd_ = ::mkstemp(buf.data());
   if (fd_ < 0) return;
   tmp_ = buf.data();
-  failed_ = ::fchmod(fd_, ModeFor(path)) != 0;
+  failed_ = ::fchmod(fd_, ModeFor(target_)) != 0;
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
@@ -75,7 +114,7 @@ bool AtomicFileWriter::Commit() {
   const bool flushed = Ok() && ::fsync(fd_) == 0;
   const bool closed = ::close(fd_) == 0;
   fd_ = -1;
-  committed_ = flushed && closed && std::rename(tmp_.c_str(), path_.c_str()) == 0;
+  committed_ = flushed && closed && std::rename(tmp_.c_str(), target_.c_str()) == 0;
   failed_ = !committed_;
   return committed_;
 }
@@ -94,9 +133,6 @@ NewFileResult WriteNewFile(const std::string& path, std::string_view bytes) {
   return NewFileResult::Failed;
 }
 
-bool IsRegularFile(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
+bool IsRegularFile(const std::string& path) { return RegularFileSize(path).has_value(); }
 
 }  // namespace quobrix

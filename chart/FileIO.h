@@ -1,18 +1,34 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace quobrix {
 
-// The bytes of a regular file, or nothing when it cannot be read.
+// Files beyond this are refused before reading: a chart is read whole into
+// memory, and no chart a person made comes near it.
+inline constexpr std::int64_t kLargestReadableFile = std::int64_t{2} << 30;
+
+// The bytes of a regular file, or nothing when it cannot be read or is
+// larger than kLargestReadableFile.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
-// A file written piece by piece into a temporary file beside its target,
-// which replaces the target only once every piece is written and flushed to
-// disk, so a failure half-way (a full disk, say) leaves the previous file as
-// it was. The temporary file goes away unless committed.
+// The size of a regular file, nothing for anything else.
+std::optional<std::int64_t> RegularFileSize(const std::string& path);
+
+// The file a write to `path` replaces: where `path` is a symbolic link, the
+// file it leads to, so the link stays a link and its target gets the bytes.
+std::string ReplacedFile(const std::string& path);
+
+// A file written piece by piece into a temporary file beside its target
+// (a link's target, see ReplacedFile), which replaces the target only once
+// every piece is written and flushed to disk, so a failure half-way (a full
+// disk, say) leaves the previous file as it was. The temporary file goes
+// away unless committed. A target that exists but may not be written
+// (read-only for its owner, say) is refused and left alone, as a read-only
+// folder refuses.
 class AtomicFileWriter {
  public:
   explicit AtomicFileWriter(const std::string& path);
@@ -30,7 +46,7 @@ class AtomicFileWriter {
   bool Commit();
 
  private:
-  std::string path_;
+  std::string target_;
   std::string tmp_;
   int fd_ = -1;
   bool failed_ = false;

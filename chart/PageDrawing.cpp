@@ -42,15 +42,14 @@ bool BlocksHolderModel::PrintPage(Canvas& canvas, std::int64_t w, std::int32_t p
   if (SheetColor() != clWhite) {
     canvas.Pen = TPen{SheetColor(), 1, psClear, TPenMode::Copy};
     canvas.Brush = TBrush{SheetColor(), bsSolid};
-    canvas.Rectangle(static_cast<int>(Scale(FSheetMargins().Left, rx)),
-                     static_cast<int>(Scale(FSheetMargins().Top, ry)),
-                     static_cast<int>(w - Scale(FSheetMargins().Right, rx) - 1),
-                     static_cast<int>(h - Scale(FSheetMargins().Bottom, ry) - 1));
+    canvas.Rectangle(ToPixel(Scale(FSheetMargins().Left, rx)), ToPixel(Scale(FSheetMargins().Top, ry)),
+                     ToPixel(WrapSub(WrapSub(w, Scale(FSheetMargins().Right, rx)), 1)),
+                     ToPixel(WrapSub(WrapSub(h, Scale(FSheetMargins().Bottom, ry)), 1)));
   }
   // The page's top edge at the scale the blocks are drawn at: the paper's
   // own height would let every page drift by the difference whenever the
   // paper's shape is not exactly the sheet's.
-  const std::int64_t offsetY = Scale(WrapMul(SheetHeight(), page - 1), rx);
+  const std::int64_t offsetY = Scale(WrapMul(SheetHeight(), std::int64_t{page} - 1), rx);
   const DrawBlockArgs args{.device = {.resolution = rx, .zoomPercents = kPrintZoom, .scrollY = offsetY},
                            .sheetColor = SheetColor()};
   for (const std::int64_t n : pageBlocks.OnPage(page)) DrawBlock(Blocks(n), canvas, args);
@@ -61,15 +60,15 @@ bool BlocksHolderModel::PrintPage(Canvas& canvas, std::int64_t w, std::int32_t p
 bool BlocksHolderModel::DrawPreviewPage(Canvas& canvas, std::int32_t page, std::int64_t zoom) const {
   SheetPaintArgs surface;
   const int inset = Rulers() == rBoth ? RulerInset : 0;
-  surface.clientWidth = ChartToPixels(SheetWidth(), HorzResolution(), zoom) + inset;
-  surface.clientHeight = ChartToPixels(SheetHeight(), HorzResolution(), zoom) + inset;
+  surface.clientWidth = OffsetPixels(ChartToPixels(SheetWidth(), HorzResolution(), zoom), inset);
+  surface.clientHeight = OffsetPixels(ChartToPixels(SheetHeight(), HorzResolution(), zoom), inset);
   return DrawPreviewPage(canvas, page, zoom, surface);
 }
 
 bool BlocksHolderModel::DrawPreviewPage(Canvas& canvas, std::int32_t page, std::int64_t zoom,
                                         const SheetPaintArgs& surface) const {
   const std::int64_t offsetY =
-      WrapMul(WrapMul(WrapMul(SheetHeight(), HorzResolution()), zoom) / kDeviceDivisor, page - 1);
+      WrapMul(WrapMul(WrapMul(SheetHeight(), HorzResolution()), zoom) / kDeviceDivisor, std::int64_t{page} - 1);
   const bool rulerInset = Rulers() == rBoth;
   SheetPaintArgs sheet = surface;
   sheet.rulerInset = rulerInset ? RulerInset : 0;

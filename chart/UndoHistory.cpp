@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <functional>
+#include <new>
+#include <utility>
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/UndoSnapshotFolder.h"
@@ -26,10 +28,14 @@ UndoHistory::TextPrint UndoHistory::TextPrint::Of(std::string_view text) {
 UndoHistory::~UndoHistory() {
   RemoveAll(undoFiles_);
   RemoveAll(redoFiles_);
+  if (!gestureSnapshot_.empty()) std::remove(gestureSnapshot_.c_str());
 }
 
 void UndoHistory::RecordUndoPoint() {
-  MakeUndoPoint();
+  if (inGesture_)
+    GestureChanged();
+  else
+    MakeUndoPoint();
   // Also when no snapshot could be made: the edit that follows must still
   // count as unsaved work.
   chart_.SetModified(true);
@@ -41,22 +47,40 @@ void UndoHistory::NoteSavedState(const std::string& text) {
   savedState_ = SavedState::Known;
 }
 
-std::optional<std::string> UndoHistory::WriteSnapshot(const std::string& text) {
-  NoteSavedState(text);
+std::optional<std::string> UndoHistory::CurrentText() const {
+  try {
+    return chart_.ChartFileText();
+  } catch (const std::bad_alloc&) {
+    // Too little memory for the chart's text: the edit goes ahead without undo.
+    return std::nullopt;
+  }
+}
+
+std::optional<std::string> UndoHistory::WriteSnapshot() {
   if (!session_) session_ = CurrentUndoSnapshotSession();
   if (!session_) return std::nullopt;
+  const std::optional<std::string> text = CurrentText();
+  return text ? WriteSnapshot(*text) : std::nullopt;
+}
+
+std::optional<std::string> UndoHistory::WriteSnapshot(const std::string& text) {
+  NoteSavedState(text);
   return session_->WriteSnapshot(text);
 }
 
 bool UndoHistory::MakeUndoPoint() {
-  const auto path = WriteSnapshot(chart_.ChartFileText());
+  const auto path = WriteSnapshot();
   if (!path) return false;
+  Record(*path);
+  return true;
+}
+
+void UndoHistory::Record(const std::string& path) {
   BlocksHolderModel::HeldNotices hold(chart_);
   chart_.SetModified(true);
-  Push(*path);
-  chart_.DoDebug("Отмена: Создан файл \"" + FileNameOf(*path) + "\"");
+  Push(path);
+  chart_.DoDebug("Отмена: Создан файл \"" + FileNameOf(path) + "\"");
   chart_.Notify(ChartChange::History);
-  return true;
 }
 
 void UndoHistory::Push(const std::string& path) {
@@ -67,11 +91,32 @@ void UndoHistory::Push(const std::string& path) {
   undoFiles_.insert(undoFiles_.begin(), path);
 }
 
+void UndoHistory::BeginGesture() {
+  EndGesture();
+  inGesture_ = true;
+  gestureSnapshot_ = WriteSnapshot().value_or(std::string());
+}
+
+void UndoHistory::GestureChanged() {
+  if (!inGesture_) return;
+  BlocksHolderModel::HeldNotices hold(chart_);
+  if (!gestureSnapshot_.empty()) Record(std::exchange(gestureSnapshot_, std::string()));
+  chart_.SetModified(true);
+}
+
+void UndoHistory::EndGesture() {
+  if (!gestureSnapshot_.empty()) std::remove(gestureSnapshot_.c_str());
+  gestureSnapshot_.clear();
+  inGesture_ = false;
+}
+
 void UndoHistory::Undo() {
   if (CanUndo()) RollBack();
 }
 
 bool UndoHistory::RollBack() {
+  // Whatever a gesture still holds is older than what undo brings back.
+  EndGesture();
   if (!CanUndo()) return false;
   BlocksHolderModel::HeldNotices hold(chart_);
   const std::string snapshot = undoFiles_.front();
@@ -87,15 +132,18 @@ void UndoHistory::Redo() {
   if (CanRedo()) RollForward();
 }
 
-bool UndoHistory::RollForward() { return CanRedo() && Step(redoFiles_, undoFiles_, StructureChange::Redone); }
+bool UndoHistory::RollForward() {
+  EndGesture();
+  return CanRedo() && Step(redoFiles_, undoFiles_, StructureChange::Redone);
+}
 
 bool UndoHistory::Step(std::vector<std::string>& from, std::vector<std::string>& to, StructureChange how) {
   BlocksHolderModel::HeldNotices hold(chart_);
   // The state left is written only once the landing has loaded: written
   // before, it could take the free name of a snapshot that vanished and be
   // loaded in its place.
-  const std::string leftText = chart_.ChartFileText();
-  NoteSavedState(leftText);
+  const std::optional<std::string> leftText = CurrentText();
+  if (leftText) NoteSavedState(*leftText);
   const std::string snapshot = from.front();
   landing_ = true;
   const bool loaded = chart_.ReplaceFromFile(snapshot, how);
@@ -104,7 +152,7 @@ bool UndoHistory::Step(std::vector<std::string>& from, std::vector<std::string>&
     FollowSavedState();
   }
   landing_ = false;
-  const std::optional<std::string> left = loaded ? WriteSnapshot(leftText) : std::nullopt;
+  const std::optional<std::string> left = loaded && leftText ? WriteSnapshot(*leftText) : std::nullopt;
   std::remove(snapshot.c_str());
   from.erase(from.begin());
   if (loaded) Keep(left, to);

@@ -12,6 +12,13 @@
 // Its fingerprint is taken from the first snapshot written after that, which
 // holds exactly that state, so edits cost no extra pass over the chart; a
 // landing compares the chart's text with it and sets the modified flag.
+//
+// A gesture (a press, what the mouse does while held, the release) is at
+// most one undo point: BeginGesture snapshots the chart as it is, the first
+// change during the gesture keeps that snapshot as the undo point and marks
+// the chart modified, later changes record nothing, and EndGesture drops the
+// snapshot when nothing changed. A click that changes nothing thus leaves no
+// undo step and no unsaved work, and a long drag costs one history entry.
 #pragma once
 
 #include <cstddef>
@@ -34,7 +41,7 @@ class UndoHistory {
   static constexpr int kUndoDepth = 10;
 
   explicit UndoHistory(BlocksHolderModel& chart) : chart_(chart) {}
-  // Deletes the snapshot file of every undo and redo entry.
+  // Deletes the snapshot file of every undo and redo entry and of a gesture.
   ~UndoHistory();
   UndoHistory(const UndoHistory&) = delete;
   UndoHistory& operator=(const UndoHistory&) = delete;
@@ -48,7 +55,8 @@ class UndoHistory {
   bool CanRedo() const { return !redoFiles_.empty(); }
 
   // Snapshots the chart before an edit and marks it modified; when no
-  // snapshot can be written the edit still goes ahead, without undo.
+  // snapshot can be written the edit still goes ahead, without undo. During
+  // a gesture it keeps the gesture's snapshot instead.
   void RecordUndoPoint();
   bool MakeUndoPoint();
   void Undo();
@@ -66,6 +74,14 @@ class UndoHistory {
   void ChartMarkedSaved();
   void ChartEdited();
 
+  void BeginGesture();
+  // A change during the gesture that recorded no undo point itself (a drag
+  // step): keeps the gesture's snapshot and marks the chart modified.
+  // Outside a gesture it does nothing.
+  void GestureChanged();
+  void EndGesture();
+  bool InGesture() const { return inGesture_; }
+
  private:
   // The size and hash of a chart file's text: equal texts, equal prints.
   struct TextPrint {
@@ -79,6 +95,8 @@ class UndoHistory {
   BlocksHolderModel& chart_;
   std::shared_ptr<UndoSnapshotSession> session_;
   std::vector<std::string> undoFiles_;
+  bool inGesture_ = false;
+  std::string gestureSnapshot_;  // empty once kept, or when none could be written
   std::vector<std::string> redoFiles_;
   SavedState savedState_ = SavedState::Pending;
   TextPrint savedPrint_{};
@@ -86,8 +104,14 @@ class UndoHistory {
 
   // The first chart text seen after the chart was marked saved is the saved state.
   void NoteSavedState(const std::string& text);
-  // A snapshot of the chart text, or nothing when none can be written.
+  // The chart file's text, or nothing when there is too little memory for it.
+  std::optional<std::string> CurrentText() const;
+  // A snapshot of the chart as it is, or of `text`; nothing when none can be written.
+  std::optional<std::string> WriteSnapshot();
   std::optional<std::string> WriteSnapshot(const std::string& text);
+  // Makes `path` the newest undo point of an edit: marks the chart modified.
+  void Record(const std::string& path);
+  // Puts `path` at the front of the undo list, dropping the oldest of a full one.
   void Push(const std::string& path);
   // Loads the front entry of `from` over the chart and consumes it; on
   // success the snapshot of the state left goes to the front of `to`.

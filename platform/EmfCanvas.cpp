@@ -5,6 +5,7 @@
 
 #include "platform/Cp1251Codec.h"
 #include "platform/SystemColors.h"
+#include "render/CoordinateMath.h"
 #include "platform/WordWrap.h"
 
 namespace quobrix {
@@ -188,7 +189,7 @@ void EmfCanvas::InvertPixel(int x, int y) {
   Pen = {clBlack, 1, psSolid, TPenMode::Xor};
   RealizePen();
   writer_.MoveTo(x, y);
-  writer_.LineTo(x + 1, y);
+  writer_.LineTo(OffsetPixels(x, 1), y);
   Pen = kept;
 }
 

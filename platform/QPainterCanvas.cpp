@@ -6,6 +6,7 @@
 
 #include "platform/QtDrawingStyle.h"
 #include "platform/SystemColors.h"
+#include "render/CoordinateMath.h"
 
 namespace quobrix {
 
@@ -124,7 +125,7 @@ void QPainterCanvas::TextOut(int x, int y, const std::string& text) {
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
   SetFontIfChanged(painter_, font_);
   painter_.setPen(TextPen(pen_, textColor_));
-  painter_.drawText(QPoint(x, y + metrics.ascent()), DisplayText(text));
+  painter_.drawText(QPoint(x, OffsetPixels(y, metrics.ascent())), DisplayText(text));
 }
 
 void QPainterCanvas::DrawTextWrapped(const TRect& clip, const std::string& text, TAlignment alignment) {

@@ -18,17 +18,8 @@ namespace {
 constexpr std::int64_t kMaxBitmapPixels = 50'000'000;
 
 QImage BitmapOf(const ClipboardPicture& picture) {
-  if (!picture.CanBeDrawn() || std::int64_t{picture.Width} * picture.Height > kMaxBitmapPixels) return {};
-  QImage image(picture.Width, picture.Height, QImage::Format_RGB32);
-  if (image.isNull()) return image;
-  image.fill(Qt::white);
-  const auto dotsPerMetre = static_cast<int>(picture.Resolution * 10);  // resolution is per 100 mm
-  image.setDotsPerMeterX(dotsPerMetre);
-  image.setDotsPerMeterY(dotsPerMetre);
-  QPainter painter(&image);
-  QPainterCanvas canvas(painter);
-  picture.Draw(canvas);
-  return image;
+  if (std::int64_t{picture.Width} * picture.Height > kMaxBitmapPixels) return {};
+  return PictureImage(picture, QSize(picture.Width, picture.Height));
 }
 
 QByteArray PngOf(const QImage& image) {
@@ -60,6 +51,22 @@ auto OrNothing(Make make) -> decltype(make()) {
 }
 
 }  // namespace
+
+QImage PictureImage(const ClipboardPicture& picture, QSize size) {
+  if (!picture.CanBeDrawn() || size.isEmpty()) return {};
+  QImage image(size, QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  image.fill(Qt::white);
+  const auto dotsPerMetre = static_cast<int>(picture.Resolution * 10);  // resolution is per 100 mm
+  image.setDotsPerMeterX(dotsPerMetre);
+  image.setDotsPerMeterY(dotsPerMetre);
+  QPainter painter(&image);
+  if (size != QSize(picture.Width, picture.Height))
+    painter.scale(qreal(size.width()) / picture.Width, qreal(size.height()) / picture.Height);
+  QPainterCanvas canvas(painter);
+  picture.Draw(canvas);
+  return image;
+}
 
 std::unique_ptr<QMimeData> ClipboardMimeData(const ClipboardContents& contents) {
   auto data = std::make_unique<QMimeData>();

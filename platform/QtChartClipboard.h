@@ -4,6 +4,7 @@
 // pictures.
 #pragma once
 
+#include <QImage>
 #include <QMimeData>
 #include <memory>
 
@@ -16,6 +17,9 @@ inline constexpr char kPngMimeType[] = "image/png";
 inline constexpr const char* kEmfMimeTypes[] = {"application/x-openoffice-emf;windows_formatname=\"Image EMF\"",
                                                 "image/x-emf", "image/emf"};
 
+// The picture drawn on a white image of `size` pixels, stretched to fill it;
+// a null image when it cannot be drawn.
+QImage PictureImage(const ClipboardPicture& picture, QSize size);
 // Everything a copy offers, with each picture that could be drawn.
 std::unique_ptr<QMimeData> ClipboardMimeData(const ClipboardContents& contents);
 // The fragment text held in `data`, up to a terminating zero, or nothing.

@@ -84,6 +84,10 @@ QPen GapPen(const QPen& pen, const QBrush& brush) {
 }
 
 QRect ExclusiveRect(int x1, int y1, int x2, int y2) {
+  // Corners far beyond any device are pulled in to where a QRect can still
+  // count its width.
+  auto near = [](int v) { return std::clamp(v, -(1 << 29), 1 << 29); };
+  x1 = near(x1), y1 = near(y1), x2 = near(x2), y2 = near(y2);
   return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
 }
 

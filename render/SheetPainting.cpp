@@ -22,35 +22,48 @@ struct PageSpan {
 // into the client area; the others cannot show, and a chart claiming
 // millions of pages must not paint them all.
 PageSpan VisiblePages(const SheetPaintArgs& a, std::int64_t top, std::int64_t h) {
+  const auto pages = static_cast<std::uint64_t>(std::max<std::int32_t>(a.pages, 0));
   if (h <= 0) return {0, std::min<std::int64_t>(a.pages, 1)};
-  const std::int64_t first = top >= 0 ? 0 : std::max<std::int64_t>((-top + h - 1) / h - 1, 0);
-  const std::int64_t below = a.clientHeight - top;
-  const std::int64_t end = below < 0 ? 0 : std::min<std::int64_t>(below / h + 1, a.pages);
-  return {first, std::max(first, end)};
+  const auto step = static_cast<std::uint64_t>(h);
+  // The pages wholly above the client area, and those starting above its bottom.
+  const std::uint64_t above = top >= 0 ? 0 : (Magnitude(top) - 1) / step;
+  const std::uint64_t reached = top > a.clientHeight ? 0 : Distance(a.clientHeight, top) / step + 1;
+  const auto end = static_cast<std::int64_t>(std::min(reached, pages));
+  return {std::min(static_cast<std::int64_t>(above), end), end};
 }
 
-int Px(std::int64_t v) { return static_cast<std::int32_t>(v); }
+// The page band p of bands h high, the first one at `top`.
+std::int64_t Band(std::int64_t top, std::int64_t p, std::int64_t h) { return WrapAdd(top, WrapMul(p, h)); }
 
 void OutlinePages(Canvas& canvas, const SheetPaintArgs& a, std::int64_t w, std::int64_t h) {
   canvas.Brush.Style = bsClear;
   canvas.Pen = TPen{clBtnShadow, 1, psSolid, TPenMode::Copy};
-  const std::int64_t left = a.rulerInset - a.originX;
-  const std::int64_t top = a.rulerInset - a.originY;
+  const std::int64_t left = WrapSub(a.rulerInset, a.originX);
+  const std::int64_t top = WrapSub(a.rulerInset, a.originY);
   const PageSpan pages = VisiblePages(a, top, h);
   for (std::int64_t p = pages.first; p < pages.end; ++p)
-    canvas.Rectangle(Px(left), Px(top + p * h), Px(left + w), Px(top + (p + 1) * h));
+    canvas.Rectangle(ToPixel(left), ToPixel(Band(top, p, h)), ToPixel(WrapAdd(left, w)), ToPixel(Band(top, p + 1, h)));
 }
 
 void FillPrintableAreas(Canvas& canvas, const SheetPaintArgs& a, std::int64_t w, std::int64_t h) {
   canvas.Brush = TBrush{a.sheetColor, bsSolid};
   canvas.Pen = TPen{clBtnShadow, 1, psDot, TPenMode::Copy};
-  const std::int64_t left = a.rulerInset + Pixels(a.marginLeft, a) - a.originX;
-  const std::int64_t right = a.rulerInset + w - Pixels(a.marginRight, a) - a.originX;
-  const std::int64_t top = a.rulerInset + Pixels(a.marginTop, a) - a.originY;
-  const std::int64_t bottom = a.rulerInset + h - Pixels(a.marginBottom, a) - a.originY;
-  const PageSpan pages = VisiblePages(a, a.rulerInset - a.originY, h);
+  const std::int64_t sheetLeft = WrapSub(a.rulerInset, a.originX);
+  const std::int64_t sheetTop = WrapSub(a.rulerInset, a.originY);
+  const std::int64_t left = WrapAdd(sheetLeft, Pixels(a.marginLeft, a));
+  const std::int64_t right = WrapSub(WrapAdd(sheetLeft, w), Pixels(a.marginRight, a));
+  const std::int64_t top = WrapAdd(sheetTop, Pixels(a.marginTop, a));
+  const std::int64_t bottom = WrapSub(WrapAdd(sheetTop, h), Pixels(a.marginBottom, a));
+  const PageSpan pages = VisiblePages(a, sheetTop, h);
   for (std::int64_t p = pages.first; p < pages.end; ++p)
-    canvas.Rectangle(Px(left), Px(top + p * h), Px(right), Px(bottom + p * h));
+    canvas.Rectangle(ToPixel(left), ToPixel(Band(top, p, h)), ToPixel(right), ToPixel(Band(bottom, p, h)));
+}
+
+// The first of start, start + step, start + 2 step ... that lies beyond -step.
+std::int64_t FirstOnScreen(std::int64_t start, std::int64_t step) {
+  if (start >= 0) return start;
+  const auto ustep = static_cast<std::uint64_t>(step);
+  return WrapAdd(start, static_cast<std::int64_t>(Magnitude(start) / ustep * ustep));
 }
 
 // Dots inverted over page 1 at every grid crossing.
@@ -62,13 +75,12 @@ void PaintGrid(Canvas& canvas, const SheetPaintArgs& a, std::int64_t w, std::int
   const auto step = static_cast<std::int64_t>(std::min(exactStep, 1e12));
   canvas.Pen = TPen{clBlack, 1, psSolid, TPenMode::Xor};
   // Only the dots inside the client area: a damaged sheet size may ask for billions.
-  const std::int64_t left = a.rulerInset - a.originX - 1;
-  const std::int64_t top = a.rulerInset - a.originY - 2;
-  const std::int64_t xEnd = std::min<std::int64_t>(a.rulerInset + w - a.originX, a.clientWidth);
-  const std::int64_t jEnd = std::min<std::int64_t>(a.rulerInset + h, a.clientHeight - top);
-  for (std::int64_t x = left < 0 ? left + (-left / step) * step : left; x <= xEnd; x += step)
-    for (std::int64_t j = top < 0 ? (-top / step) * step : 0; j <= jEnd; j += step)
-      canvas.InvertPixel(Px(x), Px(top + j));
+  const std::int64_t sheetLeft = WrapSub(a.rulerInset, a.originX);
+  const std::int64_t top = WrapSub(WrapSub(a.rulerInset, a.originY), 2);
+  const std::int64_t xEnd = std::min<std::int64_t>(SaturatingAdd(sheetLeft, w), a.clientWidth);
+  const std::int64_t yEnd = std::min<std::int64_t>(SaturatingAdd(top, SaturatingAdd(a.rulerInset, h)), a.clientHeight);
+  for (std::int64_t x = FirstOnScreen(WrapSub(sheetLeft, 1), step); x <= xEnd; x += step)
+    for (std::int64_t y = FirstOnScreen(top, step); y <= yEnd; y += step) canvas.InvertPixel(ToPixel(x), ToPixel(y));
 }
 
 }  // namespace
@@ -76,7 +88,7 @@ void PaintGrid(Canvas& canvas, const SheetPaintArgs& a, std::int64_t w, std::int
 void PaintSheet(Canvas& canvas, const SheetPaintArgs& a) {
   canvas.Pen = TPen{a.backColor, 1, psClear, TPenMode::Copy};
   canvas.Brush = TBrush{a.backColor, bsSolid};
-  canvas.Rectangle(0, 0, a.clientWidth + 1, a.clientHeight + 1);
+  canvas.Rectangle(0, 0, OffsetPixels(a.clientWidth, 1), OffsetPixels(a.clientHeight, 1));
   const std::int64_t w = Pixels(a.sheetWidth, a);
   const std::int64_t h = Pixels(a.sheetHeight, a);
   OutlinePages(canvas, a, w, h);
@@ -93,7 +105,8 @@ void PaintSelectionMarks(Canvas& canvas, const std::vector<TPoint>& marks, TColo
   canvas.Pen = TPen{SelectionMarkColor(sheetColor), 2, psSolid, TPenMode::Copy};
   canvas.Brush.Style = bsClear;
   for (const TPoint& p : marks)
-    canvas.Rectangle(p.x - HandleHalfSize, p.y - HandleHalfSize, p.x + HandleHalfSize, p.y + HandleHalfSize);
+    canvas.Rectangle(OffsetPixels(p.x, -HandleHalfSize), OffsetPixels(p.y, -HandleHalfSize),
+                     OffsetPixels(p.x, HandleHalfSize), OffsetPixels(p.y, HandleHalfSize));
 }
 
 void PaintRulerFrame(Canvas& canvas, int w, int h) {

@@ -8,10 +8,14 @@ packages=(
   cmake g++ make pkg-config libsigc++-3.0-dev qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev
   # Qt's own dialogs and buttons in the interface language
   qt6-translations-l10n
+  # the generator of the build folders
+  ninja-build
   # fonts the drawing is measured against
   fonts-liberation2 fonts-dejavu-core
   # windows under a virtual display, screenshots, PDF checks
   xvfb xauth xdotool xclip imagemagick poppler-utils
+  # buttons found by their accessible names: a session bus, the accessibility bus, its Python binding
+  dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi
   # independent EMF readers used to validate exported metafiles
   emf2svg librsvg2-bin libreoffice-draw
 )

@@ -32,6 +32,8 @@ class ToolWindow : public QWidget, public ToolWindowLayout {
   virtual void Toggle();
 
  protected:
+  // The program's commands, and through them the active chart window.
+  CommandTable& Commands() const { return commands_; }
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 

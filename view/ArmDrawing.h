@@ -21,4 +21,10 @@ inline void InsertSymbol(BlocksHolderModel& chart, int type) {
   ArmDrawing(chart, type);
 }
 
+// The polyline command: an undo point, then lines one after another.
+inline void InsertPolyline(BlocksHolderModel& chart) {
+  chart.RecordUndoPoint();
+  chart.SetDrawingMLineByHand(true);
+}
+
 }  // namespace quobrix

@@ -29,16 +29,14 @@ void ClipboardAndOrder(CommandTable& c) {
   c.BindChart(BringToFront, [](THolderForm& w, QAction&) { Chart(w).BringToFront(Chart(w).ActiveBlock()); });
   c.BindChart(SendToBack, [](THolderForm& w, QAction&) { Chart(w).SendToBack(Chart(w).ActiveBlock()); });
   c.BindChart(Align, [](THolderForm& w, QAction& item) { Chart(w).AlignSelection(MenuTag(item)); });
-  c.BindChart(AlsoAlignLines, [](THolderForm& w, QAction& item) { Chart(w).FAlignLines = item.isChecked(); });
+  // The check mark is the switch itself: every chart window follows it.
+  c.BindChart(AlsoAlignLines, [](THolderForm&, QAction&) {});
 }
 
 void DrawingByHand(CommandTable& c) {
   using enum CommandId;
   c.BindChart(InsertSymbol, [](THolderForm& w, QAction& item) { quobrix::InsertSymbol(Chart(w), MenuTag(item)); });
-  c.BindChart(InsertPolyline, [](THolderForm& w, QAction&) {
-    Chart(w).RecordUndoPoint();
-    Chart(w).SetDrawingMLineByHand(true);
-  });
+  c.BindChart(InsertPolyline, [](THolderForm& w, QAction&) { quobrix::InsertPolyline(Chart(w)); });
   // Arms the symbol last chosen in the palette again, without an undo point.
   c.BindChart(RepeatSymbol, [](THolderForm& w, QAction&) {
     const int symbol = Settings().LastLibrarySymbol();

@@ -3,6 +3,7 @@
 #include <QKeySequence>
 
 #include "chart/BlockType.h"
+#include "chart/SymbolTable.h"
 #include "view/CommandTable.h"
 
 namespace quobrix {
@@ -83,31 +84,10 @@ void EditCommands(Catalogue& c) {
   c.Tag(InsertSymbol, btLine, "mLine", "Линия", Needs::Chart, true);
   c.Tag(InsertPolyline, 0, "mMLine", "Последовательность линий", Needs::Chart, true);
   c.Tag(InsertSymbol, btTextRegion, "mNewTextField", "Текстовое поле", Needs::Chart, true);
-  struct Symbol {
-    const char* name;
-    const char* caption;
-    TBlockType type;
-  };
-  static const Symbol symbols[] = {{"N6", "Прямоугольник", btRectangle},
-                                   {"N9", "Квадрат", btSquare},
-                                   {"N11", "Скругленный прямоугольник", btRoundRectangle},
-                                   {"N13", "Скругленный квадрат", btRoundSquare},
-                                   {"N15", "Эллипс", btEllipse},
-                                   {"N16", "Окружность", btCircle},
-                                   {"N17", "Трапеция", btTrapezoid},
-                                   {"N47", "Гексагон", btHexagon},
-                                   {"N18", "Октагон", btOctagon},
-                                   {"N52", "Начало/Окончание", btBeginEnd},
-                                   {"N53", "Ввод/Вывод", btSRectangle},
-                                   {"N63", "Ввод", btInputSymbol},
-                                   {"N61", "Подпрограмма", btLRectangle},
-                                   {"N62", "Логическое условие", btLogicIf},
-                                   {"N64", "Документ", btDocument},
-                                   {"N65", "Задержка", btDelay},
-                                   {"N66", "Дисплей", btDisplay},
-                                   {"N67", "Он-лайн хранилище", btOnLineStorage},
-                                   {"N68", "Бумажная лента", btPaperTape}};
-  for (const Symbol& symbol : symbols) c.Tag(InsertSymbol, symbol.type, symbol.name, symbol.caption, Needs::Chart);
+  for (const std::uint8_t type : NewSymbolMenuTypes()) {
+    const SymbolInfo& symbol = *FindSymbol(type);
+    c.Tag(InsertSymbol, type, symbol.menuItem, symbol.menuCaption, Needs::Chart);
+  }
   c.Add(RepeatSymbol, "mpRepeatSymbol", "Повторить символ", Needs::Chart,
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
   c.Add(Group, "mGroup", "Группировать", Needs::ActiveBlock);

@@ -48,7 +48,7 @@ class TBlocksHolder : public QWidget {
   std::int64_t PixelsToChart(std::int64_t p) const { return Transform().PixelsToChart(p); }
   std::int64_t SetOriginX(std::int64_t x);
   std::int64_t SetOriginY(std::int64_t y);
-  void ScrollBy(int dx, int dy);
+  void ScrollBy(std::int64_t dx, std::int64_t dy);
   void PageUp();
   void PageDown();
   void GoToBlock(std::int64_t n);
@@ -85,6 +85,10 @@ class TBlocksHolder : public QWidget {
   void DoActiveBlockChanged();
   void DoMousePosChanged(Qt::KeyboardModifiers shift, int x, int y);
   void DoDebug(const std::string& msg) const { model_.DoDebug(msg); }
+
+ signals:
+  // The scroll origin moved, by whatever scrolled: rulers and scroll bars follow.
+  void OriginChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <algorithm>
-#include <cstdlib>
 
 #include "chart/TextCaret.h"
+#include "render/CoordinateMath.h"
 #include "render/HitTests.h"
 #include "render/SheetPainting.h"
 #include "view/GridSnapping.h"
@@ -18,6 +18,9 @@ namespace {
 std::uint16_t CaretAfter(const std::string& text) {
   return static_cast<std::uint16_t>(std::min<std::size_t>(text.size() + 1, 0xFFFF));
 }
+
+// |v| < limit, for any v and limit.
+bool Below(std::int64_t v, std::int64_t limit) { return limit > 0 && Magnitude(v) < static_cast<std::uint64_t>(limit); }
 
 }  // namespace
 
@@ -37,8 +40,8 @@ void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
   setFocus(Qt::MouseFocusReason);
   const ChartPoint unsnapped = ChartPointOf(x, y);
   if (FUseGrid) {
-    x = static_cast<int>(SnapPixelsToGrid(x, originX_, Transform(), model_.PosGridSize()));
-    y = static_cast<int>(SnapPixelsToGrid(y, originY_, Transform(), model_.PosGridSize()));
+    x = ToPixel(SnapPixelsToGrid(x, originX_, Transform(), model_.PosGridSize()));
+    y = ToPixel(SnapPixelsToGrid(y, originY_, Transform(), model_.PosGridSize()));
   }
   lastMouse_ = ChartPointOf(x, y);
 
@@ -49,8 +52,8 @@ void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
     ChartPoint p = lastMouse_;
     if (FObjectSnap && SnapToObject(p)) {
       const WindowPoint w = WindowPointOf(p);
-      x = static_cast<int>(w.x);
-      y = static_cast<int>(w.y);
+      x = ToPixel(w.x);
+      y = ToPixel(w.y);
     }
     drawStart_ = drawEnd_ = p;
     drawRect_ = {x, y, x, y};
@@ -70,14 +73,15 @@ void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
     if (n != 0) {
       const TBlock& b = model_.Blocks(n);
       if (FLineSnap && b.BT != btLine && b.BT != btSelection) model_.AttachLines(n, FLineSnapTolerance);
-      // The press is the undo point of whatever the drag that follows does.
-      model_.RecordUndoPoint();
     }
   }
 
   const std::int64_t last = model_.BlockCount();
   if (last > 0 && model_.Blocks(last).Compl == ckMultiSelection && model_.ActiveBlock() != last)
     model_.DissolveMultiSelection();
+  // The press holds the undo point of whatever the drag that follows does;
+  // the release drops it when nothing moved.
+  if (model_.ActiveBlock() != 0) model_.History().BeginGesture();
 }
 
 int TBlocksHolder::HitCornerMark(ChartPoint p) const {
@@ -85,9 +89,10 @@ int TBlocksHolder::HitCornerMark(ChartPoint p) const {
   if (!a) return 0;
   const std::int64_t t = PixelsToChart(HandleHalfSize);
   auto hit = [&](std::int64_t cx, std::int64_t cy) {
-    return cx - t <= p.x && p.x <= cx + t && cy - t <= p.y && p.y <= cy + t;
+    const auto reach = static_cast<std::uint64_t>(t);
+    return t >= 0 && Distance(cx, p.x) <= reach && Distance(cy, p.y) <= reach;
   };
-  const std::int64_t x0 = a->X, y0 = a->Y, x1 = a->X + a->W, y1 = a->Y + a->H;
+  const std::int64_t x0 = a->X, y0 = a->Y, x1 = WrapAdd(a->X, a->W), y1 = WrapAdd(a->Y, a->H);
   if (hit(x1, y1)) return 4;
   if (hit(x0, y0)) return 1;
   if (hit(x1, y0)) return 2;
@@ -102,16 +107,16 @@ void TBlocksHolder::CanvasMouseMove(Qt::MouseButtons held, Qt::KeyboardModifiers
   }
   const bool left = held.testFlag(Qt::LeftButton);
   if (left && FAutoScroll) {
-    const int dx = x < 10 ? -10 : (width() - x < 10 ? 10 : 0);
-    const int dy = y < 10 ? -10 : (height() - y < 10 ? 10 : 0);
+    const int dx = x < 10 ? -10 : (x > width() - 10 ? 10 : 0);
+    const int dy = y < 10 ? -10 : (y > height() - 10 ? 10 : 0);
     if (dx != 0 || dy != 0) {
       rubberRepainted_ = true;
       ScrollBy(dx, dy);
     }
   }
   if (FUseGrid) {
-    x = static_cast<int>(SnapPixelsToGrid(x, originX_, Transform(), model_.PosGridSize()));
-    y = static_cast<int>(SnapPixelsToGrid(y, originY_, Transform(), model_.PosGridSize()));
+    x = ToPixel(SnapPixelsToGrid(x, originX_, Transform(), model_.PosGridSize()));
+    y = ToPixel(SnapPixelsToGrid(y, originY_, Transform(), model_.PosGridSize()));
     DoDebug("[MOUSEMOVE, PIXELS] X: " + std::to_string(x) + ", Y: " + std::to_string(y));
   }
   ChartPoint p = ChartPointOf(x, y);
@@ -119,8 +124,8 @@ void TBlocksHolder::CanvasMouseMove(Qt::MouseButtons held, Qt::KeyboardModifiers
   const TBlock* a = model_.ActiveBlockPtr();
   if (left && a) {
     DoDebug("[MOUSEMOVE, 0,01mm] XX: " + std::to_string(p.x) + ", YY: " + std::to_string(p.y));
-    std::int64_t dX = p.x - lastMouse_.x;
-    std::int64_t dY = p.y - lastMouse_.y;
+    std::int64_t dX = WrapSub(p.x, lastMouse_.x);
+    std::int64_t dY = WrapSub(p.y, lastMouse_.y);
     if (FUseGrid) {
       dX = SnapToGrid(dX, model_.PosGridSize());
       dY = SnapToGrid(dY, model_.PosGridSize());
@@ -151,15 +156,15 @@ void TBlocksHolder::ApplyDragStep(const TBlock& a, ChartPoint& p, std::int64_t d
   // A line end dragged onto a symbol lands on the symbol's nearest edge.
   const bool lineEnd = resizeCorner_ == 1 || (resizeCorner_ == 4 && a.BT != btPoint);
   if (lineEnd && a.BT == btLine && FObjectSnap && SnapToObject(p)) {
-    dX = p.x - lastMouse_.x;
-    dY = p.y - lastMouse_.y;
+    dX = WrapSub(p.x, lastMouse_.x);
+    dY = WrapSub(p.y, lastMouse_.y);
   }
   model_.DragActiveCorner(resizeCorner_, dX, dY, shift.testFlag(Qt::ShiftModifier));
 }
 
 void TBlocksHolder::MoveBlock(const TBlock& a, std::int64_t dX, std::int64_t dY) {
-  if (std::llabs(dX) < FMoveThreshold) dX = 0;
-  if (std::llabs(dY) < FMoveThreshold) dY = 0;
+  if (Below(dX, FMoveThreshold)) dX = 0;
+  if (Below(dY, FMoveThreshold)) dY = 0;
   if (FPlacingFragment) PullFragmentUnderMouse(a, dX, dY);
   model_.MoveActiveBlock(dX, dY, FLineSnap);
   DoDebug("[Дельта позиции, 0,01mm] X: " + std::to_string(dX) + ", Y: " + std::to_string(dY));
@@ -170,18 +175,19 @@ void TBlocksHolder::PullFragmentUnderMouse(const TBlock& a, std::int64_t& dX, st
   std::int64_t lx = lastMouse_.x;
   std::int64_t ly = lastMouse_.y;
   if (a.X > lx) {
-    dX += lx - a.X;
+    dX = WrapAdd(dX, WrapSub(lx, a.X));
     lx = a.X;
   }
   if (a.Y > ly) {
-    dY += ly - a.Y;
+    dY = WrapAdd(dY, WrapSub(ly, a.Y));
     ly = a.Y;
   }
-  if (a.X + a.W < lx) {
-    dX += lx - a.X - a.W;
+  const std::int64_t right = WrapAdd(a.X, a.W), bottom = WrapAdd(a.Y, a.H);
+  if (right < lx) {
+    dX = WrapAdd(dX, WrapSub(lx, right));
     lx = a.X;
   }
-  if (a.Y + a.H < ly) dY += ly - a.Y - a.H;
+  if (bottom < ly) dY = WrapAdd(dY, WrapSub(ly, bottom));
 }
 
 void TBlocksHolder::DrawRubberBand(int x, int y) {
@@ -193,14 +199,14 @@ void TBlocksHolder::DrawRubberBand(int x, int y) {
 
 void TBlocksHolder::DrawRubberLine(int x, int y, bool straighten) {
   if (straighten) {
-    if (std::abs(drawRect_.left - x) < 5) x = drawRect_.left;
-    if (std::abs(drawRect_.top - y) < 5) y = drawRect_.top;
+    if (Distance(drawRect_.left, x) < 5) x = drawRect_.left;
+    if (Distance(drawRect_.top, y) < 5) y = drawRect_.top;
   }
   ChartPoint e = Transform().WindowToChartRounded({x, y});
   if (SnapToObject(e)) {
     const WindowPoint w = WindowPointOf(e);
-    x = static_cast<int>(w.x);
-    y = static_cast<int>(w.y);
+    x = ToPixel(w.x);
+    y = ToPixel(w.y);
   }
   drawEnd_ = e;
   drawRect_.right = x;
@@ -208,13 +214,14 @@ void TBlocksHolder::DrawRubberLine(int x, int y, bool straighten) {
   SetStatusText(QString("X: %1 Y: %2  %3x%4")
                     .arg(std::min(e.x, drawStart_.x) / 100)
                     .arg(std::min(e.y, drawStart_.y) / 100)
-                    .arg((std::max(e.x, drawStart_.x) - std::min(e.x, drawStart_.x)) / 100)
-                    .arg((std::max(e.y, drawStart_.y) - std::min(e.y, drawStart_.y)) / 100));
+                    .arg(Distance(e.x, drawStart_.x) / 100)
+                    .arg(Distance(e.y, drawStart_.y) / 100));
   update();
 }
 
 void TBlocksHolder::CanvasMouseUp() {
   FPlacingFragment = false;
+  model_.History().EndGesture();
   if (model_.ViewOnly()) return;
   if (model_.DrawingLineByHand() || model_.DrawingBlockByHand()) {
     FinishDrawingByHand();
@@ -228,9 +235,10 @@ void TBlocksHolder::CanvasMouseUp() {
 }
 
 void TBlocksHolder::FinishDrawingByHand() {
-  const double scale = 1e6 / static_cast<double>(model_.HorzResolution() * model_.ZoomPercents());
-  std::int64_t w = RoundHalfEven((drawRect_.right - drawRect_.left) * scale);
-  std::int64_t h = RoundHalfEven((drawRect_.bottom - drawRect_.top) * scale);
+  const double scale =
+      1e6 / (static_cast<double>(model_.HorzResolution()) * static_cast<double>(model_.ZoomPercents()));
+  std::int64_t w = RoundHalfEven(static_cast<double>(std::int64_t{drawRect_.right} - drawRect_.left) * scale);
+  std::int64_t h = RoundHalfEven(static_cast<double>(std::int64_t{drawRect_.bottom} - drawRect_.top) * scale);
   if (FUseGrid) {
     w = SnapToGrid(w, model_.PosGridSize());
     h = SnapToGrid(h, model_.PosGridSize());
@@ -256,9 +264,10 @@ void TBlocksHolder::FinishDrawingByHand() {
 
 void TBlocksHolder::SelectInRubberBand() {
   const ChartPoint topLeft = ChartPointOf(rubberRect_.left, rubberRect_.top);
-  const std::int64_t w = PixelsToChart(rubberRect_.right - rubberRect_.left);
-  const std::int64_t h = PixelsToChart(rubberRect_.bottom - rubberRect_.top);
-  std::vector<std::int64_t> found = BlocksInRect(model_.List(), topLeft.x, topLeft.y, topLeft.x + w, topLeft.y + h);
+  const std::int64_t w = PixelsToChart(std::int64_t{rubberRect_.right} - rubberRect_.left);
+  const std::int64_t h = PixelsToChart(std::int64_t{rubberRect_.bottom} - rubberRect_.top);
+  std::vector<std::int64_t> found =
+      BlocksInRect(model_.List(), topLeft.x, topLeft.y, WrapAdd(topLeft.x, w), WrapAdd(topLeft.y, h));
   found.erase(found.begin());  // slot 0 is no hit
   if (found.empty()) return;
   if (found.size() == 1) {

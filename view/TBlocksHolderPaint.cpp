@@ -101,9 +101,9 @@ void TBlocksHolder::Paint(Canvas& canvas, const QRect& clip, bool cullInvisible)
 std::vector<TPoint> TBlocksHolder::SelectionMarks(const TBlock& a) const {
   auto at = [this](std::int64_t x, std::int64_t y) {
     const WindowPoint w = WindowPointOf({x, y});
-    return TPoint{static_cast<int>(w.x), static_cast<int>(w.y)};
+    return TPoint{ToPixel(w.x), ToPixel(w.y)};
   };
-  const TPoint p0 = at(a.X, a.Y), p1 = at(a.X + a.W, a.Y + a.H);
+  const TPoint p0 = at(a.X, a.Y), p1 = at(WrapAdd(a.X, a.W), WrapAdd(a.Y, a.H));
   switch (a.BT) {
     case btPoint:
       return {p0};

@@ -10,11 +10,13 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QToolTip>
 #include <QWheelEvent>
 
 #include "platform/Cp1251Codec.h"
+#include "render/CoordinateMath.h"
 #include "view/ChartWindowHost.h"
 #include "view/CommandTable.h"
 #include "view/FragmentDrag.h"
@@ -22,6 +24,7 @@
 #include "view/TBlocksHolder.h"
 #include "view/TDebugForm.h"
 #include "view/TVRulerWnd2.h"
+#include "view/UndoGesture.h"
 #include "view/ZoomLimits.h"
 
 namespace quobrix {
@@ -68,9 +71,14 @@ THolderForm::THolderForm(ChartWindowHost& host, TDebugForm* debug) : host_(host)
       debug->AddMessage(QString::fromUtf8(notice.Message));
     else if (notice.Kind == ChartChange::Modified)
       setWindowModified(notice.Modified);
+    else if (notice.Kind == ChartChange::View && notice.View != ViewChange::Selection)
+      FollowChartView();
+    else if (notice.Kind == ChartChange::Document)
+      ShowFileName();
     if (ChangesWhatCommandsNeed(notice)) emit ChartChanged();
   });
   ConnectControls();
+  FollowAlignLinesSwitch();
   FormCreate();
 }
 
@@ -79,6 +87,7 @@ THolderForm::~THolderForm() = default;
 void THolderForm::ConnectControls() {
   connect(ScrollX, &QScrollBar::valueChanged, this, &THolderForm::ScrollXChange);
   connect(ScrollY, &QScrollBar::valueChanged, this, &THolderForm::ScrollYChange);
+  connect(bh, &TBlocksHolder::OriginChanged, this, &THolderForm::FollowScroll);
   connect(bPgUp, &QToolButton::clicked, this, [this] { bh->PageUp(); });
   connect(bPgDn, &QToolButton::clicked, this, [this] { bh->PageDown(); });
   QAction& search = host_.Commands().Action(CommandId::Search);
@@ -97,6 +106,7 @@ void THolderForm::ConnectControls() {
     PosGridMenu->popup(topRight - QPoint(PosGridMenu->sizeHint().width(), 0));
   });
   ColorImg->OnPick = [this](TColor color, StripPick kind) { ColorImgPick(color, kind); };
+  new UndoGesture(*ColorImg, [this] { return &bh->Model(); });
   bh->OnMousePosChanged = [this](Qt::KeyboardModifiers shift, int x, int y) { bhMousePosChanged(shift, x, y); };
   bh->setAcceptDrops(true);
   bh->installEventFilter(this);
@@ -123,14 +133,33 @@ void THolderForm::FollowOptions(const ProgramOptions& before) {
   if (now.CenterChartInWindow != before.CenterChartInWindow) bhResize();
 }
 
+void THolderForm::FollowAlignLinesSwitch() {
+  const QAction& alignLines = host_.Commands().Action(CommandId::AlsoAlignLines);
+  bh->Model().FAlignLines = alignLines.isChecked();
+  connect(&alignLines, &QAction::toggled, this, [this](bool on) { bh->Model().FAlignLines = on; });
+}
+
 void THolderForm::FormActivate() {
   host_.ChartWindowActivated(*this);
+  ShowSheetSize();
+  ShowFileName();
+  UpdateZoomBox();
+  bh->setFocus();
+}
+
+void THolderForm::ShowSheetSize() {
   const auto& m = bh->Model();
   StatusPanel(0)->setText(
       QStringLiteral("%1 X %2 %3").arg(m.SheetWidth() / 100).arg(m.SheetHeight() / 100).arg(host_.MillimetreText()));
-  StatusPanel(2)->setText(QFileInfo(QString::fromStdString(m.FileName())).fileName());
-  UpdateZoomBox();
-  bh->setFocus();
+}
+
+void THolderForm::ShowFileName() {
+  StatusPanel(2)->setText(QFileInfo(QString::fromStdString(bh->Model().FileName())).fileName());
+}
+
+void THolderForm::FollowChartView() {
+  UpdateZoomDisplay();
+  ShowSheetSize();
 }
 
 void THolderForm::changeEvent(QEvent* event) {
@@ -184,21 +213,42 @@ void THolderForm::UpdateZoomDisplay() {
   VertRuler->SetZoom(static_cast<int>(m.ZoomPercents()));
   UpdateZoomBox();
   bhResize();
-  HorzRuler->SetDigitsLenght(static_cast<int>(bh->ChartToPixels(m.SheetWidth())));
-  VertRuler->SetDigitsLenght(static_cast<int>(bh->ChartToPixels(m.SheetHeight()) * m.DocumentPages()));
+  HorzRuler->SetDigitsLenght(ToPixel(bh->ChartToPixels(m.SheetWidth())));
+  VertRuler->SetDigitsLenght(ToPixel(WrapMul(bh->ChartToPixels(m.SheetHeight()), m.DocumentPages())));
 }
 
 void THolderForm::bhResize() {
   const QRect client = BHPanel->contentsRect();
   const std::int64_t sheet = bh->ChartToPixels(bh->Model().SheetWidth());
   int filler = 0;
-  if (Settings().Options().CenterChartInWindow && sheet < client.width()) filler = static_cast<int>((client.width() - sheet) / 2);
+  if (Settings().Options().CenterChartInWindow && sheet >= 0 && sheet < client.width())
+    filler = static_cast<int>((client.width() - sheet) / 2);
   LeftShape->setGeometry(client.x(), client.y(), filler, client.height());
   bh->setGeometry(client.x() + filler, client.y(), client.width() - filler, client.height());
+  PlaceRulers();
+}
+
+void THolderForm::PlaceRulers() {
   // The graduation starts at the sheet's left edge: past the vertical ruler
-  // and the filler. Doing this on every resize keeps it there when the
-  // window's width changes the filler.
-  HorzRuler->SetPrecition(bh->mapTo(this, QPoint(0, 0)).x() - HorzRuler->mapTo(this, QPoint(0, 0)).x());
+  // and the filler, less what the canvas has scrolled. Doing this on every
+  // resize keeps it there when the window's width changes the filler.
+  const int canvasLeft = bh->mapTo(this, QPoint(0, 0)).x() - HorzRuler->mapTo(this, QPoint(0, 0)).x();
+  HorzRuler->SetPrecition(static_cast<int>(canvasLeft - bh->FOriginX()));
+  VertRuler->SetPrecition(static_cast<int>(-bh->FOriginY()));
+}
+
+void THolderForm::FollowScroll() {
+  PlaceRulers();
+  const auto& m = bh->Model();
+  // A bar is moved only when its position no longer shows the origin, so a
+  // bar the user drags is never pulled back by rounding.
+  auto follow = [](QScrollBar& bar, std::int64_t origin, std::int64_t content, std::int64_t view) {
+    if (std::max<std::int64_t>(OriginForScrollPosition(bar.value(), content, view), 0) == origin) return;
+    const QSignalBlocker quiet(bar);
+    bar.setValue(std::min(ScrollPositionForOrigin(origin, content, view), bar.maximum()));
+  };
+  follow(*ScrollX, bh->FOriginX(), bh->ChartToPixels(m.SheetWidth()), bh->width());
+  follow(*ScrollY, bh->FOriginY(), bh->ChartToPixels(WrapMul(m.SheetHeight(), m.DocumentPages())), bh->height());
 }
 
 void THolderForm::SetRulersVisible(bool visible) {
@@ -212,14 +262,12 @@ void THolderForm::SetColorStripVisible(bool visible) { ColorPanel->setVisible(vi
 
 void THolderForm::ScrollXChange(int position) {
   const auto& m = bh->Model();
-  bh->SetOriginX((bh->ChartToPixels(m.SheetWidth()) - bh->width()) * position / 100);
+  bh->SetOriginX(OriginForScrollPosition(position, bh->ChartToPixels(m.SheetWidth()), bh->width()));
 }
 
 void THolderForm::ScrollYChange(int position) {
   const auto& m = bh->Model();
-  const std::int64_t y =
-      bh->SetOriginY((bh->ChartToPixels(m.SheetHeight() * m.DocumentPages()) - bh->height()) * position / 100);
-  VertRuler->SetPrecition(static_cast<int>(-y));
+  bh->SetOriginY(OriginForScrollPosition(position, bh->ChartToPixels(WrapMul(m.SheetHeight(), m.DocumentPages())), bh->height()));
 }
 
 void THolderForm::cbZoomChange(const QString& text) {
@@ -239,12 +287,14 @@ void THolderForm::cbZoomChange(const QString& text) {
 void THolderForm::ColorImgPick(TColor color, StripPick kind) {
   auto& m = bh->Model();
   const bool primary = kind == StripPick::Primary;
-  if (kind == StripPick::DoubleClick)
+  if (kind == StripPick::DoubleClick) {
+    m.RecordUndoPoint();
     m.SetSheetColor(color);
-  else if (m.ActiveBlockPtr())
+  } else if (m.ActiveBlockPtr()) {
     primary ? m.SetBlockMC(color) : m.SetBlockBC(color);
-  else
+  } else {
     (primary ? m.DefBlockColor : m.DefBlockBorderColor) = color;
+  }
 }
 
 bool THolderForm::eventFilter(QObject* watched, QEvent* event) {

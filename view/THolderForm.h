@@ -58,12 +58,19 @@ class THolderForm : public QMainWindow {
   QMenu* PosGridMenu = nullptr;
   QMenuBar* MainMenu2 = nullptr;
 
+  // The file the chart was read from when damage cut its reading short;
+  // saving over it asks first. Empty once saved, or for a whole file.
+  QString DamagedOriginal;
+
   // The three panels of the status line: sheet size, positions, file name.
   QLabel* StatusPanel(int index) const { return statusPanels_[static_cast<std::size_t>(index)]; }
 
   // Takes the window as the active chart window and refreshes the status line.
   void FormActivate();
   void UpdateZoomDisplay();
+  // Status line: the sheet size and the file name.
+  void ShowSheetSize();
+  void ShowFileName();
   // Centres the sheet in the canvas panel while the option asks for it.
   void bhResize();
   void bhActiveBlockChanged(std::int64_t newActiveBlock);
@@ -105,6 +112,14 @@ class THolderForm : public QMainWindow {
   // Shows the options that changed since `before`.
   void FollowOptions(const ProgramOptions& before);
   void UpdateZoomBox();
+  // Zoom box, rulers, centring and status line as the chart is now, however
+  // its zoom or sheet changed (an undo, a load, a command).
+  void FollowChartView();
+  // Rulers and scroll bars show where the canvas looks, whatever scrolled it.
+  void FollowScroll();
+  void PlaceRulers();
+  // "Включая линии" is one switch for every chart: the canvases follow it.
+  void FollowAlignLinesSwitch();
   // The steps before the window goes; false keeps it open.
   bool FormClose();
 

@@ -37,6 +37,16 @@ struct ViewTransform {
   WindowPoint ChartToWindow(ChartPoint p) const;
   ChartPoint WindowToChart(WindowPoint p) const;
   ChartPoint WindowToChartRounded(WindowPoint p) const;
+  // A window coordinate as pixels from the chart's origin, on the axis
+  // whose scroll origin is `origin`.
+  std::int64_t FromWindow(std::int64_t p, std::int64_t origin) const;
 };
+
+// A chart window's scroll bars: position p puts the view's origin at
+// (content - view) x p div 100 pixels, so 100 shows the content's end.
+std::int64_t OriginForScrollPosition(int position, std::int64_t contentPixels, std::int64_t viewPixels);
+// The position that shows `origin`, rounded down; 0 when the content fits
+// the view. Positions past 100 stand for origins past the content's end.
+int ScrollPositionForOrigin(std::int64_t origin, std::int64_t contentPixels, std::int64_t viewPixels);
 
 }  // namespace quobrix

@@ -10,13 +10,22 @@
 #include <QScreen>
 #include <QTest>
 #include <QToolBar>
+#include <QLineEdit>
+#include <QTimer>
 #include <QToolButton>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "app/LanguageTable.h"
 #include "app/RecentFiles.h"
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
+#include "chart/PictureExporter.h"
+#include "platform/PictureFileExporter.h"
 #include "platform/ProfileFile.h"
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
@@ -28,6 +37,13 @@
 using namespace quobrix;
 
 namespace {
+
+std::uintmax_t VirtualMemoryInUse() {
+  std::ifstream statm("/proc/self/statm");
+  std::uintmax_t pages = 0;
+  statm >> pages;
+  return pages * static_cast<std::uintmax_t>(::sysconf(_SC_PAGESIZE));
+}
 
 const QString kChart = QStringLiteral(
     "[Quobrix Sheme v.1.0]\r\n[SHEME DATA]\r\nAuthor=\r\nDescription=\r\nOrganization=\r\nDocumentPages=1\r\n"
@@ -286,13 +302,143 @@ class TMainFormTest : public QObject {
     QCOMPARE(p.main->ChartWindows(), std::vector<THolderForm*>{w});
   }
 
-  void anExistingFileOfAnotherKindOpensEmpty() {
+  // A picture given by mistake once opened as an empty chart named after
+  // it, and Ctrl+S then replaced the picture.
+  void aFileThatIsNotAChartIsRefusedAndNeverBecomesAChartsFile() {
     Program p;
-    test::WriteBytes(p.home.File("notes.txt"), "hello");
-    THolderForm* w = p.main->OpenChart(p.File("notes.txt"));
+    const std::string png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    test::WriteBytes(p.home.File("photo.png"), png);
+    test::ModalAnswer ok(QMessageBox::Ok);
+    QVERIFY(!p.main->OpenChart(p.File("photo.png")));
+    QCOMPARE(ok.texts, QStringList{LanguageText(TextKey::FILE_OPEN_ERROR_MSG)});
+    QVERIFY(p.main->ChartWindows().empty());
+    QCOMPARE(test::ReadBytes(p.home.File("photo.png")), png);
+  }
+
+  void aChartUnderAnotherNameOpensAndSaveAsksForAChartFileName() {
+    Program p;
+    test::WriteBytes(p.home.File("plan.txt"), kChart.toStdString());
+    THolderForm* w = p.main->OpenChart(p.File("plan.txt"));
     QVERIFY(w);
-    QCOMPARE(w->windowTitle(), QStringLiteral("Quobrix - [ notes.txt ][*]"));
-    QCOMPARE(w->bh->Model().BlockCount(), qint64(0));
+    QCOMPARE(w->bh->Model().BlockCount(), qint64(1));
+    w->bh->Model().SetModified(true);
+    QString proposed;
+    QTimer::singleShot(0, [&] {
+      if (auto* name = p.main->SaveDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) proposed = name->text();
+    });
+    test::ModalAnswer choose(p.File("plan.qbs"));
+    QVERIFY(p.main->Save());
+    QCOMPARE(choose.titles.size(), 1);
+    QCOMPARE(proposed, QStringLiteral("plan.qbs"));
+    QCOMPARE(test::ReadBytes(p.home.File("plan.txt")), kChart.toStdString());
+    QCOMPARE(QString::fromStdString(w->bh->Model().FileName()), p.File("plan.qbs"));
+  }
+
+  // Saving as a picture once took the picture's name and cleared the
+  // modified flag: closing asked nothing and the chart itself was lost.
+  void saveAsAPictureExportsItAndTheChartStaysUnsavedUnderItsName() {
+    Program p;
+    PictureFileExporter exporter;
+    SetPictureExporter(&exporter);
+    THolderForm& w = p.NewModifiedChart();
+    w.bh->Model().SetFileName(p.home.File("plan.qbs"));
+    {
+      test::ModalAnswer choose(p.File("plan.png"));
+      QVERIFY(!p.main->SaveAs());
+    }
+    SetPictureExporter(nullptr);
+    QVERIFY(QFile::exists(p.File("plan.png")));
+    QVERIFY(!QFile::exists(p.File("plan.qbs")));
+    QCOMPARE(QString::fromStdString(w.bh->Model().FileName()), p.File("plan.qbs"));
+    QVERIFY(w.bh->Model().FModified());
+    QVERIFY(w.StatusPanel(1)->text().contains(QStringLiteral("plan.png")));
+    test::ModalAnswer no(QMessageBox::No);
+    w.close();
+    QCOMPARE(no.texts, QStringList{LanguageText(TextKey::FILE_SAVE_MSG)});
+    QVERIFY(!p.main->RecentFiles().contains(p.File("plan.png")));
+  }
+
+  void aTypedNameTakesTheExtensionOfTheChosenFormat() {
+    Program p;
+    PictureFileExporter exporter;
+    SetPictureExporter(&exporter);
+    p.NewModifiedChart();
+    QTimer chooser;
+    QObject::connect(&chooser, &QTimer::timeout, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      auto* types = dialog ? dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")) : nullptr;
+      if (!types) return;
+      const int bmp = types->findText(QStringLiteral("*.bmp"), Qt::MatchContains);
+      types->setCurrentIndex(bmp);
+      // What the box says when the user picks an entry.
+      emit types->activated(bmp);
+      emit types->textActivated(types->itemText(bmp));
+      dialog->setDirectory(p.File(""));
+      dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("pic1"));
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    chooser.start(10);
+    p.main->SaveAs();
+    SetPictureExporter(nullptr);
+    QVERIFY(QFile::exists(p.File("pic1.bmp")));
+    QVERIFY(!QFile::exists(p.File("pic1.qbs")));
+  }
+
+  // One malformed number in block 2 ends the reading there: the user is told,
+  // and the first save over the file asks before the rest is lost.
+  void aDamagedChartOpensWithAMessageAndTheFirstSaveAsksBeforeReplacingIt() {
+    Program p;
+    const QString end = QStringLiteral("[SHEME END]\r\n");
+    const QString block = kChart.mid(kChart.indexOf(QStringLiteral("[BLOCK DATA]"))).chopped(end.size());
+    const QString bad = QString(block).replace(QStringLiteral("W=3000"), QStringLiteral("W=3OOO"));
+    const std::string damaged = (kChart.chopped(end.size()) + bad + block + end).toStdString();
+    test::WriteBytes(p.home.File("plan.qbs"), damaged);
+    THolderForm* w = nullptr;
+    {
+      test::ModalAnswer ok(QMessageBox::Ok);
+      w = p.main->OpenChart(p.File("plan.qbs"));
+      QCOMPARE(ok.texts, QStringList{LanguageText(TextKey::FILE_DAMAGED_MSG).arg(37).arg(1)});
+    }
+    QVERIFY(w);
+    QCOMPARE(w->bh->Model().BlockCount(), qint64(1));
+    {
+      test::ModalAnswer no(QMessageBox::No);
+      QVERIFY(!p.main->Save());
+      QCOMPARE(no.texts, QStringList{LanguageText(TextKey::FILE_DAMAGED_SAVE_MSG)});
+    }
+    QCOMPARE(test::ReadBytes(p.home.File("plan.qbs")), damaged);
+    {
+      test::ModalAnswer yes(QMessageBox::Yes);
+      QVERIFY(p.main->Save());
+      QCOMPARE(yes.texts.size(), 1);
+    }
+    QCOMPARE(test::ReadBytes(p.home.File("plan.qbs")), kChart.toStdString());
+    test::ModalAnswer none(QMessageBox::Cancel);
+    QVERIFY(p.main->Save());
+    QVERIFY(none.texts.isEmpty());
+  }
+
+  // Memory running out while opening is a message, never an abort.
+  void runningOutOfMemoryWhileOpeningIsAMessage() {
+    Program p;
+    const std::string path = p.home.File("big.qbs");
+    test::WriteBytes(path, kChart.toStdString());
+    std::filesystem::resize_file(path, std::uintmax_t{1} << 30);  // sparse
+    rlimit old{};
+    ::getrlimit(RLIMIT_AS, &old);
+    rlimit tight = old;
+    tight.rlim_cur = VirtualMemoryInUse() + (std::uintmax_t{256} << 20);
+    ::setrlimit(RLIMIT_AS, &tight);
+    THolderForm* w = nullptr;
+    QStringList texts;
+    {
+      test::ModalAnswer ok(QMessageBox::Ok);
+      w = p.main->OpenChart(QString::fromStdString(path));
+      texts = ok.texts;
+    }
+    ::setrlimit(RLIMIT_AS, &old);
+    QVERIFY(!w);
+    QCOMPARE(texts, QStringList{LanguageText(TextKey::NOT_ENOUGH_MEMORY_MSG)});
   }
 
   void aTemplateGivesAnUntitledChart() {

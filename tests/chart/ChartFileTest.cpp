@@ -2,9 +2,13 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <filesystem>
+#include <functional>
 
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartFileReader.h"
 #include "chart/ChartFormat.h"
+#include "chart/FileIO.h"
 #include "support/ChartBuilder.h"
 #include "support/TempDir.h"
 #include "support/NoticeLog.h"
@@ -188,6 +192,85 @@ INSTANTIATE_TEST_SUITE_P(Values, DamagedBlock,
                                            DamagedBlockCase{"FontColourNotANumber", 13, "Arial|red|10|0000"}),
                          [](const auto& param) { return param.param.name; });
 
+// Damage ends the block list quietly for the chart, but the load reports
+// where, so the user can be told before saving over the rest.
+struct DamageReportCase {
+  const char* name;
+  std::function<std::string()> text;
+  std::int64_t line;
+  std::int64_t blocks;
+};
+
+class DamageReport : public ChartFile, public ::testing::WithParamInterface<DamageReportCase> {};
+
+TEST_P(DamageReport, NamesTheLineWhereReadingStoppedAndTheBlocksRead) {
+  WriteBytes(dir.File("d.qbs"), GetParam().text());
+  ChartReadReport report;
+  ASSERT_TRUE(chart.LoadFromFile(dir.File("d.qbs"), &report));
+  EXPECT_EQ(report.Failure, ChartReadFailure::None);
+  EXPECT_EQ(report.DamagedAtLine, GetParam().line);
+  EXPECT_EQ(report.BlocksRead, GetParam().blocks);
+  EXPECT_EQ(chart.BlockCount(), GetParam().blocks);
+}
+
+// The chart section is lines 1 to 11; block k's section starts at line
+// 12 + 22 (k - 1), its X value one line later.
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamageReport,
+    ::testing::Values(
+        DamageReportCase{"Whole", [] { return ChartText({RectValues(), RectValues()}); }, 0, 2},
+        DamageReportCase{"LetterInTheWidthOfBlockTwo",
+                         [] {
+                           auto bad = RectValues();
+                           bad[2] = "3O00";
+                           return ChartText({RectValues(), bad, RectValues()});
+                         },
+                         34 + 3, 1},
+        DamageReportCase{"BadFontOfBlockOne",
+                         [] {
+                           auto bad = RectValues();
+                           bad[13] = "Arial";
+                           return ChartText({bad});
+                         },
+                         12 + 14, 0},
+        DamageReportCase{"ShortBlockTwo",
+                         [] {
+                           auto values = RectValues();
+                           values.pop_back();
+                           return ChartText({RectValues(), values});
+                         },
+                         34 + 20, 1},
+        DamageReportCase{"CutOffInsideBlockTwo",
+                         [] {
+                           const std::string text = ChartText({RectValues(), RectValues()});
+                           return text.substr(0, text.rfind("Compl="));
+                         },
+                         34 + 17, 1},
+        DamageReportCase{"NoEndMark",
+                         [] {
+                           const std::string text = ChartText({RectValues()});
+                           return text.substr(0, text.rfind("[SHEME END]"));
+                         },
+                         34, 1},
+        DamageReportCase{"StrayLineAfterBlockOne",
+                         [] {
+                           std::string text = ChartText({RectValues(), RectValues()});
+                           return text.insert(text.rfind("[BLOCK DATA]"), "junk\r\n");
+                         },
+                         34, 1}),
+    [](const auto& param) { return param.param.name; });
+
+TEST_F(ChartFile, AFileBeyondTheReadableSizeIsRefusedBeforeReading) {
+  const std::string path = dir.File("huge.qbs");
+  WriteBytes(path, ChartText({RectValues()}));
+  std::filesystem::resize_file(path, kLargestReadableFile + 1);  // sparse: takes no disk
+  AddRect(chart, 0, 0);
+  ChartReadReport report;
+  EXPECT_FALSE(chart.LoadFromFile(path, &report));
+  EXPECT_EQ(report.Failure, ChartReadFailure::TooLarge);
+  EXPECT_EQ(chart.BlockCount(), 1);
+}
+
 TEST_F(ChartFile, AShortBlockEndsTheReading) {
   auto values = RectValues();
   values.pop_back();
@@ -242,13 +325,22 @@ TEST_F(ChartFile, AMalformedChartSectionFailsAndLeavesTheChartAsItWas) {
   EXPECT_EQ(log.notices.size(), 1u);  // the message and no change
 }
 
-TEST_F(ChartFile, AnotherExtensionLoadsAsAnEmptyChartUnderThatName) {
+// What is a chart is decided by its first line, not its name: a picture
+// opened by mistake must never become the chart's file, or a save would
+// overwrite it.
+TEST_F(ChartFile, AFileWithoutTheChartHeaderFailsWhateverItsNameAndLeavesTheChartAsItWas) {
   AddRect(chart, 0, 0);
-  chart.SetZoomPercents(75);
-  ASSERT_TRUE(Load(ChartText({RectValues()}), "notes.txt"));
-  EXPECT_EQ(chart.BlockCount(), 0);
+  for (const char* name : {"photo.png", "notes.txt", "fake.qbs"}) {
+    EXPECT_FALSE(Load(std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), name)) << name;
+    EXPECT_EQ(chart.BlockCount(), 1) << name;
+    EXPECT_EQ(chart.FileName(), "Untitled") << name;
+  }
+}
+
+TEST_F(ChartFile, AChartUnderAnotherExtensionLoads) {
+  ASSERT_TRUE(Load(ChartText({RectValues(), RectValues()}), "notes.txt"));
+  EXPECT_EQ(chart.BlockCount(), 2);
   EXPECT_EQ(chart.FileName(), dir.File("notes.txt"));
-  EXPECT_EQ(chart.ZoomPercents(), 75);
 }
 
 TEST_F(ChartFile, TheExtensionIsComparedWithoutCase) {

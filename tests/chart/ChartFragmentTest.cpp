@@ -108,19 +108,22 @@ TEST_F(Fragment, OfAMultiSelectionComesBackAsAContainerOwningTheOthers) {
   EXPECT_EQ(chart.Blocks(4).X, 4000);
 }
 
-TEST_F(Fragment, OfAGroupHoldsItsDirectMembersButNotNestedOnes) {
+TEST_F(Fragment, OfAGroupHoldsTheMembersOfNestedGroupsInPlaceOfThem) {
   for (int i = 0; i < 3; ++i) AddRect(chart, i * 3000, 0);
   chart.MakeMultiSelection(0, 0, 6000, 2000, {1, 2});
   chart.Blocks(4).Compl = ckGroup;
   chart.MakeMultiSelection(0, 0, 9000, 2000, {4, 3});
   chart.Blocks(5).Compl = ckGroup;
   const std::string text = chart.BlockToFragment(chart.Blocks(5));
-  EXPECT_EQ(text.find("[BLOCK DATA]\r\n0\r\n"), text.find("[BLOCK DATA]"));  // first section: the inner group
+  std::size_t sections = 0;
+  for (std::size_t at = text.find("[BLOCK DATA]"); at != std::string::npos; at = text.find("[BLOCK DATA]", at + 1))
+    ++sections;
+  EXPECT_EQ(sections, 4u);  // three rectangles and the outer group, no inner one
   ASSERT_TRUE(chart.LoadFragment(text));
-  ASSERT_EQ(chart.BlockCount(), 8);
-  EXPECT_EQ(chart.Blocks(8).Compl, ckGroup);
-  EXPECT_EQ(chart.Blocks(8).Members.size(), 2u);
-  EXPECT_TRUE(chart.Blocks(6).Members.empty()) << "the pasted inner group comes without its members";
+  ASSERT_EQ(chart.BlockCount(), 9);
+  EXPECT_EQ(chart.Blocks(9).Compl, ckGroup);
+  ASSERT_EQ(chart.Blocks(9).Members.size(), 3u);
+  for (std::int64_t i = 6; i <= 8; ++i) EXPECT_EQ(chart.Blocks(i).X, chart.Blocks(i - 5).X + 1000) << i;
 }
 
 TEST_F(Fragment, OfAGroupOfThreeAppendsFourBlocks) {

@@ -120,13 +120,37 @@ TEST_F(ClipboardCommands, ForeignOrMissingTextChangesNothing) {
   EXPECT_TRUE(notified.empty());
 }
 
-TEST_F(ClipboardCommands, CutDeletesTheBlockWithItsMembersWithoutAnUndoPoint) {
+// Cut is an edit like Delete: undo brings the cut blocks back.
+TEST_F(ClipboardCommands, CutDeletesTheBlockWithItsMembersAfterAnUndoPoint) {
   chart.MakeMultiSelection(0, 0, 6000, 4000, {1, 2});
   ASSERT_TRUE(chart.CutToClipboard());
   ASSERT_EQ(chart.BlockCount(), 1);
   EXPECT_EQ(chart.ActiveBlock(), 0);
   EXPECT_TRUE(chart.FModified());
-  EXPECT_EQ(chart.History().FUndoCount(), 0);
+  EXPECT_EQ(chart.History().FUndoCount(), 1);
+  chart.Undo();
+  EXPECT_EQ(chart.BlockCount(), 4);
+}
+
+// A fragment has one level of containers: the blocks of an inner group go
+// into the pasted group itself, so cut and paste loses none of them.
+TEST_F(ClipboardCommands, CuttingAGroupHoldingAGroupAndPastingItBringsBackEveryBlock) {
+  chart.MakeMultiSelection(0, 0, 6000, 4000, {1, 2});
+  chart.GroupSelection();
+  chart.MakeMultiSelection(0, 0, 9000, 9000, {3, 4});
+  chart.GroupSelection();
+  ASSERT_EQ(chart.Blocks(5).Members.size(), 2u);
+  ASSERT_TRUE(chart.CutToClipboard());
+  ASSERT_EQ(chart.BlockCount(), 0);
+  ASSERT_TRUE(chart.PasteFromClipboard());
+  ASSERT_EQ(chart.BlockCount(), 4);
+  const TBlock& group = chart.Blocks(4);
+  EXPECT_EQ(group.Compl, ckGroup);
+  ASSERT_EQ(group.Members.size(), 3u);
+  // Member order, with the inner group's members where the inner group stood.
+  EXPECT_EQ(group.Members[0]->BT, btLine);
+  EXPECT_EQ(group.Members[1]->BT, btRectangle);
+  EXPECT_EQ(group.Members[2]->BT, btEllipse);
 }
 
 TEST_F(ClipboardCommands, CutKeepsTheBlockWhenTheClipboardRefusesIt) {

@@ -6,6 +6,7 @@
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "support/ChartBuilder.h"
+#include "support/NoticeLog.h"
 
 namespace quobrix {
 namespace {
@@ -111,6 +112,37 @@ TEST_F(AttachedLines, UndoLetsGoOfEveryLine) {
   EXPECT_TRUE(chart.FAttachedLines().empty());
 }
 
+// A pasted copy lies one grid step right of and below its original, over
+// the ends of the original's lines: those touch the original, not the copy.
+TEST(AttachLines, APastedCopyOverTheOriginalTakesNoneOfTheOriginalsLines) {
+  test::UndoTestFolder folder;
+  BlocksHolderModel chart;
+  AddRect(chart, 1000, 1000, 4000, 2000);
+  AddRect(chart, 5000, 2500, 2000, 0, btLine);   // from the right edge
+  AddRect(chart, 3000, 5000, 0, -2000, btLine);  // to the bottom edge
+  chart.SetActiveBlock(1);
+  ASSERT_TRUE(chart.PasteFragment(chart.BlockToFragment(chart.Blocks(1))));
+  ASSERT_EQ(chart.ActiveBlock(), 4);
+  chart.AttachLines(4, 200);
+  EXPECT_TRUE(chart.FAttachedLines().empty());
+  chart.MoveActiveBlock(500, 500, true);
+  EXPECT_EQ(chart.Blocks(2).X, 5000);
+  EXPECT_EQ(chart.Blocks(3).H, -2000);
+  chart.SetActiveBlock(1);
+  chart.AttachLines(1, 200);
+  EXPECT_EQ(chart.FAttachedLines().size(), 2u) << "the original keeps its lines";
+}
+
+TEST_F(AttachedLines, AnEndWithinTheToleranceOutsideOrInsideTheOutlineIsAttached) {
+  AddRect(chart, 800, 1500, -700, 0, btLine);   // ends 200 left of the left edge
+  AddRect(chart, 1150, 1850, 0, 1000, btLine);  // starts 150 inside the bottom-left corner
+  AddRect(chart, 2000, 1500, 0, 3000, btLine);  // starts in the middle of the block
+  chart.AttachLines(1, 200);
+  std::vector<std::int64_t> attached;
+  for (const auto& line : chart.FAttachedLines()) attached.push_back(chart.IndexOfBlock(line.line));
+  EXPECT_EQ(attached, (std::vector<std::int64_t>{2, 3, 4, 5}));
+}
+
 TEST(MoveActiveBlock, DamagedCoordinatesWrapInsteadOfOverflowing) {
   BlocksHolderModel chart;
   constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
@@ -134,6 +166,23 @@ TEST(MoveActiveBlock, MarksTheChartModifiedAndDoesNothingWithoutAnActiveBlock) {
   chart.SetActiveBlock(1);
   chart.MoveActiveBlock(100, 100, true);
   EXPECT_TRUE(chart.FModified());
+}
+
+// A step below the move threshold arrives as (0, 0): a click, no edit.
+TEST(MoveActiveBlock, AStepThatMovesNothingLeavesTheChartUnmodified) {
+  BlocksHolderModel chart;
+  AddRect(chart, 0, 0);
+  AddRect(chart, 0, 5000, 1000, 1000, btSquare);
+  chart.SetModified(false);
+  test::NoticeLog log(chart);
+  for (std::int64_t n : {1, 2}) {
+    chart.SetActiveBlock(n);
+    chart.MoveActiveBlock(0, 0, true);
+    chart.DragActiveCorner(4, 0, 0, false);
+    chart.DragActiveCorner(1, 0, 0, false);
+  }
+  EXPECT_FALSE(chart.FModified());
+  for (const ChartNotice& notice : log.notices) EXPECT_NE(notice.Kind, ChartChange::Blocks);
 }
 
 }  // namespace

@@ -47,6 +47,9 @@ struct PropertyCase {
   bool members;
 };
 
+// Test listings name a case, not its bytes.
+void PrintTo(const PropertyCase& c, std::ostream* os) { *os << c.name; }
+
 const TBlockFont kBoldCourier = [] {
   TBlockFont f;
   f.Name = "Courier New";

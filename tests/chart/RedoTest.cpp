@@ -81,6 +81,26 @@ TEST_F(Redo, ANewEditForgetsTheRedoListAndItsFiles) {
   EXPECT_EQ(chart.BlockCount(), 1);
 }
 
+// A click on a block opens a gesture; only a change during it is an edit.
+TEST_F(Redo, AGestureThatChangesNothingKeepsTheRedoListAndOneThatDragsForgetsIt) {
+  AddBlockAsAnEdit();
+  AddBlockAsAnEdit();
+  chart.Undo();
+  chart.SetActiveBlock(1);
+
+  chart.History().BeginGesture();
+  chart.MoveActiveBlock(0, 0, true);
+  chart.History().EndGesture();
+  ASSERT_TRUE(chart.History().CanRedo());
+
+  chart.History().BeginGesture();
+  chart.MoveActiveBlock(10, 0, true);
+  chart.History().EndGesture();
+  EXPECT_FALSE(chart.History().CanRedo());
+  chart.Undo();
+  EXPECT_EQ(chart.Blocks(1).X, 0);
+}
+
 // Changes that record no undo point of their own (a drag step, typing into a
 // block, blocks a wizard appends) are edits too: a redo after them would
 // throw them away.

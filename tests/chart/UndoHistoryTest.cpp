@@ -196,7 +196,7 @@ TEST_F(Undo, ASnapshotThatCannotBeWrittenLeavesTheEditDoneAndTheHistoryAsItWas) 
   EXPECT_EQ(chart.History().FUndoFiles(), history);
 }
 
-TEST_F(Undo, CutThenUndoGivesTheStateBeforeTheLastRecordedChange) {
+TEST_F(Undo, UndoAfterCutGivesTheStateJustBeforeTheCut) {
   struct NullClipboard : ChartClipboard {
     bool Put(const ClipboardContents&) override { return true; }
     std::optional<std::string> Fragment() override { return std::nullopt; }
@@ -212,8 +212,40 @@ TEST_F(Undo, CutThenUndoGivesTheStateBeforeTheLastRecordedChange) {
   chart.Undo();
 
   ASSERT_EQ(chart.BlockCount(), 2);
-  EXPECT_EQ(chart.Blocks(1).MC, clWhite);
+  EXPECT_EQ(chart.Blocks(1).MC, 0x0000FF);
   SetChartClipboard(nullptr);
+}
+
+// One press-to-release gesture is at most one undo point.
+TEST_F(Undo, AGestureThatChangesNothingLeavesNoUndoPointAndNoUnsavedWork) {
+  chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
+  chart.SetModified(false);
+  chart.SetActiveBlock(1);
+  chart.History().BeginGesture();
+  chart.MoveActiveBlock(0, 0, true);
+  chart.History().EndGesture();
+  EXPECT_EQ(chart.History().FUndoCount(), 0);
+  EXPECT_FALSE(chart.FModified());
+  for (const auto& entry : fs::recursive_directory_iterator(folder.Path()))
+    EXPECT_NE(entry.path().extension(), ".qbs") << "dropped snapshot left behind: " << entry.path();
+}
+
+TEST_F(Undo, AGestureOfManyChangesIsOneUndoPointBackToTheStateAtItsStart) {
+  for (int i = 0; i < 9; ++i) AddBlockAsAnEdit();
+  chart.SetActiveBlock(1);
+  chart.History().BeginGesture();
+  for (int step = 1; step <= 30; ++step) {
+    chart.MoveActiveBlock(10, 0, true);
+    chart.SetBlockMC(static_cast<TColor>(step));
+  }
+  chart.History().EndGesture();
+  EXPECT_EQ(chart.History().FUndoCount(), 10);
+  EXPECT_TRUE(chart.FModified());
+  chart.Undo();
+  EXPECT_EQ(chart.Blocks(1).X, 0);
+  EXPECT_EQ(chart.Blocks(1).MC, clWhite);
+  chart.Undo();
+  EXPECT_EQ(chart.BlockCount(), 8) << "the earlier edits are still in the history";
 }
 
 // Two running programs share one snapshot folder: a start-up cleanup leaves

@@ -10,11 +10,12 @@ trap 'rm -rf "$dir"' EXIT
 
 cat > "$dir/session.sh" <<'SESSION'
 set -u
+source "$XLIB"
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 unset QT_QPA_PLATFORM
 QUOBRIX_HOME="$DIR/home" "$Q" &
 pid=$!
-win=$(timeout 20 xdotool search --sync --name '^Untitled$' | head -1) || fail "no chart window"
+win=$(wait_window --name '^Untitled$') || fail "no chart window"
 xdotool windowfocus --sync "$win"
 eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y, WIDTH, HEIGHT
 # A point well inside the canvas, and the enabled menu items down to "Новый
@@ -35,7 +36,7 @@ xdotool key ctrl+c ctrl+v
 sleep 0.3
 xdotool key ctrl+s
 # Qt's own dialog speaks the interface language.
-timeout 20 xdotool search --sync --onlyvisible --name '^Сохранить как$' >/dev/null || fail "no save dialog"
+wait_window --onlyvisible --name '^Сохранить как$' >/dev/null || fail "no save dialog"
 sleep 0.3
 xdotool type --delay 10 "$DIR/drawn.qbs"
 xdotool key Return
@@ -49,7 +50,7 @@ kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
 wait "$pid" || fail "the program exited with $?"
 SESSION
 
-DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
+XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
 file=$dir/drawn.qbs
 block=$(tr -d '\r' < "$file" | sed -n '/^\[BLOCK DATA\]/,/^\[END\]/{p;/^\[END\]/q}')
 fail() { echo "FAIL: $*"; tr -d '\r' < "$file"; exit 1; }

@@ -14,12 +14,13 @@ printf '[Main]\r\nLanguage=\r\nAutoSaveSeconds=1\r\n' > "$dir/home/quobrix.ini"
 
 cat > "$dir/session.sh" <<'SESSION'
 set -u
+source "$XLIB"
 fail() { echo "FAIL: $*"; kill -9 ${first:-} ${second:-} ${third:-} 2>/dev/null; exit 1; }
 unset QT_QPA_PLATFORM
 export QUOBRIX_HOME="$DIR/home"
 dialog='^Восстановление несохранённых схем$'
 copies() { grep -ls '^Text=Edited' "$QUOBRIX_HOME"/recovery/*/chart-*.qbs 2>/dev/null; }
-chart_of() { timeout 20 xdotool search --sync --all --onlyvisible --pid "$1" --name "$2" | head -1; }
+chart_of() { wait_window --all --onlyvisible --pid "$1" --name "$2"; }
 quit() {  # "Выход" of a chart window ends its program
   xdotool windowfocus --sync "$1" key alt+F4
   for i in $(seq 50); do kill -0 "$2" 2>/dev/null || break; sleep 0.1; done
@@ -52,7 +53,7 @@ copy=$(copies)
 second=$!
 other=$(chart_of "$second" '^Untitled$') || fail "the second program shows no chart window"
 sleep 2
-xdotool search --onlyvisible --name "$dialog" >/dev/null && fail "the second program offered a live copy"
+xdotool search --onlyvisible --name "$dialog" >/dev/null 2>&1 && fail "the second program offered a live copy"
 [ -f "$copy" ] || fail "the second program touched the first one's copy"
 quit "$other" "$second"
 [ -f "$copy" ] || fail "the second program's exit took the first one's copy"
@@ -63,12 +64,12 @@ wait "$first" 2>/dev/null
 # The next start offers the chart; "Восстановить" is the default button.
 "$Q" &
 third=$!
-offer=$(timeout 20 xdotool search --sync --onlyvisible --name "$dialog" | head -1) || fail "no recovery dialog"
+offer=$(wait_window --onlyvisible --name "$dialog") || fail "no recovery dialog"
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
 xdotool windowfocus --sync "$offer" key Return
 restored=$(chart_of "$third" '^Untitled\*$') || fail "no restored chart with unsaved changes"
 xdotool windowfocus --sync "$restored" key ctrl+s
-timeout 20 xdotool search --sync --onlyvisible --name '^Сохранить как$' >/dev/null || fail "no save dialog"
+wait_window --onlyvisible --name '^Сохранить как$' >/dev/null || fail "no save dialog"
 sleep 0.3
 xdotool type --delay 10 "$DIR/restored.qbs"
 xdotool key Return
@@ -79,7 +80,7 @@ left=$(find "$QUOBRIX_HOME/recovery" -mindepth 1 -maxdepth 1 -type d | wc -l)
 [ "$left" -eq 0 ] || fail "$left recovery folder(s) left after a normal exit"
 SESSION
 
-DIR="$dir" Q="$q" timeout 150 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
+XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 150 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
 file=$dir/restored.qbs
 block=$(tr -d '\r' < "$file" | sed -n '/^\[BLOCK DATA\]/,/^\[END\]/{p;/^\[END\]/q}')
 fail() { echo "FAIL: $*"; tr -d '\r' < "$file"; exit 1; }

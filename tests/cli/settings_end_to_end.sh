@@ -15,6 +15,7 @@ cp "$(ls "$src"/Templates/*.qbs | head -1)" "$dir/plan.qbs"
 
 cat > "$dir/session.sh" <<'SESSION'
 set -u
+source "$XLIB"
 fail() { echo "FAIL: $*"; [ -n "${SHOT:-}" ] && import -window root "$SHOT"; kill "$pid" 2>/dev/null; exit 1; }
 ini() { iconv -f cp1251 -t utf-8 "$DIR/home/quobrix.ini" | tr -d '\r' | grep -x "$1" >/dev/null; }
 unset QT_QPA_PLATFORM
@@ -36,18 +37,18 @@ quit_and_wait() {
 # ----- first run: Russian, as the desktop speaks it
 "$Q" &
 pid=$!
-untitled=$(timeout 20 xdotool search --sync --name '^Untitled$' | head -1) || fail "no chart window"
+untitled=$(wait_window --name '^Untitled$') || fail "no chart window"
 ini 'Language=Русский' || fail "the first start did not write the desktop's language"
 xdotool windowfocus --sync "$untitled" key ctrl+o
-timeout 20 xdotool search --sync --onlyvisible --name '^Открытие схемы$' >/dev/null || fail "no open dialog"
+wait_window --onlyvisible --name '^Открытие схемы$' >/dev/null || fail "no open dialog"
 sleep 0.3
 xdotool type --delay 10 "$DIR/plan.qbs"
 xdotool key Return
-plan=$(timeout 20 xdotool search --sync --name '^Quobrix - \[ plan\.qbs \]$' | head -1) || fail "the chart did not open"
+plan=$(wait_window --name '^Quobrix - \[ plan\.qbs \]$') || fail "the chart did not open"
 xdotool windowmove --sync "$plan" 150 120 windowsize --sync "$plan" 640 480
 
 main_menu Up Up  # Настройки
-dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Настройки$' | head -1) || fail "no settings dialog"
+dialog=$(wait_window --onlyvisible --name '^Настройки$') || fail "no settings dialog"
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 xdotool mousemove $((X + 278)) $((Y + 246)) click 1  # the language list
 sleep 0.5
@@ -55,11 +56,11 @@ xdotool key Up Return  # English
 sleep 0.3
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
 xdotool mousemove $((X + 287)) $((Y + 283)) click 1  # Применить
-timeout 20 xdotool search --sync --name '^Quobrix Flowchart Builder 1\.50$' >/dev/null || fail "the language did not switch"
+wait_window --name '^Quobrix Flowchart Builder 1\.50$' >/dev/null || fail "the language did not switch"
 ini 'Language=English' || fail "the language was not written at once"
 
 main_menu Left Up  # About
-about=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quobrix$' | head -1) || fail "no about window"
+about=$(wait_window --onlyvisible --name '^Quobrix$') || fail "no about window"
 eval "$(xdotool getwindowgeometry --shell "$about")"
 [ "$WIDTH" = 404 ] && [ "$HEIGHT" = 252 ] || fail "the about window is $WIDTH x $HEIGHT"
 xdotool mousemove $((X + 100)) $((Y + 100)) click 1
@@ -73,7 +74,7 @@ done
 # ----- second run: the same language, placement and recent files
 "$Q" &
 pid=$!
-untitled=$(timeout 20 xdotool search --sync --name '^Untitled$' | head -1) || fail "no chart window at the second start"
+untitled=$(wait_window --name '^Untitled$') || fail "no chart window at the second start"
 xdotool search --name '^Quobrix Flowchart Builder 1\.50$' >/dev/null || fail "the second start forgot the language"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$untitled")"
@@ -83,5 +84,5 @@ quit_and_wait
 ini "Recent0=$DIR/plan.qbs" || fail "the recent file was lost"
 SESSION
 
-DIR="$dir" Q="$q" timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
+XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
 echo "1 passed, 0 failed"

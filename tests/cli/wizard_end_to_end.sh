@@ -10,20 +10,20 @@ trap 'rm -rf "$dir"' EXIT
 
 cat > "$dir/session.sh" <<'SESSION'
 set -u
+source "$XLIB"
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 unset QT_QPA_PLATFORM
 QUOBRIX_HOME="$DIR/home" "$Q" &
 pid=$!
-first=$(timeout 20 xdotool search --sync --name '^Untitled$' | head -1) || fail "no start-up chart window"
-main=$(xdotool search --name 'Quobrix 1\.50$' | head -1)
-[ -n "$main" ] || fail "no main window"
+first=$(wait_window --name '^Untitled$') || fail "no start-up chart window"
+main=$(wait_window --name 'Quobrix 1\.50$') || fail "no main window"
 eval "$(xdotool getwindowgeometry --shell "$main")"  # X, Y
 xdotool windowfocus --sync "$main"
 # Open "Файл", step left past "?" to "Мастера"; its first item is highlighted.
 xdotool mousemove $((X + 15)) $((Y + 10)) click 1
 sleep 0.5
 xdotool key --delay 100 Left Left Return
-wizard=$(timeout 20 xdotool search --sync --onlyvisible --name '^Мастер линейных блок-схем$' | head -1) ||
+wizard=$(wait_window --onlyvisible --name '^Мастер линейных блок-схем$') ||
   fail "no wizard dialog"
 xdotool windowfocus --sync "$wizard"
 # The focus starts on the first check box: its edit, the calculation memo, the output edit.
@@ -46,7 +46,7 @@ done
 sleep 0.5
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
 xdotool windowfocus --sync "$chart" key ctrl+s
-timeout 20 xdotool search --sync --onlyvisible --name '^Сохранить как$' >/dev/null || fail "no save dialog"
+wait_window --onlyvisible --name '^Сохранить как$' >/dev/null || fail "no save dialog"
 sleep 0.3
 xdotool type --delay 10 "$DIR/linear.qbs"
 xdotool key Return
@@ -55,7 +55,7 @@ for i in $(seq 50); do [ -s "$DIR/linear.qbs" ] && break; sleep 0.1; done
 kill "$pid"
 SESSION
 
-DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
+XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
 file=$dir/linear.qbs
 fail() { echo "FAIL: $*"; iconv -f cp1251 -t utf-8 "$file" | tr -d '\r'; exit 1; }
 # One line per block: type, X, Y, W, H and text, in list order.

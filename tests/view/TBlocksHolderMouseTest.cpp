@@ -40,7 +40,36 @@ class TBlocksHolderMouseTest : public QObject {
     QCOMPARE(f.model().ActiveBlock(), qint64(3));
     QCOMPARE(notifications, 1);
     QCOMPARE(int(TextCaretPos), 1);
-    QCOMPARE(f.model().History().FUndoCount(), 1);  // a press on a block is an undo point
+  }
+
+  // Tried as a new user would: clicks to select, then closing asked to save
+  // a chart nobody had changed.
+  void aClickThatMovesNothingLeavesNoUndoStepAndNoUnsavedWork() {
+    test::ViewFixture f(590, 400, 1000);
+    f.model().AddDefaultBlock(btRectangle, 1000, 1000, 3000, 2000);
+    f.model().SetModified(false);
+    Press(f.bh(), 200, 150);
+    Move(f.bh(), 201, 150);  // a jitter below the move threshold
+    Release(f.bh(), 201, 150);
+    Press(f.bh(), 400, 300);  // the corner mark
+    Release(f.bh(), 400, 300);
+    QCOMPARE(f.model().ActiveBlock(), qint64(1));
+    QCOMPARE(f.model().History().FUndoCount(), 0);
+    QVERIFY(!f.model().FModified());
+  }
+
+  void aDragIsOneUndoPointHoweverManyStepsItTakes() {
+    test::ViewFixture f(590, 400, 1000);
+    f.model().AddDefaultBlock(btRectangle, 1000, 1000, 3000, 2000);
+    f.model().SetModified(false);
+    Press(f.bh(), 200, 150);
+    for (int step = 1; step <= 20; ++step) Move(f.bh(), 200 + step * 5, 150);
+    Release(f.bh(), 300, 150);
+    QCOMPARE(f.model().Blocks(1).X, qint64(2000));
+    QCOMPARE(f.model().History().FUndoCount(), 1);
+    QVERIFY(f.model().FModified());
+    f.model().Undo();
+    QCOMPARE(f.model().Blocks(1).X, qint64(1000));
   }
 
   void cornerMarksCatchPressesFourPixelsAway_data() {
@@ -85,7 +114,7 @@ class TBlocksHolderMouseTest : public QObject {
     QCOMPARE(b.Y, qint64(1500));
     QCOMPARE(b.W, qint64(3000));
     QCOMPARE(b.H, qint64(2000));
-    QCOMPARE(f.model().History().FUndoCount(), 0);  // grabbing a corner records no undo point
+    QCOMPARE(f.model().History().FUndoCount(), 2);  // each resize can be undone
   }
 
   void movesBelowTheThresholdAreIgnored_data() {
@@ -265,8 +294,9 @@ class TBlocksHolderMouseTest : public QObject {
     m.FDebugMessages = true;
     const auto watch = test::OnDebug(m, [&](const std::string& msg) { debug.push_back(msg); });
     Drag(f.bh(), {150, 150}, {160, 150});
-    const std::vector<std::string> expected = {"Номер активного блока = 1", "Отмена: Создан файл \"~0tmp.qbs\"",
-                                               "[MOUSEMOVE, 0,01mm] XX: 1600, YY: 1500",
+    // The snapshot taken at the press becomes the undo point at the first step that moves.
+    const std::vector<std::string> expected = {"Номер активного блока = 1", "[MOUSEMOVE, 0,01mm] XX: 1600, YY: 1500",
+                                               "Отмена: Создан файл \"~0tmp.qbs\"",
                                                "[Дельта позиции, 0,01mm] X: 100, Y: 0", "Движение блока"};
     QCOMPARE(debug, expected);
   }
@@ -278,6 +308,58 @@ class TBlocksHolderMouseTest : public QObject {
     Drag(f.bh(), {150, 150}, {250, 250});
     QCOMPARE(f.model().ActiveBlock(), qint64(1));
     QCOMPARE(f.model().Blocks(1).X, qint64(1000));
+  }
+
+  void goToBlockBringsABlockBeyondThirtyTwoBitPixelsIntoView() {
+    test::ViewFixture f;
+    const std::int64_t far = std::int64_t{1} << 40;  // about 4e10 pixels down the chart
+    f.model().AddDefaultBlock(btRectangle, 1000, far, 2000, 1000);
+    f.bh().GoToBlock(1);
+    const WindowPoint corner = f.bh().Transform().ChartToWindow({1000, far});
+    QVERIFY(corner.x >= 0 && corner.x < f.bh().width() - 10);
+    QVERIFY(corner.y >= 0 && corner.y < f.bh().height() - 10);
+    const QPoint inside(int(corner.x) + 5, int(corner.y) + 5);
+    Drag(f.bh(), inside, inside + QPoint(40, 0));
+    QCOMPARE(f.model().ActiveBlock(), qint64(1));
+    QVERIFY(f.model().Blocks(1).X > 1000);
+    QCOMPARE(f.model().Blocks(1).Y, far);
+  }
+
+  // Blocks at the ends of the range: scrolling to them, pressing, dragging
+  // blocks and corners, rubber bands and drawing by hand, with every snap on.
+  // The sanitizer build fails on any overflow.
+  void editingAtTheEndsOfTheRangeIsDefined() {
+    test::ViewFixture f;
+    auto& m = f.model();
+    const std::int64_t kMin = INT64_MIN, kMax = INT64_MAX;
+    m.AddDefaultBlock(btRectangle, kMax - 1000, kMax - 1000, kMax, kMax);
+    m.AddDefaultBlock(btSquare, kMin, kMin, 2000, kMin);
+    m.AddDefaultBlock(btLine, kMin, kMax, kMax, kMin);
+    m.MakeMultiSelection(kMax, kMin, kMax, kMin, {1, 2, 3});
+    f.bh().FUseGrid = true;
+    for (std::int64_t zoom : {std::int64_t{100}, kMax}) {
+      m.SetZoomPercents(zoom);
+      for (std::int64_t n = 1; n <= m.BlockCount(); ++n) {
+        f.bh().GoToBlock(n);
+        for (const QPoint at : {QPoint(1, 1), QPoint(300, 200), QPoint(589, 399)}) {
+          Drag(f.bh(), at, at + QPoint(37, -23));
+          Drag(f.bh(), at, at + QPoint(-300, 200), Qt::ShiftModifier);
+        }
+        f.bh().grab();
+      }
+      m.DrawedBlockType = btCircle;
+      m.SetDrawingBlockByHand(true);
+      Drag(f.bh(), {10, 10}, {500, 300});
+      m.SetDrawingLineByHand(true);
+      Drag(f.bh(), {500, 300}, {10, 12});
+      f.bh().SetOriginX(kMax);
+      f.bh().SetOriginY(kMax);
+      f.bh().PageDown();
+      f.bh().ScrollBy(kMax, kMax);
+      f.bh().PageUp();
+      f.bh().grab();
+    }
+    QVERIFY(m.BlockCount() >= 4);
   }
 };
 

@@ -350,6 +350,88 @@ class THolderFormTest : public QObject {
     QCOMPARE(debug.List()->currentItem()->text(), QStringLiteral("Блок нарисован"));
     QCOMPARE(debug.windowTitle(), QStringLiteral("Табло отладки"));
   }
+  // One drag along the strip recolours on every move, yet is one undo point:
+  // it must not push the earlier edits out of the ten-step history.
+  void aDragAlongTheColourStripIsOneUndoPoint() {
+    Window w;
+    w.model().AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
+    w.model().SetActiveBlock(1);
+    for (int i = 0; i < 9; ++i) w.model().SetBlockBW(i + 2);
+    QCOMPARE(w.model().History().FUndoCount(), 9);
+    QTest::mousePress(w.form->ColorImg, Qt::LeftButton, {}, QPoint(10, 5));
+    for (int x = 20; x <= 200; x += 10) {
+      QMouseEvent move(QEvent::MouseMove, QPointF(x, 5), w.form->ColorImg->mapToGlobal(QPointF(x, 5)), Qt::NoButton,
+                       Qt::LeftButton, {});
+      QApplication::sendEvent(w.form->ColorImg, &move);
+    }
+    QTest::mouseRelease(w.form->ColorImg, Qt::LeftButton, {}, QPoint(200, 5));
+    QCOMPARE(w.model().Blocks(1).MC, *w.form->ColorImg->ColorAt(QPoint(200, 5)));
+    QCOMPARE(w.model().History().FUndoCount(), 10);
+    w.model().Undo();
+    QCOMPARE(w.model().Blocks(1).MC, clWhite);
+    QCOMPARE(w.model().Blocks(1).BW, qint64(10));
+    w.model().Undo();
+    QCOMPARE(w.model().Blocks(1).BW, qint64(9));  // the edits before the drag are still there
+  }
+
+  // The sheet colour is part of the chart: changing it is an edit.
+  void aDoubleClickOnTheStripIsAnUndoableEditOfTheSheet() {
+    Window w;
+    w.model().SetModified(false);
+    QTest::mouseDClick(w.form->ColorImg, Qt::LeftButton, {}, QPoint(100, 5));
+    QVERIFY(w.model().SheetColor() != clWhite);
+    QVERIFY(w.model().FModified());
+    w.model().Undo();
+    QCOMPARE(w.model().SheetColor(), clWhite);
+  }
+
+  void afterUndoTheWindowShowsTheChartsZoomAndSheet() {
+    Window w;
+    w.model().RecordUndoPoint();
+    w.model().SetSheetWidth(42000);
+    w.model().SetZoomPercents(200);
+    w.model().SetDocumentPages(3);
+    w.model().Undo();
+    QCOMPARE(w.form->cbZoom->currentText(), QStringLiteral("100"));
+    QCOMPARE(w.form->HorzRuler->Zoom(), 100);
+    QCOMPARE(w.form->HorzRuler->DigitsLenght(), 793);
+    QCOMPARE(w.form->VertRuler->DigitsLenght(), 1122);
+    QCOMPARE(w.form->StatusPanel(0)->text(), QStringLiteral("210 X 297 mm"));
+  }
+
+  void rulersAndScrollBarsFollowEveryScroll() {
+    Window w;
+    w.model().SetDocumentPages(4);
+    w.form->resize(500, 400);
+    QApplication::processEvents();
+    const int sheetLeft = w.form->HorzRuler->Precition();
+    w.form->ScrollX->setValue(100);
+    QVERIFY(w.form->bh->FOriginX() > 0);
+    QCOMPARE(w.form->HorzRuler->Precition(), sheetLeft - int(w.form->bh->FOriginX()));
+    w.form->bPgDn->click();
+    QCOMPARE(w.form->bh->FOriginY(), qint64(1122));
+    QCOMPARE(w.form->VertRuler->Precition(), -1122);
+    const int afterOnePage = w.form->ScrollY->value();
+    QVERIFY(afterOnePage > 0);
+    w.form->bPgDn->click();
+    QVERIFY(w.form->ScrollY->value() > afterOnePage);
+    w.form->bPgUp->click();
+    w.form->bPgUp->click();
+    QCOMPARE(w.form->ScrollY->value(), 0);
+    QCOMPARE(w.form->VertRuler->Precition(), 0);
+  }
+
+  // "Включая линии" is one check mark, so every canvas uses what it shows.
+  void everyChartWindowAlignsLinesAsTheOneSwitchSays() {
+    Window first;
+    QAction& alignLines = first.host.table.Action(CommandId::AlsoAlignLines);
+    alignLines.setChecked(true);
+    QVERIFY(first.model().FAlignLines);
+    THolderForm second(first.host);
+    QVERIFY(second.bh->Model().FAlignLines);
+    alignLines.setChecked(false);
+    QVERIFY(!first.model().FAlignLines && !second.bh->Model().FAlignLines);
+  }
 };
 
 QTEST_MAIN(THolderFormTest)

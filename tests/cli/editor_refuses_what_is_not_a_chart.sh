@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The real editor under a virtual display, started with a picture given by
+# mistake: it says the file is not a chart, opens no window for it and leaves
+# the picture as it was. Started with the toolkit's own options and a
+# relative path, it takes the options, opens the chart and keeps its full
+# path.
+set -u
+q=${QUOBRIX_PROGRAM:?}
+command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+mkdir -p "$dir/charts" "$dir/elsewhere"
+printf '\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\1\0\0\0\1\10\2\0\0\0' > "$dir/photo.png"
+cp "$dir/photo.png" "$dir/photo.orig"
+"$q" --convert "${QUOBRIX_SOURCE_DIR:?}/Templates/Цикл.qbs" "$dir/charts/loop.qbs" || { echo "FAIL: no chart to open"; exit 1; }
+
+cat > "$dir/session.sh" <<'SESSION'
+set -u
+source "$XLIB"
+fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+quit() {  # "Выход" (Alt+F4) in the given window; nothing is modified, so nothing is asked
+  xdotool windowfocus --sync "$1" key alt+F4
+  for i in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
+  wait "$pid" || fail "the program exited with $?"
+}
+unset QT_QPA_PLATFORM
+cd "$DIR"
+QUOBRIX_HOME="$DIR/home" "$Q" photo.png &
+pid=$!
+box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quobrix$' | tail -1) || fail "no message"
+sleep 0.5
+[ -n "${SHOT:-}" ] && import -window root "$SHOT"
+xdotool windowfocus --sync "$box" key Return
+main=$(wait_window --onlyvisible --name 'Quobrix 1\.50$') || fail "no main window"
+xdotool search --name 'photo' >/dev/null && fail "a window was opened for the picture"
+xdotool windowfocus --sync "$main" key ctrl+s
+sleep 0.3
+quit "$main"
+
+cd "$DIR/elsewhere"
+QUOBRIX_HOME="$DIR/home" "$Q" -style Windows ../charts/loop.qbs &
+pid=$!
+chart=$(wait_window --onlyvisible --name '^Quobrix - \[ loop\.qbs \]$') ||
+  fail "the chart did not open"
+xdotool search --onlyvisible --name '^Quobrix$' >/dev/null && fail "an error was shown"
+quit "$chart"
+SESSION
+
+XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
+cmp -s "$dir/photo.png" "$dir/photo.orig" || { echo "FAIL: the picture was changed"; exit 1; }
+# The recent-files list keeps the chart's full path, not the one typed.
+iconv -f cp1251 -t utf-8 "$dir/home/quobrix.ini" | tr -d '\r' | grep -qx "Recent0=$dir/charts/loop.qbs" ||
+  { echo "FAIL: the recent files hold no full path"; cat "$dir/home/quobrix.ini"; exit 1; }
+echo "1 passed, 0 failed"
