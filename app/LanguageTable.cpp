@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 34> kBuiltIn = {{
+constexpr std::array<BuiltInText, 35> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -55,6 +55,7 @@ constexpr std::array<BuiltInText, 34> kBuiltIn = {{
     // %1 is the picture's file name.
     {TextKey::PICTURE_EXPORTED_MSG, kGeneral, "PICTURE_EXPORTED_MSG", "Рисунок сохранён: %1"},
     {TextKey::NOT_ENOUGH_MEMORY_MSG, kGeneral, "NOT_ENOUGH_MEMORY_MSG", "Недостаточно памяти для выполнения операции!"},
+    {TextKey::PRINT_ERROR_MSG, kGeneral, "PRINT_ERROR_MSG", "Не удалось напечатать схему."},
     {TextKey::RECOVERY_TITLE, kGeneral, "RECOVERY_TITLE", "Восстановление несохранённых схем"},
 }};
 

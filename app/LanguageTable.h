@@ -42,6 +42,7 @@ enum class TextKey {
   FILE_DAMAGED_SAVE_MSG,
   PICTURE_EXPORTED_MSG,
   NOT_ENOUGH_MEMORY_MSG,
+  PRINT_ERROR_MSG,     // a print job could not be finished
   RECOVERY_TITLE,      // the dialog that offers charts a killed program had not saved
 };
 

@@ -10,6 +10,7 @@
 #include <QSet>
 
 #include "app/AutoSave.h"
+#include "app/ChartPrinting.h"
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
 #include "app/ScreenSnap.h"
@@ -17,7 +18,12 @@
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
 #include "platform/ProgramFolders.h"
+#include "tools/TColorForm.h"
 #include "tools/TLibraryForm.h"
+#include "tools/TPreviewForm.h"
+#include "tools/TSearchForm.h"
+#include "tools/TSheetSizeForm.h"
+#include "tools/TShemeInfoForm.h"
 #include "tools/TUserLibForm.h"
 #include "tools/ToolWindow.h"
 #include "view/ChartCommands.h"
@@ -53,7 +59,13 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
 // In the order their placements are read and written.
 void TMainForm::CreateToolWindows() {
   library_ = new TLibraryForm(*this, commands_, toolWindows_);
+  new TPreviewForm(*this, commands_, toolWindows_);
+  new TShemeInfoForm(*this, commands_);
+  new TSearchForm(*this, commands_, toolWindows_);
+  new TSheetSizeForm(*this, commands_);
+  new TColorForm(*this, commands_, toolWindows_);
   userLib_ = new TUserLibForm(*this, commands_, toolWindows_);
+  new ChartPrinting(*this, commands_);
 }
 
 TMainForm::~TMainForm() {

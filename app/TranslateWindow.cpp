@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSet>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -18,7 +19,15 @@ namespace quobrix {
 
 namespace {
 
-enum class ComponentKind { MenuItem, ToolBarButton, SpeedButton, Caption, GroupBox, Untranslated };
+enum class ComponentKind { MenuItem, ToolBarButton, SpeedButton, Caption, GroupBox, TabSheet, Untranslated };
+
+// The tab control that shows `page` as one of its pages, or null.
+QTabWidget* TabControlOf(const QObject& page) {
+  const auto* widget = qobject_cast<const QWidget*>(&page);
+  if (!widget || !widget->parentWidget()) return nullptr;
+  auto* tabs = qobject_cast<QTabWidget*>(widget->parentWidget()->parentWidget());
+  return tabs && tabs->indexOf(widget) >= 0 ? tabs : nullptr;
+}
 
 // A tool button that shows an action is a tool-bar button, whether a
 // QToolBar made it or a window laid it out itself.
@@ -45,6 +54,7 @@ ComponentKind KindOf(const QObject& component) {
       qobject_cast<const QCheckBox*>(&component))
     return ComponentKind::Caption;
   if (qobject_cast<const QGroupBox*>(&component)) return ComponentKind::GroupBox;
+  if (TabControlOf(component)) return ComponentKind::TabSheet;
   return ComponentKind::Untranslated;
 }
 
@@ -54,6 +64,8 @@ void SetCaption(QObject& component, const QString& caption) {
   if (auto* button = qobject_cast<QAbstractButton*>(&component)) button->setText(caption);
   if (auto* label = qobject_cast<QLabel*>(&component)) label->setText(caption);
   if (auto* box = qobject_cast<QGroupBox*>(&component)) box->setTitle(caption);
+  if (QTabWidget* tabs = TabControlOf(component))
+    tabs->setTabText(tabs->indexOf(qobject_cast<QWidget*>(&component)), caption);
 }
 
 void SetHint(QObject& component, const QString& hint) {
@@ -76,6 +88,7 @@ class Translator {
         break;
       case ComponentKind::Caption:
       case ComponentKind::GroupBox:
+      case ComponentKind::TabSheet:
         IfGiven(name, [&](const QString& text) { SetCaption(component, text); });
         break;
       case ComponentKind::ToolBarButton:

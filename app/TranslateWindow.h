@@ -28,6 +28,7 @@ QString LanguageSection(const QObject& window);
 //   any other QToolButton (speed button)     caption; name + "_H": hint
 //   QPushButton, QLabel, QCheckBox           caption
 //   QGroupBox                                title
+//   a page of a QTabWidget (tab sheet)       its tab's caption
 // Besides its own components, a window translates the actions its menus,
 // tool bars and itself show, wherever they live: shared command actions
 // take their texts from every window that shows them. A button that shows

@@ -25,6 +25,11 @@ class Canvas;
 struct SheetPaintArgs;
 class PageBlocks;
 
+// The sheet sides a user may choose, in hundredths of a millimetre: 1 mm
+// to 100 m, so a page stays within the view's pixel coordinates at every zoom.
+constexpr std::int64_t kSmallestSheetSide = 100;
+constexpr std::int64_t kLargestSheetSide = 10'000'000;
+
 class BlocksHolderModel {
  public:
   BlocksHolderModel();
@@ -238,6 +243,20 @@ class BlocksHolderModel {
   enum class TextKey : std::uint8_t { LineBreak, Backspace, Delete };
   bool InsertTextAtCaret(char ch);
   bool EditTextAtCaret(TextKey key);
+
+  // ----- sheet and document commands (chart/SheetCommands.cpp): each checks
+  // what it is given, records one undo point and changes the values together;
+  // false, changing nothing, for a value the chart cannot take.
+  // Sides from kSmallestSheetSide to kLargestSheetSide, in hundredths of a millimetre.
+  bool ChangeSheetSize(std::int64_t width, std::int64_t height);
+  // The sheet's size and margins at once; margins lie from 0 to kLargestSheetSide.
+  bool ChangePageSetup(std::int64_t width, std::int64_t height, const SheetMargins& margins);
+  // Author, organization and description at once; nothing is recorded when
+  // all three are as they were.
+  void ChangeDocumentInfo(const std::string& author, const std::string& organization,
+                          const std::string& description);
+  // The sheet's colour; nothing is recorded when it is the colour already.
+  void ChangeSheetColor(TColor color);
 
   // ----- search (chart/BlockSearch.cpp)
   std::vector<std::int64_t> FindBlocksByText(const std::string& text) const;

@@ -10,10 +10,6 @@ namespace quobrix {
 
 namespace {
 
-// A printout this long comes only from a damaged page count: it would run
-// for hours and fill the disk, so it is refused.
-constexpr std::int64_t kMaxPdfPages = 100'000;
-
 // The printer does not report failed writes (a full disk): a PDF written to
 // its end closes with the end-of-file marker, one cut short does not.
 bool EndsWithPdfTrailer(const std::string& path) {
@@ -57,7 +53,7 @@ bool PrinterPrintDevice::EndJob() {
 bool PrintToPdf(const BlocksHolderModel& chart, const std::string& path, std::int32_t first, std::int32_t last,
                 std::int32_t copies) {
   if (first > last || copies < 1) return false;
-  if ((std::int64_t{last} - first + 1) * copies > kMaxPdfPages) return false;
+  if (IsOverlongPrintout(first, last, copies)) return false;
   // The printer writes by file name: it writes the temporary file that
   // replaces `path` once the printout is complete.
   AtomicFileWriter file(path);

@@ -30,6 +30,13 @@ class PrinterPrintDevice : public PrintDevice {
   std::optional<PageBlocks> pageBlocks_;
 };
 
+// Whether printing pages first..last `copies` times each would run past
+// 100 000 sheets: only a damaged page count asks for that, and the printout
+// would run for hours and fill the disk, so it is refused.
+constexpr bool IsOverlongPrintout(std::int32_t first, std::int32_t last, std::int32_t copies) {
+  return (std::int64_t{last} - first + 1) * copies > 100'000;
+}
+
 // Prints pages first..last, `copies` times each, into a PDF file on paper of
 // the sheet's size, one PDF page per printed page, titled with the chart's
 // file name. The previous file stays until the new one is complete. False

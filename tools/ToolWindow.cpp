@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QHideEvent>
 
+#include "tools/CommandCaption.h"
 #include "view/CommandTable.h"
 
 namespace quobrix {
@@ -15,9 +16,7 @@ ToolWindow::ToolWindow(QWidget& owner, CommandTable& commands, CommandId toggle,
       registry_(registry) {
   registry_.Add(*this);
   commands_.Bind(toggleId_, [this](QAction&) { Toggle(); });
-  // The window is called what the menu item that opens it says, in every language.
-  setWindowTitle(toggle_.text());
-  connect(&toggle_, &QAction::changed, this, [this] { setWindowTitle(toggle_.text()); });
+  TitleAfterCommand(*this, toggle_);
 }
 
 ToolWindow::~ToolWindow() {

@@ -15,16 +15,21 @@ QImage MakeHueStrip() {
   return image;
 }
 
-ColorStrip::ColorStrip(QWidget* parent) : QWidget(parent), picture_(MakeHueStrip()) {
+ColorStrip::ColorStrip(QWidget* parent) : ColorStrip(MakeHueStrip(), Qt::LeftButton, parent) {
   setObjectName(QStringLiteral("ColorImg"));
+}
+
+ColorStrip::ColorStrip(QImage picture, Qt::MouseButtons primary, QWidget* parent)
+    : QWidget(parent), picture_(std::move(picture)), primary_(primary) {
   setCursor(Qt::CrossCursor);
 }
 
 std::optional<TColor> ColorStrip::ColorAt(QPoint p) const {
   if (width() <= 0) return std::nullopt;
-  const int column = p.x() * ColorStripWidth / width();
+  const int column = p.x() * picture_.width() / width();
   if (!picture_.valid(column, p.y())) return std::nullopt;
   const QColor c = picture_.pixelColor(column, p.y());
+  if (c.alpha() == 0) return std::nullopt;
   return static_cast<TColor>(c.red() | (c.green() << 8) | (c.blue() << 16));
 }
 
@@ -34,7 +39,7 @@ void ColorStrip::paintEvent(QPaintEvent*) {
 }
 
 void ColorStrip::mousePressEvent(QMouseEvent* event) {
-  Pick(event->position().toPoint(), event->button() == Qt::LeftButton ? StripPick::Primary : StripPick::Secondary);
+  Pick(event->position().toPoint(), primary_.testFlag(event->button()) ? StripPick::Primary : StripPick::Secondary);
 }
 
 void ColorStrip::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -1,6 +1,8 @@
-// The colour strip of a chart window: a 480 x 15 picture of the fully
-// saturated hue circle, stretched over the strip. Pressing, double-clicking
-// or dragging over it picks the colour under the mouse.
+// A picture to pick colours from: pressing, double-clicking or dragging over
+// it picks the colour under the mouse. The colour strip of a chart window
+// is a 480 x 15 picture of the fully saturated hue circle, stretched over
+// the strip; the colour palette shows pictures of its own at their size,
+// where transparent pixels pick nothing.
 #pragma once
 
 #include <QImage>
@@ -20,15 +22,17 @@ QImage MakeHueStrip();
 
 enum class StripPick {
   DoubleClick,  // the second press of a double click
-  Primary,      // left button
-  Secondary,    // any other button
+  Primary,      // a press of a primary button, a move with the left button held
+  Secondary,    // a press of another button, a move with the right button held
 };
 
 class ColorStrip : public QWidget {
   Q_OBJECT
 
  public:
+  // The chart window's strip, whose primary button is the left one.
   explicit ColorStrip(QWidget* parent = nullptr);
+  ColorStrip(QImage picture, Qt::MouseButtons primary, QWidget* parent = nullptr);
 
   // The picture's colour under the widget point, nothing outside the picture.
   std::optional<TColor> ColorAt(QPoint p) const;
@@ -44,6 +48,7 @@ class ColorStrip : public QWidget {
  private:
   void Pick(QPoint p, StripPick kind) const;
   QImage picture_;
+  Qt::MouseButtons primary_;
 };
 
 }  // namespace quobrix

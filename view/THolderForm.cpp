@@ -288,8 +288,7 @@ void THolderForm::ColorImgPick(TColor color, StripPick kind) {
   auto& m = bh->Model();
   const bool primary = kind == StripPick::Primary;
   if (kind == StripPick::DoubleClick) {
-    m.RecordUndoPoint();
-    m.SetSheetColor(color);
+    m.ChangeSheetColor(color);
   } else if (m.ActiveBlockPtr()) {
     primary ? m.SetBlockMC(color) : m.SetBlockBC(color);
   } else {

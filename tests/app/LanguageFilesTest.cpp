@@ -11,8 +11,8 @@ using namespace quobrix;
 namespace {
 
 const char* const kWindowSections[] = {"MainForm",   "HolderForm",   "InspectorForm", "LibraryForm",   "PreviewForm",
-                                       "SearchForm", "SettingsForm", "SheetSizeForm", "ShemeInfoForm", "WizLSForm",
-                                       "WizIFForm",  "WizForForm",   "WizProcForm",   "RecoveryForm"};
+                                       "SearchForm", "SettingsForm", "SheetSizeForm", "ShemeInfoForm", "ColorForm",
+                                       "WizLSForm",  "WizIFForm",    "WizForForm",    "WizProcForm",   "RecoveryForm"};
 
 QString LanguageFolder() { return qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/"); }
 

@@ -2,6 +2,7 @@
 // chart windows and the dialogs answered by the test.
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -718,6 +719,35 @@ class TMainFormTest : public QObject {
     const QSet<QString> chartNames = Translatable(*w, ShownIn({w->MainMenu2, w->PopMenu}));
     for (const QString& key : english.Keys(QStringLiteral("HolderForm")))
       QVERIFY2(chartNames.contains(key.endsWith(QStringLiteral("_H")) ? key.chopped(2) : key), qPrintable(key));
+  }
+
+  // The search and the palette need no chart window; the preview and the
+  // dialogs open on the active one, the modal ones answered by cancelling.
+  void everyWindowOpensFromItsCommand() {
+    Program p;
+    const auto window = [&p](const char* name) { return p.main->findChild<QWidget*>(QString::fromLatin1(name)); };
+    for (const char* name : {"SearchForm", "ColorForm", "PreviewForm"}) QVERIFY(!window(name)->isVisible());
+    p.Command(CommandId::Search).trigger();
+    p.Command(CommandId::Palette).trigger();
+    QVERIFY(window("SearchForm")->isVisible());
+    QVERIFY(window("ColorForm")->isVisible());
+    window("SearchForm")->close();
+
+    THolderForm* w = p.main->CreateNewSheme();
+    w->bSearch->click();
+    QVERIFY(window("SearchForm")->isVisible());
+    p.Command(CommandId::Preview).trigger();
+    QVERIFY(window("PreviewForm")->isVisible());
+    QStringList opened;
+    test::ModalAnswer answer([&opened](QWidget& modal) {
+      opened.append(QString::fromLatin1(modal.metaObject()->className()));
+      qobject_cast<QDialog*>(&modal)->reject();
+    });
+    for (CommandId id : {CommandId::SheetSize, CommandId::ChartInfo, CommandId::PageSetup, CommandId::Print})
+      p.Command(id).trigger();
+    QCOMPARE(opened, (QStringList{"quobrix::TSheetSizeForm", "quobrix::TShemeInfoForm", "QPageSetupDialog",
+                                  "QPrintDialog"}));
+    QCOMPARE(w->bh->Model().History().FUndoCount(), 0);
   }
 
   void chartWindowsTakeTheLanguageFile() {

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -59,6 +60,9 @@ class TTestForm : public QMainWindow {
     check->setText(QStringLiteral("Показывать заставку"));
     edit = Add<QLineEdit>(layout, "edText");
     edit->setText(QStringLiteral("typed"));
+    tabs = Add<QTabWidget>(layout, "PageControl1");
+    tabs->addTab(Named(new QWidget, "TabSheet1"), QStringLiteral("Основные"));
+    tabs->addTab(Named(new QWidget, "TabSheet2"), QStringLiteral("Серые"));
     setCentralWidget(central);
 
     auto* dock = new QDockWidget(this);
@@ -84,6 +88,7 @@ class TTestForm : public QMainWindow {
   QLabel* label;
   QCheckBox* check;
   QLineEdit* edit;
+  QTabWidget* tabs;
   QLabel* dockLabel;
   QDialog* dialog;
   QPushButton* dialogButton;
@@ -160,6 +165,12 @@ class TranslateWindowTest : public QObject {
     QCOMPARE(form->check->text(), QStringLiteral("Show the splash"));
     QCOMPARE(form->box->title(), QStringLiteral("Add a section:"));
     QCOMPARE(form->edit->text(), QStringLiteral("typed"));
+  }
+
+  void aTabPageTakesItsTabsCaption() {
+    const auto form = Translated("[TestForm]\nTabSheet2=Greys\nPageControl1=not for tab controls\n");
+    QCOMPARE(form->tabs->tabText(0), QStringLiteral("Основные"));
+    QCOMPARE(form->tabs->tabText(1), QStringLiteral("Greys"));
   }
 
   void emptyOrMissingValueKeepsTheDesignedText() {

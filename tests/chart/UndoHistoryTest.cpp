@@ -317,3 +317,22 @@ TEST(UndoSnapshotFolders, TheProgramsFolderGoesWhenItsLastChartHasGone) {
 
 }  // namespace
 }  // namespace quobrix
+
+namespace quobrix {
+namespace {
+
+TEST_F(Undo, ASheetColourChangeIsUndoneAndTheSameColourRecordsNothing) {
+  chart.SetModified(false);
+  const TColor before = chart.SheetColor();
+  chart.ChangeSheetColor(before);
+  EXPECT_EQ(chart.History().FUndoCount(), 0);
+  EXPECT_FALSE(chart.FModified());
+
+  chart.ChangeSheetColor(0x00FFFF);
+  EXPECT_TRUE(chart.FModified());
+  chart.History().Undo();
+  EXPECT_EQ(chart.SheetColor(), before);
+}
+
+}  // namespace
+}  // namespace quobrix

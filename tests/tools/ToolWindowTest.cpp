@@ -19,8 +19,7 @@ class TExampleForm : public ToolWindow {
   Q_OBJECT
 
  public:
-  TExampleForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry, QString key,
-               QStringList& visits)
+  TExampleForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry, QString key, QStringList& visits)
       : ToolWindow(owner, commands, CommandId::Palette, registry), key_(std::move(key)), visits_(visits) {}
 
   void LoadLayout(const ProfileFile& settings) override {
@@ -128,8 +127,8 @@ class ToolWindowTest : public QObject {
 
   void aWindowThatGoesLeavesTheRegistryAndItsCommand() {
     Shell shell;
-    auto window = std::make_unique<TExampleForm>(shell.owner, shell.commands, shell.registry,
-                                                 QStringLiteral("Palette"), shell.visits);
+    auto window = std::make_unique<TExampleForm>(shell.owner, shell.commands, shell.registry, QStringLiteral("Palette"),
+                                                 shell.visits);
     window.reset();
     shell.registry.LoadLayouts(ProfileFile(QString()));
     QVERIFY(shell.visits.isEmpty());

@@ -1,0 +1,47 @@
+// Changes of the sheet and the document information made through dialogs.
+#include "chart/BlocksHolderModel.h"
+
+namespace quobrix {
+
+namespace {
+
+bool IsSheetSide(std::int64_t v) { return v >= kSmallestSheetSide && v <= kLargestSheetSide; }
+
+bool IsMargin(std::int64_t v) { return v >= 0 && v <= kLargestSheetSide; }
+
+}  // namespace
+
+bool BlocksHolderModel::ChangeSheetSize(std::int64_t width, std::int64_t height) {
+  return ChangePageSetup(width, height, FSheetMargins());
+}
+
+bool BlocksHolderModel::ChangePageSetup(std::int64_t width, std::int64_t height, const SheetMargins& margins) {
+  if (!IsSheetSide(width) || !IsSheetSide(height)) return false;
+  if (!IsMargin(margins.Left) || !IsMargin(margins.Right) || !IsMargin(margins.Top) || !IsMargin(margins.Bottom))
+    return false;
+  HeldNotices hold(*this);
+  RecordUndoPoint();
+  SetSheetWidth(width);
+  SetSheetHeight(height);
+  SetSheetMargins(margins);
+  return true;
+}
+
+void BlocksHolderModel::ChangeSheetColor(TColor color) {
+  if (color == SheetColor()) return;
+  HeldNotices hold(*this);
+  RecordUndoPoint();
+  SetSheetColor(color);
+}
+
+void BlocksHolderModel::ChangeDocumentInfo(const std::string& author, const std::string& organization,
+                                           const std::string& description) {
+  if (author == Author() && organization == Organization() && description == Description()) return;
+  HeldNotices hold(*this);
+  RecordUndoPoint();
+  SetAuthor(author);
+  SetOrganization(organization);
+  SetDescription(description);
+}
+
+}  // namespace quobrix

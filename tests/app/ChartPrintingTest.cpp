@@ -1,0 +1,187 @@
+// Printing and page setup from their commands on a real chart window, with
+// the toolkit's dialogs answered as a user would: the printout goes to a PDF
+// file, which independent readers check.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTest>
+
+#include "app/ChartPrinting.h"
+#include "support/ChartBuilder.h"
+#include "support/FakeChartHost.h"
+#include "support/ModalAnswer.h"
+#include "view/TBlocksHolder.h"
+
+using namespace quobrix;
+
+namespace {
+
+QString Run(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  process.waitForFinished(-1);
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+bool HavePoppler() { return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
+
+template <class W>
+W& Find(QWidget& dialog, const char* name) {
+  W* widget = dialog.findChild<W*>(QString::fromLatin1(name));
+  if (!widget) qFatal("no %s in the dialog", name);
+  return *widget;
+}
+
+struct Printing {
+  Printing() {
+    Chart().SetFileName("report.qbs");
+    Chart().SetDocumentPages(3);
+    // One labelled block on each page.
+    for (const char* label : {"PAGEONE", "PAGETWO", "PAGETHREE"}) {
+      const std::int64_t n = test::AddRect(Chart(), 2000, 2000 + (Chart().BlockCount()) * 29700, 8000, 2000);
+      Chart().Blocks(n).Text = label;
+    }
+  }
+  BlocksHolderModel& Chart() { return w.model(); }
+  // Prints through the print dialog into `pdf`; `choose` sets the rest of the dialog.
+  void Print(const QString& pdf, const std::function<void(QWidget&)>& choose) {
+    test::ModalAnswer answer([&](QWidget& dialog) {
+      if (!qobject_cast<QPrintDialog*>(&dialog)) return;
+      Find<QLineEdit>(dialog, "filename").setText(pdf);
+      choose(dialog);
+      QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    w.host.table.Action(CommandId::Print).trigger();
+  }
+  // The text of every page of the PDF, in order.
+  QStringList Pages(const QString& pdf) const {
+    QStringList pages = Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(u'\f');
+    pages.removeLast();  // after the last page's form feed
+    for (QString& page : pages) page = page.simplified();
+    return pages;
+  }
+
+  test::TempDir dir;
+  test::ChartWindow w;
+  QObject owner;
+  ChartPrinting printing{owner, w.host.table};
+};
+
+}  // namespace
+
+class ChartPrintingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    if (!HavePoppler()) QSKIP("poppler-utils are not installed");
+  }
+
+  void everyPageComesOutOnceInOrderUnderTheFilesName() {
+    Printing p;
+    const QString pdf = QString::fromStdString(p.dir.File("all.pdf"));
+    p.Print(pdf, [](QWidget&) {});
+    QCOMPARE(p.Pages(pdf), (QStringList{"PAGEONE", "PAGETWO", "PAGETHREE"}));
+    QVERIFY(Run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression("Title: +report.qbs")));
+  }
+
+  void copiesOfARangeComePageByPage() {
+    Printing p;
+    const QString pdf = QString::fromStdString(p.dir.File("range.pdf"));
+    p.Print(pdf, [](QWidget& dialog) {
+      Find<QRadioButton>(dialog, "printRange").setChecked(true);
+      Find<QSpinBox>(dialog, "from").setValue(2);
+      Find<QSpinBox>(dialog, "to").setValue(3);
+      Find<QSpinBox>(dialog, "copies").setValue(2);
+    });
+    QCOMPARE(p.Pages(pdf), (QStringList{"PAGETWO", "PAGETWO", "PAGETHREE", "PAGETHREE"}));
+    // The printer remembers the copies for the next time, and prints them no second time.
+    QCOMPARE(p.printing.Printer().copyCount(), 2);
+  }
+
+  void theRangeOffersOnlyTheChartsPages() {
+    Printing p;
+    int largest = 0;
+    test::ModalAnswer answer([&largest](QWidget& dialog) {
+      largest = Find<QSpinBox>(dialog, "to").maximum();
+      QMetaObject::invokeMethod(&dialog, "reject");
+    });
+    p.w.host.table.Action(CommandId::Print).trigger();
+    QCOMPARE(largest, 3);
+  }
+
+  void aPrintoutOnlyADamagedPageCountAsksForIsRefusedAndSaidSo() {
+    Printing p;
+    p.Chart().SetDocumentPages(200000);
+    const QString pdf = QString::fromStdString(p.dir.File("long.pdf"));
+    QStringList said;
+    test::ModalAnswer answer([&](QWidget& dialog) {
+      if (qobject_cast<QPrintDialog*>(&dialog)) {
+        Find<QLineEdit>(dialog, "filename").setText(pdf);
+        QMetaObject::invokeMethod(&dialog, "accept");
+      } else if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+        said.append(box->text());
+        box->accept();
+      }
+    });
+    p.w.host.table.Action(CommandId::Print).trigger();
+    QCOMPARE(said, QStringList{QString::fromUtf8("Не удалось напечатать схему.")});
+    QVERIFY(!QFile::exists(pdf));
+  }
+
+  void pageSetupShowsTheSheetAndTakesWhatIsConfirmed() {
+    Printing p;
+    p.Chart().SetSheetWidth(25000);
+    p.Chart().SetSheetHeight(20000);
+    double shownWidth = 0, shownTop = 0;
+    test::ModalAnswer answer([&](QWidget& dialog) {
+      shownWidth = Find<QDoubleSpinBox>(dialog, "pageWidth").value();
+      shownTop = Find<QDoubleSpinBox>(dialog, "topMargin").value();
+      Find<QDoubleSpinBox>(dialog, "topMargin").setValue(25);
+      QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    p.w.host.table.Action(CommandId::PageSetup).trigger();
+    QCOMPARE(shownWidth, 250.0);
+    QCOMPARE(shownTop, 10.0);
+    QCOMPARE(p.Chart().SheetWidth(), 25000);
+    QCOMPARE(p.Chart().SheetHeight(), 20000);
+    QCOMPARE(p.Chart().FSheetMargins().Top, 2500);
+    QCOMPARE(p.Chart().FSheetMargins().Left, 1000);
+    QCOMPARE(p.Chart().History().FUndoCount(), 1);
+  }
+
+  void aNamedPaperSizeTurnedSidewaysKeepsItsName() {
+    Printing p;
+    p.Chart().SetSheetWidth(29700);
+    p.Chart().SetSheetHeight(21000);
+    QString shown;
+    test::ModalAnswer answer([&](QWidget& dialog) {
+      shown = Find<QComboBox>(dialog, "pageSizeCombo").currentText();
+      Find<QRadioButton>(dialog, "portrait").click();
+      QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    p.w.host.table.Action(CommandId::PageSetup).trigger();
+    QCOMPARE(shown, QStringLiteral("A4"));
+    QCOMPARE(p.Chart().SheetWidth(), 21000);
+    QCOMPARE(p.Chart().SheetHeight(), 29700);
+  }
+
+  void cancellingPageSetupChangesNothing() {
+    Printing p;
+    test::ModalAnswer answer([](QWidget& dialog) { QMetaObject::invokeMethod(&dialog, "reject"); });
+    p.w.host.table.Action(CommandId::PageSetup).trigger();
+    QCOMPARE(p.Chart().History().FUndoCount(), 0);
+    QCOMPARE(p.Chart().SheetWidth(), 21000);
+  }
+};
+
+QTEST_MAIN(ChartPrintingTest)
+#include "ChartPrintingTest.moc"
