@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 35> kBuiltIn = {{
+constexpr std::array<BuiltInText, 41> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -56,6 +56,14 @@ constexpr std::array<BuiltInText, 35> kBuiltIn = {{
     {TextKey::PICTURE_EXPORTED_MSG, kGeneral, "PICTURE_EXPORTED_MSG", "Рисунок сохранён: %1"},
     {TextKey::NOT_ENOUGH_MEMORY_MSG, kGeneral, "NOT_ENOUGH_MEMORY_MSG", "Недостаточно памяти для выполнения операции!"},
     {TextKey::PRINT_ERROR_MSG, kGeneral, "PRINT_ERROR_MSG", "Не удалось напечатать схему."},
+    {TextKey::CODE_ERROR, kWizards, "CODE_ERROR", "строка %1, столбец %2: %3"},
+    {TextKey::CODE_OPEN_TITLE, kWizards, "CODE_OPEN_TITLE", "Открытие текста программы"},
+    {TextKey::CODE_OPEN_FILTER, kWizards, "CODE_OPEN_FILTER",
+     "Текст программы (*.pas;*.py;*.txt)|*.pas;*.py;*.txt|Все файлы (*.*)|*.*"},
+    {TextKey::CODE_FILE_ERROR, kWizards, "CODE_FILE_ERROR", "Не удалось прочитать файл %1."},
+    {TextKey::CODE_FILE_TOO_BIG, kWizards, "CODE_FILE_TOO_BIG",
+     "Файл %1 больше %2 КБ: слишком длинный для блок-схемы."},
+    {TextKey::CODE_FILE_NOT_UTF8, kWizards, "CODE_FILE_NOT_UTF8", "Файл %1 не является текстом в кодировке UTF-8."},
     {TextKey::RECOVERY_TITLE, kGeneral, "RECOVERY_TITLE", "Восстановление несохранённых схем"},
 }};
 

@@ -43,6 +43,12 @@ enum class TextKey {
   PICTURE_EXPORTED_MSG,
   NOT_ENOUGH_MEMORY_MSG,
   PRINT_ERROR_MSG,     // a print job could not be finished
+  CODE_ERROR,          // %1 line, %2 column, %3 what is wrong
+  CODE_OPEN_TITLE,
+  CODE_OPEN_FILTER,
+  CODE_FILE_ERROR,     // %1 path
+  CODE_FILE_TOO_BIG,   // %1 path, %2 the limit in KB
+  CODE_FILE_NOT_UTF8,  // %1 path
   RECOVERY_TITLE,      // the dialog that offers charts a killed program had not saved
 };
 

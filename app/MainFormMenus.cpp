@@ -48,7 +48,7 @@ void TMainForm::BuildMainMenu1() {
       FormatMenu(true),
       Menu("mWizards", "Мастера",
            {Command(LinearWizard), Command(ProcessWizard), Separator(), Command(BranchWizard),
-            Command(ForLoopWizard)}),
+            Command(ForLoopWizard), Separator(), Command(CodeWizard)}),
       Menu("mHelp", "?",
            {Command(Help), Menu("mLessons", "Уроки", {Command(Lesson, 1), Command(Lesson, 2)}), Command(VisitWeb),
             Separator(), Command(About)}),

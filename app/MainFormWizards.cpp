@@ -10,6 +10,7 @@
 #include "app/TranslateWindow.h"
 #include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
+#include "wizards/TWizCodeForm.h"
 #include "wizards/TWizForForm.h"
 #include "wizards/TWizIFForm.h"
 #include "wizards/TWizLSForm.h"
@@ -35,6 +36,11 @@ void TMainForm::mWizard3Click() {
 void TMainForm::mWizard4Click() {
   TWizProcForm dialog(this);
   RunWizard(dialog, CommandId::ProcessWizard);
+}
+
+void TMainForm::mWizard5Click() {
+  TWizCodeForm dialog(this);
+  RunWizard(dialog, CommandId::CodeWizard);
 }
 
 void TMainForm::RunWizard(WizardDialog& dialog, CommandId command) {
@@ -70,6 +76,7 @@ void TMainForm::BindWizardCommands() {
   commands_.Bind(CommandId::BranchWizard, [this](QAction&) { mWizard2Click(); });
   commands_.Bind(CommandId::ForLoopWizard, [this](QAction&) { mWizard3Click(); });
   commands_.Bind(CommandId::ProcessWizard, [this](QAction&) { mWizard4Click(); });
+  commands_.Bind(CommandId::CodeWizard, [this](QAction&) { mWizard5Click(); });
 }
 
 }  // namespace quobrix

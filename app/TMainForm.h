@@ -80,6 +80,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void mWizard2Click();
   void mWizard3Click();
   void mWizard4Click();
+  void mWizard5Click();
   // Shows the wizard's dialog in the current language under its command's
   // caption; on "Готово" opens its chart.
   void RunWizard(WizardDialog& dialog, CommandId command);

@@ -172,6 +172,7 @@ void WizardAndHelpCommands(Catalogue& c) {
   c.Add(ProcessWizard, "mWizard4", "Мастер блок-схемы процесса", Needs::Nothing);
   c.Add(BranchWizard, "mWizard2", "Мастер блок-схем с условием", Needs::Nothing);
   c.Add(ForLoopWizard, "mWizard3", "Мастер блок-схем с циклом \"ДЛЯ\" (FOR)", Needs::Nothing);
+  c.Add(CodeWizard, "mWizard5", "Блок-схема по тексту программы", Needs::Nothing);
   c.Add(Help, "mShowHelp", "Вызов справки", Needs::Nothing, Keys(Qt::Key_F1));
   c.Tag(Lesson, 1, "mLesson1", "Начнем пожалуй!", Needs::Nothing);
   c.Tag(Lesson, 2, "mLesson2", "Иструментарий", Needs::Nothing);

@@ -84,6 +84,7 @@ enum class CommandId : std::uint8_t {
   ProcessWizard,
   BranchWizard,
   ForLoopWizard,
+  CodeWizard,
   // help
   Help,
   Lesson,  // tag: lesson number

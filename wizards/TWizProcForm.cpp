@@ -66,9 +66,6 @@ TWizProcForm::TWizProcForm(QWidget* parent)
     : WizardDialog(parent),
       LabelSections(NamedLabel("LabelSections", "Cекции новой схемы:", this)),
       LBox(Named(new QListWidget(this), "LBox")),
-      LabelSize(NamedLabel("LabelSize", "Габариты символов:", this)),
-      edSW(Named(new QLineEdit(QStringLiteral("60"), this), "edSW")),
-      edSH(Named(new QLineEdit(QStringLiteral("20"), this), "edSH")),
       GroupBox1(Named(new QGroupBox(QStringLiteral("Добавить секцию:"), this), "GroupBox1")),
       bOperation(SectionButton("bOperation", "Операция (действие)", ProcessSectionKind::Operation)),
       bDelay(SectionButton("bDelay", "Пауза (задержка)", ProcessSectionKind::Delay)),
@@ -89,18 +86,7 @@ TWizProcForm::TWizProcForm(QWidget* parent)
       sectionTools_(new QStackedWidget(this)) {
   setObjectName(QStringLiteral("WizProcForm"));
   LabelSections->setBuddy(LBox);
-  LabelSize->setBuddy(edSW);
   LBox->setSelectionMode(QAbstractItemView::SingleSelection);
-
-  auto* sizeRow = new QHBoxLayout;
-  sizeRow->addWidget(LabelSize);
-  sizeRow->addWidget(edSW);
-  auto* times = NamedLabel("LabelX", "x", this);
-  times->setBuddy(edSH);
-  sizeRow->addWidget(times);
-  sizeRow->addWidget(edSH);
-  sizeRow->addWidget(NamedLabel("LabelMM", "мм", this));
-  sizeRow->addStretch(1);
 
   auto* add = new QVBoxLayout(GroupBox1);
   for (QPushButton* button : {bOperation, bDelay, bIf, bCycle, bInOut}) add->addWidget(button);
@@ -130,7 +116,10 @@ TWizProcForm::TWizProcForm(QWidget* parent)
   auto* list = new QVBoxLayout;
   list->addWidget(LabelSections);
   list->addWidget(LBox, 1);
-  list->addLayout(sizeRow);
+  list->addLayout(SymbolSizeRow({6000, 2000}, {8000, 3000}));
+  // The size is typed right after the list, before the section buttons.
+  setTabOrder(LBox, edSW);
+  setTabOrder(edSW, edSH);
   auto* columns = new QHBoxLayout;
   columns->addLayout(list, 1);
   columns->addWidget(sectionTools_);
@@ -205,8 +194,9 @@ void TWizProcForm::MoveSelected(int by) {
 ProcessChartInput TWizProcForm::Input(std::int64_t sheetWidth, std::int64_t sheetHeight) const {
   ProcessChartInput in;
   for (int i = 0; i < LBox->count(); ++i) in.sections.push_back(SectionOf(*LBox->item(i)));
-  in.symbolWidth = SymbolSideFromText(edSW->text().toStdString(), 80, sheetWidth);
-  in.symbolHeight = SymbolSideFromText(edSH->text().toStdString(), 30, sheetHeight);
+  const SymbolSize size = TypedSymbolSize(sheetWidth, sheetHeight);
+  in.symbolWidth = size.width;
+  in.symbolHeight = size.height;
   return in;
 }
 

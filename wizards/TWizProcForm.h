@@ -25,9 +25,6 @@ class TWizProcForm : public WizardDialog {
 
   QLabel* LabelSections;
   QListWidget* LBox;
-  QLabel* LabelSize;
-  QLineEdit* edSW;
-  QLineEdit* edSH;
   QGroupBox* GroupBox1;
   QPushButton* bOperation;
   QPushButton* bDelay;

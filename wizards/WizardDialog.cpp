@@ -11,6 +11,7 @@
 
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
+#include "chart/wizards/ProcessChart.h"
 #include "platform/Cp1251Codec.h"
 #include "platform/ProgramFolders.h"
 #include "wizards/CodePageEdits.h"
@@ -60,15 +61,54 @@ void WizardDialog::AddTemplateRowAndButtons() {
   buttons->addWidget(bCancel);
   layout_->addLayout(buttons);
 
-  OpenDlg = new QFileDialog(this);
-  OpenDlg->setObjectName(QStringLiteral("OpenDlg"));
-  OpenDlg->setOption(QFileDialog::DontUseNativeDialog);
-  OpenDlg->setAcceptMode(QFileDialog::AcceptOpen);
-  OpenDlg->setFileMode(QFileDialog::ExistingFile);
+  OpenDlg = FileToOpenDialog("OpenDlg");
   OpenDlg->setDirectory(ProgramDir() + QStringLiteral("Templates/"));
 }
 
+QFileDialog* WizardDialog::FileToOpenDialog(const char* name) {
+  auto* dialog = new QFileDialog(this);
+  dialog->setObjectName(QString::fromLatin1(name));
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  dialog->setAcceptMode(QFileDialog::AcceptOpen);
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  return dialog;
+}
+
+QString WizardDialog::ChooseFile(QFileDialog& dialog, TextKey title, TextKey filter) {
+  dialog.setWindowTitle(LanguageText(title));
+  dialog.setNameFilters(DialogNameFilters(LanguageText(filter)));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
 QString WizardDialog::TemplatePath() const { return edTemplate->text(); }
+
+QHBoxLayout* WizardDialog::SymbolSizeRow(SymbolSize typed, SymbolSize fallback) {
+  fallbackSize_ = fallback;
+  auto mm = [](std::int64_t side) { return QString::number(side / 100); };
+  LabelSize = Label("LabelSize", "Габариты символов:", nullptr);
+  edSW = new QLineEdit(mm(typed.width), this);
+  edSW->setObjectName(QStringLiteral("edSW"));
+  LabelSize->setBuddy(edSW);
+  edSH = new QLineEdit(mm(typed.height), this);
+  edSH->setObjectName(QStringLiteral("edSH"));
+  // Room for four digits, not the whole row.
+  const int editWidth = edSW->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16;
+  for (QLineEdit* edit : {edSW, edSH}) edit->setMaximumWidth(editWidth);
+  auto* row = new QHBoxLayout;
+  row->addWidget(LabelSize);
+  row->addWidget(edSW);
+  row->addWidget(Label("LabelX", "x", edSH));
+  row->addWidget(edSH);
+  row->addWidget(Label("LabelMM", "мм", nullptr));
+  row->addStretch(1);
+  return row;
+}
+
+SymbolSize WizardDialog::TypedSymbolSize(std::int64_t sheetWidth, std::int64_t sheetHeight) const {
+  return {SymbolSideFromText(edSW->text().toStdString(), fallbackSize_.width / 100, sheetWidth),
+          SymbolSideFromText(edSH->text().toStdString(), fallbackSize_.height / 100, sheetHeight)};
+}
 
 QCheckBox* WizardDialog::Check(const char* name, const char* caption) {
   auto* check = new QCheckBox(QString::fromUtf8(caption), this);
@@ -91,11 +131,16 @@ CodePageMemo* WizardDialog::Memo(const char* name, QCheckBox* section) {
   return memo;
 }
 
-QLabel* WizardDialog::Hint(const char* name, const char* text, QWidget* buddy) {
+QLabel* WizardDialog::Label(const char* name, const char* text, QWidget* buddy) {
   auto* label = new QLabel(QString::fromUtf8(text), this);
   label->setObjectName(QString::fromLatin1(name));
-  label->setWordWrap(true);
   label->setBuddy(buddy);
+  return label;
+}
+
+QLabel* WizardDialog::Hint(const char* name, const char* text, QWidget* buddy) {
+  QLabel* label = Label(name, text, buddy);
+  label->setWordWrap(true);
   return label;
 }
 
@@ -126,10 +171,8 @@ void WizardDialog::showEvent(QShowEvent* event) {
 }
 
 void WizardDialog::bOpenClick() {
-  OpenDlg->setWindowTitle(LanguageText(TextKey::FILE_OPEN_TITLE));
-  OpenDlg->setNameFilters(DialogNameFilters(LanguageText(TextKey::FILE_OPEN_FILTER)));
-  if (OpenDlg->exec() == QDialog::Accepted && !OpenDlg->selectedFiles().isEmpty())
-    edTemplate->setText(OpenDlg->selectedFiles().first());
+  const QString path = ChooseFile(*OpenDlg, TextKey::FILE_OPEN_TITLE, TextKey::FILE_OPEN_FILTER);
+  if (!path.isEmpty()) edTemplate->setText(path);
 }
 
 }  // namespace quobrix

@@ -8,11 +8,14 @@
 #include <QList>
 #include <QPair>
 
+#include "app/LanguageTable.h"
 #include "chart/BlocksHolderModel.h"
+#include "chart/wizards/SymbolText.h"
 #include "chart/wizards/WizardChart.h"
 
 class QCheckBox;
 class QFileDialog;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -38,6 +41,10 @@ class WizardDialog : public QDialog {
   QPushButton* bOK = nullptr;
   QPushButton* bCancel = nullptr;
   QFileDialog* OpenDlg = nullptr;
+  // The symbol size row, in wizards that have one.
+  QLabel* LabelSize = nullptr;
+  QLineEdit* edSW = nullptr;
+  QLineEdit* edSH = nullptr;
 
  protected:
   explicit WizardDialog(QWidget* parent);
@@ -48,12 +55,26 @@ class WizardDialog : public QDialog {
   // in the order of the Tab key; the constructor of every wizard ends with it.
   void AddTemplateRowAndButtons();
 
+  // The row that takes the width and height of the symbols in millimetres,
+  // showing `typed` at first.
+  QHBoxLayout* SymbolSizeRow(SymbolSize typed, SymbolSize fallback);
+  // The typed size in chart units; a side that is no whole number of
+  // millimetres, or does not fit the sheet, takes its fallback.
+  SymbolSize TypedSymbolSize(std::int64_t sheetWidth, std::int64_t sheetHeight) const;
+
+  // A dialog that picks one existing file, and the path it picked (empty
+  // when cancelled) under the title and filters of the current language.
+  QFileDialog* FileToOpenDialog(const char* name);
+  static QString ChooseFile(QFileDialog& dialog, TextKey title, TextKey filter);
+
   // A section's check box, ticked.
   QCheckBox* Check(const char* name, const char* caption);
   // The section's text control: usable while its check box is ticked, and
   // named for assistive tools by the check box's caption.
   CodePageLineEdit* Edit(const char* name, QCheckBox* section);
   CodePageMemo* Memo(const char* name, QCheckBox* section);
+  // A label that names `buddy`, when given.
+  QLabel* Label(const char* name, const char* text, QWidget* buddy);
   // A hint under or above a control, which it also names.
   QLabel* Hint(const char* name, const char* text, QWidget* buddy);
 
@@ -71,6 +92,7 @@ class WizardDialog : public QDialog {
   QVBoxLayout* layout_ = nullptr;
   QVBoxLayout* body_ = nullptr;
   QList<QPair<QCheckBox*, QWidget*>> sections_;
+  SymbolSize fallbackSize_;
 };
 
 }  // namespace quobrix

@@ -51,8 +51,10 @@ std::string What(const CodeError& e) {
 
 }  // namespace
 
+std::string CodeError::Message() const { return What(*this); }
+
 std::string CodeError::Describe() const {
-  return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + What(*this);
+  return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + Message();
 }
 
 }  // namespace quobrix

@@ -29,6 +29,8 @@ struct CodeError {
   std::string expected;  // UTF-8
   std::string found;     // UTF-8; empty at the end of the text, "\n" at the end of a line
 
+  // "expected "then", found "do"".
+  std::string Message() const;
   // "line 3, column 12: expected "then", found "do"".
   std::string Describe() const;
 };

@@ -10,7 +10,9 @@
 #include <functional>
 #include <memory>
 #include <new>
+#include <utility>
 
+#include "app/FromCodeVerb.h"
 #include "app/LanguageTable.h"
 #include "app/TMainForm.h"
 #include "support/ModalAnswer.h"
@@ -18,7 +20,9 @@
 #include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
+#include "wizards/CodeChartPreview.h"
 #include "wizards/CodePageEdits.h"
+#include "wizards/TWizCodeForm.h"
 #include "wizards/TWizLSForm.h"
 
 using namespace quobrix;
@@ -67,13 +71,24 @@ struct Program {
 
 void AppendOneBlock(BlocksHolderModel& chart) { chart.AddDefaultBlock(btRectangle, 0, 0, 100, 100); }
 
+// Each block as its type, place, size and text, in list order.
+QStringList ChartBlocks(const BlocksHolderModel& chart) {
+  QStringList blocks;
+  for (std::int64_t n = 1; n <= chart.BlockCount(); ++n) {
+    const TBlock& b = chart.Blocks(n);
+    blocks << QStringLiteral("%1 %2,%3 %4x%5 ").arg(b.BT).arg(b.X).arg(b.Y).arg(b.W).arg(b.H) +
+                  QString::fromLatin1(b.Text.data(), static_cast<qsizetype>(b.Text.size()));
+  }
+  return blocks;
+}
+
 }  // namespace
 
 class WizardCommandsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void wizardsMenuListsItsFourItemsEnabled() {
+  void wizardsMenuListsItsItemsEnabled() {
     Program p;
     QMenu* menu = p.main->menuBar()->findChild<QMenu*>(QStringLiteral("mWizards"));
     QVERIFY(menu && menu->menuAction()->isEnabled());
@@ -82,19 +97,20 @@ class WizardCommandsTest : public QObject {
       items << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
       QVERIFY(action->isEnabled());
     }
-    QCOMPARE(items, (QStringList{"mWizard1", "mWizard4", "-", "mWizard2", "mWizard3"}));
+    QCOMPARE(items, (QStringList{"mWizard1", "mWizard4", "-", "mWizard2", "mWizard3", "-", "mWizard5"}));
   }
 
   void eachCommandShowsItsDialogUnderItsCaption() {
     Program p;
     WizardAnswer answer([](WizardDialog& dialog) { dialog.bCancel->click(); });
     for (CommandId id : {CommandId::LinearWizard, CommandId::BranchWizard, CommandId::ForLoopWizard,
-                         CommandId::ProcessWizard})
+                         CommandId::ProcessWizard, CommandId::CodeWizard})
       p.Command(id).trigger();
-    QCOMPARE(answer.classes,
-             (QStringList{"quobrix::TWizLSForm", "quobrix::TWizIFForm", "quobrix::TWizForForm", "quobrix::TWizProcForm"}));
+    QCOMPARE(answer.classes, (QStringList{"quobrix::TWizLSForm", "quobrix::TWizIFForm", "quobrix::TWizForForm",
+                                          "quobrix::TWizProcForm", "quobrix::TWizCodeForm"}));
     QCOMPARE(answer.titles, (QStringList{"Мастер линейных блок-схем", "Мастер блок-схем с условием",
-                                         "Мастер блок-схем с циклом \"ДЛЯ\" (FOR)", "Мастер блок-схемы процесса"}));
+                                         "Мастер блок-схем с циклом \"ДЛЯ\" (FOR)", "Мастер блок-схемы процесса",
+                                         "Блок-схема по тексту программы"}));
     QVERIFY(p.main->ChartWindows().empty());  // cancelled: no chart
   }
 
@@ -117,6 +133,41 @@ class WizardCommandsTest : public QObject {
     QCOMPARE(window->size(), QSize(500, 400));
     QCOMPARE(chart.ZoomPercents(), std::int64_t{150});
     QVERIFY(chart.FModified());
+  }
+
+  void codeWizardOpensTheChartItsPreviewShowed() {
+    Program p;
+    const QString program = QStringLiteral(
+        "program p;\nvar a, b: integer;\nbegin\n  readln(a);\n  if a > 0 then b := a else b := -a;\n  "
+        "writeln(b)\nend.\n");
+    QStringList previewed;
+    bool typed = false;
+    WizardAnswer answer([&](WizardDialog& dialog) {
+      if (std::exchange(typed, true)) return;  // the wait below lets the answer's timer fire again
+      auto& form = static_cast<TWizCodeForm&>(dialog);
+      for (const QString& line : program.split(u'\n', Qt::SkipEmptyParts)) {
+        QTest::keyClicks(form.mProgram, line);
+        QTest::keyClick(form.mProgram, Qt::Key_Return);
+      }
+      QCOMPARE(form.mProgram->toPlainText(), program);
+      if (QTest::qWaitFor([&form] { return form.Preview->Chart() != nullptr; }))
+        previewed = ChartBlocks(*form.Preview->Chart());
+      form.bOK->click();
+    });
+    p.Command(CommandId::CodeWizard).trigger();
+
+    BlocksHolderModel expected;
+    expected.ApplyChartWindowValues();
+    CodeChartOptions options;
+    options.words = CodeChartWordsOfLanguage();
+    QVERIFY(!AppendCodeChart(expected, program.toStdString(), options));
+    QVERIFY(expected.BlockCount() > 10);
+    QCOMPARE(previewed, ChartBlocks(expected));
+    QCOMPARE(p.main->ChartWindows().size(), size_t(1));
+    THolderForm* window = p.main->ActiveChartWindow();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled"));
+    QCOMPARE(ChartBlocks(window->bh->Model()), ChartBlocks(expected));
+    QVERIFY(window->bh->Model().FModified());
   }
 
   void templateComesFirstAndTheChartStaysUntitled() {

@@ -1,8 +1,10 @@
-// The four wizard dialogs: their components and texts, what they hand over,
-// the code-page guard of their text controls, and the process wizard's list.
+// The wizard dialogs: their components and texts, what they hand over, the
+// code-page guard of their text controls, the process wizard's list, and the
+// program text wizard's faults and files.
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,7 +21,9 @@
 #include "platform/ProfileFile.h"
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
+#include "wizards/CodeChartPreview.h"
 #include "wizards/CodePageEdits.h"
+#include "wizards/TWizCodeForm.h"
 #include "wizards/TWizForForm.h"
 #include "wizards/TWizIFForm.h"
 #include "wizards/TWizLSForm.h"
@@ -53,6 +57,14 @@ QSet<const QWidget*> LabelledControls(const QWidget& dialog) {
   return labelled;
 }
 
+// Whether anything darker than the sheet and the space around it is drawn inside `area`.
+bool HasInk(const QImage& picture, const QRect& area) {
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (qGray(picture.pixel(x, y)) < 100) return true;
+  return false;
+}
+
 QString Shown(const QListWidget& list, int row) { return list.item(row)->text(); }
 
 void AddSection(TWizProcForm& form, QPushButton* kind, const char* condition, const char* operation) {
@@ -78,6 +90,7 @@ class WizardDialogsTest : public QObject {
     QTest::newRow("WizIFForm") << Maker<TWizIFForm>();
     QTest::newRow("WizForForm") << Maker<TWizForForm>();
     QTest::newRow("WizProcForm") << Maker<TWizProcForm>();
+    QTest::newRow("WizCodeForm") << Maker<TWizCodeForm>();
   }
 
   void eachDialog() {
@@ -272,6 +285,101 @@ class WizardDialogsTest : public QObject {
     in = form.Input(21000, 29700);
     QCOMPARE(in.symbolWidth, std::int64_t{8000});
     QCOMPARE(in.symbolHeight, std::int64_t{29700});
+  }
+
+  void aFaultInTheProgramNamesItsPlaceAndBlocksDone() {
+    TWizCodeForm form;
+    QVERIFY(!form.bOK->isEnabled());  // nothing typed yet
+    QVERIFY(form.LabelStatus->text().isEmpty());
+    form.cbLanguage->setCurrentIndex(form.cbLanguage->findText(QStringLiteral("Python")));
+    form.mProgram->setPlainText(QStringLiteral("x = 1\nwhile x < 3\n    x = x + 1\n"));
+    form.RefreshPreview();
+    QCOMPARE(form.LabelStatus->text(),
+             QString::fromUtf8("строка 2, столбец 12: expected \":\", found the end of the line"));
+    QVERIFY(!form.bOK->isEnabled());
+    QVERIFY(!form.Preview->Chart());
+
+    form.mProgram->setPlainText(QStringLiteral("x = 1\nwhile x < 3:\n    x = x + 1\n"));
+    form.RefreshPreview();
+    QVERIFY(form.LabelStatus->text().isEmpty());
+    QVERIFY(form.bOK->isEnabled());
+    QVERIFY(form.Preview->Chart() && form.Preview->Chart()->BlockCount() > 0);
+  }
+
+  // "Готово" pressed before the pause that redraws the preview used to take
+  // a text that was never read.
+  void previewShowsEveryPageOfALongChartScaledToItsWidth() {
+    TWizCodeForm form;
+    QString program = QStringLiteral("n = int(input())\n");
+    for (int i = 0; i < 30; ++i) program += QStringLiteral("if n > %1:\n    print(%1)\n").arg(i);
+    form.cbLanguage->setCurrentIndex(form.cbLanguage->findText(QStringLiteral("Python")));
+    form.mProgram->setPlainText(program);
+    form.RefreshPreview();
+    const BlocksHolderModel* chart = form.Preview->Chart();
+    QVERIFY(chart && chart->DocumentPages() >= 3);
+
+    CodeChartPreview& preview = *form.Preview;
+    const int width = 300;  // an A4 page 300 pixels wide is 424 high; the zoom is a whole percentage
+    const int fullHeight = 424 * chart->DocumentPages();
+    QVERIFY(preview.heightForWidth(width) <= fullHeight && preview.heightForWidth(width) > fullHeight * 96 / 100);
+    preview.resize(width, preview.heightForWidth(width));
+    const QImage picture = preview.grab().toImage();
+    const int pageHeight = preview.height() / chart->DocumentPages();
+    for (int page = 0; page < chart->DocumentPages(); ++page)
+      QVERIFY2(
+          HasInk(picture, QRect(width / 5, page * pageHeight + pageHeight / 10, width * 3 / 5, pageHeight * 8 / 10)),
+          qPrintable(QString::number(page + 1)));
+  }
+
+  void doneRightAfterTypingAFaultKeepsTheDialogOpen() {
+    TWizCodeForm form;
+    form.show();
+    form.mProgram->setPlainText(QStringLiteral("begin\n  x := 1\nend."));
+    form.RefreshPreview();
+    QVERIFY(form.bOK->isEnabled());
+    form.mProgram->setPlainText(QStringLiteral("begin\n  x := \nend."));
+    form.bOK->click();
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.result(), int(QDialog::Rejected));
+    QVERIFY(form.LabelStatus->text().startsWith(QString::fromUtf8("строка 3, столбец 1: ")));
+  }
+
+  void anOpenedFileBringsItsTextAndLanguage() {
+    test::TempDir dir;
+    test::WriteBytes(dir.File("sum.py"), "\xEF\xBB\xBFs = 0\nfor i in range(10):\n    s = s + i\nprint(s)\n");
+    TWizCodeForm form;
+    test::ModalAnswer answer(QString::fromStdString(dir.File("sum.py")));
+    form.bOpenProgram->click();
+    QCOMPARE(answer.titles, QStringList{QString::fromUtf8("Открытие текста программы")});
+    QCOMPARE(form.cbLanguage->currentText(), QStringLiteral("Python"));
+    QCOMPARE(form.mProgram->toPlainText(), QStringLiteral("s = 0\nfor i in range(10):\n    s = s + i\nprint(s)\n"));
+    QVERIFY(form.bOK->isEnabled());
+    QVERIFY(form.Preview->Chart());
+  }
+
+  void filesThatHoldNoProgramTextAreRefusedWithAReason() {
+    test::TempDir dir;
+    test::WriteBytes(dir.File("cp1251.pas"), "begin writeln('\xCF\xF0\xE8\xE2\xE5\xF2') end.");
+    test::WriteBytes(dir.File("big.txt"), std::string(TWizCodeForm::kMaxProgramBytes + 1, ' '));
+    test::WriteBytes(dir.File("fits.txt"), std::string(TWizCodeForm::kMaxProgramBytes, ' '));
+    TWizCodeForm form;
+    form.mProgram->setPlainText(QStringLiteral("kept"));
+    test::ModalAnswer answer(QMessageBox::Ok);
+    const auto open = [&](const char* name) { return form.OpenProgram(QString::fromStdString(dir.File(name))); };
+    QVERIFY(!open("cp1251.pas"));
+    QVERIFY(!open("big.txt"));
+    QVERIFY(!open("missing.pas"));
+    QCOMPARE(form.mProgram->toPlainText(), QStringLiteral("kept"));
+    QCOMPARE(form.cbLanguage->currentText(), QStringLiteral("Pascal"));
+    QCOMPARE(
+        answer.texts,
+        (QStringList{
+            QString::fromUtf8("Файл %1 не является текстом в кодировке UTF-8.")
+                .arg(QString::fromStdString(dir.File("cp1251.pas"))),
+            QString::fromUtf8("Файл %1 больше 256 КБ: слишком длинный для блок-схемы.")
+                .arg(QString::fromStdString(dir.File("big.txt"))),
+            QString::fromUtf8("Не удалось прочитать файл %1.").arg(QString::fromStdString(dir.File("missing.pas")))}));
+    QVERIFY(open("fits.txt"));
   }
 };
 
