@@ -165,7 +165,7 @@ class WizardCommandsTest : public QObject {
     QCOMPARE(previewed, ChartBlocks(expected));
     QCOMPARE(p.main->ChartWindows().size(), size_t(1));
     THolderForm* window = p.main->ActiveChartWindow();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled[*]"));
     QCOMPARE(ChartBlocks(window->bh->Model()), ChartBlocks(expected));
     QVERIFY(window->bh->Model().FModified());
   }
