@@ -1,6 +1,7 @@
 // The main window's own view commands, and the hint over the active chart's
 // canvas. The commands on the canvas itself are view/ChartCommands.cpp.
 #include <QAction>
+#include <QStatusTipEvent>
 
 #include "app/LanguageTable.h"
 #include "app/TAboutForm.h"
@@ -13,7 +14,8 @@ namespace quobrix {
 
 void TMainForm::BindViewCommands() {
   using enum CommandId;
-  // The switches set the options, which every chart window follows.
+  // The switches set the options: the active chart window follows them at
+  // once, later chart windows start with them, other open ones keep theirs.
   commands_.Bind(Rulers, [](QAction& item) {
     Settings().ChangeOptions([&item](ProgramOptions& o) { o.ShowRulersInWin = item.isChecked(); });
   });
@@ -27,15 +29,31 @@ void TMainForm::BindViewCommands() {
     setWindowFlag(Qt::WindowStaysOnTopHint, item.isChecked());
     show();
   });
-  FollowOptions();
-  connect(&Settings(), &ProgramSettings::OptionsChanged, this, &TMainForm::FollowOptions);
+  ShowViewOptions();
+  connect(&Settings(), &ProgramSettings::OptionsChanged, this, &TMainForm::FollowViewOptions);
 }
 
-void TMainForm::FollowOptions() {
+void TMainForm::ShowViewOptions() {
   const ProgramOptions& options = Settings().Options();
   commands_.Action(CommandId::Rulers).setChecked(options.ShowRulersInWin);
   commands_.Action(CommandId::StatusLine).setChecked(options.ShowStatusInWin);
   commands_.Action(CommandId::ColorStrip).setChecked(options.ShowColorLineInWin);
+}
+
+void TMainForm::FollowViewOptions(const ProgramOptions& before) {
+  ShowViewOptions();
+  THolderForm* window = ActiveChartWindow();
+  if (!window) return;
+  const ProgramOptions& now = Settings().Options();
+  if (now.ShowRulersInWin != before.ShowRulersInWin) window->SetRulersVisible(now.ShowRulersInWin);
+  if (now.ShowStatusInWin != before.ShowStatusInWin) window->SetStatusVisible(now.ShowStatusInWin);
+  if (now.ShowColorLineInWin != before.ShowColorLineInWin) window->SetColorStripVisible(now.ShowColorLineInWin);
+}
+
+bool TMainForm::event(QEvent* event) {
+  if (event->type() != QEvent::StatusTip) return QMainWindow::event(event);
+  if (THolderForm* window = ActiveChartWindow()) window->ShowStatusHint(static_cast<QStatusTipEvent*>(event)->tip());
+  return true;
 }
 
 void TMainForm::mAboutClick() {

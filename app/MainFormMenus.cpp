@@ -1,6 +1,6 @@
 // The main window's menu bar and its three tool bars. Both show the
 // program's shared command actions; a tool-bar button is the action of its
-// command, with the button's hint as the action's tool tip.
+// command, with the button's hint as the action's tool tip and status tip.
 #include <QAction>
 #include <QLayout>
 #include <QMenu>
@@ -75,6 +75,9 @@ void TMainForm::FollowUnsavedChanges() {
 
 void TMainForm::BuildToolBars() {
   using enum CommandId;
+  // The user works in a chart window and reaches over to the buttons: their
+  // hints show although this window is not the active one.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   static const ToolButtonSpec bars[3][16] = {
       {{"tbNew", "Создать новую схему", {New}},
        {"tbOpen", "Открыть схему", {Open}},
@@ -143,6 +146,7 @@ void TMainForm::BuildToolBars() {
       // The menu items show the pictures of their buttons.
       command.setIcon(ToolBarPicture(entry.name));
       command.setToolTip(QString::fromUtf8(entry.hint));
+      command.setStatusTip(command.toolTip());
       if (command.objectName() != name) command.setProperty(kToolBarNameProperty, name);
       bar->addAction(&command);
       QWidget* button = bar->widgetForAction(&command);

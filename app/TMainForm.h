@@ -136,6 +136,9 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   QString MillimetreText() const override;
 
  protected:
+  // The main window has no status line of its own: the hints of its menu
+  // items and buttons show in the active chart window's.
+  bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -173,8 +176,10 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void BindViewCommands();
   void BindDialogCommands();
   void BindWizardCommands();
-  // The view switches show the options, whoever changed them.
-  void FollowOptions();
+  // The view switches show the options, whoever changed them, and the
+  // active chart window takes a changed one.
+  void ShowViewOptions();
+  void FollowViewOptions(const ProgramOptions& before);
   void TranslateChartWindows();
   // The save command's picture shows whether the active chart has unsaved changes.
   void FollowUnsavedChanges();

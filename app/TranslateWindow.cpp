@@ -69,7 +69,10 @@ void SetCaption(QObject& component, const QString& caption) {
 }
 
 void SetHint(QObject& component, const QString& hint) {
-  if (auto* action = qobject_cast<QAction*>(&component)) action->setToolTip(hint);
+  if (auto* action = qobject_cast<QAction*>(&component)) {
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+  }
   if (auto* widget = qobject_cast<QWidget*>(&component)) widget->setToolTip(hint);
 }
 

@@ -15,6 +15,8 @@ ToolWindow::ToolWindow(QWidget& owner, CommandTable& commands, CommandId toggle,
       toggle_(commands.Action(toggle)),
       registry_(registry) {
   registry_.Add(*this);
+  // A palette is used while a chart window is the active one.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   commands_.Bind(toggleId_, [this](QAction&) { Toggle(); });
   TitleAfterCommand(*this, toggle_);
 }

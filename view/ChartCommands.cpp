@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QToolButton>
 
+#include "view/ActiveChart.h"
 #include "view/ArmDrawing.h"
 #include "view/CommandTable.h"
 #include "view/ProgramSettings.h"
@@ -15,6 +16,8 @@ namespace quobrix {
 namespace {
 
 BlocksHolderModel& Chart(THolderForm& window) { return window.bh->Model(); }
+
+bool GridShown(const THolderForm& window) { return window.bh->FShowGrid && window.bh->FUseGrid; }
 
 void ClipboardAndOrder(CommandTable& c) {
   using enum CommandId;
@@ -50,16 +53,25 @@ void ZoomAndGrid(CommandTable& c) {
     Chart(w).SetZoomPercents(MenuTag(item));
     w.UpdateZoomDisplay();
   });
-  c.BindChart(ZoomOut, [](THolderForm& w, QAction&) { StepZoom(w, -10); });
-  c.BindChart(ZoomIn, [](THolderForm& w, QAction&) { StepZoom(w, 10); });
-  c.BindChart(UseGrid, [](THolderForm& w, QAction&) {
-    w.bh->FUseGrid = !w.bh->FUseGrid;
-    w.bh->update();
-    w.bGrid->setChecked(w.bh->FUseGrid);
-  });
+  c.BindChart(ZoomOut, [](THolderForm& w, QAction&) { StepZoom(w, -kZoomStep); });
+  c.BindChart(ZoomIn, [](THolderForm& w, QAction&) { StepZoom(w, kZoomStep); });
+  c.BindChart(UseGrid, [](THolderForm& w, QAction&) { w.SetUseGrid(!w.bh->FUseGrid); });
+  // The grid is drawn only while positions snap to it: showing a grid that
+  // is not drawn switches snapping on too, so the item always shows or
+  // hides the grid on the canvas.
   c.BindChart(ShowGrid, [](THolderForm& w, QAction&) {
-    w.bh->FShowGrid = !w.bh->FShowGrid;
-    w.bh->update();
+    if (GridShown(w)) {
+      w.SetShowGrid(false);
+      return;
+    }
+    w.SetShowGrid(true);
+    w.SetUseGrid(true);
+  });
+  // Their check marks show the active window's grid.
+  QObject::connect(&c, &CommandTable::Refreshed, &c, [&c] {
+    const THolderForm* w = c.Active().Window();
+    c.Action(UseGrid).setChecked(w && w->bh->FUseGrid);
+    c.Action(ShowGrid).setChecked(w && GridShown(*w));
   });
 }
 

@@ -90,10 +90,10 @@ void EditCommands(Catalogue& c) {
   }
   c.Add(RepeatSymbol, "mpRepeatSymbol", "Повторить символ", Needs::Chart,
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-  c.Add(Group, "mGroup", "Группировать", Needs::ActiveBlock);
-  c.Add(Ungroup, "mUngroup", "Разгруппировать", Needs::ActiveBlock);
-  c.Add(BringToFront, "mBringToFront", "Поместить выше всех", Needs::ActiveBlock);
-  c.Add(SendToBack, "mSendToBack", "Поместить ниже всех", Needs::ActiveBlock);
+  c.Add(Group, "mGroup", "Группировать", Needs::MultiSelection);
+  c.Add(Ungroup, "mUngroup", "Разгруппировать", Needs::Group);
+  c.Add(BringToFront, "mBringToFront", "Поместить выше всех", Needs::BelowTop);
+  c.Add(SendToBack, "mSendToBack", "Поместить ниже всех", Needs::AboveBottom);
   c.Add(ChartInfo, "mShemeInfo", "Описание схемы", Needs::Chart);
 }
 
@@ -108,15 +108,15 @@ void ViewCommands(Catalogue& c) {
   static const char* const zoomCaptions[] = {"25 %", "40 %", "50 %", "75 %", "90 %", "100 %", "125 %", "150 %", "200 %"};
   for (std::size_t i = 0; i < std::size(zooms); ++i)
     c.Tag(Zoom, zooms[i].second, zooms[i].first, zoomCaptions[i], Needs::Chart);
-  c.Add(ZoomOut, "tbZoomMinus", "Уменьшение", Needs::Chart);
-  c.Add(ZoomIn, "tbZoomPlus", "Увеличение", Needs::Chart);
+  c.Add(ZoomOut, "tbZoomMinus", "Уменьшение", Needs::ZoomOutRoom);
+  c.Add(ZoomIn, "tbZoomPlus", "Увеличение", Needs::ZoomInRoom);
   // The tool windows' switches are checked while their window is shown.
   c.Check(Inspector, "mInspector", "Редактор свойств", Needs::Chart, Keys(Qt::Key_F11));
   c.Check(Library, "mLibrary", "Библиотека символов", Needs::Nothing, Keys(Qt::ALT | Qt::Key_F11));
   c.Check(UserLibrary, "mUserLib", "Библиотека пользователя", Needs::Nothing, Keys(Qt::SHIFT | Qt::Key_F11));
   c.Check(Palette, "mColorForm", "Палитра", Needs::Nothing, Keys(Qt::CTRL | Qt::Key_F11));
-  c.Add(UseGrid, "mPosGrid", "Использовать сетку", Needs::Chart);
-  c.Add(ShowGrid, "mShowGrid", "Показывать сетку", Needs::Chart);
+  c.Check(UseGrid, "mPosGrid", "Использовать сетку", Needs::Chart);
+  c.Check(ShowGrid, "mShowGrid", "Показывать сетку", Needs::Chart);
   c.Check(StayOnTop, "mStayOnTop", "Поверх остальных окон", Needs::Nothing);
 }
 
@@ -159,10 +159,10 @@ void FormatCommands(Catalogue& c) {
   c.TextSides(DefaultTextPlacement, {{"N22", 0}, {"N23", 2}, {"N24", 1}}, kPlacements, Needs::Chart);
   c.TextSides(DefaultTextAlign, {{"N19", 0}, {"N20", 2}, {"N21", 1}}, kAlignments, Needs::Chart);
 
-  c.Tag(Align, 0, "mAlignLeft", "по левому краю", Needs::ActiveBlock);
-  c.Tag(Align, 1, "mAlignRight", "по правому краю", Needs::ActiveBlock);
-  c.Tag(Align, 2, "mAlignTop", "по верхнему краю", Needs::ActiveBlock);
-  c.Tag(Align, 3, "mAlignBottom", "по нижнему краю", Needs::ActiveBlock);
+  c.Tag(Align, 0, "mAlignLeft", "по левому краю", Needs::Container);
+  c.Tag(Align, 1, "mAlignRight", "по правому краю", Needs::Container);
+  c.Tag(Align, 2, "mAlignTop", "по верхнему краю", Needs::Container);
+  c.Tag(Align, 3, "mAlignBottom", "по нижнему краю", Needs::Container);
   c.Check(AlsoAlignLines, "mAlsoAlignLines", "Включая линии", Needs::Chart);
 }
 

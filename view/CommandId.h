@@ -106,6 +106,15 @@ enum class Needs : std::uint8_t {
   ActiveBlock,  // an active chart window with an active block
   UndoHistory,  // an active chart window with something to undo
   RedoHistory,  // an active chart window with something to redo
+  // an active block that is
+  MultiSelection,  // a multi-selection, to be grouped
+  Group,           // a group, to be taken apart
+  Container,       // a multi-selection or group, whose members are aligned
+  BelowTop,        // not yet the last in the list
+  AboveBottom,     // not yet the first in the list
+  // an active chart whose zoom has room for a step
+  ZoomOutRoom,
+  ZoomInRoom,
 };
 
 }  // namespace quobrix

@@ -6,8 +6,32 @@
 #include "view/ActiveChart.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
+#include "view/ZoomLimits.h"
 
 namespace quobrix {
+
+namespace {
+
+bool ActiveBlockMeets(Needs needs, const BlocksHolderModel& chart) {
+  const TBlock* active = chart.ActiveBlockPtr();
+  if (!active) return false;
+  switch (needs) {
+    case Needs::MultiSelection:
+      return active->Compl == ckMultiSelection;
+    case Needs::Group:
+      return active->Compl == ckGroup;
+    case Needs::Container:
+      return active->BT == btSelection;
+    case Needs::BelowTop:
+      return chart.ActiveBlock() < chart.BlockCount();
+    case Needs::AboveBottom:
+      return chart.ActiveBlock() > 1;
+    default:
+      return true;
+  }
+}
+
+}  // namespace
 
 bool NeedsMet(Needs needs, const BlocksHolderModel* chart) {
   switch (needs) {
@@ -15,12 +39,22 @@ bool NeedsMet(Needs needs, const BlocksHolderModel* chart) {
       return true;
     case Needs::Chart:
       return chart;
-    case Needs::ActiveBlock:
-      return chart && chart->ActiveBlockPtr();
     case Needs::UndoHistory:
       return chart && chart->History().CanUndo();
     case Needs::RedoHistory:
       return chart && chart->History().CanRedo();
+    case Needs::ZoomOutRoom:
+    case Needs::ZoomInRoom: {
+      const int step = needs == Needs::ZoomOutRoom ? -kZoomStep : kZoomStep;
+      return chart && SteppedZoom(chart->ZoomPercents(), step) != chart->ZoomPercents();
+    }
+    case Needs::ActiveBlock:
+    case Needs::MultiSelection:
+    case Needs::Group:
+    case Needs::Container:
+    case Needs::BelowTop:
+    case Needs::AboveBottom:
+      return chart && ActiveBlockMeets(needs, *chart);
   }
   return false;
 }

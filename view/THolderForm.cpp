@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStatusTipEvent>
 #include <QToolButton>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -48,7 +49,7 @@ bool ChangesWhatCommandsNeed(const ChartNotice& notice) {
     case ChartChange::Modified:
       return true;
     case ChartChange::View:
-      return notice.View == ViewChange::Selection;
+      return notice.View == ViewChange::Selection || notice.View == ViewChange::Zoom;
     default:
       return false;
   }
@@ -95,10 +96,7 @@ void THolderForm::ConnectControls() {
   connect(&search, &QAction::enabledChanged, bSearch, &QWidget::setEnabled);
   connect(bSearch, &QToolButton::clicked, &search, &QAction::trigger);
   connect(cbZoom, &QComboBox::currentTextChanged, this, &THolderForm::cbZoomChange);
-  connect(bGrid, &QToolButton::clicked, this, [this](bool down) {
-    bh->FUseGrid = down;
-    bh->update();
-  });
+  connect(bGrid, &QToolButton::clicked, this, &THolderForm::SetUseGrid);
   connect(bLineSnap, &QToolButton::clicked, this, [this](bool down) { bh->FLineSnap = down; });
   connect(bObjSnap, &QToolButton::clicked, this, [this](bool down) { bh->FObjectSnap = down; });
   connect(sbPosGridSize, &QToolButton::clicked, this, [this] {
@@ -123,14 +121,10 @@ void THolderForm::FormCreate() {
   SetStatusVisible(options.ShowStatusInWin);
 }
 
-// Only what changed is applied, so a window's own view switches keep their
-// state when another option changes.
+// The view options are the start state of a window; the main window hands a
+// changed one to the active window alone.
 void THolderForm::FollowOptions(const ProgramOptions& before) {
-  const ProgramOptions& now = Settings().Options();
-  if (now.ShowRulersInWin != before.ShowRulersInWin) SetRulersVisible(now.ShowRulersInWin);
-  if (now.ShowColorLineInWin != before.ShowColorLineInWin) SetColorStripVisible(now.ShowColorLineInWin);
-  if (now.ShowStatusInWin != before.ShowStatusInWin) SetStatusVisible(now.ShowStatusInWin);
-  if (now.CenterChartInWindow != before.CenterChartInWindow) bhResize();
+  if (Settings().Options().CenterChartInWindow != before.CenterChartInWindow) bhResize();
 }
 
 void THolderForm::FollowAlignLinesSwitch() {
@@ -160,6 +154,12 @@ void THolderForm::ShowFileName() {
 void THolderForm::FollowChartView() {
   UpdateZoomDisplay();
   ShowSheetSize();
+}
+
+bool THolderForm::event(QEvent* event) {
+  if (event->type() != QEvent::StatusTip) return QMainWindow::event(event);
+  ShowStatusHint(static_cast<QStatusTipEvent*>(event)->tip());
+  return true;
 }
 
 void THolderForm::changeEvent(QEvent* event) {
@@ -259,6 +259,33 @@ void THolderForm::SetRulersVisible(bool visible) {
 void THolderForm::SetStatusVisible(bool visible) { BottomPanel->setFixedHeight(visible ? 20 : 1); }
 
 void THolderForm::SetColorStripVisible(bool visible) { ColorPanel->setVisible(visible); }
+
+void THolderForm::SetUseGrid(bool on) {
+  bh->FUseGrid = on;
+  bGrid->setChecked(on);
+  bh->update();
+  emit ChartChanged();
+}
+
+void THolderForm::SetShowGrid(bool on) {
+  bh->FShowGrid = on;
+  bh->update();
+  emit ChartChanged();
+}
+
+void THolderForm::ShowStatusHint(const QString& hint) {
+  QLabel& panel = *StatusPanel(1);
+  // The canvas may have written the panel since the hint came: its text stays.
+  const bool hintShown = !statusHint_.isEmpty() && panel.text() == statusHint_;
+  if (hint.isEmpty()) {
+    if (hintShown) panel.setText(shownBeforeHint_);
+    statusHint_.clear();
+    return;
+  }
+  if (!hintShown) shownBeforeHint_ = panel.text();
+  statusHint_ = hint;
+  panel.setText(hint);
+}
 
 void THolderForm::ScrollXChange(int position) {
   const auto& m = bh->Model();

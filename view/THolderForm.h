@@ -81,6 +81,15 @@ class THolderForm : public QMainWindow {
   void SetStatusVisible(bool visible);
   void SetColorStripVisible(bool visible);
 
+  // The position grid: snapping to it (shown on `bGrid`), and showing it,
+  // which draws the grid while snapping to it is on.
+  void SetUseGrid(bool on);
+  void SetShowGrid(bool on);
+
+  // Shows what a hovered menu item or tool button does in the middle panel
+  // of the status line; an empty hint gives the panel back its own text.
+  void ShowStatusHint(const QString& hint);
+
   // A drag from a fragment list entered the canvas: pastes the list's current
   // fragment, which then follows the mouse until the button is released.
   bool StartPlacingFragment(const QObject& source);
@@ -91,10 +100,11 @@ class THolderForm : public QMainWindow {
  signals:
   // Something changed in the chart that decides which commands can run or
   // how they show: the active block, the blocks there are, the undo
-  // history, the modified flag.
+  // history, the zoom, the grid switches, the modified flag.
   void ChartChanged();
 
  protected:
+  bool event(QEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -131,6 +141,9 @@ class THolderForm : public QMainWindow {
 
   ChartWindowHost& host_;
   std::array<QLabel*, 3> statusPanels_{};
+  // What the middle status panel showed before a hint took it.
+  QString shownBeforeHint_;
+  QString statusHint_;
   bool updatingZoomBox_ = false;
   ChartSubscription modelSubscription_;
 };

@@ -140,9 +140,7 @@ void THolderForm::BuildPosGridMenu() {
     QAction* item = PosGridMenu->addAction(QString::fromUtf8(caption));
     connect(item, &QAction::triggered, this, [this, step] {
       bh->Model().SetPosGridSize(step);
-      bh->FUseGrid = true;
-      bGrid->setChecked(true);
-      bh->update();
+      SetUseGrid(true);
     });
   }
 }

@@ -13,6 +13,8 @@ constexpr int kLargestZoom = 10000;
 
 constexpr int kSmallestSteppedZoom = 10;
 constexpr int kLargestSteppedZoom = 1000;
+// The step of the zoom buttons.
+constexpr int kZoomStep = 10;
 
 // The zoom after a step of `step` percent: a step is taken only while the
 // zoom is short of the limit it heads for, so it may end up to one step past it.

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStringDecoder>
+#include <QTextBlock>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -130,7 +131,29 @@ void TWizCodeForm::RefreshPreview() {
   Preview->Show(drawn ? std::move(chart) : nullptr);
   LabelStatus->setText(error ? ErrorText(*error) : QString());
   mProgram->setAccessibleDescription(LabelStatus->text());
+  MarkFault(error ? &*error : nullptr);
   bOK->setEnabled(drawn);
+}
+
+// The fault's line is tinted and the character where it stands underlined,
+// so that it is found at a glance in a long text.
+void TWizCodeForm::MarkFault(const CodeError* error) {
+  QList<QTextEdit::ExtraSelection> marks;
+  const QTextBlock line = error ? mProgram->document()->findBlockByNumber(error->line - 1) : QTextBlock();
+  if (line.isValid()) {
+    QTextEdit::ExtraSelection wholeLine;
+    wholeLine.cursor = QTextCursor(line);
+    wholeLine.format.setBackground(QColor(255, 228, 228));
+    wholeLine.format.setProperty(QTextFormat::FullWidthSelection, true);
+    QTextEdit::ExtraSelection where;
+    where.cursor = QTextCursor(line);
+    where.cursor.setPosition(line.position() + std::clamp(error->column - 1, 0, line.length() - 1));
+    where.cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+    where.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+    where.format.setUnderlineColor(Qt::red);
+    marks = {wholeLine, where};
+  }
+  mProgram->setExtraSelections(marks);
 }
 
 void TWizCodeForm::accept() {

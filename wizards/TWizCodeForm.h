@@ -54,6 +54,7 @@ class TWizCodeForm : public WizardDialog {
 
  private:
   std::string ProgramText() const;
+  void MarkFault(const CodeError* error);
   void bOpenProgramClick();
   // Tells the user why a file was not opened; false.
   bool Refuse(const QString& message);

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QEnterEvent>
 #include <QScreen>
 #include <QTest>
 #include <QToolBar>
@@ -615,14 +616,79 @@ class TMainFormTest : public QObject {
     QCOMPARE(m.ZoomPercents(), qint64(1000));
   }
 
+  // The switches change the active chart window and the start state of
+  // later ones; another open window keeps its own.
   void viewSwitchesChangeTheActiveChartAndTheOption() {
     Program p;
+    THolderForm* earlier = p.main->CreateNewSheme();
     THolderForm* w = p.main->CreateNewSheme();
+    QCOMPARE(p.main->ActiveChartWindow(), w);
     p.Command(CommandId::StatusLine).trigger();
     QVERIFY(!Settings().Options().ShowStatusInWin);
     QCOMPARE(w->BottomPanel->height(), 1);
+    QCOMPARE(earlier->BottomPanel->height(), 20);
+    p.Command(CommandId::Rulers).trigger();
+    QVERIFY(w->HorzRuler->isHidden() && !earlier->HorzRuler->isHidden());
     THolderForm* later = p.main->CreateNewSheme();
     QCOMPARE(later->BottomPanel->height(), 1);
+    QVERIFY(later->HorzRuler->isHidden() && !later->ColorPanel->isHidden());
+    QVERIFY(later->close());
+    QVERIFY(!p.main->ActiveChartWindow());
+    p.Command(CommandId::ColorStrip).trigger();  // without a chart: only the option
+    QVERIFY(!Settings().Options().ShowColorLineInWin);
+    QVERIFY(!earlier->ColorPanel->isHidden() && !w->ColorPanel->isHidden());
+  }
+
+  void stayOnTopKeepsTheMainWindowAboveOthersWhileChecked() {
+    Program p;
+    p.main->show();
+    QAction& onTop = p.Command(CommandId::StayOnTop);
+    QVERIFY(onTop.isEnabled() && !onTop.isChecked());
+    onTop.trigger();
+    QVERIFY(p.main->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(p.main->isVisible());
+    onTop.trigger();
+    QVERIFY(!p.main->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(p.main->isVisible());
+  }
+
+  // Without a chart window the commands on a chart are disabled, while the
+  // tool windows' switches work and their buttons show them pressed.
+  void withoutAChartWindowTheToolWindowSwitchesStillWork() {
+    Program p;
+    QVERIFY(!p.main->ActiveChartWindow());
+    for (CommandId id : {CommandId::Save, CommandId::SaveAs, CommandId::Close, CommandId::Paste, CommandId::UseGrid,
+                         CommandId::ShowGrid, CommandId::ZoomIn, CommandId::Inspector})
+      QVERIFY(!p.Command(id).isEnabled());
+    QVERIFY(!p.Button("tbZoomPlus")->isEnabled());
+    QAction& library = p.Command(CommandId::Library);
+    library.trigger();
+    QVERIFY(library.isChecked() && p.Button("tbLibrary")->isChecked());
+    library.trigger();
+    QVERIFY(!library.isChecked() && !p.Button("tbLibrary")->isChecked());
+    QAction& userLibrary = p.Command(CommandId::UserLibrary);
+    const bool shown = userLibrary.isChecked();
+    userLibrary.trigger();
+    QCOMPARE(userLibrary.isChecked(), !shown);
+  }
+
+  // The tool-bar hints are tool tips and, while the mouse is over a button,
+  // the active chart window's status line.
+  void toolBarHintsShowInTheActiveChartsStatusLine() {
+    Program p;
+    p.main->show();
+    THolderForm* w = p.main->CreateNewSheme();
+    QToolButton* cut = p.Button("tbCut");
+    QCOMPARE(cut->toolTip(), QStringLiteral("Вырезать"));
+    QCOMPARE(cut->statusTip(), QStringLiteral("Вырезать"));
+    QVERIFY(p.main->testAttribute(Qt::WA_AlwaysShowToolTips));  // the chart window is the active one
+    QCOMPARE(p.Button("tbZoomPlus")->statusTip(), QStringLiteral("Увеличение"));
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), cut->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(cut, &enter);
+    QCOMPARE(w->StatusPanel(1)->text(), QStringLiteral("Вырезать"));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(cut, &leave);
+    QCOMPARE(w->StatusPanel(1)->text(), QString());
   }
 
   void commandsStillToComeAreDisabled() {
@@ -661,26 +727,27 @@ class TMainFormTest : public QObject {
     QCOMPARE(p.Button("tbUnGroup")->defaultAction(), &p.Command(CommandId::Ungroup));
   }
 
-  void optionsReachEveryOpenWindowAtOnce() {
+  // Options changed elsewhere (the settings dialog) reach the view
+  // switches and the active chart window, as the switches themselves do.
+  void viewOptionsReachTheActiveWindowAtOnce() {
     Program p;
     THolderForm* first = p.main->CreateNewSheme();
     THolderForm* second = p.main->CreateNewSheme();
-    first->SetColorStripVisible(false);  // this window's own switch
+    second->SetColorStripVisible(false);  // this window's own switch
     Settings().ChangeOptions([](ProgramOptions& o) {
       o.ShowRulersInWin = false;
       o.ShowStatusInWin = false;
     });
-    for (THolderForm* w : {first, second}) {
-      QVERIFY(w->HorzRuler->isHidden() && w->VertRuler->isHidden());
-      QCOMPARE(w->BottomPanel->height(), 1);
-    }
+    QVERIFY(second->HorzRuler->isHidden() && second->VertRuler->isHidden());
+    QCOMPARE(second->BottomPanel->height(), 1);
+    QVERIFY(!first->HorzRuler->isHidden());
+    QCOMPARE(first->BottomPanel->height(), 20);
     QVERIFY(!p.Command(CommandId::Rulers).isChecked());
     QVERIFY(!p.Command(CommandId::StatusLine).isChecked());
-    QVERIFY(first->ColorPanel->isHidden());  // kept: that option did not change
-    QVERIFY(!second->ColorPanel->isHidden());
+    QVERIFY(second->ColorPanel->isHidden());  // kept: that option did not change
     p.Command(CommandId::Rulers).trigger();
     QVERIFY(Settings().Options().ShowRulersInWin);
-    QVERIFY(!first->HorzRuler->isHidden() && !second->HorzRuler->isHidden());
+    QVERIFY(!second->HorzRuler->isHidden());
   }
 
   void aLanguageChangeReachesOpenChartWindows() {
@@ -702,6 +769,7 @@ class TMainFormTest : public QObject {
     QCOMPARE(p.Command(CommandId::Align, 2).text(), QStringLiteral("Top edges"));
     QCOMPARE(p.Command(CommandId::Align, 2).toolTip(), QStringLiteral("Align top edges"));
     QCOMPARE(p.Button("btAlignTop")->toolTip(), QStringLiteral("Align top edges"));
+    QCOMPARE(p.Button("btAlignTop")->statusTip(), QStringLiteral("Align top edges"));
     QCOMPARE(p.Command(CommandId::ZoomIn).toolTip(), QStringLiteral("Zoom in"));
   }
 

@@ -1,9 +1,11 @@
 // The shared command table on real chart windows: what each command needs
 // before it is enabled, the one deletion, and shortcuts in several windows.
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
 #include <QTest>
+#include <QToolButton>
 #include <memory>
 #include <set>
 
@@ -98,13 +100,141 @@ class ChartCommandsTest : public QObject {
     test::ChartWindow w;
     AddBlock(w.model());
     CommandTable& table = w.host.table;
-    for (CommandId id : {CommandId::Cut, CommandId::Copy, CommandId::Delete, CommandId::Group})
+    for (CommandId id : {CommandId::Cut, CommandId::Copy, CommandId::Delete})
       QVERIFY(!table.Action(id).isEnabled());
     Click(*w.form->bh, kOnTheBlock);
-    for (CommandId id : {CommandId::Cut, CommandId::Copy, CommandId::Delete, CommandId::Group})
+    for (CommandId id : {CommandId::Cut, CommandId::Copy, CommandId::Delete})
       QVERIFY(table.Action(id).isEnabled());
+    QVERIFY(!table.Action(CommandId::Group).isEnabled());  // one block is no selection
     QTest::keyClick(w.form->bh, Qt::Key_Escape);
     QVERIFY(!table.Action(CommandId::Delete).isEnabled());
+  }
+
+  // Grouping, ungrouping, ordering and aligning are enabled only where
+  // they change something.
+  void arrangingCommandsNeedWhatTheyActOn() {
+    test::ChartWindow w;
+    BlocksHolderModel& chart = w.model();
+    AddBlock(chart);
+    chart.AddDefaultBlock(btEllipse, 4000, 1000, 1000, 1000);
+    CommandTable& table = w.host.table;
+    const auto enabled = [&table](CommandId id) { return table.Action(id).isEnabled(); };
+    chart.SetActiveBlock(1);
+    QVERIFY(enabled(CommandId::BringToFront) && !enabled(CommandId::SendToBack));
+    chart.SetActiveBlock(2);
+    QVERIFY(!enabled(CommandId::BringToFront) && enabled(CommandId::SendToBack));
+    QVERIFY(!enabled(CommandId::Group) && !enabled(CommandId::Ungroup) && !table.Action(CommandId::Align, 2).isEnabled());
+    chart.MakeMultiSelection(-100, -100, 5500, 1500, {1, 2});
+    QVERIFY(enabled(CommandId::Group) && !enabled(CommandId::Ungroup) && table.Action(CommandId::Align, 2).isEnabled());
+    table.Action(CommandId::Group).trigger();
+    QVERIFY(!enabled(CommandId::Group) && enabled(CommandId::Ungroup) && table.Action(CommandId::Align, 0).isEnabled());
+    table.Action(CommandId::Ungroup).trigger();
+    QCOMPARE(chart.BlockCount(), qint64(2));
+    QVERIFY(!enabled(CommandId::Ungroup) && !table.Action(CommandId::Align, 0).isEnabled());
+  }
+
+  // The buttons step by ten within 10..1000 %, a step is disabled where it
+  // could not act, and a zoom set any other way moves those bounds too.
+  void zoomStepsStopAtTheirBounds() {
+    test::ChartWindow w;
+    QAction& out = w.host.table.Action(CommandId::ZoomOut);
+    QAction& in = w.host.table.Action(CommandId::ZoomIn);
+    w.model().SetZoomPercents(10);
+    QVERIFY(!out.isEnabled() && in.isEnabled());
+    out.setEnabled(true);  // the handler itself keeps the bound as well
+    out.trigger();
+    QCOMPARE(w.model().ZoomPercents(), qint64(10));
+    w.model().SetZoomPercents(990);
+    QVERIFY(in.isEnabled());
+    in.trigger();
+    QCOMPARE(w.model().ZoomPercents(), qint64(1000));
+    QCOMPARE(w.form->cbZoom->currentText(), QStringLiteral("1000"));
+    QVERIFY(!in.isEnabled());
+    in.setEnabled(true);
+    in.trigger();
+    QCOMPARE(w.model().ZoomPercents(), qint64(1000));
+    out.trigger();
+    QCOMPARE(w.model().ZoomPercents(), qint64(990));
+  }
+
+  void theZoomMenuSetsExactlyItsPercent() {
+    test::ChartWindow w;
+    w.model().SetZoomPercents(75);
+    w.host.table.Action(CommandId::Zoom, 200).trigger();
+    QCOMPARE(w.model().ZoomPercents(), qint64(200));
+    QCOMPARE(w.form->cbZoom->currentText(), QStringLiteral("200"));
+  }
+
+  // Tag 2 is the line: it arms drawing a line, never a block of type 2.
+  void insertingByTagTwoArmsALine() {
+    test::ChartWindow w;
+    w.host.table.Action(CommandId::InsertSymbol, btLine).trigger();
+    QVERIFY(w.model().DrawingLineByHand());
+    QVERIFY(!w.model().DrawingBlockByHand());
+    QCOMPARE(w.model().History().FUndoCount(), 1);
+    w.model().SetDrawingLineByHand(false);
+    w.host.table.Action(CommandId::InsertSymbol, btTextRegion).trigger();
+    QVERIFY(w.model().DrawingBlockByHand() && !w.model().DrawingLineByHand());
+    QCOMPARE(int(w.model().DrawedBlockType), int(btTextRegion));
+  }
+
+  // Without an active chart window every command that needs one is disabled
+  // and, run anyway, changes nothing; the others still run.
+  void withoutAChartWindowChartCommandsDoNothing() {
+    test::ChartWindow w;
+    BlocksHolderModel& chart = w.model();
+    AddBlock(chart);
+    chart.SetActiveBlock(1);
+    chart.RecordUndoPoint();
+    chart.SetModified(false);
+    w.host.ChartWindowClosed(*w.form);
+    CommandTable& table = w.host.table;
+    for (const CommandSpec& spec : CommandCatalogue()) {
+      if (spec.needs == Needs::Nothing) continue;
+      QAction& command = table.Action(spec.key.id, spec.key.tag);
+      QVERIFY2(!command.isEnabled(), spec.name);
+      command.setEnabled(true);
+      command.trigger();
+    }
+    QCOMPARE(chart.BlockCount(), qint64(1));
+    QCOMPARE(chart.ActiveBlock(), qint64(1));
+    QCOMPARE(chart.History().FUndoCount(), 1);
+    QCOMPARE(chart.ZoomPercents(), qint64(100));
+    QVERIFY(!chart.FModified() && !chart.DrawingBlockByHand() && !chart.DrawingLineByHand());
+    QVERIFY(!w.form->bh->FUseGrid && w.form->bh->FShowGrid);
+    QAction& search = table.Action(CommandId::Search);
+    QVERIFY(search.isEnabled());
+    search.trigger();
+    QCOMPARE(w.host.triggered.last(), QStringLiteral("mSearch"));
+  }
+
+  // "Показывать сетку" always shows or hides the grid on the canvas; both
+  // grid items are checked as the active window's grid is.
+  void theGridItemsShowTheGridOfTheActiveWindow() {
+    test::ChartWindow w;
+    CommandTable& table = w.host.table;
+    QAction& use = table.Action(CommandId::UseGrid);
+    QAction& show = table.Action(CommandId::ShowGrid);
+    const QImage plain = w.form->bh->grab().toImage();
+    QVERIFY(!use.isChecked() && !show.isChecked());
+    show.trigger();
+    QVERIFY(w.form->bh->FUseGrid && w.form->bGrid->isChecked());
+    QVERIFY(use.isChecked() && show.isChecked());
+    QVERIFY(w.form->bh->grab().toImage() != plain);
+    show.trigger();
+    QCOMPARE(w.form->bh->grab().toImage(), plain);
+    QVERIFY(use.isChecked() && !show.isChecked());
+    use.trigger();
+    QVERIFY(!w.form->bh->FUseGrid && !w.form->bGrid->isChecked() && !use.isChecked());
+    QTest::mouseClick(w.form->bGrid, Qt::LeftButton);  // the window's own button
+    QVERIFY(use.isChecked());
+    QVERIFY(!show.isChecked());  // snapping without showing, as switched off above
+
+    THolderForm other(w.host);
+    other.FormActivate();
+    QVERIFY(!use.isChecked() && !show.isChecked());
+    w.form->FormActivate();
+    QVERIFY(use.isChecked());
   }
 
   void undoIsEnabledOnlyWithSomethingToUndo() {

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -305,6 +306,24 @@ class THolderFormTest : public QObject {
     QCOMPARE(w.form->BottomPanel->height(), 20);
     w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mRulers"))->trigger();
     QVERIFY(w.form->HorzRuler->isHidden() && w.form->VertRuler->isHidden());
+  }
+
+  // A hovered item's hint takes the middle panel while it shows; the text
+  // it covered comes back, unless the canvas wrote the panel meanwhile.
+  void statusHintsBorrowTheMiddlePanel() {
+    Window w;
+    QLabel& panel = *w.form->StatusPanel(1);
+    panel.setText(QStringLiteral("10 x 20"));
+    QStatusTipEvent hint(QStringLiteral("Вырезать"));
+    QApplication::sendEvent(w.form->MainMenu2, &hint);
+    QCOMPARE(panel.text(), QStringLiteral("Вырезать"));
+    QStatusTipEvent gone{QString()};
+    QApplication::sendEvent(w.form, &gone);
+    QCOMPARE(panel.text(), QStringLiteral("10 x 20"));
+    QApplication::sendEvent(w.form, &hint);
+    panel.setText(QStringLiteral("30 x 40"));
+    QApplication::sendEvent(w.form, &gone);
+    QCOMPARE(panel.text(), QStringLiteral("30 x 40"));
   }
 
   void aFragmentDraggedFromAListIsPastedAndPlaced() {

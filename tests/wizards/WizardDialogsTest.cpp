@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTextBlock>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -298,10 +299,15 @@ class WizardDialogsTest : public QObject {
              QString::fromUtf8("строка 2, столбец 12: expected \":\", found the end of the line"));
     QVERIFY(!form.bOK->isEnabled());
     QVERIFY(!form.Preview->Chart());
+    const QList<QTextEdit::ExtraSelection> marks = form.mProgram->extraSelections();
+    QCOMPARE(marks.size(), 2);
+    QCOMPARE(marks[0].cursor.blockNumber(), 1);
+    QCOMPARE(marks[1].cursor.selectionStart(), form.mProgram->document()->findBlockByNumber(1).position() + 11);
 
     form.mProgram->setPlainText(QStringLiteral("x = 1\nwhile x < 3:\n    x = x + 1\n"));
     form.RefreshPreview();
     QVERIFY(form.LabelStatus->text().isEmpty());
+    QVERIFY(form.mProgram->extraSelections().isEmpty());
     QVERIFY(form.bOK->isEnabled());
     QVERIFY(form.Preview->Chart() && form.Preview->Chart()->BlockCount() > 0);
   }
