@@ -43,6 +43,7 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   BindViewCommands();
   BindDialogCommands();
   BindWizardCommands();
+  BindHelpCommands();
   BindChartCommands(commands_);
   connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &TMainForm::TranslateChartWindows);
   OpenDialog = new QFileDialog(this);
@@ -124,6 +125,7 @@ void TMainForm::OpenStartupChart() {
     OpenChart(commandLine_.first(), false);
     return;
   }
+  mRegisterFileTypeClick();
   if (THolderForm* chart = CreateNewSheme()) FillWorkAreaRightOfMainWindow(*chart);
 }
 
