@@ -1,13 +1,14 @@
 # make run [CHART=path.qbs]   set up, build the program (Release, in build/) and start it
 # make test                   set up, build every test (Test build type, in build-test/) and run it
 # make test-sanitize          the same with AddressSanitizer and UBSan (in build-sanitize/)
+# make package                set up, build the program and make its Debian package in build/
 BUILD ?= build
 JOBS ?= $(shell nproc)
 GENERATOR ?= Ninja
 # A build folder keeps the generator it was first configured with.
 generator = $(if $(wildcard $(1)/CMakeCache.txt),,-G $(GENERATOR))
 
-.PHONY: run test test-sanitize build setup bench fuzz clean
+.PHONY: run test test-sanitize build setup package bench fuzz clean
 
 setup:
 	@bash scripts/setup.sh
@@ -28,6 +29,9 @@ test-sanitize: setup
 	@cmake -S . -B $(BUILD)-sanitize $(call generator,$(BUILD)-sanitize) -DCMAKE_BUILD_TYPE=Test -DQUOBRIX_SANITIZE=ON > /dev/null
 	@cmake --build $(BUILD)-sanitize -j $(JOBS)
 	@cd $(BUILD)-sanitize && ctest --output-on-failure -j $(JOBS)
+
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 bench: setup
 	@cmake -S . -B $(BUILD)-bench $(call generator,$(BUILD)-bench) -DCMAKE_BUILD_TYPE=Release -DQUOBRIX_TESTS=OFF -DQUOBRIX_BENCH=ON > /dev/null

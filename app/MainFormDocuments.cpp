@@ -71,7 +71,7 @@ THolderForm* TMainForm::CreateNewSheme() {
 }
 
 void TMainForm::mNewFromTemplateClick() {
-  OpenDialog->setDirectory(ProgramDir() + QStringLiteral("Templates/"));
+  OpenDialog->setDirectory(ResourceDir() + QStringLiteral("Templates/"));
   PrepareOpenDialog(*OpenDialog, LanguageText(TextKey::TEMPLATE_OPEN_TITLE));
   const QString path = ChosenFile(*OpenDialog);
   if (!path.isEmpty()) {

@@ -129,7 +129,7 @@ void TMainForm::BindDialogCommands() {
 
 void TMainForm::UseLanguage(const QString& languageName) {
   QString languageFile = languageName;
-  LoadLanguage(languageFile, ProgramDir(), OwnWindows(), {});
+  LoadLanguage(languageFile, ResourceDir(), OwnWindows(), {});
   // A name that was refused leaves the built-in texts, which are Russian.
   UseQtTranslations(languageFile.isEmpty() ? QString() : languageName);
   Settings().SetLanguageFile(languageFile);

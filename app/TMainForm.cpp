@@ -41,6 +41,7 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   BindViewCommands();
   BindDialogCommands();
   BindWizardCommands();
+  BindHelpCommands();
   BindChartCommands(commands_);
   connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &TMainForm::TranslateChartWindows);
   OpenDialog = new QFileDialog(this);
@@ -121,6 +122,7 @@ void TMainForm::OpenStartupChart() {
     OpenChart(commandLine_.first(), false);
     return;
   }
+  mRegisterFileTypeClick();
   if (THolderForm* chart = CreateNewSheme()) FillWorkAreaRightOfMainWindow(*chart);
 }
 

@@ -144,6 +144,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   std::vector<QWidget*> OwnWindows();
   void KeepToolWindowsReachable();
   void mAboutClick();
+  // Makes the desktop open chart files with this program.
+  void mRegisterFileTypeClick();
   void OpenStartupChart();
   void FillWorkAreaRightOfMainWindow(THolderForm& chart);
   THolderForm* NewChartWindow();
@@ -163,6 +165,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void BindViewCommands();
   void BindDialogCommands();
   void BindWizardCommands();
+  void BindHelpCommands();
   // The view switches show the options, whoever changed them, and the
   // active chart window takes a changed one.
   void ShowViewOptions();

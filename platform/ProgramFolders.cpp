@@ -18,12 +18,21 @@ QString XdgFolder(const QString& variable, const QString& home, const QString& f
   return QDir::isAbsolutePath(variable) ? variable : home + fallbackUnderHome;
 }
 
+const QString kInstalledResources = QStringLiteral("../share/quobrix/");
+
+// An installed program has no language files beside it, but its prefix has.
+bool IsInstalled(const QString& programDir) {
+  return !QFileInfo::exists(programDir + QStringLiteral("lang")) &&
+         QFileInfo::exists(programDir + kInstalledResources + QStringLiteral("lang"));
+}
+
 bool IsWritableFolder(const QString& folder) { return ::access(QFile::encodeName(folder).constData(), W_OK) == 0; }
 
 FolderEnvironment CurrentEnvironment() {
   FolderEnvironment environment;
   environment.programDir = ProgramDir();
   environment.programDirWritable = IsWritableFolder(environment.programDir);
+  environment.installed = IsInstalled(environment.programDir);
   const QString quobrixHome = qEnvironmentVariable("QUOBRIX_HOME");
   if (!quobrixHome.isEmpty()) environment.quobrixHome = QDir(quobrixHome).absolutePath();
   environment.home = QDir::homePath();
@@ -47,12 +56,24 @@ QString ProgramDir() {
   return WithSlash(QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).absolutePath());
 }
 
+QString ResourceDir() {
+  const QString program = ProgramDir();
+  if (!IsInstalled(program)) return program;
+  return WithSlash(QDir::cleanPath(program + kInstalledResources));
+}
+
+QString XdgDataHome() {
+  return XdgFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath(), QStringLiteral("/.local/share"));
+}
+
 WritableFolders ChooseWritableFolders(const FolderEnvironment& environment) {
   if (!environment.quobrixHome.isEmpty()) {
     const QString home = WithSlash(environment.quobrixHome);
     return {home, home, home};
   }
-  if (environment.programDirWritable) {
+  // An installed program writes to the user's folders even where its own
+  // folder happens to be writable, as under a prefix in the home folder.
+  if (environment.programDirWritable && !environment.installed) {
     const QString program = WithSlash(environment.programDir);
     return {program, program, program};
   }

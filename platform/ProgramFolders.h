@@ -12,6 +12,13 @@ namespace quobrix {
 
 // Every folder below is returned with a trailing "/".
 QString ProgramDir();
+// Holds the read-only files: lang/, Templates/, help/, lessons/ and site.url.
+// That is the program's own folder in a build or a portable copy; a program
+// installed as PREFIX/bin/quobrix finds them in PREFIX/share/quobrix/.
+QString ResourceDir();
+// $XDG_DATA_HOME, or its default ~/.local/share, where the desktop looks for
+// the user's own file types, applications and icons.
+QString XdgDataHome();
 // Holds quobrix.ini.
 QString SettingsDir();
 // Holds userlib.dll and userlib2.dll.
@@ -24,6 +31,7 @@ QString UndoSnapshotDir();
 struct FolderEnvironment {
   QString programDir;
   bool programDirWritable = false;
+  bool installed = false;  // the read-only files live under share/quobrix
   QString quobrixHome;    // QUOBRIX_HOME
   QString home;           // HOME
   QString xdgConfigHome;  // XDG_CONFIG_HOME

@@ -18,6 +18,8 @@ packages=(
   dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi
   # independent EMF readers used to validate exported metafiles
   emf2svg librsvg2-bin libreoffice-draw
+  # the chart file type on the desktop, and the Debian package
+  shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl dpkg-dev
 )
 
 # `setup.sh fuzz` adds clang with its fuzzing and sanitizer runtimes.

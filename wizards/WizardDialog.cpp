@@ -62,7 +62,7 @@ void WizardDialog::AddTemplateRowAndButtons() {
   layout_->addLayout(buttons);
 
   OpenDlg = FileToOpenDialog("OpenDlg");
-  OpenDlg->setDirectory(ProgramDir() + QStringLiteral("Templates/"));
+  OpenDlg->setDirectory(ResourceDir() + QStringLiteral("Templates/"));
 }
 
 QFileDialog* WizardDialog::FileToOpenDialog(const char* name) {

@@ -66,6 +66,18 @@ TEST(ProgramFolders, ReadOnlyProgramFolderUsesTheXdgFolders) {
   EXPECT_EQ(folders.undoSnapshots, "/run/user/1000/quobrix/");
 }
 
+// Installed under a prefix in the home folder, bin/ is writable, but the
+// user's files still belong in the user's folders.
+TEST(ProgramFolders, AnInstalledProgramWritesToTheXdgFoldersEvenWhenItsFolderIsWritable) {
+  FolderEnvironment environment = Environment();
+  environment.programDirWritable = true;
+  environment.installed = true;
+  environment.xdgConfigHome = "/x/config";
+  EXPECT_EQ(ChooseWritableFolders(environment).settings, "/x/config/quobrix/");
+  environment.quobrixHome = "/portable";
+  EXPECT_EQ(ChooseWritableFolders(environment).settings, "/portable/");
+}
+
 TEST(ProgramFolders, UnsetOrRelativeXdgVariablesFallBackToTheHomeFolder) {
   FolderEnvironment environment = Environment();
   environment.xdgConfigHome = "relative/config";

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# The real editor under a virtual display, as a new user meets it: the first
+# start tells the desktop that .qbs files are charts of ours, and F1 hands the
+# bundled help in the interface language to the desktop's browser.
+set -u
+q=${QUOBRIX_PROGRAM:?}
+command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
+command -v xdg-mime >/dev/null && command -v mimetype >/dev/null || { echo "SKIP: no xdg-mime or mimetype"; exit 0; }
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+
+# The browser: records what it is asked to open.
+mkdir "$dir/bin"
+printf '#!/bin/sh\nprintf "%%s\\n" "$@" >> "%s/opened"\n' "$dir" > "$dir/bin/xdg-open"
+chmod +x "$dir/bin/xdg-open"
+
+cat > "$dir/session.sh" <<'SESSION'
+set -u
+fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+unset QT_QPA_PLATFORM XDG_CURRENT_DESKTOP
+export PATH="$DIR/bin:$PATH" XDG_DATA_HOME="$DIR/data" QUOBRIX_HOME="$DIR/home"
+"$Q" &
+pid=$!
+timeout 20 xdotool search --sync --name '^Untitled$' >/dev/null || fail "no chart window"
+main=$(xdotool search --name '^Построитель схем Quobrix' | head -1)
+[ -n "$main" ] || fail "no main window"
+xdotool windowfocus --sync "$main"
+xdotool key F1
+for _ in $(seq 50); do [ -s "$DIR/opened" ] && break; sleep 0.1; done
+kill "$pid"
+wait "$pid" 2>/dev/null
+exit 0
+SESSION
+DIR="$dir" Q="$q" xvfb-run -a bash "$dir/session.sh" || exit 1
+
+fail() { echo "FAIL: $*"; exit 1; }
+export XDG_DATA_HOME="$dir/data"
+unset XDG_CURRENT_DESKTOP
+printf '[Quobrix Sheme v.1.0]\r\n[SHEME DATA]\r\n' > "$dir/plan.qbs"
+cp "$dir/plan.qbs" "$dir/plan-without-extension"
+for f in plan.qbs plan-without-extension; do
+  type=$(xdg-mime query filetype "$dir/$f")
+  [ "$type" = application/x-quobrix-chart ] || fail "$f is '$type'"
+done
+app=$(xdg-mime query default application/x-quobrix-chart)
+[ "$app" = quobrix.desktop ] || fail "charts open with '$app'"
+grep -qx "Exec=$q %f" "$dir/data/applications/quobrix.desktop" || fail "the desktop entry does not start $q"
+expected="file://$(dirname "$q")/help/ru/index.html"
+grep -qx "$expected" "$dir/opened" 2>/dev/null || fail "F1 opened '$(cat "$dir/opened" 2>/dev/null)', not $expected"
+echo "PASS"
