@@ -213,6 +213,10 @@ struct TBlock {
   std::uint8_t TP = btpInside;
   std::uint8_t Compl = ckNone;
   std::uint8_t LineArrows = blaSimple;
+  // Where the chart's list held the block when the chart last numbered it;
+  // the chart checks it before trusting it, so a copied or stale value only
+  // costs a search.
+  std::uint32_t ListSlot = 0;
   std::string Text;  // bytes of code page 1251, lines separated by CR LF
   TBlockFont TF;
   TBlock* Owner = nullptr;

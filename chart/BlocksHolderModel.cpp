@@ -15,7 +15,9 @@ struct BlocksHolderModel::NoticeList {
   std::vector<ChartNotice> held;
 };
 
-BlocksHolderModel::BlocksHolderModel() : notices_(std::make_unique<NoticeList>()) {}
+BlocksHolderModel::BlocksHolderModel() : notices_(std::make_unique<NoticeList>()) {
+  indexSubscription_ = Subscribe([this](const ChartNotice& notice) { index_.Hear(notice); });
+}
 
 BlocksHolderModel::~BlocksHolderModel() = default;
 
@@ -67,6 +69,27 @@ void BlocksHolderModel::NotifyView(ViewChange what) {
   notice.Kind = ChartChange::View;
   notice.View = what;
   Notify(std::move(notice));
+}
+
+void BlocksHolderModel::NotifyBlocksChanged(const std::vector<const TBlock*>& changed) {
+  ChartNotice notice;
+  notice.Kind = ChartChange::Blocks;
+  notice.ChangedBlocks.reserve(changed.size());
+  auto slotHolds = [this](const TBlock* b) { return b->ListSlot < blocks_.size() && blocks_[b->ListSlot].get() == b; };
+  for (const TBlock* block : changed) {
+    // A block knows where it stood when the list was last numbered; a miss
+    // numbers the whole list again, so a burst of lookups costs one pass.
+    if (!slotHolds(block))
+      for (std::size_t i = 0; i < blocks_.size(); ++i) blocks_[i]->ListSlot = static_cast<std::uint32_t>(i);
+    notice.ChangedBlocks.push_back(slotHolds(block) ? std::int64_t{block->ListSlot} + 1 : 0);
+  }
+  Notify(std::move(notice));
+}
+
+std::vector<const TBlock*> BlocksHolderModel::ItselfAndMembers(const TBlock& block) {
+  std::vector<const TBlock*> blocks{&block};
+  blocks.insert(blocks.end(), block.Members.begin(), block.Members.end());
+  return blocks;
 }
 
 void BlocksHolderModel::DoActiveBlockChanged() {
@@ -190,6 +213,7 @@ void BlocksHolderModel::SetDrawingBlockByHand(bool v) { drawingBlockByHand_ = v 
 
 std::int64_t BlocksHolderModel::IndexOfBlock(const TBlock* block) const {
   if (!block) return 0;
+  if (block->ListSlot < blocks_.size() && blocks_[block->ListSlot].get() == block) return block->ListSlot + 1;
   for (std::size_t i = 0; i < blocks_.size(); ++i)
     if (blocks_[i].get() == block) return static_cast<std::int64_t>(i) + 1;
   return 0;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/BlockIndex.h"
 #include "chart/BlockType.h"
 #include "chart/ChartNotice.h"
 #include "chart/NewBlock.h"
@@ -124,6 +125,9 @@ class BlocksHolderModel {
   const TBlock& Blocks(std::int64_t n) const { return *blocks_[static_cast<std::size_t>(n - 1)]; }
   // The number of the referenced block in 1..N, 0 for none or a block not in the list.
   std::int64_t IndexOfBlock(const TBlock* block) const;
+  // The numbers, ascending, of the blocks whose drawing or hit area
+  // (BlockReach) may meet `area`, found through the spatial index.
+  std::vector<std::int64_t> BlocksNear(const ChartArea& area) const { return index_.Near(area); }
 
   std::int64_t ActiveBlock() const { return activeBlock_; }
   // Stores and announces a selection change when the number differs; this
@@ -288,6 +292,9 @@ class BlocksHolderModel {
   void Notify(ChartChange kind) const;
   void NotifyStructure(StructureChange how);
   void NotifyView(ViewChange what);
+  // A change of the fields of these blocks, all of them in the list.
+  void NotifyBlocksChanged(const std::vector<const TBlock*>& changed);
+  static std::vector<const TBlock*> ItselfAndMembers(const TBlock& block);
 
   // Replaces the blocks and the chart section's values with a file's as one
   // change, announced as `how`; false, leaving the chart as it was, when the
@@ -295,7 +302,7 @@ class BlocksHolderModel {
   bool ReplaceFromFile(const std::string& path, StructureChange how, ChartReadReport* report = nullptr);
   TBlock& AppendBlock(std::unique_ptr<TBlock> block);
   // Announces a drag step that changed the chart.
-  void DragStepDone();
+  void DragStepDone(const std::vector<const TBlock*>& changed);
 
   // Which blocks a property edit reaches when the active block is a container.
   enum class EditTargets : std::uint8_t;
@@ -309,6 +316,10 @@ class BlocksHolderModel {
   std::unique_ptr<NoticeList> notices_;
 
   BlockList blocks_;
+  // Follows the chart as the first of its observers, building itself on
+  // the first search only.
+  mutable BlockIndex index_{blocks_};
+  ChartSubscription indexSubscription_;
   std::int64_t activeBlock_ = 0;
   bool modified_ = false;
   SheetMargins sheetMargins_;

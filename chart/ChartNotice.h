@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace quobrix {
 
@@ -35,6 +36,9 @@ struct ChartNotice {
   StructureChange Structure = StructureChange::None;
   ViewChange View = ViewChange::None;
   std::int64_t NewActiveBlock = 0;
+  // Blocks: the numbers of the blocks whose fields changed, as the list
+  // numbered them when the change was made.
+  std::vector<std::int64_t> ChangedBlocks;
   bool Modified = false;
   std::string Message;  // UTF-8
 };

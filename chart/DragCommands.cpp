@@ -3,6 +3,8 @@
 // first step that changes anything keeps the snapshot taken at the press and
 // marks the chart modified; a step that changes nothing does neither. Sums
 // wrap: a damaged chart may hold any numbers.
+#include <algorithm>
+
 #include "chart/BlocksHolderModel.h"
 #include "render/CoordinateMath.h"
 #include "render/HitTests.h"
@@ -60,8 +62,12 @@ void BlocksHolderModel::AttachLines(std::int64_t n, std::int64_t tolerance) {
   if (n < 1 || n > BlockCount()) return;
   const TBlock& a = Blocks(n);
   const std::int64_t right = WrapAdd(a.X, a.W), bottom = WrapAdd(a.Y, a.H);
-  for (const auto& block : blocks_) {
-    TBlock& line = *block;
+  // A line end within reach lies at most this far outside the rectangle.
+  const std::int64_t reach = SaturatingAdd(std::max<std::int64_t>(tolerance, 0), kLineHitTolerance);
+  const ChartArea near{SaturatingSub(std::min(a.X, right), reach), SaturatingSub(std::min(a.Y, bottom), reach),
+                       SaturatingAdd(std::max(a.X, right), reach), SaturatingAdd(std::max(a.Y, bottom), reach)};
+  for (const std::int64_t candidate : BlocksNear(near)) {
+    TBlock& line = Blocks(candidate);
     if (&line == &a || line.BT != btLine) continue;
     // An end on the block's outline, within the tolerance of it. An end well
     // inside the block belongs to whatever the line was drawn to there: a
@@ -85,11 +91,13 @@ void BlocksHolderModel::MoveActiveBlock(std::int64_t dX, std::int64_t dY, bool w
   TBlock* a = ActiveBlockPtr();
   if (!a) return;
   const Extent before = ExtentOf(*a);
+  std::vector<const TBlock*> moved = ItselfAndMembers(*a);
   Shift(*a, dX, dY);
   if (a->BT == btSelection) {
     for (TBlock* m : a->Members) Shift(*m, dX, dY);
   } else if (withAttachedLines) {
     for (const AttachedLine& l : attachedLines_) {
+      moved.push_back(l.line);
       if (l.end == 1) {
         Shift(*l.line, dX, dY);
         Grow(*l.line, WrapNeg(dX), WrapNeg(dY));
@@ -102,7 +110,7 @@ void BlocksHolderModel::MoveActiveBlock(std::int64_t dX, std::int64_t dY, bool w
     const std::int64_t smaller = std::min(a->W, a->H);
     a->W = a->H = smaller > 0 ? smaller : std::max(a->W, a->H);
   }
-  if (ExtentOf(*a) != before) DragStepDone();
+  if (ExtentOf(*a) != before) DragStepDone(moved);
 }
 
 void BlocksHolderModel::DragActiveCorner(int corner, std::int64_t dX, std::int64_t dY, bool straighten) {
@@ -134,14 +142,14 @@ void BlocksHolderModel::DragActiveCorner(int corner, std::int64_t dX, std::int64
         if (Magnitude(a->H) < 200) a->H = 0;
       }
   }
-  if (ExtentOf(*a) != before) DragStepDone();
+  if (ExtentOf(*a) != before) DragStepDone(ItselfAndMembers(*a));
 }
 
-void BlocksHolderModel::DragStepDone() {
+void BlocksHolderModel::DragStepDone(const std::vector<const TBlock*>& changed) {
   HeldNotices hold(*this);
   history_.GestureChanged();
   SetModified(true);
-  Notify(ChartChange::Blocks);
+  NotifyBlocksChanged(changed);
 }
 
 }  // namespace quobrix

@@ -34,7 +34,7 @@ void BlocksHolderModel::EditActiveBlock(EditTargets targets, const std::function
   if (active->BT != btSelection || targets != EditTargets::Members) change(*active);
   if (active->BT == btSelection && targets != EditTargets::Itself)
     for (TBlock* member : active->Members) change(*member);
-  Notify(ChartChange::Blocks);
+  NotifyBlocksChanged(ItselfAndMembers(*active));
 }
 
 void BlocksHolderModel::SetBlockX(std::int64_t v) {
@@ -136,7 +136,7 @@ void BlocksHolderModel::SetBlock(const TBlock& record) {
       if (record.TF != active->TF) member->TF = record.TF;
     }
   }
-  Notify(ChartChange::Blocks);
+  NotifyBlocksChanged(ItselfAndMembers(*active));
 }
 
 const TBlockFont* BlocksHolderModel::GetBlockFont() const {
@@ -213,7 +213,7 @@ void BlocksHolderModel::AlignSelection(int kind) {
     }
   }
   SetModified(true);
-  Notify(ChartChange::Blocks);
+  NotifyBlocksChanged(ItselfAndMembers(*container));
 }
 
 }  // namespace quobrix

@@ -13,7 +13,7 @@ bool BlocksHolderModel::InsertTextAtCaret(char ch) {
   HeldNotices hold(*this);
   InsertAtCaret(a->Text, TextCaretPos, ch);
   SetModified(true);
-  Notify(ChartChange::Blocks);
+  NotifyBlocksChanged({a});
   return true;
 }
 
@@ -33,7 +33,7 @@ bool BlocksHolderModel::EditTextAtCaret(TextKey key) {
       break;
   }
   SetModified(true);
-  Notify(ChartChange::Blocks);
+  NotifyBlocksChanged({a});
   return true;
 }
 

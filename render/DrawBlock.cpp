@@ -1,6 +1,7 @@
 #include "render/DrawBlock.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "render/BlockText.h"
@@ -21,6 +22,12 @@ int BlockPenWidth(const TBlock& block, const DeviceMapping& mapping) { return st
 
 int BlockArrowUnit(const TBlock& block, const DeviceMapping& mapping) {
   return block.BW < kThinLineWidth ? std::max(mapping.Length(kThinLineWidth), 1) : BlockPenWidth(block, mapping);
+}
+
+double DrawingMargin(const TBlock& block) {
+  const double size = std::max(std::fabs(static_cast<double>(block.W)), std::fabs(static_cast<double>(block.H)));
+  const double pen = static_cast<double>(std::max(block.BW, kThinLineWidth));
+  return size / 2 + 13 * pen;
 }
 
 BlockFrame BlockDeviceFrame(const TBlock& block, const DeviceMapping& mapping) {

@@ -22,15 +22,6 @@ bool NearLineSegment(const TBlock& line, std::int64_t x, std::int64_t y) {
   return length + length / 100 > d1 + d2;
 }
 
-bool Passes(const TBlock& block, std::int64_t x, std::int64_t y) {
-  if (!InBlockRect(block, x, y)) return false;
-  if (block.BT == btLine) return NearLineSegment(block, x, y);
-  if (block.BT == btSelection)
-    return std::any_of(block.Members.begin(), block.Members.end(),
-                       [&](const TBlock* m) { return m != nullptr && InBlockRect(*m, x, y); });
-  return true;
-}
-
 template <typename T>
 std::ptrdiff_t FirstSmallest(std::span<const T> values) {
   if (values.empty()) return -1;
@@ -50,21 +41,32 @@ bool InSpanTol(const TBlock& block, std::int64_t tol, std::int64_t v, std::int64
   return lo <= v && v <= hi;
 }
 
-std::int64_t BlockAtPoint(const BlockList& blocks, std::int64_t x, std::int64_t y) {
-  for (std::size_t i = blocks.size(); i > 0; --i)
-    if (Passes(*blocks[i - 1], x, y)) return static_cast<std::int64_t>(i);
+bool HitsBlock(const TBlock& block, std::int64_t x, std::int64_t y) {
+  if (!InBlockRect(block, x, y)) return false;
+  if (block.BT == btLine) return NearLineSegment(block, x, y);
+  if (block.BT == btSelection)
+    return std::any_of(block.Members.begin(), block.Members.end(),
+                       [&](const TBlock* m) { return m != nullptr && InBlockRect(*m, x, y); });
+  return true;
+}
+
+bool LiesInRect(const TBlock& b, std::int64_t xa, std::int64_t ya, std::int64_t xb, std::int64_t yb) {
+  return InSpan(b, b.X, xa, xb) && InSpan(b, WrapAdd(b.X, b.W), xa, xb) && InSpan(b, b.Y, ya, yb) &&
+         InSpan(b, WrapAdd(b.Y, b.H), ya, yb);
+}
+
+std::int64_t BlockAtPoint(const BlockList& blocks, std::span<const std::int64_t> candidates, std::int64_t x,
+                          std::int64_t y) {
+  for (auto n = candidates.rbegin(); n != candidates.rend(); ++n)
+    if (HitsBlock(*blocks[static_cast<std::size_t>(*n - 1)], x, y)) return *n;
   return 0;
 }
 
-std::vector<std::int64_t> BlocksInRect(const BlockList& blocks, std::int64_t xa, std::int64_t ya, std::int64_t xb,
-                                       std::int64_t yb) {
+std::vector<std::int64_t> BlocksInRect(const BlockList& blocks, std::span<const std::int64_t> candidates,
+                                       std::int64_t xa, std::int64_t ya, std::int64_t xb, std::int64_t yb) {
   std::vector<std::int64_t> hits{0};
-  for (std::size_t i = 0; i < blocks.size(); ++i) {
-    const TBlock& b = *blocks[i];
-    if (InSpan(b, b.X, xa, xb) && InSpan(b, WrapAdd(b.X, b.W), xa, xb) && InSpan(b, b.Y, ya, yb) &&
-        InSpan(b, WrapAdd(b.Y, b.H), ya, yb))
-      hits.push_back(static_cast<std::int64_t>(i + 1));
-  }
+  for (const std::int64_t n : candidates)
+    if (LiesInRect(*blocks[static_cast<std::size_t>(n - 1)], xa, ya, xb, yb)) hits.push_back(n);
   return hits;
 }
 

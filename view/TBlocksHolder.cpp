@@ -95,8 +95,9 @@ void TBlocksHolder::DoMousePosChanged(Qt::KeyboardModifiers shift, int x, int y)
 
 bool TBlocksHolder::SnapToObject(ChartPoint& P) const {
   const TBlock* active = model_.ActiveBlockPtr();
-  for (std::int64_t n = model_.BlockCount(); n >= 1; --n) {
-    const TBlock& b = model_.Blocks(n);
+  const std::vector<std::int64_t> near = model_.BlocksNear({P.x, P.y, P.x, P.y});
+  for (auto n = near.rbegin(); n != near.rend(); ++n) {
+    const TBlock& b = model_.Blocks(*n);
     if (&b == active || b.BT == btLine || b.BT == btSelection) continue;
     const std::int64_t right = WrapAdd(b.X, b.W), bottom = WrapAdd(b.Y, b.H);
     if (!InSpan(b, P.x, b.X, right) || !InSpan(b, P.y, b.Y, bottom)) continue;

@@ -65,7 +65,9 @@ void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
 
   resizeCorner_ = model_.ActiveBlock() != 0 ? HitCornerMark(unsnapped) : 0;
   if (resizeCorner_ == 0) {
-    const std::int64_t n = BlockAtPoint(model_.List(), unsnapped.x, unsnapped.y);
+    const ChartArea around{unsnapped.x - kLineHitTolerance, unsnapped.y - kLineHitTolerance,
+                           unsnapped.x + kLineHitTolerance, unsnapped.y + kLineHitTolerance};
+    const std::int64_t n = BlockAtPoint(model_.List(), model_.BlocksNear(around), unsnapped.x, unsnapped.y);
     model_.SetActiveBlock(n);
     DoActiveBlockChanged();
     TextCaretPos = n != 0 ? CaretAfter(model_.Blocks(n).Text) : 1;
@@ -266,8 +268,13 @@ void TBlocksHolder::SelectInRubberBand() {
   const ChartPoint topLeft = ChartPointOf(rubberRect_.left, rubberRect_.top);
   const std::int64_t w = PixelsToChart(std::int64_t{rubberRect_.right} - rubberRect_.left);
   const std::int64_t h = PixelsToChart(std::int64_t{rubberRect_.bottom} - rubberRect_.top);
+  const std::int64_t right = WrapAdd(topLeft.x, w), bottom = WrapAdd(topLeft.y, h);
+  const ChartArea band{SaturatingSub(std::min(topLeft.x, right), kLineHitTolerance),
+                       SaturatingSub(std::min(topLeft.y, bottom), kLineHitTolerance),
+                       SaturatingAdd(std::max(topLeft.x, right), kLineHitTolerance),
+                       SaturatingAdd(std::max(topLeft.y, bottom), kLineHitTolerance)};
   std::vector<std::int64_t> found =
-      BlocksInRect(model_.List(), topLeft.x, topLeft.y, WrapAdd(topLeft.x, w), WrapAdd(topLeft.y, h));
+      BlocksInRect(model_.List(), model_.BlocksNear(band), topLeft.x, topLeft.y, right, bottom);
   found.erase(found.begin());  // slot 0 is no hit
   if (found.empty()) return;
   if (found.size() == 1) {

@@ -2,8 +2,6 @@
 // shapes of a drag, drawn inverted over the picture so they show on any colour.
 #include <QPaintEvent>
 #include <QPainter>
-#include <algorithm>
-#include <cmath>
 
 #include "chart/TextCaret.h"
 #include "platform/QPainterCanvas.h"
@@ -15,40 +13,16 @@ namespace quobrix {
 
 namespace {
 
-// The part of the chart a clip rectangle shows, in chart units, so that
-// testing a block costs no division.
-class VisibleArea {
- public:
-  VisibleArea(const QRect& clip, const ViewTransform& view) {
-    const std::int64_t slack = 2;  // pixels lost to truncation either way
-    const ChartPoint topLeft = view.WindowToChart({clip.left() - slack, clip.top() - slack});
-    const ChartPoint bottomRight = view.WindowToChart({clip.right() + slack, clip.bottom() + slack});
-    left_ = static_cast<double>(topLeft.x);
-    top_ = static_cast<double>(topLeft.y);
-    right_ = static_cast<double>(bottomRight.x);
-    bottom_ = static_cast<double>(bottomRight.y);
-    pixel_ = static_cast<double>(view.PixelsToChart(1) + 1);
-  }
-
-  // Whether any pixel of the block can fall into the area: its rectangle
-  // widened by what outlines, line ends and pens may add beyond it. Text
-  // placed under or beside a block has no bound known before measuring, so
-  // such blocks always count as visible.
-  bool MayShow(const TBlock& b) const {
-    if (!b.Text.empty() && b.TP != btpInside) return true;
-    const double x0 = static_cast<double>(b.X), x1 = x0 + static_cast<double>(b.W);
-    const double y0 = static_cast<double>(b.Y), y1 = y0 + static_cast<double>(b.H);
-    const double w = std::abs(x1 - x0), h = std::abs(y1 - y0);
-    // Waves and bulges reach out by up to half the size; arrow heads 12 pen widths.
-    const double pen = std::max(static_cast<double>(b.BW), 30.0) + pixel_;
-    const double margin = std::max(w, h) / 2 + 13 * pen + 4 * pixel_;
-    return std::max(x0, x1) + margin >= left_ && std::min(x0, x1) - margin <= right_ &&
-           std::max(y0, y1) + margin >= top_ && std::min(y0, y1) - margin <= bottom_;
-  }
-
- private:
-  double left_, top_, right_, bottom_, pixel_;
-};
+// The part of the chart whose blocks may paint pixels inside the clip
+// rectangle: the clip in chart units, widened by the pixels that rounding,
+// thin pens and arrow heads add to a block's reach at any zoom.
+ChartArea ShownArea(const QRect& clip, const ViewTransform& view) {
+  const std::int64_t slack = 2;  // pixels lost to truncation either way
+  const ChartPoint topLeft = view.WindowToChart({clip.left() - slack, clip.top() - slack});
+  const ChartPoint bottomRight = view.WindowToChart({clip.right() + slack, clip.bottom() + slack});
+  const std::int64_t pixels = kDrawingMarginPixels * (view.PixelsToChart(1) + 1);
+  return {topLeft.x - pixels, topLeft.y - pixels, bottomRight.x + pixels, bottomRight.y + pixels};
+}
 
 }  // namespace
 
@@ -81,16 +55,19 @@ void TBlocksHolder::Paint(Canvas& canvas, const QRect& clip, bool cullInvisible)
   sheet.gridStep = model_.PosGridSize();
   PaintSheet(canvas, sheet);
 
-  const VisibleArea visible(clip, view);
   DrawBlockArgs args{.device = {model_.HorzResolution(), model_.ZoomPercents(), model_.Rulers() == rBoth, originX_,
                                 originY_},
                      .sheetColor = model_.SheetColor(),
                      .viewOnly = model_.ViewOnly()};
-  for (std::int64_t n = 1; n <= model_.BlockCount(); ++n) {
-    const TBlock& b = model_.Blocks(n);
-    if (cullInvisible && !visible.MayShow(b)) continue;
+  // Candidates come in list order, so overlapping blocks stack as the list has them.
+  auto draw = [&](std::int64_t n) {
     args.isActive = n == model_.ActiveBlock();
-    DrawBlock(b, canvas, args);
+    DrawBlock(model_.Blocks(n), canvas, args);
+  };
+  if (cullInvisible) {
+    for (const std::int64_t n : model_.BlocksNear(ShownArea(clip, view))) draw(n);
+  } else {
+    for (std::int64_t n = 1; n <= model_.BlockCount(); ++n) draw(n);
   }
   if (const TBlock* active = model_.ActiveBlockPtr())
     PaintSelectionMarks(canvas, SelectionMarks(*active), model_.SheetColor());

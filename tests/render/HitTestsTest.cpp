@@ -13,6 +13,12 @@ TBlock& Add(BlockList& list, std::uint8_t type, std::int64_t x, std::int64_t y, 
   return *list.back();
 }
 
+Numbers Every(const BlockList& list) {
+  Numbers all;
+  for (std::size_t n = 1; n <= list.size(); ++n) all.push_back(static_cast<std::int64_t>(n));
+  return all;
+}
+
 TEST(InSpan, BoundsInEitherOrderAreInclusive) {
   const TBlock rect = MakeBlock(btRectangle, 0, 0, 0, 0);
   EXPECT_TRUE(InSpan(rect, 10, 20, 10));
@@ -48,15 +54,24 @@ TEST(BlockAtPoint, HighestNumberedOfOverlappingBlocksWins) {
   BlockList list;
   Add(list, btRectangle, 0, 0, 100, 100);
   Add(list, btEllipse, 50, 50, 100, 100);
-  EXPECT_EQ(BlockAtPoint(list, 75, 75), 2);
-  EXPECT_EQ(BlockAtPoint(list, 25, 25), 1);
-  EXPECT_EQ(BlockAtPoint(list, 200, 200), 0);
+  EXPECT_EQ(BlockAtPoint(list, Every(list), 75, 75), 2);
+  EXPECT_EQ(BlockAtPoint(list, Every(list), 25, 25), 1);
+  EXPECT_EQ(BlockAtPoint(list, Every(list), 200, 200), 0);
+}
+
+TEST(BlockAtPoint, LooksOnlyAtTheCandidates) {
+  BlockList list;
+  Add(list, btRectangle, 0, 0, 100, 100);
+  Add(list, btRectangle, 0, 0, 100, 100);
+  Add(list, btRectangle, 0, 0, 100, 100);
+  EXPECT_EQ(BlockAtPoint(list, Numbers{1, 2}, 50, 50), 2);
+  EXPECT_EQ(BlocksInRect(list, Numbers{1, 3}, 0, 0, 100, 100), (Numbers{0, 1, 3}));
 }
 
 TEST(BlockAtPoint, BlockDrawnLeftAndUpIsFoundInItsRectangle) {
   BlockList list;
   Add(list, btRectangle, 100, 100, -50, -50);
-  EXPECT_EQ(BlockAtPoint(list, 60, 60), 1);
+  EXPECT_EQ(BlockAtPoint(list, Every(list), 60, 60), 1);
 }
 
 struct LinePointCase {
@@ -71,7 +86,7 @@ class LineHits : public ::testing::TestWithParam<LinePointCase> {};
 TEST_P(LineHits, InsideAThinEllipseAroundTheSegment) {
   BlockList list;
   Add(list, btLine, 0, 0, 1000, 0);
-  EXPECT_EQ(BlockAtPoint(list, GetParam().x, GetParam().y), GetParam().hit ? 1 : 0);
+  EXPECT_EQ(BlockAtPoint(list, Every(list), GetParam().x, GetParam().y), GetParam().hit ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(HorizontalLine, LineHits,
@@ -88,8 +103,8 @@ TEST(BlockAtPoint, ContainerIsHitOnlyThroughItsMembers) {
   TBlock& group = Add(list, btSelection, 0, 0, 1000, 1000);
   group.Compl = ckGroup;
   group.Members = {&member};
-  EXPECT_EQ(BlockAtPoint(list, 50, 50), 2);
-  EXPECT_EQ(BlockAtPoint(list, 500, 500), 0);
+  EXPECT_EQ(BlockAtPoint(list, Every(list), 50, 50), 2);
+  EXPECT_EQ(BlockAtPoint(list, Every(list), 500, 500), 0);
 }
 
 TEST(BlockAtPoint, ContainerMemberLineKeepsItsTolerance) {
@@ -97,14 +112,14 @@ TEST(BlockAtPoint, ContainerMemberLineKeepsItsTolerance) {
   TBlock& line = Add(list, btLine, 0, 0, 100, 0);
   TBlock& group = Add(list, btSelection, -100, -100, 1000, 1000);
   group.Members = {&line};
-  EXPECT_EQ(BlockAtPoint(list, 50, 30), 2);
+  EXPECT_EQ(BlockAtPoint(list, Every(list), 50, 30), 2);
 }
 
 TEST(BlockAtPoint, ContainerWithoutMembersIsNeverHit) {
   BlockList list;
   Add(list, btRectangle, 0, 0, 100, 100);
   Add(list, btSelection, 0, 0, 100, 100).Compl = ckMultiSelection;
-  EXPECT_EQ(BlockAtPoint(list, 50, 50), 1);
+  EXPECT_EQ(BlockAtPoint(list, Every(list), 50, 50), 1);
 }
 
 TEST(BlocksInRect, NeedsBothCornersInside) {
@@ -112,17 +127,17 @@ TEST(BlocksInRect, NeedsBothCornersInside) {
   Add(list, btRectangle, 10, 10, 50, 50);
   Add(list, btRectangle, 80, 80, 50, 50);  // only its near corner is inside
   Add(list, btEllipse, 90, 90, -20, -20);
-  EXPECT_EQ(BlocksInRect(list, 100, 100, 0, 0), (Numbers{0, 1, 3}));
+  EXPECT_EQ(BlocksInRect(list, Every(list), 100, 100, 0, 0), (Numbers{0, 1, 3}));
 }
 
 TEST(BlocksInRect, LinesMayReachHalfAMillimetreOutside) {
   BlockList list;
   Add(list, btLine, -50, 0, 150, 100);
   Add(list, btRectangle, -1, 0, 10, 10);
-  EXPECT_EQ(BlocksInRect(list, 0, 0, 100, 100), (Numbers{0, 1}));
+  EXPECT_EQ(BlocksInRect(list, Every(list), 0, 0, 100, 100), (Numbers{0, 1}));
 }
 
-TEST(BlocksInRect, NoHitLeavesOnlySlotZero) { EXPECT_EQ(BlocksInRect({}, 0, 0, 100, 100), Numbers{0}); }
+TEST(BlocksInRect, NoHitLeavesOnlySlotZero) { EXPECT_EQ(BlocksInRect({}, {}, 0, 0, 100, 100), Numbers{0}); }
 
 TEST(IndexOfMin, FirstOfEqualSmallest) {
   const Numbers values{5, 3, 3, 9};
