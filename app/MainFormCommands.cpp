@@ -1,11 +1,13 @@
-// The main window's own view commands, and the hint over the active chart's
-// canvas. The commands on the canvas itself are view/ChartCommands.cpp.
+// The main window's own view commands, the page count, and the hint over
+// the active chart's canvas. The commands on the canvas itself are view/ChartCommands.cpp.
 #include <QAction>
+#include <QInputDialog>
 #include <QStatusTipEvent>
 
 #include "app/LanguageTable.h"
 #include "app/TAboutForm.h"
 #include "app/TMainForm.h"
+#include "view/FormatCommands.h"
 #include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
@@ -31,6 +33,17 @@ void TMainForm::BindViewCommands() {
   });
   ShowViewOptions();
   connect(&Settings(), &ProgramSettings::OptionsChanged, this, &TMainForm::FollowViewOptions);
+}
+
+void TMainForm::BindPageCountCommand() {
+  commands_.BindChart(CommandId::PageCount, [](THolderForm& w, QAction&) {
+    BlocksHolderModel& chart = w.bh->Model();
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(&w, LanguageText(TextKey::INPUT_PAGES_TITLE), LanguageText(TextKey::INPUT_PAGES_TEXT),
+                              QLineEdit::Normal, QString::number(chart.DocumentPages()), &ok);
+    if (ok) SetPageCountFromText(chart, answer);
+  });
 }
 
 void TMainForm::ShowViewOptions() {

@@ -18,6 +18,7 @@
 #include "chart/UndoSnapshotFolder.h"
 #include "platform/ProgramFolders.h"
 #include "tools/TColorForm.h"
+#include "tools/TInspectorForm.h"
 #include "tools/TLibraryForm.h"
 #include "tools/TPreviewForm.h"
 #include "tools/TSearchForm.h"
@@ -43,6 +44,7 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   BindWizardCommands();
   BindHelpCommands();
   BindChartCommands(commands_);
+  BindPageCountCommand();
   connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &TMainForm::TranslateChartWindows);
   OpenDialog = new QFileDialog(this);
   OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
@@ -57,6 +59,7 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
 
 // In the order their placements are read and written.
 void TMainForm::CreateToolWindows() {
+  inspector_ = new TInspectorForm(*this, commands_, toolWindows_);
   library_ = new TLibraryForm(*this, commands_, toolWindows_);
   new TPreviewForm(*this, commands_, toolWindows_);
   new TShemeInfoForm(*this, commands_);
@@ -179,7 +182,10 @@ void TMainForm::ChartWindowClosed(THolderForm& window) {
   active_.Set(nullptr);
 }
 
-void TMainForm::ShowBlockInInspector(TBlocksHolder&, std::int64_t) {}
+void TMainForm::ShowBlockInInspector(TBlocksHolder& canvas, std::int64_t block) {
+  // A chart named on the command line opens before the tool windows exist.
+  if (inspector_) inspector_->ShowBlock(canvas, block);
+}
 
 QString TMainForm::ActiveSymbolHint(const TBlocksHolder& canvas, const QString& platformHint) const {
   QString hint = platformHint;

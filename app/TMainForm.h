@@ -24,6 +24,7 @@ namespace quobrix {
 
 class ProfileFile;
 class TDebugForm;
+class TInspectorForm;
 class TLibraryForm;
 class TSettingsForm;
 class TUserLibForm;
@@ -93,6 +94,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // its placement keys through this registry, which the window layout reads
   // and writes.
   ToolWindowRegistry& ToolWindows() { return toolWindows_; }
+  TInspectorForm* Inspector() const { return inspector_; }
   TLibraryForm* LibraryForm() const { return library_; }
   TUserLibForm* UserLibForm() const { return userLib_; }
 
@@ -165,6 +167,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void BindViewCommands();
   void BindDialogCommands();
   void BindWizardCommands();
+  void BindPageCountCommand();
   void BindHelpCommands();
   // The view switches show the options, whoever changed them, and the
   // active chart window takes a changed one.
@@ -177,6 +180,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   ActiveChart active_;
   CommandTable commands_{active_};
   ToolWindowRegistry toolWindows_;
+  TInspectorForm* inspector_ = nullptr;
   TSettingsForm* settingsForm_ = nullptr;
   TLibraryForm* library_ = nullptr;
   TUserLibForm* userLib_ = nullptr;

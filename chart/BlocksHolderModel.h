@@ -203,8 +203,13 @@ class BlocksHolderModel {
   void SetBlockTP(TBlockTextPlacement v);
   void SetBlockLineArrows(TBlocksLineArrows v);
   void SetBlockFont(const TBlockFont& font);
+  // The text colour alone: each target keeps its own face, size and style.
+  void SetBlockFontColor(TColor v);
   std::string BlockText() const;
   void SetBlockText(const std::string& text);
+  // The text again as typing goes on after SetBlockText: the stretch of
+  // typing shares that one undo point; the chart is marked modified.
+  void ContinueBlockText(const std::string& text);
   // Copies the active block into `dest`; false, leaving it alone, when there is none.
   bool Block(TBlock& dest) const;
   void SetBlock(const TBlock& record);
@@ -308,6 +313,8 @@ class BlocksHolderModel {
   enum class EditTargets : std::uint8_t;
   // Records an undo point, changes the active block or its members, announces it.
   void EditActiveBlock(EditTargets targets, const std::function<void(TBlock&)>& change);
+  // Puts the caret behind a text set as a whole.
+  void PutCaretAfter(const std::string& text);
 
   // The subscribers and the held notices. Announcing is no change of the
   // chart: diagnostics go out from const operations too. The signal stays

@@ -89,6 +89,10 @@ void BlocksHolderModel::SetBlockFont(const TBlockFont& font) {
   EditActiveBlock(EditTargets::Members, [&](TBlock& b) { b.TF = font; });
 }
 
+void BlocksHolderModel::SetBlockFontColor(TColor v) {
+  EditActiveBlock(EditTargets::Members, [&](TBlock& b) { b.TF.Color = v; });
+}
+
 std::string BlocksHolderModel::BlockText() const {
   const TBlock* active = ActiveBlockPtr();
   return active ? active->Text : std::string();
@@ -97,6 +101,20 @@ std::string BlocksHolderModel::BlockText() const {
 void BlocksHolderModel::SetBlockText(const std::string& text) {
   if (!ActiveBlockPtr()) return;
   EditActiveBlock(EditTargets::Itself, [&](TBlock& b) { b.Text = text; });
+  PutCaretAfter(text);
+}
+
+void BlocksHolderModel::ContinueBlockText(const std::string& text) {
+  TBlock* active = ActiveBlockPtr();
+  if (!active) return;
+  HeldNotices hold(*this);
+  active->Text = text;
+  SetModified(true);
+  Notify(ChartChange::Blocks);
+  PutCaretAfter(text);
+}
+
+void BlocksHolderModel::PutCaretAfter(const std::string& text) {
   constexpr std::size_t maxCaret = std::numeric_limits<decltype(TextCaretPos)>::max();
   TextCaretPos = static_cast<decltype(TextCaretPos)>(std::min(text.size() + 1, maxCaret));
 }

@@ -6,6 +6,7 @@
 #include "view/ActiveChart.h"
 #include "view/ArmDrawing.h"
 #include "view/CommandTable.h"
+#include "view/FormatCommands.h"
 #include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
@@ -80,6 +81,7 @@ void BindChartCommands(CommandTable& commands) {
   ClipboardAndOrder(commands);
   DrawingByHand(commands);
   ZoomAndGrid(commands);
+  BindFormatCommands(commands);
 }
 
 void DeleteWithUndo(BlocksHolderModel& chart) {

@@ -9,7 +9,8 @@ class CommandTable;
 class THolderForm;
 
 // Gives the table its handlers for the canvas commands: undo, clipboard,
-// delete, grouping and order, inserting by hand, alignment, zoom and grid.
+// delete, grouping and order, inserting by hand, alignment, zoom, grid and
+// the format commands.
 void BindChartCommands(CommandTable& commands);
 
 // Deletes the active block together with its members. The undo point is

@@ -5,6 +5,7 @@
 #include "chart/BlockType.h"
 #include "chart/SymbolTable.h"
 #include "view/CommandTable.h"
+#include "view/PropertyNames.h"
 
 namespace quobrix {
 
@@ -13,6 +14,48 @@ namespace {
 QList<QKeySequence> Keys(QKeyCombination key) { return {QKeySequence(key)}; }
 
 using Tagged = std::vector<std::pair<const char*, int>>;
+
+// The line widths of the format menus, hundredths of a millimetre.
+constexpr int kMenuWidths[] = {1, 10, 20, 30, 50, 100, 200, 500};
+
+Tagged Widths(const char* const names[8]) {
+  Tagged items;
+  for (int i = 0; i < 8; ++i) items.push_back({names[i], kMenuWidths[i]});
+  return items;
+}
+
+const char* WidthCaption(int width) {
+  static const char* const captions[] = {"0,01 мм", "0,1 мм", "0,2 мм", "0,3 мм", "0,5 мм", "1 мм", "2 мм", "5 мм"};
+  for (std::size_t i = 0; i < std::size(kMenuWidths); ++i)
+    if (kMenuWidths[i] == width) return captions[i];
+  return "";
+}
+
+// The caption of the picture item that sets `tag`.
+const char* CaptionOf(CommandId id, int tag) {
+  using enum CommandId;
+  switch (id) {
+    case FillStyle:
+    case DefaultFillStyle:
+      return FillStyleName(static_cast<TBrushStyle>(tag));
+    case LineStyle:
+    case DefaultLineStyle:
+      return LineStyleName(static_cast<TPenStyle>(tag));
+    case LineWidth:
+    case DefaultLineWidth:
+      return WidthCaption(tag);
+    case LineEnds:
+      return LineEndsName(static_cast<TBlocksLineArrows>(tag));
+    case TextPlacement:
+    case DefaultTextPlacement:
+      return TextPlacementName(static_cast<TBlockTextPlacement>(tag));
+    case TextAlign:
+    case DefaultTextAlign:
+      return TextAlignName(static_cast<TAlignment>(tag));
+    default:
+      return "";
+  }
+}
 
 class Catalogue {
  public:
@@ -25,33 +68,15 @@ class Catalogue {
   void Tag(CommandId id, int tag, const char* name, const char* caption, Needs needs, bool hidden = false) {
     items_.push_back({{id, tag}, name, caption, needs, {}, false, hidden});
   }
-  // A picture sub-menu's items: the first one's 14 blanks set the menu's width.
+  // The items of a picture sub-menu, named after the value each sets.
   void Pictures(CommandId id, const Tagged& items, Needs needs) {
-    bool first = true;
-    for (const auto& [name, tag] : items) {
-      Tag(id, tag, name, first ? "              " : "", needs);
-      first = false;
-    }
-  }
-  // The three text placements or alignments, in the order of their tags 0, 2, 1.
-  void TextSides(CommandId id, const Tagged& items, const char* const captions[3], Needs needs) {
-    for (std::size_t i = 0; i < items.size(); ++i) Tag(id, items[i].second, items[i].first, captions[i], needs);
+    for (const auto& [name, tag] : items) Tag(id, tag, name, CaptionOf(id, tag), needs);
   }
   std::vector<CommandSpec> Take() { return std::move(items_); }
 
  private:
   std::vector<CommandSpec> items_;
 };
-
-const char* const kPlacements[] = {"Внутри символа", "Справа от символа", "Под символом"};
-const char* const kAlignments[] = {"По левому краю", "По центру", "По правому краю"};
-
-Tagged Widths(const char* const names[8]) {
-  static const int widths[] = {1, 10, 20, 30, 50, 100, 200, 500};
-  Tagged items;
-  for (int i = 0; i < 8; ++i) items.push_back({names[i], widths[i]});
-  return items;
-}
 
 void FileCommands(Catalogue& c) {
   using enum CommandId;
@@ -144,8 +169,8 @@ void FormatCommands(Catalogue& c) {
               {"N77", 12}},
              Needs::ActiveBlock);
   c.Add(TextFont, "mTextFont", "Шрифт текста символа", Needs::ActiveBlock);
-  c.TextSides(TextPlacement, {{"N34", 0}, {"N35", 2}, {"N36", 1}}, kPlacements, Needs::ActiveBlock);
-  c.TextSides(TextAlign, {{"N1", 0}, {"N32", 2}, {"N33", 1}}, kAlignments, Needs::ActiveBlock);
+  c.Pictures(TextPlacement, {{"N34", 0}, {"N35", 2}, {"N36", 1}}, Needs::ActiveBlock);
+  c.Pictures(TextAlign, {{"N1", 0}, {"N32", 2}, {"N33", 1}}, Needs::ActiveBlock);
 
   c.Add(DefaultFillColor, "mDefs1", "Цвет фона", Needs::Chart);
   c.Add(DefaultLineColor, "mDefs2", "Цвет линий", Needs::Chart);
@@ -154,8 +179,8 @@ void FormatCommands(Catalogue& c) {
   static const char* const defaultWidths[] = {"N25", "N011", "N021", "N031", "N051", "N110", "N26", "N51"};
   c.Pictures(DefaultLineWidth, Widths(defaultWidths), Needs::Chart);
   c.Add(DefaultTextFont, "mDefs6", "Шрифт текста", Needs::Chart);
-  c.TextSides(DefaultTextPlacement, {{"N22", 0}, {"N23", 2}, {"N24", 1}}, kPlacements, Needs::Chart);
-  c.TextSides(DefaultTextAlign, {{"N19", 0}, {"N20", 2}, {"N21", 1}}, kAlignments, Needs::Chart);
+  c.Pictures(DefaultTextPlacement, {{"N22", 0}, {"N23", 2}, {"N24", 1}}, Needs::Chart);
+  c.Pictures(DefaultTextAlign, {{"N19", 0}, {"N20", 2}, {"N21", 1}}, Needs::Chart);
 
   c.Tag(Align, 0, "mAlignLeft", "по левому краю", Needs::Container);
   c.Tag(Align, 1, "mAlignRight", "по правому краю", Needs::Container);

@@ -7,6 +7,7 @@
 
 #include "chart/ChartClipboard.h"
 #include "view/ActiveChart.h"
+#include "view/PropertyPictures.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 #include "view/ZoomLimits.h"
@@ -72,6 +73,7 @@ CommandTable::CommandTable(ActiveChart& active) : active_(active) {
     action->setCheckable(spec.checkable);
     action->setVisible(!spec.hidden);
     action->setEnabled(false);
+    if (const auto picture = CommandPicture(spec.key)) action->setIcon(*picture);
     connect(action, &QAction::triggered, this, [this, key = spec.key] { Run(key); });
     items_.emplace(spec.key, Item{action, spec.needs});
   }

@@ -6,6 +6,7 @@
 
 #include "chart/BlockType.h"
 #include "view/CommandTable.h"
+#include "view/PictureMenuStyle.h"
 
 namespace quobrix {
 
@@ -48,6 +49,9 @@ QAction* AddMenuItem(QWidget& menu, const MenuSpec& entry, const CommandTable& c
   } else if (!entry.items.empty()) {
     auto* sub = new QMenu(QString::fromUtf8(entry.caption), &menu);
     sub->setObjectName(QString::fromLatin1(entry.name));
+    if (entry.look != MenuLook::Text)
+      PictureMenuStyle::Apply(*sub, entry.look == MenuLook::Pictures ? PictureMenuStyle::Captions::Hidden
+                                                                     : PictureMenuStyle::Captions::Shown);
     for (const MenuSpec& item : entry.items) AddMenuItem(*sub, item, commands);
     action = sub->menuAction();
     action->setVisible(!entry.hidden);
@@ -69,6 +73,12 @@ std::vector<MenuSpec> NewSymbolItems() {
   return items;
 }
 
+MenuSpec PictureMenu(const char* name, const char* caption, CommandId id, MenuLook look) {
+  MenuSpec menu = Menu(name, caption, CommandItems(id));
+  menu.look = look;
+  return menu;
+}
+
 MenuSpec ZoomMenu() { return Menu("mZoom", "Масштаб", CommandItems(CommandId::Zoom)); }
 
 namespace {
@@ -76,27 +86,29 @@ namespace {
 // The properties that blocks added later receive.
 MenuSpec DefaultsMenu() {
   using enum CommandId;
+  constexpr MenuLook captioned = MenuLook::PicturesWithCaptions;
   return Menu("mDefs", "Свойства символа по-умолчанию",
-              {Command(DefaultFillColor), Command(DefaultLineColor),
-               Menu("mDefs3", "Стиль фона", CommandItems(DefaultFillStyle)),
-               Menu("mDefs4", "Стиль линии", CommandItems(DefaultLineStyle)),
-               Menu("mDefs5", "Толщина линии", CommandItems(DefaultLineWidth)), Command(DefaultTextFont),
-               Menu("mDefs7", "Размещение текста", CommandItems(DefaultTextPlacement)),
-               Menu("mDefs8", "Выравнивание текста", CommandItems(DefaultTextAlign))});
+              {Command(DefaultFillColor), Command(DefaultLineColor), PictureMenu("mDefs3", "Стиль фона", DefaultFillStyle),
+               PictureMenu("mDefs4", "Стиль линии", DefaultLineStyle),
+               PictureMenu("mDefs5", "Толщина линии", DefaultLineWidth), Command(DefaultTextFont),
+               PictureMenu("mDefs7", "Размещение текста", DefaultTextPlacement, captioned),
+               PictureMenu("mDefs8", "Выравнивание текста", DefaultTextAlign, captioned)});
 }
 
 }  // namespace
 
 MenuSpec FormatMenu(bool withDefaults) {
   using enum CommandId;
+  constexpr MenuLook captioned = MenuLook::PicturesWithCaptions;
   MenuSpec format = Menu("mFormat", "Формат",
                          {Command(SheetColor), Command(PageCount), Separator(), Command(BlockColor),
-                          Command(LineColor), Menu("mFillStyle", "Стиль фона символа", CommandItems(FillStyle)),
-                          Menu("mLineStyle", "Стиль линии символа", CommandItems(LineStyle)),
-                          Menu("mLineWidth", "Толщина линии символа", CommandItems(LineWidth)),
-                          Menu("mLineArrows", "Окончания линии", CommandItems(LineEnds)), Command(TextFont),
-                          Menu("mTextPlacement", "Размещение текста символа", CommandItems(TextPlacement)),
-                          Menu("mTextAlign", "Выравнивание текста символа", CommandItems(TextAlign)), Separator()});
+                          Command(LineColor), PictureMenu("mFillStyle", "Стиль фона символа", FillStyle),
+                          PictureMenu("mLineStyle", "Стиль линии символа", LineStyle),
+                          PictureMenu("mLineWidth", "Толщина линии символа", LineWidth),
+                          PictureMenu("mLineArrows", "Окончания линии", LineEnds), Command(TextFont),
+                          PictureMenu("mTextPlacement", "Размещение текста символа", TextPlacement, captioned),
+                          PictureMenu("mTextAlign", "Выравнивание текста символа", TextAlign, captioned),
+                          Separator()});
   if (withDefaults) {
     format.items.push_back(DefaultsMenu());
     format.items.push_back(Separator());

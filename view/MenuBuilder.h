@@ -4,6 +4,7 @@
 // component name (objectName, the key of the language file) and caption.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -16,12 +17,17 @@ namespace quobrix {
 
 class CommandTable;
 
+// How a sub-menu shows its items: as text, or as pictures (the actions'
+// icons) with or without their captions.
+enum class MenuLook : std::uint8_t { Text, Pictures, PicturesWithCaptions };
+
 struct MenuSpec {
   const char* name = nullptr;     // null with a null caption and no command: a separator
   const char* caption = nullptr;  // UTF-8
   std::optional<CommandKey> command = {};
   bool hidden = false;
   std::vector<MenuSpec> items = {};  // not empty: a sub-menu
+  MenuLook look = MenuLook::Text;
 };
 
 inline MenuSpec Separator() { return {}; }
@@ -30,6 +36,8 @@ inline MenuSpec Command(CommandId id, int tag = 0) { return {nullptr, nullptr, C
 // An item of the window's own, made for this menu.
 inline MenuSpec OwnItem(const char* name, const char* caption) { return {name, caption}; }
 MenuSpec Menu(const char* name, const char* caption, std::vector<MenuSpec> items, bool hidden = false);
+// A sub-menu of every item of a tagged command, showing the items' pictures.
+MenuSpec PictureMenu(const char* name, const char* caption, CommandId id, MenuLook look = MenuLook::Pictures);
 
 // Adds the entry (an action, or a sub-menu with its items) to `menu`, which
 // may be a QMenu or a QMenuBar, and returns its action.

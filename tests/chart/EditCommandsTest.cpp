@@ -74,6 +74,8 @@ const PropertyCase kProperties[] = {
      [](auto& b) { return b.LineArrows == blaBothDots; }, true, true},
     {"SetBlockFont", [](auto& c) { c.SetBlockFont(kBoldCourier); }, [](auto& b) { return b.TF == kBoldCourier; }, false,
      true},
+    {"SetBlockFontColor", [](auto& c) { c.SetBlockFontColor(0x123456); },
+     [](auto& b) { return b.TF.Color == 0x123456; }, false, true},
     {"BlockText", [](auto& c) { c.SetBlockText("abc"); }, [](auto& b) { return b.Text == "abc"; }, true, false},
 };
 
@@ -104,6 +106,18 @@ TEST_P(PropertyOperation, ReachesTheContainerOrItsDirectMembersAsTheRuleSays) {
   EXPECT_EQ(GetParam().written(chart.Blocks(3)), GetParam().members);
   EXPECT_EQ(GetParam().written(selection), GetParam().members);
   EXPECT_FALSE(GetParam().written(chart.Blocks(1)));
+}
+
+TEST_F(EditCommands, TextColourLeavesEachMembersFontAsItWas) {
+  chart.Blocks(1).TF = kBoldCourier;
+  SelectFirstThree();
+  chart.SetBlockFontColor(0x0000FF);
+  TBlockFont expected = kBoldCourier;
+  expected.Color = 0x0000FF;
+  EXPECT_EQ(chart.Blocks(1).TF, expected);
+  EXPECT_EQ(chart.Blocks(2).TF.Name, "Arial");
+  EXPECT_EQ(chart.Blocks(2).TF.Color, 0x0000FF);
+  EXPECT_EQ(chart.History().FUndoCount(), 1);
 }
 
 TEST_P(PropertyOperation, DoesNothingWithoutAnActiveBlock) {

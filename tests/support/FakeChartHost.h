@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QPointer>
+#include <functional>
 #include <vector>
 
 #include "chart/UndoSnapshotFolder.h"
@@ -39,7 +40,10 @@ class FakeChartHost : public ChartWindowHost {
     activeChart.Set(nullptr);
   }
   void AddRecentFile(const QString& path) override { recent.append(path); }
-  void ShowBlockInInspector(TBlocksHolder&, std::int64_t block) override { inspected.push_back(block); }
+  void ShowBlockInInspector(TBlocksHolder& canvas, std::int64_t block) override {
+    inspected.push_back(block);
+    if (inspect) inspect(canvas, block);
+  }
   QString ActiveSymbolHint(const TBlocksHolder&, const QString& hint) const override { return hint; }
   void BringMainWindowToFront() override {}
   QString MainCaption() const override { return QStringLiteral("Main caption"); }
@@ -51,6 +55,7 @@ class FakeChartHost : public ChartWindowHost {
   QStringList triggered;
   QStringList recent;
   std::vector<std::int64_t> inspected;
+  std::function<void(TBlocksHolder&, std::int64_t)> inspect;  // the inspector, when a test has one
   THolderForm* active = nullptr;
   int saves = 0;
   bool saveSucceeds = true;

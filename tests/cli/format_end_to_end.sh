@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The real editor under a virtual display: draw a line, give it a filled
+# arrow head through Формат > Окончания линии with the keyboard, save, and
+# read the line end back from the file.
+set -u
+q=${QUOBRIX_PROGRAM:?}
+command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+
+cat > "$dir/session.sh" <<'SESSION'
+set -u
+source "$XLIB"
+fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+unset QT_QPA_PLATFORM
+QUOBRIX_HOME="$DIR/home" "$Q" &
+pid=$!
+win=$(wait_window --name '^Untitled$') || fail "no chart window"
+xdotool windowfocus --sync "$win"
+eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y, WIDTH, HEIGHT
+# The context menu's enabled items down to "Линия": Повторить символ,
+# Вставить, Линия.
+x0=$((X + 200)); y0=$((Y + 150))
+xdotool mousemove "$x0" "$y0" click 3
+sleep 1
+xdotool key --delay 50 Down Down Down Return
+sleep 0.3
+xdotool mousemove "$x0" "$y0" mousedown 1
+for step in 1 2 3 4 5; do xdotool mousemove $((x0 + step * 30)) $((y0 + step * 10)); sleep 0.05; done
+xdotool mouseup 1
+sleep 0.3
+# "Файл" of the chart window's menu bar sits right of its window icon; from
+# there the arrow keys reach "Формат", its eighth item "Окончания линии" and
+# the eleventh line end, the filled arrow at the end.
+xdotool mousemove $((X + 56)) $((Y + 9)) click 1
+sleep 0.5
+xdotool key --delay 80 Right Right Right Down Down Down Down Down Down Down Right
+sleep 0.5
+xdotool key --delay 80 Down Down Down Down Down Down Down Down Down Down
+[ -n "${SHOT:-}" ] && import -window root "$SHOT"
+xdotool key Return
+sleep 0.3
+xdotool key ctrl+s
+wait_window --onlyvisible --name '^Сохранить как$' >/dev/null || fail "no save dialog"
+sleep 0.3
+xdotool type --delay 10 "$DIR/line.qbs"
+xdotool key Return
+for i in $(seq 50); do [ -s "$DIR/line.qbs" ] && break; sleep 0.1; done
+[ -s "$DIR/line.qbs" ] || fail "nothing saved"
+xdotool windowfocus --sync "$win" key alt+F4
+for i in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
+wait "$pid" || fail "the program exited with $?"
+SESSION
+
+XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
+file=$dir/line.qbs
+block=$(tr -d '\r' < "$file" | sed -n '/^\[BLOCK DATA\]/,/^\[END\]/{p;/^\[END\]/q}')
+fail() { echo "FAIL: $*"; tr -d '\r' < "$file"; exit 1; }
+grep -qx 'BT=2' <<<"$block" || fail "no line block"
+grep -qx 'LineArrows=10' <<<"$block" || fail "the line has no filled arrow at its end"
+echo "1 passed, 0 failed"

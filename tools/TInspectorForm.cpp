@@ -1,0 +1,320 @@
+#include "tools/TInspectorForm.h"
+
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QScrollArea>
+
+#include "app/ScreenSnap.h"
+#include "chart/BlocksHolderModel.h"
+#include "platform/Cp1251Codec.h"
+#include "platform/ProfileFile.h"
+#include "render/CoordinateMath.h"
+#include "tools/ColorBox.h"
+#include "view/ActiveChart.h"
+#include "view/ActiveChartFollower.h"
+#include "view/CommandTable.h"
+#include "view/ProgramSettings.h"
+#include "view/PropertyDialogs.h"
+#include "view/PropertyValues.h"
+#include "view/TBlocksHolder.h"
+#include "view/THolderForm.h"
+#include "wizards/CodePageEdits.h"
+
+namespace quobrix {
+
+namespace {
+
+// The rows other than the text take this much of the window's height; the
+// text row takes the rest.
+constexpr int kOtherRowsHeight = 320;
+constexpr int kSmallestTextHeight = 48;
+constexpr int kScreenSnapDistance = 20;
+
+const QString kSection = QStringLiteral("WinPos");
+
+QString MemoText(const std::string& chartText) {
+  return Cp1251ToUnicode(chartText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}  // namespace
+
+TInspectorForm::TInspectorForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry)
+    : ToolWindow(owner, commands, CommandId::Inspector, registry) {
+  // Shown from a chart window, the inspector leaves the keyboard there.
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  BuildLayout();
+  ConnectEditors();
+  new ActiveChartFollower(
+      commands.Active(), *this, [this] { Refresh(false); }, [this](const ChartNotice& notice) { ChartNoticed(notice); });
+  Refresh(false);
+}
+
+TInspectorForm::~TInspectorForm() = default;
+
+BlocksHolderModel* TInspectorForm::Chart() const { return Commands().Active().Chart(); }
+
+const TBlock* TInspectorForm::ActiveBlock() const {
+  const BlocksHolderModel* chart = Chart();
+  return chart ? chart->ActiveBlockPtr() : nullptr;
+}
+
+// ----- following the active chart
+
+void TInspectorForm::ChartNoticed(const ChartNotice& notice) {
+  if (applying_) return;
+  switch (notice.Kind) {
+    case ChartChange::History:
+      // Another edit: the next keystroke starts a new stretch of typing.
+      EndTyping();
+      break;
+    case ChartChange::Blocks:
+    case ChartChange::Structure:
+      Refresh(false);
+      break;
+    case ChartChange::View:
+      if (notice.View == ViewChange::Selection) Refresh(false);
+      break;
+    default:
+      // A new active block comes through ShowBlock, from the chart window.
+      break;
+  }
+}
+
+void TInspectorForm::ShowBlock(TBlocksHolder& canvas, std::int64_t) {
+  if (&canvas.Model() != Chart()) return;
+  Refresh(true);
+}
+
+void TInspectorForm::Toggle() {
+  Refresh(true);
+  ToolWindow::Toggle();
+}
+
+// ----- showing the block
+
+void TInspectorForm::Refresh(bool focusText) {
+  EndTyping();
+  const QScopedValueRollback filling(filling_, true);
+  const BlocksHolderModel* chart = Chart();
+  const TBlock* block = ActiveBlock();
+  if (!block) {
+    // With no chart there is nothing left to show; with a chart and no
+    // active block the editors keep their values in safe mode.
+    if (!chart) Clear();
+    if (!chart || !Settings().Options().InspectorSaveMode) SetEditorsEnabled(false);
+    return;
+  }
+  SetEditorsEnabled(true);
+  const bool filled = block->BT != btLine;
+  Panel5->setEnabled(filled);
+  Panel6->setEnabled(filled);
+  Fill(*block);
+  // The text becomes the inspector's focus; the keyboard stays where it is
+  // until the user turns to the inspector.
+  if (focusText) mText->setFocus(Qt::OtherFocusReason);
+}
+
+void TInspectorForm::Fill(const TBlock& block) {
+  FillSizes(block);
+  cbMC->SetSelected(block.MC);
+  cbFS->setCurrentIndex(block.FS);
+  cbBC->SetSelected(block.BC);
+  cbBS->setCurrentIndex(block.BS);
+  FillWidth(block);
+  cbLineArrows->setCurrentIndex(block.LineArrows);
+  if (mText->ChartText() != block.Text) mText->setPlainText(MemoText(block.Text));
+  cbTC->SetSelected(block.TF.Color);
+  cbTA->setCurrentIndex(block.TA);
+  cbTP->setCurrentIndex(block.TP);
+}
+
+// Places and sizes in whole millimetres; a container shows no size, since
+// its members keep sizes of their own.
+void TInspectorForm::FillSizes(const TBlock& block) {
+  edPosX->setText(MillimetreText(block.X));
+  edPosY->setText(MillimetreText(block.Y));
+  const bool container = block.BT == btSelection;
+  edW->setText(container ? QString() : MillimetreText(block.W));
+  edH->setText(container ? QString() : MillimetreText(block.H));
+}
+
+// The width is shown as its number; no item of the list is chosen, so
+// choosing any item sets its width.
+void TInspectorForm::FillWidth(const TBlock& block) {
+  cbBW->setCurrentIndex(-1);
+  cbBW->setPlaceholderText(WidthText(block.BW));
+}
+
+void TInspectorForm::SetEditorsEnabled(bool enabled) { Scroll->widget()->setEnabled(enabled); }
+
+void TInspectorForm::Clear() {
+  for (QLineEdit* edit : {edPosX, edPosY, edW, edH}) edit->clear();
+  for (QComboBox* list : {cbFS, cbBS, cbLineArrows, cbTA, cbTP, cbBW}) list->setCurrentIndex(-1);
+  cbBW->setPlaceholderText(QString());
+  mText->clear();
+}
+
+// ----- the editors' actions
+
+void TInspectorForm::ConnectEditors() {
+  for (QLineEdit* edit : {edPosX, edPosY, edW, edH})
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit] { ApplyMillimetres(*edit); });
+  cbMC->OnPick = [this](TColor color) { Apply([color](BlocksHolderModel& chart) { chart.SetBlockMC(color); }); };
+  cbBC->OnPick = [this](TColor color) { Apply([color](BlocksHolderModel& chart) { chart.SetBlockBC(color); }); };
+  cbTC->OnPick = [this](TColor color) { ApplyTextColor(color); };
+  const auto onChoice = [this](QComboBox* list, void (*set)(BlocksHolderModel&, int)) {
+    connect(list, &QComboBox::activated, this, [this, set](int index) {
+      Apply([set, index](BlocksHolderModel& chart) { set(chart, index); });
+    });
+  };
+  onChoice(cbFS, [](BlocksHolderModel& c, int i) { c.SetBlockFS(static_cast<TBrushStyle>(i)); });
+  onChoice(cbBS, [](BlocksHolderModel& c, int i) { c.SetBlockBS(static_cast<TPenStyle>(i)); });
+  onChoice(cbLineArrows, [](BlocksHolderModel& c, int i) { c.SetBlockLineArrows(static_cast<TBlocksLineArrows>(i)); });
+  onChoice(cbTA, [](BlocksHolderModel& c, int i) { c.SetBlockTA(static_cast<TAlignment>(i)); });
+  onChoice(cbTP, [](BlocksHolderModel& c, int i) { c.SetBlockTP(static_cast<TBlockTextPlacement>(i)); });
+  connect(cbBW, &QComboBox::activated, this, [this](int index) {
+    Apply([index](BlocksHolderModel& chart) { chart.SetBlockBW(InspectorWidth(index)); });
+    if (const TBlock* block = ActiveBlock()) FillWidth(*block);
+  });
+  connect(mText, &QPlainTextEdit::textChanged, this, &TInspectorForm::ApplyText);
+  mText->installEventFilter(this);
+  connect(bFont, &QPushButton::clicked, this, &TInspectorForm::ApplyFont);
+}
+
+template <class Change>
+void TInspectorForm::Apply(Change change) {
+  BlocksHolderModel* chart = Chart();
+  if (!chart || !chart->ActiveBlockPtr()) return;
+  const QScopedValueRollback applying(applying_, true);
+  change(*chart);
+}
+
+// Enter or leaving the edit takes a changed text: a whole number of
+// millimetres. Anything else changes nothing, and the edit shows the block
+// again; an emptied size stays empty, as for a container.
+void TInspectorForm::ApplyMillimetres(QLineEdit& edit) {
+  if (!edit.isModified()) return;
+  edit.setModified(false);
+  const TBlock* block = ActiveBlock();
+  if (!block) return;
+  const bool size = &edit == edW || &edit == edH;
+  if (size && edit.text().isEmpty()) return;
+  const auto value = ParseMillimetres(edit.text());
+  if (!value) {
+    FillSizes(*block);
+    return;
+  }
+  const bool container = block->BT == btSelection;
+  if (&edit == edPosX || &edit == edPosY) {
+    const bool x = &edit == edPosX;
+    const std::int64_t shift = WrapSub(*value, x ? block->X : block->Y);
+    if (shift == 0) return;
+    Apply([&](BlocksHolderModel& chart) {
+      if (!container) {
+        x ? chart.SetBlockX(*value) : chart.SetBlockY(*value);
+        return;
+      }
+      // A container takes its members along, as a drag does.
+      chart.RecordUndoPoint();
+      chart.MoveActiveBlock(x ? shift : 0, x ? 0 : shift, false);
+    });
+  } else {
+    const bool w = &edit == edW;
+    if (!container && *value == (w ? block->W : block->H)) return;
+    Apply([&](BlocksHolderModel& chart) { w ? chart.SetBlockW(*value) : chart.SetBlockH(*value); });
+  }
+  if (const TBlock* changed = ActiveBlock()) FillSizes(*changed);
+}
+
+void TInspectorForm::ApplyText() {
+  if (filling_) return;
+  const std::string text = mText->ChartText();
+  // The first keystroke of a stretch of typing records the undo point the
+  // whole stretch shares.
+  Apply([this, &text](BlocksHolderModel& chart) {
+    typing_ ? chart.ContinueBlockText(text) : chart.SetBlockText(text);
+  });
+  typing_ = ActiveBlock() != nullptr;
+}
+
+void TInspectorForm::ApplyFont() {
+  const BlocksHolderModel* chart = Chart();
+  const TBlockFont* font = chart ? chart->GetBlockFont() : nullptr;
+  if (!font) return;
+  const auto chosen = ChooseBlockFont(this, *font, windowTitle());
+  if (!chosen) return;
+  Apply([&chosen](BlocksHolderModel& c) { c.SetBlockFont(*chosen); });
+  bFont->setText(Cp1251ToUnicode(chosen->Name));
+}
+
+void TInspectorForm::ApplyTextColor(TColor color) {
+  Apply([color](BlocksHolderModel& chart) { chart.SetBlockFontColor(color); });
+}
+
+void TInspectorForm::EndTyping() { typing_ = false; }
+
+// ----- the window
+
+void TInspectorForm::showEvent(QShowEvent* event) {
+  if (!placed_) {
+    // The first showing puts the window in the top-right corner of the work area.
+    placed_ = true;
+    if (const QScreen* screen = this->screen()) {
+      layout()->activate();
+      const QRect work = screen->availableGeometry();
+      move(work.right() + 1 - frameGeometry().width(), work.top());
+    }
+  }
+  Refresh(false);
+  ToolWindow::showEvent(event);
+}
+
+void TInspectorForm::resizeEvent(QResizeEvent* event) {
+  ToolWindow::resizeEvent(event);
+  PanelText->setFixedHeight(std::max(height() - kOtherRowsHeight, kSmallestTextHeight));
+}
+
+// Dragged near an edge of the work area, the window snaps to it.
+void TInspectorForm::moveEvent(QMoveEvent* event) {
+  ToolWindow::moveEvent(event);
+  const QScreen* screen = this->screen();
+  if (!screen || !isVisible()) return;
+  const QRect frame = frameGeometry();
+  const QPoint snapped = SnapToEdges(frame, screen->availableGeometry(), kScreenSnapDistance);
+  if (snapped != frame.topLeft()) move(snapped);
+}
+
+void TInspectorForm::contextMenuEvent(QContextMenuEvent* event) { PopupMenu->popup(event->globalPos()); }
+
+bool TInspectorForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == mText && event->type() == QEvent::FocusOut) EndTyping();
+  return ToolWindow::eventFilter(watched, event);
+}
+
+// ----- placement keys
+
+void TInspectorForm::LoadLayout(const ProfileFile& settings) {
+  const auto left = settings.Find(kSection, QStringLiteral("InspectorX"));
+  const auto top = settings.Find(kSection, QStringLiteral("InspectorY"));
+  if (left && top) {
+    move(settings.ReadInteger(kSection, QStringLiteral("InspectorX"), x()),
+         settings.ReadInteger(kSection, QStringLiteral("InspectorY"), y()));
+    placed_ = true;
+  }
+  if (settings.ReadBool(kSection, QStringLiteral("Inspector"), false)) show();
+}
+
+void TInspectorForm::SaveLayout(ProfileFile& settings) const {
+  settings.WriteBool(kSection, QStringLiteral("Inspector"), isVisible());
+  settings.WriteInteger(kSection, QStringLiteral("InspectorX"), x());
+  settings.WriteInteger(kSection, QStringLiteral("InspectorY"), y());
+}
+
+}  // namespace quobrix

@@ -1,0 +1,127 @@
+// The property inspector: one tool window for all chart windows that shows
+// the active block of the active chart window, row by row, and writes every
+// change straight back through the chart's block editing commands. It holds
+// no block data of its own; it follows the active chart and refills itself
+// whenever the active block or its fields change, so it never shows a block
+// of a chart that is gone.
+#pragma once
+
+#include <cstdint>
+
+#include "chart/BlockType.h"
+#include "chart/ChartNotice.h"
+#include "tools/ToolWindow.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+
+namespace quobrix {
+
+class BlocksHolderModel;
+class CodePageMemo;
+class ColorBox;
+class TBlocksHolder;
+class THolderForm;
+
+class TInspectorForm : public ToolWindow {
+  Q_OBJECT
+
+ public:
+  TInspectorForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry);
+  ~TInspectorForm() override;
+
+  QScrollArea* Scroll = nullptr;
+  QWidget* Panel1 = nullptr;
+  QWidget* Panel2 = nullptr;
+  QWidget* Panel3 = nullptr;
+  QWidget* Panel4 = nullptr;
+  QWidget* Panel5 = nullptr;
+  QWidget* Panel6 = nullptr;
+  QWidget* Panel7 = nullptr;
+  QWidget* Panel8 = nullptr;
+  QWidget* Panel9 = nullptr;
+  QWidget* Panel10 = nullptr;
+  QWidget* PanelText = nullptr;
+  QWidget* Panel12 = nullptr;
+  QWidget* Panel13 = nullptr;
+  QWidget* Panel14 = nullptr;
+  QLineEdit* edPosX = nullptr;
+  QLineEdit* edPosY = nullptr;
+  QLineEdit* edW = nullptr;
+  QLineEdit* edH = nullptr;
+  ColorBox* cbMC = nullptr;
+  QComboBox* cbFS = nullptr;
+  ColorBox* cbBC = nullptr;
+  QComboBox* cbBS = nullptr;
+  QComboBox* cbBW = nullptr;
+  QComboBox* cbLineArrows = nullptr;
+  CodePageMemo* mText = nullptr;
+  QPushButton* bFont = nullptr;
+  ColorBox* cbTC = nullptr;
+  QComboBox* cbTA = nullptr;
+  QComboBox* cbTP = nullptr;
+  QMenu* PopupMenu = nullptr;
+  QAction* mStayOnTop = nullptr;
+  QMenu* EditPopup = nullptr;
+
+  // Called on every change of the active block of a chart window: shows the
+  // active block when `canvas` is the active chart window's canvas.
+  void ShowBlock(TBlocksHolder& canvas, std::int64_t block);
+  // Refreshes from the active chart, then shows or hides the window.
+  void Toggle() override;
+
+  void LoadLayout(const ProfileFile& settings) override;
+  void SaveLayout(ProfileFile& settings) const override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildLayout();
+  QWidget* BuildRows();
+  void BuildMenus();
+  void ConnectEditors();
+
+  // The chart the window shows and edits: the active chart window's.
+  BlocksHolderModel* Chart() const;
+  const TBlock* ActiveBlock() const;
+  void ChartNoticed(const ChartNotice& notice);
+
+  // Shows the active block, or what is left when there is none; `focusText`
+  // gives the text its window's keyboard focus.
+  void Refresh(bool focusText);
+  void Fill(const TBlock& block);
+  void FillSizes(const TBlock& block);
+  void FillWidth(const TBlock& block);
+  void SetEditorsEnabled(bool enabled);
+  void Clear();
+
+  // The editors' actions on the active block.
+  void ApplyMillimetres(QLineEdit& edit);
+  void ApplyText();
+  void ApplyFont();
+  void ApplyTextColor(TColor color);
+  // Runs a change of the chart made here; the chart's notices about it do
+  // not refill the editors.
+  template <class Change>
+  void Apply(Change change);
+
+  // The next keystroke in the text starts a new stretch of typing.
+  void EndTyping();
+
+  bool filling_ = false;
+  bool applying_ = false;
+  bool typing_ = false;
+  bool placed_ = false;
+  QWidget* editPopupTarget_ = nullptr;
+};
+
+}  // namespace quobrix
