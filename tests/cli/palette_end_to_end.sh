@@ -13,13 +13,14 @@ command -v xvfb-run >/dev/null && command -v xdotool >/dev/null && command -v db
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
-# press NAME | count-items: the first push button of that name in the
-# program's accessible tree, or the number of items of the user library.
+# press NAME | count NAME [N] | centre NAME: the first push button of that name
+# in the program's accessible tree, the number of items of a list (waiting for
+# N), the centre of a list's first item.
 cat > "$dir/atspi.py" <<'PY'
 import sys, time
 import gi
 gi.require_version('Atspi', '2.0')
-from gi.repository import Atspi
+from gi.repository import Atspi, GLib
 
 def nodes(node):
     yield node
@@ -30,11 +31,14 @@ def nodes(node):
 
 def find(role, name):
     for _ in range(80):
-        desktop = Atspi.get_desktop(0)
-        for i in range(desktop.get_child_count()):
-            for node in nodes(desktop.get_child_at_index(i)):
-                if node.get_role_name() == role and node.get_name() == name:
-                    return node
+        try:
+            desktop = Atspi.get_desktop(0)
+            for i in range(desktop.get_child_count()):
+                for node in nodes(desktop.get_child_at_index(i)):
+                    if node.get_role_name() == role and node.get_name() == name:
+                        return node
+        except GLib.Error:
+            pass  # a window closed while the tree was walked: walk it again
         time.sleep(0.25)
     sys.exit(f"no {role} named {name!r}")
 
@@ -42,8 +46,14 @@ verb, name = sys.argv[1], sys.argv[2]
 if verb == 'press':
     button = find('push button', name)
     button.do_action(0)
-elif verb == 'count':
-    print(find('list', name).get_child_count())
+elif verb == 'count':  # waits up to 20 s for the number given after the name
+    want = int(sys.argv[3]) if len(sys.argv) > 3 else None
+    for _ in range(80):
+        count = find('list', name).get_child_count()
+        if count == want or want is None:
+            break
+        time.sleep(0.25)
+    print(count)
 elif verb == 'centre':
     extents = find('list', name).get_child_at_index(0).get_extents(Atspi.CoordType.SCREEN)
     print(extents.x + extents.width // 2, extents.y + extents.height // 2)
@@ -76,7 +86,7 @@ x0=$((X + 200)); y0=$((Y + 150))
 drag "$x0" "$y0" $((x0 + 150)) $((y0 + 75))
 at press "Добавить" || fail "no add button"
 sleep 0.3
-[ "$(at count 'Библиотека пользователя')" = 1 ] || fail "the rectangle is not in the user library"
+[ "$(at count 'Библиотека пользователя' 1)" = 1 ] || fail "the rectangle is not in the user library"
 xdotool windowfocus --sync "$win" key ctrl+s
 wait_window --onlyvisible --name '^(Save As|Сохранить как)$' >/dev/null || fail "no save dialog"
 sleep 0.3
@@ -94,7 +104,7 @@ wait "$pid" || fail "the program exited with $?"
 "$Q" &
 pid=$!
 win=$(wait_window --name '^Untitled$') || fail "no chart window after the restart"
-[ "$(at count 'Библиотека пользователя')" = 1 ] || fail "the user library came back empty"
+[ "$(at count 'Библиотека пользователя' 1)" = 1 ] || fail "the user library came back empty"
 read -r ix iy <<<"$(at centre 'Библиотека пользователя')"
 eval "$(xdotool getwindowgeometry --shell "$win")"
 drag "$ix" "$iy" $((X + 300)) $((Y + 300))
