@@ -30,7 +30,7 @@ new_window() {
   done
   echo "no new window" >&2; exit 1
 }
-shoot() { import -window "$1" "$OUT/$2.png"; }
+shoot() { import -window "$1" -resize '900x700>' "$OUT/$2.png"; }
 # Drops down menu `index` of the main window's bar. Moving right from a menu
 # whose first item opens a sub-menu would enter the sub-menu, so the last
 # menus are reached leftwards from the first. A menu reached by the keyboard
@@ -61,6 +61,24 @@ shoot_dialog() {
   id=$(new_window "$before")
   shoot "$id" "$3"
   xdotool key Escape
+  sleep 0.3
+}
+# Shows a tool window by its shortcut on the main window, shoots it and hides
+# it again. A window shown at start is hidden by the first press and comes
+# back with the second; a window the program does not have yet is left out.
+shoot_tool() {
+  local before id
+  xdotool windowfocus --sync "$main"
+  before=$(windows)
+  xdotool key "$1"
+  if ! id=$(new_window "$before"); then
+    xdotool windowfocus --sync "$main"
+    before=$(windows)
+    xdotool key "$1"
+    if ! id=$(new_window "$before"); then echo "$2: not shown, left out" >&2; return; fi
+  fi
+  shoot "$id" "$2"
+  xdotool windowfocus --sync "$main" key "$1"
   sleep 0.3
 }
 
@@ -96,6 +114,14 @@ shoot_dialog 4 "Down" WizProcForm
 shoot_dialog 4 "Down Down" WizIFForm
 shoot_dialog 4 "Down Down Down" WizForForm
 shoot_dialog 5 "Up" AboutForm
+shoot_dialog 0 "Up Up Up Up" SheetSizeForm
+shoot_dialog 0 "Up Up Up Up Up Up" PreviewForm
+shoot_dialog 1 "Up" ShemeInfoForm
+shoot_dialog 1 "Up Up" SearchForm
+shoot_tool F11 InspectorForm
+shoot_tool alt+F11 LibraryForm
+shoot_tool shift+F11 UserLibForm
+shoot_tool ctrl+F11 ColorForm
 kill $pid
 SESSION
 

@@ -106,6 +106,7 @@ enum class Needs : std::uint8_t {
   ActiveBlock,  // an active chart window with an active block
   UndoHistory,  // an active chart window with something to undo
   RedoHistory,  // an active chart window with something to redo
+  Fragment,     // an active chart window and a chart fragment on the clipboard
   // an active block that is
   MultiSelection,  // a multi-selection, to be grouped
   Group,           // a group, to be taken apart

@@ -670,6 +670,13 @@ class TMainFormTest : public QObject {
     const bool shown = userLibrary.isChecked();
     userLibrary.trigger();
     QCOMPARE(userLibrary.isChecked(), !shown);
+    QAction& palette = p.Command(CommandId::Palette);
+    palette.trigger();
+    QVERIFY(palette.isChecked());
+    QAction& search = p.Command(CommandId::Search);
+    QVERIFY(search.isEnabled() && p.Button("tbSearch")->isEnabled());
+    search.trigger();
+    QVERIFY(p.main->findChild<QWidget*>(QStringLiteral("SearchForm"))->isVisible());
   }
 
   // The tool-bar hints are tool tips and, while the mouse is over a button,
