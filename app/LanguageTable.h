@@ -49,6 +49,7 @@ enum class TextKey {
   CODE_FILE_ERROR,     // %1 path
   CODE_FILE_TOO_BIG,   // %1 path, %2 the limit in KB
   CODE_FILE_NOT_UTF8,  // %1 path
+  RECOVERY_TITLE,      // the dialog that offers charts a killed program had not saved
 };
 
 struct BuiltInText {

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include "app/AutoSave.h"
 #include "app/DocumentSupport.h"
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
@@ -40,11 +41,16 @@ THolderForm* TMainForm::NewChartWindow() {
   auto* window = new THolderForm(*this, debug_);
   TranslateWindow(Settings().LanguageFile(), *window);
   charts_.emplace_back(window);
+  autoSave_->Follow(*window);
   return window;
 }
 
-void TMainForm::ShowChartWindow(THolderForm& window, const QString& title, bool applyPlacement) {
-  window.setWindowTitle(title);
+void TMainForm::TitleChartWindow(THolderForm& window, const QString& title) {
+  // Qt shows the modified mark in place of "[*]" while the chart has unsaved changes.
+  window.setWindowTitle(title + QStringLiteral("[*]"));
+}
+
+void TMainForm::ShowChartWindow(THolderForm& window, bool applyPlacement) {
   if (applyPlacement) ApplyChartPlacement(window);
   window.show();
   window.activateWindow();
@@ -54,7 +60,7 @@ void TMainForm::ShowChartWindow(THolderForm& window, const QString& title, bool 
 
 void TMainForm::SetChartTitle(THolderForm& window) {
   const QString name = QFileInfo(ChartFileName(window)).fileName();
-  window.setWindowTitle(QStringLiteral("Quobrix - [ ") + name + QStringLiteral(" ]"));
+  TitleChartWindow(window, QStringLiteral("Quobrix - [ ") + name + QStringLiteral(" ]"));
   window.StatusPanel(2)->setText(name);
 }
 
@@ -66,7 +72,8 @@ void TMainForm::ShowError(const QString& text) {
 
 THolderForm* TMainForm::CreateNewSheme() {
   THolderForm* window = NewChartWindow();
-  ShowChartWindow(*window, ChartFileName(*window), true);
+  TitleChartWindow(*window, ChartFileName(*window));
+  ShowChartWindow(*window, true);
   return window;
 }
 
@@ -80,7 +87,8 @@ void TMainForm::mNewFromTemplateClick() {
     window->bh->Model().LoadFromFile(LocalPath(path));
     window->bh->Model().SetFileName(kUntitled);
     window->bh->Model().SetModified(false);
-    ShowChartWindow(*window, QString::fromStdString(kUntitled), true);
+    TitleChartWindow(*window, QString::fromStdString(kUntitled));
+    ShowChartWindow(*window, true);
   }
   OpenDialog->setWindowTitle(LanguageText(TextKey::FILE_OPEN_TITLE));
 }
@@ -102,7 +110,7 @@ THolderForm* TMainForm::OpenChart(const QString& path, bool applyPlacement) {
     return nullptr;
   }
   SetChartTitle(*window);
-  ShowChartWindow(*window, window->windowTitle(), applyPlacement);
+  ShowChartWindow(*window, applyPlacement);
   if (report.DamagedAtLine != 0) {
     window->DamagedOriginal = ChartFileName(*window);
     ShowError(LanguageText(TextKey::FILE_DAMAGED_MSG).arg(report.DamagedAtLine).arg(report.BlocksRead));

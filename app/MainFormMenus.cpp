@@ -11,6 +11,7 @@
 #include "app/ToolBarPictures.h"
 #include "app/TranslateWindow.h"
 #include "chart/BlockType.h"
+#include "chart/BlocksHolderModel.h"
 #include "view/MenuBuilder.h"
 
 namespace quobrix {
@@ -35,7 +36,7 @@ void TMainForm::BuildMainMenu1() {
             Command(Close), Command(CloseAll), Separator(), Command(Preview), Command(PageSetup), Command(SheetSize),
             Command(Print), Separator(), Command(EditSettings), Separator(), Command(Exit)}),
       Menu("mEdit", "Правка",
-           {Command(Undo), Separator(), Command(Cut), Command(Copy), Command(Paste), Command(Delete), Separator(),
+           {Command(Undo), Command(Redo), Separator(), Command(Cut), Command(Copy), Command(Paste), Command(Delete), Separator(),
             Command(Search), Command(InsertSymbol, btLine), Command(InsertPolyline),
             Menu("mNewSymbol", "Новый символ", NewSymbolItems(), true), Command(InsertSymbol, btTextRegion),
             Separator(), Command(Group), Command(Ungroup), Command(BringToFront), Command(SendToBack), Separator(),
@@ -61,12 +62,23 @@ void TMainForm::BuildMainMenu1() {
   file->insertMenu(&commands_.Action(Save), mOpenHistory);
 }
 
+void TMainForm::FollowUnsavedChanges() {
+  QAction& save = commands_.Action(CommandId::Save);
+  const QIcon saved = save.icon();
+  const QIcon unsaved = WithUnsavedMark(saved);
+  connect(&commands_, &CommandTable::Refreshed, this, [this, &save, saved, unsaved] {
+    const BlocksHolderModel* chart = active_.Chart();
+    const QIcon& picture = chart && chart->FModified() ? unsaved : saved;
+    if (save.icon().cacheKey() != picture.cacheKey()) save.setIcon(picture);
+  });
+}
+
 void TMainForm::BuildToolBars() {
   using enum CommandId;
   // The user works in a chart window and reaches over to the buttons: their
   // hints show although this window is not the active one.
   setAttribute(Qt::WA_AlwaysShowToolTips);
-  static const ToolButtonSpec bars[3][14] = {
+  static const ToolButtonSpec bars[3][16] = {
       {{"tbNew", "Создать новую схему", {New}},
        {"tbOpen", "Открыть схему", {Open}},
        {"tbSave", "Сохранить", {Save}},
@@ -80,7 +92,10 @@ void TMainForm::BuildToolBars() {
        {"tbPrint", "Печать", {Print}},
        {},
        {"tbExit", "Выход из программы", {Exit}}},
-      {{"tbCut", "Вырезать", {Cut}},
+      {{"tbUndo", "Отменить", {Undo}},
+       {"tbRedo", "Повторить", {Redo}},
+       {},
+       {"tbCut", "Вырезать", {Cut}},
        {"tbCopy", "Копировать", {Copy}},
        {"tbPaste", "Вставить", {Paste}},
        {"tbDelete", "Удалить", {Delete}},

@@ -65,7 +65,8 @@ THolderForm* TMainForm::CreateWizardChart(const QString& templatePath,
   } catch (const std::exception&) {
     complete = false;
   }
-  ShowChartWindow(*window, QString::fromStdString(chart.FileName()), true);
+  TitleChartWindow(*window, QString::fromStdString(chart.FileName()));
+  ShowChartWindow(*window, true);
   if (!complete) ShowError(LanguageText(TextKey::WIZARD_BUILD_ERROR));
   return window;
 }

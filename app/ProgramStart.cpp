@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QTimer>
 #include <string_view>
 
 #include "app/QuobrixApplication.h"
@@ -46,6 +47,9 @@ int RunEditor(int& argc, char** argv) {
     main.SetDebugForm(debug);
   }
   main.show();
+  // Once the start-up chart is on screen, the charts a killed program left
+  // unsaved are offered.
+  QTimer::singleShot(0, &main, &TMainForm::OfferRecoveredCharts);
   if (auto* debug = main.findChild<TDebugForm*>()) {
     debug->move(main.frameGeometry().bottomLeft() + QPoint(0, 1));
     debug->show();

@@ -1,5 +1,6 @@
 #include "app/SettingsFile.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "platform/ProfileFile.h"
@@ -25,6 +26,17 @@ OptionKey Truth(const char* name, bool ProgramOptions::*option) {
           }};
 }
 
+// A whole number of at least 0; a negative one reads as 0.
+OptionKey Count(const char* name, int ProgramOptions::*option) {
+  return {name,
+          [option](const ProfileFile& file, const QString& key, ProgramOptions& options) {
+            options.*option = std::max(0, file.ReadInteger(kMainSection, key, options.*option));
+          },
+          [option](ProfileFile& file, const QString& key, const ProgramOptions& options) {
+            file.WriteInteger(kMainSection, key, options.*option);
+          }};
+}
+
 // In the order the file is written.
 const std::vector<OptionKey>& OptionKeys() {
   static const std::vector<OptionKey> keys = {
@@ -37,6 +49,7 @@ const std::vector<OptionKey>& OptionKeys() {
       Truth("ShowStatusInWin", &ProgramOptions::ShowStatusInWin),
       Truth("ShowColorLineInWin", &ProgramOptions::ShowColorLineInWin),
       Truth("InspectorSaveMode", &ProgramOptions::InspectorSaveMode),
+      Count("AutoSaveSeconds", &ProgramOptions::AutoSaveSeconds),
   };
   return keys;
 }

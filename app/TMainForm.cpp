@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QSet>
 
+#include "app/AutoSave.h"
 #include "app/ChartPrinting.h"
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
@@ -38,6 +39,7 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   setWindowTitle(QStringLiteral("Quobrix"));
   BuildMainMenu1();
   BuildToolBars();
+  FollowUnsavedChanges();
   BindDocumentCommands();
   BindViewCommands();
   BindDialogCommands();
@@ -87,6 +89,7 @@ void TMainForm::FormCreate() {
     PlaySplash(Settings().Options().Language);
   SetUndoSnapshotFolder(UndoSnapshotDir().toStdString());
   DeleteUndoTempFiles();
+  autoSave_ = std::make_unique<AutoSave>(RecoveryDir());
   setAcceptDrops(true);
   // A small window of fixed size in the top-left corner of the work area.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

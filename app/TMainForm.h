@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "tools/ToolWindowLayout.h"
@@ -22,7 +23,9 @@ class QToolBar;
 
 namespace quobrix {
 
+class AutoSave;
 class ProfileFile;
+struct RecoveredChart;
 class TDebugForm;
 class TInspectorForm;
 class TLibraryForm;
@@ -63,6 +66,15 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void ApplyChartPlacement(THolderForm& window);
   // Opens the first dropped file when it is a chart.
   void DropFiles(const QStringList& paths);
+
+  // ----- autosave and recovery (MainFormRecovery.cpp)
+  AutoSave& AutoSaver() { return *autoSave_; }
+  // Offers the charts that programs which ended without cleaning up had not
+  // saved; called once the program has started.
+  void OfferRecoveredCharts();
+  // Opens an autosave copy as a chart with unsaved changes that saves to
+  // the chart's own file; false, with a message, when it cannot be read.
+  bool RestoreChart(const RecoveredChart& chart);
 
   // ----- wizards
   void mWizard1Click();
@@ -151,7 +163,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void OpenStartupChart();
   void FillWorkAreaRightOfMainWindow(THolderForm& chart);
   THolderForm* NewChartWindow();
-  void ShowChartWindow(THolderForm& window, const QString& title, bool applyPlacement);
+  void TitleChartWindow(THolderForm& window, const QString& title);
+  void ShowChartWindow(THolderForm& window, bool applyPlacement);
   // True when the chart itself was saved; a picture chosen in the dialog is
   // exported and leaves the chart as unsaved as it was.
   bool SaveAs(THolderForm& window);
@@ -174,6 +187,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void ShowViewOptions();
   void FollowViewOptions(const ProgramOptions& before);
   void TranslateChartWindows();
+  // The save command's picture shows whether the active chart has unsaved changes.
+  void FollowUnsavedChanges();
 
   QStringList commandLine_;
   TDebugForm* debug_ = nullptr;
@@ -184,6 +199,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   TSettingsForm* settingsForm_ = nullptr;
   TLibraryForm* library_ = nullptr;
   TUserLibForm* userLib_ = nullptr;
+  std::unique_ptr<AutoSave> autoSave_;
   std::vector<QPointer<THolderForm>> charts_;
   bool shown_ = false;
 };

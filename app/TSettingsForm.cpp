@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QToolButton>
 
@@ -120,6 +121,22 @@ void TSettingsForm::AddCheckBox(QBoxLayout& page, const char* name, const char* 
                        [box, option](ProgramOptions& options) { options.*option = box->isChecked(); }});
 }
 
+void TSettingsForm::AddSecondsBox(QBoxLayout& page, const char* labelName, const char* caption, const char* name,
+                                  int ProgramOptions::*option) {
+  constexpr int kLongestInterval = 24 * 60 * 60;
+  auto* label = Named(new QLabel(QString::fromUtf8(caption), this), labelName);
+  label->setWordWrap(true);
+  auto* box = Named(new QSpinBox(this), name);
+  box->setRange(0, kLongestInterval);
+  label->setBuddy(box);
+  auto* row = new QHBoxLayout;
+  row->addWidget(label, 1);
+  row->addWidget(box);
+  page.addLayout(row);
+  controls_.push_back({[box, option](const ProgramOptions& options) { box->setValue(options.*option); },
+                       [box, option](ProgramOptions& options) { options.*option = box->value(); }});
+}
+
 void TSettingsForm::BuildGeneralPage() {
   auto* page = new QVBoxLayout(pGeneral);
   page->setContentsMargins(0, 0, 0, 0);
@@ -149,6 +166,9 @@ void TSettingsForm::BuildExpertPage() {
   AddCheckBox(*page, "chSaveWindowPos", "Сохранять размещение окон", &ProgramOptions::SaveWindowsPos);
   AddCheckBox(*page, "chInspectorSaveMode", "\"Безопасный\" режим работы Редактора свойств",
               &ProgramOptions::InspectorSaveMode);
+  page->addSpacing(8);
+  AddSecondsBox(*page, "LabelAutoSave", "Интервал автосохранения в секундах (0 — выключено):",
+                "seAutoSaveSeconds", &ProgramOptions::AutoSaveSeconds);
   page->addStretch();
 }
 

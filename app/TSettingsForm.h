@@ -56,6 +56,9 @@ class TSettingsForm : public QDialog {
   };
   void AddCheckBox(QBoxLayout& page, const char* name, const char* caption, bool ProgramOptions::*option,
                    bool shown = true);
+  // A number of seconds in a spin box, captioned by a label beside it.
+  void AddSecondsBox(QBoxLayout& page, const char* labelName, const char* caption, const char* name,
+                     int ProgramOptions::*option);
   QToolButton* AddPageButton(QBoxLayout& column, const char* name, const char* caption, QWidget& page);
   void BuildGeneralPage();
   void BuildExpertPage();

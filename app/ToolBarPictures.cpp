@@ -53,6 +53,7 @@ enum class Kind {
   Disk,       // a floppy disk
   Printer,
   Clipboard,
+  TurnArrow,  // an arrow that turns back to the left; mirrored with a negative width
 };
 
 // A part's rectangle is in pixels of the 16 x 16 picture; a stroke may run
@@ -135,6 +136,27 @@ void DrawClipboard(QPainter& p, const QRectF& r) {
   p.drawRoundedRect(QRectF(r.center().x() - 2.5, r.top() - 1, 5, 3), 1, 1);
 }
 
+void DrawTurnArrow(QPainter& p, const QRectF& r, bool mirrored) {
+  if (mirrored) {
+    p.translate(2 * r.center().x(), 0);
+    p.scale(-1, 1);
+  }
+  constexpr qreal head = 3.5;  // half the arrow head's height
+  const qreal top = r.top() + head;
+  const qreal turn = (r.height() - head - 1) / 2;
+  QPainterPath body;
+  body.moveTo(r.left() + 3, top);
+  body.lineTo(r.right() - turn, top);
+  body.arcTo(QRectF(r.right() - 2 * turn, top, 2 * turn, 2 * turn), 90, -180);
+  body.lineTo(r.left() + 4, top + 2 * turn);
+  p.setPen(QPen(kOutline, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(body);
+  p.setPen(QPen(kOutline, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(kOutline);
+  p.drawPolygon(QPolygonF({QPointF(r.left(), top), QPointF(r.left() + 5, top - head), QPointF(r.left() + 5, top + head)}));
+}
+
 void DrawPart(QPainter& p, const Part& part) {
   const QRectF r(part.x, part.y, part.w, part.h);
   p.save();
@@ -189,6 +211,9 @@ void DrawPart(QPainter& p, const Part& part) {
     case Kind::Clipboard:
       DrawClipboard(p, r);
       break;
+    case Kind::TurnArrow:
+      DrawTurnArrow(p, r.normalized(), part.w < 0);
+      break;
   }
   p.restore();
 }
@@ -199,6 +224,8 @@ struct Pictogram {
 };
 
 const Pictogram kPictograms[] = {
+    {"tbUndo", {{Kind::TurnArrow, 0.5, 1.5, 15, 13}}},
+    {"tbRedo", {{Kind::TurnArrow, 15.5, 1.5, -15, 13}}},
     {"tbCut",
      {{Kind::Stroke, 4, 1, 7, 10},
       {Kind::Stroke, 11, 1, -7, 10},
@@ -273,6 +300,16 @@ QIcon Draw(const Pictogram& pictogram) {
 }
 
 }  // namespace
+
+QIcon WithUnsavedMark(const QIcon& picture) {
+  QPixmap marked = picture.pixmap(16, 16);
+  QPainter painter(&marked);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(ColorOf(Tone::Paper), 1));
+  painter.setBrush(ColorOf(Tone::Red));
+  painter.drawEllipse(QRectF(9.5, 0.5, 6, 6));
+  return marked;
+}
 
 QIcon ToolBarPicture(const char* name) {
   struct Standard {

@@ -108,6 +108,10 @@ void BlocksHolderModel::DoDebug(const std::string& msg) const {
 }
 
 void BlocksHolderModel::SetModified(bool v) {
+  if (v)
+    history_.ChartEdited();
+  else
+    history_.ChartMarkedSaved();
   if (v == modified_) return;
   modified_ = v;
   ChartNotice notice;

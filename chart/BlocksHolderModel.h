@@ -51,7 +51,8 @@ class BlocksHolderModel {
   // OnDebug, only while FDebugMessages is on.
   void DoDebug(const std::string& msg) const;
 
-  // Unsaved changes; switching it is announced.
+  // Unsaved changes; switching it is announced. Setting it counts as an
+  // edit, clearing it makes the chart as it is the saved state (UndoHistory).
   bool FModified() const { return modified_; }
   void SetModified(bool v);
 
@@ -165,6 +166,9 @@ class BlocksHolderModel {
   bool LoadFragment(const std::string& text);
   // The chart file's bytes, as SaveToFile writes them.
   std::string ChartFileText() const;
+  // Writes the chart file to `path` the way SaveToFile does, whatever the
+  // extension, but as a copy: the file name and the modified flag stay.
+  bool WriteChartCopy(const std::string& path) const;
 
   // ----- pages for printing and the print preview (chart/PageDrawing.cpp)
   // Whether any part of block n's vertical extent lies in page p's band,
@@ -188,6 +192,7 @@ class BlocksHolderModel {
   // The history's operations every edit and the undo command use.
   void RecordUndoPoint() { history_.RecordUndoPoint(); }
   void Undo() { history_.Undo(); }
+  void Redo() { history_.Redo(); }
 
   // ----- block editing commands on the active block (chart/EditCommands.cpp)
   void SetBlockX(std::int64_t v);

@@ -47,6 +47,10 @@ class ChartClipboard {
   virtual std::optional<std::string> Fragment() = 0;
 };
 
+// Whether a text can be pasted as a chart fragment: it opens with a block's
+// "[" line.
+bool IsFragmentText(const std::string& text);
+
 // The clipboard copy and paste use; none at first.
 void SetChartClipboard(ChartClipboard* clipboard);
 ChartClipboard* InstalledChartClipboard();

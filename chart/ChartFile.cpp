@@ -76,6 +76,11 @@ std::string BlocksHolderModel::ChartFileText() const {
   return text;
 }
 
+bool BlocksHolderModel::WriteChartCopy(const std::string& path) const {
+  AtomicFileWriter file(path);
+  return WriteChartFile(*this, [&](std::string_view piece) { return file.Write(piece); }) && file.Commit();
+}
+
 bool BlocksHolderModel::SaveToFile(const std::string& path) {
   const std::string ext = UpperExtension(path);
   if (ext != ".QBS") {
@@ -84,8 +89,7 @@ bool BlocksHolderModel::SaveToFile(const std::string& path) {
     PictureExporter* exporter = InstalledPictureExporter();
     return exporter && exporter->Export(*this, path, ext);
   }
-  AtomicFileWriter file(path);
-  if (!WriteChartFile(*this, [&](std::string_view piece) { return file.Write(piece); }) || !file.Commit()) return false;
+  if (!WriteChartCopy(path)) return false;
   HeldNotices hold(*this);
   SetFileName(path);
   SetModified(false);
@@ -96,6 +100,7 @@ bool BlocksHolderModel::LoadFromFile(const std::string& path, ChartReadReport* r
   HeldNotices hold(*this);
   if (!ReplaceFromFile(path, StructureChange::Loaded, report)) return false;
   SetFileName(path);
+  history_.ChartMarkedSaved();
   return true;
 }
 

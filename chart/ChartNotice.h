@@ -21,11 +21,11 @@ enum class ChartChange : std::uint8_t {
   Modified,     // the unsaved-changes flag switched; see Modified
   View,         // what the chart looks like as a whole; see View
   Document,     // the file name or the document information (author, description, organization)
-  History,      // undo points were recorded, used or dropped
+  History,      // undo or redo points were recorded, used or dropped
   Debug,        // OnDebug: Message, sent only while FDebugMessages is on
 };
 
-enum class StructureChange : std::uint8_t { None, Added, Deleted, Reordered, Grouped, Loaded, Undone };
+enum class StructureChange : std::uint8_t { None, Added, Deleted, Reordered, Grouped, Loaded, Undone, Redone };
 
 // Zoom is OnZoomChanged. Selection: the active block number was assigned
 // without OnActiveBlockChanged, which only the selecting operations send.

@@ -92,6 +92,8 @@ bool BlocksHolderModel::CutToClipboard() {
   return copied;
 }
 
+bool IsFragmentText(const std::string& text) { return !text.empty() && text[0] == '['; }
+
 bool BlocksHolderModel::PasteFromClipboard() {
   ChartClipboard* clipboard = InstalledChartClipboard();
   if (!clipboard) return false;
@@ -100,7 +102,7 @@ bool BlocksHolderModel::PasteFromClipboard() {
 }
 
 bool BlocksHolderModel::PasteFragment(const std::string& text) {
-  if (text.empty() || text[0] != '[') return false;
+  if (!IsFragmentText(text)) return false;
   HeldNotices hold(*this);
   DissolveMultiSelection();
   RecordUndoPoint();

@@ -1,10 +1,8 @@
 // Where undo snapshots are written. Every running program keeps its
-// snapshots in a folder of its own under the configured base folder and
-// holds a lock on it while it runs, so the start-up cleanup of another copy
-// of the program removes only the folders of programs that have ended.
+// snapshots in a session folder of its own (chart/SessionFolder.h) under the
+// configured base folder, so the start-up cleanup of another copy of the
+// program removes only the folders of programs that have ended.
 //
-//   <base>/.quobrix-undo-UID/.guard            held briefly: creating vs. cleaning up
-//   <base>/.quobrix-undo-UID/XXXXXX/lock       held for the life of the session
 //   <base>/.quobrix-undo-UID/XXXXXX/~0tmp.qbs  the snapshots
 // One root per user, so users who share a writable program folder each have undo.
 #pragma once
@@ -14,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "chart/SessionFolder.h"
+
 namespace quobrix {
 
 class UndoSnapshotSession {
@@ -21,11 +21,8 @@ class UndoSnapshotSession {
   // A new locked session folder under `base`, or null when nothing can be
   // written there.
   static std::shared_ptr<UndoSnapshotSession> Open(const std::string& base);
-  ~UndoSnapshotSession();
-  UndoSnapshotSession(const UndoSnapshotSession&) = delete;
-  UndoSnapshotSession& operator=(const UndoSnapshotSession&) = delete;
 
-  const std::string& Folder() const { return folder_; }
+  const std::string& Folder() const { return folder_->Path(); }
 
   // Writes `bytes` to "~" + n + "tmp.qbs" with the smallest n whose file
   // does not exist, and returns its full path; nothing when it cannot be
@@ -33,9 +30,8 @@ class UndoSnapshotSession {
   std::optional<std::string> WriteSnapshot(std::string_view bytes) const;
 
  private:
-  UndoSnapshotSession(std::string folder, int lockFd) : folder_(std::move(folder)), lockFd_(lockFd) {}
-  std::string folder_;
-  int lockFd_;
+  explicit UndoSnapshotSession(std::unique_ptr<SessionFolder> folder) : folder_(std::move(folder)) {}
+  std::unique_ptr<SessionFolder> folder_;
 };
 
 // The base folder every later session is made in. Models keep the session

@@ -11,6 +11,8 @@ namespace quobrix {
 
 namespace {
 
+const QString kRecovery = QStringLiteral("recovery/");
+
 QString WithSlash(const QString& folder) { return folder.endsWith(u'/') ? folder : folder + u'/'; }
 
 // An XDG variable counts only when it holds an absolute path.
@@ -40,6 +42,7 @@ FolderEnvironment CurrentEnvironment() {
   environment.xdgDataHome = qEnvironmentVariable("XDG_DATA_HOME");
   environment.xdgRuntimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
   environment.xdgCacheHome = qEnvironmentVariable("XDG_CACHE_HOME");
+  environment.xdgStateHome = qEnvironmentVariable("XDG_STATE_HOME");
   return environment;
 }
 
@@ -69,13 +72,13 @@ QString XdgDataHome() {
 WritableFolders ChooseWritableFolders(const FolderEnvironment& environment) {
   if (!environment.quobrixHome.isEmpty()) {
     const QString home = WithSlash(environment.quobrixHome);
-    return {home, home, home};
+    return {home, home, home, home + kRecovery};
   }
   // An installed program writes to the user's folders even where its own
   // folder happens to be writable, as under a prefix in the home folder.
   if (environment.programDirWritable && !environment.installed) {
     const QString program = WithSlash(environment.programDir);
-    return {program, program, program};
+    return {program, program, program, program + kRecovery};
   }
   const QString& home = environment.home;
   const QString config = XdgFolder(environment.xdgConfigHome, home, QStringLiteral("/.config"));
@@ -83,8 +86,10 @@ WritableFolders ChooseWritableFolders(const FolderEnvironment& environment) {
   const QString runtime = QDir::isAbsolutePath(environment.xdgRuntimeDir)
                               ? environment.xdgRuntimeDir
                               : XdgFolder(environment.xdgCacheHome, home, QStringLiteral("/.cache"));
+  const QString state = XdgFolder(environment.xdgStateHome, home, QStringLiteral("/.local/state"));
   const QString ours = QStringLiteral("quobrix/");
-  return {WithSlash(config) + ours, WithSlash(data) + ours, WithSlash(runtime) + ours};
+  return {WithSlash(config) + ours, WithSlash(data) + ours, WithSlash(runtime) + ours,
+          WithSlash(state) + ours + kRecovery};
 }
 
 QString SettingsDir() { return Created(ChooseWritableFolders(CurrentEnvironment()).settings); }
@@ -92,5 +97,11 @@ QString SettingsDir() { return Created(ChooseWritableFolders(CurrentEnvironment(
 QString UserLibraryDir() { return Created(ChooseWritableFolders(CurrentEnvironment()).userLibrary); }
 
 QString UndoSnapshotDir() { return Created(ChooseWritableFolders(CurrentEnvironment()).undoSnapshots); }
+
+QString RecoveryDir() {
+  const QString folder = ChooseWritableFolders(CurrentEnvironment()).recovery;
+  Created(QFileInfo(folder.chopped(1)).path());
+  return folder;
+}
 
 }  // namespace quobrix

@@ -1,7 +1,8 @@
 // Where the program finds its files. Read-only resources (lang/, Templates/)
 // are installed beside the program file. The files the program writes (the
-// settings, the user library, the undo snapshots) live there too when that
-// folder is writable, as in a portable copy; an installed program writes to
+// settings, the user library, the undo snapshots, the autosave copies) live
+// there too when that folder is writable, as in a portable copy; an
+// installed program writes to
 // the user's own folders instead. QUOBRIX_HOME names one folder for all
 // written files, for tests and portable use.
 #pragma once
@@ -25,6 +26,9 @@ QString SettingsDir();
 QString UserLibraryDir();
 // Holds the undo snapshot files.
 QString UndoSnapshotDir();
+// The folder for autosave copies; its parent exists, the folder itself is
+// made, private to the user, when first written.
+QString RecoveryDir();
 
 // The choice behind the three writable folders, apart from the process
 // environment so that every case can be tried.
@@ -38,12 +42,14 @@ struct FolderEnvironment {
   QString xdgDataHome;    // XDG_DATA_HOME
   QString xdgRuntimeDir;  // XDG_RUNTIME_DIR
   QString xdgCacheHome;   // XDG_CACHE_HOME
+  QString xdgStateHome;   // XDG_STATE_HOME
 };
 
 struct WritableFolders {
   QString settings;
   QString userLibrary;
   QString undoSnapshots;
+  QString recovery;
 };
 
 WritableFolders ChooseWritableFolders(const FolderEnvironment& environment);

@@ -23,6 +23,7 @@ bool GridShown(const THolderForm& window) { return window.bh->FShowGrid && windo
 void ClipboardAndOrder(CommandTable& c) {
   using enum CommandId;
   c.BindChart(Undo, [](THolderForm& w, QAction&) { Chart(w).Undo(); });
+  c.BindChart(Redo, [](THolderForm& w, QAction&) { Chart(w).Redo(); });
   c.BindChart(Cut, [](THolderForm& w, QAction&) { Chart(w).CutToClipboard(); });
   c.BindChart(Copy, [](THolderForm& w, QAction&) { Chart(w).CopyToClipboard(); });
   c.BindChart(Paste, [](THolderForm& w, QAction&) { Chart(w).PasteFromClipboard(); });

@@ -99,9 +99,11 @@ void FileCommands(Catalogue& c) {
 void EditCommands(Catalogue& c) {
   using enum CommandId;
   c.Add(Undo, "mUndo", "Отменить", Needs::UndoHistory, Keys(Qt::CTRL | Qt::Key_Z));
+  c.Add(Redo, "mRedo", "Повторить", Needs::RedoHistory,
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   c.Add(Cut, "mCut", "Вырезать", Needs::ActiveBlock, Keys(Qt::CTRL | Qt::Key_X));
   c.Add(Copy, "mCopy", "Копировать", Needs::ActiveBlock, Keys(Qt::CTRL | Qt::Key_C));
-  c.Add(Paste, "mPaste", "Вставить", Needs::Chart, Keys(Qt::CTRL | Qt::Key_V));
+  c.Add(Paste, "mPaste", "Вставить", Needs::Fragment, Keys(Qt::CTRL | Qt::Key_V));
   c.Add(Delete, "mDelete", "Удалить", Needs::ActiveBlock, Keys(Qt::CTRL | Qt::Key_Delete));
   c.Add(Search, "mSearch", "Искать...", Needs::Nothing);
   c.Tag(InsertSymbol, btLine, "mLine", "Линия", Needs::Chart, true);

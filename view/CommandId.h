@@ -27,6 +27,7 @@ enum class CommandId : std::uint8_t {
   Exit,
   // edit
   Undo,
+  Redo,
   Cut,
   Copy,
   Paste,
@@ -104,6 +105,8 @@ enum class Needs : std::uint8_t {
   Chart,        // an active chart window
   ActiveBlock,  // an active chart window with an active block
   UndoHistory,  // an active chart window with something to undo
+  RedoHistory,  // an active chart window with something to redo
+  Fragment,     // an active chart window and a chart fragment on the clipboard
   // an active block that is
   MultiSelection,  // a multi-selection, to be grouped
   Group,           // a group, to be taken apart

@@ -1,8 +1,11 @@
 #include "view/CommandTable.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPointer>
 
+#include "chart/ChartClipboard.h"
 #include "view/ActiveChart.h"
 #include "view/PropertyPictures.h"
 #include "view/TBlocksHolder.h"
@@ -39,9 +42,12 @@ bool NeedsMet(Needs needs, const BlocksHolderModel* chart) {
     case Needs::Nothing:
       return true;
     case Needs::Chart:
+    case Needs::Fragment:  // the table knows the clipboard
       return chart;
     case Needs::UndoHistory:
       return chart && chart->History().CanUndo();
+    case Needs::RedoHistory:
+      return chart && chart->History().CanRedo();
     case Needs::ZoomOutRoom:
     case Needs::ZoomInRoom: {
       const int step = needs == Needs::ZoomOutRoom ? -kZoomStep : kZoomStep;
@@ -74,6 +80,19 @@ CommandTable::CommandTable(ActiveChart& active) : active_(active) {
     items_.emplace(spec.key, Item{action, spec.needs});
   }
   connect(&active_, &ActiveChart::Changed, this, &CommandTable::Refresh);
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CommandTable::FollowClipboard);
+    FollowClipboard();
+  }
+}
+
+// The clipboard is read once per change, not on every refresh: another
+// program's clipboard answers only through the display server.
+void CommandTable::FollowClipboard() {
+  ChartClipboard* clipboard = InstalledChartClipboard();
+  const auto text = clipboard ? clipboard->Fragment() : std::nullopt;
+  fragmentOnClipboard_ = text && IsFragmentText(*text);
+  Refresh();
 }
 
 CommandTable::~CommandTable() = default;
@@ -104,7 +123,9 @@ void CommandTable::Unbind(CommandId id) {
 }
 
 bool CommandTable::CanRun(CommandKey key) const {
-  return handlers_.contains(key.id) && NeedsMet(items_.at(key).needs, active_.Chart());
+  const Needs needs = items_.at(key).needs;
+  return handlers_.contains(key.id) && NeedsMet(needs, active_.Chart()) &&
+         (needs != Needs::Fragment || fragmentOnClipboard_);
 }
 
 void CommandTable::Refresh() {

@@ -38,7 +38,8 @@ struct CommandSpec {
 // Every command item of the program, in menu order within each tagged command.
 const std::vector<CommandSpec>& CommandCatalogue();
 
-// Whether `chart` (the active window's chart, or null) offers what a command needs.
+// Whether `chart` (the active window's chart, or null) offers what a command
+// needs; the clipboard's part of Needs::Fragment is the table's.
 bool NeedsMet(Needs needs, const BlocksHolderModel* chart);
 
 // The tag an item of a tagged command stands for.
@@ -85,10 +86,12 @@ class CommandTable : public QObject {
   };
 
   void Run(CommandKey key);
+  void FollowClipboard();
 
   ActiveChart& active_;
   std::map<CommandKey, Item> items_;
   std::map<CommandId, Handler> handlers_;
+  bool fragmentOnClipboard_ = false;
 };
 
 }  // namespace quobrix

@@ -22,6 +22,9 @@ struct ProgramOptions {
   bool ShowStatusInWin = true;
   bool ShowColorLineInWin = true;
   bool InspectorSaveMode = true;
+  // How often charts with unsaved changes are copied to the recovery
+  // folder; 0 switches it off.
+  int AutoSaveSeconds = 60;
   bool operator==(const ProgramOptions&) const = default;
 };
 

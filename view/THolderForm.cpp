@@ -39,12 +39,14 @@ std::string FragmentTextOf(const QAbstractItemView& list) {
 }
 
 // The selection, the undo history and the set of blocks decide which
-// commands can run; moving or restyling blocks does not.
+// commands can run, and the modified flag what saving shows; moving or
+// restyling blocks does not.
 bool ChangesWhatCommandsNeed(const ChartNotice& notice) {
   switch (notice.Kind) {
     case ChartChange::ActiveBlock:
     case ChartChange::History:
     case ChartChange::Structure:
+    case ChartChange::Modified:
       return true;
     case ChartChange::View:
       return notice.View == ViewChange::Selection || notice.View == ViewChange::Zoom;
@@ -68,6 +70,8 @@ THolderForm::THolderForm(ChartWindowHost& host, TDebugForm* debug) : host_(host)
       bhActiveBlockChanged(notice.NewActiveBlock);
     else if (notice.Kind == ChartChange::Debug && debug)
       debug->AddMessage(QString::fromUtf8(notice.Message));
+    else if (notice.Kind == ChartChange::Modified)
+      setWindowModified(notice.Modified);
     else if (notice.Kind == ChartChange::View && notice.View != ViewChange::Selection)
       FollowChartView();
     else if (notice.Kind == ChartChange::Document)

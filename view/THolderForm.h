@@ -1,7 +1,8 @@
 // The chart document window: one top-level window per chart, holding the
 // chart canvas `bh` with its rulers, scroll bars, page buttons, status line,
 // zoom box, colour strip, context menu and menu bar. The menus show the
-// program's shared commands, which act on the active chart window.
+// program's shared commands, which act on the active chart window. The
+// window's title marks unsaved changes where it holds Qt's "[*]".
 #pragma once
 
 #include <QMainWindow>
@@ -97,9 +98,9 @@ class THolderForm : public QMainWindow {
   void ColorImgPick(TColor color, StripPick kind);
 
  signals:
-  // Something changed in the chart that decides which commands can run:
-  // the active block, the blocks there are, the undo history, the zoom,
-  // the grid switches.
+  // Something changed in the chart that decides which commands can run or
+  // how they show: the active block, the blocks there are, the undo
+  // history, the zoom, the grid switches, the modified flag.
   void ChartChanged();
 
  protected:

@@ -89,7 +89,7 @@ QLabel* StatusLabel(QWidget* parent, int width, Qt::Alignment alignment) {
 
 void THolderForm::BuildLayout() {
   setObjectName(QStringLiteral("HolderForm"));
-  setWindowTitle(QStringLiteral("Новая схема"));
+  setWindowTitle(QStringLiteral("Новая схема[*]"));
   resize(691, 549);
   setMinimumSize(50, 70);
 

@@ -109,7 +109,7 @@ void THolderForm::BuildMainMenu2() {
             Separator(), Command(Preview), Command(PageSetup), Command(SheetSize), Command(Print), Separator(),
             Command(EditSettings), Separator(), Command(Exit)}),
       Menu("mEdit", "Правка",
-           {Command(Undo), Separator(), Command(Cut), Command(Copy), Command(Paste), Command(Delete), Separator(),
+           {Command(Undo), Command(Redo), Separator(), Command(Cut), Command(Copy), Command(Paste), Command(Delete), Separator(),
             Command(Search), Separator(), Command(Group), Command(Ungroup), Command(BringToFront),
             Command(SendToBack), Separator(), Command(ChartInfo)}),
       // The three view switches act on this window only.

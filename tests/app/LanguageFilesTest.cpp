@@ -12,7 +12,8 @@ namespace {
 
 const char* const kWindowSections[] = {"MainForm",   "HolderForm",   "InspectorForm", "LibraryForm",   "PreviewForm",
                                        "SearchForm", "SettingsForm", "SheetSizeForm", "ShemeInfoForm", "ColorForm",
-                                       "WizLSForm",  "WizIFForm",    "WizForForm",    "WizProcForm",   "WizCodeForm"};
+                                       "WizLSForm",  "WizIFForm",    "WizForForm",    "WizProcForm",   "WizCodeForm",
+                                       "RecoveryForm"};
 
 QString LanguageFolder() { return qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/"); }
 

@@ -49,6 +49,31 @@ class SettingsFileTest : public QObject {
     }
   }
 
+  void theAutosaveIntervalIsAWholeNumberOfSeconds_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("seconds");
+    QTest::newRow("missing key: a minute") << QString() << 60;
+    QTest::newRow("off") << "0" << 0;
+    QTest::newRow("two minutes") << "120" << 120;
+    QTest::newRow("negative reads as off") << "-5" << 0;
+    QTest::newRow("not a number keeps the default") << "often" << 60;
+  }
+
+  void theAutosaveIntervalIsAWholeNumberOfSeconds() {
+    QFETCH(QString, stored);
+    QFETCH(int, seconds);
+    test::TempDir dir;
+    const QString path = QString::fromStdString(dir.File("quobrix.ini"));
+    ProfileFile file(path);
+    if (!stored.isEmpty()) file.WriteString(kMainSection, QStringLiteral("AutoSaveSeconds"), stored);
+    QCOMPARE(ReadOptions(file).AutoSaveSeconds, seconds);
+
+    ProgramOptions options;
+    options.AutoSaveSeconds = 15;
+    WriteOptions(file, options);
+    QCOMPARE(file.ReadString(kMainSection, QStringLiteral("AutoSaveSeconds")), QStringLiteral("15"));
+  }
+
   void aFirstStartSpeaksTheDesktopsLanguage_data() {
     QTest::addColumn<QString>("desktop");
     QTest::addColumn<QString>("language");

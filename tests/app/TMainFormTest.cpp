@@ -122,8 +122,8 @@ class TMainFormTest : public QObject {
     Program p;
     THolderForm* first = p.main->CreateNewSheme();
     THolderForm* second = p.main->CreateNewSheme();
-    QCOMPARE(first->windowTitle(), QStringLiteral("Untitled"));
-    QCOMPARE(second->windowTitle(), QStringLiteral("Untitled"));
+    QCOMPARE(first->windowTitle(), QStringLiteral("Untitled[*]"));
+    QCOMPARE(second->windowTitle(), QStringLiteral("Untitled[*]"));
     QCOMPARE(p.main->ActiveChartWindow(), second);
     QCOMPARE(p.main->ChartWindows().size(), size_t(2));
     QCOMPARE(TMainForm::ProgramTitle(), QStringLiteral("Построитель схем Quobrix 1.50"));
@@ -139,7 +139,7 @@ class TMainFormTest : public QObject {
     QCOMPARE(main.windowTitle(), TMainForm::ProgramTitle());
     QCOMPARE(main.ChartWindows().size(), size_t(1));
     THolderForm* w = main.ActiveChartWindow();
-    QCOMPARE(w->windowTitle(), QStringLiteral("Quobrix - [ plan.qbs ]"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Quobrix - [ plan.qbs ][*]"));
     QCOMPARE(w->size(), QSize(691, 549));
     QCOMPARE(w->bh->Model().ZoomPercents(), qint64(100));
   }
@@ -149,7 +149,7 @@ class TMainFormTest : public QObject {
     p.main->show();
     THolderForm* w = p.main->ActiveChartWindow();
     QVERIFY(w);
-    QCOMPARE(w->windowTitle(), QStringLiteral("Untitled"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Untitled[*]"));
     const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
     QCOMPARE(w->frameGeometry().right(), work.right());
     QCOMPARE(w->frameGeometry().bottom(), work.bottom());
@@ -167,10 +167,77 @@ class TMainFormTest : public QObject {
     test::ModalAnswer choose(p.File("plan.qbs"));
     QVERIFY(p.main->Save());
     QVERIFY(QFile::exists(p.File("plan.qbs")));
-    QCOMPARE(w.windowTitle(), QStringLiteral("Quobrix - [ plan.qbs ]"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Quobrix - [ plan.qbs ][*]"));
     QCOMPARE(w.StatusPanel(2)->text(), QStringLiteral("plan.qbs"));
     QVERIFY(!w.bh->Model().FModified());
     QCOMPARE(QString::fromStdString(w.bh->Model().FileName()), p.File("plan.qbs"));
+  }
+
+  // The title's "[*]" is Qt's modified mark; the save command's picture
+  // follows the active chart.
+  void theModifiedMarkAppearsOnTheFirstEditAndGoesOnSave() {
+    Program p;
+    THolderForm* w = p.main->OpenChart(p.WriteChart("plan.qbs"));
+    QAction& save = p.Command(CommandId::Save);
+    const qint64 savedPicture = save.icon().cacheKey();
+    QVERIFY(!w->isWindowModified());
+
+    w->bh->Model().SetActiveBlock(1);
+    w->bh->Model().SetBlockW(4000);
+    QVERIFY(w->isWindowModified());
+    QVERIFY(save.icon().cacheKey() != savedPicture);
+    // Another window without changes takes the mark off the save command.
+    THolderForm* other = p.main->CreateNewSheme();
+    QCOMPARE(save.icon().cacheKey(), savedPicture);
+    p.main->ChartWindowActivated(*w);
+    QVERIFY(save.icon().cacheKey() != savedPicture);
+
+    save.trigger();
+    QVERIFY(!w->isWindowModified());
+    QCOMPARE(save.icon().cacheKey(), savedPicture);
+    QVERIFY(!other->isWindowModified());
+  }
+
+  void undoingBackToTheSavedChartTakesTheMarkOff() {
+    Program p;
+    THolderForm* w = p.main->OpenChart(p.WriteChart("plan.qbs"));
+    w->bh->Model().SetActiveBlock(1);
+    w->bh->Model().SetBlockW(4000);
+    p.Command(CommandId::Undo).trigger();
+    QVERIFY(!w->isWindowModified());
+    p.Command(CommandId::Redo).trigger();
+    QVERIFY(w->isWindowModified());
+    QCOMPARE(w->bh->Model().Blocks(1).W, qint64(4000));
+  }
+
+  // "Повторить" follows "Отменить" in both Edit menus and runs only with
+  // something to redo.
+  void redoFromTheChartWindowsEditMenu() {
+    Program p;
+    THolderForm* w = p.main->OpenChart(p.WriteChart("plan.qbs"));
+    for (const QWidget* bar : {static_cast<const QWidget*>(p.main->menuBar()), static_cast<const QWidget*>(w->MainMenu2)}) {
+      const QList<QAction*> edit = bar->findChild<QMenu*>(QStringLiteral("mEdit"))->actions();
+      QCOMPARE(edit.value(1), &p.Command(CommandId::Redo));
+      QCOMPARE(edit.value(0), &p.Command(CommandId::Undo));
+    }
+    QAction& redo = p.Command(CommandId::Redo);
+    QCOMPARE(redo.text(), QString::fromUtf8("Повторить"));
+    QVERIFY(redo.shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    QVERIFY(redo.shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    QVERIFY(!redo.isEnabled());
+
+    w->bh->Model().SetActiveBlock(1);
+    w->bh->Model().SetBlockText("edited");
+    w->bh->Model().SetBlockText("edited twice");
+    p.Command(CommandId::Undo).trigger();
+    p.Command(CommandId::Undo).trigger();
+    QVERIFY(redo.isEnabled());
+    w->MainMenu2->findChild<QMenu*>(QStringLiteral("mEdit"))->actions().value(1)->trigger();
+    QCOMPARE(w->bh->Model().Blocks(1).Text, std::string("edited"));
+    redo.trigger();
+    QCOMPARE(w->bh->Model().Blocks(1).Text, std::string("edited twice"));
+    QVERIFY(!redo.isEnabled());
+    QCOMPARE(p.Button("tbRedo")->defaultAction(), &redo);
   }
 
   void saveAllSavesEveryChartUnderItsName() {
@@ -201,7 +268,7 @@ class TMainFormTest : public QObject {
     test::ModalAnswer ok(QMessageBox::Ok);
     QVERIFY(!p.main->SaveAs());
     QCOMPARE(ok.texts, QStringList{LanguageText(TextKey::FILE_SAVE_ERROR_MSG)});
-    QCOMPARE(w.windowTitle(), QStringLiteral("Untitled"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Untitled[*]"));
     QCOMPARE(w.bh->Model().FileName(), std::string("Untitled"));
   }
 
@@ -213,7 +280,7 @@ class TMainFormTest : public QObject {
     QCOMPARE(choose.titles, QStringList{LanguageText(TextKey::FILE_OPEN_TITLE)});
     THolderForm* w = p.main->ActiveChartWindow();
     QVERIFY(w);
-    QCOMPARE(w->windowTitle(), QStringLiteral("Quobrix - [ plan.qbs ]"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Quobrix - [ plan.qbs ][*]"));
     QCOMPARE(w->bh->Model().BlockCount(), qint64(1));
   }
 
@@ -384,7 +451,7 @@ class TMainFormTest : public QObject {
     QCOMPARE(choose.titles, QStringList{LanguageText(TextKey::TEMPLATE_OPEN_TITLE)});
     QCOMPARE(p.main->OpenDialog->windowTitle(), LanguageText(TextKey::FILE_OPEN_TITLE));
     THolderForm* w = p.main->ActiveChartWindow();
-    QCOMPARE(w->windowTitle(), QStringLiteral("Untitled"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Untitled[*]"));
     QCOMPARE(w->bh->Model().FileName(), std::string("Untitled"));
     QCOMPARE(w->bh->Model().BlockCount(), qint64(1));
   }
@@ -510,7 +577,7 @@ class TMainFormTest : public QObject {
     QVERIFY(p.main->ChartWindows().empty());
     p.main->DropFiles({upper, lower});
     QCOMPARE(p.main->ChartWindows().size(), size_t(1));
-    QCOMPARE(p.main->ActiveChartWindow()->windowTitle(), QStringLiteral("Quobrix - [ PLAN.QBS ]"));
+    QCOMPARE(p.main->ActiveChartWindow()->windowTitle(), QStringLiteral("Quobrix - [ PLAN.QBS ][*]"));
   }
 
   void hintShowsTheActiveSymbol() {
@@ -603,6 +670,13 @@ class TMainFormTest : public QObject {
     const bool shown = userLibrary.isChecked();
     userLibrary.trigger();
     QCOMPARE(userLibrary.isChecked(), !shown);
+    QAction& palette = p.Command(CommandId::Palette);
+    palette.trigger();
+    QVERIFY(palette.isChecked());
+    QAction& search = p.Command(CommandId::Search);
+    QVERIFY(search.isEnabled() && p.Button("tbSearch")->isEnabled());
+    search.trigger();
+    QVERIFY(p.main->findChild<QWidget*>(QStringLiteral("SearchForm"))->isVisible());
   }
 
   // The tool-bar hints are tool tips and, while the mouse is over a button,

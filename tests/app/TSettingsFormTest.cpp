@@ -4,7 +4,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
+#include <QLabel>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTest>
 #include <QToolButton>
@@ -114,6 +116,21 @@ class TSettingsFormTest : public QObject {
     });
     QVERIFY(Settings().Options().ShowStatusInWin);
     QCOMPARE(p.home.ReadSettings(), before);
+  }
+
+  void theAutosaveIntervalIsOnTheSecondPageAndTakenWhenApplied() {
+    Program p;
+    Settings().ChangeOptions([](ProgramOptions& o) { o.AutoSaveSeconds = 90; });
+    p.InDialog([](TSettingsForm& d) {
+      auto* seconds = d.pExpert->findChild<QSpinBox*>(QStringLiteral("seAutoSaveSeconds"));
+      QVERIFY(seconds);
+      QCOMPARE(seconds->value(), 90);
+      auto* label = d.pExpert->findChild<QLabel*>(QStringLiteral("LabelAutoSave"));
+      QCOMPARE(label->buddy(), seconds);
+      seconds->setValue(0);
+      d.bOK->click();
+    });
+    QCOMPARE(Settings().Options().AutoSaveSeconds, 0);
   }
 
   void theDialogIsNamedAfterItsMenuItemAndTurnsItsPages() {

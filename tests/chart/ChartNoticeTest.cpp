@@ -138,6 +138,13 @@ const EditPath kPaths[] = {
        c.AddDefaultBlock(btCircle, 0, 5000, 100, 100);
      },
      [](auto& c) { c.Undo(); }, Expected(StructureChange::Undone)},
+    {"Redo",
+     [](auto& c) {
+       c.RecordUndoPoint();
+       c.AddDefaultBlock(btCircle, 0, 5000, 100, 100);
+       c.Undo();
+     },
+     [](auto& c) { c.Redo(); }, Expected(StructureChange::Redone)},
     {"UndoPoint", Nothing, [](auto& c) { c.RecordUndoPoint(); }, ChartChange::History},
     {"GoToBlock", Nothing, [](auto& c) { c.GoToBlock(2); }, ChartChange::ActiveBlock},
     {"Modified", [](auto& c) { c.SetModified(false); }, [](auto& c) { c.SetModified(true); }, ChartChange::Modified},

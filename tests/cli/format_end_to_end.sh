@@ -18,12 +18,12 @@ pid=$!
 win=$(wait_window --name '^Untitled$') || fail "no chart window"
 xdotool windowfocus --sync "$win"
 eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y, WIDTH, HEIGHT
-# The context menu's enabled items down to "Линия": Повторить символ,
-# Вставить, Линия.
+# The context menu's enabled items down to "Линия": Повторить символ, Линия
+# (paste is disabled while the clipboard holds no fragment).
 x0=$((X + 200)); y0=$((Y + 150))
 xdotool mousemove "$x0" "$y0" click 3
 sleep 1
-xdotool key --delay 50 Down Down Down Return
+xdotool key --delay 50 Down Down Return
 sleep 0.3
 xdotool mousemove "$x0" "$y0" mousedown 1
 for step in 1 2 3 4 5; do xdotool mousemove $((x0 + step * 30)) $((y0 + step * 10)); sleep 0.05; done

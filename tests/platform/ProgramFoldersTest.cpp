@@ -42,6 +42,7 @@ TEST(ProgramFolders, WritableProgramFolderHoldsTheWrittenFiles) {
   EXPECT_EQ(folders.settings, "/opt/quobrix/");
   EXPECT_EQ(folders.userLibrary, "/opt/quobrix/");
   EXPECT_EQ(folders.undoSnapshots, "/opt/quobrix/");
+  EXPECT_EQ(folders.recovery, "/opt/quobrix/recovery/");
 }
 
 TEST(ProgramFolders, QuobrixHomeWinsOverAWritableProgramFolder) {
@@ -52,6 +53,7 @@ TEST(ProgramFolders, QuobrixHomeWinsOverAWritableProgramFolder) {
   EXPECT_EQ(folders.settings, "/tmp/q/");
   EXPECT_EQ(folders.userLibrary, "/tmp/q/");
   EXPECT_EQ(folders.undoSnapshots, "/tmp/q/");
+  EXPECT_EQ(folders.recovery, "/tmp/q/recovery/");
 }
 
 TEST(ProgramFolders, ReadOnlyProgramFolderUsesTheXdgFolders) {
@@ -60,10 +62,12 @@ TEST(ProgramFolders, ReadOnlyProgramFolderUsesTheXdgFolders) {
   environment.xdgDataHome = "/x/data";
   environment.xdgRuntimeDir = "/run/user/1000";
   environment.xdgCacheHome = "/x/cache";
+  environment.xdgStateHome = "/x/state";
   const WritableFolders folders = ChooseWritableFolders(environment);
   EXPECT_EQ(folders.settings, "/x/config/quobrix/");
   EXPECT_EQ(folders.userLibrary, "/x/data/quobrix/");
   EXPECT_EQ(folders.undoSnapshots, "/run/user/1000/quobrix/");
+  EXPECT_EQ(folders.recovery, "/x/state/quobrix/recovery/");
 }
 
 // Installed under a prefix in the home folder, bin/ is writable, but the
@@ -85,6 +89,7 @@ TEST(ProgramFolders, UnsetOrRelativeXdgVariablesFallBackToTheHomeFolder) {
   EXPECT_EQ(folders.settings, "/home/ann/.config/quobrix/");
   EXPECT_EQ(folders.userLibrary, "/home/ann/.local/share/quobrix/");
   EXPECT_EQ(folders.undoSnapshots, "/home/ann/.cache/quobrix/");
+  EXPECT_EQ(folders.recovery, "/home/ann/.local/state/quobrix/recovery/");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The shared command table on real chart windows: what each command needs
 // before it is enabled, the one deletion, and shortcuts in several windows.
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
@@ -9,6 +11,8 @@
 #include <memory>
 #include <set>
 
+#include "chart/ChartClipboard.h"
+#include "platform/QtChartClipboard.h"
 #include "support/FakeChartHost.h"
 
 using namespace quobrix;
@@ -131,6 +135,26 @@ class ChartCommandsTest : public QObject {
     table.Action(CommandId::Ungroup).trigger();
     QCOMPARE(chart.BlockCount(), qint64(2));
     QVERIFY(!enabled(CommandId::Ungroup) && !table.Action(CommandId::Align, 0).isEnabled());
+  }
+
+  // Paste is enabled while the clipboard holds a chart fragment, whoever
+  // put it there.
+  void pasteFollowsTheClipboard() {
+    QtChartClipboard clipboard;
+    SetChartClipboard(&clipboard);
+    const auto uninstall = qScopeGuard([] { SetChartClipboard(nullptr); });
+    QGuiApplication::clipboard()->setText(QStringLiteral("[a text, not blocks]"));
+    test::ChartWindow w;
+    QAction& paste = w.host.table.Action(CommandId::Paste);
+    QVERIFY(!paste.isEnabled());
+    AddBlock(w.model());
+    w.model().SetActiveBlock(1);
+    w.host.table.Action(CommandId::Copy).trigger();
+    QVERIFY(paste.isEnabled());
+    paste.trigger();
+    QCOMPARE(w.model().BlockCount(), qint64(2));
+    QGuiApplication::clipboard()->setText(QStringLiteral("text"));
+    QVERIFY(!paste.isEnabled());
   }
 
   // The buttons step by ten within 10..1000 %, a step is disabled where it

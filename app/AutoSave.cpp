@@ -1,0 +1,110 @@
+#include "app/AutoSave.h"
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+
+#include "chart/BlocksHolderModel.h"
+#include "chart/RecoveryFolder.h"
+#include "view/ProgramSettings.h"
+#include "view/TBlocksHolder.h"
+#include "view/THolderForm.h"
+
+namespace quobrix {
+
+namespace {
+
+constexpr int kLongestIntervalSeconds = 24 * 60 * 60;
+
+// Notices that leave the chart file's text as it was.
+bool LeavesTheFileAlone(const ChartNotice& notice) {
+  switch (notice.Kind) {
+    case ChartChange::ActiveBlock:
+    case ChartChange::History:
+    case ChartChange::Debug:
+      return true;
+    case ChartChange::View:
+      return notice.View == ViewChange::Selection;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+AutoSave::AutoSave(const QString& root, QObject* parent) : QObject(parent), root_(QDir::cleanPath(root)) {
+  connect(&timer_, &QTimer::timeout, this, &AutoSave::WriteDueCopies);
+  connect(&Settings(), &ProgramSettings::OptionsChanged, this, &AutoSave::FollowInterval);
+  FollowInterval();
+}
+
+AutoSave::~AutoSave() = default;
+
+void AutoSave::FollowInterval() {
+  const int seconds = std::clamp(Settings().Options().AutoSaveSeconds, 0, kLongestIntervalSeconds);
+  if (seconds == 0) {
+    timer_.stop();
+  } else if (!timer_.isActive() || timer_.interval() != seconds * 1000) {
+    timer_.start(seconds * 1000);
+  }
+}
+
+void AutoSave::Follow(THolderForm& window) {
+  auto chart = std::make_unique<Chart>();
+  const int id = chart->id = nextId_++;
+  chart->window = &window;
+  chart->subscription = window.bh->Model().Subscribe([this, id](const ChartNotice& notice) {
+    if (LeavesTheFileAlone(notice)) return;
+    Chart* followed = Find(id);
+    if (!followed) return;
+    followed->changed = true;
+    // Saved: the copy has done its job.
+    if (notice.Kind == ChartChange::Modified && !notice.Modified && session_) session_->RemoveCopy(id);
+  });
+  connect(&window, &QObject::destroyed, this, [this, id] { Forget(id); });
+  charts_.push_back(std::move(chart));
+}
+
+void AutoSave::Forget(int id) {
+  if (session_) session_->RemoveCopy(id);
+  std::erase(queue_, id);
+  std::erase_if(charts_, [id](const std::unique_ptr<Chart>& chart) { return chart->id == id; });
+}
+
+AutoSave::Chart* AutoSave::Find(int id) {
+  for (const auto& chart : charts_)
+    if (chart->id == id) return chart.get();
+  return nullptr;
+}
+
+void AutoSave::WriteDueCopies() {
+  if (Writing()) return;
+  for (const auto& chart : charts_)
+    if (chart->changed && chart->window && chart->window->bh->Model().FModified()) queue_.push_back(chart->id);
+  if (Writing()) QTimer::singleShot(0, this, &AutoSave::WriteNext);
+}
+
+void AutoSave::WriteNext() {
+  if (queue_.empty()) return;
+  const int id = queue_.front();
+  queue_.pop_front();
+  if (Chart* chart = Find(id); chart && chart->window && chart->window->bh->Model().FModified()) WriteCopy(*chart);
+  if (Writing()) QTimer::singleShot(0, this, &AutoSave::WriteNext);
+}
+
+bool AutoSave::WriteCopyNow(THolderForm& window) {
+  for (const auto& chart : charts_)
+    if (chart->window == &window) return WriteCopy(*chart);
+  return false;
+}
+
+bool AutoSave::WriteCopy(Chart& chart) {
+  if (!session_) session_ = RecoverySession::Open(QFile::encodeName(root_).toStdString());
+  if (!session_ || !session_->WriteCopy(chart.id, chart.window->bh->Model())) return false;
+  chart.changed = false;
+  return true;
+}
+
+QString AutoSave::Folder() const { return session_ ? QFile::decodeName(session_->Folder().c_str()) : QString(); }
+
+}  // namespace quobrix

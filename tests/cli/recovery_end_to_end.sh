@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The real editor killed in the middle of its work, under a virtual display.
+# With AutoSaveSeconds=1 a chart drawn and typed with real key and mouse
+# events gets its copy in the recovery folder; a second program started
+# meanwhile offers nothing and leaves the copy alone; after SIGKILL the next
+# start offers the chart, and restoring and saving it gives the edited block.
+set -u
+q=${QUOBRIX_PROGRAM:?}
+command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+mkdir -p "$dir/home"
+printf '[Main]\r\nLanguage=\r\nAutoSaveSeconds=1\r\n' > "$dir/home/quobrix.ini"
+
+cat > "$dir/session.sh" <<'SESSION'
+set -u
+source "$XLIB"
+fail() { echo "FAIL: $*"; kill -9 ${first:-} ${second:-} ${third:-} 2>/dev/null; exit 1; }
+unset QT_QPA_PLATFORM
+export QUOBRIX_HOME="$DIR/home"
+dialog='^Восстановление несохранённых схем$'
+copies() { grep -ls '^Text=Edited' "$QUOBRIX_HOME"/recovery/*/chart-*.qbs 2>/dev/null; }
+chart_of() { wait_window --all --onlyvisible --pid "$1" --name "$2"; }
+quit() {  # "Выход" of a chart window ends its program
+  xdotool windowfocus --sync "$1" key alt+F4
+  for i in $(seq 50); do kill -0 "$2" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$2" 2>/dev/null && fail "program $2 did not exit"
+  wait "$2" || fail "program $2 exited with $?"
+}
+
+# The first program: draw a rectangle from the context menu and type into it.
+"$Q" &
+first=$!
+win=$(chart_of "$first" '^Untitled$') || fail "no chart window"
+xdotool windowfocus --sync "$win"
+eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y, WIDTH, HEIGHT
+x0=$((X + 200)); y0=$((Y + 150))
+# The enabled context menu items down to "Новый символ" on an empty canvas
+# with an empty clipboard: Повторить символ, Линия, Последовательность линий.
+xdotool mousemove "$x0" "$y0" click 3
+sleep 1
+xdotool key --delay 50 Down Down Down Down Right Return
+sleep 0.3
+xdotool mousemove "$x0" "$y0" mousedown 1
+for step in 1 2 3 4 5; do xdotool mousemove $((x0 + step * 30)) $((y0 + step * 15)); sleep 0.05; done
+xdotool mouseup 1
+sleep 0.3
+xdotool type --delay 30 "Edited"
+for i in $(seq 100); do [ -n "$(copies)" ] && break; sleep 0.1; done
+copy=$(copies)
+[ -n "$copy" ] || fail "no autosave copy of the edited chart"
+
+# A second program at the same time: the first one's copy is live, not offered.
+"$Q" &
+second=$!
+other=$(chart_of "$second" '^Untitled$') || fail "the second program shows no chart window"
+sleep 2
+xdotool search --onlyvisible --name "$dialog" >/dev/null 2>&1 && fail "the second program offered a live copy"
+[ -f "$copy" ] || fail "the second program touched the first one's copy"
+quit "$other" "$second"
+[ -f "$copy" ] || fail "the second program's exit took the first one's copy"
+
+kill -9 "$first"
+wait "$first" 2>/dev/null
+
+# The next start offers the chart; "Восстановить" is the default button.
+"$Q" &
+third=$!
+offer=$(wait_window --onlyvisible --name "$dialog") || fail "no recovery dialog"
+[ -n "${SHOT:-}" ] && import -window root "$SHOT"
+xdotool windowfocus --sync "$offer" key Return
+restored=$(chart_of "$third" '^Untitled\*$') || fail "no restored chart with unsaved changes"
+xdotool windowfocus --sync "$restored" key ctrl+s
+wait_window --onlyvisible --name '^Сохранить как$' >/dev/null || fail "no save dialog"
+sleep 0.3
+xdotool type --delay 10 "$DIR/restored.qbs"
+xdotool key Return
+for i in $(seq 50); do [ -s "$DIR/restored.qbs" ] && break; sleep 0.1; done
+[ -s "$DIR/restored.qbs" ] || fail "the restored chart was not saved"
+quit "$restored" "$third"
+left=$(find "$QUOBRIX_HOME/recovery" -mindepth 1 -maxdepth 1 -type d | wc -l)
+[ "$left" -eq 0 ] || fail "$left recovery folder(s) left after a normal exit"
+SESSION
+
+XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 150 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
+file=$dir/restored.qbs
+block=$(tr -d '\r' < "$file" | sed -n '/^\[BLOCK DATA\]/,/^\[END\]/{p;/^\[END\]/q}')
+fail() { echo "FAIL: $*"; tr -d '\r' < "$file"; exit 1; }
+grep -qx 'BT=3' <<<"$block" || fail "no rectangle block"
+grep -qx 'Text=Edited' <<<"$block" || fail "the typed text is missing"
+echo "1 passed, 0 failed"
