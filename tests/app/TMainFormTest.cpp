@@ -29,6 +29,7 @@
 #include "chart/PictureExporter.h"
 #include "platform/PictureFileExporter.h"
 #include "platform/ProfileFile.h"
+#include "support/MemoryLimits.h"
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
 #include "view/ProgramSettings.h"
@@ -422,6 +423,7 @@ class TMainFormTest : public QObject {
 
   // Memory running out while opening is a message, never an abort.
   void runningOutOfMemoryWhileOpeningIsAMessage() {
+    if (!test::kMemoryLimitsTestable) QSKIP("no address-space limit under AddressSanitizer");
     Program p;
     const std::string path = p.home.File("big.qbs");
     test::WriteBytes(path, kChart.toStdString());

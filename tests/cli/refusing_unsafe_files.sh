@@ -63,8 +63,11 @@ long="$dir/$(printf 'n%.0s' $(seq 251)).qbs"
 # Too large to read, and too little memory: one line and exit 1, never an abort.
 truncate -s 3G "$dir/huge.qbs"
 one_line_failure "too large" --info "$dir/huge.qbs"
-truncate -s 1G "$dir/big.qbs"
-err=$( (ulimit -v 400000; "$q" --info "$dir/big.qbs") 2>&1 >/dev/null); code=$?
-[ "$code" -eq 1 ] || fail "out of memory exited $code: $err"
-[[ "$err" == "quobrix: out of memory"* ]] || fail "out of memory said '$err'"
+# (AddressSanitizer needs more address space than any limit leaves.)
+if [ -z "${QUOBRIX_SANITIZED:-}" ]; then
+  truncate -s 1G "$dir/big.qbs"
+  err=$( (ulimit -v 400000; "$q" --info "$dir/big.qbs") 2>&1 >/dev/null); code=$?
+  [ "$code" -eq 1 ] || fail "out of memory exited $code: $err"
+  [[ "$err" == "quobrix: out of memory"* ]] || fail "out of memory said '$err'"
+fi
 echo "1 passed, 0 failed"
