@@ -136,7 +136,7 @@ shoot_language() {
   mkdir -p "$out"
   printf '[Main]\r\nLanguage=%s\r\nShowSplash=0\r\nSaveWindowsPos=0\r\n' "$language" | iconv -f utf-8 -t cp1251 > "$home/quobrix.ini"
   QUOBRIX_HOME="$home" HOME_DIR="$home" OUT="$out" PROGRAM="$program" TEMPLATE="$PWD/Templates/Цикл.qbs" \
-    CHART_TITLE="$title" xvfb-run -a -s "-screen 0 1200x700x24" bash "$session"
+    CHART_TITLE="$title" xvfb-run -a -s "-screen 0 1200x700x24 -noreset" bash "$session"
   rm -rf "$home"
   # Flat interface pictures: a palette of 256 colours keeps them small.
   for f in "$out"/*.png; do convert "$f" -strip -colors 256 -define png:compression-level=9 "$f"; done

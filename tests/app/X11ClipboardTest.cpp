@@ -59,7 +59,10 @@ int Serve(int argc, char** argv) {
 void RunUnderXvfb(int argc, char** argv) {
   setenv(kUnderXvfb, "1", 1);
   setenv("QT_QPA_PLATFORM", "xcb", 1);
-  std::vector<char*> args{const_cast<char*>("xvfb-run"), const_cast<char*>("-a")};
+  // No server reset between the test's clients: a client connecting while
+  // the server resets is refused.
+  std::vector<char*> args{const_cast<char*>("xvfb-run"), const_cast<char*>("-a"), const_cast<char*>("-s"),
+                          const_cast<char*>("-noreset")};
   args.insert(args.end(), argv, argv + argc);
   args.push_back(nullptr);
   ::execvp("xvfb-run", args.data());

@@ -31,7 +31,7 @@ kill "$pid"
 wait "$pid" 2>/dev/null
 exit 0
 SESSION
-DIR="$dir" Q="$q" xvfb-run -a bash "$dir/session.sh" || exit 1
+DIR="$dir" Q="$q" xvfb-run -a -s -noreset bash "$dir/session.sh" || exit 1
 
 fail() { echo "FAIL: $*"; exit 1; }
 export XDG_DATA_HOME="$dir/data"

@@ -50,7 +50,7 @@ kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
 wait "$pid" || fail "the program exited with $?"
 SESSION
 
-XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
+XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
 file=$dir/drawn.qbs
 block=$(tr -d '\r' < "$file" | sed -n '/^\[BLOCK DATA\]/,/^\[END\]/{p;/^\[END\]/q}')
 fail() { echo "FAIL: $*"; tr -d '\r' < "$file"; exit 1; }

@@ -47,7 +47,7 @@ xdotool search --onlyvisible --name '^Quobrix$' >/dev/null && fail "an error was
 quit "$chart"
 SESSION
 
-XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
+XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
 cmp -s "$dir/photo.png" "$dir/photo.orig" || { echo "FAIL: the picture was changed"; exit 1; }
 # The recent-files list keeps the chart's full path, not the one typed.
 iconv -f cp1251 -t utf-8 "$dir/home/quobrix.ini" | tr -d '\r' | grep -qx "Recent0=$dir/charts/loop.qbs" ||

@@ -42,7 +42,7 @@ for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill "$pid" 2>/dev/null && fail "the editor did not exit"
 exit 0
 SESSION
-DIR="$dir" P="$prefix/bin/quobrix" xvfb-run -a bash "$dir/session.sh" || exit 1
+DIR="$dir" P="$prefix/bin/quobrix" xvfb-run -a -s -noreset bash "$dir/session.sh" || exit 1
 expected="file://$prefix/share/quobrix/help/ru/index.html"
 grep -qx "$expected" "$dir/opened" 2>/dev/null || fail "F1 opened '$(cat "$dir/opened" 2>/dev/null)', not $expected"
 [ -f "$dir/home/.config/quobrix/quobrix.ini" ] || fail "the settings are not in ~/.config/quobrix"

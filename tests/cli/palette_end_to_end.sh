@@ -121,7 +121,7 @@ kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
 wait "$pid" || fail "the program exited with $?"
 SESSION
 
-XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" PY="$py" timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- bash "$dir/session.sh" 2>"$dir/stderr" ||
+XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" PY="$py" timeout 120 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" dbus-run-session -- bash "$dir/session.sh" 2>"$dir/stderr" ||
   { cat "$dir/stderr"; exit 1; }
 block() { tr -d '\r' < "$1" | sed -n '/^\[BLOCK DATA\]/,/^\[END\]/{p;/^\[END\]/q}'; }
 fail() { echo "FAIL: $*"; exit 1; }

@@ -55,7 +55,7 @@ for i in $(seq 50); do [ -s "$DIR/linear.qbs" ] && break; sleep 0.1; done
 kill "$pid"
 SESSION
 
-XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24" bash "$dir/session.sh" || exit 1
+XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
 file=$dir/linear.qbs
 fail() { echo "FAIL: $*"; iconv -f cp1251 -t utf-8 "$file" | tr -d '\r'; exit 1; }
 # One line per block: type, X, Y, W, H and text, in list order.

@@ -1,4 +1,6 @@
-# Window lookups for the end-to-end sessions under a virtual display.
+# Window lookups for the end-to-end sessions under a virtual display. The
+# sessions start it with -noreset: a program starting while the server resets
+# after the last client left is refused.
 
 # Prints the first window the xdotool search arguments find, waiting up to
 # 20 s for it. A search that meets a window closing under it (a menu, a
