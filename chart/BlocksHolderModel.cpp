@@ -237,25 +237,25 @@ const TBlock* BlocksHolderModel::ActiveBlockPtr() const {
   return activeBlock_ >= 1 && activeBlock_ <= BlockCount() ? &Blocks(activeBlock_) : nullptr;
 }
 
-std::int64_t BlocksHolderModel::AddBlock(const NewBlock& spec) {
+std::int64_t BlocksHolderModel::AddBlock(const NewBlock& wanted) {
   HeldNotices hold(*this);
   DissolveMultiSelection();
   auto block = std::make_unique<TBlock>();
-  block->BT = spec.Type;
-  block->X = spec.Rect.X;
-  block->Y = spec.Rect.Y;
-  block->W = spec.Rect.W;
-  block->H = spec.Rect.H;
-  block->MC = spec.FillColor;
-  block->FS = spec.FillStyle;
-  block->BC = spec.LineColor;
-  block->BW = spec.LineWidth;
-  block->BS = spec.LineStyle;
+  block->BT = wanted.Type;
+  block->X = wanted.Rect.X;
+  block->Y = wanted.Rect.Y;
+  block->W = wanted.Rect.W;
+  block->H = wanted.Rect.H;
+  block->MC = wanted.FillColor;
+  block->FS = wanted.FillStyle;
+  block->BC = wanted.LineColor;
+  block->BW = wanted.LineWidth;
+  block->BS = wanted.LineStyle;
   block->TF = DefBlockFont;
-  block->Text = spec.Text;
+  block->Text = wanted.Text;
   block->TA = DefBlockTextAlign;
   block->TP = DefBlockPlace;
-  block->LineArrows = spec.LineArrows;
+  block->LineArrows = wanted.LineArrows;
   blocks_.push_back(std::move(block));
   SetModified(true);
   NotifyStructure(StructureChange::Added);

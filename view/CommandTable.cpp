@@ -67,17 +67,17 @@ bool NeedsMet(Needs needs, const BlocksHolderModel* chart) {
 int MenuTag(const QAction& action) { return action.data().toInt(); }
 
 CommandTable::CommandTable(ActiveChart& active) : active_(active) {
-  for (const CommandSpec& spec : CommandCatalogue()) {
-    auto* action = new QAction(QString::fromUtf8(spec.caption), this);
-    action->setObjectName(QString::fromLatin1(spec.name));
-    action->setData(spec.key.tag);
-    action->setShortcuts(spec.shortcuts);
-    action->setCheckable(spec.checkable);
-    action->setVisible(!spec.hidden);
+  for (const CommandSpec& row : CommandCatalogue()) {
+    auto* action = new QAction(QString::fromUtf8(row.caption), this);
+    action->setObjectName(QString::fromLatin1(row.name));
+    action->setData(row.key.tag);
+    action->setShortcuts(row.shortcuts);
+    action->setCheckable(row.checkable);
+    action->setVisible(!row.hidden);
     action->setEnabled(false);
-    if (const auto picture = CommandPicture(spec.key)) action->setIcon(*picture);
-    connect(action, &QAction::triggered, this, [this, key = spec.key] { Run(key); });
-    items_.emplace(spec.key, Item{action, spec.needs});
+    if (const auto picture = CommandPicture(row.key)) action->setIcon(*picture);
+    connect(action, &QAction::triggered, this, [this, key = row.key] { Run(key); });
+    items_.emplace(row.key, Item{action, row.needs});
   }
   connect(&active_, &ActiveChart::Changed, this, &CommandTable::Refresh);
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
@@ -101,8 +101,8 @@ QAction& CommandTable::Action(CommandId id, int tag) const { return *items_.at({
 
 std::vector<QAction*> CommandTable::Items(CommandId id) const {
   std::vector<QAction*> items;
-  for (const CommandSpec& spec : CommandCatalogue())
-    if (spec.key.id == id) items.push_back(items_.at(spec.key).action);
+  for (const CommandSpec& row : CommandCatalogue())
+    if (row.key.id == id) items.push_back(items_.at(row.key).action);
   return items;
 }
 

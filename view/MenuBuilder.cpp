@@ -31,8 +31,8 @@ QAction* SeparatorOrOwnItem(QWidget& menu, const MenuSpec& entry) {
 // The items of a tagged command, in catalogue order.
 std::vector<MenuSpec> CommandItems(CommandId id) {
   std::vector<MenuSpec> items;
-  for (const CommandSpec& spec : CommandCatalogue())
-    if (spec.key.id == id) items.push_back(Command(id, spec.key.tag));
+  for (const CommandSpec& row : CommandCatalogue())
+    if (row.key.id == id) items.push_back(Command(id, row.key.tag));
   return items;
 }
 
@@ -64,11 +64,11 @@ QAction* AddMenuItem(QWidget& menu, const MenuSpec& entry, const CommandTable& c
 
 std::vector<MenuSpec> NewSymbolItems() {
   std::vector<MenuSpec> items;
-  for (const CommandSpec& spec : CommandCatalogue()) {
-    if (spec.key.id != CommandId::InsertSymbol || spec.hidden) continue;
-    items.push_back(Command(CommandId::InsertSymbol, spec.key.tag));
+  for (const CommandSpec& row : CommandCatalogue()) {
+    if (row.key.id != CommandId::InsertSymbol || row.hidden) continue;
+    items.push_back(Command(CommandId::InsertSymbol, row.key.tag));
     // The plain shapes come first, then the flowchart symbols.
-    if (spec.key.tag == btOctagon) items.push_back(Separator());
+    if (row.key.tag == btOctagon) items.push_back(Separator());
   }
   return items;
 }

@@ -723,13 +723,13 @@ class TMainFormTest : public QObject {
     for (const QWidget* bar : bars) CollectShown(*bar, shown);
     const QStringList ownSwitches = {QStringLiteral("mRulers"), QStringLiteral("mStatus"), QStringLiteral("mColor")};
     int commandsShown = 0;
-    for (const CommandSpec& spec : CommandCatalogue()) {
-      QAction& command = p.Command(spec.key.id, spec.key.tag);
+    for (const CommandSpec& row : CommandCatalogue()) {
+      QAction& command = p.Command(row.key.id, row.key.tag);
       commandsShown += shown.contains(&command);
       for (const QAction* action : std::as_const(shown)) {
         if (action->objectName() != command.objectName() || action == &command) continue;
         QVERIFY2(ownSwitches.contains(action->objectName()) && (OwnedBy(*action, *first) || OwnedBy(*action, *second)),
-                 spec.name);
+                 row.name);
       }
     }
     QCOMPARE(commandsShown, int(CommandCatalogue().size()));

@@ -37,10 +37,10 @@ class ChartCommandsTest : public QObject {
   void everyItemHasItsOwnNameAndAction() {
     std::set<CommandKey> keys;
     QSet<QString> names;
-    for (const CommandSpec& spec : CommandCatalogue()) {
-      QVERIFY2(keys.insert(spec.key).second, spec.name);
-      QVERIFY2(!names.contains(QString::fromLatin1(spec.name)), spec.name);
-      names.insert(QString::fromLatin1(spec.name));
+    for (const CommandSpec& row : CommandCatalogue()) {
+      QVERIFY2(keys.insert(row.key).second, row.name);
+      QVERIFY2(!names.contains(QString::fromLatin1(row.name)), row.name);
+      names.insert(QString::fromLatin1(row.name));
     }
     ActiveChart active;
     CommandTable table(active);
@@ -213,10 +213,10 @@ class ChartCommandsTest : public QObject {
     chart.SetModified(false);
     w.host.ChartWindowClosed(*w.form);
     CommandTable& table = w.host.table;
-    for (const CommandSpec& spec : CommandCatalogue()) {
-      if (spec.needs == Needs::Nothing) continue;
-      QAction& command = table.Action(spec.key.id, spec.key.tag);
-      QVERIFY2(!command.isEnabled(), spec.name);
+    for (const CommandSpec& row : CommandCatalogue()) {
+      if (row.needs == Needs::Nothing) continue;
+      QAction& command = table.Action(row.key.id, row.key.tag);
+      QVERIFY2(!command.isEnabled(), row.name);
       command.setEnabled(true);
       command.trigger();
     }
