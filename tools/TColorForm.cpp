@@ -66,9 +66,7 @@ void TColorForm::LoadLayout(const ProfileFile& settings) {
 }
 
 void TColorForm::SaveLayout(ProfileFile& settings) const {
-  settings.WriteBool(kSection, QStringLiteral("Palette"), isVisible());
-  settings.WriteInteger(kSection, QStringLiteral("PaletteX"), x());
-  settings.WriteInteger(kSection, QStringLiteral("PaletteY"), y());
+  SavePlacement(settings, QStringLiteral("Palette"), Sized::No);
 }
 
 // Dragged near an edge of the work area, the palette snaps to it.

@@ -312,9 +312,7 @@ void TInspectorForm::LoadLayout(const ProfileFile& settings) {
 }
 
 void TInspectorForm::SaveLayout(ProfileFile& settings) const {
-  settings.WriteBool(kSection, QStringLiteral("Inspector"), isVisible());
-  settings.WriteInteger(kSection, QStringLiteral("InspectorX"), x());
-  settings.WriteInteger(kSection, QStringLiteral("InspectorY"), y());
+  SavePlacement(settings, QStringLiteral("Inspector"), Sized::No);
 }
 
 }  // namespace quobrix

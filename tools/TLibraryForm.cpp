@@ -130,11 +130,7 @@ void TLibraryForm::LoadLayout(const ProfileFile& settings) {
 }
 
 void TLibraryForm::SaveLayout(ProfileFile& settings) const {
-  settings.WriteBool(kSection, QStringLiteral("Library"), isVisible());
-  settings.WriteInteger(kSection, QStringLiteral("LibraryX"), x());
-  settings.WriteInteger(kSection, QStringLiteral("LibraryY"), y());
-  settings.WriteInteger(kSection, QStringLiteral("LibraryW"), width());
-  settings.WriteInteger(kSection, QStringLiteral("LibraryH"), height());
+  SavePlacement(settings, QStringLiteral("Library"), Sized::Yes);
 }
 
 }  // namespace quobrix

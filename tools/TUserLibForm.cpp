@@ -192,11 +192,7 @@ void TUserLibForm::LoadLayout(const ProfileFile& settings) {
 }
 
 void TUserLibForm::SaveLayout(ProfileFile& settings) const {
-  settings.WriteBool(kSection, QStringLiteral("UserLib"), isVisible());
-  settings.WriteInteger(kSection, QStringLiteral("UserLibX"), x());
-  settings.WriteInteger(kSection, QStringLiteral("UserLibY"), y());
-  settings.WriteInteger(kSection, QStringLiteral("UserLibW"), width());
-  settings.WriteInteger(kSection, QStringLiteral("UserLibH"), height());
+  SavePlacement(settings, QStringLiteral("UserLib"), Sized::Yes);
   settings.WriteInteger(kSection, QStringLiteral("UserLibIcoSize"), IconSize());
 }
 

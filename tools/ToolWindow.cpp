@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QHideEvent>
 
+#include "platform/ProfileFile.h"
 #include "tools/CommandCaption.h"
 #include "view/CommandTable.h"
 
@@ -37,6 +38,16 @@ void ToolWindow::showEvent(QShowEvent* event) {
 void ToolWindow::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   if (!event->spontaneous()) toggle_.setChecked(false);
+}
+
+void ToolWindow::SavePlacement(ProfileFile& settings, const QString& name, Sized sized) const {
+  const QString section = QStringLiteral("WinPos");
+  settings.WriteBool(section, name, isVisible());
+  settings.WriteInteger(section, name + u'X', x());
+  settings.WriteInteger(section, name + u'Y', y());
+  if (sized == Sized::No) return;
+  settings.WriteInteger(section, name + u'W', width());
+  settings.WriteInteger(section, name + u'H', height());
 }
 
 }  // namespace quobrix

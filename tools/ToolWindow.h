@@ -34,6 +34,11 @@ class ToolWindow : public QWidget, public ToolWindowLayout {
  protected:
   // The program's commands, and through them the active chart window.
   CommandTable& Commands() const { return commands_; }
+  // Writes the window's keys of the settings file's "WinPos" section: `name`
+  // (shown or not), nameX, nameY and, for a window the user sizes, nameW
+  // and nameH.
+  enum class Sized : bool { No, Yes };
+  void SavePlacement(ProfileFile& settings, const QString& name, Sized sized) const;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
