@@ -45,9 +45,7 @@ for i in $(seq 50); do [ -s "$DIR/drawn.qbs" ] && break; sleep 0.1; done
 [ -s "$DIR/drawn.qbs" ] || fail "nothing saved"
 # "Выход" of the chart window ends the program: the saved chart asks nothing.
 xdotool windowfocus --sync "$win" key alt+F4
-for i in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
-wait "$pid" || fail "the program exited with $?"
+wait_exit "$pid"
 SESSION
 
 XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1

@@ -20,9 +20,7 @@ source "$XLIB"
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 quit() {  # "Выход" (Alt+F4) in the given window; nothing is modified, so nothing is asked
   xdotool windowfocus --sync "$1" key alt+F4
-  for i in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
-  wait "$pid" || fail "the program exited with $?"
+  wait_exit "$pid"
 }
 unset QT_QPA_PLATFORM
 cd "$DIR"

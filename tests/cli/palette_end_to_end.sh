@@ -96,9 +96,7 @@ for i in $(seq 50); do [ -s "$DIR/drawn.qbs" ] && break; sleep 0.1; done
 [ -n "${SHOT:-}" ] && import -window root "$SHOT-1.png"
 [ -s "$DIR/drawn.qbs" ] || fail "nothing saved"
 xdotool windowfocus --sync "$win" key alt+F4
-for i in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
-wait "$pid" || fail "the program exited with $?"
+wait_exit "$pid"
 
 # The next run finds the rectangle in the user library and drags it onto its chart.
 "$Q" &
@@ -116,9 +114,7 @@ xdotool type --delay 10 "$DIR/dropped.qbs"
 xdotool key Return
 for i in $(seq 50); do [ -s "$DIR/dropped.qbs" ] && break; sleep 0.1; done
 xdotool windowfocus --sync "$win" key alt+F4
-for i in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
-wait "$pid" || fail "the program exited with $?"
+wait_exit "$pid"
 SESSION
 
 XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" PY="$py" timeout 120 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" dbus-run-session -- bash "$dir/session.sh" 2>"$dir/stderr" ||

@@ -29,9 +29,7 @@ main_menu() {
 }
 quit_and_wait() {
   main_menu Up
-  for i in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "the program did not exit"
-  wait "$pid" || fail "the program exited with $?"
+  wait_exit "$pid"
 }
 
 # ----- first run: Russian, as the desktop speaks it

@@ -1,4 +1,4 @@
-# Window lookups for the end-to-end sessions under a virtual display. The
+# Window lookups and program ends for the end-to-end sessions under a virtual display. The
 # sessions start it with -noreset: a program starting while the server resets
 # after the last client left is refused.
 
@@ -13,4 +13,12 @@ wait_window() {
     sleep 0.2
   done
   return 1
+}
+
+# Waits up to 5 s for the program started as job PID to end, and fails the
+# session unless it ended with status 0.
+wait_exit() {
+  for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$1" 2>/dev/null && { echo "FAIL: the program did not exit"; kill "$1"; exit 1; }
+  wait "$1" || { echo "FAIL: the program exited with $?"; exit 1; }
 }
