@@ -1,12 +1,13 @@
 #include "platform/DesktopRegistration.h"
 
 #include <QDir>
-#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
+
+#include "chart/FileIO.h"
 
 namespace quobrix {
 
@@ -20,12 +21,13 @@ QByteArray Resource(const QString& name) {
 }
 
 // The installed entry starts the program by name; ours names this program file.
-QByteArray DesktopEntry(const QString& programPath) {
+QByteArray DesktopEntry(const QString& execCommand) {
   QByteArray entry = Resource(QStringLiteral("quobrix.desktop"));
-  const QByteArray exec = "Exec=" + DesktopExecCommand(programPath).toUtf8() + " %f";
-  entry.replace("Exec=quobrix %f", exec);
+  entry.replace("Exec=quobrix %f", "Exec=" + execCommand.toUtf8() + " %f");
   return entry;
 }
+
+bool IsControlCharacter(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; }
 
 bool SameContents(const QString& path, const QByteArray& contents) {
   QFile file(path);
@@ -34,9 +36,9 @@ bool SameContents(const QString& path, const QByteArray& contents) {
 
 QString WriteWhole(const QString& path, const QByteArray& contents) {
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) return QStringLiteral("cannot create the folder of ") + path;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit())
-    return path + QStringLiteral(": ") + file.errorString();
+  const std::string_view bytes(contents.constData(), static_cast<std::size_t>(contents.size()));
+  if (!WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes))
+    return path + QStringLiteral(": cannot be written (the disk may be full or the file read-only)");
   return {};
 }
 
@@ -59,7 +61,9 @@ QString RunTool(const QString& tool, const QString& folder) {
 
 }  // namespace
 
-QString DesktopExecCommand(const QString& programPath) {
+std::optional<QString> DesktopExecCommand(const QString& programPath) {
+  if (!programPath.startsWith(u'/') || std::any_of(programPath.begin(), programPath.end(), IsControlCharacter))
+    return std::nullopt;
   static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
   QString command = programPath;
   command.replace(u'%', QStringLiteral("%%"));
@@ -79,15 +83,20 @@ DesktopRegistrationReport RegisterChartFileType(const QString& dataHome, const Q
   const QDir home(dataHome);
   const QString mimeFolder = home.filePath(QStringLiteral("mime"));
   const QString applications = home.filePath(QStringLiteral("applications"));
+  DesktopRegistrationReport report;
+  const std::optional<QString> execCommand = DesktopExecCommand(programPath);
+  if (!execCommand) {
+    report.failures.append(QStringLiteral("a desktop entry cannot name the program file ") + programPath);
+    return report;
+  }
   const struct {
     QString path;
     QByteArray contents;
   } files[] = {
       {mimeFolder + QStringLiteral("/packages/quobrix.xml"), Resource(QStringLiteral("quobrix.xml"))},
-      {applications + QStringLiteral("/quobrix.desktop"), DesktopEntry(programPath)},
+      {applications + QStringLiteral("/quobrix.desktop"), DesktopEntry(*execCommand)},
       {home.filePath(QStringLiteral("icons/hicolor/scalable/apps/quobrix.svg")), Resource(QStringLiteral("quobrix.svg"))},
   };
-  DesktopRegistrationReport report;
   for (const auto& file : files) {
     if (SameContents(file.path, file.contents)) continue;
     if (const QString failure = WriteWhole(file.path, file.contents); !failure.isEmpty())

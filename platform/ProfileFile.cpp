@@ -2,11 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <limits>
 #include <utility>
 
+#include "chart/FileIO.h"
 #include "platform/Cp1251Codec.h"
 
 namespace quobrix {
@@ -229,8 +229,7 @@ void ProfileFile::DeleteKey(const QString& section, const QString& key) {
   }
 }
 
-bool ProfileFile::Save() const {
-  if (unreadable_) return false;  // its contents are unknown: never overwrite them
+QByteArray ProfileFile::Bytes() const {
   QString text = lines_.join(lineBreak_);
   if (!lines_.isEmpty()) text += lineBreak_;
   // A file in code page 1251 stays in it until it must hold a character the
@@ -240,14 +239,14 @@ bool ProfileFile::Save() const {
   QByteArray bytes =
       singleByte ? QByteArray(singleByte->data(), static_cast<qsizetype>(singleByte->size())) : text.toUtf8();
   if (bom_) bytes.prepend(kUtf8Bom);
+  return bytes;
+}
 
-  QSaveFile file(path_);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+bool ProfileFile::Save() const {
+  if (unreadable_) return false;  // its contents are unknown: never overwrite them
+  const QByteArray bytes = Bytes();
+  return WriteFileAtomically(QFile::encodeName(path_).toStdString(),
+                             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 bool ProfileFile::WriteValue(const QString& path, const QString& section, const QString& key, const QString& value) {

@@ -7,6 +7,7 @@
 // line of the file as it was.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -40,8 +41,11 @@ class ProfileFile {
   // Removes every line of the key from the section; the section stays.
   void DeleteKey(const QString& section, const QString& key);
 
+  // The text as Save() writes it, in the file's encoding.
+  QByteArray Bytes() const;
   // Writes the whole file through a temporary file that replaces the old one
-  // only once it is complete, so a failed save leaves the old file intact.
+  // only once it is complete and on disk, so a failed save (a full disk, say)
+  // leaves the old file intact. A file its owner may not write is refused.
   bool Save() const;
 
   // One read-modify-save of a single key, as the settings dialog needs.

@@ -4,8 +4,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <optional>
+#include <random>
 
 #include "platform/DesktopRegistration.h"
 #include "platform/ProfileFile.h"
@@ -112,24 +116,128 @@ TEST(DesktopRegistration, AnUnwritableDataFolderIsReportedNotThrown) {
   EXPECT_GE(report.failures.size(), 3);
 }
 
-struct ExecCase {
-  const char* path;
-  const char* command;
-};
+// ----- the Exec line read back the way a desktop reads it
 
-class DesktopExec : public ::testing::TestWithParam<ExecCase> {};
-
-TEST_P(DesktopExec, QuotesAndEscapesWhatTheEntryFormatReserves) {
-  EXPECT_EQ(DesktopExecCommand(QString::fromUtf8(GetParam().path)).toStdString(), GetParam().command);
+// The value of a string key with the entry format's escapes resolved.
+std::optional<QString> UnescapeString(const QString& value) {
+  QString text;
+  for (qsizetype i = 0; i < value.size(); ++i) {
+    if (value[i] != u'\\') {
+      text += value[i];
+      continue;
+    }
+    if (++i == value.size()) return std::nullopt;
+    const QChar escaped = value[i];
+    if (escaped == u's') text += u' ';
+    else if (escaped == u'n') text += u'\n';
+    else if (escaped == u't') text += u'\t';
+    else if (escaped == u'r') text += u'\r';
+    else if (escaped == u'\\') text += u'\\';
+    else return std::nullopt;
+  }
+  return text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, DesktopExec,
-    ::testing::Values(ExecCase{"/usr/bin/quobrix", "/usr/bin/quobrix"},
-                      ExecCase{"/home/ann/Мои программы/quobrix", "\"/home/ann/Мои программы/quobrix\""},
-                      ExecCase{"/tmp/a$b/quobrix", "\"/tmp/a\\\\$b/quobrix\""},
-                      ExecCase{"/tmp/say \"hi\"/quobrix", "\"/tmp/say \\\\\"hi\\\\\"/quobrix\""},
-                      ExecCase{"/tmp/100%/quobrix", "/tmp/100%%/quobrix"}));
+// The arguments of a command line: quoted arguments resolve their four
+// escapes, an unquoted one may hold no reserved character, and "%%" is a
+// percent sign. "%f" stays as it stands; any other field code is refused.
+std::optional<QStringList> SplitCommand(const QString& command) {
+  static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+  QStringList arguments;
+  qsizetype i = 0;
+  while (i < command.size()) {
+    QString argument;
+    if (command[i] == u'"') {
+      for (++i; i < command.size() && command[i] != u'"'; ++i) {
+        if (command[i] == u'\\') {
+          if (++i == command.size() || !QStringLiteral("\"`$\\").contains(command[i])) return std::nullopt;
+        }
+        argument += command[i];
+      }
+      if (i++ == command.size()) return std::nullopt;  // no closing quote
+    } else {
+      for (; i < command.size() && command[i] != u' '; ++i) {
+        if (reserved.contains(command[i])) return std::nullopt;
+        argument += command[i];
+      }
+    }
+    if (i < command.size() && command[i++] != u' ') return std::nullopt;
+    if (argument != u"%f") {
+      if (argument.replace(QStringLiteral("%%"), QStringLiteral("\x01")).contains(u'%')) return std::nullopt;
+      argument.replace(u'\x01', u'%');
+    }
+    arguments.append(argument);
+  }
+  return arguments;
+}
+
+bool HoldsControlCharacter(const QString& path) {
+  return std::any_of(path.begin(), path.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
+}
+
+// Every absolute path without control characters comes back whole from the
+// Exec line; every other path is refused.
+TEST(DesktopExec, TheCommandLineReadsBackAsExactlyTheProgramPath) {
+  const QStringList pieces = {"a",  "Я", "-", " ",  "\n", "\t", "\r", "\"", "'", "\\", "%", "%f", "$",
+                              "`",  "=", "#", "~",  "&",  ";",  "*",  "?",  "(", ")",  "<", ">",  "|",
+                              "\x7f", "/", "é", "\\\\", "%%", "$(x)"};
+  std::mt19937 random(27);
+  for (int round = 0; round < 3000; ++round) {
+    QString path = round % 10 == 0 ? QString() : QStringLiteral("/");
+    const int length = static_cast<int>(random() % 12);
+    for (int i = 0; i < length; ++i) path += pieces[static_cast<qsizetype>(random() % pieces.size())];
+    path += QStringLiteral("/quobrix");
+
+    const std::optional<QString> command = DesktopExecCommand(path);
+    if (HoldsControlCharacter(path) || !path.startsWith(u'/')) {
+      EXPECT_FALSE(command) << path.toStdString();
+      continue;
+    }
+    ASSERT_TRUE(command) << path.toStdString();
+    EXPECT_FALSE(command->contains(u'\n') || command->contains(u'\r')) << path.toStdString();
+    const std::optional<QString> unescaped = UnescapeString(*command + QStringLiteral(" %f"));
+    ASSERT_TRUE(unescaped) << command->toStdString();
+    EXPECT_EQ(SplitCommand(*unescaped), (QStringList{path, QStringLiteral("%f")})) << command->toStdString();
+  }
+}
+
+TEST(DesktopExec, PlainPathsStayUnquoted) {
+  EXPECT_EQ(DesktopExecCommand("/usr/bin/quobrix"), "/usr/bin/quobrix");
+  EXPECT_EQ(DesktopExecCommand("/tmp/100%/quobrix"), "/tmp/100%%/quobrix");
+}
+
+QStringList ExecLines(const QByteArray& entry) {
+  QStringList lines;
+  for (const QByteArray& line : entry.split('\n'))
+    if (line.startsWith("Exec")) lines.append(QString::fromUtf8(line));
+  return lines;
+}
+
+TEST(DesktopRegistration, AProgramFolderNameCannotAddACommand) {
+  QTemporaryDir home;
+  const DesktopRegistrationReport refused =
+      RegisterChartFileType(home.path(), "/tmp/x\nExec=sh -c 'touch /tmp/owned' %f\n/quobrix");
+  EXPECT_TRUE(refused.written.isEmpty());
+  ASSERT_EQ(refused.failures.size(), 1);
+  EXPECT_TRUE(refused.failures[0].contains("desktop entry cannot name")) << refused.failures[0].toStdString();
+  EXPECT_FALSE(QFileInfo::exists(home.path() + "/applications/quobrix.desktop"));
+
+  // Every character the entry format reserves, in a folder that does exist.
+  const QString odd = home.path() + "/-a \"b\" 'c' \\d %e $f `g` #h;i&j/quobrix";
+  const DesktopRegistrationReport written = RegisterChartFileType(home.path(), odd);
+  EXPECT_TRUE(written.failures.isEmpty()) << written.failures.join('\n').toStdString();
+  const QString entry = home.path() + "/applications/quobrix.desktop";
+  const QStringList exec = ExecLines(Read(entry));
+  ASSERT_EQ(exec.size(), 1);
+  EXPECT_EQ(SplitCommand(*UnescapeString(exec[0].mid(5))), (QStringList{odd, QStringLiteral("%f")}));
+  if (const QString validate = QStandardPaths::findExecutable("desktop-file-validate"); !validate.isEmpty()) {
+    QProcess check;
+    check.setProcessChannelMode(QProcess::MergedChannels);
+    check.start(validate, {entry});
+    ASSERT_TRUE(check.waitForFinished(-1));
+    EXPECT_EQ(check.exitCode(), 0) << check.readAll().toStdString();
+  }
+}
 
 }  // namespace
 }  // namespace quobrix

@@ -203,25 +203,48 @@ TEST_F(ProfileFileTest, NamesAndValuesNoLineCanHoldAreRefused) {
   EXPECT_FALSE(file.Find("Main", "Key"));
 }
 
-TEST_F(ProfileFileTest, FailedSaveKeepsTheOldFile) {
-  const QByteArray original = "[Main]\r\nLanguage=English\r\n";
-  const QString path = WriteBytes(original);
-  ProfileFile file(path);
-  ASSERT_TRUE(file.WriteString("Main", "Language", QString(100000, u'x')));
-
-  // A file-size limit below the new text makes the write fail, even for root.
-  std::signal(SIGXFSZ, SIG_IGN);
+// Saves with a file-size limit of `limit` bytes, which makes writes beyond it
+// fail as a full disk does, even for root.
+bool SaveWithFileSizeLimit(const ProfileFile& file, rlim_t limit) {
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
   rlimit saved{};
   getrlimit(RLIMIT_FSIZE, &saved);
   rlimit small = saved;
-  small.rlim_cur = 4096;
+  small.rlim_cur = limit;
   setrlimit(RLIMIT_FSIZE, &small);
   const bool savedOk = file.Save();
   setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  return savedOk;
+}
 
-  EXPECT_FALSE(savedOk);
+TEST_F(ProfileFileTest, FailedSaveKeepsTheOldFile) {
+  const QByteArray original = "[Main]\r\nLanguage=English\r\n";
+  const struct {
+    int valueLength;
+    rlim_t limit;
+  } cases[] = {
+      {100000, 4096},  // fails part-way
+      {20, 0},         // a small file fails only when it is flushed
+  };
+  for (const auto& c : cases) {
+    const QString path = WriteBytes(original);
+    ProfileFile file(path);
+    ASSERT_TRUE(file.WriteString("Main", "Language", QString(c.valueLength, u'x')));
+    EXPECT_FALSE(SaveWithFileSizeLimit(file, c.limit)) << c.valueLength;
+    EXPECT_EQ(ReadBytes(path), original) << c.valueLength;
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"test.ini"});  // no temporary left
+  }
+}
+
+TEST_F(ProfileFileTest, ReadOnlyFileIsNeverReplaced) {
+  const QByteArray original = "[Main]\r\nLanguage=English\r\n";
+  const QString path = WriteBytes(original);
+  ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+  ProfileFile file(path);
+  ASSERT_TRUE(file.WriteString("Main", "Language", "Other"));
+  EXPECT_FALSE(file.Save());
   EXPECT_EQ(ReadBytes(path), original);
-  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"test.ini"});  // no temporary left behind
 }
 
 // The address space the process holds now, in bytes.
