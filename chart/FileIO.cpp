@@ -1,13 +1,18 @@
 #include "chart/FileIO.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
+#include <memory>
 #include <vector>
 
 namespace quobrix {
@@ -90,12 +95,14 @@ std::string ReplacedFile(const std::string& path) {
 AtomicFileWriter::AtomicFileWriter(const std::string& path) : target_(ReplacedFile(path)) {
   if (!MayReplace(target_)) return;
   // Short, so a file name of any legal length can still be saved.
-  std::string tmpl = FolderOf(target_) + ".quobrix.XXXXXX";
+  std::string tmpl = FolderOf(target_) + std::string(kTemporaryFilePrefix) + "XXXXXX";
   std::vector<char> buf(tmpl.begin(), tmpl.end());
   buf.push_back('\0');
   fd_ = ::mkstemp(buf.data());
   if (fd_ < 0) return;
   tmp_ = buf.data();
+  // Where the file system has no locks, the file's changing keeps it safe.
+  ::flock(fd_, LOCK_EX | LOCK_NB);
   failed_ = ::fchmod(fd_, ModeFor(target_)) != 0;
 }
 
@@ -134,5 +141,43 @@ NewFileResult WriteNewFile(const std::string& path, std::string_view bytes) {
 }
 
 bool IsRegularFile(const std::string& path) { return RegularFileSize(path).has_value(); }
+
+namespace {
+
+// The names mkstemp gives: the prefix and six letters or digits.
+bool IsTemporaryFileName(std::string_view name) {
+  if (!name.starts_with(kTemporaryFilePrefix) || name.size() != kTemporaryFilePrefix.size() + 6) return false;
+  for (char c : name.substr(kTemporaryFilePrefix.size()))
+    if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+  return true;
+}
+
+bool IsAbandoned(const std::string& path, int quietSeconds) {
+  struct stat named {};
+  if (::lstat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode) || named.st_uid != ::geteuid()) return false;
+  if (named.st_mtime > std::time(nullptr) - quietSeconds) return false;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  // The lock is kept until the file is gone, so no writer can take it up
+  // in between; the file locked must be the one that was looked at.
+  struct stat opened {};
+  const bool abandoned = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
+                         opened.st_dev == named.st_dev && opened.st_ino == named.st_ino &&
+                         ::unlink(path.c_str()) == 0;
+  ::close(fd);
+  return abandoned;
+}
+
+}  // namespace
+
+int RemoveAbandonedTemporaryFiles(const std::string& folder, int quietSeconds) {
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+  if (!dir) return 0;
+  const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + '/';
+  int removed = 0;
+  while (const dirent* entry = ::readdir(dir.get()))
+    if (IsTemporaryFileName(entry->d_name) && IsAbandoned(prefix + entry->d_name, quietSeconds)) ++removed;
+  return removed;
+}
 
 }  // namespace quobrix

@@ -28,7 +28,9 @@ std::string ReplacedFile(const std::string& path);
 // disk, say) leaves the previous file as it was. The temporary file goes
 // away unless committed. A target that exists but may not be written
 // (read-only for its owner, say) is refused and left alone, as a read-only
-// folder refuses.
+// folder refuses. The temporary file, named kTemporaryFilePrefix and six
+// letters or digits, is locked (flock) while it is written, which tells
+// RemoveAbandonedTemporaryFiles that its writer is still at work.
 class AtomicFileWriter {
  public:
   explicit AtomicFileWriter(const std::string& path);
@@ -52,6 +54,15 @@ class AtomicFileWriter {
   bool failed_ = false;
   bool committed_ = false;
 };
+
+inline constexpr std::string_view kTemporaryFilePrefix = ".quobrix.";
+
+// Removes from `folder` the temporary files of AtomicFileWriters that never
+// finished (the program was killed during a save): those of this user that
+// no one holds locked and that have not changed for `quietSeconds`, long
+// enough that no writer is between creating and locking one. Returns how
+// many went.
+int RemoveAbandonedTemporaryFiles(const std::string& folder, int quietSeconds);
 
 // Writes `bytes` through an AtomicFileWriter.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);

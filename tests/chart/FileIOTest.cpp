@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <ctime>
 #include <filesystem>
+#include <set>
 
 #include "chart/FileIO.h"
 #include "support/TempDir.h"
@@ -82,6 +86,63 @@ TEST_F(SafeWrite, ReadingRefusesAFileBeyondTheReadableSize) {
   fs::resize_file(path, kLargestReadableFile + 1);  // sparse: takes no disk
   EXPECT_FALSE(ReadWholeFile(path).has_value());
   EXPECT_EQ(RegularFileSize(path), kLargestReadableFile + 1);
+}
+
+// ----- temporary files a killed save left behind
+
+constexpr int kQuietSeconds = 120;
+
+void MakeOld(const std::string& path) {
+  const timespec times[2] = {{0, UTIME_OMIT}, {std::time(nullptr) - 2 * kQuietSeconds, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
+}
+
+TEST_F(SafeWrite, OnlyOurOwnQuietUnlockedTemporaryFilesAreRemoved) {
+  for (const char* name : {".quobrix.Ab12cD", ".quobrix.zzzzzz", ".quobrix.abc", ".quobrix.abcdefg",
+                           ".quobrix.ab-def", "quobrix.abcdef", "chart.qbs"}) {
+    WriteBytes(dir.File(name), "half");
+    MakeOld(dir.File(name));
+  }
+  WriteBytes(dir.File(".quobrix.fresh1"), "being written");
+  fs::create_directory(dir.Path() / ".quobrix.folder");
+  fs::create_symlink("chart.qbs", dir.Path() / ".quobrix.link01");
+  MakeOld(dir.File(".quobrix.link01"));
+
+  EXPECT_EQ(RemoveAbandonedTemporaryFiles(dir.Path().string(), kQuietSeconds), 2);
+
+  std::set<std::string> left;
+  for (const auto& entry : fs::directory_iterator(dir.Path())) left.insert(entry.path().filename().string());
+  EXPECT_EQ(left, (std::set<std::string>{".quobrix.abc", ".quobrix.abcdefg", ".quobrix.ab-def", "quobrix.abcdef",
+                                         "chart.qbs", ".quobrix.fresh1", ".quobrix.folder", ".quobrix.link01"}));
+}
+
+// A save that stalls (a slow disk, a stopped program) holds its lock.
+TEST_F(SafeWrite, ATemporaryFileItsWriterStillHoldsStays) {
+  const std::string target = dir.File("chart.qbs");
+  AtomicFileWriter file(target);
+  ASSERT_TRUE(file.Write("first half"));
+  MakeOld(file.TemporaryPath());
+  EXPECT_EQ(RemoveAbandonedTemporaryFiles(dir.Path().string(), kQuietSeconds), 0);
+  ASSERT_TRUE(file.Write(", second half"));
+  ASSERT_TRUE(file.Commit());
+  EXPECT_EQ(ReadBytes(target), "first half, second half");
+}
+
+TEST_F(SafeWrite, ATemporaryFileOfAKilledWriterGoes) {
+  const std::string target = dir.File("chart.qbs");
+  const pid_t child = ::fork();
+  if (child == 0) {
+    AtomicFileWriter file(target);
+    file.Write("half");
+    ::_exit(0);  // no destructor: as if killed
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_EQ(EntriesIn(dir.Path()), 1u);
+  const std::string leftover = fs::directory_iterator(dir.Path())->path().string();
+  MakeOld(leftover);
+  EXPECT_EQ(RemoveAbandonedTemporaryFiles(dir.Path().string(), kQuietSeconds), 1);
+  EXPECT_EQ(EntriesIn(dir.Path()), 0u);
 }
 
 }  // namespace
