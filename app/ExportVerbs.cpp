@@ -5,6 +5,7 @@
 
 #include "app/VerbSupport.h"
 #include "chart/ChartFormat.h"
+#include "chart/ChartPicture.h"
 #include "platform/HeadlessGui.h"
 #include "platform/PrinterPrintDevice.h"
 
@@ -57,6 +58,7 @@ int ExportPicture(const std::string& in, const std::string& out) {
   HeadlessGui gui;
   BlocksHolderModel chart;
   if (auto failure = LoadChart(chart, in)) return Fail(*failure);
+  if (SheetIsEmpty(chart)) return Fail("the sheet of " + in + " is empty (no width or height): no picture to write");
   if (!chart.SaveToFile(out)) return Fail("cannot write " + out);
   return 0;
 }

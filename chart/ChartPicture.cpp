@@ -14,6 +14,11 @@ constexpr std::int64_t kPictureZoom = 100;
 
 PictureSize PicturePageSize(const BlocksHolderModel& chart) { return PictureSizeOfPages(chart, 1); }
 
+bool SheetIsEmpty(const BlocksHolderModel& chart) {
+  const PictureSize size = PicturePageSize(chart);
+  return size.width < 1 || size.height < 1;
+}
+
 PictureSize PictureSizeOfPages(const BlocksHolderModel& chart, std::int32_t pages) {
   return {ChartToPixels(chart.SheetWidth(), chart.HorzResolution(), kPictureZoom),
           ChartToPixels(WrapMul(chart.SheetHeight(), pages), chart.HorzResolution(), kPictureZoom)};

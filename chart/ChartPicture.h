@@ -18,6 +18,9 @@ struct PictureSize {
 // directions (793 x 1122 for A4 at 378).
 PictureSize PicturePageSize(const BlocksHolderModel& chart);
 
+// A sheet without width or height (one pixel at least) has no picture.
+bool SheetIsEmpty(const BlocksHolderModel& chart);
+
 // `pages` stacked pages, measured from the chart units of all of them.
 PictureSize PictureSizeOfPages(const BlocksHolderModel& chart, std::int32_t pages);
 

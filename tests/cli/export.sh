@@ -58,6 +58,12 @@ expect_failure "--copies must be" --print-pdf "$dir/chart.qbs" "$dir/p.pdf" --co
 expect_failure "unknown option" --print-pdf "$dir/chart.qbs" "$dir/p.pdf" --collate
 expect_failure "needs a number" --print-pdf "$dir/chart.qbs" "$dir/p.pdf" --from
 [ ! -e "$dir/p.pdf" ] || fail "a failed --print-pdf left a file"
+# A sheet without width or height has no picture, whatever the format.
+sed 's/^SheetWidth=21000/SheetWidth=0/; s/^SheetHeight=29700/SheetHeight=0/' "$dir/chart.qbs" > "$dir/empty.qbs"
+for ext in png bmp svg emf pdf; do
+  expect_failure "is empty" --export "$dir/empty.qbs" "$dir/empty.$ext"
+  [ ! -e "$dir/empty.$ext" ] || fail "an empty sheet left a .$ext file"
+done
 # A disk that fills up (here a file-size limit of 1 KiB) fails the export in
 # one line and leaves the previous picture as it was, with no temporary file.
 {
@@ -71,7 +77,7 @@ for ext in svg pdf emf; do
     fail "--export to a full disk (.$ext) succeeded"
   [[ "$err" == *"cannot write"* && "$(printf '%s\n' "$err" | wc -l)" -eq 1 ]] || fail "full disk (.$ext) said '$err'"
   [ "$(cat "$dir/full.$ext")" = previous ] || fail "a failed .$ext export replaced the previous file"
-  [ -z "$(find "$dir" -name ".full.$ext.*")" ] || fail "a failed .$ext export left its temporary file"
+  [ -z "$(find "$dir" -name ".quobrix.*")" ] || fail "a failed .$ext export left its temporary file"
 done
 "$q" --help | grep -q -- "--print-pdf" || fail "--help does not list --print-pdf"
 echo "1 passed, 0 failed"
