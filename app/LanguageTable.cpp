@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 41> kBuiltIn = {{
+constexpr std::array<BuiltInText, 47> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -65,6 +65,19 @@ constexpr std::array<BuiltInText, 41> kBuiltIn = {{
      "Файл %1 больше %2 КБ: слишком длинный для блок-схемы."},
     {TextKey::CODE_FILE_NOT_UTF8, kWizards, "CODE_FILE_NOT_UTF8", "Файл %1 не является текстом в кодировке UTF-8."},
     {TextKey::RECOVERY_TITLE, kGeneral, "RECOVERY_TITLE", "Восстановление несохранённых схем"},
+    // %1 is the settings file.
+    {TextKey::SETTINGS_SAVE_ERROR_MSG, kGeneral, "SETTINGS_SAVE_ERROR_MSG",
+     "Не удалось записать настройки в файл %1: диск заполнен или файл доступен только для чтения. Прежний файл "
+     "сохранён."},
+    {TextKey::SHEET_EMPTY_MSG, kGeneral, "SHEET_EMPTY_MSG",
+     "Лист схемы пуст: у него нет ширины или высоты, и рисунок из него не получится."},
+    // Followed by one line per folder: what needs it, then the folder.
+    {TextKey::FOLDERS_UNWRITABLE_MSG, kGeneral, "FOLDERS_UNWRITABLE_MSG",
+     "В эти папки нельзя записать (диск заполнен или доступен только для чтения), и то, что в них пишет, "
+     "не работает:"},
+    {TextKey::FOLDER_USE_UNDO, kGeneral, "FOLDER_USE_UNDO", "Отмена действий"},
+    {TextKey::FOLDER_USE_AUTOSAVE, kGeneral, "FOLDER_USE_AUTOSAVE", "Автосохранение"},
+    {TextKey::FOLDER_USE_USER_LIBRARY, kGeneral, "FOLDER_USE_USER_LIBRARY", "Библиотека пользователя"},
 }};
 
 static_assert(

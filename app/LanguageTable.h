@@ -50,6 +50,12 @@ enum class TextKey {
   CODE_FILE_TOO_BIG,   // %1 path, %2 the limit in KB
   CODE_FILE_NOT_UTF8,  // %1 path
   RECOVERY_TITLE,      // the dialog that offers charts a killed program had not saved
+  SETTINGS_SAVE_ERROR_MSG,  // %1 the settings file
+  SHEET_EMPTY_MSG,          // a picture of a sheet without width or height
+  FOLDERS_UNWRITABLE_MSG,   // followed by one line per folder: its uses and the folder
+  FOLDER_USE_UNDO,
+  FOLDER_USE_AUTOSAVE,
+  FOLDER_USE_USER_LIBRARY,
 };
 
 struct BuiltInText {

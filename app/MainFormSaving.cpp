@@ -9,6 +9,7 @@
 #include "app/LanguageTable.h"
 #include "app/TMainForm.h"
 #include "chart/ChartFormat.h"
+#include "chart/ChartPicture.h"
 
 namespace quobrix {
 
@@ -74,6 +75,10 @@ bool TMainForm::ConfirmReplacingDamagedOriginal() {
 }
 
 void TMainForm::ExportPicture(THolderForm& window, const QString& path) {
+  if (SheetIsEmpty(window.bh->Model())) {
+    ShowError(LanguageText(TextKey::SHEET_EMPTY_MSG));
+    return;
+  }
   const auto exported = WithinMemory([&] { return window.bh->Model().SaveToFile(LocalPath(path)); });
   if (!exported || !*exported) {
     ShowError(LanguageText(exported ? TextKey::FILE_SAVE_ERROR_MSG : TextKey::NOT_ENOUGH_MEMORY_MSG));

@@ -1,12 +1,14 @@
-// The settings file at start and at the end: the options, the recent files
+// The settings file at start, while the program runs and at the end: the options, the recent files
 // and where every window was; the settings dialog and the interface language.
 #include <QAction>
 #include <QLocale>
 
+#include "app/LanguageTable.h"
 #include "app/LoadLanguage.h"
 #include "app/QtTranslations.h"
 #include "app/ReachableWindow.h"
 #include "app/SettingsFile.h"
+#include "app/SettingsKeeper.h"
 #include "app/TMainForm.h"
 #include "app/TSettingsForm.h"
 #include "platform/ProfileFile.h"
@@ -21,6 +23,9 @@ namespace quobrix {
 namespace {
 
 constexpr int kRecentKeys = 10;
+// How often the window layout and the recent files are compared with what
+// the settings file was last given.
+constexpr int kSettingsCheckMs = 5000;
 constexpr int kSmallestChartSide = 100;
 // Where new chart windows go when no chart window is open to take it from.
 constexpr ChartPlacement kChartPlacementWithoutChart{20, 20, 500, 500, 100};
@@ -41,6 +46,9 @@ bool TMainForm::LoadSettings() {
     ProfileFile::WriteValue(path, kMainSection, kLanguageKey, options.Language);
   }
   Settings().SetOptions(options);
+  settingsKeeper_ = new SettingsKeeper(
+      path, [this](ProfileFile& settings) { WriteSettings(settings); },
+      [this, path] { ShowError(LanguageText(TextKey::SETTINGS_SAVE_ERROR_MSG).arg(path)); }, this);
   return true;
 }
 
@@ -93,8 +101,14 @@ void TMainForm::KeepToolWindowsReachable() {
   for (ToolWindow* window : findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly)) KeepReachable(*window);
 }
 
-bool TMainForm::SaveSettings() const {
-  ProfileFile file(SettingsFilePath());
+bool TMainForm::SaveSettings() { return settingsKeeper_->Keep(); }
+
+void TMainForm::KeepSettingsUpToDate() {
+  connect(&Settings(), &ProgramSettings::OptionsChanged, settingsKeeper_, &SettingsKeeper::Keep);
+  settingsKeeper_->KeepEvery(kSettingsCheckMs);
+}
+
+void TMainForm::WriteSettings(ProfileFile& file) const {
   WriteOptions(file, Settings().Options());
   SaveRecentFiles(file);
   file.WriteInteger(kWinPosSection, Key("MainX"), x());
@@ -106,7 +120,6 @@ bool TMainForm::SaveSettings() const {
   file.WriteInteger(kWinPosSection, Key("ChartH"), chart.Height);
   file.WriteInteger(kWinPosSection, Key("ChartZoom"), chart.Zoom);
   toolWindows_.SaveLayouts(file);
-  return file.Save();
 }
 
 // Keys beyond the list go, or entries the user's list dropped would come

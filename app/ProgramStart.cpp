@@ -47,8 +47,9 @@ int RunEditor(int& argc, char** argv) {
     main.SetDebugForm(debug);
   }
   main.show();
-  // Once the start-up chart is on screen, the charts a killed program left
-  // unsaved are offered.
+  // Once the start-up chart is on screen, the folders are looked at and the
+  // charts a killed program left unsaved are offered.
+  QTimer::singleShot(0, &main, &TMainForm::CheckFoldersAtStart);
   QTimer::singleShot(0, &main, &TMainForm::OfferRecoveredCharts);
   if (auto* debug = main.findChild<TDebugForm*>()) {
     debug->move(main.frameGeometry().bottomLeft() + QPoint(0, 1));

@@ -118,6 +118,7 @@ void TMainForm::FormShow() {
   OpenStartupChart();
   LoadWindowLayout();
   userLib_->LoadUserLibrary();
+  KeepSettingsUpToDate();
   QApplication::restoreOverrideCursor();
 }
 

@@ -31,6 +31,7 @@ class TInspectorForm;
 class TLibraryForm;
 class TSettingsForm;
 class TUserLibForm;
+class SettingsKeeper;
 class WizardDialog;
 
 class TMainForm : public QMainWindow, public ChartWindowHost {
@@ -75,6 +76,10 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // Opens an autosave copy as a chart with unsaved changes that saves to
   // the chart's own file; false, with a message, when it cannot be read.
   bool RestoreChart(const RecoveredChart& chart);
+  // Removes what killed saves left beside the settings, the user library and
+  // the recent charts, and names in one message the folders undo, autosave
+  // or the user library cannot write to; called once the program has started.
+  void CheckFoldersAtStart();
 
   // ----- wizards
   void mWizard1Click();
@@ -114,13 +119,15 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   static QString ProgramTitle();
 
   // ----- settings file and window layout (quobrix.ini)
-  // Reads the options; a first start takes the language from the desktop.
+  // Reads the options and takes charge of the file; a first start takes
+  // the language from the desktop.
   bool LoadSettings();
   // Places the main window, the start-up chart and the tool windows as they
   // were, and fills the recent-files list.
   bool LoadWindowLayout();
-  // Writes the options, the recent files and the window layout.
-  bool SaveSettings() const;
+  // Writes the options, the recent files and the window layout where they
+  // changed since the last write; the first failure of a run is told.
+  bool SaveSettings();
   TSettingsForm& SettingsForm() const { return *settingsForm_; }
   // Makes the named language the interface language of every window.
   void UseLanguage(const QString& languageName);
@@ -153,6 +160,10 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void FormShow();
   void LoadRecentFiles(const ProfileFile& settings);
   void SaveRecentFiles(ProfileFile& settings) const;
+  void WriteSettings(ProfileFile& settings) const;
+  // From the start on, applied options reach the file at once and the rest
+  // within seconds.
+  void KeepSettingsUpToDate();
   void LoadChartPlacement(const ProfileFile& settings);
   // The main window and the long-lived windows it owns.
   std::vector<QWidget*> OwnWindows();
@@ -200,6 +211,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   TLibraryForm* library_ = nullptr;
   TUserLibForm* userLib_ = nullptr;
   std::unique_ptr<AutoSave> autoSave_;
+  SettingsKeeper* settingsKeeper_ = nullptr;
   std::vector<QPointer<THolderForm>> charts_;
   bool shown_ = false;
 };

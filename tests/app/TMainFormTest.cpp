@@ -361,6 +361,21 @@ class TMainFormTest : public QObject {
     QVERIFY(!p.main->RecentFiles().contains(p.File("plan.png")));
   }
 
+  void aPictureOfAnEmptySheetIsRefusedAsEmpty() {
+    Program p;
+    PictureFileExporter exporter;
+    SetPictureExporter(&exporter);
+    THolderForm& w = p.NewModifiedChart();
+    w.bh->Model().SetSheetWidth(0);
+    w.bh->Model().SetSheetHeight(0);
+    test::ModalAnswer choose(p.File("plan.png"));
+    test::ModalAnswer ok(QMessageBox::Ok);
+    QVERIFY(!p.main->SaveAs());
+    SetPictureExporter(nullptr);
+    QCOMPARE(ok.texts, QStringList{LanguageText(TextKey::SHEET_EMPTY_MSG)});
+    QVERIFY(!QFile::exists(p.File("plan.png")));
+  }
+
   void aTypedNameTakesTheExtensionOfTheChosenFormat() {
     Program p;
     PictureFileExporter exporter;
