@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QDateTime>
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <csignal>
 #include <optional>
 #include <random>
 
@@ -103,6 +105,33 @@ TEST(DesktopRegistration, AMissingIndexIsRebuilt) {
   const DesktopRegistrationReport again = RegisterChartFileType(home.path(), kProgram);
   EXPECT_TRUE(again.written.isEmpty());
   EXPECT_TRUE(QFileInfo::exists(home.path() + "/mime/mime.cache"));
+}
+
+// A file-size limit of 0 makes every write fail as on a full disk, even for
+// root, and for the index tools too.
+TEST(DesktopRegistration, AFullDiskKeepsTheFilesThereWere) {
+  QTemporaryDir home;
+  RegisterChartFileType(home.path(), kProgram);
+  const QString mime = RegisteredFiles(home.path())[0];
+  QFile file(mime);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write("<older/>");
+  file.close();
+
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit full = saved;
+  full.rlim_cur = 0;
+  setrlimit(RLIMIT_FSIZE, &full);
+  const DesktopRegistrationReport report = RegisterChartFileType(home.path(), "/opt/moved/quobrix");
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+
+  EXPECT_TRUE(report.written.isEmpty());
+  EXPECT_GE(report.failures.size(), 2);
+  EXPECT_EQ(Read(mime), "<older/>");
+  EXPECT_TRUE(Read(RegisteredFiles(home.path())[1]).contains("\nExec=" + kProgram.toUtf8() + " %f\n"));
 }
 
 TEST(DesktopRegistration, AnUnwritableDataFolderIsReportedNotThrown) {
