@@ -110,6 +110,8 @@ void TMainForm::KeepSettingsUpToDate() {
 
 void TMainForm::WriteSettings(ProfileFile& file) const {
   WriteOptions(file, Settings().Options());
+  // Written by the settings dialog too; here a file that refuses it is told of.
+  file.WriteString(kMainSection, kLanguageKey, Settings().Options().Language);
   SaveRecentFiles(file);
   file.WriteInteger(kWinPosSection, Key("MainX"), x());
   file.WriteInteger(kWinPosSection, Key("MainY"), y());

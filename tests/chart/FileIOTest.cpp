@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <ctime>
@@ -126,23 +125,6 @@ TEST_F(SafeWrite, ATemporaryFileItsWriterStillHoldsStays) {
   ASSERT_TRUE(file.Write(", second half"));
   ASSERT_TRUE(file.Commit());
   EXPECT_EQ(ReadBytes(target), "first half, second half");
-}
-
-TEST_F(SafeWrite, ATemporaryFileOfAKilledWriterGoes) {
-  const std::string target = dir.File("chart.qbs");
-  const pid_t child = ::fork();
-  if (child == 0) {
-    AtomicFileWriter file(target);
-    file.Write("half");
-    ::_exit(0);  // no destructor: as if killed
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  ASSERT_EQ(EntriesIn(dir.Path()), 1u);
-  const std::string leftover = fs::directory_iterator(dir.Path())->path().string();
-  MakeOld(leftover);
-  EXPECT_EQ(RemoveAbandonedTemporaryFiles(dir.Path().string(), kQuietSeconds), 1);
-  EXPECT_EQ(EntriesIn(dir.Path()), 0u);
 }
 
 }  // namespace
