@@ -31,7 +31,8 @@ bool CanWriteIn(const QString& folder) {
   QString existing = QDir(folder).absolutePath();
   while (!QFileInfo(existing).isDir() && QFileInfo(existing).absolutePath() != existing)
     existing = QFileInfo(existing).absolutePath();
-  const std::string probe = LocalName(existing) + "/.quobrix-probe-" + std::to_string(QCoreApplication::applicationPid());
+  const std::string probe =
+      LocalName(existing) + "/.quobrix-probe-" + std::to_string(QCoreApplication::applicationPid());
   AtomicFileWriter file(probe);
   const bool written = file.Write(std::string(kProbeBytes, '\0')) && file.Commit();
   return written && QFile::remove(QFile::decodeName(probe.c_str()));
@@ -48,7 +49,8 @@ QStringList UnwritableFolderLines(const std::vector<FolderUse>& uses) {
     usesOfFolder[use.folder].append(use.use);
   }
   QStringList lines;
-  for (const QString& folder : order) lines.append(usesOfFolder[folder].join(QStringLiteral(", ")) + QStringLiteral(": ") + folder);
+  for (const QString& folder : order)
+    lines.append(usesOfFolder[folder].join(QStringLiteral(", ")) + QStringLiteral(": ") + folder);
   return lines;
 }
 

@@ -22,8 +22,7 @@ void TMainForm::CheckFoldersAtStart() {
       {LanguageText(TextKey::FOLDER_USE_AUTOSAVE), RecoveryDir()},
       {LanguageText(TextKey::FOLDER_USE_USER_LIBRARY), UserLibraryDir()},
   });
-  if (!unwritable.isEmpty())
-    ShowError(LanguageText(TextKey::FOLDERS_UNWRITABLE_MSG) + u'\n' + unwritable.join(u'\n'));
+  if (!unwritable.isEmpty()) ShowError(LanguageText(TextKey::FOLDERS_UNWRITABLE_MSG) + u'\n' + unwritable.join(u'\n'));
 }
 
 }  // namespace quobrix

@@ -6,8 +6,8 @@
 
 namespace quobrix {
 
-SettingsKeeper::SettingsKeeper(QString path, std::function<void(ProfileFile&)> fill,
-                               std::function<void()> tellFailure, QObject* parent)
+SettingsKeeper::SettingsKeeper(QString path, std::function<void(ProfileFile&)> fill, std::function<void()> tellFailure,
+                               QObject* parent)
     : QObject(parent), path_(std::move(path)), fill_(std::move(fill)), tellFailure_(std::move(tellFailure)) {
   connect(&timer_, &QTimer::timeout, this, &SettingsKeeper::Keep);
 }

@@ -162,8 +162,7 @@ bool IsAbandoned(const std::string& path, int quietSeconds) {
   // in between; the file locked must be the one that was looked at.
   struct stat opened {};
   const bool abandoned = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
-                         opened.st_dev == named.st_dev && opened.st_ino == named.st_ino &&
-                         ::unlink(path.c_str()) == 0;
+                         opened.st_dev == named.st_dev && opened.st_ino == named.st_ino && ::unlink(path.c_str()) == 0;
   ::close(fd);
   return abandoned;
 }
