@@ -4,7 +4,7 @@
 # the language from Russian to English in the settings dialog, looks at the
 # about window and quits through the menu; the second run must start in
 # English with the chart window placed as it was and the chart in the
-# recent-files list.
+# recent-files list. Applied options reach the settings file at once.
 set -u
 q=${QUOBRIX_PROGRAM:?}
 src=${QUOBRIX_SOURCE_DIR:?}
@@ -18,6 +18,8 @@ set -u
 source "$XLIB"
 fail() { echo "FAIL: $*"; [ -n "${SHOT:-}" ] && import -window root "$SHOT"; kill "$pid" 2>/dev/null; exit 1; }
 ini() { iconv -f cp1251 -t utf-8 "$DIR/home/quobrix.ini" | tr -d '\r' | grep -x "$1" >/dev/null; }
+# Waits up to 30 seconds for the command to succeed.
+eventually() { for _ in $(seq 150); do "$@" && return 0; sleep 0.2; done; return 1; }
 unset QT_QPA_PLATFORM
 export QUOBRIX_HOME="$DIR/home"
 # Opens the main window's first menu and picks an item counted from the end
@@ -56,6 +58,7 @@ sleep 0.3
 xdotool mousemove $((X + 287)) $((Y + 283)) click 1  # Применить
 wait_window --name '^Quobrix Flowchart Builder 1\.50$' >/dev/null || fail "the language did not switch"
 ini 'Language=English' || fail "the language was not written at once"
+ini 'ShowSplash=1' || fail "the options were not written when applied"
 
 main_menu Left Up  # About
 about=$(wait_window --onlyvisible --name '^Quobrix$') || fail "no about window"
@@ -69,10 +72,14 @@ for line in ChartX=150 ChartY=120 ChartW=640 ChartH=480 "Recent0=$DIR/plan.qbs";
   ini "$line" || fail "no $line after the first run"
 done
 
-# ----- second run: the same language, placement and recent files
+# ----- second run: the same language, placement and recent files; what a
+# save killed long ago left beside the settings goes
+printf half > "$DIR/home/.quobrix.Killed"
+touch -d '1 hour ago' "$DIR/home/.quobrix.Killed"
 "$Q" &
 pid=$!
 untitled=$(wait_window --name '^Untitled$') || fail "no chart window at the second start"
+eventually test ! -e "$DIR/home/.quobrix.Killed" || fail "the killed save's temporary file is still there"
 xdotool search --name '^Quobrix Flowchart Builder 1\.50$' >/dev/null || fail "the second start forgot the language"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$untitled")"
