@@ -1,5 +1,6 @@
-// The settings file at start, while the program runs and at the end: the options, the recent files
-// and where every window was; the settings dialog and the interface language.
+// The settings file at start, while the program runs and at the end: the
+// options, the recent files and where every window was; the settings dialog
+// and the interface language.
 #include <QAction>
 #include <QLocale>
 
