@@ -182,10 +182,7 @@ void TUserLibForm::LoadLayout(const ProfileFile& settings) {
   } else {
     hide();
   }
-  move(settings.ReadInteger(kSection, QStringLiteral("UserLibX"), x()),
-       settings.ReadInteger(kSection, QStringLiteral("UserLibY"), y()));
-  resize(settings.ReadInteger(kSection, QStringLiteral("UserLibW"), width()),
-         settings.ReadInteger(kSection, QStringLiteral("UserLibH"), height()));
+  LoadPlacement(settings, QStringLiteral("UserLib"), Sized::Yes);
   // A size no icon list could show keeps the icons as they are.
   const int size = settings.ReadInteger(kSection, QStringLiteral("UserLibIcoSize"), IconSize());
   if (size >= 1 && size <= kLargestIconSize) SetIconSize(size);
