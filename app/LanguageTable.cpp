@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 41> kBuiltIn = {{
+constexpr std::array<BuiltInText, 43> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -65,6 +65,12 @@ constexpr std::array<BuiltInText, 41> kBuiltIn = {{
      "Файл %1 больше %2 КБ: слишком длинный для блок-схемы."},
     {TextKey::CODE_FILE_NOT_UTF8, kWizards, "CODE_FILE_NOT_UTF8", "Файл %1 не является текстом в кодировке UTF-8."},
     {TextKey::RECOVERY_TITLE, kGeneral, "RECOVERY_TITLE", "Восстановление несохранённых схем"},
+    {TextKey::USERLIB_DAMAGED_MSG, kGeneral, "USERLIB_DAMAGED_MSG",
+     "Библиотеку пользователя не удалось прочитать: файл %1 повреждён или не соответствует парному. Библиотека "
+     "показана пустой, её файлы оставлены как есть."},
+    {TextKey::USERLIB_RESTORE_MSG, kGeneral, "USERLIB_RESTORE_MSG",
+     "Библиотеку пользователя не удалось прочитать: файл %1 повреждён или не соответствует парному. Восстановить "
+     "библиотеку из копии, сохранённой при последнем изменении?"},
 }};
 
 static_assert(

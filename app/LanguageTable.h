@@ -50,6 +50,11 @@ enum class TextKey {
   CODE_FILE_TOO_BIG,   // %1 path, %2 the limit in KB
   CODE_FILE_NOT_UTF8,  // %1 path
   RECOVERY_TITLE,      // the dialog that offers charts a killed program had not saved
+
+  // The user library cannot be read; %1 the files to blame. The second asks
+  // whether to restore the copy kept at the last change.
+  USERLIB_DAMAGED_MSG,
+  USERLIB_RESTORE_MSG,
 };
 
 struct BuiltInText {

@@ -151,6 +151,9 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void FormCreate();
   void CreateToolWindows();
   void FormShow();
+  // Reads the user library; one that cannot be read is named, and its
+  // backup copy offered.
+  void LoadUserLibrary();
   void LoadRecentFiles(const ProfileFile& settings);
   void SaveRecentFiles(ProfileFile& settings) const;
   void LoadChartPlacement(const ProfileFile& settings);
