@@ -75,6 +75,11 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // Opens an autosave copy as a chart with unsaved changes that saves to
   // the chart's own file; false, with a message, when it cannot be read.
   bool RestoreChart(const RecoveredChart& chart);
+  // The program is told to stop (the desktop session ends, the terminal
+  // goes): no question is asked. The unsaved charts keep their copies for
+  // the next start, the settings and the user library are written as at
+  // every end, and the program leaves its event loop with status 0.
+  void EndSession();
 
   // ----- wizards
   void mWizard1Click();
