@@ -60,16 +60,6 @@ TEST_F(SharedLibraryFolder, TwoProgramsAddingEntriesBothKeepTheirs) {
   EXPECT_FALSE(first.Reload());
 }
 
-TEST_F(SharedLibraryFolder, ARemovalOnOneSideAndAnAdditionOnTheOtherBothHold) {
-  ASSERT_TRUE(WriteUserLibrary(Dir(), Entries({"a", "b", "c"}), OldLibrary::Replace));
-  SharedUserLibrary first(Dir()), second(Dir());
-  first.Load();
-  second.Load();
-  ASSERT_TRUE(first.Save(Entries({"a", "c"})));
-  ASSERT_TRUE(second.Save(Entries({"a", "b", "c", "d"})));
-  EXPECT_TRUE(SameFragments(OnDisk(), Entries({"a", "c", "d"})));
-}
-
 // Two real processes adding an entry at a time, each writing at once, as
 // fast as they can; they start together once both have read the library.
 TEST_F(SharedLibraryFolder, TwoProcessesWritingAtTheSameTimeLoseNoEntry) {
