@@ -105,6 +105,20 @@ bool AutoSave::WriteCopy(Chart& chart) {
   return true;
 }
 
+void AutoSave::KeepCopiesForNextStart() {
+  timer_.stop();
+  queue_.clear();
+  bool unsaved = false;
+  for (const auto& chart : charts_) {
+    if (!chart->window || !chart->window->bh->Model().FModified()) continue;
+    unsaved = true;
+    // A copy that cannot be written now leaves the one of the last round.
+    WriteCopy(*chart);
+  }
+  if (unsaved && session_) session_->Leave();
+  session_.reset();
+}
+
 QString AutoSave::Folder() const { return session_ ? QFile::decodeName(session_->Folder().c_str()) : QString(); }
 
 }  // namespace quobrix

@@ -43,6 +43,11 @@ class AutoSave : public QObject {
   bool WriteCopyNow(THolderForm& window);
   // The program's folder of copies; empty until the first copy.
   QString Folder() const;
+  // The program ends with nobody to answer its questions: the copy of every
+  // chart with unsaved changes is written now, and the copies stay for the
+  // next start to offer, as those of a killed program do. No copy is
+  // written or removed afterwards.
+  void KeepCopiesForNextStart();
 
  private:
   struct Chart {

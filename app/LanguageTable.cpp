@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 47> kBuiltIn = {{
+constexpr std::array<BuiltInText, 49> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -78,6 +78,12 @@ constexpr std::array<BuiltInText, 47> kBuiltIn = {{
     {TextKey::FOLDER_USE_UNDO, kGeneral, "FOLDER_USE_UNDO", "Отмена действий"},
     {TextKey::FOLDER_USE_AUTOSAVE, kGeneral, "FOLDER_USE_AUTOSAVE", "Автосохранение"},
     {TextKey::FOLDER_USE_USER_LIBRARY, kGeneral, "FOLDER_USE_USER_LIBRARY", "Библиотека пользователя"},
+    {TextKey::USERLIB_DAMAGED_MSG, kGeneral, "USERLIB_DAMAGED_MSG",
+     "Библиотеку пользователя не удалось прочитать: файл %1 повреждён или не соответствует парному. Библиотека "
+     "показана пустой, её файлы оставлены как есть."},
+    {TextKey::USERLIB_RESTORE_MSG, kGeneral, "USERLIB_RESTORE_MSG",
+     "Библиотеку пользователя не удалось прочитать: файл %1 повреждён или не соответствует парному. Восстановить "
+     "библиотеку из копии, сохранённой при последнем изменении?"},
 }};
 
 static_assert(

@@ -56,6 +56,11 @@ enum class TextKey {
   FOLDER_USE_UNDO,
   FOLDER_USE_AUTOSAVE,
   FOLDER_USE_USER_LIBRARY,
+
+  // The user library cannot be read; %1 the files to blame. The second asks
+  // whether to restore the copy kept at the last change.
+  USERLIB_DAMAGED_MSG,
+  USERLIB_RESTORE_MSG,
 };
 
 struct BuiltInText {

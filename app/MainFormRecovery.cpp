@@ -1,5 +1,7 @@
 // Autosave copies at start: offering the charts a program that ended without
-// cleaning up had not saved, and opening them again.
+// cleaning up had not saved, and opening them again; and at an end nobody
+// can answer questions at, keeping them.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -10,6 +12,7 @@
 #include "app/TranslateWindow.h"
 #include "chart/RecoveryFolder.h"
 #include "platform/ProgramFolders.h"
+#include "tools/TUserLibForm.h"
 #include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 
@@ -42,6 +45,13 @@ bool TMainForm::RestoreChart(const RecoveredChart& recovered) {
   // old one goes.
   if (autoSave_->On()) autoSave_->WriteCopyNow(*window);
   return true;
+}
+
+void TMainForm::EndSession() {
+  autoSave_->KeepCopiesForNextStart();
+  SaveSettings();
+  userLib_->SaveUserLibrary();
+  QCoreApplication::exit(0);
 }
 
 }  // namespace quobrix

@@ -14,6 +14,7 @@
 #include "app/TSettingsForm.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProgramFolders.h"
+#include "platform/WindowPlacement.h"
 #include "tools/ToolWindow.h"
 #include "view/ProgramSettings.h"
 #include "view/THolderForm.h"
@@ -55,7 +56,7 @@ bool TMainForm::LoadSettings() {
 
 bool TMainForm::LoadWindowLayout() {
   const ProfileFile file(SettingsFilePath());
-  move(file.ReadInteger(kWinPosSection, Key("MainX"), x()), file.ReadInteger(kWinPosSection, Key("MainY"), y()));
+  move(ReadWindowPlacement(file, Key("Main"), QRect(pos(), size())).topLeft());
   KeepReachable(*this);
   LoadRecentFiles(file);
   if (Settings().Options().SaveWindowsPos) {
@@ -84,16 +85,11 @@ void TMainForm::LoadChartPlacement(const ProfileFile& settings) {
     Settings().SetLastChartPlacement(kChartPlacementWithoutChart);
     return;
   }
-  const auto read = [&settings](const char* key, int fallback) {
-    return settings.ReadInteger(kWinPosSection, Key(key), fallback);
-  };
-  ChartPlacement placement;
-  placement.Left = read("ChartX", chart->x());
-  placement.Top = read("ChartY", chart->y());
-  placement.Width = std::max(read("ChartW", chart->width()), kSmallestChartSide);
-  placement.Height = std::max(read("ChartH", chart->height()), kSmallestChartSide);
-  placement.Zoom = std::clamp(read("ChartZoom", 100), kSmallestZoom, kLargestZoom);
-  Settings().SetLastChartPlacement(placement);
+  const QRect frame = ReadWindowPlacement(settings, Key("Chart"), QRect(chart->pos(), chart->size()),
+                                          QSize(kSmallestChartSide, kSmallestChartSide));
+  const int zoom = settings.ReadInteger(kWinPosSection, Key("ChartZoom"), 100);
+  Settings().SetLastChartPlacement(
+      {frame.x(), frame.y(), frame.width(), frame.height(), std::clamp(zoom, kSmallestZoom, kLargestZoom)});
   ApplyChartPlacement(*chart);
   chart->UpdateZoomDisplay();
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/QuobrixApplication.h"
+#include "app/StopSignals.h"
 #include "app/TMainForm.h"
 #include "chart/ChartClipboard.h"
 #include "platform/QtChartClipboard.h"
@@ -41,6 +42,8 @@ int RunEditor(int& argc, char** argv) {
   SetChartClipboard(&clipboard);
   const auto uninstall = qScopeGuard([] { SetChartClipboard(nullptr); });
   TMainForm main(ChartArguments(QApplication::arguments()));
+  StopSignals stopSignals;
+  QObject::connect(&stopSignals, &StopSignals::Received, &main, &TMainForm::EndSession);
   if (TDebugForm::Requested()) {
     // It floats over the main window and lives as long as that does.
     auto* debug = new TDebugForm(&main);

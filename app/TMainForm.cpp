@@ -117,7 +117,7 @@ void TMainForm::FormShow() {
   UseLanguage(Settings().Options().Language);
   OpenStartupChart();
   LoadWindowLayout();
-  userLib_->LoadUserLibrary();
+  LoadUserLibrary();
   KeepSettingsUpToDate();
   QApplication::restoreOverrideCursor();
 }

@@ -80,6 +80,11 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // the recent charts, and names in one message the folders undo, autosave
   // or the user library cannot write to; called once the program has started.
   void CheckFoldersAtStart();
+  // The program is told to stop (the desktop session ends, the terminal
+  // goes): no question is asked. The unsaved charts keep their copies for
+  // the next start, the settings and the user library are written as at
+  // every end, and the program leaves its event loop with status 0.
+  void EndSession();
 
   // ----- wizards
   void mWizard1Click();
@@ -158,6 +163,9 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void FormCreate();
   void CreateToolWindows();
   void FormShow();
+  // Reads the user library; one that cannot be read is named, and its
+  // backup copy offered.
+  void LoadUserLibrary();
   void LoadRecentFiles(const ProfileFile& settings);
   void SaveRecentFiles(ProfileFile& settings) const;
   void WriteSettings(ProfileFile& settings) const;

@@ -34,6 +34,8 @@ class RecoverySession {
   // Removes the copy of chart `id` and its side file.
   void RemoveCopy(int id);
   bool HasCopy(int id) const { return sideNames_.contains(id); }
+  // Leaves the copies for the next start to offer.
+  void Leave() { folder_->Leave(); }
 
  private:
   explicit RecoverySession(std::unique_ptr<SessionFolder> folder) : folder_(std::move(folder)) {}

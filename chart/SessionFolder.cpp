@@ -118,7 +118,7 @@ std::unique_ptr<SessionFolder> SessionFolder::Open(const std::string& root, OwnF
 }
 
 SessionFolder::~SessionFolder() {
-  RemoveSessionFolder(path_, ownFile_);
+  if (!left_) RemoveSessionFolder(path_, ownFile_);
   ::close(lockFd_);
 }
 

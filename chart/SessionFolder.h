@@ -33,12 +33,16 @@ class SessionFolder {
   SessionFolder& operator=(const SessionFolder&) = delete;
 
   const std::string& Path() const { return path_; }
+  // Leaves the folder with its files for the next start, as a program that
+  // was killed would; the lock still goes with the object.
+  void Leave() { left_ = true; }
 
  private:
   SessionFolder(std::string path, int lockFd, OwnFileName ownFile);
   std::string path_;
   int lockFd_;
   OwnFileName ownFile_;
+  bool left_ = false;
 };
 
 // The session folder of a program that has ended, locked by this one while

@@ -15,9 +15,10 @@ namespace {
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kLineBreakMark = "\x01\x01";
 constexpr std::string_view kThumbnailMagic = "QBTHUMB1";
-const char kTextFile[] = "userlib.dll";
-const char kThumbnailFile[] = "userlib2.dll";
+constexpr const char* kTextFile = kUserLibraryTextFile;
+constexpr const char* kThumbnailFile = kUserLibraryThumbnailFile;
 const char kBackupSuffix[] = ".bak";
+const char kDamagedSuffix[] = ".damaged";
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
   std::string out;
@@ -122,14 +123,40 @@ std::string PathIn(const QString& dir, const char* name, const char* suffix = ""
 
 bool Exists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
 
-bool BackUp(const QString& dir) {
+bool CopyAside(const QString& dir, const char* suffix) {
   for (const char* name : {kTextFile, kThumbnailFile}) {
     const std::string path = PathIn(dir, name);
     if (!Exists(path)) continue;
     const auto bytes = ReadWholeFile(path);
-    if (!bytes || !WriteFileAtomically(PathIn(dir, name, kBackupSuffix), *bytes)) return false;
+    if (!bytes || !WriteFileAtomically(PathIn(dir, name, suffix), *bytes)) return false;
   }
   return true;
+}
+
+// The fragments and their thumbnails, as many of each.
+std::vector<LibraryEntry> Entries(std::vector<std::string>& fragments, std::vector<QImage>& images) {
+  std::vector<LibraryEntry> entries(fragments.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) entries[i] = {std::move(fragments[i]), std::move(images[i])};
+  return entries;
+}
+
+LoadedLibrary ReadPair(const QString& dir, const char* suffix) {
+  const std::string textPath = PathIn(dir, kTextFile, suffix), thumbnailPath = PathIn(dir, kThumbnailFile, suffix);
+  if (!Exists(textPath) && !Exists(thumbnailPath)) return {LibraryLoad::NoFiles, {}, {}};
+  const auto text = ReadWholeFile(textPath);
+  const auto thumbnails = ReadWholeFile(thumbnailPath);
+  const auto failed = [](std::initializer_list<const std::string*> paths) {
+    LoadedLibrary result{LibraryLoad::Failed, {}, {}};
+    for (const std::string* path : paths) result.Damaged.append(QString::fromStdString(*path));
+    return result;
+  };
+  if (!text) return failed({&textPath});
+  if (!thumbnails) return failed({&thumbnailPath});
+  auto images = ParseThumbnails(QByteArrayView(thumbnails->data(), qsizetype(thumbnails->size())));
+  if (!images) return failed({&thumbnailPath});
+  std::vector<std::string> fragments = ParseLines(*text);
+  if (fragments.size() != images->size()) return failed({&textPath, &thumbnailPath});
+  return {LibraryLoad::Loaded, Entries(fragments, *images), {}};
 }
 
 }  // namespace
@@ -165,25 +192,16 @@ std::optional<std::vector<LibraryEntry>> ParseUserLibrary(std::string_view text,
   if (!images) return std::nullopt;
   std::vector<std::string> fragments = ParseLines(text);
   if (fragments.size() != images->size()) return std::nullopt;
-  std::vector<LibraryEntry> entries(fragments.size());
-  for (std::size_t i = 0; i < entries.size(); ++i)
-    entries[i] = LibraryEntry{std::move(fragments[i]), std::move((*images)[i])};
-  return entries;
+  return Entries(fragments, *images);
 }
 
-LoadedLibrary ReadUserLibrary(const QString& dir) {
-  const std::string textPath = PathIn(dir, kTextFile), thumbnailPath = PathIn(dir, kThumbnailFile);
-  if (!Exists(textPath) && !Exists(thumbnailPath)) return {LibraryLoad::NoFiles, {}};
-  const auto text = ReadWholeFile(textPath);
-  const auto thumbnails = ReadWholeFile(thumbnailPath);
-  if (!text || !thumbnails) return {LibraryLoad::Failed, {}};
-  auto entries = ParseUserLibrary(*text, QByteArrayView(thumbnails->data(), qsizetype(thumbnails->size())));
-  if (!entries) return {LibraryLoad::Failed, {}};
-  return {LibraryLoad::Loaded, std::move(*entries)};
-}
+LoadedLibrary ReadUserLibrary(const QString& dir) { return ReadPair(dir, ""); }
 
-bool WriteUserLibrary(const QString& dir, const std::vector<LibraryEntry>& entries, bool backUpFirst) {
-  if (backUpFirst && !BackUp(dir)) return false;
+LoadedLibrary ReadUserLibraryBackup(const QString& dir) { return ReadPair(dir, kBackupSuffix); }
+
+bool WriteUserLibrary(const QString& dir, const std::vector<LibraryEntry>& entries, OldLibrary old) {
+  if (old != OldLibrary::Replace && !CopyAside(dir, old == OldLibrary::KeepAsBackup ? kBackupSuffix : kDamagedSuffix))
+    return false;
   AtomicFileWriter text(PathIn(dir, kTextFile));
   AtomicFileWriter thumbnails(PathIn(dir, kThumbnailFile));
   const QByteArray thumbnailBytes = ThumbnailFileOf(entries);

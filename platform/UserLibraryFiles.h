@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,8 @@
 namespace quobrix {
 
 inline constexpr int kThumbnailSize = 120;
+inline constexpr char kUserLibraryTextFile[] = "userlib.dll";
+inline constexpr char kUserLibraryThumbnailFile[] = "userlib2.dll";
 
 // One kept fragment: its chart-fragment text (bytes of code page 1251) and
 // its thumbnail.
@@ -46,15 +49,25 @@ enum class LibraryLoad {
 struct LoadedLibrary {
   LibraryLoad Result = LibraryLoad::NoFiles;
   std::vector<LibraryEntry> Entries;
+  // With Failed, the paths of the files to blame: one missing or unreadable,
+  // thumbnails that do not read, or both when they disagree on the count.
+  QStringList Damaged;
 };
 
 // `dir` ends with "/".
 LoadedLibrary ReadUserLibrary(const QString& dir);
+// The copy a write kept of the library it replaced ("userlib.dll.bak" and
+// "userlib2.dll.bak").
+LoadedLibrary ReadUserLibraryBackup(const QString& dir);
+
+// What becomes of the files there before they are replaced: nothing, or
+// they are copied to ".bak" names (a library that reads, so the copy always
+// holds one) or to ".damaged" names (one that does not). Nothing is written
+// when that copy fails.
+enum class OldLibrary { Replace, KeepAsBackup, KeepAsDamaged };
 
 // Writes both files, each through a temporary file renamed into place once
-// both are written. With `backUpFirst` the files there are copied to
-// "userlib.dll.bak" and "userlib2.dll.bak" first, and nothing is written
-// when that copy fails.
-bool WriteUserLibrary(const QString& dir, const std::vector<LibraryEntry>& entries, bool backUpFirst);
+// both are written.
+bool WriteUserLibrary(const QString& dir, const std::vector<LibraryEntry>& entries, OldLibrary old);
 
 }  // namespace quobrix

@@ -61,8 +61,9 @@ ColorStrip* TColorForm::AddPicture(const char* tab, const char* caption, const c
 
 void TColorForm::LoadLayout(const ProfileFile& settings) {
   setVisible(settings.ReadBool(kSection, QStringLiteral("Palette"), false));
-  move(settings.ReadInteger(kSection, QStringLiteral("PaletteX"), kDefaultPlace),
-       settings.ReadInteger(kSection, QStringLiteral("PaletteY"), kDefaultPlace));
+  // Without keys the palette goes back to its first place.
+  move(kDefaultPlace, kDefaultPlace);
+  LoadPlacement(settings, QStringLiteral("Palette"), Sized::No);
 }
 
 void TColorForm::SaveLayout(ProfileFile& settings) const {

@@ -304,8 +304,7 @@ void TInspectorForm::LoadLayout(const ProfileFile& settings) {
   const auto left = settings.Find(kSection, QStringLiteral("InspectorX"));
   const auto top = settings.Find(kSection, QStringLiteral("InspectorY"));
   if (left && top) {
-    move(settings.ReadInteger(kSection, QStringLiteral("InspectorX"), x()),
-         settings.ReadInteger(kSection, QStringLiteral("InspectorY"), y()));
+    LoadPlacement(settings, QStringLiteral("Inspector"), Sized::No);
     placed_ = true;
   }
   if (settings.ReadBool(kSection, QStringLiteral("Inspector"), false)) show();

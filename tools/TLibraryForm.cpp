@@ -123,10 +123,7 @@ void TLibraryForm::LoadLayout(const ProfileFile& settings) {
     hide();
   }
   if (settings.Find(kSection, QStringLiteral("LibraryX"))) placed_ = true;
-  move(settings.ReadInteger(kSection, QStringLiteral("LibraryX"), x()),
-       settings.ReadInteger(kSection, QStringLiteral("LibraryY"), y()));
-  resize(settings.ReadInteger(kSection, QStringLiteral("LibraryW"), width()),
-         settings.ReadInteger(kSection, QStringLiteral("LibraryH"), height()));
+  LoadPlacement(settings, QStringLiteral("Library"), Sized::Yes);
 }
 
 void TLibraryForm::SaveLayout(ProfileFile& settings) const {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileSystemWatcher>
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
@@ -58,7 +59,10 @@ QIcon SignPicture(bool plus) {
 }  // namespace
 
 TUserLibForm::TUserLibForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry)
-    : ToolWindow(owner, commands, CommandId::UserLibrary, registry) {
+    : ToolWindow(owner, commands, CommandId::UserLibrary, registry),
+      library_(UserLibraryDir()),
+      watcher_(new QFileSystemWatcher(this)) {
+  connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &TUserLibForm::FolderChanged);
   setObjectName(QStringLiteral("UserLibForm"));
   LvUserLib = new QListWidget(this);
   LvUserLib->setObjectName(QStringLiteral("LvUserLib"));
@@ -120,7 +124,7 @@ void TUserLibForm::Add() {
   const QImage thumbnail = ThumbnailOfBlock(*chart, *block);
   if (thumbnail.isNull()) return;
   Append({fragment, thumbnail});
-  changed_ = true;
+  Changed();
 }
 
 void TUserLibForm::Append(const LibraryEntry& entry) {
@@ -133,7 +137,7 @@ void TUserLibForm::Remove() {
   const QList<QListWidgetItem*> selected = LvUserLib->selectedItems();
   if (selected.isEmpty()) return;
   delete selected.first();
-  changed_ = true;
+  Changed();
 }
 
 int TUserLibForm::IconSize() const { return LvUserLib->iconSize().width(); }
@@ -158,21 +162,52 @@ std::vector<LibraryEntry> TUserLibForm::Entries() const {
   return entries;
 }
 
-bool TUserLibForm::LoadUserLibrary() {
-  LoadedLibrary loaded = ReadUserLibrary(UserLibraryDir());
-  keepFilesFound_ = loaded.Result == LibraryLoad::Failed;
+void TUserLibForm::Show(const std::vector<LibraryEntry>& entries) {
   LvUserLib->clear();
-  for (const LibraryEntry& entry : loaded.Entries) Append(entry);
+  for (const LibraryEntry& entry : entries) Append(entry);
+}
+
+bool TUserLibForm::LoadUserLibrary() {
+  const LoadedLibrary loaded = library_.Load();
+  damaged_ = loaded.Damaged;
+  Show(loaded.Entries);
   changed_ = false;
+  if (watcher_->directories().isEmpty()) watcher_->addPath(UserLibraryDir());
   return loaded.Result == LibraryLoad::Loaded;
+}
+
+bool TUserLibForm::RestoreBackup() {
+  const auto restored = library_.RestoreBackup();
+  if (!restored) return false;
+  Show(*restored);
+  changed_ = false;
+  damaged_.clear();
+  return true;
+}
+
+void TUserLibForm::Changed() {
+  changed_ = true;
+  SaveUserLibrary();
 }
 
 bool TUserLibForm::SaveUserLibrary() {
   if (!changed_) return true;
-  if (!WriteUserLibrary(UserLibraryDir(), Entries(), keepFilesFound_)) return false;
+  const auto saved = library_.Save(Entries());
+  if (!saved) return false;
   changed_ = false;
-  keepFilesFound_ = false;
+  if (!SameFragments(*saved, Entries())) Show(*saved);
   return true;
+}
+
+// Changes not written yet are merged in by writing them; otherwise the
+// list shows what the other program wrote.
+void TUserLibForm::FolderChanged() {
+  if (!library_.ChangedOnDisk()) return;
+  if (changed_) {
+    SaveUserLibrary();
+  } else if (const auto reloaded = library_.Reload()) {
+    Show(*reloaded);
+  }
 }
 
 void TUserLibForm::LoadLayout(const ProfileFile& settings) {
@@ -182,10 +217,7 @@ void TUserLibForm::LoadLayout(const ProfileFile& settings) {
   } else {
     hide();
   }
-  move(settings.ReadInteger(kSection, QStringLiteral("UserLibX"), x()),
-       settings.ReadInteger(kSection, QStringLiteral("UserLibY"), y()));
-  resize(settings.ReadInteger(kSection, QStringLiteral("UserLibW"), width()),
-         settings.ReadInteger(kSection, QStringLiteral("UserLibH"), height()));
+  LoadPlacement(settings, QStringLiteral("UserLib"), Sized::Yes);
   // A size no icon list could show keeps the icons as they are.
   const int size = settings.ReadInteger(kSection, QStringLiteral("UserLibIcoSize"), IconSize());
   if (size >= 1 && size <= kLargestIconSize) SetIconSize(size);

@@ -1,12 +1,18 @@
 // The user library: chart fragments the user keeps between runs, shown as
 // thumbnails. Add keeps the active block of the active chart window; an
 // item dragged onto a chart window is pasted there and follows the mouse.
+// Every change is written at once, merged with the changes other copies of
+// the program made to the same files, and their changes show here as the
+// files change.
 #pragma once
 
+#include <QStringList>
 #include <vector>
 
-#include "platform/UserLibraryFiles.h"
+#include "platform/SharedUserLibrary.h"
 #include "tools/ToolWindow.h"
+
+class QFileSystemWatcher;
 
 class QAction;
 class QListWidget;
@@ -39,9 +45,15 @@ class TUserLibForm : public ToolWindow {
   // Reads the files of the user-library folder; false when there is no
   // library there or it cannot be read, which leaves the list empty.
   bool LoadUserLibrary();
-  // Writes the library when it changed in this run. A library that could
-  // not be read keeps its files, which are first copied aside when the
-  // changed library is written over them.
+  // After a load that failed, the files to blame; empty otherwise.
+  const QStringList& DamagedFiles() const { return damaged_; }
+  // Whether the copy of the library the last write replaced is there, and
+  // puts it in place of the files and in the list.
+  bool HasBackup() const { return library_.HasBackup(); }
+  bool RestoreBackup();
+  // Writes the changes not written yet (the last write failed). A library
+  // that could not be read keeps its files, which are first copied aside
+  // when the changed library is written over them.
   bool SaveUserLibrary();
 
   // Keys UserLib, UserLibX, UserLibY, UserLibW, UserLibH and UserLibIcoSize
@@ -52,11 +64,16 @@ class TUserLibForm : public ToolWindow {
  private:
   void BuildToolBar();
   void Append(const LibraryEntry& entry);
+  void Show(const std::vector<LibraryEntry>& entries);
+  // The user changed the list: written at once.
+  void Changed();
+  // Another program may have written the files.
+  void FolderChanged();
 
-  bool changed_ = false;
-  // Until the files have been read, or found absent, whatever is there is
-  // kept.
-  bool keepFilesFound_ = true;
+  SharedUserLibrary library_;
+  QFileSystemWatcher* watcher_;
+  bool changed_ = false;  // changes not written yet
+  QStringList damaged_;
 };
 
 }  // namespace quobrix

@@ -4,10 +4,18 @@
 #include <QHideEvent>
 
 #include "platform/ProfileFile.h"
+#include "platform/WindowPlacement.h"
 #include "tools/CommandCaption.h"
 #include "view/CommandTable.h"
 
 namespace quobrix {
+
+namespace {
+
+// Smaller than this, a window the user sizes could hardly be grabbed.
+constexpr QSize kSmallestSized(60, 40);
+
+}  // namespace
 
 ToolWindow::ToolWindow(QWidget& owner, CommandTable& commands, CommandId toggle, ToolWindowRegistry& registry)
     : QWidget(&owner, Qt::Tool | Qt::WindowStaysOnTopHint),
@@ -48,6 +56,13 @@ void ToolWindow::SavePlacement(ProfileFile& settings, const QString& name, Sized
   if (sized == Sized::No) return;
   settings.WriteInteger(section, name + u'W', width());
   settings.WriteInteger(section, name + u'H', height());
+}
+
+void ToolWindow::LoadPlacement(const ProfileFile& settings, const QString& name, Sized sized) {
+  const auto smallest = sized == Sized::Yes ? std::optional(kSmallestSized) : std::nullopt;
+  const QRect placement = ReadWindowPlacement(settings, name, QRect(pos(), size()), smallest);
+  move(placement.topLeft());
+  if (sized == Sized::Yes) resize(placement.size());
 }
 
 }  // namespace quobrix

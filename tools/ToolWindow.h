@@ -39,6 +39,9 @@ class ToolWindow : public QWidget, public ToolWindowLayout {
   // and nameH.
   enum class Sized : bool { No, Yes };
   void SavePlacement(ProfileFile& settings, const QString& name, Sized sized) const;
+  // Moves (and sizes) the window as those keys say, brought onto the
+  // screens there are; a missing key keeps the window's own value.
+  void LoadPlacement(const ProfileFile& settings, const QString& name, Sized sized);
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 

@@ -8,7 +8,9 @@
 #include <QToolButton>
 #include <memory>
 
+#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
+#include "platform/SharedUserLibrary.h"
 #include "platform/UserLibraryFiles.h"
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
@@ -44,7 +46,7 @@ class MainFormLibrariesTest : public QObject {
     Program p;
     QImage thumbnail(kThumbnailSize, kThumbnailSize, QImage::Format_RGB32);
     thumbnail.fill(Qt::green);
-    QVERIFY(WriteUserLibrary(p.Dir(), {{"[A]\r\n", thumbnail}, {"[B]\r\n", thumbnail}}, false));
+    QVERIFY(WriteUserLibrary(p.Dir(), {{"[A]\r\n", thumbnail}, {"[B]\r\n", thumbnail}}, OldLibrary::Replace));
     p.main->show();
     QVERIFY(p.main->LibraryForm()->isVisible());
     QVERIFY(p.main->UserLibForm()->isVisible());
@@ -72,6 +74,43 @@ class MainFormLibrariesTest : public QObject {
     QCOMPARE(saved.Result, LibraryLoad::Loaded);
     QCOMPARE(saved.Entries.size(), std::size_t{1});
     QCOMPARE(saved.Entries[0].Fragment, chart->bh->Model().BlockToFragment(chart->bh->Model().Blocks(1)));
+  }
+
+  // The user is told which file is damaged and gets the library back from
+  // the copy its last change kept; without a copy, or refusing it, the
+  // library shows empty with its files left alone.
+  void aDamagedUserLibraryIsNamedAndItsCopyOffered() {
+    for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
+      Program p;
+      QImage thumbnail(kThumbnailSize, kThumbnailSize, QImage::Format_RGB32);
+      thumbnail.fill(Qt::green);
+      SharedUserLibrary earlier(p.Dir());
+      QVERIFY(earlier.Save({{"[A]\r\n", thumbnail}}));
+      QVERIFY(earlier.Save({{"[A]\r\n", thumbnail}, {"[B]\r\n", thumbnail}}));
+      test::WriteBytes(p.home.File("userlib2.dll"), "damaged");
+      // The question is answered; the message that may follow, acknowledged.
+      QStringList texts;
+      test::ModalAnswer answered([&texts, answer](QWidget& modal) {
+        auto* box = qobject_cast<QMessageBox*>(&modal);
+        texts.append(box->text());
+        (box->button(answer) ? box->button(answer) : box->button(QMessageBox::Ok))->click();
+      });
+      p.main->show();
+      QCOMPARE(texts.size(), answer == QMessageBox::Yes ? 1 : 2);
+      QCOMPARE(texts.front(), LanguageText(TextKey::USERLIB_RESTORE_MSG).arg(p.Dir() + QStringLiteral("userlib2.dll")));
+      QCOMPARE(p.main->UserLibForm()->LvUserLib->count(), answer == QMessageBox::Yes ? 1 : 0);
+      QCOMPARE(ReadUserLibrary(p.Dir()).Result, answer == QMessageBox::Yes ? LibraryLoad::Loaded : LibraryLoad::Failed);
+    }
+  }
+
+  void aDamagedUserLibraryWithoutACopyIsNamed() {
+    Program p;
+    test::WriteBytes(p.home.File("userlib.dll"), "[A]\x01\x01\r\n");
+    test::ModalAnswer ok(QMessageBox::Ok);
+    p.main->show();
+    QCOMPARE(ok.texts.size(), 1);
+    QCOMPARE(ok.texts.front(), LanguageText(TextKey::USERLIB_DAMAGED_MSG).arg(p.Dir() + QStringLiteral("userlib2.dll")));
+    QCOMPARE(test::ReadBytes(p.home.File("userlib.dll")), std::string("[A]\x01\x01\r\n"));
   }
 };
 

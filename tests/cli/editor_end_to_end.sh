@@ -16,21 +16,7 @@ unset QT_QPA_PLATFORM
 QUOBRIX_HOME="$DIR/home" "$Q" &
 pid=$!
 win=$(wait_window --name '^Untitled$') || fail "no chart window"
-xdotool windowfocus --sync "$win"
-eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y, WIDTH, HEIGHT
-# A point well inside the canvas, and the enabled menu items down to "Новый
-# символ" (with nothing selected, nothing to undo and nothing on the clipboard,
-# the block commands and paste are disabled and skipped): Повторить символ,
-# Линия, Последовательность линий, Новый символ.
-x0=$((X + 200)); y0=$((Y + 150))
-xdotool mousemove "$x0" "$y0" click 3
-sleep 1
-xdotool key --delay 50 Down Down Down Down Right Return
-sleep 0.3
-xdotool mousemove "$x0" "$y0" mousedown 1
-for step in 1 2 3 4 5; do xdotool mousemove $((x0 + step * 30)) $((y0 + step * 15)); sleep 0.05; done
-xdotool mouseup 1
-sleep 0.3
+draw_first_symbol "$win"
 xdotool type --delay 30 "Hello"
 xdotool key ctrl+c ctrl+v
 sleep 0.3

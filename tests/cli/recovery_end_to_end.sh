@@ -32,19 +32,7 @@ quit() {  # "Выход" of a chart window ends its program
 "$Q" &
 first=$!
 win=$(chart_of "$first" '^Untitled$') || fail "no chart window"
-xdotool windowfocus --sync "$win"
-eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y, WIDTH, HEIGHT
-x0=$((X + 200)); y0=$((Y + 150))
-# The enabled context menu items down to "Новый символ" on an empty canvas
-# with an empty clipboard: Повторить символ, Линия, Последовательность линий.
-xdotool mousemove "$x0" "$y0" click 3
-sleep 1
-xdotool key --delay 50 Down Down Down Down Right Return
-sleep 0.3
-xdotool mousemove "$x0" "$y0" mousedown 1
-for step in 1 2 3 4 5; do xdotool mousemove $((x0 + step * 30)) $((y0 + step * 15)); sleep 0.05; done
-xdotool mouseup 1
-sleep 0.3
+draw_first_symbol "$win"
 xdotool type --delay 30 "Edited"
 for i in $(seq 100); do [ -n "$(copies)" ] && break; sleep 0.1; done
 copy=$(copies)

@@ -48,7 +48,7 @@ TEST(UserLibraryLines, FragmentsThatWouldComeBackChangedDoNotFit) {
 }
 
 TEST_F(UserLibraryFolder, EntriesComeBackInOrderWithTheirThumbnails) {
-  ASSERT_TRUE(WriteUserLibrary(Dir(), ThreeEntries(), false));
+  ASSERT_TRUE(WriteUserLibrary(Dir(), ThreeEntries(), OldLibrary::Replace));
   const std::string text = test::ReadBytes(File("userlib.dll"));
   EXPECT_EQ(text, "[Quobrix Sheme v.1.0]\x01\x01X=1\x01\x01\r\n[Quobrix Sheme v.1.0]\x01\x01X=2\x01\x01\r\n"
                   "[Quobrix Sheme v.1.0]\x01\x01X=3\x01\x01\r\n");
@@ -76,17 +76,42 @@ TEST_F(UserLibraryFolder, WithoutTheThumbnailFileTheLibraryStartsEmptyAndTheLoad
 }
 
 TEST_F(UserLibraryFolder, AMismatchedPairLoadsNothing) {
-  ASSERT_TRUE(WriteUserLibrary(Dir(), ThreeEntries(), false));
+  ASSERT_TRUE(WriteUserLibrary(Dir(), ThreeEntries(), OldLibrary::Replace));
   test::WriteBytes(File("userlib.dll"), "[A]\x01\x01\r\n[B]\x01\x01\r\n");
   const LoadedLibrary loaded = ReadUserLibrary(Dir());
   EXPECT_EQ(loaded.Result, LibraryLoad::Failed);
   EXPECT_TRUE(loaded.Entries.empty());
 }
 
+// The user is told which file to look at.
+TEST_F(UserLibraryFolder, AFailedLoadNamesTheFilesToBlame) {
+  const std::string text = LibraryTextOf(ThreeEntries());
+  const QByteArray thumbnails = ThumbnailFileOf(ThreeEntries());
+  const QString textPath = Dir() + "userlib.dll", thumbnailPath = Dir() + "userlib2.dll";
+  const struct {
+    const char* what;
+    std::string text;
+    std::optional<std::string> thumbnails;
+    QStringList blamed;
+  } cases[] = {
+      {"no thumbnails", text, std::nullopt, {thumbnailPath}},
+      {"thumbnails cut short", text, thumbnails.first(thumbnails.size() - 3).toStdString(), {thumbnailPath}},
+      {"a line too many", text + "[X]\r\n", thumbnails.toStdString(), {textPath, thumbnailPath}},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(File("userlib2.dll"));
+    test::WriteBytes(File("userlib.dll"), c.text);
+    if (c.thumbnails) test::WriteBytes(File("userlib2.dll"), *c.thumbnails);
+    const LoadedLibrary loaded = ReadUserLibrary(Dir());
+    EXPECT_EQ(loaded.Result, LibraryLoad::Failed) << c.what;
+    EXPECT_EQ(loaded.Damaged, c.blamed) << c.what;
+  }
+}
+
 TEST_F(UserLibraryFolder, TheFilesThereAreCopiedAsideBeforeTheyAreReplaced) {
   test::WriteBytes(File("userlib.dll"), "old lines");
   test::WriteBytes(File("userlib2.dll"), "old pictures");
-  ASSERT_TRUE(WriteUserLibrary(Dir(), ThreeEntries(), true));
+  ASSERT_TRUE(WriteUserLibrary(Dir(), ThreeEntries(), OldLibrary::KeepAsBackup));
   EXPECT_EQ(test::ReadBytes(File("userlib.dll.bak")), "old lines");
   EXPECT_EQ(test::ReadBytes(File("userlib2.dll.bak")), "old pictures");
   EXPECT_EQ(ReadUserLibrary(Dir()).Entries.size(), 3u);
@@ -96,7 +121,7 @@ TEST_F(UserLibraryFolder, WhenTheCopyCannotBeMadeNothingIsWritten) {
   test::WriteBytes(File("userlib.dll"), "old lines");
   test::WriteBytes(File("userlib2.dll"), "old pictures");
   std::filesystem::create_directory(File("userlib.dll.bak"));  // in the way of the copy
-  EXPECT_FALSE(WriteUserLibrary(Dir(), ThreeEntries(), true));
+  EXPECT_FALSE(WriteUserLibrary(Dir(), ThreeEntries(), OldLibrary::KeepAsBackup));
   EXPECT_EQ(test::ReadBytes(File("userlib.dll")), "old lines");
   EXPECT_EQ(test::ReadBytes(File("userlib2.dll")), "old pictures");
 }

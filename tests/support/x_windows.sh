@@ -22,3 +22,22 @@ wait_exit() {
   kill -0 "$1" 2>/dev/null && { echo "FAIL: the program did not exit"; kill "$1"; exit 1; }
   wait "$1" || { echo "FAIL: the program exited with $?"; exit 1; }
 }
+
+# Draws the context menu's first new symbol on the empty chart window WIN,
+# dragged from 200,150 inside it, and leaves it the active block. The menu
+# items down to "Новый символ" on an empty canvas with nothing to undo and
+# an empty clipboard: Повторить символ, Линия, Последовательность линий.
+draw_first_symbol() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW x0 y0
+  xdotool windowfocus --sync "$1"
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  x0=$((X + 200)); y0=$((Y + 150))
+  xdotool mousemove "$x0" "$y0" click 3
+  sleep 1
+  xdotool key --delay 50 Down Down Down Down Right Return
+  sleep 0.3
+  xdotool mousemove "$x0" "$y0" mousedown 1
+  for step in 1 2 3 4 5; do xdotool mousemove $((x0 + step * 30)) $((y0 + step * 15)); sleep 0.05; done
+  xdotool mouseup 1
+  sleep 0.3
+}

@@ -18,23 +18,29 @@ using namespace quobrix;
 
 namespace {
 
+// The program's folder, set before the library window takes it.
+struct Home : test::TempDir {
+  Home() { qputenv("QUOBRIX_HOME", Path().string().c_str()); }
+  ~Home() { qunsetenv("QUOBRIX_HOME"); }
+};
+
 struct Library {
-  Library() { qputenv("QUOBRIX_HOME", home.Path().string().c_str()); }
-  ~Library() { qunsetenv("QUOBRIX_HOME"); }
   BlocksHolderModel& Chart() { return chart.model(); }
   // A block of the given size, made active and kept.
-  void AddBlock(std::int64_t w, std::int64_t h, const std::string& text = "kept") {
+  void AddBlock(std::int64_t w, std::int64_t h, const std::string& text = "kept") { AddBlockTo(form, w, h, text); }
+  void AddBlockTo(TUserLibForm& library, std::int64_t w, std::int64_t h, const std::string& text) {
     Chart().AddDefaultBlock(btRectangle, 1000, 1000, w, h);
     Chart().Blocks(Chart().BlockCount()).Text = text;
     Chart().GoToBlock(Chart().BlockCount());
-    form.Add();
+    library.Add();
   }
   std::string FragmentOf(int row) const {
     return form.LvUserLib->item(row)->data(FragmentTextRole).toByteArray().toStdString();
   }
   std::string File(const char* name) const { return home.File(name); }
+  QString Dir() const { return QString::fromStdString(home.Path().string()) + u'/'; }
 
-  test::TempDir home;
+  Home home;
   test::ChartWindow chart;
   QWidget owner;
   ToolWindowRegistry registry;
@@ -168,9 +174,39 @@ class TUserLibFormTest : public QObject {
     QVERIFY(!l.form.LoadUserLibrary());
     l.AddBlock(2000, 1000);
     QVERIFY(l.form.SaveUserLibrary());
-    QCOMPARE(test::ReadBytes(l.File("userlib.dll.bak")), std::string("[A]\x01\x01\r\n[B]\x01\x01\r\n"));
-    QCOMPARE(test::ReadBytes(l.File("userlib2.dll.bak")), std::string("damaged"));
+    QCOMPARE(test::ReadBytes(l.File("userlib.dll.damaged")), std::string("[A]\x01\x01\r\n[B]\x01\x01\r\n"));
+    QCOMPARE(test::ReadBytes(l.File("userlib2.dll.damaged")), std::string("damaged"));
     QCOMPARE(ReadUserLibrary(QString::fromStdString(l.home.Path().string()) + u'/').Entries.size(), std::size_t{1});
+  }
+
+  // A program killed after the change loses nothing.
+  void everyChangeIsOnDiskAtOnce() {
+    Library l;
+    QVERIFY(!l.form.LoadUserLibrary());
+    l.AddBlock(2000, 1000, "added");
+    l.AddBlock(2000, 1000, "removed");
+    QCOMPARE(ReadUserLibrary(l.Dir()).Entries.size(), std::size_t{2});
+    l.form.LvUserLib->setCurrentRow(1);
+    l.form.Remove();
+    const LoadedLibrary onDisk = ReadUserLibrary(l.Dir());
+    QCOMPARE(onDisk.Entries.size(), std::size_t{1});
+    QCOMPARE(onDisk.Entries[0].Fragment, l.FragmentOf(0));
+  }
+
+  // Two programs on one folder: each one's additions show in the other and
+  // survive the other's writes.
+  void anotherProgramsChangesShowHereAndSurviveOurWrites() {
+    Library l;
+    QVERIFY(!l.form.LoadUserLibrary());
+    TUserLibForm other(l.owner, l.chart.host.table, l.registry);
+    QVERIFY(!other.LoadUserLibrary());
+    l.AddBlock(2000, 1000, "ours");
+    QTRY_COMPARE(other.LvUserLib->count(), 1);
+    l.AddBlockTo(other, 1000, 1000, "theirs");
+    QTRY_COMPARE(l.form.LvUserLib->count(), 2);
+    l.AddBlock(1000, 2000, "ours again");
+    QCOMPARE(ReadUserLibrary(l.Dir()).Entries.size(), std::size_t{3});
+    QTRY_COMPARE(other.LvUserLib->count(), 3);
   }
 
   void theLayoutKeysHoldTheIconSize() {
