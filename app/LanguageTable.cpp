@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 41> kBuiltIn = {{
+constexpr std::array<BuiltInText, 46> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -65,6 +65,14 @@ constexpr std::array<BuiltInText, 41> kBuiltIn = {{
      "Файл %1 больше %2 КБ: слишком длинный для блок-схемы."},
     {TextKey::CODE_FILE_NOT_UTF8, kWizards, "CODE_FILE_NOT_UTF8", "Файл %1 не является текстом в кодировке UTF-8."},
     {TextKey::RECOVERY_TITLE, kGeneral, "RECOVERY_TITLE", "Восстановление несохранённых схем"},
+    {TextKey::FILE_CHANGED_SAVE_MSG, kGeneral, "FILE_CHANGED_SAVE_MSG",
+     "Файл %1 изменён другой программой после того, как схема была открыта или сохранена здесь. Если записать "
+     "схему поверх него, эти изменения пропадут."},
+    {TextKey::FILE_OVERWRITE_BUTTON, kGeneral, "FILE_OVERWRITE_BUTTON", "Перезаписать"},
+    {TextKey::FILE_SAVE_AS_BUTTON, kGeneral, "FILE_SAVE_AS_BUTTON", "Сохранить как..."},
+    {TextKey::FILE_RELOAD_BUTTON, kGeneral, "FILE_RELOAD_BUTTON", "Загрузить из файла"},
+    {TextKey::FILE_CHANGED_RELOAD_MSG, kGeneral, "FILE_CHANGED_RELOAD_MSG",
+     "Файл %1 изменён другой программой. Загрузить схему из него заново?"},
 }};
 
 static_assert(

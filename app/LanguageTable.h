@@ -50,6 +50,11 @@ enum class TextKey {
   CODE_FILE_TOO_BIG,   // %1 path, %2 the limit in KB
   CODE_FILE_NOT_UTF8,  // %1 path
   RECOVERY_TITLE,      // the dialog that offers charts a killed program had not saved
+  FILE_CHANGED_SAVE_MSG,    // %1 path: another program changed the file a save would replace
+  FILE_OVERWRITE_BUTTON,
+  FILE_SAVE_AS_BUTTON,
+  FILE_RELOAD_BUTTON,
+  FILE_CHANGED_RELOAD_MSG,  // %1 path
 };
 
 struct BuiltInText {
