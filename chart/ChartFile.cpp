@@ -4,6 +4,7 @@
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartFileReader.h"
 #include "chart/ChartFormat.h"
+#include "chart/ContentHash.h"
 #include "chart/FileIO.h"
 #include "chart/PictureExporter.h"
 #include "render/DeviceGeometry.h"

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "chart/ChartFormat.h"
+#include "chart/ContentHash.h"
 #include "chart/FileIO.h"
 
 namespace quobrix {

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <vector>
 
+#include "chart/ContentHash.h"
+
 namespace quobrix {
 
 namespace {
@@ -20,19 +22,6 @@ std::optional<std::uint64_t> HashOfFile(const std::string& path) {
 }
 
 }  // namespace
-
-void ContentHash::Add(std::string_view bytes) {
-  for (const char c : bytes) {
-    value_ ^= static_cast<unsigned char>(c);
-    value_ *= 0x100000001b3ULL;
-  }
-}
-
-std::uint64_t ContentHash::Of(std::string_view bytes) {
-  ContentHash hash;
-  hash.Add(bytes);
-  return hash.Value();
-}
 
 DiskState FileStamp::OnDisk() const {
   const std::optional<FileIdentity> now = IdentityOf(path);

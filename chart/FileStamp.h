@@ -6,23 +6,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "chart/FileIO.h"
 
 namespace quobrix {
-
-// A 64-bit FNV-1a hash fed a piece at a time, so a file written or read in
-// pieces is hashed on the way.
-class ContentHash {
- public:
-  void Add(std::string_view bytes);
-  std::uint64_t Value() const { return value_; }
-  static std::uint64_t Of(std::string_view bytes);
-
- private:
-  std::uint64_t value_ = 0xcbf29ce484222325ULL;
-};
 
 enum class DiskState : std::uint8_t { AsStamped, Changed, Gone };
 

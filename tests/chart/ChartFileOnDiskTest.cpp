@@ -1,13 +1,14 @@
 // Whether a chart's file still holds what the chart last read or saved, with
 // a second chart standing for another program that writes the same file.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <random>
 
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
+#include "chart/ContentHash.h"
 #include "chart/FileStamp.h"
 #include "support/TempDir.h"
 
@@ -140,6 +141,8 @@ TEST(ContentHash, PiecesHashAsTheWhole) {
     ASSERT_EQ(pieces.Value(), ContentHash::Of(bytes)) << "round " << round;
   }
   EXPECT_NE(ContentHash::Of("W=500"), ContentHash::Of("W=600"));
+  // A short last word is no word padded with zero bytes.
+  EXPECT_NE(ContentHash::Of(std::string_view("a", 1)), ContentHash::Of(std::string_view("a\0", 2)));
 }
 
 // Beyond the size that is always read back, an unchanged identity is
