@@ -156,19 +156,6 @@ class ChartFileChangesTest : public QObject {
     ReplaceOnDisk(p.plan, ChartWithBlocks(2));
     QTRY_COMPARE(no.texts.size(), 2);
   }
-
-  // The file changes while the chart has unsaved changes: nothing is offered
-  // then, and the save asks.
-  void aChartWithUnsavedChangesIsAskedAtItsSaveOnly() {
-    Program p;
-    THolderForm& window = p.Open();
-    Widen(window, 900);
-    ReplaceOnDisk(p.plan, ChartWithBlocks(3));
-    p.main->ChartWindowActivated(window);
-    test::ModalAnswer cancel(QMessageBox::Cancel);
-    QVERIFY(!p.Save(window));
-    QCOMPARE(cancel.texts, QStringList{LanguageText(TextKey::FILE_CHANGED_SAVE_MSG).arg(p.File())});
-  }
 };
 
 QTEST_MAIN(ChartFileChangesTest)

@@ -84,15 +84,6 @@ TEST_F(ChartFileOnDisk, AChartThatNeverReadNorWroteItsFileKnowsOfNoChange) {
   EXPECT_EQ(restored.FileOnDisk(), DiskState::AsStamped);
 }
 
-TEST_F(ChartFileOnDisk, AnAutosaveCopyIsNoSaveOfTheChart) {
-  mine.AddDefaultBlock(btRectangle, 1000, 0, 500, 500);
-  theirs.AddDefaultBlock(btRectangle, 2000, 0, 500, 500);
-  ASSERT_TRUE(theirs.SaveToFile(path));
-  ASSERT_TRUE(mine.WriteChartCopy(folder.Path() + "/copy.qbs"));
-  EXPECT_EQ(mine.FileOnDisk(), DiskState::Changed);
-  EXPECT_TRUE(mine.FModified());
-}
-
 TEST_F(ChartFileOnDisk, AReloadTakesTheFileAndTheChartAsItWasStaysAnUndoAway) {
   mine.SetActiveBlock(1);
   mine.SetBlockW(900);
