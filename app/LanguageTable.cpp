@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 49> kBuiltIn = {{
+constexpr std::array<BuiltInText, 54> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -84,6 +84,14 @@ constexpr std::array<BuiltInText, 49> kBuiltIn = {{
     {TextKey::USERLIB_RESTORE_MSG, kGeneral, "USERLIB_RESTORE_MSG",
      "Библиотеку пользователя не удалось прочитать: файл %1 повреждён или не соответствует парному. Восстановить "
      "библиотеку из копии, сохранённой при последнем изменении?"},
+    {TextKey::FILE_CHANGED_SAVE_MSG, kGeneral, "FILE_CHANGED_SAVE_MSG",
+     "Файл %1 изменён другой программой после того, как схема была открыта или сохранена здесь. Если записать "
+     "схему поверх него, эти изменения пропадут."},
+    {TextKey::FILE_OVERWRITE_BUTTON, kGeneral, "FILE_OVERWRITE_BUTTON", "Перезаписать"},
+    {TextKey::FILE_SAVE_AS_BUTTON, kGeneral, "FILE_SAVE_AS_BUTTON", "Сохранить как..."},
+    {TextKey::FILE_RELOAD_BUTTON, kGeneral, "FILE_RELOAD_BUTTON", "Загрузить из файла"},
+    {TextKey::FILE_CHANGED_RELOAD_MSG, kGeneral, "FILE_CHANGED_RELOAD_MSG",
+     "Файл %1 изменён другой программой. Загрузить схему из него заново?"},
 }};
 
 static_assert(

@@ -61,6 +61,11 @@ enum class TextKey {
   // whether to restore the copy kept at the last change.
   USERLIB_DAMAGED_MSG,
   USERLIB_RESTORE_MSG,
+  FILE_CHANGED_SAVE_MSG,    // %1 path: another program changed the file a save would replace
+  FILE_OVERWRITE_BUTTON,
+  FILE_SAVE_AS_BUTTON,
+  FILE_RELOAD_BUTTON,
+  FILE_CHANGED_RELOAD_MSG,  // %1 path
 };
 
 struct BuiltInText {

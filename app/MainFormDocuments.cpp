@@ -9,6 +9,7 @@
 #include <QMessageBox>
 
 #include "app/AutoSave.h"
+#include "app/ChartFileWatch.h"
 #include "app/DocumentSupport.h"
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
@@ -42,6 +43,7 @@ THolderForm* TMainForm::NewChartWindow() {
   TranslateWindow(Settings().LanguageFile(), *window);
   charts_.emplace_back(window);
   autoSave_->Follow(*window);
+  fileWatch_->Follow(*window);
   return window;
 }
 
@@ -111,11 +113,14 @@ THolderForm* TMainForm::OpenChart(const QString& path, bool applyPlacement) {
   }
   SetChartTitle(*window);
   ShowChartWindow(*window, applyPlacement);
-  if (report.DamagedAtLine != 0) {
-    window->DamagedOriginal = ChartFileName(*window);
-    ShowError(LanguageText(TextKey::FILE_DAMAGED_MSG).arg(report.DamagedAtLine).arg(report.BlocksRead));
-  }
+  ReportDamage(*window, report);
   return window;
+}
+
+void TMainForm::ReportDamage(THolderForm& window, const ChartReadReport& report) {
+  window.DamagedOriginal = report.DamagedAtLine != 0 ? ChartFileName(window) : QString();
+  if (report.DamagedAtLine != 0)
+    ShowError(LanguageText(TextKey::FILE_DAMAGED_MSG).arg(report.DamagedAtLine).arg(report.BlocksRead));
 }
 
 void TMainForm::mOpenHistoryClick(QAction& entry) {

@@ -55,6 +55,12 @@ bool TMainForm::SaveAs(THolderForm& window) {
 
 bool TMainForm::SaveChartAs(THolderForm& window, const QString& path) {
   if (path == window.DamagedOriginal && !ConfirmReplacingDamagedOriginal()) return false;
+  if (path == ChartFileName(window) && window.bh->Model().FileOnDisk() == DiskState::Changed)
+    return SaveOverChangedFile(window);
+  return WriteChart(window, path);
+}
+
+bool TMainForm::WriteChart(THolderForm& window, const QString& path) {
   const auto saved = WithinMemory([&] { return window.bh->Model().SaveToFile(LocalPath(path)); });
   if (!saved || !*saved) {
     ShowError(LanguageText(saved ? TextKey::FILE_SAVE_ERROR_MSG : TextKey::NOT_ENOUGH_MEMORY_MSG));

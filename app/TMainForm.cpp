@@ -10,6 +10,7 @@
 #include <QSet>
 
 #include "app/AutoSave.h"
+#include "app/ChartFileWatch.h"
 #include "app/ChartPrinting.h"
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
@@ -90,6 +91,7 @@ void TMainForm::FormCreate() {
   SetUndoSnapshotFolder(UndoSnapshotDir().toStdString());
   DeleteUndoTempFiles();
   autoSave_ = std::make_unique<AutoSave>(RecoveryDir());
+  fileWatch_ = std::make_unique<ChartFileWatch>([this](THolderForm& window) { OfferReload(window); });
   setAcceptDrops(true);
   // A small window of fixed size in the top-left corner of the work area.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -179,7 +181,10 @@ bool TMainForm::SaveChart(THolderForm& window) {
   return Save();
 }
 
-void TMainForm::ChartWindowActivated(THolderForm& window) { active_.Set(&window); }
+void TMainForm::ChartWindowActivated(THolderForm& window) {
+  active_.Set(&window);
+  fileWatch_->CheckSoon(window);
+}
 
 void TMainForm::ChartWindowClosed(THolderForm& window) {
   std::erase_if(charts_, [&window](const QPointer<THolderForm>& chart) { return chart == &window || !chart; });

@@ -24,7 +24,9 @@ class QToolBar;
 namespace quobrix {
 
 class AutoSave;
+class ChartFileWatch;
 class ProfileFile;
+struct ChartReadReport;
 struct RecoveredChart;
 class TDebugForm;
 class TInspectorForm;
@@ -189,6 +191,16 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   bool SaveAs(THolderForm& window);
   bool SaveChartAs(THolderForm& window, const QString& path);
   bool ConfirmReplacingDamagedOriginal();
+  bool WriteChart(THolderForm& window, const QString& path);
+  // The save of a chart whose file another program changed since this chart
+  // last read or saved it: overwrite, save under another name, read the
+  // file again (the chart as it was stays an undo away) or cancel.
+  bool SaveOverChangedFile(THolderForm& window);
+  // Offers to read the window's file again; for a chart without unsaved changes.
+  void OfferReload(THolderForm& window);
+  void ReloadChart(THolderForm& window);
+  // Tells the user when damage cut the reading of the window's file short.
+  void ReportDamage(THolderForm& window, const ChartReadReport& report);
   void ExportPicture(THolderForm& window, const QString& path);
   void SetChartTitle(THolderForm& window);
   void ShowError(const QString& text);
@@ -220,6 +232,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   TUserLibForm* userLib_ = nullptr;
   std::unique_ptr<AutoSave> autoSave_;
   SettingsKeeper* settingsKeeper_ = nullptr;
+  std::unique_ptr<ChartFileWatch> fileWatch_;
   std::vector<QPointer<THolderForm>> charts_;
   bool shown_ = false;
 };

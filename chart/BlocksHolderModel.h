@@ -8,17 +8,21 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "chart/BlockIndex.h"
 #include "chart/BlockType.h"
 #include "chart/ChartNotice.h"
+#include "chart/FileStamp.h"
 #include "chart/NewBlock.h"
 #include "chart/UndoHistory.h"
 
 namespace quobrix {
 
+struct ChartFileContents;
 struct ChartReadReport;
 struct ClipboardContents;
 struct ClipboardPicture;
@@ -162,13 +166,22 @@ class BlocksHolderModel {
   // the chart header fails and leaves the chart as it was. `report`, when
   // given, says why a load failed or where damage cut the block list short.
   bool LoadFromFile(const std::string& path, ChartReadReport* report = nullptr);
+  // Reads the chart's own file again over it as one undoable step, so the
+  // chart as it was stays an undo away; the chart then is its file's, with
+  // no unsaved changes. A file that cannot be read leaves the chart as it was.
+  bool ReloadFromFile(ChartReadReport* report = nullptr);
+  // Whether the chart's file still holds what this chart last read from it
+  // or saved to it; AsStamped when the chart has no such file (new, made
+  // from a template, restored from an autosave copy under its file's name).
+  DiskState FileOnDisk() const;
   std::string BlockToFragment(const TBlock& block) const;
   bool LoadFragment(const std::string& text);
   // The chart file's bytes, as SaveToFile writes them.
   std::string ChartFileText() const;
   // Writes the chart file to `path` the way SaveToFile does, whatever the
   // extension, but as a copy: the file name and the modified flag stay.
-  bool WriteChartCopy(const std::string& path) const;
+  // `stamp`, when given, receives the stamp of the written file.
+  bool WriteChartCopy(const std::string& path, FileStamp* stamp = nullptr) const;
 
   // ----- pages for printing and the print preview (chart/PageDrawing.cpp)
   // Whether any part of block n's vertical extent lies in page p's band,
@@ -309,7 +322,13 @@ class BlocksHolderModel {
   // Replaces the blocks and the chart section's values with a file's as one
   // change, announced as `how`; false, leaving the chart as it was, when the
   // file cannot be read.
-  bool ReplaceFromFile(const std::string& path, StructureChange how, ChartReadReport* report = nullptr);
+  bool ReplaceFromFile(const std::string& path, StructureChange how, ChartReadReport* report = nullptr,
+                       FileStamp* stamp = nullptr);
+  // The same with a chart file's text held in memory.
+  bool ReplaceFromText(std::string_view text, StructureChange how);
+  // Says whether `read` can replace the chart, noting a failure; fills `report`.
+  bool Readable(const ChartFileContents& read, ChartReadReport* report) const;
+  void ReplaceWith(ChartFileContents read, StructureChange how);
   TBlock& AppendBlock(std::unique_ptr<TBlock> block);
   // Announces a drag step that changed the chart.
   void DragStepDone(const std::vector<const TBlock*>& changed);
@@ -348,6 +367,8 @@ class BlocksHolderModel {
   TRulers rulers_ = rNone;
   std::int32_t documentPages_ = 1;
   std::string fileName_ = "Untitled";
+  // The file as this chart last read or saved it.
+  std::optional<FileStamp> fileStamp_;
   std::int64_t posGridSize_ = 1000;
   bool drawingLineByHand_ = false;
   bool drawingMLineByHand_ = false;

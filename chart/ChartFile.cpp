@@ -4,6 +4,7 @@
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartFileReader.h"
 #include "chart/ChartFormat.h"
+#include "chart/ContentHash.h"
 #include "chart/FileIO.h"
 #include "chart/PictureExporter.h"
 #include "render/DeviceGeometry.h"
@@ -76,9 +77,16 @@ std::string BlocksHolderModel::ChartFileText() const {
   return text;
 }
 
-bool BlocksHolderModel::WriteChartCopy(const std::string& path) const {
+bool BlocksHolderModel::WriteChartCopy(const std::string& path, FileStamp* stamp) const {
   AtomicFileWriter file(path);
-  return WriteChartFile(*this, [&](std::string_view piece) { return file.Write(piece); }) && file.Commit();
+  ContentHash hash;
+  const auto write = [&](std::string_view piece) {
+    if (stamp) hash.Add(piece);
+    return file.Write(piece);
+  };
+  const bool written = WriteChartFile(*this, write) && file.Commit();
+  if (written && stamp) *stamp = {path, file.CommittedIdentity(), hash.Value()};
+  return written;
 }
 
 bool BlocksHolderModel::SaveToFile(const std::string& path) {
@@ -89,29 +97,65 @@ bool BlocksHolderModel::SaveToFile(const std::string& path) {
     PictureExporter* exporter = InstalledPictureExporter();
     return exporter && exporter->Export(*this, path, ext);
   }
-  if (!WriteChartCopy(path)) return false;
+  FileStamp stamp;
+  if (!WriteChartCopy(path, &stamp)) return false;
   HeldNotices hold(*this);
   SetFileName(path);
+  fileStamp_ = std::move(stamp);
   SetModified(false);
   return true;
 }
 
 bool BlocksHolderModel::LoadFromFile(const std::string& path, ChartReadReport* report) {
   HeldNotices hold(*this);
-  if (!ReplaceFromFile(path, StructureChange::Loaded, report)) return false;
+  FileStamp stamp;
+  if (!ReplaceFromFile(path, StructureChange::Loaded, report, &stamp)) return false;
   SetFileName(path);
+  fileStamp_ = std::move(stamp);
   history_.ChartMarkedSaved();
   return true;
 }
 
-bool BlocksHolderModel::ReplaceFromFile(const std::string& path, StructureChange how, ChartReadReport* report) {
+bool BlocksHolderModel::ReloadFromFile(ChartReadReport* report) {
+  FileStamp stamp;
+  ChartFileContents read = ReadChartFile(fileName_, &stamp);
+  if (!Readable(read, report)) return false;
+  HeldNotices hold(*this);
+  RecordUndoPoint();
+  ReplaceWith(std::move(read), StructureChange::Loaded);
+  fileStamp_ = std::move(stamp);
+  SetModified(false);
+  return true;
+}
+
+DiskState BlocksHolderModel::FileOnDisk() const {
+  return fileStamp_ && fileStamp_->path == fileName_ ? fileStamp_->OnDisk() : DiskState::AsStamped;
+}
+
+bool BlocksHolderModel::ReplaceFromFile(const std::string& path, StructureChange how, ChartReadReport* report,
+                                        FileStamp* stamp) {
   if (!IsRegularFile(path)) return false;
-  ChartFileContents read = ReadChartFile(path);
+  ChartFileContents read = ReadChartFile(path, stamp);
+  if (!Readable(read, report)) return false;
+  ReplaceWith(std::move(read), how);
+  return true;
+}
+
+bool BlocksHolderModel::ReplaceFromText(std::string_view text, StructureChange how) {
+  ChartFileContents read = ParseChartFile(text);
+  if (!Readable(read, nullptr)) return false;
+  ReplaceWith(std::move(read), how);
+  return true;
+}
+
+bool BlocksHolderModel::Readable(const ChartFileContents& read, ChartReadReport* report) const {
   if (report) *report = {read.Failure, read.DamagedAtLine, static_cast<std::int64_t>(read.Blocks.size())};
-  if (read.Failure != ChartReadFailure::None) {
-    if (read.Failure != ChartReadFailure::WrongHeader) DoDebug("Ошибка загрузки из файла.");
-    return false;
-  }
+  if (read.Failure == ChartReadFailure::None) return true;
+  if (read.Failure != ChartReadFailure::WrongHeader) DoDebug("Ошибка загрузки из файла.");
+  return false;
+}
+
+void BlocksHolderModel::ReplaceWith(ChartFileContents read, StructureChange how) {
   HeldNotices hold(*this);
   if (!blocks_.empty()) activeBlock_ = 0;
   attachedLines_.clear();
@@ -126,7 +170,6 @@ bool BlocksHolderModel::ReplaceFromFile(const std::string& path, StructureChange
   SetZoomPercents(read.ZoomPercents);
   DoDebug("Загрузка из файла прошла успешно.");
   NotifyStructure(how);
-  return true;
 }
 
 std::string BlocksHolderModel::BlockToFragment(const TBlock& block) const {

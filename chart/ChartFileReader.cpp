@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "chart/ChartFormat.h"
+#include "chart/ContentHash.h"
 #include "chart/FileIO.h"
 
 namespace quobrix {
@@ -111,11 +112,14 @@ ChartFileContents ParseChartFile(std::string_view text) {
   return contents;
 }
 
-ChartFileContents ReadChartFile(const std::string& path) {
-  const auto size = RegularFileSize(path);
-  if (size && *size > kLargestReadableFile) return Failed(ChartReadFailure::TooLarge);
+ChartFileContents ReadChartFile(const std::string& path, FileStamp* stamp) {
+  // Taken before the read: a file replaced meanwhile then differs from the
+  // stamp in its identity, and the comparison goes on to the bytes.
+  const auto identity = IdentityOf(path);
+  if (identity && identity->size > kLargestReadableFile) return Failed(ChartReadFailure::TooLarge);
   const auto bytes = ReadWholeFile(path);
-  if (!bytes) return Failed(ChartReadFailure::Unreadable);
+  if (!bytes || !identity) return Failed(ChartReadFailure::Unreadable);
+  if (stamp) *stamp = {path, *identity, ContentHash::Of(*bytes)};
   return ParseChartFile(*bytes);
 }
 

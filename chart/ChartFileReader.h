@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chart/BlockType.h"
+#include "chart/FileStamp.h"
 
 namespace quobrix {
 
@@ -40,6 +41,7 @@ struct ChartReadReport {
 };
 
 ChartFileContents ParseChartFile(std::string_view text);
-ChartFileContents ReadChartFile(const std::string& path);
+// `stamp`, when given, receives the stamp of the bytes read.
+ChartFileContents ReadChartFile(const std::string& path, FileStamp* stamp = nullptr);
 
 }  // namespace quobrix

@@ -39,6 +39,12 @@ std::optional<std::int64_t> RegularFileSize(const std::string& path) {
 
 namespace {
 
+FileIdentity IdentityFrom(const struct stat& st) {
+  return {static_cast<std::int64_t>(st.st_size),
+          static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
+          static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
 constexpr int kMostLinksFollowed = 40;
 
 std::string FolderOf(const std::string& path) {
@@ -77,6 +83,12 @@ bool WriteAll(int fd, std::string_view bytes) {
 }
 
 }  // namespace
+
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return IdentityFrom(st);
+}
 
 std::string ReplacedFile(const std::string& path) {
   std::string file = path;
@@ -119,6 +131,8 @@ bool AtomicFileWriter::Write(std::string_view bytes) {
 bool AtomicFileWriter::Commit() {
   if (fd_ < 0) return false;
   const bool flushed = Ok() && ::fsync(fd_) == 0;
+  struct stat st {};
+  if (flushed && ::fstat(fd_, &st) == 0) committedIdentity_ = IdentityFrom(st);
   const bool closed = ::close(fd_) == 0;
   fd_ = -1;
   committed_ = flushed && closed && std::rename(tmp_.c_str(), target_.c_str()) == 0;

@@ -18,6 +18,21 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // The size of a regular file, nothing for anything else.
 std::optional<std::int64_t> RegularFileSize(const std::string& path);
 
+// What tells one version of a file from another without reading it: a write
+// in place changes the size or the modification time, a replacement the
+// file's identity on its device.
+struct FileIdentity {
+  std::int64_t size = 0;
+  std::int64_t modifiedNs = 0;
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+// The identity of the regular file at `path` (a link's target); nothing for
+// anything else.
+std::optional<FileIdentity> IdentityOf(const std::string& path);
+
 // The file a write to `path` replaces: where `path` is a symbolic link, the
 // file it leads to, so the link stays a link and its target gets the bytes.
 std::string ReplacedFile(const std::string& path);
@@ -46,6 +61,9 @@ class AtomicFileWriter {
   bool Write(std::string_view bytes);
   // Flushes the temporary file to disk and renames it over the target.
   bool Commit();
+  // The identity of the file a successful Commit put in place, as it was
+  // when it took the target's name.
+  const FileIdentity& CommittedIdentity() const { return committedIdentity_; }
 
  private:
   std::string target_;
@@ -53,6 +71,7 @@ class AtomicFileWriter {
   int fd_ = -1;
   bool failed_ = false;
   bool committed_ = false;
+  FileIdentity committedIdentity_;
 };
 
 inline constexpr std::string_view kTemporaryFilePrefix = ".quobrix.";

@@ -14,11 +14,6 @@ namespace {
 
 std::string FileNameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 
-void RemoveAll(std::vector<std::string>& files) {
-  for (const std::string& path : files) std::remove(path.c_str());
-  files.clear();
-}
-
 }  // namespace
 
 UndoHistory::TextPrint UndoHistory::TextPrint::Of(std::string_view text) {
@@ -26,9 +21,22 @@ UndoHistory::TextPrint UndoHistory::TextPrint::Of(std::string_view text) {
 }
 
 UndoHistory::~UndoHistory() {
-  RemoveAll(undoFiles_);
-  RemoveAll(redoFiles_);
+  RemoveAll(undo_);
+  RemoveAll(redo_);
   if (!gestureSnapshot_.empty()) std::remove(gestureSnapshot_.c_str());
+}
+
+std::vector<std::string> UndoHistory::FilesOf(const Snapshots& snapshots) {
+  std::vector<std::string> files;
+  for (const Snapshot& snapshot : snapshots)
+    if (!snapshot.path.empty()) files.push_back(snapshot.path);
+  return files;
+}
+
+void UndoHistory::RemoveAll(Snapshots& snapshots) {
+  for (const Snapshot& snapshot : snapshots)
+    if (!snapshot.path.empty()) std::remove(snapshot.path.c_str());
+  snapshots.clear();
 }
 
 void UndoHistory::RecordUndoPoint() {
@@ -65,7 +73,7 @@ std::optional<std::string> UndoHistory::WriteSnapshot() {
 
 std::optional<std::string> UndoHistory::WriteSnapshot(const std::string& text) {
   NoteSavedState(text);
-  return session_->WriteSnapshot(text);
+  return session_ ? session_->WriteSnapshot(text) : std::nullopt;
 }
 
 bool UndoHistory::MakeUndoPoint() {
@@ -78,17 +86,17 @@ bool UndoHistory::MakeUndoPoint() {
 void UndoHistory::Record(const std::string& path) {
   BlocksHolderModel::HeldNotices hold(chart_);
   chart_.SetModified(true);
-  Push(path);
+  Push({path, {}});
   chart_.DoDebug("Отмена: Создан файл \"" + FileNameOf(path) + "\"");
   chart_.Notify(ChartChange::History);
 }
 
-void UndoHistory::Push(const std::string& path) {
-  if (undoFiles_.size() == kUndoDepth) {
-    std::remove(undoFiles_.back().c_str());
-    undoFiles_.pop_back();
+void UndoHistory::Push(Snapshot snapshot) {
+  if (undo_.size() == kUndoDepth) {
+    if (!undo_.back().path.empty()) std::remove(undo_.back().path.c_str());
+    undo_.pop_back();
   }
-  undoFiles_.insert(undoFiles_.begin(), path);
+  undo_.insert(undo_.begin(), std::move(snapshot));
 }
 
 void UndoHistory::BeginGesture() {
@@ -119,10 +127,10 @@ bool UndoHistory::RollBack() {
   EndGesture();
   if (!CanUndo()) return false;
   BlocksHolderModel::HeldNotices hold(chart_);
-  const std::string snapshot = undoFiles_.front();
-  const bool loaded = Step(undoFiles_, redoFiles_, StructureChange::Undone);
+  const std::string snapshot = undo_.front().path;
+  const bool loaded = Step(undo_, redo_, StructureChange::Undone);
   if (loaded) {
-    chart_.DoDebug("Отмена: Использована точка отката \"" + snapshot + "\"");
+    if (!snapshot.empty()) chart_.DoDebug("Отмена: Использована точка отката \"" + snapshot + "\"");
     chart_.DoDebug("К-во блоков = " + std::to_string(chart_.BlockCount()));
   }
   return loaded;
@@ -134,41 +142,48 @@ void UndoHistory::Redo() {
 
 bool UndoHistory::RollForward() {
   EndGesture();
-  return CanRedo() && Step(redoFiles_, undoFiles_, StructureChange::Redone);
+  return CanRedo() && Step(redo_, undo_, StructureChange::Redone);
 }
 
-bool UndoHistory::Step(std::vector<std::string>& from, std::vector<std::string>& to, StructureChange how) {
+bool UndoHistory::Step(Snapshots& from, Snapshots& to, StructureChange how) {
   BlocksHolderModel::HeldNotices hold(chart_);
   // The state left is written only once the landing has loaded: written
   // before, it could take the free name of a snapshot that vanished and be
   // loaded in its place.
-  const std::optional<std::string> leftText = CurrentText();
+  std::optional<std::string> leftText = CurrentText();
   if (leftText) NoteSavedState(*leftText);
-  const std::string snapshot = from.front();
+  const Snapshot landing = std::move(from.front());
+  from.erase(from.begin());
   landing_ = true;
-  const bool loaded = chart_.ReplaceFromFile(snapshot, how);
+  const bool loaded = Load(landing, how);
   if (loaded) {
     chart_.activeBlock_ = 0;
     FollowSavedState();
   }
   landing_ = false;
-  const std::optional<std::string> left = loaded && leftText ? WriteSnapshot(*leftText) : std::nullopt;
-  std::remove(snapshot.c_str());
-  from.erase(from.begin());
-  if (loaded) Keep(left, to);
+  if (loaded) Keep(std::move(leftText), to);
+  if (!landing.path.empty()) std::remove(landing.path.c_str());
   chart_.Notify(ChartChange::History);
   return loaded;
 }
 
-void UndoHistory::Keep(const std::optional<std::string>& left, std::vector<std::string>& to) {
+bool UndoHistory::Load(const Snapshot& snapshot, StructureChange how) {
+  return snapshot.path.empty() ? chart_.ReplaceFromText(snapshot.text, how)
+                               : chart_.ReplaceFromFile(snapshot.path, how);
+}
+
+void UndoHistory::Keep(std::optional<std::string> left, Snapshots& to) {
   if (!left) {
-    // Without the state just left, the redo list would skip it.
-    if (&to == &redoFiles_) ForgetRedo();
-  } else if (&to == &undoFiles_) {
-    Push(*left);
-  } else {
-    redoFiles_.insert(redoFiles_.begin(), *left);
+    // Without the state just left (no memory for its text), the redo list would skip it.
+    if (&to == &redo_) ForgetRedo();
+    return;
   }
+  const std::optional<std::string> path = WriteSnapshot(*left);
+  Snapshot kept = path ? Snapshot{*path, {}} : Snapshot{{}, std::move(*left)};
+  if (&to == &undo_)
+    Push(std::move(kept));
+  else
+    redo_.insert(redo_.begin(), std::move(kept));
 }
 
 void UndoHistory::FollowSavedState() {
@@ -190,8 +205,8 @@ void UndoHistory::ChartEdited() {
 }
 
 void UndoHistory::ForgetRedo() {
-  if (redoFiles_.empty()) return;
-  RemoveAll(redoFiles_);
+  if (redo_.empty()) return;
+  RemoveAll(redo_);
   chart_.Notify(ChartChange::History);
 }
 

@@ -5,7 +5,9 @@
 // Beside it stands the redo list: each undo first snapshots the state it
 // leaves, and redo loads that back, recording an undo point of the state it
 // leaves in turn. Any other change of the chart forgets the redo list, since
-// its states no longer follow from the chart's.
+// its states no longer follow from the chart's. Where the state an undo or
+// redo leaves cannot be written (a full disk), its text is kept in memory
+// instead, so stepping back and forth loses nothing.
 //
 // The history also knows whether an undo or redo lands on the saved state:
 // the chart as it was when last marked unmodified (saved, opened or new).
@@ -46,13 +48,14 @@ class UndoHistory {
   UndoHistory(const UndoHistory&) = delete;
   UndoHistory& operator=(const UndoHistory&) = delete;
 
-  std::int32_t FUndoCount() const { return static_cast<std::int32_t>(undoFiles_.size()); }
-  // Snapshot paths, newest first.
-  const std::vector<std::string>& FUndoFiles() const { return undoFiles_; }
-  bool CanUndo() const { return !undoFiles_.empty(); }
-  // The states undo left, the one to come back first at the front.
-  const std::vector<std::string>& RedoFiles() const { return redoFiles_; }
-  bool CanRedo() const { return !redoFiles_.empty(); }
+  std::int32_t FUndoCount() const { return static_cast<std::int32_t>(undo_.size()); }
+  // Snapshot paths, newest first; states kept in memory have none.
+  std::vector<std::string> FUndoFiles() const { return FilesOf(undo_); }
+  bool CanUndo() const { return !undo_.empty(); }
+  // The snapshot paths of the states undo left, the one to come back first
+  // at the front.
+  std::vector<std::string> RedoFiles() const { return FilesOf(redo_); }
+  bool CanRedo() const { return !redo_.empty(); }
 
   // Snapshots the chart before an edit and marks it modified; when no
   // snapshot can be written the edit still goes ahead, without undo. During
@@ -91,13 +94,20 @@ class UndoHistory {
     static TextPrint Of(std::string_view text);
   };
   enum class SavedState : std::uint8_t { Pending, Known, Lost };
+  // A state to come back to: its snapshot file, or its text when no file
+  // could be written.
+  struct Snapshot {
+    std::string path;  // empty for a state held in memory
+    std::string text;
+  };
+  using Snapshots = std::vector<Snapshot>;
 
   BlocksHolderModel& chart_;
   std::shared_ptr<UndoSnapshotSession> session_;
-  std::vector<std::string> undoFiles_;
+  Snapshots undo_;
   bool inGesture_ = false;
   std::string gestureSnapshot_;  // empty once kept, or when none could be written
-  std::vector<std::string> redoFiles_;
+  Snapshots redo_;
   SavedState savedState_ = SavedState::Pending;
   TextPrint savedPrint_{};
   bool landing_ = false;
@@ -111,13 +121,16 @@ class UndoHistory {
   std::optional<std::string> WriteSnapshot(const std::string& text);
   // Makes `path` the newest undo point of an edit: marks the chart modified.
   void Record(const std::string& path);
-  // Puts `path` at the front of the undo list, dropping the oldest of a full one.
-  void Push(const std::string& path);
+  // Puts `snapshot` at the front of the undo list, dropping the oldest of a full one.
+  void Push(Snapshot snapshot);
   // Loads the front entry of `from` over the chart and consumes it; on
-  // success the snapshot of the state left goes to the front of `to`.
-  bool Step(std::vector<std::string>& from, std::vector<std::string>& to, StructureChange how);
-  // Puts the snapshot of the state a step left at the front of `to`.
-  void Keep(const std::optional<std::string>& left, std::vector<std::string>& to);
+  // success the state left goes to the front of `to`.
+  bool Step(Snapshots& from, Snapshots& to, StructureChange how);
+  bool Load(const Snapshot& snapshot, StructureChange how);
+  // Puts the state a step left, its text when it has one, at the front of `to`.
+  void Keep(std::optional<std::string> left, Snapshots& to);
+  static std::vector<std::string> FilesOf(const Snapshots& snapshots);
+  static void RemoveAll(Snapshots& snapshots);
   void FollowSavedState();
   void ForgetRedo();
 };

@@ -193,22 +193,33 @@ class NoRoomForSnapshots {
   void (*previousHandler_)(int) = nullptr;
 };
 
-// With no snapshot of the state an undo leaves, a later redo would skip it.
-TEST_F(Redo, AnUndoThatCannotSnapshotTheStateItLeavesForgetsTheRedoList) {
+// On a full disk the states undo and redo leave are kept in memory, so
+// stepping back and forth still passes through every state.
+TEST_F(Redo, UndoAndRedoOnAFullDiskLoseNoState) {
   AddBlockAsAnEdit();
   AddBlockAsAnEdit();
   AddBlockAsAnEdit();
   chart.Undo();
-  ASSERT_TRUE(chart.History().CanRedo());
-
   {
     NoRoomForSnapshots full;
     chart.Undo();
-  }
+    ASSERT_EQ(chart.BlockCount(), 1);
+    ASSERT_TRUE(chart.History().CanRedo());
 
-  EXPECT_EQ(chart.BlockCount(), 1);
-  EXPECT_FALSE(chart.History().CanRedo());
-  EXPECT_EQ(chart.History().FUndoCount(), 1);
+    chart.Redo();
+    EXPECT_EQ(chart.BlockCount(), 2);
+    chart.Undo();
+    EXPECT_EQ(chart.BlockCount(), 1);
+    chart.Redo();
+    chart.Redo();
+    EXPECT_EQ(chart.BlockCount(), 3);
+    EXPECT_FALSE(chart.History().CanRedo());
+  }
+  for (int expected = 2; expected >= 0; --expected) {
+    chart.Undo();
+    EXPECT_EQ(chart.BlockCount(), expected);
+  }
+  EXPECT_FALSE(chart.History().CanUndo());
 }
 
 // The snapshot an undo reaches may vanish (a cleaner of temporary files); the

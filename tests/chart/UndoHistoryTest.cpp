@@ -113,7 +113,7 @@ TEST_F(Undo, DestroyingTheChartDeletesEverySnapshot) {
   {
     BlocksHolderModel doomed;
     for (int i = 0; i < 3; ++i) doomed.RecordUndoPoint();
-    files.assign(doomed.History().FUndoFiles().begin(), doomed.History().FUndoFiles().begin() + doomed.History().FUndoCount());
+    files = doomed.History().FUndoFiles();
   }
   for (const std::string& path : files) EXPECT_FALSE(fs::exists(path)) << path;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -37,8 +38,11 @@ class ModalAnswer {
         dialog->reject();
       } else {
         // The name goes into the dialog's name box, as a user would type it.
+        // Typing deselects the file the dialog offered, which would otherwise
+        // win over the typed name.
         const QFileInfo file(path);
         dialog->setDirectory(file.absolutePath());
+        for (auto* view : dialog->findChildren<QAbstractItemView*>()) view->clearSelection();
         if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
           name->setText(file.fileName());
         else
