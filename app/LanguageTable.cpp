@@ -12,13 +12,13 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 47> kBuiltIn = {{
+constexpr std::array<BuiltInText, 48> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
      "Выбранный файл не является файлом схемы или поврежден!"},
     {TextKey::FILE_SAVE_ERROR_MSG, kGeneral, "FILE_SAVE_ERROR_MSG", "Ошибка сохранения файла на диске!"},
-    {TextKey::FILE_SAVE_MSG, kGeneral, "FILE_SAVE_MSG", "Схема была модифицирована, сохранить изменения?"},
+    {TextKey::FILE_SAVE_MSG, kGeneral, "FILE_SAVE_MSG", "Схема «%1» была модифицирована, сохранить изменения?"},
     {TextKey::FILE_SAVE_FILTER, kGeneral, "FILE_SAVE_FILTER",
      "Cхема Quobrix (*.qbs)|*.qbs|Точечный рисунок (*.bmp)|*.bmp|Векторный метафайл (*.emf)|*.emf"},
     {TextKey::TEMPLATE_OPEN_TITLE, kGeneral, "TEMPLATE_OPEN_TITLE", "Выберите шаблон для создания схемы"},
@@ -78,6 +78,7 @@ constexpr std::array<BuiltInText, 47> kBuiltIn = {{
     {TextKey::FOLDER_USE_UNDO, kGeneral, "FOLDER_USE_UNDO", "Отмена действий"},
     {TextKey::FOLDER_USE_AUTOSAVE, kGeneral, "FOLDER_USE_AUTOSAVE", "Автосохранение"},
     {TextKey::FOLDER_USE_USER_LIBRARY, kGeneral, "FOLDER_USE_USER_LIBRARY", "Библиотека пользователя"},
+    {TextKey::RECOVERY_BLOCKS, kGeneral, "RECOVERY_BLOCKS", "Блоков: %1"},
 }};
 
 static_assert(

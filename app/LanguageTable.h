@@ -56,6 +56,7 @@ enum class TextKey {
   FOLDER_USE_UNDO,
   FOLDER_USE_AUTOSAVE,
   FOLDER_USE_USER_LIBRARY,
+  RECOVERY_BLOCKS,  // %1 how many blocks a recovered chart holds
 };
 
 struct BuiltInText {

@@ -11,6 +11,7 @@
 
 #include "app/AutoSave.h"
 #include "app/ChartPrinting.h"
+#include "app/DocumentSupport.h"
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
 #include "app/ScreenSnap.h"
@@ -205,7 +206,9 @@ void TMainForm::BringMainWindowToFront() {
 
 QString TMainForm::MainCaption() const { return windowTitle(); }
 
-QString TMainForm::SavePromptText() const { return LanguageText(TextKey::FILE_SAVE_MSG); }
+QString TMainForm::SavePromptText(const THolderForm& window) const {
+  return LanguageText(TextKey::FILE_SAVE_MSG).arg(ChartName(window));
+}
 
 QString TMainForm::MillimetreText() const { return LanguageText(TextKey::DIMENSION_MM); }
 

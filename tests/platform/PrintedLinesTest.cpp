@@ -61,8 +61,8 @@ class PrintedLines : public ::testing::Test {
     EXPECT_TRUE(PrintToPdf(chart_, pdf, 1, 1, 1));
     const double pixelsPerMm = kReadDpi / kMmPerInch;
     const QRect area((kReadArea.topLeft() * pixelsPerMm).toPoint(), (kReadArea.size() * pixelsPerMm).toSize());
-    EXPECT_TRUE(test::RunTool("pdftoppm -gray -singlefile -r " + std::to_string(static_cast<int>(kReadDpi)) +
-                              " -x " + std::to_string(area.x()) + " -y " + std::to_string(area.y()) + " -W " +
+    EXPECT_TRUE(test::RunTool("pdftoppm -gray -singlefile -r " + std::to_string(static_cast<int>(kReadDpi)) + " -x " +
+                              std::to_string(area.x()) + " -y " + std::to_string(area.y()) + " -W " +
                               std::to_string(area.width()) + " -H " + std::to_string(area.height()) + " " +
                               test::Quoted(pdf) + " " + test::Quoted(dir_.File("page"))));
     return {QImage(QString::fromStdString(dir_.File("page.pgm"))), pixelsPerMm, kReadArea.topLeft()};
