@@ -4,14 +4,12 @@
 // the screen at 100 %.
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QRectF>
-
 #include "chart/BlocksHolderModel.h"
 #include "platform/ExternalTool.h"
 #include "platform/PictureFileExporter.h"
 #include "platform/PrinterPrintDevice.h"
 #include "support/ChartBuilder.h"
+#include "support/PageInk.h"
 #include "support/TempDir.h"
 
 namespace quobrix {
@@ -23,21 +21,8 @@ constexpr double kMmPerInch = 25.4;
 // The printed page is read only over this part, in millimetres.
 const QRectF kReadArea(20, 20, 140, 90);
 
-struct Picture {
-  QImage image;
-  double pixelsPerMm;
-  QPointF originMm;  // the page position of the image's top left corner
-};
-
-// Darkness (0 white to 1 black) times pixel area over `areaMm`, in mm².
-double Ink(const Picture& p, const QRectF& areaMm) {
-  const QRectF px((areaMm.topLeft() - p.originMm) * p.pixelsPerMm, areaMm.size() * p.pixelsPerMm);
-  double ink = 0;
-  for (int y = static_cast<int>(px.top()); y < static_cast<int>(px.bottom()); ++y)
-    for (int x = static_cast<int>(px.left()); x < static_cast<int>(px.right()); ++x)
-      ink += 1 - qGray(p.image.pixel(x, y)) / 255.0;
-  return ink / (p.pixelsPerMm * p.pixelsPerMm);
-}
+using test::Ink;
+using Picture = test::PagePicture;
 
 class PrintedLines : public ::testing::Test {
  protected:
