@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include "app/LanguageTable.h"
 #include "support/ChartPrintingFixture.h"
 #include "support/PageInk.h"
 
@@ -159,6 +160,37 @@ class SystemPrinterTest : public QObject {
       const double width = test::Ink(picture, side) / side.height();
       QVERIFY2(width > 0.2 && width < 0.6, qPrintable(QString::number(width) + QStringLiteral(" mm")));
     }
+  }
+
+  // A printer that goes away or is stopped while the dialog is open: the
+  // toolkit would hand it the printout without a word when it fails.
+  void aPrinterThatHasGoneOrStoppedIsSaidSo_data() {
+    QTest::addColumn<QString>("printer");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("gone") << QStringLiteral("QuobrixGone") << QStringLiteral("lpadmin -x QuobrixGone");
+    QTest::newRow("stopped") << QStringLiteral("QuobrixStopped") << QStringLiteral("cupsdisable QuobrixStopped");
+  }
+
+  void aPrinterThatHasGoneOrStoppedIsSaidSo() {
+    QFETCH(QString, printer);
+    QFETCH(QString, command);
+    QVERIFY(scheduler_.AddPrinter(printer, QStringLiteral("cups-pdf:/")));
+    Printing p;
+    QStringList said;
+    test::ModalAnswer answer([&](QWidget& dialog) {
+      if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+        said.append(box->text());
+        box->accept();
+        return;
+      }
+      auto& printers = Find<QComboBox>(dialog, "printers");
+      printers.setCurrentIndex(printers.findText(printer));
+      const QStringList words = command.split(u' ');
+      QVERIFY(Succeeds(words.first(), words.mid(1)));
+      QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    p.w.host.table.Action(CommandId::Print).trigger();
+    QCOMPARE(said, QStringList{LanguageText(TextKey::PRINT_ERROR_MSG)});
   }
 
  private:
