@@ -12,13 +12,13 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 54> kBuiltIn = {{
+constexpr std::array<BuiltInText, 55> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
      "Выбранный файл не является файлом схемы или поврежден!"},
     {TextKey::FILE_SAVE_ERROR_MSG, kGeneral, "FILE_SAVE_ERROR_MSG", "Ошибка сохранения файла на диске!"},
-    {TextKey::FILE_SAVE_MSG, kGeneral, "FILE_SAVE_MSG", "Схема была модифицирована, сохранить изменения?"},
+    {TextKey::FILE_SAVE_MSG, kGeneral, "FILE_SAVE_MSG", "Схема «%1» была модифицирована, сохранить изменения?"},
     {TextKey::FILE_SAVE_FILTER, kGeneral, "FILE_SAVE_FILTER",
      "Cхема Quobrix (*.qbs)|*.qbs|Точечный рисунок (*.bmp)|*.bmp|Векторный метафайл (*.emf)|*.emf"},
     {TextKey::TEMPLATE_OPEN_TITLE, kGeneral, "TEMPLATE_OPEN_TITLE", "Выберите шаблон для создания схемы"},
@@ -92,6 +92,7 @@ constexpr std::array<BuiltInText, 54> kBuiltIn = {{
     {TextKey::FILE_RELOAD_BUTTON, kGeneral, "FILE_RELOAD_BUTTON", "Загрузить из файла"},
     {TextKey::FILE_CHANGED_RELOAD_MSG, kGeneral, "FILE_CHANGED_RELOAD_MSG",
      "Файл %1 изменён другой программой. Загрузить схему из него заново?"},
+    {TextKey::RECOVERY_BLOCKS, kGeneral, "RECOVERY_BLOCKS", "Блоков: %1"},
 }};
 
 static_assert(

@@ -66,6 +66,7 @@ enum class TextKey {
   FILE_SAVE_AS_BUTTON,
   FILE_RELOAD_BUTTON,
   FILE_CHANGED_RELOAD_MSG,  // %1 path
+  RECOVERY_BLOCKS,  // %1 how many blocks a recovered chart holds
 };
 
 struct BuiltInText {

@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "app/AutoSave.h"
 #include "app/ChartFileWatch.h"
+#include "app/ChartCascade.h"
 #include "app/DocumentSupport.h"
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
@@ -72,9 +74,17 @@ void TMainForm::ShowError(const QString& text) {
   box.exec();
 }
 
+void TMainForm::TitleUntitledChart(THolderForm& window) {
+  std::vector<int> taken;
+  for (const THolderForm* other : ChartWindows())
+    if (other != &window && other->bh->Model().FileName() == kUntitled) taken.push_back(other->UntitledNumber);
+  window.UntitledNumber = FreeUntitledNumber(std::move(taken));
+  TitleChartWindow(window, UntitledName(window.UntitledNumber));
+}
+
 THolderForm* TMainForm::CreateNewSheme() {
   THolderForm* window = NewChartWindow();
-  TitleChartWindow(*window, ChartFileName(*window));
+  TitleUntitledChart(*window);
   ShowChartWindow(*window, true);
   return window;
 }
@@ -89,7 +99,7 @@ void TMainForm::mNewFromTemplateClick() {
     window->bh->Model().LoadFromFile(LocalPath(path));
     window->bh->Model().SetFileName(kUntitled);
     window->bh->Model().SetModified(false);
-    TitleChartWindow(*window, QString::fromStdString(kUntitled));
+    TitleUntitledChart(*window);
     ShowChartWindow(*window, true);
   }
   OpenDialog->setWindowTitle(LanguageText(TextKey::FILE_OPEN_TITLE));
@@ -160,6 +170,12 @@ void TMainForm::ApplyChartPlacement(THolderForm& window) {
   window.resize(placement.Width, placement.Height);
   window.move(placement.Left, placement.Top);
   KeepReachable(window);
+  std::vector<QPoint> taken;
+  for (const THolderForm* other : ChartWindows())
+    if (other != &window) taken.push_back(other->pos());
+  const QScreen* screen = QGuiApplication::screenAt(window.pos());
+  const QRect workArea = (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry();
+  window.move(CascadedPosition(window.pos(), window.frameGeometry().size(), workArea, taken));
   window.bh->Model().SetZoomPercents(std::clamp(placement.Zoom, kSmallestZoom, kLargestZoom));
 }
 

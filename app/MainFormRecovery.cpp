@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include "app/AutoSave.h"
+#include "app/DocumentSupport.h"
 #include "app/LanguageTable.h"
 #include "app/TMainForm.h"
 #include "app/TRecoveryForm.h"
@@ -35,8 +36,8 @@ bool TMainForm::RestoreChart(const RecoveredChart& recovered) {
     return false;
   }
   chart.SetFileName(recovered.OriginalName);
-  if (recovered.OriginalName == "Untitled")
-    TitleChartWindow(*window, QStringLiteral("Untitled"));
+  if (recovered.OriginalName == kUntitled)
+    TitleUntitledChart(*window);
   else
     SetChartTitle(*window);
   chart.SetModified(true);

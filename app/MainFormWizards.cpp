@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <exception>
 
+#include "app/DocumentSupport.h"
 #include "app/LanguageTable.h"
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
@@ -59,13 +60,13 @@ THolderForm* TMainForm::CreateWizardChart(const QString& templatePath,
     if (QFileInfo(templatePath).isFile()) {
       // A template that does not load leaves the chart empty; the wizard's blocks still come.
       chart.LoadFromFile(QFile::encodeName(templatePath).toStdString());
-      chart.SetFileName("Untitled");
+      chart.SetFileName(kUntitled);
     }
     build(chart);
   } catch (const std::exception&) {
     complete = false;
   }
-  TitleChartWindow(*window, QString::fromStdString(chart.FileName()));
+  TitleUntitledChart(*window);
   ShowChartWindow(*window, true);
   if (!complete) ShowError(LanguageText(TextKey::WIZARD_BUILD_ERROR));
   return window;

@@ -12,6 +12,7 @@
 #include "app/AutoSave.h"
 #include "app/ChartFileWatch.h"
 #include "app/ChartPrinting.h"
+#include "app/DocumentSupport.h"
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
 #include "app/ScreenSnap.h"
@@ -210,7 +211,9 @@ void TMainForm::BringMainWindowToFront() {
 
 QString TMainForm::MainCaption() const { return windowTitle(); }
 
-QString TMainForm::SavePromptText() const { return LanguageText(TextKey::FILE_SAVE_MSG); }
+QString TMainForm::SavePromptText(const THolderForm& window) const {
+  return LanguageText(TextKey::FILE_SAVE_MSG).arg(ChartName(window));
+}
 
 QString TMainForm::MillimetreText() const { return LanguageText(TextKey::DIMENSION_MM); }
 

@@ -148,7 +148,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   QString ActiveSymbolHint(const TBlocksHolder& canvas, const QString& platformHint) const override;
   void BringMainWindowToFront() override;
   QString MainCaption() const override;
-  QString SavePromptText() const override;
+  QString SavePromptText(const THolderForm& window) const override;
   QString MillimetreText() const override;
 
  protected:
@@ -185,6 +185,9 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void FillWorkAreaRightOfMainWindow(THolderForm& chart);
   THolderForm* NewChartWindow();
   void TitleChartWindow(THolderForm& window, const QString& title);
+  // Titles a chart never saved with the first "Untitled" name no other open
+  // chart goes by.
+  void TitleUntitledChart(THolderForm& window);
   void ShowChartWindow(THolderForm& window, bool applyPlacement);
   // True when the chart itself was saved; a picture chosen in the dialog is
   // exported and leaves the chart as unsaved as it was.

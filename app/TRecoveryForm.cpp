@@ -6,16 +6,19 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
+#include <QPixmap>
 #include <QPushButton>
 #include <algorithm>
 
 #include "app/LanguageTable.h"
+#include "app/RecoveryPreview.h"
 
 namespace quobrix {
 
 namespace {
 
 constexpr int kCopyRole = Qt::UserRole;
+constexpr int kPictureSide = 64;
 
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name) {
@@ -23,10 +26,11 @@ Widget* Named(Widget* widget, const char* name) {
   return widget;
 }
 
-QString EntryText(const RecoveredChart& chart) {
-  const QString time =
-      QLocale().toString(QDateTime::fromSecsSinceEpoch(chart.SavedAt), QLocale::ShortFormat);
-  return QFile::decodeName(QByteArray::fromStdString(chart.OriginalName)) + QStringLiteral("    ") + time;
+QString EntryText(const RecoveredChart& chart, const CopyPreview& preview) {
+  const QString gap = QStringLiteral("    ");
+  QString text = QFile::decodeName(QByteArray::fromStdString(chart.OriginalName)) + gap;
+  if (preview.readable) text += LanguageText(TextKey::RECOVERY_BLOCKS).arg(preview.blocks) + gap;
+  return text + QLocale().toString(QDateTime::fromSecsSinceEpoch(chart.SavedAt), QLocale::ShortFormat);
 }
 
 }  // namespace
@@ -42,9 +46,11 @@ TRecoveryForm::TRecoveryForm(QWidget& owner, LeftOverCopies& copies,
   LabelRecovery->setWordWrap(true);
   lbCharts = Named(new QListWidget(this), "lbCharts");
   lbCharts->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  lbCharts->setIconSize(QSize(kPictureSide, kPictureSide));
   LabelRecovery->setBuddy(lbCharts);
   for (const RecoveredChart& chart : copies_.Charts()) {
-    auto* entry = new QListWidgetItem(EntryText(chart), lbCharts);
+    const CopyPreview preview = PreviewOfCopy(chart.CopyPath, kPictureSide);
+    auto* entry = new QListWidgetItem(QPixmap::fromImage(preview.picture), EntryText(chart, preview), lbCharts);
     entry->setData(kCopyRole, QByteArray::fromStdString(chart.CopyPath));
     entry->setSelected(true);
   }

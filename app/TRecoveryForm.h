@@ -1,6 +1,7 @@
 // The dialog that offers, at start, the charts a program that ended without
 // cleaning up (killed, crashed) had not saved: each autosave copy with its
-// chart's own name and the time of the copy. "Восстановить" opens the chosen
+// chart's own name, its block count, a small picture of its first page and
+// the time of the copy. "Восстановить" opens the chosen
 // copies, "Удалить" discards them; copies left in the list are offered again
 // at the next start.
 #pragma once

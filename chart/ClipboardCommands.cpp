@@ -28,8 +28,10 @@ std::optional<int> PictureExtent(std::int64_t v, std::int64_t resolution) {
 std::int64_t ToPixels(std::int64_t v, std::int64_t resolution) { return WrapMul(v, resolution) / 10000; }
 
 // The block, then the blocks a container stands for, each shifted so the
-// block's own corner lands at the picture's origin, on a white sheet.
-ClipboardPicture PictureOf(const TBlock& block, std::int64_t resolution, std::int64_t vertResolution) {
+// block's own corner lands at the picture's origin, on a white sheet. Lines
+// are no thinner than on a screen of `screenResolution`.
+ClipboardPicture PictureOf(const TBlock& block, std::int64_t resolution, std::int64_t vertResolution,
+                           std::int64_t screenResolution) {
   ClipboardPicture picture;
   const auto width = PictureExtent(block.W, resolution);
   const auto height = PictureExtent(block.H, vertResolution);
@@ -45,7 +47,8 @@ ClipboardPicture PictureOf(const TBlock& block, std::int64_t resolution, std::in
   const DrawBlockArgs args{.device = {.resolution = resolution,
                                       .zoomPercents = kPictureZoom,
                                       .scrollX = picture.OffsetX,
-                                      .scrollY = picture.OffsetY}};
+                                      .scrollY = picture.OffsetY,
+                                      .screenResolution = screenResolution}};
   picture.Draw = [&block, args](Canvas& canvas) {
     DrawBlock(block, canvas, args);
     if (block.BT != btSelection) return;
@@ -64,13 +67,13 @@ ClipboardContents BlocksHolderModel::ClipboardContentsOf(const TBlock& block) co
   ClipboardContents contents;
   contents.Fragment = BlockToFragment(block);
   const std::int64_t scale = WrapMul(3, horzResolution_);
-  contents.Bitmap = PictureOf(block, scale, scale);
-  contents.Metafile = PictureOf(block, horzResolution_, vertResolution_);
+  contents.Bitmap = PictureOf(block, scale, scale, horzResolution_);
+  contents.Metafile = PictureOf(block, horzResolution_, vertResolution_, horzResolution_);
   return contents;
 }
 
 ClipboardPicture BlocksHolderModel::PictureOfBlock(const TBlock& block, std::int64_t resolution) const {
-  return PictureOf(block, resolution, resolution);
+  return PictureOf(block, resolution, resolution, horzResolution_);
 }
 
 bool BlocksHolderModel::CopyToClipboard() {

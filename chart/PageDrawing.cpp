@@ -50,8 +50,9 @@ bool BlocksHolderModel::PrintPage(Canvas& canvas, std::int64_t w, std::int32_t p
   // own height would let every page drift by the difference whenever the
   // paper's shape is not exactly the sheet's.
   const std::int64_t offsetY = Scale(WrapMul(SheetHeight(), std::int64_t{page} - 1), rx);
-  const DrawBlockArgs args{.device = {.resolution = rx, .zoomPercents = kPrintZoom, .scrollY = offsetY},
-                           .sheetColor = SheetColor()};
+  const DrawBlockArgs args{
+      .device = {.resolution = rx, .zoomPercents = kPrintZoom, .scrollY = offsetY, .screenResolution = HorzResolution()},
+      .sheetColor = SheetColor()};
   for (const std::int64_t n : pageBlocks.OnPage(page)) DrawBlock(Blocks(n), canvas, args);
   DoDebug("Отправлено на печать");
   return true;

@@ -1,6 +1,7 @@
 #include "platform/PrinterPrintDevice.h"
 
 #include <QPageSize>
+#include <QPrinterInfo>
 #include <fstream>
 #include <string_view>
 
@@ -30,6 +31,13 @@ PrinterPrintDevice::PrinterPrintDevice(QPrinter& printer, const BlocksHolderMode
     : printer_(printer), chart_(chart) {}
 
 bool PrinterPrintDevice::BeginJob(const std::string& title) {
+  // The toolkit hands a printout to the system's printer only once it is
+  // drawn, and never says when that fails: a printer that has gone or
+  // stopped since it was chosen is refused before anything is drawn.
+  if (printer_.outputFormat() == QPrinter::NativeFormat) {
+    const QPrinterInfo target = QPrinterInfo::printerInfo(printer_.printerName());
+    if (target.isNull() || target.state() == QPrinter::Error) return false;
+  }
   printer_.setDocName(QString::fromStdString(title));
   printer_.setCreator(QStringLiteral("Quobrix"));
   if (!painter_.begin(&printer_)) return false;

@@ -16,6 +16,7 @@ class PrinterPrintDevice : public PrintDevice {
  public:
   PrinterPrintDevice(QPrinter& printer, const BlocksHolderModel& chart);
 
+  // False as well when the system's printer named has gone or stopped.
   bool BeginJob(const std::string& title) override;
   // Draws the page over the printer's whole page area.
   void PrintPage(std::int32_t page) override;

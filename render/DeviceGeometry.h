@@ -26,6 +26,10 @@ struct DeviceMapping {
   bool rulerInset = false;
   std::int64_t scrollX = 0;
   std::int64_t scrollY = 0;
+  // The resolution the chart is shown at on screen, when this device is a
+  // finer one (a printer, an enlarged picture): no pen is drawn thinner than
+  // one pixel of that screen at 100 %. 0 when the device is the screen.
+  std::int64_t screenResolution = 0;
 
   constexpr int X(std::int64_t c) const { return Place(c, scrollX); }
   constexpr int Y(std::int64_t c) const { return Place(c, scrollY); }

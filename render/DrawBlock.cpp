@@ -16,12 +16,26 @@ constexpr std::int64_t kThinLineWidth = 30;
 
 constexpr std::int64_t Sign(std::int64_t v) { return (v > 0) - (v < 0); }
 
+// One screen pixel at 100 % in the device's pixels, at least 1. It is rounded
+// up, but a device a hundredth finer than the screen still counts as the
+// screen: printer resolutions come out of truncated page sizes.
+int ScreenPixel(const DeviceMapping& mapping) {
+  constexpr double kLargest = 1 << 20;
+  constexpr double kRoundingSlip = 0.01;
+  if (mapping.screenResolution <= 0) return 1;
+  const double ratio = static_cast<double>(mapping.resolution) * static_cast<double>(mapping.zoomPercents) /
+                       (100.0 * static_cast<double>(mapping.screenResolution));
+  return static_cast<int>(std::clamp(std::ceil(ratio - kRoundingSlip), 1.0, kLargest));
+}
+
 }  // namespace
 
-int BlockPenWidth(const TBlock& block, const DeviceMapping& mapping) { return std::max(mapping.Length(block.BW), 1); }
+int BlockPenWidth(const TBlock& block, const DeviceMapping& mapping) {
+  return std::max(mapping.Length(block.BW), ScreenPixel(mapping));
+}
 
 int BlockArrowUnit(const TBlock& block, const DeviceMapping& mapping) {
-  return block.BW < kThinLineWidth ? std::max(mapping.Length(kThinLineWidth), 1) : BlockPenWidth(block, mapping);
+  return std::max(BlockPenWidth(block, mapping), mapping.Length(std::max(block.BW, kThinLineWidth)));
 }
 
 double DrawingMargin(const TBlock& block) {

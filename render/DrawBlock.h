@@ -10,7 +10,9 @@
 namespace quobrix {
 
 // The pen width and the size unit of line-end marks of a block, in pixels,
-// both at least 1. Marks of lines thinner than 0.3 mm are sized as for 0.3 mm.
+// both at least 1 and at least one screen pixel of the mapping. Marks of
+// lines thinner than 0.3 mm are sized as for 0.3 mm, and never smaller than
+// the pen.
 int BlockPenWidth(const TBlock& block, const DeviceMapping& mapping);
 int BlockArrowUnit(const TBlock& block, const DeviceMapping& mapping);
 

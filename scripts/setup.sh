@@ -14,6 +14,8 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   # windows under a virtual display, screenshots, PDF checks
   xvfb xauth xdotool xclip imagemagick poppler-utils
+  # printing to a system printer: a scheduler the test starts and a virtual PDF printer
+  cups-daemon cups-client printer-driver-cups-pdf
   # buttons found by their accessible names: a session bus, the accessibility bus, its Python binding
   dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi
   # independent EMF readers used to validate exported metafiles

@@ -39,7 +39,7 @@ class ChartWindowHost {
 
   // Title of the save prompt, and the language texts the window shows.
   virtual QString MainCaption() const = 0;
-  virtual QString SavePromptText() const = 0;
+  virtual QString SavePromptText(const THolderForm& window) const = 0;
   virtual QString MillimetreText() const = 0;
 };
 

@@ -177,7 +177,7 @@ void THolderForm::closeEvent(QCloseEvent* event) {
 bool THolderForm::FormClose() {
   auto& m = bh->Model();
   if (m.FModified()) {
-    const auto answer = QMessageBox::question(this, host_.MainCaption(), host_.SavePromptText(),
+    const auto answer = QMessageBox::question(this, host_.MainCaption(), host_.SavePromptText(*this),
                                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel) return false;
     // A save that was cancelled or failed would lose the changes: stay open.

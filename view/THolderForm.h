@@ -62,6 +62,10 @@ class THolderForm : public QMainWindow {
   // saving over it asks first. Empty once saved, or for a whole file.
   QString DamagedOriginal;
 
+  // Which of the charts never saved this one is: 1 for "Untitled", 2 for
+  // "Untitled 2" and so on.
+  int UntitledNumber = 1;
+
   // The three panels of the status line: sheet size, positions, file name.
   QLabel* StatusPanel(int index) const { return statusPanels_[static_cast<std::size_t>(index)]; }
 

@@ -8,72 +8,22 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
-#include <QProcess>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
 
-#include "app/ChartPrinting.h"
-#include "support/ChartBuilder.h"
-#include "support/FakeChartHost.h"
-#include "support/ModalAnswer.h"
-#include "view/TBlocksHolder.h"
+#include "support/ChartPrintingFixture.h"
 
 using namespace quobrix;
 
 namespace {
 
-QString Run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  process.waitForFinished(-1);
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
+using test::Find;
+using test::Printing;
+using test::Run;
 
 bool HavePoppler() { return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
-
-template <class W>
-W& Find(QWidget& dialog, const char* name) {
-  W* widget = dialog.findChild<W*>(QString::fromLatin1(name));
-  if (!widget) qFatal("no %s in the dialog", name);
-  return *widget;
-}
-
-struct Printing {
-  Printing() {
-    Chart().SetFileName("report.qbs");
-    Chart().SetDocumentPages(3);
-    // One labelled block on each page.
-    for (const char* label : {"PAGEONE", "PAGETWO", "PAGETHREE"}) {
-      const std::int64_t n = test::AddRect(Chart(), 2000, 2000 + (Chart().BlockCount()) * 29700, 8000, 2000);
-      Chart().Blocks(n).Text = label;
-    }
-  }
-  BlocksHolderModel& Chart() { return w.model(); }
-  // Prints through the print dialog into `pdf`; `choose` sets the rest of the dialog.
-  void Print(const QString& pdf, const std::function<void(QWidget&)>& choose) {
-    test::ModalAnswer answer([&](QWidget& dialog) {
-      if (!qobject_cast<QPrintDialog*>(&dialog)) return;
-      Find<QLineEdit>(dialog, "filename").setText(pdf);
-      choose(dialog);
-      QMetaObject::invokeMethod(&dialog, "accept");
-    });
-    w.host.table.Action(CommandId::Print).trigger();
-  }
-  // The text of every page of the PDF, in order.
-  QStringList Pages(const QString& pdf) const {
-    QStringList pages = Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(u'\f');
-    pages.removeLast();  // after the last page's form feed
-    for (QString& page : pages) page = page.simplified();
-    return pages;
-  }
-
-  test::TempDir dir;
-  test::ChartWindow w;
-  QObject owner;
-  ChartPrinting printing{owner, w.host.table};
-};
 
 }  // namespace
 

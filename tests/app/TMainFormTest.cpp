@@ -124,10 +124,51 @@ class TMainFormTest : public QObject {
     THolderForm* first = p.main->CreateNewSheme();
     THolderForm* second = p.main->CreateNewSheme();
     QCOMPARE(first->windowTitle(), QStringLiteral("Untitled[*]"));
-    QCOMPARE(second->windowTitle(), QStringLiteral("Untitled[*]"));
+    QCOMPARE(second->windowTitle(), QStringLiteral("Untitled 2[*]"));
     QCOMPARE(p.main->ActiveChartWindow(), second);
     QCOMPARE(p.main->ChartWindows().size(), size_t(2));
     QCOMPARE(TMainForm::ProgramTitle(), QStringLiteral("Построитель схем Quobrix 1.50"));
+  }
+
+  // Every way to a chart never saved takes the first number no open one
+  // goes by; a chart saved under a name gives its number back.
+  void newChartsAreNumberedAndReuseTheNumbersOfClosedOrSavedOnes() {
+    Program p;
+    THolderForm* first = p.main->CreateNewSheme();
+    THolderForm* second = p.main->CreateNewSheme();
+    p.main->CreateNewSheme();
+    QVERIFY(second->close());
+    QCOMPARE(p.main->CreateWizardChart(QString(), [](BlocksHolderModel&) {})->windowTitle(),
+             QStringLiteral("Untitled 2[*]"));
+    first->bh->Model().SetFileName(p.File("plan.qbs").toStdString());
+    QCOMPARE(p.main->CreateNewSheme()->windowTitle(), QStringLiteral("Untitled[*]"));
+    QCOMPARE(p.main->CreateNewSheme()->windowTitle(), QStringLiteral("Untitled 4[*]"));
+    // The file name of a chart never saved stays what marks it as such.
+    QCOMPARE(p.main->ActiveChartWindow()->bh->Model().FileName(), std::string("Untitled"));
+  }
+
+  void newChartWindowsNeverLieOnTopOfEachOther() {
+    Program p;
+    QSet<QPair<int, int>> places;
+    for (int i = 0; i < 5; ++i) {
+      const QPoint at = p.main->CreateNewSheme()->pos();
+      places.insert({at.x(), at.y()});
+    }
+    QCOMPARE(places.size(), 5);
+  }
+
+  // Close all and exit ask for each changed chart by its name.
+  void savePromptsNameTheChart() {
+    Program p;
+    p.NewModifiedChart();
+    p.NewModifiedChart().bh->Model().SetFileName(p.File("plan.qbs").toStdString());
+    p.NewModifiedChart();
+    test::ModalAnswer no(QMessageBox::No);
+    p.main->CloseAll();
+    QCOMPARE(no.texts, (QStringList{LanguageText(TextKey::FILE_SAVE_MSG).arg(QStringLiteral("Untitled")),
+                                    LanguageText(TextKey::FILE_SAVE_MSG).arg(QStringLiteral("plan.qbs")),
+                                    LanguageText(TextKey::FILE_SAVE_MSG).arg(QStringLiteral("Untitled 2"))}));
+    QVERIFY(no.texts.first().contains(QStringLiteral("«Untitled»")));
   }
 
   void startupOpensTheCommandLineChartWithItsDesignedSize() {
@@ -357,7 +398,7 @@ class TMainFormTest : public QObject {
     QVERIFY(w.StatusPanel(1)->text().contains(QStringLiteral("plan.png")));
     test::ModalAnswer no(QMessageBox::No);
     w.close();
-    QCOMPARE(no.texts, QStringList{LanguageText(TextKey::FILE_SAVE_MSG)});
+    QCOMPARE(no.texts, QStringList{LanguageText(TextKey::FILE_SAVE_MSG).arg(QStringLiteral("plan.qbs"))});
     QVERIFY(!p.main->RecentFiles().contains(p.File("plan.png")));
   }
 

@@ -1,6 +1,7 @@
 // The charts a killed program left unsaved, offered by a real main window:
 // restoring opens them with unsaved changes under their own names, deleting
 // discards them, and what is left alone is offered again.
+#include <QImage>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -25,8 +26,17 @@ namespace fs = std::filesystem;
 
 std::string ChartWithBlocks(int count) {
   BlocksHolderModel chart;
-  for (int i = 0; i < count; ++i) chart.AddDefaultBlock(btRectangle, 1000 * i, 0, 500, 500);
+  for (int i = 0; i < count; ++i) chart.AddDefaultBlock(btRectangle, 2000, 2000 + 3000 * i, 4000, 2000);
   return chart.ChartFileText();
+}
+
+QString BlocksText(int count) { return LanguageText(TextKey::RECOVERY_BLOCKS).arg(count); }
+
+bool HasInk(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qGray(image.pixel(x, y)) < 128) return true;
+  return false;
 }
 
 struct Program {
@@ -101,6 +111,31 @@ class TRecoveryFormTest : public QObject {
     QVERIFY(p.main->Save());
     QCOMPARE(test::ReadBytes(p.plan), ChartWithBlocks(2));
     QVERIFY(!fs::exists(p.leftOver));
+  }
+
+  // Copies of charts of the same name tell apart by their size and picture.
+  void entriesShowEachCopysBlockCountAndFirstPage() {
+    Program p;
+    test::WriteBytes(p.leftOver + "/chart-3.qbs", "not a chart");
+    test::WriteBytes(p.leftOver + "/chart-3.path", "Untitled");
+    p.InDialog([](TRecoveryForm& d) {
+      QCOMPARE(d.lbCharts->count(), 3);
+      int counted = 0;
+      for (int i = 0; i < d.lbCharts->count(); ++i) {
+        const QListWidgetItem& entry = *d.lbCharts->item(i);
+        const QImage picture = entry.icon().pixmap(d.lbCharts->iconSize()).toImage();
+        if (entry.text().contains(QStringLiteral("plan.qbs    ") + BlocksText(2)) ||
+            entry.text().startsWith(QStringLiteral("Untitled    ") + BlocksText(3))) {
+          QVERIFY(HasInk(picture));
+          ++counted;
+        } else {
+          // The copy that cannot be read still shows, without a count or a picture.
+          QVERIFY2(!entry.text().contains(BlocksText(0).chopped(1)), qPrintable(entry.text()));
+          QVERIFY(picture.isNull());
+        }
+      }
+      QCOMPARE(counted, 2);
+    });
   }
 
   void copiesLeftAloneAreOfferedAgain() {

@@ -57,7 +57,7 @@ third=$!
 offer=$(wait_window --onlyvisible --name "$dialog") || fail "no recovery dialog"
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
 xdotool windowfocus --sync "$offer" key Return
-restored=$(chart_of "$third" '^Untitled\*$') || fail "no restored chart with unsaved changes"
+restored=$(chart_of "$third" '^Untitled 2\*$') || fail "no restored chart with unsaved changes"
 xdotool windowfocus --sync "$restored" key ctrl+s
 wait_window --onlyvisible --name '^Сохранить как$' >/dev/null || fail "no save dialog"
 sleep 0.3

@@ -36,9 +36,10 @@ xdotool type --delay 20 "Z := 1"
 xdotool key Tab Tab
 xdotool type --delay 20 "Y"
 xdotool key Return
-# The built chart is not saved yet: its title carries the modified mark.
+# The built chart is not saved yet: its title carries the modified mark, and
+# the number of the second chart never saved.
 for i in $(seq 50); do
-  chart=$(xdotool search --onlyvisible --name '^Untitled\*$' | grep -vx "$first" | head -1)
+  chart=$(xdotool search --onlyvisible --name '^Untitled 2\*$' | grep -vx "$first" | head -1)
   [ -n "$chart" ] && break
   sleep 0.1
 done

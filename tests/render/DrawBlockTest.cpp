@@ -43,6 +43,8 @@ struct PenCase {
   const char* name;
   std::int64_t bw, zoom;
   int penWidth, arrowUnit;
+  // A printer or a picture finer than the screen of the chart.
+  std::int64_t resolution = 378, screenResolution = 0;
   friend std::ostream& operator<<(std::ostream& out, const PenCase& row) { return out << row.name; }
 };
 
@@ -52,22 +54,31 @@ TEST_P(PenWidthAndArrowUnit, FollowLineWidthResolutionAndZoom) {
   TBlock b = MakeBlock(btLine, 0, 0, 10000, 0);
   b.BW = GetParam().bw;
   b.LineArrows = blaEndRect;
-  const RecordingCanvas c = Draw(b, {.resolution = 378, .zoom = GetParam().zoom});
+  const RecordingCanvas c = Draw(
+      b, {.resolution = GetParam().resolution, .zoom = GetParam().zoom, .screenResolution = GetParam().screenResolution});
   const CanvasCall square = c.Calls("Rectangle").at(0);
   EXPECT_EQ(square.pen.Width, GetParam().penWidth);
   // The square's side is 4 arrow units.
   EXPECT_EQ(square.args[2] - square.args[0], 4 * GetParam().arrowUnit);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PenWidthAndArrowUnit,
-                         ::testing::Values(PenCase{"thinAt100", 1, 100, 1, 1}, PenCase{"thinAt400", 1, 400, 1, 4},
-                                           PenCase{"zeroWidthDrawsOnePixel", 0, 100, 1, 1},
-                                           PenCase{"negativeWidthDrawsOnePixel", -50, 100, 1, 1},
-                                           PenCase{"justBelowThinLimit", 29, 100, 1, 1},
-                                           PenCase{"thickUpTo52StaysOne", 52, 100, 1, 1},
-                                           PenCase{"oneMillimetre", 100, 100, 3, 3},
-                                           PenCase{"oneMillimetreAt400", 100, 400, 15, 15}),
-                         [](const auto& row) { return std::string(row.param.name); });
+// 4724 is 1200 dpi, where one pixel of a 378 screen is 12.5 printer dots;
+// 1181 is 300 dpi, where 0.3 mm (3.5 dots) is thinner than a screen pixel.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PenWidthAndArrowUnit,
+    ::testing::Values(PenCase{"thinAt100", 1, 100, 1, 1}, PenCase{"thinAt400", 1, 400, 1, 4},
+                      PenCase{"zeroWidthDrawsOnePixel", 0, 100, 1, 1},
+                      PenCase{"negativeWidthDrawsOnePixel", -50, 100, 1, 1},
+                      PenCase{"justBelowThinLimit", 29, 100, 1, 1}, PenCase{"thickUpTo52StaysOne", 52, 100, 1, 1},
+                      PenCase{"oneMillimetre", 100, 100, 3, 3}, PenCase{"oneMillimetreAt400", 100, 400, 15, 15},
+                      PenCase{"thinPrintedAsAScreenPixel", 1, 100, 13, 14, 4724, 378},
+                      PenCase{"thickPrintedAtItsOwnWidth", 100, 100, 47, 47, 4724, 378},
+                      PenCase{"thinMarksNeverSmallerThanThePen", 1, 100, 4, 4, 1181, 378},
+                      PenCase{"screenOfTheSameResolutionKeepsOnePixel", 1, 100, 1, 1, 378, 378},
+                      PenCase{"truncatedPrinterResolutionCountsAsTheScreen", 1, 100, 1, 1, 379, 378},
+                      PenCase{"coarserDeviceKeepsOnePixel", 1, 100, 1, 1, 100, 378},
+                      PenCase{"threeTimesTheScreen", 1, 100, 3, 3, 1134, 378}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(DrawBlockState, SetsPenAndBrushFromTheBlockInCopyMode) {
   TBlock b = MakeBlock(btEllipse, 0, 0, 100, 50);

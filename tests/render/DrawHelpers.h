@@ -27,6 +27,7 @@ struct DrawOptions {
   std::int64_t zoom = 100;
   bool rulerInset = false;
   std::int64_t scrollX = 0, scrollY = 0;
+  std::int64_t screenResolution = 0;
   bool viewOnly = true, isActive = false;
   TColor sheetColor = clWhite;
 };
@@ -34,7 +35,7 @@ struct DrawOptions {
 inline RecordingCanvas Draw(const TBlock& block, const DrawOptions& o = {}) {
   RecordingCanvas canvas;
   DrawBlock(block, canvas,
-            {.device = {o.resolution, o.zoom, o.rulerInset, o.scrollX, o.scrollY},
+            {.device = {o.resolution, o.zoom, o.rulerInset, o.scrollX, o.scrollY, o.screenResolution},
              .sheetColor = o.sheetColor,
              .viewOnly = o.viewOnly,
              .isActive = o.isActive});

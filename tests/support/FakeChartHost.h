@@ -47,7 +47,7 @@ class FakeChartHost : public ChartWindowHost {
   QString ActiveSymbolHint(const TBlocksHolder&, const QString& hint) const override { return hint; }
   void BringMainWindowToFront() override {}
   QString MainCaption() const override { return QStringLiteral("Main caption"); }
-  QString SavePromptText() const override { return QStringLiteral("Save?"); }
+  QString SavePromptText(const THolderForm&) const override { return QStringLiteral("Save?"); }
   QString MillimetreText() const override { return QStringLiteral("mm"); }
 
   ActiveChart activeChart;
