@@ -9,6 +9,7 @@
 #pragma once
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -31,10 +32,13 @@ inline std::string BenchFolder(const std::string& name) {
   return p.string();
 }
 
-// Undo snapshots go to a folder of the benchmark's own while this lives.
+// Undo snapshots go to a folder of this process's own while this lives, so
+// benchmarks running side by side never remove each other's.
 class UndoFolder {
  public:
-  UndoFolder() : path_(BenchFolder("quobrix-bench-undo")) { SetUndoSnapshotFolder(path_); }
+  UndoFolder() : path_(BenchFolder("quobrix-bench-undo-" + std::to_string(::getpid()))) {
+    SetUndoSnapshotFolder(path_);
+  }
   ~UndoFolder() {
     SetUndoSnapshotFolder("");
     std::filesystem::remove_all(path_);
