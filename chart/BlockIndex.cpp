@@ -106,16 +106,19 @@ void BlockIndex::Build() {
   // rest (a damaged chart) does not stretch the grid over nothing: whatever
   // lies beyond the extent is filed in its border cells.
   std::vector<std::int64_t> sizes, lefts, tops, rights, bottoms;
-  const std::size_t sampleStep = count / kSizeSamples + 1;
-  for (std::size_t i = 0; i < count; i += sampleStep) {
-    const auto reach = BlockReach(*blocks_[i]);
-    if (!reach) continue;
-    sizes.push_back(std::max(reach->right - reach->left, reach->bottom - reach->top) + 1);
-    lefts.push_back(reach->left);
-    tops.push_back(reach->top);
-    rights.push_back(-reach->right);
-    bottoms.push_back(-reach->bottom);
-  }
+  auto sample = [&](std::size_t step) {
+    for (std::size_t i = 0; i < count; i += step) {
+      const auto reach = BlockReach(*blocks_[i]);
+      if (!reach) continue;
+      sizes.push_back(std::max(reach->right - reach->left, reach->bottom - reach->top) + 1);
+      lefts.push_back(reach->left);
+      tops.push_back(reach->top);
+      rights.push_back(-reach->right);
+      bottoms.push_back(-reach->bottom);
+    }
+  };
+  sample(count / kSizeSamples + 1);
+  if (sizes.empty()) sample(1);  // the few blocks with a reach fell between the samples
   if (sizes.empty()) {
     for (std::size_t i = 0; i < count; ++i) wide_.push_back(static_cast<Slot>(i));
     return;
