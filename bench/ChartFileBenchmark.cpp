@@ -2,7 +2,10 @@
 // cost, measured in pairs in the same run:
 //   load  LoadFromFile       against reading the file and splitting its lines
 //   save  SaveToFile         against writing the file's bytes the same way
-//                            (temporary file, fsync, rename)
+//                            (temporary file, rename), both without fsync:
+//                            the disk's flush is not our code's cost
+//   fsync SaveToFile         with its fsync against the same save without,
+//                            what the flush adds, reported apart
 // and the heap the loaded chart itself takes per block: what the allocator
 // holds (large, separately mapped allocations included) after loading,
 // less what it held before; the file's buffer is gone by then.
@@ -16,6 +19,7 @@
 #include <string>
 
 #include "bench/BenchSupport.h"
+#include "bench/FsyncSwitch.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartFormat.h"
 #include "chart/FileIO.h"
@@ -66,13 +70,30 @@ void BM_SaveAgainstWritingBytes(benchmark::State& state) {
   chart.LoadFromFile(SampleChart());
   const std::string bytes = *ReadWholeFile(SampleChart());
   const std::string saved = BenchFolder() + "/saved.qbs", written = BenchFolder() + "/written.qbs";
-  bench::PairedFigures time("Save of " + BlocksName() + " against writing its bytes (both with fsync)", "save", "write",
-                            "ms", 1000);
+  bench::PairedFigures time("Save of " + BlocksName() + " against writing its bytes (both without fsync)", "save",
+                            "write", "ms", 1000);
+  const bench::WithoutFsync noFlush;
   for (auto _ : state) {
     const double save = bench::SecondsOf([&] { benchmark::DoNotOptimize(chart.SaveToFile(saved)); });
     const double write = bench::SecondsOf([&] { benchmark::DoNotOptimize(WriteFileAtomically(written, bytes)); });
     state.SetIterationTime(save);
     time.Add(save, write);
+  }
+  time.Report(state);
+}
+
+void BM_SaveFsync(benchmark::State& state) {
+  BlocksHolderModel chart;
+  chart.LoadFromFile(SampleChart());
+  const std::string saved = BenchFolder() + "/saved.qbs";
+  bench::PairedFigures time("Save of " + BlocksName() + " with fsync against the same save without", "fsync",
+                            "nofsync", "ms", 1000);
+  for (auto _ : state) {
+    const double flushed = bench::SecondsOf([&] { benchmark::DoNotOptimize(chart.SaveToFile(saved)); });
+    const bench::WithoutFsync noFlush;
+    const double unflushed = bench::SecondsOf([&] { benchmark::DoNotOptimize(chart.SaveToFile(saved)); });
+    state.SetIterationTime(flushed);
+    time.Add(flushed, unflushed);
   }
   time.Report(state);
 }
@@ -103,6 +124,7 @@ void Register() {
   const auto repetitions = bench::Repetitions(7);
   for (auto [name, f] : {std::pair{"BM_LoadAgainstReadingLines", &BM_LoadAgainstReadingLines},
                          std::pair{"BM_SaveAgainstWritingBytes", &BM_SaveAgainstWritingBytes},
+                         std::pair{"BM_SaveFsync", &BM_SaveFsync},
                          std::pair{"BM_HeapPerBlock", &BM_HeapPerBlock}})
     benchmark::RegisterBenchmark(name, f)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(repetitions);
 }

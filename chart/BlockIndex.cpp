@@ -9,9 +9,10 @@ namespace quobrix {
 
 namespace {
 
-// Beyond ten kilometres a reach is no longer filed: sums of such numbers may
-// wrap, and one block that far out would stretch the grid over nothing.
-constexpr double kFarthest = 1e9;
+// Beyond ten thousand kilometres a reach is no longer filed: up to there the
+// sums are exact in doubles and cannot wrap. A chart of a million symbols may
+// well reach twenty kilometres down the sheet.
+constexpr double kFarthest = 1e15;
 // A block covering more cells than this is tested on every search instead.
 constexpr std::int64_t kMostCellsPerBlock = 64;
 // The blocks sampled for the typical reach size.
@@ -60,7 +61,9 @@ std::vector<std::int64_t> BlockIndex::Near(const ChartArea& area) {
     seen_[slot] = search_;
     if (Shows(slot, area)) found.push_back(std::int64_t{slot} + 1);
   };
-  if (columns_ > 0 && area.Meets(extent_)) {
+  // Both the area and the reaches are clamped to the grid, so blocks beyond
+  // its extent are met in its border cells.
+  if (columns_ > 0) {
     for (std::int64_t row = Row(area.top), lastRow = Row(area.bottom); row <= lastRow; ++row)
       for (std::int64_t col = Column(area.left), lastCol = Column(area.right); col <= lastCol; ++col) {
         const auto cell = static_cast<std::size_t>(row * columns_ + col);
@@ -98,23 +101,34 @@ void BlockIndex::Build() {
   search_ = 0;
   columns_ = rows_ = 0;
 
-  // The extent of the reaches and a typical reach's size.
-  bool any = false;
-  std::vector<std::int64_t> sizes;
-  const std::size_t sampleStep = count / kSizeSamples + 1;
-  for (std::size_t i = 0; i < count; ++i) {
-    const auto reach = BlockReach(*blocks_[i]);
-    if (!reach) continue;
-    if (!any) extent_ = *reach;
-    any = true;
-    extent_ = {std::min(extent_.left, reach->left), std::min(extent_.top, reach->top),
-               std::max(extent_.right, reach->right), std::max(extent_.bottom, reach->bottom)};
-    if (i % sampleStep == 0) sizes.push_back(std::max(reach->right - reach->left, reach->bottom - reach->top) + 1);
-  }
-  if (!any) {
+  // The extent of the reaches and a typical reach's size, from a sample. The
+  // extent leaves out the farthest few sampled edges, so a block far from the
+  // rest (a damaged chart) does not stretch the grid over nothing: whatever
+  // lies beyond the extent is filed in its border cells.
+  std::vector<std::int64_t> sizes, lefts, tops, rights, bottoms;
+  auto sample = [&](std::size_t step) {
+    for (std::size_t i = 0; i < count; i += step) {
+      const auto reach = BlockReach(*blocks_[i]);
+      if (!reach) continue;
+      sizes.push_back(std::max(reach->right - reach->left, reach->bottom - reach->top) + 1);
+      lefts.push_back(reach->left);
+      tops.push_back(reach->top);
+      rights.push_back(-reach->right);
+      bottoms.push_back(-reach->bottom);
+    }
+  };
+  sample(count / kSizeSamples + 1);
+  if (sizes.empty()) sample(1);  // the few blocks with a reach fell between the samples
+  if (sizes.empty()) {
     for (std::size_t i = 0; i < count; ++i) wide_.push_back(static_cast<Slot>(i));
     return;
   }
+  const std::size_t outliers = sizes.size() / 1000;
+  auto edge = [outliers](std::vector<std::int64_t>& values) {
+    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(outliers), values.end());
+    return values[outliers];
+  };
+  extent_ = {edge(lefts), edge(tops), -edge(rights), -edge(bottoms)};
 
   // Cells about as large as a typical reach, more of them than blocks only
   // where the chart is sparse, and never more than twice as many.

@@ -147,6 +147,26 @@ TEST(BlockIndex, FindsOnlyWhatIsNearInALargeChart) {
   EXPECT_EQ(chart.BlocksNear({150000, 150000, 150000, 150000}), Scanned(chart, {150000, 150000, 150000, 150000}));
 }
 
+// A chain of a million symbols reaches twenty kilometres down the sheet, and
+// a damaged block may lie anywhere: all of them are filed where they lie.
+TEST(BlockIndex, FindsOnlyWhatIsNearHoweverFarTheChartReaches) {
+  BlocksHolderModel chart;
+  for (std::int64_t i = 0; i < 20000; ++i) chart.AddDefaultBlock(btRectangle, (i % 100) * 3000, (i / 100) * 3000, 2000, 2000);
+  for (std::int64_t i = 1; i <= 2000; ++i) chart.AddDefaultBlock(btRectangle, 1000, i * 2'000'000, 2000, 1200);
+  const std::int64_t outlier = chart.AddDefaultBlock(btRectangle, -400'000'000'000'000, 400'000'000'000'000, 10, 10);
+  for (const ChartArea& area : {ChartArea{0, 0, 5000, 5000}, ChartArea{0, 3'000'000'000, 5000, 3'000'005'000},
+                                ChartArea{-400'000'000'000'100, 399'999'999'999'900, -400'000'000'000'000,
+                                          400'000'000'000'000},
+                                ChartArea{900'000'000'000, 0, 900'000'005'000, 5000}}) {
+    const Numbers near = chart.BlocksNear(area);
+    EXPECT_EQ(near, Scanned(chart, area));
+    EXPECT_LT(near.size(), 20u);
+  }
+  EXPECT_EQ(chart.BlocksNear({-400'000'000'000'000, 400'000'000'000'000, -400'000'000'000'000,
+                              400'000'000'000'000}),
+            Numbers{outlier});
+}
+
 TEST(BlockIndex, ReachCoversArrowHeadsAndThickPens) {
   TBlock line;
   line.BT = btLine;

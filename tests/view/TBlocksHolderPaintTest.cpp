@@ -187,6 +187,24 @@ class TBlocksHolderPaintTest : public QObject {
     QCOMPARE(Rendered(f.bh(), clip, true), Rendered(f.bh(), clip, false));
   }
 
+  // A chain of a million symbols is twenty kilometres long: at its far end,
+  // as at its start, only the symbols in view are drawn.
+  void farDownALongChainOnlyTheSymbolsInViewAreDrawn() {
+    test::ViewFixture f(600, 400);
+    auto& m = f.model();
+    for (std::int64_t k = 0; k < 1200; ++k) {
+      const auto n = m.AddDefaultBlock(btRectangle, 1000, k * 2'000'000, 2500, 1200);
+      m.Blocks(n).Text = "Step " + std::to_string(k);
+    }
+    auto drawnTexts = [&] {
+      const auto calls = Painted(f.bh());
+      return std::count_if(calls.begin(), calls.end(), [](const CanvasCall& c) { return !c.text.empty(); });
+    };
+    QCOMPARE(drawnTexts(), 1);
+    f.bh().SetOriginY(f.bh().ChartToPixels(std::int64_t{1100} * 2'000'000) - 100);
+    QCOMPARE(drawnTexts(), 1);
+  }
+
   // Overlapping blocks stack in list order and follow drags, reordering,
   // deletion and undo, at any zoom.
   void paintingTheIndexedBlocksMatchesPaintingAllAfterEdits() {
