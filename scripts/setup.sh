@@ -12,8 +12,8 @@ packages=(
   ninja-build
   # fonts the drawing is measured against
   fonts-liberation2 fonts-dejavu-core
-  # windows under a virtual display, screenshots, PDF checks
-  xvfb xauth xdotool xclip imagemagick poppler-utils
+  # windows under a virtual display, their menus and focus, screenshots, PDF checks
+  xvfb xauth xdotool x11-utils xclip imagemagick poppler-utils
   # buttons found by their accessible names: a session bus, the accessibility bus, its Python binding
   dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi
   # independent EMF readers used to validate exported metafiles
