@@ -41,11 +41,7 @@ xdotool key --delay 80 Down Down Down Down Down Down Down Down Down Down
 xdotool key Return
 wait_menus 0 || fail "the menus stayed open"
 xdotool key ctrl+s
-save=$(wait_window --onlyvisible --name '^Сохранить как$') || fail "no save dialog"
-wait_focus "$save" || fail "the save dialog has no focus"
-xdotool type --delay 10 "$DIR/line.qbs"
-xdotool key Return
-wait_until 20 test -s "$DIR/line.qbs" || fail "nothing saved"
+save_as "$DIR/line.qbs" || fail "nothing saved"
 xdotool windowfocus --sync "$win" key alt+F4
 wait_exit "$pid"
 SESSION

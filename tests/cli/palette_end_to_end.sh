@@ -35,11 +35,7 @@ wait_title "$win" '\*$' || fail "no rectangle drawn"
 at press "Добавить" || fail "no add button"
 at count 'Библиотека пользователя' 1 || fail "the rectangle is not in the user library"
 xdotool windowfocus --sync "$win" key ctrl+s
-save=$(wait_window --onlyvisible --name '^(Save As|Сохранить как)$') || fail "no save dialog"
-wait_focus "$save" || fail "the save dialog has no focus"
-xdotool type --delay 10 "$DIR/drawn.qbs"
-xdotool key Return
-wait_until 20 test -s "$DIR/drawn.qbs" || fail "nothing saved"
+save_as "$DIR/drawn.qbs" || fail "nothing saved"
 [ -n "${SHOT:-}" ] && import -window root "$SHOT-1.png"
 xdotool windowfocus --sync "$win" key alt+F4
 wait_exit "$pid"
@@ -55,11 +51,7 @@ drag "$ix" "$iy" $((X + 300)) $((Y + 300))
 wait_title "$win" '\*$' || fail "nothing dropped on the chart"
 [ -n "${SHOT:-}" ] && import -window root "$SHOT-2.png"
 xdotool windowfocus --sync "$win" key ctrl+s
-save=$(wait_window --onlyvisible --name '^(Save As|Сохранить как)$') || fail "no save dialog after the drag"
-wait_focus "$save" || fail "the save dialog has no focus"
-xdotool type --delay 10 "$DIR/dropped.qbs"
-xdotool key Return
-wait_until 20 test -s "$DIR/dropped.qbs" || fail "the chart with the dropped rectangle was not saved"
+save_as "$DIR/dropped.qbs" || fail "the chart with the dropped rectangle was not saved"
 xdotool windowfocus --sync "$win" key alt+F4
 wait_exit "$pid"
 SESSION

@@ -59,11 +59,7 @@ offer=$(wait_window --onlyvisible --name "$dialog") || fail "no recovery dialog"
 xdotool windowfocus --sync "$offer" key Return
 restored=$(chart_of "$third" '^Untitled\*$') || fail "no restored chart with unsaved changes"
 xdotool windowfocus --sync "$restored" key ctrl+s
-save=$(wait_window --onlyvisible --name '^Сохранить как$') || fail "no save dialog"
-wait_focus "$save" || fail "the save dialog has no focus"
-xdotool type --delay 10 "$DIR/restored.qbs"
-xdotool key Return
-wait_until 20 test -s "$DIR/restored.qbs" || fail "the restored chart was not saved"
+save_as "$DIR/restored.qbs" || fail "the restored chart was not saved"
 quit "$restored" "$third"
 left=$(find "$QUOBRIX_HOME/recovery" -mindepth 1 -maxdepth 1 -type d | wc -l)
 [ "$left" -eq 0 ] || fail "$left recovery folder(s) left after a normal exit"

@@ -43,11 +43,7 @@ xdotool key Return
 chart=$(wait_window --onlyvisible --name '^Untitled\*$') || fail "no chart window from the wizard"
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
 xdotool windowfocus --sync "$chart" key ctrl+s
-save=$(wait_window --onlyvisible --name '^Сохранить как$') || fail "no save dialog"
-wait_focus "$save" || fail "the save dialog has no focus"
-xdotool type --delay 10 "$DIR/linear.qbs"
-xdotool key Return
-wait_until 20 test -s "$DIR/linear.qbs" || fail "nothing saved"
+save_as "$DIR/linear.qbs" || fail "nothing saved"
 kill "$pid"
 SESSION
 

@@ -87,6 +87,16 @@ wait_exit() {
   wait "$1" || { echo "FAIL: the program exited with $?"; exit 1; }
 }
 
+# Answers the save dialog just asked for (Qt's own, in the interface
+# language) with PATH, and waits up to 20 s for the file.
+save_as() {
+  local dialog
+  dialog=$(wait_window --onlyvisible --name '^Сохранить как$') && wait_focus "$dialog" || return 1
+  xdotool type --delay 10 "$1"
+  xdotool key Return
+  wait_until 20 test -s "$1"
+}
+
 # Drags with the left button from x y to x y in six steps.
 drag() {
   local step
