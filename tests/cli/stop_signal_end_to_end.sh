@@ -68,6 +68,13 @@ xdotool mousemove $((X + 16)) $((Y + 16)) click 1  # the plus of its tool bar
 wait_until 20 kept_on_disk || fail "the kept block is not on disk"
 xdotool windowfocus --sync "$win"
 xdotool type --delay 30 "More"
+# The chart window's "Файл" menu opens only once the keys typed before it
+# are handled; the signal must not overtake them.
+eval "$(xdotool getwindowgeometry --shell "$win")"
+xdotool mousemove $((X + 56)) $((Y + 9)) click 1
+wait_menus 1 || fail "no Файл menu"
+xdotool key Escape
+wait_menus 0 || fail "the Файл menu stayed open"
 kill -TERM "$pid"
 wait_exit "$pid"
 ini 'MainX=.*' || fail "the settings were not written at SIGTERM"
