@@ -12,8 +12,8 @@ packages=(
   ninja-build
   # fonts the drawing is measured against
   fonts-liberation2 fonts-dejavu-core
-  # windows under a virtual display, screenshots, PDF checks
-  xvfb xauth xdotool xclip imagemagick poppler-utils
+  # windows under a virtual display, their menus and focus, screenshots, PDF checks
+  xvfb xauth xdotool x11-utils xclip imagemagick poppler-utils
   # printing to a system printer: a scheduler the test starts and a virtual PDF printer
   cups-daemon cups-client printer-driver-cups-pdf
   # buttons found by their accessible names: a session bus, the accessibility bus, its Python binding

@@ -4,8 +4,9 @@
 # bundled help in the interface language to the desktop's browser.
 set -u
 q=${QUOBRIX_PROGRAM:?}
-command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
-command -v xdg-mime >/dev/null && command -v mimetype >/dev/null || { echo "SKIP: no xdg-mime or mimetype"; exit 0; }
+xlib="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh"
+source "$xlib"
+need_tools xvfb-run xdotool xdg-mime mimetype
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
@@ -16,22 +17,21 @@ chmod +x "$dir/bin/xdg-open"
 
 cat > "$dir/session.sh" <<'SESSION'
 set -u
+source "$XLIB"
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 unset QT_QPA_PLATFORM XDG_CURRENT_DESKTOP
 export PATH="$DIR/bin:$PATH" XDG_DATA_HOME="$DIR/data" QUOBRIX_HOME="$DIR/home"
 "$Q" &
 pid=$!
-timeout 20 xdotool search --sync --name '^Untitled$' >/dev/null || fail "no chart window"
-main=$(xdotool search --name '^Построитель схем Quobrix' | head -1)
-[ -n "$main" ] || fail "no main window"
-xdotool windowfocus --sync "$main"
-xdotool key F1
-for _ in $(seq 50); do [ -s "$DIR/opened" ] && break; sleep 0.1; done
+wait_window --name '^Untitled$' >/dev/null || fail "no chart window"
+main=$(wait_window --name '^Построитель схем Quobrix') || fail "no main window"
+xdotool windowfocus --sync "$main" key F1
+wait_until 20 test -s "$DIR/opened" || fail "F1 asked the browser for nothing"
 kill "$pid"
 wait "$pid" 2>/dev/null
 exit 0
 SESSION
-DIR="$dir" Q="$q" xvfb-run -a -s -noreset bash "$dir/session.sh" || exit 1
+XLIB="$xlib" DIR="$dir" Q="$q" xvfb-run -a -s -noreset bash "$dir/session.sh" || exit 1
 
 fail() { echo "FAIL: $*"; exit 1; }
 export XDG_DATA_HOME="$dir/data"

@@ -4,7 +4,9 @@
 # desktop's clipboard, save with Ctrl+S and read the blocks back from the file.
 set -u
 q=${QUOBRIX_PROGRAM:?}
-command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
+xlib="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh"
+source "$xlib"
+need_tools xvfb-run xdotool xprop xwininfo
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
@@ -16,25 +18,17 @@ unset QT_QPA_PLATFORM
 QUOBRIX_HOME="$DIR/home" "$Q" &
 pid=$!
 win=$(wait_window --name '^Untitled$') || fail "no chart window"
-draw_first_symbol "$win"
+draw_first_symbol "$win" || fail "no rectangle drawn"
 xdotool type --delay 30 "Hello"
-xdotool key ctrl+c ctrl+v
-sleep 0.3
-xdotool key ctrl+s
-# Qt's own dialog speaks the interface language.
-wait_window --onlyvisible --name '^Сохранить как$' >/dev/null || fail "no save dialog"
-sleep 0.3
-xdotool type --delay 10 "$DIR/drawn.qbs"
-xdotool key Return
-for i in $(seq 50); do [ -s "$DIR/drawn.qbs" ] && break; sleep 0.1; done
+xdotool key ctrl+c ctrl+v ctrl+s
+save_as "$DIR/drawn.qbs" || fail "nothing saved"
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
-[ -s "$DIR/drawn.qbs" ] || fail "nothing saved"
 # "Выход" of the chart window ends the program: the saved chart asks nothing.
 xdotool windowfocus --sync "$win" key alt+F4
 wait_exit "$pid"
 SESSION
 
-XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
+XLIB="$xlib" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
 file=$dir/drawn.qbs
 block=$(tr -d '\r' < "$file" | sed -n '/^\[BLOCK DATA\]/,/^\[END\]/{p;/^\[END\]/q}')
 fail() { echo "FAIL: $*"; tr -d '\r' < "$file"; exit 1; }

@@ -6,7 +6,9 @@
 # path.
 set -u
 q=${QUOBRIX_PROGRAM:?}
-command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
+xlib="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh"
+source "$xlib"
+need_tools xvfb-run xdotool xprop xwininfo
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 mkdir -p "$dir/charts" "$dir/elsewhere"
@@ -26,14 +28,14 @@ unset QT_QPA_PLATFORM
 cd "$DIR"
 QUOBRIX_HOME="$DIR/home" "$Q" photo.png &
 pid=$!
-box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quobrix$' | tail -1) || fail "no message"
-sleep 0.5
+box=$(wait_window --onlyvisible --name '^Quobrix$') || fail "no message"
+wait_focus "$box" || fail "the message has no focus"
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
 xdotool windowfocus --sync "$box" key Return
 main=$(wait_window --onlyvisible --name 'Quobrix 1\.50$') || fail "no main window"
 xdotool search --name 'photo' >/dev/null && fail "a window was opened for the picture"
+# Saving with no chart open does nothing: "Выход" then ends the program.
 xdotool windowfocus --sync "$main" key ctrl+s
-sleep 0.3
 quit "$main"
 
 cd "$DIR/elsewhere"
@@ -45,7 +47,7 @@ xdotool search --onlyvisible --name '^Quobrix$' >/dev/null && fail "an error was
 quit "$chart"
 SESSION
 
-XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
+XLIB="$xlib" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
 cmp -s "$dir/photo.png" "$dir/photo.orig" || { echo "FAIL: the picture was changed"; exit 1; }
 # The recent-files list keeps the chart's full path, not the one typed.
 iconv -f cp1251 -t utf-8 "$dir/home/quobrix.ini" | tr -d '\r' | grep -qx "Recent0=$dir/charts/loop.qbs" ||

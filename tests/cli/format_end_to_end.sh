@@ -4,7 +4,9 @@
 # read the line end back from the file.
 set -u
 q=${QUOBRIX_PROGRAM:?}
-command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
+xlib="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh"
+source "$xlib"
+need_tools xvfb-run xdotool xprop xwininfo
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
@@ -22,36 +24,29 @@ eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y, WIDTH, HEIGHT
 # (paste is disabled while the clipboard holds no fragment).
 x0=$((X + 200)); y0=$((Y + 150))
 xdotool mousemove "$x0" "$y0" click 3
-sleep 1
+wait_menus 1 || fail "no context menu"
 xdotool key --delay 50 Down Down Return
-sleep 0.3
-xdotool mousemove "$x0" "$y0" mousedown 1
-for step in 1 2 3 4 5; do xdotool mousemove $((x0 + step * 30)) $((y0 + step * 10)); sleep 0.05; done
-xdotool mouseup 1
-sleep 0.3
+wait_menus 0 || fail "the context menu stayed open"
+drag "$x0" "$y0" $((x0 + 150)) $((y0 + 50))
+wait_title "$win" '\*$' || fail "no line drawn"
 # "Файл" of the chart window's menu bar sits right of its window icon; from
 # there the arrow keys reach "Формат", its eighth item "Окончания линии" and
 # the eleventh line end, the filled arrow at the end.
 xdotool mousemove $((X + 56)) $((Y + 9)) click 1
-sleep 0.5
+wait_menus 1 || fail "no Файл menu"
 xdotool key --delay 80 Right Right Right Down Down Down Down Down Down Down Right
-sleep 0.5
+wait_menus 2 || fail "no line end submenu"
 xdotool key --delay 80 Down Down Down Down Down Down Down Down Down Down
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
 xdotool key Return
-sleep 0.3
+wait_menus 0 || fail "the menus stayed open"
 xdotool key ctrl+s
-wait_window --onlyvisible --name '^Сохранить как$' >/dev/null || fail "no save dialog"
-sleep 0.3
-xdotool type --delay 10 "$DIR/line.qbs"
-xdotool key Return
-for i in $(seq 50); do [ -s "$DIR/line.qbs" ] && break; sleep 0.1; done
-[ -s "$DIR/line.qbs" ] || fail "nothing saved"
+save_as "$DIR/line.qbs" || fail "nothing saved"
 xdotool windowfocus --sync "$win" key alt+F4
 wait_exit "$pid"
 SESSION
 
-XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
+XLIB="$xlib" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
 file=$dir/line.qbs
 block=$(tr -d '\r' < "$file" | sed -n '/^\[BLOCK DATA\]/,/^\[END\]/{p;/^\[END\]/q}')
 fail() { echo "FAIL: $*"; tr -d '\r' < "$file"; exit 1; }

@@ -20,29 +20,28 @@ done
 out=$("$prefix/bin/quobrix" --info "$prefix/share/quobrix/Templates/Цикл.qbs") || fail "--info failed"
 echo "$out" | grep -q ": 13 blocks, 1 page(s)" || fail "--info said '$out'"
 
-command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "PASS (the editor not started: no xvfb-run or xdotool)"; exit 0; }
+xlib="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh"
+source "$xlib"
+need_tools xvfb-run xdotool
 mkdir "$dir/bin" "$dir/home"
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" >> "%s/opened"\n' "$dir" > "$dir/bin/xdg-open"
 chmod +x "$dir/bin/xdg-open"
 cat > "$dir/session.sh" <<'SESSION'
 set -u
+source "$XLIB"
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 unset QT_QPA_PLATFORM QUOBRIX_HOME XDG_CONFIG_HOME XDG_CURRENT_DESKTOP
 export PATH="$DIR/bin:$PATH" HOME="$DIR/home" XDG_DATA_HOME="$DIR/home/data"
 "$P" &
 pid=$!
-timeout 20 xdotool search --sync --name '^Untitled$' >/dev/null || fail "no chart window"
-main=$(xdotool search --name '^Построитель схем Quobrix' | head -1)
-[ -n "$main" ] || fail "no main window"
-xdotool windowfocus --sync "$main"
-xdotool key F1
-for _ in $(seq 50); do [ -s "$DIR/opened" ] && break; sleep 0.1; done
+wait_window --name '^Untitled$' >/dev/null || fail "no chart window"
+main=$(wait_window --name '^Построитель схем Quobrix') || fail "no main window"
+xdotool windowfocus --sync "$main" key F1
+wait_until 20 test -s "$DIR/opened" || fail "F1 asked the browser for nothing"
 xdotool key alt+F4
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill "$pid" 2>/dev/null && fail "the editor did not exit"
-exit 0
+wait_exit "$pid"
 SESSION
-DIR="$dir" P="$prefix/bin/quobrix" xvfb-run -a -s -noreset bash "$dir/session.sh" || exit 1
+XLIB="$xlib" DIR="$dir" P="$prefix/bin/quobrix" xvfb-run -a -s -noreset bash "$dir/session.sh" || exit 1
 expected="file://$prefix/share/quobrix/help/ru/index.html"
 grep -qx "$expected" "$dir/opened" 2>/dev/null || fail "F1 opened '$(cat "$dir/opened" 2>/dev/null)', not $expected"
 [ -f "$dir/home/.config/quobrix/quobrix.ini" ] || fail "the settings are not in ~/.config/quobrix"

@@ -6,7 +6,9 @@
 # start offers the chart, and restoring and saving it gives the edited block.
 set -u
 q=${QUOBRIX_PROGRAM:?}
-command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
+xlib="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh"
+source "$xlib"
+need_tools xvfb-run xdotool xprop xwininfo
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 mkdir -p "$dir/home"
@@ -19,12 +21,11 @@ fail() { echo "FAIL: $*"; kill -9 ${first:-} ${second:-} ${third:-} 2>/dev/null;
 unset QT_QPA_PLATFORM
 export QUOBRIX_HOME="$DIR/home"
 dialog='^Восстановление несохранённых схем$'
-copies() { grep -ls '^Text=Edited' "$QUOBRIX_HOME"/recovery/*/chart-*.qbs 2>/dev/null; }
+copy_written() { copy=$(grep -ls '^Text=Edited' "$QUOBRIX_HOME"/recovery/*/chart-*.qbs 2>/dev/null); [ -n "$copy" ]; }
 chart_of() { wait_window --all --onlyvisible --pid "$1" --name "$2"; }
 quit() {  # "Выход" of a chart window ends its program
   xdotool windowfocus --sync "$1" key alt+F4
-  for i in $(seq 50); do kill -0 "$2" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$2" 2>/dev/null && fail "program $2 did not exit"
+  wait_until 20 process_ended "$2" || fail "program $2 did not exit"
   wait "$2" || fail "program $2 exited with $?"
 }
 
@@ -32,19 +33,18 @@ quit() {  # "Выход" of a chart window ends its program
 "$Q" &
 first=$!
 win=$(chart_of "$first" '^Untitled$') || fail "no chart window"
-draw_first_symbol "$win"
+draw_first_symbol "$win" || fail "no rectangle drawn"
 xdotool type --delay 30 "Edited"
-for i in $(seq 100); do [ -n "$(copies)" ] && break; sleep 0.1; done
-copy=$(copies)
-[ -n "$copy" ] || fail "no autosave copy of the edited chart"
+wait_until 20 copy_written || fail "no autosave copy of the edited chart"
 
 # A second program at the same time: the first one's copy is live, not offered.
 "$Q" &
 second=$!
 other=$(chart_of "$second" '^Untitled$') || fail "the second program shows no chart window"
-sleep 2
 xdotool search --onlyvisible --name "$dialog" >/dev/null 2>&1 && fail "the second program offered a live copy"
 [ -f "$copy" ] || fail "the second program touched the first one's copy"
+# An offer shown later would stand modal over the chart window, whose
+# "Выход" could then not end the program.
 quit "$other" "$second"
 [ -f "$copy" ] || fail "the second program's exit took the first one's copy"
 
@@ -59,18 +59,13 @@ offer=$(wait_window --onlyvisible --name "$dialog") || fail "no recovery dialog"
 xdotool windowfocus --sync "$offer" key Return
 restored=$(chart_of "$third" '^Untitled 2\*$') || fail "no restored chart with unsaved changes"
 xdotool windowfocus --sync "$restored" key ctrl+s
-wait_window --onlyvisible --name '^Сохранить как$' >/dev/null || fail "no save dialog"
-sleep 0.3
-xdotool type --delay 10 "$DIR/restored.qbs"
-xdotool key Return
-for i in $(seq 50); do [ -s "$DIR/restored.qbs" ] && break; sleep 0.1; done
-[ -s "$DIR/restored.qbs" ] || fail "the restored chart was not saved"
+save_as "$DIR/restored.qbs" || fail "the restored chart was not saved"
 quit "$restored" "$third"
 left=$(find "$QUOBRIX_HOME/recovery" -mindepth 1 -maxdepth 1 -type d | wc -l)
 [ "$left" -eq 0 ] || fail "$left recovery folder(s) left after a normal exit"
 SESSION
 
-XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 150 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
+XLIB="$xlib" DIR="$dir" Q="$q" timeout 150 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
 file=$dir/restored.qbs
 block=$(tr -d '\r' < "$file" | sed -n '/^\[BLOCK DATA\]/,/^\[END\]/{p;/^\[END\]/q}')
 fail() { echo "FAIL: $*"; tr -d '\r' < "$file"; exit 1; }

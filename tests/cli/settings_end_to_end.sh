@@ -8,7 +8,9 @@
 set -u
 q=${QUOBRIX_PROGRAM:?}
 src=${QUOBRIX_SOURCE_DIR:?}
-command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
+xlib="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh"
+source "$xlib"
+need_tools xvfb-run xdotool xprop xwininfo
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 cp "$(ls "$src"/Templates/*.qbs | head -1)" "$dir/plan.qbs"
@@ -18,15 +20,17 @@ set -u
 source "$XLIB"
 fail() { echo "FAIL: $*"; [ -n "${SHOT:-}" ] && import -window root "$SHOT"; kill "$pid" 2>/dev/null; exit 1; }
 ini() { iconv -f cp1251 -t utf-8 "$DIR/home/quobrix.ini" | tr -d '\r' | grep -x "$1" >/dev/null; }
-# Waits up to 30 seconds for the command to succeed.
-eventually() { for _ in $(seq 150); do "$@" && return 0; sleep 0.2; done; return 1; }
+placed_at() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  [ "$X,$Y,$WIDTH,$HEIGHT" = "$2" ]
+}
 unset QT_QPA_PLATFORM
 export QUOBRIX_HOME="$DIR/home"
 # Opens the main window's first menu and picks an item counted from the end
 # of that menu (Up) or of the last menu (Left, then Up).
 main_menu() {
   xdotool mousemove 20 10 click 1
-  sleep 0.5
+  wait_menus 1 || fail "no menu of the main window"
   xdotool key --delay 100 "$@" Return
 }
 quit_and_wait() {
@@ -40,8 +44,8 @@ pid=$!
 untitled=$(wait_window --name '^Untitled$') || fail "no chart window"
 ini 'Language=Русский' || fail "the first start did not write the desktop's language"
 xdotool windowfocus --sync "$untitled" key ctrl+o
-wait_window --onlyvisible --name '^Открытие схемы$' >/dev/null || fail "no open dialog"
-sleep 0.3
+open=$(wait_window --onlyvisible --name '^Открытие схемы$') || fail "no open dialog"
+wait_focus "$open" || fail "the open dialog has no focus"
 xdotool type --delay 10 "$DIR/plan.qbs"
 xdotool key Return
 plan=$(wait_window --name '^Quobrix - \[ plan\.qbs \]$') || fail "the chart did not open"
@@ -51,9 +55,9 @@ main_menu Up Up  # Настройки
 dialog=$(wait_window --onlyvisible --name '^Настройки$') || fail "no settings dialog"
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 xdotool mousemove $((X + 278)) $((Y + 246)) click 1  # the language list
-sleep 0.5
+wait_menus 1 || fail "the language list did not open"
 xdotool key Up Return  # English
-sleep 0.3
+wait_menus 0 || fail "the language list did not close"
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
 xdotool mousemove $((X + 287)) $((Y + 283)) click 1  # Применить
 wait_window --name '^Quobrix Flowchart Builder 1\.50$' >/dev/null || fail "the language did not switch"
@@ -65,8 +69,7 @@ about=$(wait_window --onlyvisible --name '^Quobrix$') || fail "no about window"
 eval "$(xdotool getwindowgeometry --shell "$about")"
 [ "$WIDTH" = 404 ] && [ "$HEIGHT" = 252 ] || fail "the about window is $WIDTH x $HEIGHT"
 xdotool mousemove $((X + 100)) $((Y + 100)) click 1
-sleep 0.5
-xdotool search --onlyvisible --name '^Quobrix$' >/dev/null && fail "a click did not close the about window"
+wait_window_gone "$about" || fail "a click did not close the about window"
 quit_and_wait
 for line in ChartX=150 ChartY=120 ChartW=640 ChartH=480 "Recent0=$DIR/plan.qbs"; do
   ini "$line" || fail "no $line after the first run"
@@ -79,15 +82,13 @@ touch -d '1 hour ago' "$DIR/home/.quobrix.Killed"
 "$Q" &
 pid=$!
 untitled=$(wait_window --name '^Untitled$') || fail "no chart window at the second start"
-eventually test ! -e "$DIR/home/.quobrix.Killed" || fail "the killed save's temporary file is still there"
+wait_until 30 test ! -e "$DIR/home/.quobrix.Killed" || fail "the killed save's temporary file is still there"
 xdotool search --name '^Quobrix Flowchart Builder 1\.50$' >/dev/null || fail "the second start forgot the language"
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$untitled")"
-[ "$X,$Y,$WIDTH,$HEIGHT" = "150,120,640,480" ] || fail "the chart window is at $X,$Y,$WIDTH,$HEIGHT"
+wait_until 20 placed_at "$untitled" 150,120,640,480 || fail "the chart window is at $X,$Y,$WIDTH,$HEIGHT"
 quit_and_wait
 # The list read at the start is what the second run saved.
 ini "Recent0=$DIR/plan.qbs" || fail "the recent file was lost"
 SESSION
 
-XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 120 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
+XLIB="$xlib" DIR="$dir" Q="$q" timeout 120 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
 echo "1 passed, 0 failed"

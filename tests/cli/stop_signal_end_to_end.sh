@@ -10,7 +10,9 @@
 # offers that copy, and SIGHUP ends it although the offer is still open.
 set -u
 q=${QUOBRIX_PROGRAM:?}
-command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
+xlib="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh"
+source "$xlib"
+need_tools xvfb-run xdotool xprop xwininfo
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 mkdir -p "$dir/home"
@@ -23,6 +25,7 @@ unset QT_QPA_PLATFORM
 export QUOBRIX_HOME="$DIR/home"
 ini() { tr -d '\r' < "$QUOBRIX_HOME/quobrix.ini" | grep -x "$1" >/dev/null; }
 ini_value() { tr -d '\r' < "$QUOBRIX_HOME/quobrix.ini" | sed -n "s/^$1=//p"; }
+kept_on_disk() { grep -qa 'Kept' "$QUOBRIX_HOME/userlib.dll" 2>/dev/null; }
 big=2147483647 small=-2147483648
 
 # ----- first run: every placement out of range
@@ -37,9 +40,11 @@ big=2147483647 small=-2147483648
 } > "$QUOBRIX_HOME/quobrix.ini"
 "$Q" &
 pid=$!
-wait_window --all --onlyvisible --pid "$pid" --name '^Untitled$' >/dev/null || fail "no chart window at a start with placements out of range"
-wait_window --all --onlyvisible --pid "$pid" --name '^Библиотека пользователя$' >/dev/null || fail "no user library"
-sleep 1
+for name in 'Построитель схем Quobrix 1\.50' Untitled 'Библиотека символов' 'Библиотека пользователя' Палитра \
+            'Редактор свойств'; do
+  wait_window --all --onlyvisible --pid "$pid" --name "^$name\$" >/dev/null ||
+    fail "no window '$name' at a start with placements out of range"
+done
 for window in $(xdotool search --all --onlyvisible --pid "$pid" --name .); do
   eval "$(xdotool getwindowgeometry --shell "$window")"
   [ "$WIDTH" -le 1280 ] && [ "$HEIGHT" -le 800 ] && [ "$X" -lt 1280 ] && [ "$Y" -lt 800 ] &&
@@ -56,19 +61,25 @@ printf '[Main]\r\nLanguage=\r\nAutoSaveSeconds=0\r\n' > "$QUOBRIX_HOME/quobrix.i
 pid=$!
 win=$(wait_window --all --onlyvisible --pid "$pid" --name '^Untitled$') || fail "no chart window"
 library=$(wait_window --all --onlyvisible --pid "$pid" --name '^Библиотека пользователя$') || fail "no user library"
-draw_first_symbol "$win"
+draw_first_symbol "$win" || fail "no rectangle drawn"
 xdotool type --delay 30 "Kept"
 eval "$(xdotool getwindowgeometry --shell "$library")"
 xdotool mousemove $((X + 16)) $((Y + 16)) click 1  # the plus of its tool bar
-for _ in $(seq 50); do grep -qa 'Kept' "$QUOBRIX_HOME/userlib.dll" 2>/dev/null && break; sleep 0.1; done
-grep -qa 'Kept' "$QUOBRIX_HOME/userlib.dll" 2>/dev/null || fail "the kept block is not on disk"
+wait_until 20 kept_on_disk || fail "the kept block is not on disk"
 xdotool windowfocus --sync "$win"
 xdotool type --delay 30 "More"
+# The chart window's "Файл" menu opens only once the keys typed before it
+# are handled; the signal must not overtake them.
+eval "$(xdotool getwindowgeometry --shell "$win")"
+xdotool mousemove $((X + 56)) $((Y + 9)) click 1
+wait_menus 1 || fail "no Файл menu"
+xdotool key Escape
+wait_menus 0 || fail "the Файл menu stayed open"
 kill -TERM "$pid"
 wait_exit "$pid"
 ini 'MainX=.*' || fail "the settings were not written at SIGTERM"
 grep -ls '^Text=KeptMore' "$QUOBRIX_HOME"/recovery/*/chart-*.qbs >/dev/null || fail "no copy of the unsaved chart"
-grep -qa 'Kept' "$QUOBRIX_HOME/userlib.dll" || fail "the user library lost the kept block"
+kept_on_disk || fail "the user library lost the kept block"
 
 # ----- third run: the copy is offered; SIGHUP ends the program with the offer open
 "$Q" &
@@ -78,5 +89,5 @@ kill -HUP "$pid"
 wait_exit "$pid"
 SESSION
 
-XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 120 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
+XLIB="$xlib" DIR="$dir" Q="$q" timeout 120 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
 echo "1 passed, 0 failed"

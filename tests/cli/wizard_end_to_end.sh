@@ -4,7 +4,9 @@
 # chart and read its blocks back from the file.
 set -u
 q=${QUOBRIX_PROGRAM:?}
-command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "SKIP: no xvfb-run or xdotool"; exit 0; }
+xlib="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh"
+source "$xlib"
+need_tools xvfb-run xdotool xprop xwininfo
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
@@ -15,13 +17,13 @@ fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 unset QT_QPA_PLATFORM
 QUOBRIX_HOME="$DIR/home" "$Q" &
 pid=$!
-first=$(wait_window --name '^Untitled$') || fail "no start-up chart window"
+wait_window --name '^Untitled$' >/dev/null || fail "no start-up chart window"
 main=$(wait_window --name 'Quobrix 1\.50$') || fail "no main window"
 eval "$(xdotool getwindowgeometry --shell "$main")"  # X, Y
 xdotool windowfocus --sync "$main"
 # Open "Файл", step left past "?" to "Мастера"; its first item is highlighted.
 xdotool mousemove $((X + 15)) $((Y + 10)) click 1
-sleep 0.5
+wait_menus 1 || fail "no Файл menu"
 xdotool key --delay 100 Left Left Return
 wizard=$(wait_window --onlyvisible --name '^Мастер линейных блок-схем$') ||
   fail "no wizard dialog"
@@ -38,25 +40,14 @@ xdotool type --delay 20 "Y"
 xdotool key Return
 # The built chart is not saved yet: its title carries the modified mark, and
 # the number of the second chart never saved.
-for i in $(seq 50); do
-  chart=$(xdotool search --onlyvisible --name '^Untitled 2\*$' | grep -vx "$first" | head -1)
-  [ -n "$chart" ] && break
-  sleep 0.1
-done
-[ -n "$chart" ] || fail "no chart window from the wizard"
-sleep 0.5
+chart=$(wait_window --onlyvisible --name '^Untitled 2\*$') || fail "no chart window from the wizard"
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
 xdotool windowfocus --sync "$chart" key ctrl+s
-wait_window --onlyvisible --name '^Сохранить как$' >/dev/null || fail "no save dialog"
-sleep 0.3
-xdotool type --delay 10 "$DIR/linear.qbs"
-xdotool key Return
-for i in $(seq 50); do [ -s "$DIR/linear.qbs" ] && break; sleep 0.1; done
-[ -s "$DIR/linear.qbs" ] || fail "nothing saved"
+save_as "$DIR/linear.qbs" || fail "nothing saved"
 kill "$pid"
 SESSION
 
-XLIB="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
+XLIB="$xlib" DIR="$dir" Q="$q" timeout 90 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$dir/session.sh" || exit 1
 file=$dir/linear.qbs
 fail() { echo "FAIL: $*"; iconv -f cp1251 -t utf-8 "$file" | tr -d '\r'; exit 1; }
 # One line per block: type, X, Y, W, H and text, in list order.
