@@ -14,11 +14,11 @@ namespace {
 
 void AppendLine(std::string& out, std::string_view line) { out.append(line).append(kLineEnd); }
 
-// Block numbers of the owners, found once for the whole list.
+// Block numbers of the owners among blocks 1..count, found once for the whole list.
 class OwnerNumbers {
  public:
-  explicit OwnerNumbers(const BlocksHolderModel& chart) {
-    for (std::int64_t n = 1; n <= chart.BlockCount(); ++n)
+  OwnerNumbers(const BlocksHolderModel& chart, std::int64_t count) {
+    for (std::int64_t n = 1; n <= count; ++n)
       if (chart.Blocks(n).IsContainer() || !chart.Blocks(n).Members.empty()) numbers_[&chart.Blocks(n)] = n;
   }
   std::int64_t Of(const TBlock* owner) const {
@@ -41,11 +41,11 @@ void WriteChartKeys(std::string& out, const BlocksHolderModel& chart) {
   AppendLine(out, "ZoomPercents=" + std::to_string(chart.ZoomPercents()));
 }
 
-// Hands the chart file's text to `sink` a piece of about kPiece bytes at a
-// time, so a save never builds the whole file in memory; false as soon as
-// the sink refuses a piece.
+// Hands the text of a chart file holding blocks 1..count to `sink` a piece
+// of about kPiece bytes at a time, so a save never builds the whole file in
+// memory; false as soon as the sink refuses a piece.
 template <class Sink>
-bool WriteChartFile(const BlocksHolderModel& chart, Sink&& sink) {
+bool WriteChartFile(const BlocksHolderModel& chart, std::int64_t count, Sink&& sink) {
   constexpr std::size_t kPiece = 1 << 20;
   std::string out;
   out.reserve(kPiece + kPiece / 4);
@@ -53,8 +53,8 @@ bool WriteChartFile(const BlocksHolderModel& chart, Sink&& sink) {
   AppendLine(out, kChartData);
   WriteChartKeys(out, chart);
   AppendLine(out, kSectionEnd);
-  const OwnerNumbers owners(chart);
-  for (std::int64_t n = 1; n <= chart.BlockCount(); ++n) {
+  const OwnerNumbers owners(chart, count);
+  for (std::int64_t n = 1; n <= count; ++n) {
     WriteBlockKeys(out, chart.Blocks(n), owners.Of(chart.Blocks(n).Owner));
     if (out.size() < kPiece) continue;
     if (!sink(std::string_view(out))) return false;
@@ -64,21 +64,28 @@ bool WriteChartFile(const BlocksHolderModel& chart, Sink&& sink) {
   return sink(std::string_view(out));
 }
 
-}  // namespace
-
-std::string BlocksHolderModel::ChartFileText() const {
+std::string ChartFileTextOf(const BlocksHolderModel& chart, std::int64_t count) {
   std::string text;
-  text.reserve(static_cast<std::size_t>(BlockCount()) * 240 + 256);
-  WriteChartFile(*this, [&](std::string_view piece) {
+  text.reserve(static_cast<std::size_t>(count) * 240 + 256);
+  WriteChartFile(chart, count, [&](std::string_view piece) {
     text.append(piece);
     return true;
   });
   return text;
 }
 
+}  // namespace
+
+std::string BlocksHolderModel::ChartFileText() const { return ChartFileTextOf(*this, BlockCount()); }
+
+std::string BlocksHolderModel::EditedStateText() const {
+  return ChartFileTextOf(*this, MultiSelection() ? BlockCount() - 1 : BlockCount());
+}
+
 bool BlocksHolderModel::WriteChartCopy(const std::string& path) const {
   AtomicFileWriter file(path);
-  return WriteChartFile(*this, [&](std::string_view piece) { return file.Write(piece); }) && file.Commit();
+  return WriteChartFile(*this, BlockCount(), [&](std::string_view piece) { return file.Write(piece); }) &&
+         file.Commit();
 }
 
 bool BlocksHolderModel::SaveToFile(const std::string& path) {
