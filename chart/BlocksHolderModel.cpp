@@ -36,12 +36,32 @@ ChartSubscription BlocksHolderModel::Subscribe(std::function<void(const ChartNot
 
 BlocksHolderModel::HeldNotices::HeldNotices(BlocksHolderModel& chart) : chart_(chart) { ++chart_.notices_->holds; }
 
+namespace {
+
+// News that only says what to read again goes out once per change, however
+// many parts of the change brought it. The changed blocks, a new state of
+// the modified flag or of the selection, and every diagnostic go out as
+// they came.
+bool SaysWhatToReadAgain(const ChartNotice& notice) {
+  return notice.Kind == ChartChange::Structure || notice.Kind == ChartChange::View ||
+         notice.Kind == ChartChange::Document || notice.Kind == ChartChange::History;
+}
+
+}  // namespace
+
 BlocksHolderModel::HeldNotices::~HeldNotices() {
   NoticeList& list = *chart_.notices_;
   if (--list.holds > 0) return;
   // An observer may change the chart again; what that announces goes out at once.
   const std::vector<ChartNotice> held = std::exchange(list.held, {});
-  for (const ChartNotice& notice : held) list.signal.emit(notice);
+  std::vector<const ChartNotice*> told;  // a handful at most: the kinds above have few details
+  for (const ChartNotice& notice : held) {
+    if (SaysWhatToReadAgain(notice)) {
+      if (std::ranges::any_of(told, [&](const ChartNotice* t) { return *t == notice; })) continue;
+      told.push_back(&notice);
+    }
+    list.signal.emit(notice);
+  }
 }
 
 void BlocksHolderModel::Notify(ChartNotice notice) const {

@@ -170,6 +170,9 @@ class BlocksHolderModel {
   // given, says why a load failed or where damage cut the block list short.
   bool LoadFromFile(const std::string& path, ChartReadReport* report = nullptr);
   std::string BlockToFragment(const TBlock& block) const;
+  // Appends a fragment's blocks a grid step right of and below where they
+  // were copied from, several as a container owning the others; false where
+  // the text breaks off, keeping the blocks read before the break.
   bool LoadFragment(const std::string& text);
   // The chart file's bytes, as SaveToFile writes them.
   std::string ChartFileText() const;

@@ -146,14 +146,18 @@ std::string BlocksHolderModel::BlockToFragment(const TBlock& block) const {
   return out;
 }
 
-bool BlocksHolderModel::LoadFragment(const std::string& text) {
+namespace {
+
+// The blocks of a fragment, moved by `shift` to the right and down, into
+// `read`; false where the text breaks off or is no fragment, with the blocks
+// read before the break in `read`.
+bool ReadFragment(const std::string& text, std::int64_t shift, BlockList& read) {
   LineReader lines(text);
   if (lines.Next() != kChartHeader) return false;
-  std::vector<TBlock*> read;
   for (;;) {
     const auto start = lines.Next();
     if (!start) return false;
-    if (*start == kChartEnd) break;
+    if (*start == kChartEnd) return true;
     BlockValues values;
     for (auto line = lines.Next(); line != kSectionEnd; line = lines.Next()) {
       if (!line) return false;
@@ -163,19 +167,29 @@ bool BlocksHolderModel::LoadFragment(const std::string& text) {
     std::int64_t ignoredOwner = 0;
     if (!BlockFromValues(values, *block, ignoredOwner)) return false;
     // Wrapping, as drawing does: a damaged fragment may hold any number.
-    block->X = WrapAdd(block->X, posGridSize_);
-    block->Y = WrapAdd(block->Y, posGridSize_);
-    read.push_back(&AppendBlock(std::move(block)));
+    block->X = WrapAdd(block->X, shift);
+    block->Y = WrapAdd(block->Y, shift);
+    read.push_back(std::move(block));
   }
-  if (read.size() >= 2) {
-    TBlock* container = read.back();
-    read.pop_back();
-    for (TBlock* member : read) {
-      container->Members.push_back(member);
-      member->Owner = container;
+}
+
+}  // namespace
+
+bool BlocksHolderModel::LoadFragment(const std::string& text) {
+  BlockList read;
+  const bool complete = ReadFragment(text, posGridSize_, read);
+  if (complete && read.size() >= 2) {
+    TBlock* container = read.back().get();
+    for (auto member = read.begin(); member + 1 != read.end(); ++member) {
+      container->Members.push_back(member->get());
+      (*member)->Owner = container;
     }
   }
-  return true;
+  // A fragment that breaks off keeps the blocks read before the break.
+  if (read.empty()) return complete;
+  for (auto& block : read) AppendBlock(std::move(block));
+  NotifyStructure(StructureChange::Added);
+  return complete;
 }
 
 }  // namespace quobrix
