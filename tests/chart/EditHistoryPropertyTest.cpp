@@ -131,7 +131,8 @@ TEST(EditHistoryProperty, UndoRedoAndTheModifiedFlagFollowThePlainModel) {
       switch (op.kind) {
         case Kind::Edit:
           if (after != before) model.Edited(before);
-          if (after == before) ASSERT_EQ(chart.FModified(), modifiedBefore);
+          // A recorded edit marks the chart; one that changed nothing leaves the mark as it was.
+          ASSERT_EQ(chart.FModified(), after != before || modifiedBefore);
           break;
         case Kind::Selection:
           ASSERT_EQ(after, before);
@@ -147,7 +148,6 @@ TEST(EditHistoryProperty, UndoRedoAndTheModifiedFlagFollowThePlainModel) {
       }
       ASSERT_EQ(chart.History().FUndoCount(), static_cast<int>(model.UndoCount()));
       ASSERT_EQ(chart.History().CanRedo(), model.CanRedo());
-      if (op.kind == Kind::Edit && after != before) ASSERT_TRUE(chart.FModified());
     }
   }
 }
