@@ -36,12 +36,32 @@ ChartSubscription BlocksHolderModel::Subscribe(std::function<void(const ChartNot
 
 BlocksHolderModel::HeldNotices::HeldNotices(BlocksHolderModel& chart) : chart_(chart) { ++chart_.notices_->holds; }
 
+namespace {
+
+// News that only says what to read again goes out once per change, however
+// many parts of the change brought it. The changed blocks, a new state of
+// the modified flag or of the selection, and every diagnostic go out as
+// they came.
+bool SaysWhatToReadAgain(const ChartNotice& notice) {
+  return notice.Kind == ChartChange::Structure || notice.Kind == ChartChange::View ||
+         notice.Kind == ChartChange::Document || notice.Kind == ChartChange::History;
+}
+
+}  // namespace
+
 BlocksHolderModel::HeldNotices::~HeldNotices() {
   NoticeList& list = *chart_.notices_;
   if (--list.holds > 0) return;
   // An observer may change the chart again; what that announces goes out at once.
   const std::vector<ChartNotice> held = std::exchange(list.held, {});
-  for (const ChartNotice& notice : held) list.signal.emit(notice);
+  std::vector<const ChartNotice*> told;  // a handful at most: the kinds above have few details
+  for (const ChartNotice& notice : held) {
+    if (SaysWhatToReadAgain(notice)) {
+      if (std::ranges::any_of(told, [&](const ChartNotice* t) { return *t == notice; })) continue;
+      told.push_back(&notice);
+    }
+    list.signal.emit(notice);
+  }
 }
 
 void BlocksHolderModel::Notify(ChartNotice notice) const {
@@ -240,6 +260,13 @@ const TBlock* BlocksHolderModel::ActiveBlockPtr() const {
 std::int64_t BlocksHolderModel::AddBlock(const NewBlock& wanted) {
   HeldNotices hold(*this);
   DissolveMultiSelection();
+  AppendBlock(BlockOf(wanted));
+  SetModified(true);
+  NotifyStructure(StructureChange::Added);
+  return BlockCount();
+}
+
+std::unique_ptr<TBlock> BlocksHolderModel::BlockOf(const NewBlock& wanted) const {
   auto block = std::make_unique<TBlock>();
   block->BT = wanted.Type;
   block->X = wanted.Rect.X;
@@ -256,51 +283,68 @@ std::int64_t BlocksHolderModel::AddBlock(const NewBlock& wanted) {
   block->TA = DefBlockTextAlign;
   block->TP = DefBlockPlace;
   block->LineArrows = wanted.LineArrows;
-  blocks_.push_back(std::move(block));
-  SetModified(true);
-  NotifyStructure(StructureChange::Added);
-  return BlockCount();
+  return block;
+}
+
+NewBlock BlocksHolderModel::DefaultLook(std::uint8_t type, const BlockRect& rect) const {
+  return {.Type = static_cast<TBlockType>(type),
+          .Rect = rect,
+          .FillColor = DefBlockColor,
+          .FillStyle = DefBlockFillStyle,
+          .LineColor = DefBlockBorderColor,
+          .LineStyle = DefBlockBorderStyle,
+          .LineWidth = DefBlockBorderWidth,
+          .Text = {}};
 }
 
 std::int64_t BlocksHolderModel::AddDefaultBlock(std::uint8_t type, std::int64_t x, std::int64_t y, std::int64_t w,
                                                 std::int64_t h) {
-  return AddBlock({.Type = static_cast<TBlockType>(type),
-                   .Rect = {x, y, w, h},
-                   .FillColor = DefBlockColor,
-                   .FillStyle = DefBlockFillStyle,
-                   .LineColor = DefBlockBorderColor,
-                   .LineStyle = DefBlockBorderStyle,
-                   .LineWidth = DefBlockBorderWidth,
-                   .Text = {}});
+  return AddBlock(DefaultLook(type, {x, y, w, h}));
+}
+
+const TBlock* BlocksHolderModel::MultiSelection() const {
+  return !blocks_.empty() && blocks_.back()->Compl == ckMultiSelection ? blocks_.back().get() : nullptr;
 }
 
 void BlocksHolderModel::DissolveMultiSelection() {
-  if (!blocks_.empty() && blocks_.back()->Compl == ckMultiSelection) DeleteBlock(false, BlockCount());
+  if (!MultiSelection()) return;
+  RemoveBlocks(false, BlockCount());
+  NotifyStructure(StructureChange::Deleted);
 }
 
 void BlocksHolderModel::MakeMultiSelection(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h,
                                            const std::vector<std::int64_t>& members) {
-  // Numbers are taken to identities first: adding dissolves an old selection,
-  // which then is no block to select any more.
+  // Numbers are taken to identities first: the old selection goes, and is
+  // then no block to select any more. A block that belongs to a group stays
+  // with it: the group is what a selection takes along.
   HeldNotices hold(*this);
-  const TBlock* dissolved = !blocks_.empty() && blocks_.back()->Compl == ckMultiSelection ? blocks_.back().get() : nullptr;
+  const TBlock* dissolved = MultiSelection();
   std::vector<TBlock*> found;
   for (std::int64_t n : members)
-    if (n >= 1 && n <= BlockCount() && &Blocks(n) != dissolved) found.push_back(&Blocks(n));
-  const std::int64_t n = AddDefaultBlock(btSelection, x, y, w, h);
-  TBlock& container = Blocks(n);
-  SetActiveBlock(n);
+    if (n >= 1 && n <= BlockCount() && &Blocks(n) != dissolved && (!Blocks(n).Owner || Blocks(n).Owner == dissolved))
+      found.push_back(&Blocks(n));
+  DissolveMultiSelection();
+  TBlock& container = AppendBlock(BlockOf(DefaultLook(btSelection, {x, y, w, h})));
   container.Compl = ckMultiSelection;
-  DoActiveBlockChanged();
   for (TBlock* member : found) {
     container.Members.push_back(member);
     member->Owner = &container;
   }
+  NotifyStructure(StructureChange::Added);
+  SetActiveBlock(BlockCount());
+  DoActiveBlockChanged();
   DoDebug("Создан блок \"мультивыделение\"");
 }
 
 bool BlocksHolderModel::DeleteBlock(bool withMembers, std::int64_t n) {
   if (n < 1 || n > BlockCount()) return false;
+  RemoveBlocks(withMembers, n);
+  if (!blocks_.empty()) SetModified(true);
+  NotifyStructure(StructureChange::Deleted);
+  return true;
+}
+
+void BlocksHolderModel::RemoveBlocks(bool withMembers, std::int64_t n) {
   TBlock* removed = &Blocks(n);
 
   // The removed block and, with members, every block owned by it or by a
@@ -338,10 +382,6 @@ bool BlocksHolderModel::DeleteBlock(bool withMembers, std::int64_t n) {
     if (!b->Members.empty())
       std::erase_if(b->Members, [&](const TBlock* m) { return doomed.count(m) != 0; });
   }
-
-  if (!blocks_.empty()) SetModified(true);
-  NotifyStructure(StructureChange::Deleted);
-  return true;
 }
 
 bool BlocksHolderModel::DeleteActiveBlock(bool withMembers) {

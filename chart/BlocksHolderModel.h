@@ -117,6 +117,7 @@ class BlocksHolderModel {
   // ----- unpublished chart state
   struct SheetMargins {
     std::int64_t Left = 1000, Right = 1000, Top = 1000, Bottom = 1000;
+    bool operator==(const SheetMargins&) const = default;
   };
   const SheetMargins& FSheetMargins() const { return sheetMargins_; }
   void SetSheetMargins(const SheetMargins& margins);
@@ -148,10 +149,16 @@ class BlocksHolderModel {
   // A block in the chart's default look, with no text.
   std::int64_t AddDefaultBlock(std::uint8_t type, std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h);
 
+  // Selecting is no edit: making and dissolving a multi-selection leave the
+  // modified flag, the undo points and the redo list alone, and the undo
+  // history keeps the chart without it.
+  // The multi-selection container standing last, or null.
+  const TBlock* MultiSelection() const;
   // Removes a multi-selection container standing last, leaving its members.
   void DissolveMultiSelection();
   // Adds a multi-selection container over the given blocks (numbers in list
-  // order) with the rectangle it was made from, and makes it active.
+  // order) with the rectangle it was made from, and makes it active. Blocks
+  // that belong to a group stay with it.
   void MakeMultiSelection(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h,
                           const std::vector<std::int64_t>& members);
 
@@ -175,9 +182,15 @@ class BlocksHolderModel {
   // from a template, restored from an autosave copy under its file's name).
   DiskState FileOnDisk() const;
   std::string BlockToFragment(const TBlock& block) const;
+  // Appends a fragment's blocks a grid step right of and below where they
+  // were copied from, several as a container owning the others; false where
+  // the text breaks off, keeping the blocks read before the break.
   bool LoadFragment(const std::string& text);
   // The chart file's bytes, as SaveToFile writes them.
   std::string ChartFileText() const;
+  // The same without the multi-selection, whose members then belong to
+  // nothing: the chart as edits and the undo history see it.
+  std::string EditedStateText() const;
   // Writes the chart file to `path` the way SaveToFile does, whatever the
   // extension, but as a copy: the file name and the modified flag stay.
   // `stamp`, when given, receives the stamp of the written file.
@@ -207,7 +220,8 @@ class BlocksHolderModel {
   void Undo() { history_.Undo(); }
   void Redo() { history_.Redo(); }
 
-  // ----- block editing commands on the active block (chart/EditCommands.cpp)
+  // ----- block editing commands on the active block (chart/EditCommands.cpp);
+  // one that would leave every block it reaches as it is records nothing
   void SetBlockX(std::int64_t v);
   void SetBlockY(std::int64_t v);
   void SetBlockW(std::int64_t v);
@@ -268,7 +282,8 @@ class BlocksHolderModel {
 
   // ----- sheet and document commands (chart/SheetCommands.cpp): each checks
   // what it is given, records one undo point and changes the values together;
-  // false, changing nothing, for a value the chart cannot take.
+  // false, changing nothing, for a value the chart cannot take. Values the
+  // chart has already record nothing.
   // Sides from kSmallestSheetSide to kLargestSheetSide, in hundredths of a millimetre.
   bool ChangeSheetSize(std::int64_t width, std::int64_t height);
   // The sheet's size and margins at once; margins lie from 0 to kLargestSheetSide.
@@ -330,12 +345,20 @@ class BlocksHolderModel {
   bool Readable(const ChartFileContents& read, ChartReadReport* report) const;
   void ReplaceWith(ChartFileContents read, StructureChange how);
   TBlock& AppendBlock(std::unique_ptr<TBlock> block);
+  // A block as AddBlock makes it, not yet in the list.
+  std::unique_ptr<TBlock> BlockOf(const NewBlock& wanted) const;
+  // What AddDefaultBlock adds.
+  NewBlock DefaultLook(std::uint8_t type, const BlockRect& rect) const;
+  // Takes block n (1..N) out of the list, with its members or leaving them
+  // ownerless, and announces nothing.
+  void RemoveBlocks(bool withMembers, std::int64_t n);
   // Announces a drag step that changed the chart.
   void DragStepDone(const std::vector<const TBlock*>& changed);
 
   // Which blocks a property edit reaches when the active block is a container.
   enum class EditTargets : std::uint8_t;
-  // Records an undo point, changes the active block or its members, announces it.
+  // Records an undo point, changes the active block or its members, announces
+  // it; nothing at all when the change would leave them as they are.
   void EditActiveBlock(EditTargets targets, const std::function<void(TBlock&)>& change);
   // Puts the caret behind a text set as a whole.
   void PutCaretAfter(const std::string& text);

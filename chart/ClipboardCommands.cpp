@@ -108,8 +108,6 @@ bool BlocksHolderModel::PasteFragment(const std::string& text) {
   RecordUndoPoint();
   const std::int64_t countBefore = BlockCount();
   const bool loaded = LoadFragment(text);
-  // A fragment that breaks off keeps the blocks read before the break.
-  if (BlockCount() > countBefore) NotifyStructure(StructureChange::Added);
   if (loaded && BlockCount() > countBefore) {
     SetActiveBlock(BlockCount());
     DoActiveBlockChanged();

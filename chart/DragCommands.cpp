@@ -142,7 +142,13 @@ void BlocksHolderModel::DragActiveCorner(int corner, std::int64_t dX, std::int64
         if (Magnitude(a->H) < 200) a->H = 0;
       }
   }
-  if (ExtentOf(*a) != before) DragStepDone(ItselfAndMembers(*a));
+  // The corners but the last reshape a selection's rectangle alone, which is
+  // no edit.
+  if (ExtentOf(*a) == before) return;
+  if (a == MultiSelection() && corner != 4)
+    NotifyBlocksChanged({a});
+  else
+    DragStepDone(ItselfAndMembers(*a));
 }
 
 void BlocksHolderModel::DragStepDone(const std::vector<const TBlock*>& changed) {

@@ -22,6 +22,16 @@ void MoveInList(BlockList& list, std::size_t from, std::size_t to) {
                 list.begin() + static_cast<std::ptrdiff_t>(from) + 1);
 }
 
+// Whether `change` would leave `block` different; the block is tried in its
+// place, so a change may tell blocks apart by identity, and put back.
+bool WouldChange(const std::function<void(TBlock&)>& change, TBlock& block) {
+  TBlock before = block;
+  change(block);
+  const bool changed = !(block == before);
+  block = std::move(before);
+  return changed;
+}
+
 }  // namespace
 
 enum class BlocksHolderModel::EditTargets : std::uint8_t { Itself, Members, MembersAndItself };
@@ -29,11 +39,20 @@ enum class BlocksHolderModel::EditTargets : std::uint8_t { Itself, Members, Memb
 void BlocksHolderModel::EditActiveBlock(EditTargets targets, const std::function<void(TBlock&)>& change) {
   TBlock* active = ActiveBlockPtr();
   if (!active) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
-  if (active->BT != btSelection || targets != EditTargets::Members) change(*active);
+  std::vector<TBlock*> reached;
+  if (active->BT != btSelection || targets != EditTargets::Members) reached.push_back(active);
   if (active->BT == btSelection && targets != EditTargets::Itself)
-    for (TBlock* member : active->Members) change(*member);
+    reached.insert(reached.end(), active->Members.begin(), active->Members.end());
+  // An edit that changes nothing records no undo point and leaves the
+  // modified flag alone; nor does reshaping a selection's rectangle alone.
+  const TBlock* selection = MultiSelection();
+  const bool edits =
+      std::ranges::any_of(reached, [&](TBlock* b) { return b != selection && WouldChange(change, *b); });
+  const bool reshapesSelection = !reached.empty() && reached.front() == selection && WouldChange(change, *reached.front());
+  if (!edits && !reshapesSelection) return;
+  HeldNotices hold(*this);
+  if (edits) RecordUndoPoint();
+  for (TBlock* b : reached) change(*b);
   NotifyBlocksChanged(ItselfAndMembers(*active));
 }
 
@@ -107,6 +126,10 @@ void BlocksHolderModel::SetBlockText(const std::string& text) {
 void BlocksHolderModel::ContinueBlockText(const std::string& text) {
   TBlock* active = ActiveBlockPtr();
   if (!active) return;
+  if (active->Text == text) {
+    PutCaretAfter(text);
+    return;
+  }
   HeldNotices hold(*this);
   active->Text = text;
   SetModified(true);
@@ -127,34 +150,39 @@ bool BlocksHolderModel::Block(TBlock& dest) const {
 }
 
 void BlocksHolderModel::SetBlock(const TBlock& record) {
-  TBlock* active = ActiveBlockPtr();
+  const TBlock* active = ActiveBlockPtr();
   if (!active) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
   if (active->BT != btSelection) {
-    // The links tie the block into the list; a record cannot move it between
-    // containers or turn it into one.
-    TBlock* owner = active->Owner;
-    std::vector<TBlock*> members = std::move(active->Members);
-    const std::uint8_t compl_ = active->Compl;
-    *active = record;
-    active->Owner = owner;
-    active->Members = std::move(members);
-    active->Compl = compl_;
-  } else {
-    active->X = record.X;
-    active->Y = record.Y;
-    for (TBlock* member : active->Members) {
-      member->W = record.W;
-      member->H = record.H;
-      if (record.MC != active->MC) member->MC = record.MC;
-      if (record.BC != active->BC) member->BC = record.BC;
-      if (record.TA != active->TA) member->TA = record.TA;
-      if (record.TP != active->TP) member->TP = record.TP;
-      if (record.TF != active->TF) member->TF = record.TF;
-    }
+    EditActiveBlock(EditTargets::Itself, [&](TBlock& b) {
+      // The links tie the block into the list; a record cannot move it
+      // between containers or turn it into one.
+      TBlock* owner = b.Owner;
+      std::vector<TBlock*> members = std::move(b.Members);
+      const std::uint8_t compl_ = b.Compl;
+      b = record;
+      b.Owner = owner;
+      b.Members = std::move(members);
+      b.Compl = compl_;
+    });
+    return;
   }
-  NotifyBlocksChanged(ItselfAndMembers(*active));
+  // The container's own values say which of the record's differ, so they are
+  // read before anything changes.
+  const TBlock container = *active;
+  EditActiveBlock(EditTargets::MembersAndItself, [&](TBlock& b) {
+    if (&b == active) {
+      b.X = record.X;
+      b.Y = record.Y;
+      return;
+    }
+    b.W = record.W;
+    b.H = record.H;
+    if (record.MC != container.MC) b.MC = record.MC;
+    if (record.BC != container.BC) b.BC = record.BC;
+    if (record.TA != container.TA) b.TA = record.TA;
+    if (record.TP != container.TP) b.TP = record.TP;
+    if (record.TF != container.TF) b.TF = record.TF;
+  });
 }
 
 const TBlockFont* BlocksHolderModel::GetBlockFont() const {

@@ -19,6 +19,7 @@ bool BlocksHolderModel::ChangePageSetup(std::int64_t width, std::int64_t height,
   if (!IsSheetSide(width) || !IsSheetSide(height)) return false;
   if (!IsMargin(margins.Left) || !IsMargin(margins.Right) || !IsMargin(margins.Top) || !IsMargin(margins.Bottom))
     return false;
+  if (width == SheetWidth() && height == SheetHeight() && margins == FSheetMargins()) return true;
   HeldNotices hold(*this);
   RecordUndoPoint();
   SetSheetWidth(width);

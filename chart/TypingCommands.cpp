@@ -20,7 +20,7 @@ bool BlocksHolderModel::InsertTextAtCaret(char ch) {
 bool BlocksHolderModel::EditTextAtCaret(TextKey key) {
   TBlock* a = ActiveBlockPtr();
   if (!a) return false;
-  HeldNotices hold(*this);
+  const std::string before = a->Text;
   switch (key) {
     case TextKey::LineBreak:
       InsertLineBreakAtCaret(a->Text, TextCaretPos);
@@ -32,6 +32,10 @@ bool BlocksHolderModel::EditTextAtCaret(TextKey key) {
       DeleteAtCaret(a->Text, TextCaretPos);
       break;
   }
+  // A key at the end of its way (Backspace at the start, Delete at the end)
+  // is no edit.
+  if (a->Text == before) return true;
+  HeldNotices hold(*this);
   SetModified(true);
   NotifyBlocksChanged({a});
   return true;

@@ -57,7 +57,7 @@ void UndoHistory::NoteSavedState(const std::string& text) {
 
 std::optional<std::string> UndoHistory::CurrentText() const {
   try {
-    return chart_.ChartFileText();
+    return chart_.EditedStateText();
   } catch (const std::bad_alloc&) {
     // Too little memory for the chart's text: the edit goes ahead without undo.
     return std::nullopt;
@@ -187,7 +187,7 @@ void UndoHistory::Keep(std::optional<std::string> left, Snapshots& to) {
 }
 
 void UndoHistory::FollowSavedState() {
-  const bool atSaved = savedState_ == SavedState::Known && TextPrint::Of(chart_.ChartFileText()) == savedPrint_;
+  const bool atSaved = savedState_ == SavedState::Known && TextPrint::Of(chart_.EditedStateText()) == savedPrint_;
   const TextPrint saved = savedPrint_;
   chart_.SetModified(!atSaved);
   if (atSaved) {

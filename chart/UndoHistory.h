@@ -15,6 +15,9 @@
 // holds exactly that state, so edits cost no extra pass over the chart; a
 // landing compares the chart's text with it and sets the modified flag.
 //
+// Snapshots and prints leave a multi-selection out: selecting is no edit,
+// and an undo brings back no selection.
+//
 // A gesture (a press, what the mouse does while held, the release) is at
 // most one undo point: BeginGesture snapshots the chart as it is, the first
 // change during the gesture keeps that snapshot as the undo point and marks
@@ -114,7 +117,8 @@ class UndoHistory {
 
   // The first chart text seen after the chart was marked saved is the saved state.
   void NoteSavedState(const std::string& text);
-  // The chart file's text, or nothing when there is too little memory for it.
+  // The chart's text as snapshots keep it, or nothing when there is too
+  // little memory for it.
   std::optional<std::string> CurrentText() const;
   // A snapshot of the chart as it is, or of `text`; nothing when none can be written.
   std::optional<std::string> WriteSnapshot();

@@ -76,10 +76,11 @@ void TInspectorForm::ChartNoticed(const ChartNotice& notice) {
       break;
     case ChartChange::Blocks:
     case ChartChange::Structure:
-      Refresh(false);
+      stale_ = true;
+      Follow(false);
       break;
     case ChartChange::View:
-      if (notice.View == ViewChange::Selection) Refresh(false);
+      if (notice.View == ViewChange::Selection) Follow(false);
       break;
     default:
       // A new active block comes through ShowBlock, from the chart window.
@@ -89,7 +90,7 @@ void TInspectorForm::ChartNoticed(const ChartNotice& notice) {
 
 void TInspectorForm::ShowBlock(TBlocksHolder& canvas, std::int64_t) {
   if (&canvas.Model() != Chart()) return;
-  Refresh(true);
+  Follow(true);
 }
 
 void TInspectorForm::Toggle() {
@@ -99,7 +100,23 @@ void TInspectorForm::Toggle() {
 
 // ----- showing the block
 
+void TInspectorForm::Follow(bool focusText) {
+  if (stale_ || shown_ != Shown{Chart(), ActiveBlock()}) {
+    Refresh(focusText);
+    return;
+  }
+  EndTyping();
+  if (focusText && ActiveBlock()) mText->setFocus(Qt::OtherFocusReason);
+}
+
 void TInspectorForm::Refresh(bool focusText) {
+  ShowActiveBlock(focusText);
+  shown_ = {Chart(), ActiveBlock()};
+  stale_ = false;
+  emit Refreshed();
+}
+
+void TInspectorForm::ShowActiveBlock(bool focusText) {
   EndTyping();
   const QScopedValueRollback filling(filling_, true);
   const BlocksHolderModel* chart = Chart();

@@ -22,10 +22,7 @@ void SheetAndBlockColours(CommandTable& c) {
   using enum CommandId;
   c.BindChart(SheetColor, [](THolderForm& w, QAction& item) {
     auto& chart = Chart(w);
-    if (const auto colour = ChooseColor(&w, chart.SheetColor(), Title(item))) {
-      chart.RecordUndoPoint();
-      chart.SetSheetColor(*colour);
-    }
+    if (const auto colour = ChooseColor(&w, chart.SheetColor(), Title(item))) chart.ChangeSheetColor(*colour);
   });
   c.BindChart(BlockColor, [](THolderForm& w, QAction& item) {
     auto& chart = Chart(w);

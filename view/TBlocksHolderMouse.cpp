@@ -78,9 +78,8 @@ void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
     }
   }
 
-  const std::int64_t last = model_.BlockCount();
-  if (last > 0 && model_.Blocks(last).Compl == ckMultiSelection && model_.ActiveBlock() != last)
-    model_.DissolveMultiSelection();
+  const TBlock* selection = model_.MultiSelection();
+  if (selection && model_.ActiveBlockPtr() != selection) model_.DissolveMultiSelection();
   // The press holds the undo point of whatever the drag that follows does;
   // the release drops it when nothing moved.
   if (model_.ActiveBlock() != 0) model_.History().BeginGesture();
@@ -248,6 +247,8 @@ void TBlocksHolder::FinishDrawingByHand() {
   SetStatusText(QString());
   // The rubber shape goes with the repaint that adding the block causes.
   drawRect_ = {};
+  // Arming a drawing tool is no edit; the symbol drawn is.
+  model_.RecordUndoPoint();
   if (model_.DrawingLineByHand()) {
     model_.AddDefaultBlock(btLine, drawStart_.x, drawStart_.y, w, h);
     DoDebug("Линия нарисована.");

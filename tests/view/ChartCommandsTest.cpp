@@ -195,7 +195,7 @@ class ChartCommandsTest : public QObject {
     w.host.table.Action(CommandId::InsertSymbol, btLine).trigger();
     QVERIFY(w.model().DrawingLineByHand());
     QVERIFY(!w.model().DrawingBlockByHand());
-    QCOMPARE(w.model().History().FUndoCount(), 1);
+    QCOMPARE(w.model().History().FUndoCount(), 0);
     w.model().SetDrawingLineByHand(false);
     w.host.table.Action(CommandId::InsertSymbol, btTextRegion).trigger();
     QVERIFY(w.model().DrawingBlockByHand() && !w.model().DrawingLineByHand());
@@ -269,9 +269,13 @@ class ChartCommandsTest : public QObject {
     Click(*w.form->bh, kOnTheBlock);  // a click that moves nothing is no undo point
     QVERIFY(!undo.isEnabled());
     w.host.table.Action(CommandId::InsertSymbol, btEllipse).trigger();
+    QVERIFY(!undo.isEnabled());  // nor is arming a drawing tool
+    Click(*w.form->bh, QPoint(150, 150));
+    QCOMPARE(w.model().BlockCount(), qint64(2));
     QVERIFY(undo.isEnabled());
     undo.trigger();
     QCOMPARE(w.model().History().FUndoCount(), 0);
+    QCOMPARE(w.model().BlockCount(), qint64(1));
     QVERIFY(!undo.isEnabled());
   }
 
