@@ -205,6 +205,12 @@ const EditPath kPaths[] = {
        c.AddDefaultBlock(btCircle, 0, 5000, 100, 100);
      },
      [](auto& c) { c.LoadFromFile(ScratchFile("loaded.qbs")); }, Expected(StructureChange::Loaded)},
+    {"Reload", "ReloadFromFile",
+     [](auto& c) {
+       c.SaveToFile(ScratchFile("reloaded.qbs"));
+       c.AddDefaultBlock(btCircle, 0, 5000, 100, 100);
+     },
+     [](auto& c) { c.ReloadFromFile(); }, Expected(StructureChange::Loaded)},
 };
 
 // Rectangles 1 to 3 in a row; line 4 starts on the first one's right edge
