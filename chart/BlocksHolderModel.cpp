@@ -7,6 +7,8 @@
 #include <unordered_set>
 #include <utility>
 
+#include "chart/ChartEdit.h"
+
 namespace quobrix {
 
 struct BlocksHolderModel::NoticeList {
@@ -34,7 +36,9 @@ ChartSubscription BlocksHolderModel::Subscribe(std::function<void(const ChartNot
   return ChartSubscription(notices_->signal.connect(std::move(observer)));
 }
 
-BlocksHolderModel::HeldNotices::HeldNotices(BlocksHolderModel& chart) : chart_(chart) { ++chart_.notices_->holds; }
+BlocksHolderModel::HeldNotices::HeldNotices(BlocksHolderModel& chart) : chart_(chart) { chart_.HoldNotices(); }
+
+BlocksHolderModel::HeldNotices::~HeldNotices() { chart_.ReleaseNotices(); }
 
 namespace {
 
@@ -49,8 +53,19 @@ bool SaysWhatToReadAgain(const ChartNotice& notice) {
 
 }  // namespace
 
-BlocksHolderModel::HeldNotices::~HeldNotices() {
-  NoticeList& list = *chart_.notices_;
+std::size_t BlocksHolderModel::HoldNotices() {
+  ++notices_->holds;
+  return notices_->held.size();
+}
+
+void BlocksHolderModel::DropNoticesFrom(std::size_t held) {
+  std::vector<ChartNotice>& list = notices_->held;
+  for (std::size_t i = held; i < list.size(); ++i) index_.Hear(list[i]);
+  list.resize(std::min(held, list.size()));
+}
+
+void BlocksHolderModel::ReleaseNotices() {
+  NoticeList& list = *notices_;
   if (--list.holds > 0) return;
   // An observer may change the chart again; what that announces goes out at once.
   const std::vector<ChartNotice> held = std::exchange(list.held, {});
@@ -145,17 +160,24 @@ const std::string& BlocksHolderModel::ComponentVersion() const {
   return version;
 }
 
+void BlocksHolderModel::Changing() {
+  if (openEdit_) openEdit_->Changing();
+}
+
 void BlocksHolderModel::SetDescription(const std::string& v) {
+  if (v != description_) Changing();
   description_ = v;
   Notify(ChartChange::Document);
 }
 
 void BlocksHolderModel::SetAuthor(const std::string& v) {
+  if (v != author_) Changing();
   author_ = v;
   Notify(ChartChange::Document);
 }
 
 void BlocksHolderModel::SetOrganization(const std::string& v) {
+  if (v != organization_) Changing();
   organization_ = v;
   Notify(ChartChange::Document);
 }
@@ -185,12 +207,16 @@ void BlocksHolderModel::SetVertResolution(std::int64_t v) {
 }
 
 void BlocksHolderModel::SetSheetWidth(std::int64_t v) {
-  sheetWidth_ = std::max<std::int64_t>(v, 1);
+  v = std::max<std::int64_t>(v, 1);
+  if (v != sheetWidth_) Changing();
+  sheetWidth_ = v;
   NotifyView(ViewChange::Sheet);
 }
 
 void BlocksHolderModel::SetSheetHeight(std::int64_t v) {
-  sheetHeight_ = std::max<std::int64_t>(v, 1);
+  v = std::max<std::int64_t>(v, 1);
+  if (v != sheetHeight_) Changing();
+  sheetHeight_ = v;
   NotifyView(ViewChange::Sheet);
 }
 
@@ -200,11 +226,13 @@ void BlocksHolderModel::SetZoomPercents(std::int64_t v) {
 }
 
 void BlocksHolderModel::SetSheetColor(TColor v) {
+  if (v != sheetColor_) Changing();
   sheetColor_ = v;
   NotifyView(ViewChange::Sheet);
 }
 
 void BlocksHolderModel::SetSheetMargins(const SheetMargins& margins) {
+  if (margins != sheetMargins_) Changing();
   sheetMargins_ = margins;
   NotifyView(ViewChange::Sheet);
 }
@@ -217,6 +245,7 @@ void BlocksHolderModel::SetRulers(TRulers v) {
 void BlocksHolderModel::SetDocumentPages(std::int32_t v) {
   v = std::max<std::int32_t>(v, 1);
   if (v == documentPages_) return;
+  Changing();
   documentPages_ = v;
   NotifyView(ViewChange::Sheet);
 }
@@ -259,6 +288,7 @@ const TBlock* BlocksHolderModel::ActiveBlockPtr() const {
 
 std::int64_t BlocksHolderModel::AddBlock(const NewBlock& wanted) {
   HeldNotices hold(*this);
+  Changing();
   DissolveMultiSelection();
   AppendBlock(BlockOf(wanted));
   SetModified(true);
@@ -338,6 +368,7 @@ void BlocksHolderModel::MakeMultiSelection(std::int64_t x, std::int64_t y, std::
 
 bool BlocksHolderModel::DeleteBlock(bool withMembers, std::int64_t n) {
   if (n < 1 || n > BlockCount()) return false;
+  Changing();
   RemoveBlocks(withMembers, n);
   if (!blocks_.empty()) SetModified(true);
   NotifyStructure(StructureChange::Deleted);

@@ -2,7 +2,9 @@
 // block list numbered 1..N, the active block, containers, file and fragment
 // I/O, editing commands and page drawing, with its undo history beside it.
 // The widget TBlocksHolder in view/ owns one and shows it; this side knows no
-// toolkit. Every change is announced to the subscribed observers.
+// toolkit. Every change is announced to the subscribed observers. Edits go
+// through a ChartEdit (chart/ChartEdit.h): the setters below, called inside
+// one, record its undo point at their first real change.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +29,7 @@ struct ChartReadReport;
 struct ClipboardContents;
 struct ClipboardPicture;
 class Canvas;
+class ChartEdit;
 struct SheetPaintArgs;
 class PageBlocks;
 
@@ -215,8 +218,6 @@ class BlocksHolderModel {
   // ----- undo history
   UndoHistory& History() { return history_; }
   const UndoHistory& History() const { return history_; }
-  // The history's operations every edit and the undo command use.
-  void RecordUndoPoint() { history_.RecordUndoPoint(); }
   void Undo() { history_.Undo(); }
   void Redo() { history_.Redo(); }
 
@@ -239,9 +240,6 @@ class BlocksHolderModel {
   void SetBlockFontColor(TColor v);
   std::string BlockText() const;
   void SetBlockText(const std::string& text);
-  // The text again as typing goes on after SetBlockText: the stretch of
-  // typing shares that one undo point; the chart is marked modified.
-  void ContinueBlockText(const std::string& text);
   // Copies the active block into `dest`; false, leaving it alone, when there is none.
   bool Block(TBlock& dest) const;
   void SetBlock(const TBlock& record);
@@ -253,8 +251,8 @@ class BlocksHolderModel {
   void AlignSelection(int kind);
 
   // ----- mouse edits of the active block (chart/DragCommands.cpp); a drag
-  // is one undo gesture of History(), so these record no undo point of
-  // their own, and a step that changes nothing leaves the chart unmodified
+  // is one gesture of History(), so its steps share one undo point, and a
+  // step that changes nothing leaves the chart unmodified
   struct AttachedLine {
     TBlock* line;
     int end;  // 1 start, 2 end
@@ -313,6 +311,7 @@ class BlocksHolderModel {
 
  private:
   friend class UndoHistory;
+  friend class ChartEdit;
 
   // Notices wait while an operation made of others runs, so observers only
   // ever see a chart whose change is complete.
@@ -326,6 +325,12 @@ class BlocksHolderModel {
    private:
     BlocksHolderModel& chart_;
   };
+  // Holding without a scope, for ChartEdit: the number of notices held
+  // before; dropping the notices held after such a number, which then only
+  // the block index hears, as the chart they told of is gone.
+  std::size_t HoldNotices();
+  void ReleaseNotices();
+  void DropNoticesFrom(std::size_t held);
   void Notify(ChartNotice notice) const;
   void Notify(ChartChange kind) const;
   void NotifyStructure(StructureChange how);
@@ -344,6 +349,9 @@ class BlocksHolderModel {
   // Says whether `read` can replace the chart, noting a failure; fills `report`.
   bool Readable(const ChartFileContents& read, ChartReadReport* report) const;
   void ReplaceWith(ChartFileContents read, StructureChange how);
+  bool EditOpen() const { return openEdit_ != nullptr; }
+  // Before a real change made by a setter: the open edit records its undo point.
+  void Changing();
   TBlock& AppendBlock(std::unique_ptr<TBlock> block);
   // A block as AddBlock makes it, not yet in the list.
   std::unique_ptr<TBlock> BlockOf(const NewBlock& wanted) const;
@@ -352,14 +360,18 @@ class BlocksHolderModel {
   // Takes block n (1..N) out of the list, with its members or leaving them
   // ownerless, and announces nothing.
   void RemoveBlocks(bool withMembers, std::int64_t n);
-  // Announces a drag step that changed the chart.
-  void DragStepDone(const std::vector<const TBlock*>& changed);
+  // Runs a drag step, which changes only the values of `touched` and says
+  // whether it edited the chart; one that did is run again from where it
+  // started, once `edit` holds the state before it.
+  bool DragStep(ChartEdit& edit, const std::vector<TBlock*>& touched, const std::function<bool()>& step);
 
   // Which blocks a property edit reaches when the active block is a container.
   enum class EditTargets : std::uint8_t;
   // Records an undo point, changes the active block or its members, announces
   // it; nothing at all when the change would leave them as they are.
   void EditActiveBlock(EditTargets targets, const std::function<void(TBlock&)>& change);
+  // Before typing changes the text of `block`.
+  void TypingInto(ChartEdit& edit, TBlock& block) const;
   // Puts the caret behind a text set as a whole.
   void PutCaretAfter(const std::string& text);
 
@@ -378,6 +390,7 @@ class BlocksHolderModel {
   bool modified_ = false;
   SheetMargins sheetMargins_;
   std::vector<AttachedLine> attachedLines_;
+  ChartEdit* openEdit_ = nullptr;  // the outermost edit open
 
   std::string description_, author_, organization_;
   bool viewOnly_ = false;

@@ -2,6 +2,7 @@
 #include <unordered_map>
 
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 #include "chart/ChartFileReader.h"
 #include "chart/ChartFormat.h"
 #include "chart/ContentHash.h"
@@ -126,8 +127,8 @@ bool BlocksHolderModel::ReloadFromFile(ChartReadReport* report) {
   FileStamp stamp;
   ChartFileContents read = ReadChartFile(fileName_, &stamp);
   if (!Readable(read, report)) return false;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
+  ChartEdit edit(*this);
+  edit.Changing();
   ReplaceWith(std::move(read), StructureChange::Loaded);
   fileStamp_ = std::move(stamp);
   SetModified(false);
@@ -229,6 +230,7 @@ bool BlocksHolderModel::LoadFragment(const std::string& text) {
   }
   // A fragment that breaks off keeps the blocks read before the break.
   if (read.empty()) return complete;
+  Changing();
   for (auto& block : read) AppendBlock(std::move(block));
   NotifyStructure(StructureChange::Added);
   return complete;

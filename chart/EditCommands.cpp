@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 #include "chart/TextCaret.h"
 #include "render/DeviceGeometry.h"
 
@@ -50,8 +51,8 @@ void BlocksHolderModel::EditActiveBlock(EditTargets targets, const std::function
       std::ranges::any_of(reached, [&](TBlock* b) { return b != selection && WouldChange(change, *b); });
   const bool reshapesSelection = !reached.empty() && reached.front() == selection && WouldChange(change, *reached.front());
   if (!edits && !reshapesSelection) return;
-  HeldNotices hold(*this);
-  if (edits) RecordUndoPoint();
+  ChartEdit edit(*this);
+  if (edits) edit.Changing(reached);
   for (TBlock* b : reached) change(*b);
   NotifyBlocksChanged(ItselfAndMembers(*active));
 }
@@ -123,20 +124,6 @@ void BlocksHolderModel::SetBlockText(const std::string& text) {
   PutCaretAfter(text);
 }
 
-void BlocksHolderModel::ContinueBlockText(const std::string& text) {
-  TBlock* active = ActiveBlockPtr();
-  if (!active) return;
-  if (active->Text == text) {
-    PutCaretAfter(text);
-    return;
-  }
-  HeldNotices hold(*this);
-  active->Text = text;
-  SetModified(true);
-  Notify(ChartChange::Blocks);
-  PutCaretAfter(text);
-}
-
 void BlocksHolderModel::PutCaretAfter(const std::string& text) {
   constexpr std::size_t maxCaret = std::numeric_limits<decltype(TextCaretPos)>::max();
   TextCaretPos = static_cast<decltype(TextCaretPos)>(std::min(text.size() + 1, maxCaret));
@@ -193,8 +180,8 @@ const TBlockFont* BlocksHolderModel::GetBlockFont() const {
 void BlocksHolderModel::GroupSelection() {
   TBlock* active = ActiveBlockPtr();
   if (!active || active->Compl != ckMultiSelection) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
+  ChartEdit edit(*this);
+  edit.Changing();
   active->Compl = ckGroup;
   SetModified(true);
   NotifyStructure(StructureChange::Grouped);
@@ -204,8 +191,8 @@ void BlocksHolderModel::GroupSelection() {
 void BlocksHolderModel::UngroupBlock() {
   const TBlock* active = ActiveBlockPtr();
   if (!active || active->Compl != ckGroup) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
+  ChartEdit edit(*this);
+  edit.Changing();
   DeleteBlock(false, activeBlock_);
   SetActiveBlock(0);
   SetModified(true);
@@ -215,8 +202,8 @@ void BlocksHolderModel::UngroupBlock() {
 void BlocksHolderModel::BringToFront(std::int64_t n) {
   const TBlock* active = ActiveBlockPtr();
   if (!active || n < 1 || n >= BlockCount()) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
+  ChartEdit edit(*this);
+  edit.Changing();
   MoveInList(blocks_, static_cast<std::size_t>(n - 1), blocks_.size() - 1);
   // The active block stays the same block, wherever the move put it.
   activeBlock_ = IndexOfBlock(active);
@@ -226,8 +213,8 @@ void BlocksHolderModel::BringToFront(std::int64_t n) {
 void BlocksHolderModel::SendToBack(std::int64_t n) {
   const TBlock* active = ActiveBlockPtr();
   if (!active || n <= 1 || n > BlockCount()) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
+  ChartEdit edit(*this);
+  edit.Changing();
   MoveInList(blocks_, static_cast<std::size_t>(n - 1), 0);
   activeBlock_ = IndexOfBlock(active);
   NotifyStructure(StructureChange::Reordered);
@@ -237,8 +224,8 @@ void BlocksHolderModel::SendToBack(std::int64_t n) {
 void BlocksHolderModel::AlignSelection(int kind) {
   const TBlock* container = ActiveBlockPtr();
   if (!container || container->BT != btSelection) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
+  ChartEdit edit(*this);
+  edit.Changing(container->Members);
   for (TBlock* member : container->Members) {
     if (member->BT == btLine && !FAlignLines) continue;
     switch (kind) {

@@ -13,6 +13,7 @@
 
 #include "app/ScreenSnap.h"
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 #include "platform/Cp1251Codec.h"
 #include "platform/ProfileFile.h"
 #include "render/CoordinateMath.h"
@@ -239,7 +240,6 @@ void TInspectorForm::ApplyMillimetres(QLineEdit& edit) {
         return;
       }
       // A container takes its members along, as a drag does.
-      chart.RecordUndoPoint();
       chart.MoveActiveBlock(x ? shift : 0, x ? 0 : shift, false);
     });
   } else {
@@ -255,10 +255,12 @@ void TInspectorForm::ApplyText() {
   const std::string text = mText->ChartText();
   // The first keystroke of a stretch of typing records the undo point the
   // whole stretch shares.
+  if (!typingKey_) typingKey_ = EditKey::New();
   Apply([this, &text](BlocksHolderModel& chart) {
-    typing_ ? chart.ContinueBlockText(text) : chart.SetBlockText(text);
+    ChartEdit edit(chart, typingKey_);
+    chart.SetBlockText(text);
   });
-  typing_ = ActiveBlock() != nullptr;
+  if (!ActiveBlock()) EndTyping();
 }
 
 void TInspectorForm::ApplyFont() {
@@ -275,7 +277,7 @@ void TInspectorForm::ApplyTextColor(TColor color) {
   Apply([color](BlocksHolderModel& chart) { chart.SetBlockFontColor(color); });
 }
 
-void TInspectorForm::EndTyping() { typing_ = false; }
+void TInspectorForm::EndTyping() { typingKey_ = {}; }
 
 // ----- the window
 

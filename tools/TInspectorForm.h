@@ -10,6 +10,7 @@
 
 #include "chart/BlockType.h"
 #include "chart/ChartNotice.h"
+#include "chart/EditKey.h"
 #include "tools/ToolWindow.h"
 
 class QComboBox;
@@ -136,7 +137,8 @@ class TInspectorForm : public ToolWindow {
   bool stale_ = true;
   bool filling_ = false;
   bool applying_ = false;
-  bool typing_ = false;
+  // Ties the keystrokes of one stretch of typing into one undo point.
+  EditKey typingKey_;
   bool placed_ = false;
   QWidget* editPopupTarget_ = nullptr;
 };

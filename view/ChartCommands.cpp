@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QToolButton>
 
+#include "chart/ChartEdit.h"
 #include "view/ActiveChart.h"
 #include "view/ArmDrawing.h"
 #include "view/CommandTable.h"
@@ -87,7 +88,7 @@ void BindChartCommands(CommandTable& commands) {
 
 void DeleteWithUndo(BlocksHolderModel& chart) {
   if (!chart.ActiveBlockPtr()) return;
-  chart.RecordUndoPoint();
+  ChartEdit edit(chart);
   chart.DeleteActiveBlock(true);
 }
 

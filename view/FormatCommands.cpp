@@ -3,6 +3,7 @@
 #include <QAction>
 #include <algorithm>
 
+#include "chart/ChartEdit.h"
 #include "view/ActiveChart.h"
 #include "view/CommandTable.h"
 #include "view/PropertyDialogs.h"
@@ -110,7 +111,7 @@ void SetPageCountFromText(BlocksHolderModel& chart, const QString& answer) {
   if (!ok) return;
   // The chart keeps at least one page.
   if (std::max(pages, 1) == chart.DocumentPages()) return;
-  chart.RecordUndoPoint();
+  ChartEdit edit(chart);
   chart.SetDocumentPages(pages);
 }
 

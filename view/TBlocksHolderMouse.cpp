@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "chart/ChartEdit.h"
 #include "chart/TextCaret.h"
 #include "render/CoordinateMath.h"
 #include "render/HitTests.h"
@@ -37,6 +38,8 @@ void TBlocksHolder::mouseMoveEvent(QMouseEvent* event) {
 void TBlocksHolder::mouseReleaseEvent(QMouseEvent*) { CanvasMouseUp(); }
 
 void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+  // A press ends a stretch of typing.
+  typingKey_ = {};
   setFocus(Qt::MouseFocusReason);
   const ChartPoint unsnapped = ChartPointOf(x, y);
   if (FUseGrid) {
@@ -248,7 +251,7 @@ void TBlocksHolder::FinishDrawingByHand() {
   // The rubber shape goes with the repaint that adding the block causes.
   drawRect_ = {};
   // Arming a drawing tool is no edit; the symbol drawn is.
-  model_.RecordUndoPoint();
+  ChartEdit edit(model_);
   if (model_.DrawingLineByHand()) {
     model_.AddDefaultBlock(btLine, drawStart_.x, drawStart_.y, w, h);
     DoDebug("Линия нарисована.");

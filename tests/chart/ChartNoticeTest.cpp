@@ -15,6 +15,7 @@
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartClipboard.h"
+#include "chart/ChartEdit.h"
 #include "chart/TextCaret.h"
 #include "support/NoticeLog.h"
 
@@ -144,18 +145,17 @@ const EditPath kPaths[] = {
     {"Cut", "CutToClipboard", [](auto& c) { Select(c, 2); }, [](auto& c) { c.CutToClipboard(); }, Expected(StructureChange::Deleted)},
     {"Undo", "Undo",
      [](auto& c) {
-       c.RecordUndoPoint();
+       ChartEdit(c).Changing();
        c.AddDefaultBlock(btCircle, 0, 5000, 100, 100);
      },
      [](auto& c) { c.Undo(); }, Expected(StructureChange::Undone)},
     {"Redo", "Redo",
      [](auto& c) {
-       c.RecordUndoPoint();
+       ChartEdit(c).Changing();
        c.AddDefaultBlock(btCircle, 0, 5000, 100, 100);
        c.Undo();
      },
      [](auto& c) { c.Redo(); }, Expected(StructureChange::Redone)},
-    {"UndoPoint", "RecordUndoPoint", Nothing, [](auto& c) { c.RecordUndoPoint(); }, ChartChange::History},
     {"GoToBlock", "GoToBlock", Nothing, [](auto& c) { c.GoToBlock(2); }, ChartChange::ActiveBlock},
     {"Modified", "SetModified", [](auto& c) { c.SetModified(false); }, [](auto& c) { c.SetModified(true); }, ChartChange::Modified},
     {"Author", "SetAuthor", Nothing, [](auto& c) { c.SetAuthor("me"); }, ChartChange::Document},
@@ -165,8 +165,6 @@ const EditPath kPaths[] = {
     {"Margins", "SetSheetMargins", Nothing, [](auto& c) { c.SetSheetMargins({.Left = 1, .Right = 2, .Top = 3, .Bottom = 4}); },
      ViewChange::Sheet},
     {"FontColor", "SetBlockFontColor", [](auto& c) { Select(c, 1); }, [](auto& c) { c.SetBlockFontColor(0xFF); },
-     kBlocks},
-    {"TypingOn", "ContinueBlockText", [](auto& c) { Select(c, 1); }, [](auto& c) { c.ContinueBlockText("typed on"); },
      kBlocks},
     {"Description", "SetDescription", Nothing, [](auto& c) { c.SetDescription("flow"); }, ChartChange::Document},
     {"Organization", "SetOrganization", Nothing, [](auto& c) { c.SetOrganization("us"); }, ChartChange::Document},
@@ -272,7 +270,7 @@ const std::map<std::string, const char*> kSilentMutators = {
     {"CopyToClipboard", "fills the clipboard; the chart stays as it is"},
     {"Blocks", "hands out a block to change in place, unannounced: the edit paths above do not use it"},
     {"ActiveBlockPtr", "hands out the active block to change in place, unannounced"},
-    {"History", "hands out the undo history; its changes come through RecordUndoPoint, Undo and Redo"},
+    {"History", "hands out the undo history; its changes come through the edits, Undo and Redo"},
 };
 
 std::string ChartHeader() {
@@ -383,8 +381,8 @@ TEST(ChartNotices, AFailedLoadAnnouncesNothing) {
 TEST(ChartNotices, UndoAnnouncesTheShorterHistory) {
   test::UndoTestFolder folder;
   BlocksHolderModel chart;
-  chart.RecordUndoPoint();
-  chart.RecordUndoPoint();
+  ChartEdit(chart).Changing();
+  ChartEdit(chart).Changing();
   std::vector<int> countsSeen;
   const ChartSubscription watch = chart.Subscribe([&](const ChartNotice& n) {
     if (n.Kind == ChartChange::Structure || n.Kind == ChartChange::History)

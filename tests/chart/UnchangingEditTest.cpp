@@ -6,6 +6,7 @@
 
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 #include "chart/TextCaret.h"
 #include "support/NoticeLog.h"
 
@@ -31,7 +32,11 @@ const UnchangingEdit kUnchangingEdits[] = {
     {"Font", [](auto& c) { c.SetBlockFont(Active(c).TF); }},
     {"FontColour", [](auto& c) { c.SetBlockFontColor(Active(c).TF.Color); }},
     {"Text", [](auto& c) { c.SetBlockText(Active(c).Text); }},
-    {"TypingOnWithTheSameText", [](auto& c) { c.ContinueBlockText(Active(c).Text); }},
+    {"TypingOnWithTheSameText",
+     [](auto& c) {
+       ChartEdit edit(c, EditKey::New());
+       c.SetBlockText(Active(c).Text);
+     }},
     {"WholeRecord", [](auto& c) { c.SetBlock(Active(c)); }},
     {"BackspaceAtTheStart",
      [](auto& c) {

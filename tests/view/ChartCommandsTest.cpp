@@ -12,6 +12,7 @@
 #include <set>
 
 #include "chart/ChartClipboard.h"
+#include "chart/ChartEdit.h"
 #include "platform/QtChartClipboard.h"
 #include "support/FakeChartHost.h"
 
@@ -76,7 +77,7 @@ class ChartCommandsTest : public QObject {
     chart.SetActiveBlock(1);
     QCOMPARE(NeedsMet(need, &chart), activeBlock);
     chart.SetActiveBlock(0);
-    chart.RecordUndoPoint();
+    ChartEdit(chart).Changing();
     QCOMPARE(NeedsMet(need, &chart), history);
   }
 
@@ -209,7 +210,7 @@ class ChartCommandsTest : public QObject {
     BlocksHolderModel& chart = w.model();
     AddBlock(chart);
     chart.SetActiveBlock(1);
-    chart.RecordUndoPoint();
+    ChartEdit(chart).Changing();
     chart.SetModified(false);
     w.host.ChartWindowClosed(*w.form);
     CommandTable& table = w.host.table;

@@ -12,6 +12,7 @@
 #include <QWheelEvent>
 #include <memory>
 
+#include "chart/ChartEdit.h"
 #include "support/FakeChartHost.h"
 #include "support/ModalAnswer.h"
 #include "support/NoticeLog.h"
@@ -406,7 +407,7 @@ class THolderFormTest : public QObject {
 
   void afterUndoTheWindowShowsTheChartsZoomAndSheet() {
     Window w;
-    w.model().RecordUndoPoint();
+    ChartEdit(w.model()).Changing();
     w.model().SetSheetWidth(42000);
     w.model().SetZoomPercents(200);
     w.model().SetDocumentPages(3);
