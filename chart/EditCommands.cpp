@@ -224,28 +224,31 @@ void BlocksHolderModel::SendToBack(std::int64_t n) {
 void BlocksHolderModel::AlignSelection(int kind) {
   const TBlock* container = ActiveBlockPtr();
   if (!container || container->BT != btSelection) return;
-  ChartEdit edit(*this);
-  edit.Changing(container->Members);
-  for (TBlock* member : container->Members) {
-    if (member->BT == btLine && !FAlignLines) continue;
+  const std::function<void(TBlock&)> align = [&](TBlock& member) {
     switch (kind) {
       case 0:
-        member->X = container->X;
+        member.X = container->X;
         break;
       case 1:
-        member->X = WrapSub(WrapAdd(container->X, container->W), member->W);
+        member.X = WrapSub(WrapAdd(container->X, container->W), member.W);
         break;
       case 2:
-        member->Y = container->Y;
+        member.Y = container->Y;
         break;
       case 3:
-        member->Y = WrapSub(WrapAdd(container->Y, container->H), member->H);
+        member.Y = WrapSub(WrapAdd(container->Y, container->H), member.H);
         break;
       default:
         break;
     }
-  }
-  SetModified(true);
+  };
+  std::vector<TBlock*> moving;
+  for (TBlock* member : container->Members)
+    if ((member->BT != btLine || FAlignLines) && WouldChange(align, *member)) moving.push_back(member);
+  if (moving.empty()) return;
+  ChartEdit edit(*this);
+  edit.Changing(moving);
+  for (TBlock* member : moving) align(*member);
   NotifyBlocksChanged(ItselfAndMembers(*container));
 }
 

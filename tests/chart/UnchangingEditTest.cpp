@@ -56,6 +56,11 @@ const UnchangingEdit kUnchangingEdits[] = {
        c.MakeMultiSelection(0, 0, 9000, 2000, {1, 2});
        c.SetBlockMC(c.Blocks(1).MC);
      }},
+    {"AligningMembersAlreadyAligned",
+     [](auto& c) {
+       c.MakeMultiSelection(0, 0, 9000, 2000, {1, 2});
+       c.AlignSelection(2);
+     }},
     {"WholeRecordOfASelection",
      [](auto& c) {
        c.MakeMultiSelection(0, 0, 9000, 2000, {1, 2});
