@@ -161,6 +161,14 @@ TEST_F(ClipboardCommands, CutKeepsTheBlockWhenTheClipboardRefusesIt) {
   chart.SetActiveBlock(1);
   EXPECT_FALSE(chart.CutToClipboard());
   EXPECT_EQ(chart.BlockCount(), 3);
+  EXPECT_FALSE(chart.FModified());
+  EXPECT_EQ(chart.History().FUndoCount(), 0);
+}
+
+TEST_F(ClipboardCommands, PastingSomethingThatIsNoFragmentLeavesTheChartUnmodified) {
+  EXPECT_FALSE(chart.PasteFragment("[no fragment"));
+  EXPECT_FALSE(chart.FModified());
+  EXPECT_EQ(chart.History().FUndoCount(), 0);
 }
 
 }  // namespace
