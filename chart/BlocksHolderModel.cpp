@@ -25,11 +25,11 @@ BlocksHolderModel::~BlocksHolderModel() = default;
 
 void BlocksHolderModel::ApplyChartWindowValues() {
   sheetColor_ = clWhite;
-  DefBlockFont = TBlockFont{};
-  DefBlockFont.Name = "Arial";
-  DefBlockFont.Height = -13;
-  DefBlockFont.Color = clWindowText;
-  DefBlockFont.Charset = RUSSIAN_CHARSET;
+  defBlockFont_ = TBlockFont{};
+  defBlockFont_.Name = "Arial";
+  defBlockFont_.Height = -13;
+  defBlockFont_.Color = clWindowText;
+  defBlockFont_.Charset = RUSSIAN_CHARSET;
 }
 
 ChartSubscription BlocksHolderModel::Subscribe(std::function<void(const ChartNotice&)> observer) {
@@ -135,7 +135,7 @@ void BlocksHolderModel::DoActiveBlockChanged() {
 }
 
 void BlocksHolderModel::DoDebug(const std::string& msg) const {
-  if (!FDebugMessages) return;
+  if (!debugMessages_) return;
   ChartNotice notice;
   notice.Kind = ChartChange::Debug;
   notice.Message = msg;
@@ -308,10 +308,10 @@ std::unique_ptr<TBlock> BlocksHolderModel::BlockOf(const NewBlock& wanted) const
   block->BC = wanted.LineColor;
   block->BW = wanted.LineWidth;
   block->BS = wanted.LineStyle;
-  block->TF = DefBlockFont;
+  block->TF = defBlockFont_;
   block->Text = wanted.Text;
-  block->TA = DefBlockTextAlign;
-  block->TP = DefBlockPlace;
+  block->TA = defBlockTextAlign_;
+  block->TP = defBlockPlace_;
   block->LineArrows = wanted.LineArrows;
   return block;
 }
@@ -319,11 +319,11 @@ std::unique_ptr<TBlock> BlocksHolderModel::BlockOf(const NewBlock& wanted) const
 NewBlock BlocksHolderModel::DefaultLook(std::uint8_t type, const BlockRect& rect) const {
   return {.Type = static_cast<TBlockType>(type),
           .Rect = rect,
-          .FillColor = DefBlockColor,
-          .FillStyle = DefBlockFillStyle,
-          .LineColor = DefBlockBorderColor,
-          .LineStyle = DefBlockBorderStyle,
-          .LineWidth = DefBlockBorderWidth,
+          .FillColor = defBlockColor_,
+          .FillStyle = defBlockFillStyle_,
+          .LineColor = defBlockBorderColor_,
+          .LineStyle = defBlockBorderStyle_,
+          .LineWidth = defBlockBorderWidth_,
           .Text = {}};
 }
 

@@ -51,11 +51,12 @@ class BlocksHolderModel {
   // ----- notifications out
   // The observer hears every notice until the subscription is dropped.
   [[nodiscard]] ChartSubscription Subscribe(std::function<void(const ChartNotice&)> observer);
-  bool FDebugMessages = false;
+  bool FDebugMessages() const { return debugMessages_; }
+  void SetDebugMessages(bool v) { debugMessages_ = v; }
 
   // OnActiveBlockChanged with the current active block.
   void DoActiveBlockChanged();
-  // OnDebug, only while FDebugMessages is on.
+  // OnDebug, only while FDebugMessages() is on.
   void DoDebug(const std::string& msg) const;
 
   // Unsaved changes; switching it is announced. Setting it counts as an
@@ -99,14 +100,22 @@ class BlocksHolderModel {
   void SetPosGridSize(std::int64_t v);
 
   // Defaults for new blocks: stored only, no undo point, no repaint.
-  TColor DefBlockColor = clWhite;
-  TBrushStyle DefBlockFillStyle = bsSolid;
-  TColor DefBlockBorderColor = clBlack;
-  std::int64_t DefBlockBorderWidth = 1;
-  TPenStyle DefBlockBorderStyle = psSolid;
-  TBlockFont DefBlockFont;
-  TAlignment DefBlockTextAlign = taCenter;
-  TBlockTextPlacement DefBlockPlace = btpInside;
+  TColor DefBlockColor() const { return defBlockColor_; }
+  TBrushStyle DefBlockFillStyle() const { return defBlockFillStyle_; }
+  TColor DefBlockBorderColor() const { return defBlockBorderColor_; }
+  std::int64_t DefBlockBorderWidth() const { return defBlockBorderWidth_; }
+  TPenStyle DefBlockBorderStyle() const { return defBlockBorderStyle_; }
+  const TBlockFont& DefBlockFont() const { return defBlockFont_; }
+  TAlignment DefBlockTextAlign() const { return defBlockTextAlign_; }
+  TBlockTextPlacement DefBlockPlace() const { return defBlockPlace_; }
+  void SetDefBlockColor(TColor v) { defBlockColor_ = v; }
+  void SetDefBlockFillStyle(TBrushStyle v) { defBlockFillStyle_ = v; }
+  void SetDefBlockBorderColor(TColor v) { defBlockBorderColor_ = v; }
+  void SetDefBlockBorderWidth(std::int64_t v) { defBlockBorderWidth_ = v; }
+  void SetDefBlockBorderStyle(TPenStyle v) { defBlockBorderStyle_ = v; }
+  void SetDefBlockFont(const TBlockFont& v) { defBlockFont_ = v; }
+  void SetDefBlockTextAlign(TAlignment v) { defBlockTextAlign_ = v; }
+  void SetDefBlockPlace(TBlockTextPlacement v) { defBlockPlace_ = v; }
 
   // Drawing modes of mouse editing; stay false while ViewOnly.
   bool DrawingLineByHand() const { return drawingLineByHand_; }
@@ -115,7 +124,9 @@ class BlocksHolderModel {
   void SetDrawingLineByHand(bool v);
   void SetDrawingMLineByHand(bool v);
   void SetDrawingBlockByHand(bool v);
-  std::uint8_t DrawedBlockType = btSelection;
+  // The symbol a drawing by hand adds.
+  std::uint8_t DrawedBlockType() const { return drawedBlockType_; }
+  void SetDrawedBlockType(std::uint8_t v) { drawedBlockType_ = v; }
 
   // ----- unpublished chart state
   struct SheetMargins {
@@ -124,7 +135,9 @@ class BlocksHolderModel {
   };
   const SheetMargins& FSheetMargins() const { return sheetMargins_; }
   void SetSheetMargins(const SheetMargins& margins);
-  bool FAlignLines = false;
+  // Whether aligning a selection moves its lines too.
+  bool FAlignLines() const { return alignLines_; }
+  void SetAlignLines(bool v) { alignLines_ = v; }
 
   // ----- block list
   std::int64_t BlockCount() const { return static_cast<std::int64_t>(blocks_.size()); }
@@ -409,6 +422,18 @@ class BlocksHolderModel {
   bool drawingLineByHand_ = false;
   bool drawingMLineByHand_ = false;
   bool drawingBlockByHand_ = false;
+  std::uint8_t drawedBlockType_ = btSelection;
+  bool alignLines_ = false;
+  bool debugMessages_ = false;
+
+  TColor defBlockColor_ = clWhite;
+  TBrushStyle defBlockFillStyle_ = bsSolid;
+  TColor defBlockBorderColor_ = clBlack;
+  std::int64_t defBlockBorderWidth_ = 1;
+  TPenStyle defBlockBorderStyle_ = psSolid;
+  TBlockFont defBlockFont_;
+  TAlignment defBlockTextAlign_ = taCenter;
+  TBlockTextPlacement defBlockPlace_ = btpInside;
 
   UndoHistory history_{*this};
 };

@@ -244,7 +244,7 @@ void BlocksHolderModel::AlignSelection(int kind) {
   };
   std::vector<TBlock*> moving;
   for (TBlock* member : container->Members)
-    if ((member->BT != btLine || FAlignLines) && WouldChange(align, *member)) moving.push_back(member);
+    if ((member->BT != btLine || alignLines_) && WouldChange(align, *member)) moving.push_back(member);
   if (moving.empty()) return;
   ChartEdit edit(*this);
   edit.Changing(moving);

@@ -12,7 +12,7 @@ inline void ArmDrawing(BlocksHolderModel& chart, int type) {
     chart.SetDrawingLineByHand(true);
     return;
   }
-  chart.DrawedBlockType = static_cast<std::uint8_t>(type);
+  chart.SetDrawedBlockType(static_cast<std::uint8_t>(type));
   chart.SetDrawingBlockByHand(true);
 }
 

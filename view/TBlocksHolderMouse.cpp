@@ -261,7 +261,7 @@ void TBlocksHolder::FinishDrawingByHand() {
     DoActiveBlockChanged();
     return;
   }
-  model_.AddDefaultBlock(model_.DrawedBlockType, drawStart_.x, drawStart_.y, w, h);
+  model_.AddDefaultBlock(model_.DrawedBlockType(), drawStart_.x, drawStart_.y, w, h);
   model_.SetDrawingBlockByHand(FMultiInsert);
   model_.SetActiveBlock(model_.BlockCount());
   DoActiveBlockChanged();

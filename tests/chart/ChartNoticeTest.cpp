@@ -262,6 +262,17 @@ const std::map<std::string, const char*> kSilentMutators = {
     {"ApplyChartWindowValues", "the values a chart window starts with, before anyone watches"},
     {"Subscribe", "joins the notice list"},
     {"SetPosGridSize", "the step of the canvas's moves; nothing shows it"},
+    {"SetDebugMessages", "switches the diagnostics the chart sends"},
+    {"SetDefBlockColor", "a default for new blocks; the chart stays as it is"},
+    {"SetDefBlockFillStyle", "a default for new blocks; the chart stays as it is"},
+    {"SetDefBlockBorderColor", "a default for new blocks; the chart stays as it is"},
+    {"SetDefBlockBorderWidth", "a default for new blocks; the chart stays as it is"},
+    {"SetDefBlockBorderStyle", "a default for new blocks; the chart stays as it is"},
+    {"SetDefBlockFont", "a default for new blocks; the chart stays as it is"},
+    {"SetDefBlockTextAlign", "a default for new blocks; the chart stays as it is"},
+    {"SetDefBlockPlace", "a default for new blocks; the chart stays as it is"},
+    {"SetDrawedBlockType", "arms the canvas's drawing tool; the chart stays as it is"},
+    {"SetAlignLines", "a setting of the align command; the chart stays as it is"},
     {"SetDrawingLineByHand", "arms the canvas's drawing tool; the chart stays as it is"},
     {"SetDrawingMLineByHand", "arms the canvas's drawing tool; the chart stays as it is"},
     {"SetDrawingBlockByHand", "arms the canvas's drawing tool; the chart stays as it is"},
@@ -452,7 +463,7 @@ TEST(ChartNotices, DiagnosticsGoOutOnlyWhileSwitchedOn) {
   BlocksHolderModel chart;
   test::NoticeLog log(chart);
   chart.DoDebug("off");
-  chart.FDebugMessages = true;
+  chart.SetDebugMessages(true);
   chart.DoDebug("on");
   EXPECT_EQ(log.DebugMessages(), std::vector<std::string>{"on"});
 }

@@ -121,7 +121,7 @@ TEST_F(Undo, DestroyingTheChartDeletesEverySnapshot) {
 
 TEST_F(Undo, DiagnosticMessagesNameTheSnapshotAndTheBlockCount) {
   std::vector<std::string> messages;
-  chart.FDebugMessages = true;
+  chart.SetDebugMessages(true);
   const auto watch = test::OnDebug(chart, [&](const std::string& msg) { messages.push_back(msg); });
   chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
 

@@ -63,7 +63,7 @@ class TLibraryFormTest : public QObject {
     p.Button("ToolButton2").trigger();
     QVERIFY(p.Chart().DrawingBlockByHand());
     QVERIFY(!p.Chart().DrawingLineByHand());
-    QCOMPARE(int(p.Chart().DrawedBlockType), int(btRectangle));
+    QCOMPARE(int(p.Chart().DrawedBlockType()), int(btRectangle));
     QCOMPARE(p.Chart().History().FUndoCount(), 0);
     QVERIFY(!p.Chart().FModified());
     QCOMPARE(Settings().LastLibrarySymbol(), int(btRectangle));
@@ -115,7 +115,7 @@ class TLibraryFormTest : public QObject {
     p.Button("tbMultiInsert").trigger();
     QVERIFY(!p.Chart().DrawingBlockByHand());
     QVERIFY(!p.Chart().DrawingLineByHand());
-    QCOMPARE(int(p.Chart().DrawedBlockType), int(btEllipse));
+    QCOMPARE(int(p.Chart().DrawedBlockType()), int(btEllipse));
     QCOMPARE(Settings().LastLibrarySymbol(), int(btEllipse));
     QCOMPARE(p.Chart().History().FUndoCount(), 0);
   }
@@ -137,7 +137,7 @@ class TLibraryFormTest : public QObject {
     QVERIFY(!p.Chart().DrawingBlockByHand());
     p.chart.host.table.Action(CommandId::RepeatSymbol).trigger();
     QVERIFY(p.Chart().DrawingBlockByHand());
-    QCOMPARE(int(p.Chart().DrawedBlockType), int(btDocument));
+    QCOMPARE(int(p.Chart().DrawedBlockType()), int(btDocument));
   }
 
   void withoutAChartWindowTheButtonsDoNothing() {

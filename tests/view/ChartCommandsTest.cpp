@@ -200,7 +200,7 @@ class ChartCommandsTest : public QObject {
     w.model().SetDrawingLineByHand(false);
     w.host.table.Action(CommandId::InsertSymbol, btTextRegion).trigger();
     QVERIFY(w.model().DrawingBlockByHand() && !w.model().DrawingLineByHand());
-    QCOMPARE(int(w.model().DrawedBlockType), int(btTextRegion));
+    QCOMPARE(int(w.model().DrawedBlockType()), int(btTextRegion));
   }
 
   // Without an active chart window every command that needs one is disabled

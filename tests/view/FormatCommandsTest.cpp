@@ -126,7 +126,7 @@ class FormatCommandsTest : public QObject {
       const auto answer = AnswerColor(QColor(0, 255, 0));
       w.host.table.Action(CommandId::DefaultFillColor).trigger();
     }
-    QCOMPARE(w.model().DefBlockColor, TColor(0x00FF00));
+    QCOMPARE(w.model().DefBlockColor(), TColor(0x00FF00));
     QCOMPARE(w.model().History().FUndoCount(), 2);
   }
 
