@@ -85,8 +85,10 @@ void FillShapeChart(BlocksHolderModel& chart, std::int64_t symbols) {
   const std::int64_t rows = (symbols + 1) / 2;
   chart.SetDocumentPages(static_cast<std::int32_t>((rows + kRowsPerPage - 1) / kRowsPerPage));
   chart.SetSheetColor(clWhite);
-  chart.DefBlockBorderWidth = kLineWidth;
-  chart.DefBlockFont.SetSize(kLabelPoints);
+  chart.SetDefBlockBorderWidth(kLineWidth);
+  TBlockFont font = chart.DefBlockFont();
+  font.SetSize(kLabelPoints);
+  chart.SetDefBlockFont(font);
   for (std::int64_t i = 0; i < symbols; ++i) {
     const Point p = TopLeft(i, sheetHeight);
     const auto n = chart.AddDefaultBlock(i % 4 == 3 ? btLogicIf : btRectangle, p.x, p.y, kSymbolW, kSymbolH);

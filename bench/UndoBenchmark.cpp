@@ -11,6 +11,7 @@
 
 #include "bench/BenchSupport.h"
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 #include "chart/FileIO.h"
 #include "chart/UndoSnapshotFolder.h"
 
@@ -39,7 +40,7 @@ void BM_SnapshotAndUndo(benchmark::State& state) {
                             "plain", "ms", 1000);
   for (auto _ : state) {
     const double undo = bench::SecondsPerCall([&] {
-      chart.RecordUndoPoint();
+      ChartEdit(chart).Changing();
       chart.Undo();
     });
     const double base = bench::SecondsPerCall([&] {
@@ -62,7 +63,7 @@ void BM_Snapshot(benchmark::State& state) {
   bench::PairedFigures time("Snapshot of " + Blocks(state) + " against writing its text (no fsync)", "snapshot",
                             "write", "ms", 1000);
   for (auto _ : state) {
-    const double snapshot = bench::SecondsPerCall([&] { chart.RecordUndoPoint(); });
+    const double snapshot = bench::SecondsPerCall([&] { ChartEdit(chart).Changing(); });
     const double write = bench::SecondsPerCall([&] { WriteWithoutFsync(chart, path); });
     state.SetIterationTime(snapshot);
     time.Add(snapshot, write);

@@ -224,6 +224,8 @@ struct TBlock {
   SparseText Hyperlink;
 
   bool IsContainer() const { return BT == btSelection && (Compl == ckMultiSelection || Compl == ckGroup); }
+  // Same fields and the same links.
+  bool operator==(const TBlock&) const = default;
 };
 
 // The chart's blocks in list order: block number n is element n - 1.

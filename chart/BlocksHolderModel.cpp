@@ -7,6 +7,8 @@
 #include <unordered_set>
 #include <utility>
 
+#include "chart/ChartEdit.h"
+
 namespace quobrix {
 
 struct BlocksHolderModel::NoticeList {
@@ -23,25 +25,58 @@ BlocksHolderModel::~BlocksHolderModel() = default;
 
 void BlocksHolderModel::ApplyChartWindowValues() {
   sheetColor_ = clWhite;
-  DefBlockFont = TBlockFont{};
-  DefBlockFont.Name = "Arial";
-  DefBlockFont.Height = -13;
-  DefBlockFont.Color = clWindowText;
-  DefBlockFont.Charset = RUSSIAN_CHARSET;
+  defBlockFont_ = TBlockFont{};
+  defBlockFont_.Name = "Arial";
+  defBlockFont_.Height = -13;
+  defBlockFont_.Color = clWindowText;
+  defBlockFont_.Charset = RUSSIAN_CHARSET;
 }
 
 ChartSubscription BlocksHolderModel::Subscribe(std::function<void(const ChartNotice&)> observer) {
   return ChartSubscription(notices_->signal.connect(std::move(observer)));
 }
 
-BlocksHolderModel::HeldNotices::HeldNotices(BlocksHolderModel& chart) : chart_(chart) { ++chart_.notices_->holds; }
+BlocksHolderModel::HeldNotices::HeldNotices(BlocksHolderModel& chart) : chart_(chart) { chart_.HoldNotices(); }
 
-BlocksHolderModel::HeldNotices::~HeldNotices() {
-  NoticeList& list = *chart_.notices_;
+BlocksHolderModel::HeldNotices::~HeldNotices() { chart_.ReleaseNotices(); }
+
+namespace {
+
+// News that only says what to read again goes out once per change, however
+// many parts of the change brought it. The changed blocks, a new state of
+// the modified flag or of the selection, and every diagnostic go out as
+// they came.
+bool SaysWhatToReadAgain(const ChartNotice& notice) {
+  return notice.Kind == ChartChange::Structure || notice.Kind == ChartChange::View ||
+         notice.Kind == ChartChange::Document || notice.Kind == ChartChange::History;
+}
+
+}  // namespace
+
+std::size_t BlocksHolderModel::HoldNotices() {
+  ++notices_->holds;
+  return notices_->held.size();
+}
+
+void BlocksHolderModel::DropNoticesFrom(std::size_t held) {
+  std::vector<ChartNotice>& list = notices_->held;
+  for (std::size_t i = held; i < list.size(); ++i) index_.Hear(list[i]);
+  list.resize(std::min(held, list.size()));
+}
+
+void BlocksHolderModel::ReleaseNotices() {
+  NoticeList& list = *notices_;
   if (--list.holds > 0) return;
   // An observer may change the chart again; what that announces goes out at once.
   const std::vector<ChartNotice> held = std::exchange(list.held, {});
-  for (const ChartNotice& notice : held) list.signal.emit(notice);
+  std::vector<const ChartNotice*> told;  // a handful at most: the kinds above have few details
+  for (const ChartNotice& notice : held) {
+    if (SaysWhatToReadAgain(notice)) {
+      if (std::ranges::any_of(told, [&](const ChartNotice* t) { return *t == notice; })) continue;
+      told.push_back(&notice);
+    }
+    list.signal.emit(notice);
+  }
 }
 
 void BlocksHolderModel::Notify(ChartNotice notice) const {
@@ -100,7 +135,7 @@ void BlocksHolderModel::DoActiveBlockChanged() {
 }
 
 void BlocksHolderModel::DoDebug(const std::string& msg) const {
-  if (!FDebugMessages) return;
+  if (!debugMessages_) return;
   ChartNotice notice;
   notice.Kind = ChartChange::Debug;
   notice.Message = msg;
@@ -125,17 +160,24 @@ const std::string& BlocksHolderModel::ComponentVersion() const {
   return version;
 }
 
+void BlocksHolderModel::Changing() {
+  if (openEdit_) openEdit_->Changing();
+}
+
 void BlocksHolderModel::SetDescription(const std::string& v) {
+  if (v != description_) Changing();
   description_ = v;
   Notify(ChartChange::Document);
 }
 
 void BlocksHolderModel::SetAuthor(const std::string& v) {
+  if (v != author_) Changing();
   author_ = v;
   Notify(ChartChange::Document);
 }
 
 void BlocksHolderModel::SetOrganization(const std::string& v) {
+  if (v != organization_) Changing();
   organization_ = v;
   Notify(ChartChange::Document);
 }
@@ -165,12 +207,16 @@ void BlocksHolderModel::SetVertResolution(std::int64_t v) {
 }
 
 void BlocksHolderModel::SetSheetWidth(std::int64_t v) {
-  sheetWidth_ = std::max<std::int64_t>(v, 1);
+  v = std::max<std::int64_t>(v, 1);
+  if (v != sheetWidth_) Changing();
+  sheetWidth_ = v;
   NotifyView(ViewChange::Sheet);
 }
 
 void BlocksHolderModel::SetSheetHeight(std::int64_t v) {
-  sheetHeight_ = std::max<std::int64_t>(v, 1);
+  v = std::max<std::int64_t>(v, 1);
+  if (v != sheetHeight_) Changing();
+  sheetHeight_ = v;
   NotifyView(ViewChange::Sheet);
 }
 
@@ -180,11 +226,13 @@ void BlocksHolderModel::SetZoomPercents(std::int64_t v) {
 }
 
 void BlocksHolderModel::SetSheetColor(TColor v) {
+  if (v != sheetColor_) Changing();
   sheetColor_ = v;
   NotifyView(ViewChange::Sheet);
 }
 
 void BlocksHolderModel::SetSheetMargins(const SheetMargins& margins) {
+  if (margins != sheetMargins_) Changing();
   sheetMargins_ = margins;
   NotifyView(ViewChange::Sheet);
 }
@@ -197,6 +245,7 @@ void BlocksHolderModel::SetRulers(TRulers v) {
 void BlocksHolderModel::SetDocumentPages(std::int32_t v) {
   v = std::max<std::int32_t>(v, 1);
   if (v == documentPages_) return;
+  Changing();
   documentPages_ = v;
   NotifyView(ViewChange::Sheet);
 }
@@ -239,7 +288,15 @@ const TBlock* BlocksHolderModel::ActiveBlockPtr() const {
 
 std::int64_t BlocksHolderModel::AddBlock(const NewBlock& wanted) {
   HeldNotices hold(*this);
+  Changing();
   DissolveMultiSelection();
+  AppendBlock(BlockOf(wanted));
+  SetModified(true);
+  NotifyStructure(StructureChange::Added);
+  return BlockCount();
+}
+
+std::unique_ptr<TBlock> BlocksHolderModel::BlockOf(const NewBlock& wanted) const {
   auto block = std::make_unique<TBlock>();
   block->BT = wanted.Type;
   block->X = wanted.Rect.X;
@@ -251,56 +308,74 @@ std::int64_t BlocksHolderModel::AddBlock(const NewBlock& wanted) {
   block->BC = wanted.LineColor;
   block->BW = wanted.LineWidth;
   block->BS = wanted.LineStyle;
-  block->TF = DefBlockFont;
+  block->TF = defBlockFont_;
   block->Text = wanted.Text;
-  block->TA = DefBlockTextAlign;
-  block->TP = DefBlockPlace;
+  block->TA = defBlockTextAlign_;
+  block->TP = defBlockPlace_;
   block->LineArrows = wanted.LineArrows;
-  blocks_.push_back(std::move(block));
-  SetModified(true);
-  NotifyStructure(StructureChange::Added);
-  return BlockCount();
+  return block;
+}
+
+NewBlock BlocksHolderModel::DefaultLook(std::uint8_t type, const BlockRect& rect) const {
+  return {.Type = static_cast<TBlockType>(type),
+          .Rect = rect,
+          .FillColor = defBlockColor_,
+          .FillStyle = defBlockFillStyle_,
+          .LineColor = defBlockBorderColor_,
+          .LineStyle = defBlockBorderStyle_,
+          .LineWidth = defBlockBorderWidth_,
+          .Text = {}};
 }
 
 std::int64_t BlocksHolderModel::AddDefaultBlock(std::uint8_t type, std::int64_t x, std::int64_t y, std::int64_t w,
                                                 std::int64_t h) {
-  return AddBlock({.Type = static_cast<TBlockType>(type),
-                   .Rect = {x, y, w, h},
-                   .FillColor = DefBlockColor,
-                   .FillStyle = DefBlockFillStyle,
-                   .LineColor = DefBlockBorderColor,
-                   .LineStyle = DefBlockBorderStyle,
-                   .LineWidth = DefBlockBorderWidth,
-                   .Text = {}});
+  return AddBlock(DefaultLook(type, {x, y, w, h}));
+}
+
+const TBlock* BlocksHolderModel::MultiSelection() const {
+  return !blocks_.empty() && blocks_.back()->Compl == ckMultiSelection ? blocks_.back().get() : nullptr;
 }
 
 void BlocksHolderModel::DissolveMultiSelection() {
-  if (!blocks_.empty() && blocks_.back()->Compl == ckMultiSelection) DeleteBlock(false, BlockCount());
+  if (!MultiSelection()) return;
+  RemoveBlocks(false, BlockCount());
+  NotifyStructure(StructureChange::Deleted);
 }
 
 void BlocksHolderModel::MakeMultiSelection(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h,
                                            const std::vector<std::int64_t>& members) {
-  // Numbers are taken to identities first: adding dissolves an old selection,
-  // which then is no block to select any more.
+  // Numbers are taken to identities first: the old selection goes, and is
+  // then no block to select any more. A block that belongs to a group stays
+  // with it: the group is what a selection takes along.
   HeldNotices hold(*this);
-  const TBlock* dissolved = !blocks_.empty() && blocks_.back()->Compl == ckMultiSelection ? blocks_.back().get() : nullptr;
+  const TBlock* dissolved = MultiSelection();
   std::vector<TBlock*> found;
   for (std::int64_t n : members)
-    if (n >= 1 && n <= BlockCount() && &Blocks(n) != dissolved) found.push_back(&Blocks(n));
-  const std::int64_t n = AddDefaultBlock(btSelection, x, y, w, h);
-  TBlock& container = Blocks(n);
-  SetActiveBlock(n);
+    if (n >= 1 && n <= BlockCount() && &Blocks(n) != dissolved && (!Blocks(n).Owner || Blocks(n).Owner == dissolved))
+      found.push_back(&Blocks(n));
+  DissolveMultiSelection();
+  TBlock& container = AppendBlock(BlockOf(DefaultLook(btSelection, {x, y, w, h})));
   container.Compl = ckMultiSelection;
-  DoActiveBlockChanged();
   for (TBlock* member : found) {
     container.Members.push_back(member);
     member->Owner = &container;
   }
+  NotifyStructure(StructureChange::Added);
+  SetActiveBlock(BlockCount());
+  DoActiveBlockChanged();
   DoDebug("Создан блок \"мультивыделение\"");
 }
 
 bool BlocksHolderModel::DeleteBlock(bool withMembers, std::int64_t n) {
   if (n < 1 || n > BlockCount()) return false;
+  Changing();
+  RemoveBlocks(withMembers, n);
+  if (!blocks_.empty()) SetModified(true);
+  NotifyStructure(StructureChange::Deleted);
+  return true;
+}
+
+void BlocksHolderModel::RemoveBlocks(bool withMembers, std::int64_t n) {
   TBlock* removed = &Blocks(n);
 
   // The removed block and, with members, every block owned by it or by a
@@ -338,10 +413,6 @@ bool BlocksHolderModel::DeleteBlock(bool withMembers, std::int64_t n) {
     if (!b->Members.empty())
       std::erase_if(b->Members, [&](const TBlock* m) { return doomed.count(m) != 0; });
   }
-
-  if (!blocks_.empty()) SetModified(true);
-  NotifyStructure(StructureChange::Deleted);
-  return true;
 }
 
 bool BlocksHolderModel::DeleteActiveBlock(bool withMembers) {

@@ -2,7 +2,9 @@
 // block list numbered 1..N, the active block, containers, file and fragment
 // I/O, editing commands and page drawing, with its undo history beside it.
 // The widget TBlocksHolder in view/ owns one and shows it; this side knows no
-// toolkit. Every change is announced to the subscribed observers.
+// toolkit. Every change is announced to the subscribed observers. Edits go
+// through a ChartEdit (chart/ChartEdit.h): the setters below, called inside
+// one, record its undo point at their first real change.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +29,7 @@ struct ChartReadReport;
 struct ClipboardContents;
 struct ClipboardPicture;
 class Canvas;
+class ChartEdit;
 struct SheetPaintArgs;
 class PageBlocks;
 
@@ -48,11 +51,12 @@ class BlocksHolderModel {
   // ----- notifications out
   // The observer hears every notice until the subscription is dropped.
   [[nodiscard]] ChartSubscription Subscribe(std::function<void(const ChartNotice&)> observer);
-  bool FDebugMessages = false;
+  bool FDebugMessages() const { return debugMessages_; }
+  void SetDebugMessages(bool v) { debugMessages_ = v; }
 
   // OnActiveBlockChanged with the current active block.
   void DoActiveBlockChanged();
-  // OnDebug, only while FDebugMessages is on.
+  // OnDebug, only while FDebugMessages() is on.
   void DoDebug(const std::string& msg) const;
 
   // Unsaved changes; switching it is announced. Setting it counts as an
@@ -96,14 +100,22 @@ class BlocksHolderModel {
   void SetPosGridSize(std::int64_t v);
 
   // Defaults for new blocks: stored only, no undo point, no repaint.
-  TColor DefBlockColor = clWhite;
-  TBrushStyle DefBlockFillStyle = bsSolid;
-  TColor DefBlockBorderColor = clBlack;
-  std::int64_t DefBlockBorderWidth = 1;
-  TPenStyle DefBlockBorderStyle = psSolid;
-  TBlockFont DefBlockFont;
-  TAlignment DefBlockTextAlign = taCenter;
-  TBlockTextPlacement DefBlockPlace = btpInside;
+  TColor DefBlockColor() const { return defBlockColor_; }
+  TBrushStyle DefBlockFillStyle() const { return defBlockFillStyle_; }
+  TColor DefBlockBorderColor() const { return defBlockBorderColor_; }
+  std::int64_t DefBlockBorderWidth() const { return defBlockBorderWidth_; }
+  TPenStyle DefBlockBorderStyle() const { return defBlockBorderStyle_; }
+  const TBlockFont& DefBlockFont() const { return defBlockFont_; }
+  TAlignment DefBlockTextAlign() const { return defBlockTextAlign_; }
+  TBlockTextPlacement DefBlockPlace() const { return defBlockPlace_; }
+  void SetDefBlockColor(TColor v) { defBlockColor_ = v; }
+  void SetDefBlockFillStyle(TBrushStyle v) { defBlockFillStyle_ = v; }
+  void SetDefBlockBorderColor(TColor v) { defBlockBorderColor_ = v; }
+  void SetDefBlockBorderWidth(std::int64_t v) { defBlockBorderWidth_ = v; }
+  void SetDefBlockBorderStyle(TPenStyle v) { defBlockBorderStyle_ = v; }
+  void SetDefBlockFont(const TBlockFont& v) { defBlockFont_ = v; }
+  void SetDefBlockTextAlign(TAlignment v) { defBlockTextAlign_ = v; }
+  void SetDefBlockPlace(TBlockTextPlacement v) { defBlockPlace_ = v; }
 
   // Drawing modes of mouse editing; stay false while ViewOnly.
   bool DrawingLineByHand() const { return drawingLineByHand_; }
@@ -112,15 +124,20 @@ class BlocksHolderModel {
   void SetDrawingLineByHand(bool v);
   void SetDrawingMLineByHand(bool v);
   void SetDrawingBlockByHand(bool v);
-  std::uint8_t DrawedBlockType = btSelection;
+  // The symbol a drawing by hand adds.
+  std::uint8_t DrawedBlockType() const { return drawedBlockType_; }
+  void SetDrawedBlockType(std::uint8_t v) { drawedBlockType_ = v; }
 
   // ----- unpublished chart state
   struct SheetMargins {
     std::int64_t Left = 1000, Right = 1000, Top = 1000, Bottom = 1000;
+    bool operator==(const SheetMargins&) const = default;
   };
   const SheetMargins& FSheetMargins() const { return sheetMargins_; }
   void SetSheetMargins(const SheetMargins& margins);
-  bool FAlignLines = false;
+  // Whether aligning a selection moves its lines too.
+  bool FAlignLines() const { return alignLines_; }
+  void SetAlignLines(bool v) { alignLines_ = v; }
 
   // ----- block list
   std::int64_t BlockCount() const { return static_cast<std::int64_t>(blocks_.size()); }
@@ -148,10 +165,16 @@ class BlocksHolderModel {
   // A block in the chart's default look, with no text.
   std::int64_t AddDefaultBlock(std::uint8_t type, std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h);
 
+  // Selecting is no edit: making and dissolving a multi-selection leave the
+  // modified flag, the undo points and the redo list alone, and the undo
+  // history keeps the chart without it.
+  // The multi-selection container standing last, or null.
+  const TBlock* MultiSelection() const;
   // Removes a multi-selection container standing last, leaving its members.
   void DissolveMultiSelection();
   // Adds a multi-selection container over the given blocks (numbers in list
-  // order) with the rectangle it was made from, and makes it active.
+  // order) with the rectangle it was made from, and makes it active. Blocks
+  // that belong to a group stay with it.
   void MakeMultiSelection(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h,
                           const std::vector<std::int64_t>& members);
 
@@ -175,9 +198,15 @@ class BlocksHolderModel {
   // from a template, restored from an autosave copy under its file's name).
   DiskState FileOnDisk() const;
   std::string BlockToFragment(const TBlock& block) const;
+  // Appends a fragment's blocks a grid step right of and below where they
+  // were copied from, several as a container owning the others; false where
+  // the text breaks off, keeping the blocks read before the break.
   bool LoadFragment(const std::string& text);
   // The chart file's bytes, as SaveToFile writes them.
   std::string ChartFileText() const;
+  // The same without the multi-selection, whose members then belong to
+  // nothing: the chart as edits and the undo history see it.
+  std::string EditedStateText() const;
   // Writes the chart file to `path` the way SaveToFile does, whatever the
   // extension, but as a copy: the file name and the modified flag stay.
   // `stamp`, when given, receives the stamp of the written file.
@@ -202,12 +231,11 @@ class BlocksHolderModel {
   // ----- undo history
   UndoHistory& History() { return history_; }
   const UndoHistory& History() const { return history_; }
-  // The history's operations every edit and the undo command use.
-  void RecordUndoPoint() { history_.RecordUndoPoint(); }
   void Undo() { history_.Undo(); }
   void Redo() { history_.Redo(); }
 
-  // ----- block editing commands on the active block (chart/EditCommands.cpp)
+  // ----- block editing commands on the active block (chart/EditCommands.cpp);
+  // one that would leave every block it reaches as it is records nothing
   void SetBlockX(std::int64_t v);
   void SetBlockY(std::int64_t v);
   void SetBlockW(std::int64_t v);
@@ -225,9 +253,6 @@ class BlocksHolderModel {
   void SetBlockFontColor(TColor v);
   std::string BlockText() const;
   void SetBlockText(const std::string& text);
-  // The text again as typing goes on after SetBlockText: the stretch of
-  // typing shares that one undo point; the chart is marked modified.
-  void ContinueBlockText(const std::string& text);
   // Copies the active block into `dest`; false, leaving it alone, when there is none.
   bool Block(TBlock& dest) const;
   void SetBlock(const TBlock& record);
@@ -239,8 +264,8 @@ class BlocksHolderModel {
   void AlignSelection(int kind);
 
   // ----- mouse edits of the active block (chart/DragCommands.cpp); a drag
-  // is one undo gesture of History(), so these record no undo point of
-  // their own, and a step that changes nothing leaves the chart unmodified
+  // is one gesture of History(), so its steps share one undo point, and a
+  // step that changes nothing leaves the chart unmodified
   struct AttachedLine {
     TBlock* line;
     int end;  // 1 start, 2 end
@@ -268,7 +293,8 @@ class BlocksHolderModel {
 
   // ----- sheet and document commands (chart/SheetCommands.cpp): each checks
   // what it is given, records one undo point and changes the values together;
-  // false, changing nothing, for a value the chart cannot take.
+  // false, changing nothing, for a value the chart cannot take. Values the
+  // chart has already record nothing.
   // Sides from kSmallestSheetSide to kLargestSheetSide, in hundredths of a millimetre.
   bool ChangeSheetSize(std::int64_t width, std::int64_t height);
   // The sheet's size and margins at once; margins lie from 0 to kLargestSheetSide.
@@ -298,6 +324,7 @@ class BlocksHolderModel {
 
  private:
   friend class UndoHistory;
+  friend class ChartEdit;
 
   // Notices wait while an operation made of others runs, so observers only
   // ever see a chart whose change is complete.
@@ -311,6 +338,12 @@ class BlocksHolderModel {
    private:
     BlocksHolderModel& chart_;
   };
+  // Holding without a scope, for ChartEdit: the number of notices held
+  // before; dropping the notices held after such a number, which then only
+  // the block index hears, as the chart they told of is gone.
+  std::size_t HoldNotices();
+  void ReleaseNotices();
+  void DropNoticesFrom(std::size_t held);
   void Notify(ChartNotice notice) const;
   void Notify(ChartChange kind) const;
   void NotifyStructure(StructureChange how);
@@ -329,14 +362,29 @@ class BlocksHolderModel {
   // Says whether `read` can replace the chart, noting a failure; fills `report`.
   bool Readable(const ChartFileContents& read, ChartReadReport* report) const;
   void ReplaceWith(ChartFileContents read, StructureChange how);
+  bool EditOpen() const { return openEdit_ != nullptr; }
+  // Before a real change made by a setter: the open edit records its undo point.
+  void Changing();
   TBlock& AppendBlock(std::unique_ptr<TBlock> block);
-  // Announces a drag step that changed the chart.
-  void DragStepDone(const std::vector<const TBlock*>& changed);
+  // A block as AddBlock makes it, not yet in the list.
+  std::unique_ptr<TBlock> BlockOf(const NewBlock& wanted) const;
+  // What AddDefaultBlock adds.
+  NewBlock DefaultLook(std::uint8_t type, const BlockRect& rect) const;
+  // Takes block n (1..N) out of the list, with its members or leaving them
+  // ownerless, and announces nothing.
+  void RemoveBlocks(bool withMembers, std::int64_t n);
+  // Runs a drag step, which changes only the values of `touched` and says
+  // whether it edited the chart; one that did is run again from where it
+  // started, once `edit` holds the state before it.
+  bool DragStep(ChartEdit& edit, const std::vector<TBlock*>& touched, const std::function<bool()>& step);
 
   // Which blocks a property edit reaches when the active block is a container.
   enum class EditTargets : std::uint8_t;
-  // Records an undo point, changes the active block or its members, announces it.
+  // Records an undo point, changes the active block or its members, announces
+  // it; nothing at all when the change would leave them as they are.
   void EditActiveBlock(EditTargets targets, const std::function<void(TBlock&)>& change);
+  // Before typing changes the text of `block`.
+  void TypingInto(ChartEdit& edit, TBlock& block) const;
   // Puts the caret behind a text set as a whole.
   void PutCaretAfter(const std::string& text);
 
@@ -355,6 +403,7 @@ class BlocksHolderModel {
   bool modified_ = false;
   SheetMargins sheetMargins_;
   std::vector<AttachedLine> attachedLines_;
+  ChartEdit* openEdit_ = nullptr;  // the outermost edit open
 
   std::string description_, author_, organization_;
   bool viewOnly_ = false;
@@ -373,6 +422,18 @@ class BlocksHolderModel {
   bool drawingLineByHand_ = false;
   bool drawingMLineByHand_ = false;
   bool drawingBlockByHand_ = false;
+  std::uint8_t drawedBlockType_ = btSelection;
+  bool alignLines_ = false;
+  bool debugMessages_ = false;
+
+  TColor defBlockColor_ = clWhite;
+  TBrushStyle defBlockFillStyle_ = bsSolid;
+  TColor defBlockBorderColor_ = clBlack;
+  std::int64_t defBlockBorderWidth_ = 1;
+  TPenStyle defBlockBorderStyle_ = psSolid;
+  TBlockFont defBlockFont_;
+  TAlignment defBlockTextAlign_ = taCenter;
+  TBlockTextPlacement defBlockPlace_ = btpInside;
 
   UndoHistory history_{*this};
 };

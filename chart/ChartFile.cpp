@@ -2,6 +2,7 @@
 #include <unordered_map>
 
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 #include "chart/ChartFileReader.h"
 #include "chart/ChartFormat.h"
 #include "chart/ContentHash.h"
@@ -15,11 +16,11 @@ namespace {
 
 void AppendLine(std::string& out, std::string_view line) { out.append(line).append(kLineEnd); }
 
-// Block numbers of the owners, found once for the whole list.
+// Block numbers of the owners among blocks 1..count, found once for the whole list.
 class OwnerNumbers {
  public:
-  explicit OwnerNumbers(const BlocksHolderModel& chart) {
-    for (std::int64_t n = 1; n <= chart.BlockCount(); ++n)
+  OwnerNumbers(const BlocksHolderModel& chart, std::int64_t count) {
+    for (std::int64_t n = 1; n <= count; ++n)
       if (chart.Blocks(n).IsContainer() || !chart.Blocks(n).Members.empty()) numbers_[&chart.Blocks(n)] = n;
   }
   std::int64_t Of(const TBlock* owner) const {
@@ -42,11 +43,11 @@ void WriteChartKeys(std::string& out, const BlocksHolderModel& chart) {
   AppendLine(out, "ZoomPercents=" + std::to_string(chart.ZoomPercents()));
 }
 
-// Hands the chart file's text to `sink` a piece of about kPiece bytes at a
-// time, so a save never builds the whole file in memory; false as soon as
-// the sink refuses a piece.
+// Hands the text of a chart file holding blocks 1..count to `sink` a piece
+// of about kPiece bytes at a time, so a save never builds the whole file in
+// memory; false as soon as the sink refuses a piece.
 template <class Sink>
-bool WriteChartFile(const BlocksHolderModel& chart, Sink&& sink) {
+bool WriteChartFile(const BlocksHolderModel& chart, std::int64_t count, Sink&& sink) {
   constexpr std::size_t kPiece = 1 << 20;
   std::string out;
   out.reserve(kPiece + kPiece / 4);
@@ -54,8 +55,8 @@ bool WriteChartFile(const BlocksHolderModel& chart, Sink&& sink) {
   AppendLine(out, kChartData);
   WriteChartKeys(out, chart);
   AppendLine(out, kSectionEnd);
-  const OwnerNumbers owners(chart);
-  for (std::int64_t n = 1; n <= chart.BlockCount(); ++n) {
+  const OwnerNumbers owners(chart, count);
+  for (std::int64_t n = 1; n <= count; ++n) {
     WriteBlockKeys(out, chart.Blocks(n), owners.Of(chart.Blocks(n).Owner));
     if (out.size() < kPiece) continue;
     if (!sink(std::string_view(out))) return false;
@@ -65,16 +66,22 @@ bool WriteChartFile(const BlocksHolderModel& chart, Sink&& sink) {
   return sink(std::string_view(out));
 }
 
-}  // namespace
-
-std::string BlocksHolderModel::ChartFileText() const {
+std::string ChartFileTextOf(const BlocksHolderModel& chart, std::int64_t count) {
   std::string text;
-  text.reserve(static_cast<std::size_t>(BlockCount()) * 240 + 256);
-  WriteChartFile(*this, [&](std::string_view piece) {
+  text.reserve(static_cast<std::size_t>(count) * 240 + 256);
+  WriteChartFile(chart, count, [&](std::string_view piece) {
     text.append(piece);
     return true;
   });
   return text;
+}
+
+}  // namespace
+
+std::string BlocksHolderModel::ChartFileText() const { return ChartFileTextOf(*this, BlockCount()); }
+
+std::string BlocksHolderModel::EditedStateText() const {
+  return ChartFileTextOf(*this, MultiSelection() ? BlockCount() - 1 : BlockCount());
 }
 
 bool BlocksHolderModel::WriteChartCopy(const std::string& path, FileStamp* stamp) const {
@@ -84,7 +91,7 @@ bool BlocksHolderModel::WriteChartCopy(const std::string& path, FileStamp* stamp
     if (stamp) hash.Add(piece);
     return file.Write(piece);
   };
-  const bool written = WriteChartFile(*this, write) && file.Commit();
+  const bool written = WriteChartFile(*this, BlockCount(), write) && file.Commit();
   if (written && stamp) *stamp = {path, file.CommittedIdentity(), hash.Value()};
   return written;
 }
@@ -120,8 +127,8 @@ bool BlocksHolderModel::ReloadFromFile(ChartReadReport* report) {
   FileStamp stamp;
   ChartFileContents read = ReadChartFile(fileName_, &stamp);
   if (!Readable(read, report)) return false;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
+  ChartEdit edit(*this);
+  edit.Changing();
   ReplaceWith(std::move(read), StructureChange::Loaded);
   fileStamp_ = std::move(stamp);
   SetModified(false);
@@ -182,14 +189,18 @@ std::string BlocksHolderModel::BlockToFragment(const TBlock& block) const {
   return out;
 }
 
-bool BlocksHolderModel::LoadFragment(const std::string& text) {
+namespace {
+
+// The blocks of a fragment, moved by `shift` to the right and down, into
+// `read`; false where the text breaks off or is no fragment, with the blocks
+// read before the break in `read`.
+bool ReadFragment(const std::string& text, std::int64_t shift, BlockList& read) {
   LineReader lines(text);
   if (lines.Next() != kChartHeader) return false;
-  std::vector<TBlock*> read;
   for (;;) {
     const auto start = lines.Next();
     if (!start) return false;
-    if (*start == kChartEnd) break;
+    if (*start == kChartEnd) return true;
     BlockValues values;
     for (auto line = lines.Next(); line != kSectionEnd; line = lines.Next()) {
       if (!line) return false;
@@ -199,19 +210,30 @@ bool BlocksHolderModel::LoadFragment(const std::string& text) {
     std::int64_t ignoredOwner = 0;
     if (!BlockFromValues(values, *block, ignoredOwner)) return false;
     // Wrapping, as drawing does: a damaged fragment may hold any number.
-    block->X = WrapAdd(block->X, posGridSize_);
-    block->Y = WrapAdd(block->Y, posGridSize_);
-    read.push_back(&AppendBlock(std::move(block)));
+    block->X = WrapAdd(block->X, shift);
+    block->Y = WrapAdd(block->Y, shift);
+    read.push_back(std::move(block));
   }
-  if (read.size() >= 2) {
-    TBlock* container = read.back();
-    read.pop_back();
-    for (TBlock* member : read) {
-      container->Members.push_back(member);
-      member->Owner = container;
+}
+
+}  // namespace
+
+bool BlocksHolderModel::LoadFragment(const std::string& text) {
+  BlockList read;
+  const bool complete = ReadFragment(text, posGridSize_, read);
+  if (complete && read.size() >= 2) {
+    TBlock* container = read.back().get();
+    for (auto member = read.begin(); member + 1 != read.end(); ++member) {
+      container->Members.push_back(member->get());
+      (*member)->Owner = container;
     }
   }
-  return true;
+  // A fragment that breaks off keeps the blocks read before the break.
+  if (read.empty()) return complete;
+  Changing();
+  for (auto& block : read) AppendBlock(std::move(block));
+  NotifyStructure(StructureChange::Added);
+  return complete;
 }
 
 }  // namespace quobrix

@@ -1,8 +1,8 @@
 // What observers of a chart hear. A notice names the kind of change; the
 // observer reads the new state from the model. Every change to a chart is
-// announced once it is complete, on one list that any number of observers
-// join (BlocksHolderModel::Subscribe) and leave by dropping their
-// subscription.
+// announced once it is complete, each piece of news once, on one list that
+// any number of observers join (BlocksHolderModel::Subscribe) and leave by
+// dropping their subscription.
 #pragma once
 
 #include <sigc++/connection.h>
@@ -41,6 +41,8 @@ struct ChartNotice {
   std::vector<std::int64_t> ChangedBlocks;
   bool Modified = false;
   std::string Message;  // UTF-8
+
+  bool operator==(const ChartNotice&) const = default;
 };
 
 // An observer's place on a chart's notice list; leaving it (destroying or

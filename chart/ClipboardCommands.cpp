@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 #include "chart/ChartClipboard.h"
 #include "render/DrawBlock.h"
 
@@ -85,13 +86,9 @@ bool BlocksHolderModel::CopyToClipboard() {
 
 bool BlocksHolderModel::CutToClipboard() {
   if (!ActiveBlockPtr()) return false;
-  HeldNotices hold(*this);
+  ChartEdit edit(*this);
   const bool copied = CopyToClipboard();
-  if (copied) {
-    RecordUndoPoint();
-    DeleteActiveBlock(true);
-  }
-  SetModified(true);
+  if (copied) DeleteActiveBlock(true);
   return copied;
 }
 
@@ -106,18 +103,14 @@ bool BlocksHolderModel::PasteFromClipboard() {
 
 bool BlocksHolderModel::PasteFragment(const std::string& text) {
   if (!IsFragmentText(text)) return false;
-  HeldNotices hold(*this);
+  ChartEdit edit(*this);
   DissolveMultiSelection();
-  RecordUndoPoint();
   const std::int64_t countBefore = BlockCount();
   const bool loaded = LoadFragment(text);
-  // A fragment that breaks off keeps the blocks read before the break.
-  if (BlockCount() > countBefore) NotifyStructure(StructureChange::Added);
   if (loaded && BlockCount() > countBefore) {
     SetActiveBlock(BlockCount());
     DoActiveBlockChanged();
   }
-  SetModified(true);
   return loaded;
 }
 

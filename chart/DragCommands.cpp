@@ -1,11 +1,11 @@
 // Mouse edits of the active block: moving it with what hangs on it and
-// dragging one of its corners. A drag is one undo gesture (UndoHistory): its
-// first step that changes anything keeps the snapshot taken at the press and
-// marks the chart modified; a step that changes nothing does neither. Sums
-// wrap: a damaged chart may hold any numbers.
+// dragging one of its corners. Each step is an edit; the steps of one drag
+// share the gesture's undo point (UndoHistory), and a step that changes
+// nothing records nothing. Sums wrap: a damaged chart may hold any numbers.
 #include <algorithm>
 
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 #include "render/CoordinateMath.h"
 #include "render/HitTests.h"
 
@@ -90,66 +90,91 @@ void BlocksHolderModel::AttachLines(std::int64_t n, std::int64_t tolerance) {
 void BlocksHolderModel::MoveActiveBlock(std::int64_t dX, std::int64_t dY, bool withAttachedLines) {
   TBlock* a = ActiveBlockPtr();
   if (!a) return;
-  const Extent before = ExtentOf(*a);
-  std::vector<const TBlock*> moved = ItselfAndMembers(*a);
-  Shift(*a, dX, dY);
-  if (a->BT == btSelection) {
-    for (TBlock* m : a->Members) Shift(*m, dX, dY);
-  } else if (withAttachedLines) {
-    for (const AttachedLine& l : attachedLines_) {
-      moved.push_back(l.line);
-      if (l.end == 1) {
-        Shift(*l.line, dX, dY);
-        Grow(*l.line, WrapNeg(dX), WrapNeg(dY));
-      } else {
-        Grow(*l.line, dX, dY);
+  std::vector<TBlock*> moved{a};
+  const bool container = a->BT == btSelection;
+  if (container) moved.insert(moved.end(), a->Members.begin(), a->Members.end());
+  if (!container && withAttachedLines)
+    for (const AttachedLine& l : attachedLines_) moved.push_back(l.line);
+  ChartEdit edit(*this);
+  const bool edited = DragStep(edit, moved, [&] {
+    const Extent before = ExtentOf(*a);
+    Shift(*a, dX, dY);
+    if (container) {
+      for (TBlock* m : a->Members) Shift(*m, dX, dY);
+    } else if (withAttachedLines) {
+      for (const AttachedLine& l : attachedLines_) {
+        if (l.end == 1) {
+          Shift(*l.line, dX, dY);
+          Grow(*l.line, WrapNeg(dX), WrapNeg(dY));
+        } else {
+          Grow(*l.line, dX, dY);
+        }
       }
     }
-  }
-  if (IsSquareBased(a->BT)) {
-    const std::int64_t smaller = std::min(a->W, a->H);
-    a->W = a->H = smaller > 0 ? smaller : std::max(a->W, a->H);
-  }
-  if (ExtentOf(*a) != before) DragStepDone(moved);
+    if (IsSquareBased(a->BT)) {
+      const std::int64_t smaller = std::min(a->W, a->H);
+      a->W = a->H = smaller > 0 ? smaller : std::max(a->W, a->H);
+    }
+    return ExtentOf(*a) != before;
+  });
+  if (edited) NotifyBlocksChanged({moved.begin(), moved.end()});
 }
 
 void BlocksHolderModel::DragActiveCorner(int corner, std::int64_t dX, std::int64_t dY, bool straighten) {
   TBlock* a = ActiveBlockPtr();
   if (!a) return;
-  const Extent before = ExtentOf(*a);
-  switch (corner) {
-    case 1:
-      Shift(*a, dX, dY);
-      Grow(*a, WrapNeg(dX), WrapNeg(dY));
-      break;
-    case 2:
-      Shift(*a, 0, dY);
-      Grow(*a, dX, WrapNeg(dY));
-      break;
-    case 3:
-      Shift(*a, dX, 0);
-      Grow(*a, WrapNeg(dX), dY);
-      break;
-    default:
-      if (a->BT == btPoint) {
+  std::vector<TBlock*> reshaped{a};
+  reshaped.insert(reshaped.end(), a->Members.begin(), a->Members.end());
+  // The corners but the last reshape a selection's rectangle alone, which is
+  // no edit.
+  const bool selectionOnly = a == MultiSelection() && corner != 4;
+  const Extent start = ExtentOf(*a);
+  ChartEdit edit(*this);
+  const bool edited = DragStep(edit, reshaped, [&] {
+    const Extent before = ExtentOf(*a);
+    switch (corner) {
+      case 1:
         Shift(*a, dX, dY);
+        Grow(*a, WrapNeg(dX), WrapNeg(dY));
         break;
-      }
-      if (a->BT == btSelection && (dX != 0 || dY != 0)) ScaleMembers(*a, dX, dY);
-      Grow(*a, dX, dY);
-      if (straighten && a->BT == btLine) {
-        if (Magnitude(a->W) < 200) a->W = 0;
-        if (Magnitude(a->H) < 200) a->H = 0;
-      }
-  }
-  if (ExtentOf(*a) != before) DragStepDone(ItselfAndMembers(*a));
+      case 2:
+        Shift(*a, 0, dY);
+        Grow(*a, dX, WrapNeg(dY));
+        break;
+      case 3:
+        Shift(*a, dX, 0);
+        Grow(*a, WrapNeg(dX), dY);
+        break;
+      default:
+        if (a->BT == btPoint) {
+          Shift(*a, dX, dY);
+          break;
+        }
+        if (a->BT == btSelection && (dX != 0 || dY != 0)) ScaleMembers(*a, dX, dY);
+        Grow(*a, dX, dY);
+        if (straighten && a->BT == btLine) {
+          if (Magnitude(a->W) < 200) a->W = 0;
+          if (Magnitude(a->H) < 200) a->H = 0;
+        }
+    }
+    return !selectionOnly && ExtentOf(*a) != before;
+  });
+  if (edited)
+    NotifyBlocksChanged({reshaped.begin(), reshaped.end()});
+  else if (ExtentOf(*a) != start)
+    NotifyBlocksChanged({a});
 }
 
-void BlocksHolderModel::DragStepDone(const std::vector<const TBlock*>& changed) {
-  HeldNotices hold(*this);
-  history_.GestureChanged();
-  SetModified(true);
-  NotifyBlocksChanged(changed);
+bool BlocksHolderModel::DragStep(ChartEdit& edit, const std::vector<TBlock*>& touched,
+                                 const std::function<bool()>& step) {
+  std::vector<TBlock> before;
+  before.reserve(touched.size());
+  for (const TBlock* block : touched) before.push_back(*block);
+  if (!step()) return false;
+  for (std::size_t i = 0; i < touched.size(); ++i) *touched[i] = before[i];
+  edit.Changing(touched);
+  step();
+  return true;
 }
 
 }  // namespace quobrix

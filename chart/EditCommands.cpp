@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 #include "chart/TextCaret.h"
 #include "render/DeviceGeometry.h"
 
@@ -22,6 +23,16 @@ void MoveInList(BlockList& list, std::size_t from, std::size_t to) {
                 list.begin() + static_cast<std::ptrdiff_t>(from) + 1);
 }
 
+// Whether `change` would leave `block` different; the block is tried in its
+// place, so a change may tell blocks apart by identity, and put back.
+bool WouldChange(const std::function<void(TBlock&)>& change, TBlock& block) {
+  TBlock before = block;
+  change(block);
+  const bool changed = !(block == before);
+  block = std::move(before);
+  return changed;
+}
+
 }  // namespace
 
 enum class BlocksHolderModel::EditTargets : std::uint8_t { Itself, Members, MembersAndItself };
@@ -29,11 +40,20 @@ enum class BlocksHolderModel::EditTargets : std::uint8_t { Itself, Members, Memb
 void BlocksHolderModel::EditActiveBlock(EditTargets targets, const std::function<void(TBlock&)>& change) {
   TBlock* active = ActiveBlockPtr();
   if (!active) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
-  if (active->BT != btSelection || targets != EditTargets::Members) change(*active);
+  std::vector<TBlock*> reached;
+  if (active->BT != btSelection || targets != EditTargets::Members) reached.push_back(active);
   if (active->BT == btSelection && targets != EditTargets::Itself)
-    for (TBlock* member : active->Members) change(*member);
+    reached.insert(reached.end(), active->Members.begin(), active->Members.end());
+  // An edit that changes nothing records no undo point and leaves the
+  // modified flag alone; nor does reshaping a selection's rectangle alone.
+  const TBlock* selection = MultiSelection();
+  const bool edits =
+      std::ranges::any_of(reached, [&](TBlock* b) { return b != selection && WouldChange(change, *b); });
+  const bool reshapesSelection = !reached.empty() && reached.front() == selection && WouldChange(change, *reached.front());
+  if (!edits && !reshapesSelection) return;
+  ChartEdit edit(*this);
+  if (edits) edit.Changing(reached);
+  for (TBlock* b : reached) change(*b);
   NotifyBlocksChanged(ItselfAndMembers(*active));
 }
 
@@ -104,16 +124,6 @@ void BlocksHolderModel::SetBlockText(const std::string& text) {
   PutCaretAfter(text);
 }
 
-void BlocksHolderModel::ContinueBlockText(const std::string& text) {
-  TBlock* active = ActiveBlockPtr();
-  if (!active) return;
-  HeldNotices hold(*this);
-  active->Text = text;
-  SetModified(true);
-  Notify(ChartChange::Blocks);
-  PutCaretAfter(text);
-}
-
 void BlocksHolderModel::PutCaretAfter(const std::string& text) {
   constexpr std::size_t maxCaret = std::numeric_limits<decltype(TextCaretPos)>::max();
   TextCaretPos = static_cast<decltype(TextCaretPos)>(std::min(text.size() + 1, maxCaret));
@@ -127,34 +137,39 @@ bool BlocksHolderModel::Block(TBlock& dest) const {
 }
 
 void BlocksHolderModel::SetBlock(const TBlock& record) {
-  TBlock* active = ActiveBlockPtr();
+  const TBlock* active = ActiveBlockPtr();
   if (!active) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
   if (active->BT != btSelection) {
-    // The links tie the block into the list; a record cannot move it between
-    // containers or turn it into one.
-    TBlock* owner = active->Owner;
-    std::vector<TBlock*> members = std::move(active->Members);
-    const std::uint8_t compl_ = active->Compl;
-    *active = record;
-    active->Owner = owner;
-    active->Members = std::move(members);
-    active->Compl = compl_;
-  } else {
-    active->X = record.X;
-    active->Y = record.Y;
-    for (TBlock* member : active->Members) {
-      member->W = record.W;
-      member->H = record.H;
-      if (record.MC != active->MC) member->MC = record.MC;
-      if (record.BC != active->BC) member->BC = record.BC;
-      if (record.TA != active->TA) member->TA = record.TA;
-      if (record.TP != active->TP) member->TP = record.TP;
-      if (record.TF != active->TF) member->TF = record.TF;
-    }
+    EditActiveBlock(EditTargets::Itself, [&](TBlock& b) {
+      // The links tie the block into the list; a record cannot move it
+      // between containers or turn it into one.
+      TBlock* owner = b.Owner;
+      std::vector<TBlock*> members = std::move(b.Members);
+      const std::uint8_t compl_ = b.Compl;
+      b = record;
+      b.Owner = owner;
+      b.Members = std::move(members);
+      b.Compl = compl_;
+    });
+    return;
   }
-  NotifyBlocksChanged(ItselfAndMembers(*active));
+  // The container's own values say which of the record's differ, so they are
+  // read before anything changes.
+  const TBlock container = *active;
+  EditActiveBlock(EditTargets::MembersAndItself, [&](TBlock& b) {
+    if (&b == active) {
+      b.X = record.X;
+      b.Y = record.Y;
+      return;
+    }
+    b.W = record.W;
+    b.H = record.H;
+    if (record.MC != container.MC) b.MC = record.MC;
+    if (record.BC != container.BC) b.BC = record.BC;
+    if (record.TA != container.TA) b.TA = record.TA;
+    if (record.TP != container.TP) b.TP = record.TP;
+    if (record.TF != container.TF) b.TF = record.TF;
+  });
 }
 
 const TBlockFont* BlocksHolderModel::GetBlockFont() const {
@@ -165,8 +180,8 @@ const TBlockFont* BlocksHolderModel::GetBlockFont() const {
 void BlocksHolderModel::GroupSelection() {
   TBlock* active = ActiveBlockPtr();
   if (!active || active->Compl != ckMultiSelection) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
+  ChartEdit edit(*this);
+  edit.Changing();
   active->Compl = ckGroup;
   SetModified(true);
   NotifyStructure(StructureChange::Grouped);
@@ -176,8 +191,8 @@ void BlocksHolderModel::GroupSelection() {
 void BlocksHolderModel::UngroupBlock() {
   const TBlock* active = ActiveBlockPtr();
   if (!active || active->Compl != ckGroup) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
+  ChartEdit edit(*this);
+  edit.Changing();
   DeleteBlock(false, activeBlock_);
   SetActiveBlock(0);
   SetModified(true);
@@ -187,8 +202,8 @@ void BlocksHolderModel::UngroupBlock() {
 void BlocksHolderModel::BringToFront(std::int64_t n) {
   const TBlock* active = ActiveBlockPtr();
   if (!active || n < 1 || n >= BlockCount()) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
+  ChartEdit edit(*this);
+  edit.Changing();
   MoveInList(blocks_, static_cast<std::size_t>(n - 1), blocks_.size() - 1);
   // The active block stays the same block, wherever the move put it.
   activeBlock_ = IndexOfBlock(active);
@@ -198,8 +213,8 @@ void BlocksHolderModel::BringToFront(std::int64_t n) {
 void BlocksHolderModel::SendToBack(std::int64_t n) {
   const TBlock* active = ActiveBlockPtr();
   if (!active || n <= 1 || n > BlockCount()) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
+  ChartEdit edit(*this);
+  edit.Changing();
   MoveInList(blocks_, static_cast<std::size_t>(n - 1), 0);
   activeBlock_ = IndexOfBlock(active);
   NotifyStructure(StructureChange::Reordered);
@@ -209,28 +224,31 @@ void BlocksHolderModel::SendToBack(std::int64_t n) {
 void BlocksHolderModel::AlignSelection(int kind) {
   const TBlock* container = ActiveBlockPtr();
   if (!container || container->BT != btSelection) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
-  for (TBlock* member : container->Members) {
-    if (member->BT == btLine && !FAlignLines) continue;
+  const std::function<void(TBlock&)> align = [&](TBlock& member) {
     switch (kind) {
       case 0:
-        member->X = container->X;
+        member.X = container->X;
         break;
       case 1:
-        member->X = WrapSub(WrapAdd(container->X, container->W), member->W);
+        member.X = WrapSub(WrapAdd(container->X, container->W), member.W);
         break;
       case 2:
-        member->Y = container->Y;
+        member.Y = container->Y;
         break;
       case 3:
-        member->Y = WrapSub(WrapAdd(container->Y, container->H), member->H);
+        member.Y = WrapSub(WrapAdd(container->Y, container->H), member.H);
         break;
       default:
         break;
     }
-  }
-  SetModified(true);
+  };
+  std::vector<TBlock*> moving;
+  for (TBlock* member : container->Members)
+    if ((member->BT != btLine || alignLines_) && WouldChange(align, *member)) moving.push_back(member);
+  if (moving.empty()) return;
+  ChartEdit edit(*this);
+  edit.Changing(moving);
+  for (TBlock* member : moving) align(*member);
   NotifyBlocksChanged(ItselfAndMembers(*container));
 }
 

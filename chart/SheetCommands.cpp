@@ -1,5 +1,7 @@
-// Changes of the sheet and the document information made through dialogs.
+// Changes of the sheet and the document information made through dialogs;
+// the setters record the edit's undo point at the first value that differs.
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 
 namespace quobrix {
 
@@ -19,8 +21,8 @@ bool BlocksHolderModel::ChangePageSetup(std::int64_t width, std::int64_t height,
   if (!IsSheetSide(width) || !IsSheetSide(height)) return false;
   if (!IsMargin(margins.Left) || !IsMargin(margins.Right) || !IsMargin(margins.Top) || !IsMargin(margins.Bottom))
     return false;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
+  if (width == SheetWidth() && height == SheetHeight() && margins == FSheetMargins()) return true;
+  ChartEdit edit(*this);
   SetSheetWidth(width);
   SetSheetHeight(height);
   SetSheetMargins(margins);
@@ -29,16 +31,14 @@ bool BlocksHolderModel::ChangePageSetup(std::int64_t width, std::int64_t height,
 
 void BlocksHolderModel::ChangeSheetColor(TColor color) {
   if (color == SheetColor()) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
+  ChartEdit edit(*this);
   SetSheetColor(color);
 }
 
 void BlocksHolderModel::ChangeDocumentInfo(const std::string& author, const std::string& organization,
                                            const std::string& description) {
   if (author == Author() && organization == Organization() && description == Description()) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
+  ChartEdit edit(*this);
   SetAuthor(author);
   SetOrganization(organization);
   SetDescription(description);

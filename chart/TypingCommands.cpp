@@ -1,18 +1,24 @@
-// In-place typing into the active block at the program-wide caret. Typing
-// records no undo point; it marks the chart modified, so closing asks to
-// save the typed text.
+// In-place typing into the active block at the program-wide caret. Each key
+// is an edit of its own; the canvas ties a stretch of typing into one undo
+// point with an EditKey.
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 #include "chart/TextCaret.h"
 #include "chart/TextCaretEditing.h"
 
 namespace quobrix {
 
+void BlocksHolderModel::TypingInto(ChartEdit& edit, TBlock& block) const {
+  // The text of a multi-selection goes with the selection, which is no edit.
+  if (&block != MultiSelection()) edit.Changing({&block});
+}
+
 bool BlocksHolderModel::InsertTextAtCaret(char ch) {
   TBlock* a = ActiveBlockPtr();
   if (!a) return false;
-  HeldNotices hold(*this);
+  ChartEdit edit(*this);
+  TypingInto(edit, *a);
   InsertAtCaret(a->Text, TextCaretPos, ch);
-  SetModified(true);
   NotifyBlocksChanged({a});
   return true;
 }
@@ -20,19 +26,24 @@ bool BlocksHolderModel::InsertTextAtCaret(char ch) {
 bool BlocksHolderModel::EditTextAtCaret(TextKey key) {
   TBlock* a = ActiveBlockPtr();
   if (!a) return false;
-  HeldNotices hold(*this);
+  std::string text = a->Text;
   switch (key) {
     case TextKey::LineBreak:
-      InsertLineBreakAtCaret(a->Text, TextCaretPos);
+      InsertLineBreakAtCaret(text, TextCaretPos);
       break;
     case TextKey::Backspace:
-      DeleteBeforeCaret(a->Text, TextCaretPos);
+      DeleteBeforeCaret(text, TextCaretPos);
       break;
     case TextKey::Delete:
-      DeleteAtCaret(a->Text, TextCaretPos);
+      DeleteAtCaret(text, TextCaretPos);
       break;
   }
-  SetModified(true);
+  // A key at the end of its way (Backspace at the start, Delete at the end)
+  // is no edit.
+  if (text == a->Text) return true;
+  ChartEdit edit(*this);
+  TypingInto(edit, *a);
+  a->Text = std::move(text);
   NotifyBlocksChanged({a});
   return true;
 }

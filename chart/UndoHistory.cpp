@@ -23,7 +23,6 @@ UndoHistory::TextPrint UndoHistory::TextPrint::Of(std::string_view text) {
 UndoHistory::~UndoHistory() {
   RemoveAll(undo_);
   RemoveAll(redo_);
-  if (!gestureSnapshot_.empty()) std::remove(gestureSnapshot_.c_str());
 }
 
 std::vector<std::string> UndoHistory::FilesOf(const Snapshots& snapshots) {
@@ -39,14 +38,35 @@ void UndoHistory::RemoveAll(Snapshots& snapshots) {
   snapshots.clear();
 }
 
-void UndoHistory::RecordUndoPoint() {
-  if (inGesture_)
-    GestureChanged();
-  else
-    MakeUndoPoint();
+bool UndoHistory::OpenPoint(EditKey key) {
+  if (!key) key = gestureKey_;
+  const bool shares = key && key == lastKey_ && CanUndo();
+  std::optional<std::string> path;
+  if (!shares) path = WriteSnapshot();
+  if (path) Record(*path);
+  if (!shares) lastKey_ = path ? key : EditKey{};
   // Also when no snapshot could be made: the edit that follows must still
   // count as unsaved work.
   chart_.SetModified(true);
+  return path.has_value();
+}
+
+void UndoHistory::EditCommitted() {
+  Trim();
+  if (std::exchange(redoStale_, false)) ForgetRedo();
+}
+
+bool UndoHistory::EditFailed(const EditMark& mark, bool pointRecorded) {
+  redoStale_ = false;
+  savedState_ = mark.savedState;
+  lastKey_ = mark.lastKey;
+  if (pointRecorded) {
+    if (!Load(undo_.front(), StructureChange::Loaded)) return false;
+    if (!undo_.front().path.empty()) std::remove(undo_.front().path.c_str());
+    undo_.erase(undo_.begin());
+  }
+  Trim();
+  return true;
 }
 
 void UndoHistory::NoteSavedState(const std::string& text) {
@@ -57,7 +77,7 @@ void UndoHistory::NoteSavedState(const std::string& text) {
 
 std::optional<std::string> UndoHistory::CurrentText() const {
   try {
-    return chart_.ChartFileText();
+    return chart_.EditedStateText();
   } catch (const std::bad_alloc&) {
     // Too little memory for the chart's text: the edit goes ahead without undo.
     return std::nullopt;
@@ -76,13 +96,6 @@ std::optional<std::string> UndoHistory::WriteSnapshot(const std::string& text) {
   return session_ ? session_->WriteSnapshot(text) : std::nullopt;
 }
 
-bool UndoHistory::MakeUndoPoint() {
-  const auto path = WriteSnapshot();
-  if (!path) return false;
-  Record(*path);
-  return true;
-}
-
 void UndoHistory::Record(const std::string& path) {
   BlocksHolderModel::HeldNotices hold(chart_);
   chart_.SetModified(true);
@@ -92,30 +105,15 @@ void UndoHistory::Record(const std::string& path) {
 }
 
 void UndoHistory::Push(Snapshot snapshot) {
-  if (undo_.size() == kUndoDepth) {
+  undo_.insert(undo_.begin(), std::move(snapshot));
+  if (!chart_.EditOpen()) Trim();
+}
+
+void UndoHistory::Trim() {
+  while (undo_.size() > kUndoDepth) {
     if (!undo_.back().path.empty()) std::remove(undo_.back().path.c_str());
     undo_.pop_back();
   }
-  undo_.insert(undo_.begin(), std::move(snapshot));
-}
-
-void UndoHistory::BeginGesture() {
-  EndGesture();
-  inGesture_ = true;
-  gestureSnapshot_ = WriteSnapshot().value_or(std::string());
-}
-
-void UndoHistory::GestureChanged() {
-  if (!inGesture_) return;
-  BlocksHolderModel::HeldNotices hold(chart_);
-  if (!gestureSnapshot_.empty()) Record(std::exchange(gestureSnapshot_, std::string()));
-  chart_.SetModified(true);
-}
-
-void UndoHistory::EndGesture() {
-  if (!gestureSnapshot_.empty()) std::remove(gestureSnapshot_.c_str());
-  gestureSnapshot_.clear();
-  inGesture_ = false;
 }
 
 void UndoHistory::Undo() {
@@ -123,8 +121,6 @@ void UndoHistory::Undo() {
 }
 
 bool UndoHistory::RollBack() {
-  // Whatever a gesture still holds is older than what undo brings back.
-  EndGesture();
   if (!CanUndo()) return false;
   BlocksHolderModel::HeldNotices hold(chart_);
   const std::string snapshot = undo_.front().path;
@@ -141,7 +137,6 @@ void UndoHistory::Redo() {
 }
 
 bool UndoHistory::RollForward() {
-  EndGesture();
   return CanRedo() && Step(redo_, undo_, StructureChange::Redone);
 }
 
@@ -154,6 +149,8 @@ bool UndoHistory::Step(Snapshots& from, Snapshots& to, StructureChange how) {
   if (leftText) NoteSavedState(*leftText);
   const Snapshot landing = std::move(from.front());
   from.erase(from.begin());
+  // What follows a step starts an undo point of its own.
+  lastKey_ = {};
   landing_ = true;
   const bool loaded = Load(landing, how);
   if (loaded) {
@@ -187,7 +184,7 @@ void UndoHistory::Keep(std::optional<std::string> left, Snapshots& to) {
 }
 
 void UndoHistory::FollowSavedState() {
-  const bool atSaved = savedState_ == SavedState::Known && TextPrint::Of(chart_.ChartFileText()) == savedPrint_;
+  const bool atSaved = savedState_ == SavedState::Known && TextPrint::Of(chart_.EditedStateText()) == savedPrint_;
   const TextPrint saved = savedPrint_;
   chart_.SetModified(!atSaved);
   if (atSaved) {
@@ -196,12 +193,19 @@ void UndoHistory::FollowSavedState() {
   }
 }
 
-void UndoHistory::ChartMarkedSaved() { savedState_ = SavedState::Pending; }
+void UndoHistory::ChartMarkedSaved() {
+  savedState_ = SavedState::Pending;
+  // Undo comes back to the saved chart, whatever the edits after it share.
+  lastKey_ = {};
+}
 
 void UndoHistory::ChartEdited() {
   if (landing_) return;
   if (savedState_ == SavedState::Pending) savedState_ = SavedState::Lost;
-  ForgetRedo();
+  if (chart_.EditOpen())
+    redoStale_ = true;
+  else
+    ForgetRedo();
 }
 
 void UndoHistory::ForgetRedo() {

@@ -15,12 +15,15 @@
 // holds exactly that state, so edits cost no extra pass over the chart; a
 // landing compares the chart's text with it and sets the modified flag.
 //
-// A gesture (a press, what the mouse does while held, the release) is at
-// most one undo point: BeginGesture snapshots the chart as it is, the first
-// change during the gesture keeps that snapshot as the undo point and marks
-// the chart modified, later changes record nothing, and EndGesture drops the
-// snapshot when nothing changed. A click that changes nothing thus leaves no
-// undo step and no unsaved work, and a long drag costs one history entry.
+// Snapshots and prints leave a multi-selection out: selecting is no edit,
+// and an undo brings back no selection.
+//
+// Edits record their undo points through ChartEdit, at their first real
+// change; edits under the key of the newest point share it. A gesture (a
+// press, what the mouse does while held, the release) gives the edits made
+// during it a key of its own, so it is at most one undo point: a click that
+// changes nothing leaves no undo step and no unsaved work, and a long drag
+// costs one history entry.
 #pragma once
 
 #include <cstddef>
@@ -32,6 +35,7 @@
 #include <vector>
 
 #include "chart/ChartNotice.h"
+#include "chart/EditKey.h"
 
 namespace quobrix {
 
@@ -57,11 +61,6 @@ class UndoHistory {
   std::vector<std::string> RedoFiles() const { return FilesOf(redo_); }
   bool CanRedo() const { return !redo_.empty(); }
 
-  // Snapshots the chart before an edit and marks it modified; when no
-  // snapshot can be written the edit still goes ahead, without undo. During
-  // a gesture it keeps the gesture's snapshot instead.
-  void RecordUndoPoint();
-  bool MakeUndoPoint();
   void Undo();
   // Loads the newest snapshot back, keeping the chart's file name. A
   // snapshot that cannot be read leaves the chart as it was and is dropped,
@@ -77,15 +76,15 @@ class UndoHistory {
   void ChartMarkedSaved();
   void ChartEdited();
 
-  void BeginGesture();
-  // A change during the gesture that recorded no undo point itself (a drag
-  // step): keeps the gesture's snapshot and marks the chart modified.
-  // Outside a gesture it does nothing.
-  void GestureChanged();
-  void EndGesture();
-  bool InGesture() const { return inGesture_; }
+  // Until EndGesture, edits opened without a key of their own take the
+  // gesture's.
+  void BeginGesture() { gestureKey_ = EditKey::New(); }
+  void EndGesture() { gestureKey_ = {}; }
+  bool InGesture() const { return static_cast<bool>(gestureKey_); }
 
  private:
+  friend class ChartEdit;
+
   // The size and hash of a chart file's text: equal texts, equal prints.
   struct TextPrint {
     std::size_t size;
@@ -102,27 +101,53 @@ class UndoHistory {
   };
   using Snapshots = std::vector<Snapshot>;
 
+  // What an edit that fails puts back.
+  struct EditMark {
+    SavedState savedState;
+    EditKey lastKey;
+  };
+
   BlocksHolderModel& chart_;
   std::shared_ptr<UndoSnapshotSession> session_;
   Snapshots undo_;
-  bool inGesture_ = false;
-  std::string gestureSnapshot_;  // empty once kept, or when none could be written
+  EditKey gestureKey_;
+  // The key the newest undo point was recorded under.
+  EditKey lastKey_;
   Snapshots redo_;
+  // The open edit changed the chart: the redo list goes when it ends well.
+  bool redoStale_ = false;
   SavedState savedState_ = SavedState::Pending;
   TextPrint savedPrint_{};
   bool landing_ = false;
 
+  // ----- for ChartEdit
+  // Before an edit's first real change: records an undo point, or shares
+  // the newest one when it has the edit's key (or, for an edit without one,
+  // the gesture's); either way marks the chart modified. Also when no
+  // snapshot can be written: the edit goes ahead without undo. True when a
+  // point was recorded.
+  bool OpenPoint(EditKey key);
+  EditMark Mark() const { return {savedState_, lastKey_}; }
+  // The open edit ended well.
+  void EditCommitted();
+  // The open edit failed: loads the point it recorded back, when given, and
+  // drops it; the history is as at `mark`. False when the point cannot be read.
+  bool EditFailed(const EditMark& mark, bool pointRecorded);
+
   // The first chart text seen after the chart was marked saved is the saved state.
   void NoteSavedState(const std::string& text);
-  // The chart file's text, or nothing when there is too little memory for it.
+  // The chart's text as snapshots keep it, or nothing when there is too
+  // little memory for it.
   std::optional<std::string> CurrentText() const;
   // A snapshot of the chart as it is, or of `text`; nothing when none can be written.
   std::optional<std::string> WriteSnapshot();
   std::optional<std::string> WriteSnapshot(const std::string& text);
   // Makes `path` the newest undo point of an edit: marks the chart modified.
   void Record(const std::string& path);
-  // Puts `snapshot` at the front of the undo list, dropping the oldest of a full one.
+  // Puts `snapshot` at the front of the undo list, dropping the oldest of a
+  // full one once no edit that may yet fail is open.
   void Push(Snapshot snapshot);
+  void Trim();
   // Loads the front entry of `from` over the chart and consumes it; on
   // success the state left goes to the front of `to`.
   bool Step(Snapshots& from, Snapshots& to, StructureChange how);

@@ -13,6 +13,7 @@
 
 #include "app/ScreenSnap.h"
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 #include "platform/Cp1251Codec.h"
 #include "platform/ProfileFile.h"
 #include "render/CoordinateMath.h"
@@ -76,10 +77,11 @@ void TInspectorForm::ChartNoticed(const ChartNotice& notice) {
       break;
     case ChartChange::Blocks:
     case ChartChange::Structure:
-      Refresh(false);
+      stale_ = true;
+      Follow(false);
       break;
     case ChartChange::View:
-      if (notice.View == ViewChange::Selection) Refresh(false);
+      if (notice.View == ViewChange::Selection) Follow(false);
       break;
     default:
       // A new active block comes through ShowBlock, from the chart window.
@@ -89,7 +91,7 @@ void TInspectorForm::ChartNoticed(const ChartNotice& notice) {
 
 void TInspectorForm::ShowBlock(TBlocksHolder& canvas, std::int64_t) {
   if (&canvas.Model() != Chart()) return;
-  Refresh(true);
+  Follow(true);
 }
 
 void TInspectorForm::Toggle() {
@@ -99,7 +101,23 @@ void TInspectorForm::Toggle() {
 
 // ----- showing the block
 
+void TInspectorForm::Follow(bool focusText) {
+  if (stale_ || shown_ != Shown{Chart(), ActiveBlock()}) {
+    Refresh(focusText);
+    return;
+  }
+  EndTyping();
+  if (focusText && ActiveBlock()) mText->setFocus(Qt::OtherFocusReason);
+}
+
 void TInspectorForm::Refresh(bool focusText) {
+  ShowActiveBlock(focusText);
+  shown_ = {Chart(), ActiveBlock()};
+  stale_ = false;
+  emit Refreshed();
+}
+
+void TInspectorForm::ShowActiveBlock(bool focusText) {
   EndTyping();
   const QScopedValueRollback filling(filling_, true);
   const BlocksHolderModel* chart = Chart();
@@ -222,7 +240,6 @@ void TInspectorForm::ApplyMillimetres(QLineEdit& edit) {
         return;
       }
       // A container takes its members along, as a drag does.
-      chart.RecordUndoPoint();
       chart.MoveActiveBlock(x ? shift : 0, x ? 0 : shift, false);
     });
   } else {
@@ -238,10 +255,12 @@ void TInspectorForm::ApplyText() {
   const std::string text = mText->ChartText();
   // The first keystroke of a stretch of typing records the undo point the
   // whole stretch shares.
+  if (!typingKey_) typingKey_ = EditKey::New();
   Apply([this, &text](BlocksHolderModel& chart) {
-    typing_ ? chart.ContinueBlockText(text) : chart.SetBlockText(text);
+    ChartEdit edit(chart, typingKey_);
+    chart.SetBlockText(text);
   });
-  typing_ = ActiveBlock() != nullptr;
+  if (!ActiveBlock()) EndTyping();
 }
 
 void TInspectorForm::ApplyFont() {
@@ -258,7 +277,7 @@ void TInspectorForm::ApplyTextColor(TColor color) {
   Apply([color](BlocksHolderModel& chart) { chart.SetBlockFontColor(color); });
 }
 
-void TInspectorForm::EndTyping() { typing_ = false; }
+void TInspectorForm::EndTyping() { typingKey_ = {}; }
 
 // ----- the window
 

@@ -10,6 +10,7 @@
 
 #include "chart/BlockType.h"
 #include "chart/ChartNotice.h"
+#include "chart/EditKey.h"
 #include "tools/ToolWindow.h"
 
 class QComboBox;
@@ -77,6 +78,10 @@ class TInspectorForm : public ToolWindow {
   void LoadLayout(const ProfileFile& settings) override;
   void SaveLayout(ProfileFile& settings) const override;
 
+ signals:
+  // The editors were filled from the chart again.
+  void Refreshed();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -95,9 +100,14 @@ class TInspectorForm : public ToolWindow {
   const TBlock* ActiveBlock() const;
   void ChartNoticed(const ChartNotice& notice);
 
+  // Refreshes when the active block, or anything of the chart, changed since
+  // the editors were filled: one click, whatever it announces, fills them once.
+  void Follow(bool focusText);
+  // Fills the editors from the chart whatever they show.
+  void Refresh(bool focusText);
   // Shows the active block, or what is left when there is none; `focusText`
   // gives the text its window's keyboard focus.
-  void Refresh(bool focusText);
+  void ShowActiveBlock(bool focusText);
   void Fill(const TBlock& block);
   void FillSizes(const TBlock& block);
   void FillWidth(const TBlock& block);
@@ -117,9 +127,18 @@ class TInspectorForm : public ToolWindow {
   // The next keystroke in the text starts a new stretch of typing.
   void EndTyping();
 
+  // What the editors were filled from, and whether the chart changed since.
+  struct Shown {
+    const BlocksHolderModel* chart = nullptr;
+    const TBlock* block = nullptr;
+    bool operator==(const Shown&) const = default;
+  };
+  Shown shown_;
+  bool stale_ = true;
   bool filling_ = false;
   bool applying_ = false;
-  bool typing_ = false;
+  // Ties the keystrokes of one stretch of typing into one undo point.
+  EditKey typingKey_;
   bool placed_ = false;
   QWidget* editPopupTarget_ = nullptr;
 };

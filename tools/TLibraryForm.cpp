@@ -66,11 +66,11 @@ void TLibraryForm::ButtonClick(const PaletteButton& button, const QAction& actio
   switch (button.action) {
     case PaletteAction::DrawSymbol:
       Settings().SetLastLibrarySymbol(button.tag);
-      InsertSymbol(chart, button.tag);
+      ArmDrawing(chart, button.tag);
       break;
     case PaletteAction::DrawMultiLine:
       Settings().SetLastLibrarySymbol(btLine);
-      InsertPolyline(chart);
+      chart.SetDrawingMLineByHand(true);
       break;
     case PaletteAction::MultiInsert:
       window->bh->FMultiInsert = action.isChecked();

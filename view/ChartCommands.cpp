@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QToolButton>
 
+#include "chart/ChartEdit.h"
 #include "view/ActiveChart.h"
 #include "view/ArmDrawing.h"
 #include "view/CommandTable.h"
@@ -39,9 +40,9 @@ void ClipboardAndOrder(CommandTable& c) {
 
 void DrawingByHand(CommandTable& c) {
   using enum CommandId;
-  c.BindChart(InsertSymbol, [](THolderForm& w, QAction& item) { quobrix::InsertSymbol(Chart(w), MenuTag(item)); });
-  c.BindChart(InsertPolyline, [](THolderForm& w, QAction&) { quobrix::InsertPolyline(Chart(w)); });
-  // Arms the symbol last chosen in the palette again, without an undo point.
+  c.BindChart(InsertSymbol, [](THolderForm& w, QAction& item) { ArmDrawing(Chart(w), MenuTag(item)); });
+  c.BindChart(InsertPolyline, [](THolderForm& w, QAction&) { Chart(w).SetDrawingMLineByHand(true); });
+  // Arms the symbol last chosen in the palette again.
   c.BindChart(RepeatSymbol, [](THolderForm& w, QAction&) {
     const int symbol = Settings().LastLibrarySymbol();
     if (symbol != -1) ArmDrawing(Chart(w), symbol);
@@ -87,7 +88,7 @@ void BindChartCommands(CommandTable& commands) {
 
 void DeleteWithUndo(BlocksHolderModel& chart) {
   if (!chart.ActiveBlockPtr()) return;
-  chart.RecordUndoPoint();
+  ChartEdit edit(chart);
   chart.DeleteActiveBlock(true);
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <algorithm>
 
+#include "chart/ChartEdit.h"
 #include "view/ActiveChart.h"
 #include "view/CommandTable.h"
 #include "view/PropertyDialogs.h"
@@ -22,10 +23,7 @@ void SheetAndBlockColours(CommandTable& c) {
   using enum CommandId;
   c.BindChart(SheetColor, [](THolderForm& w, QAction& item) {
     auto& chart = Chart(w);
-    if (const auto colour = ChooseColor(&w, chart.SheetColor(), Title(item))) {
-      chart.RecordUndoPoint();
-      chart.SetSheetColor(*colour);
-    }
+    if (const auto colour = ChooseColor(&w, chart.SheetColor(), Title(item))) chart.ChangeSheetColor(*colour);
   });
   c.BindChart(BlockColor, [](THolderForm& w, QAction& item) {
     auto& chart = Chart(w);
@@ -73,29 +71,29 @@ void Defaults(CommandTable& c) {
   using enum CommandId;
   c.BindChart(DefaultFillColor, [](THolderForm& w, QAction& item) {
     auto& chart = Chart(w);
-    if (const auto colour = ChooseColor(&w, chart.DefBlockColor, Title(item))) chart.DefBlockColor = *colour;
+    if (const auto colour = ChooseColor(&w, chart.DefBlockColor(), Title(item))) chart.SetDefBlockColor(*colour);
   });
   c.BindChart(DefaultLineColor, [](THolderForm& w, QAction& item) {
     auto& chart = Chart(w);
-    if (const auto colour = ChooseColor(&w, chart.DefBlockBorderColor, Title(item)))
-      chart.DefBlockBorderColor = *colour;
+    if (const auto colour = ChooseColor(&w, chart.DefBlockBorderColor(), Title(item)))
+      chart.SetDefBlockBorderColor(*colour);
   });
   c.BindChart(DefaultTextFont, [](THolderForm& w, QAction& item) {
     auto& chart = Chart(w);
-    if (const auto chosen = ChooseBlockFont(&w, chart.DefBlockFont, Title(item))) chart.DefBlockFont = *chosen;
+    if (const auto chosen = ChooseBlockFont(&w, chart.DefBlockFont(), Title(item))) chart.SetDefBlockFont(*chosen);
   });
   c.BindChart(DefaultFillStyle, [](THolderForm& w, QAction& item) {
-    Chart(w).DefBlockFillStyle = static_cast<TBrushStyle>(MenuTag(item));
+    Chart(w).SetDefBlockFillStyle(static_cast<TBrushStyle>(MenuTag(item)));
   });
   c.BindChart(DefaultLineStyle, [](THolderForm& w, QAction& item) {
-    Chart(w).DefBlockBorderStyle = static_cast<TPenStyle>(MenuTag(item));
+    Chart(w).SetDefBlockBorderStyle(static_cast<TPenStyle>(MenuTag(item)));
   });
-  c.BindChart(DefaultLineWidth, [](THolderForm& w, QAction& item) { Chart(w).DefBlockBorderWidth = MenuTag(item); });
+  c.BindChart(DefaultLineWidth, [](THolderForm& w, QAction& item) { Chart(w).SetDefBlockBorderWidth(MenuTag(item)); });
   c.BindChart(DefaultTextPlacement, [](THolderForm& w, QAction& item) {
-    Chart(w).DefBlockPlace = static_cast<TBlockTextPlacement>(MenuTag(item));
+    Chart(w).SetDefBlockPlace(static_cast<TBlockTextPlacement>(MenuTag(item)));
   });
   c.BindChart(DefaultTextAlign, [](THolderForm& w, QAction& item) {
-    Chart(w).DefBlockTextAlign = static_cast<TAlignment>(MenuTag(item));
+    Chart(w).SetDefBlockTextAlign(static_cast<TAlignment>(MenuTag(item)));
   });
 }
 
@@ -113,7 +111,7 @@ void SetPageCountFromText(BlocksHolderModel& chart, const QString& answer) {
   if (!ok) return;
   // The chart keeps at least one page.
   if (std::max(pages, 1) == chart.DocumentPages()) return;
-  chart.RecordUndoPoint();
+  ChartEdit edit(chart);
   chart.SetDocumentPages(pages);
 }
 

@@ -106,6 +106,8 @@ class TBlocksHolder : public QWidget {
   ChartPoint lastMouse_;
   int resizeCorner_ = 0;
   TRect rubberRect_;
+  EditKey typingKey_;
+  const TBlock* typingBlock_ = nullptr;
   TRect drawRect_;
   ChartPoint drawStart_;
   ChartPoint drawEnd_;
@@ -125,6 +127,8 @@ class TBlocksHolder : public QWidget {
   void SelectInRubberBand();
 
   bool EditTextKey(int key);
+  // The key the keystrokes of one stretch of typing share.
+  EditKey TypingKey();
   void PaintRubberShapes(Canvas& canvas) const;
   std::vector<TPoint> SelectionMarks(const TBlock& active) const;
 };

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include "chart/ChartEdit.h"
 #include "chart/TextCaret.h"
 #include "chart/TextCaretEditing.h"
 #include "platform/Cp1251Codec.h"
@@ -62,9 +63,18 @@ void TBlocksHolder::CanvasKeyDown(int key, Qt::KeyboardModifiers shift) {
   }
 }
 
+EditKey TBlocksHolder::TypingKey() {
+  // A stretch of typing goes on while the keys reach the same block.
+  const TBlock* target = model_.ActiveBlockPtr();
+  if (target != typingBlock_ || !typingKey_) typingKey_ = EditKey::New();
+  typingBlock_ = target;
+  return typingKey_;
+}
+
 bool TBlocksHolder::EditTextKey(int key) {
   using TextKey = BlocksHolderModel::TextKey;
   if (model_.ViewOnly() || !model_.ActiveBlockPtr()) return false;
+  ChartEdit edit(model_, TypingKey());
   if (key == Qt::Key_Backspace)
     model_.EditTextAtCaret(TextKey::Backspace);
   else if (key == Qt::Key_Return || key == Qt::Key_Enter)
@@ -86,6 +96,7 @@ void TBlocksHolder::CanvasKeyPress(char32_t ch) {
     QApplication::beep();
     return;
   }
+  ChartEdit edit(model_, TypingKey());
   model_.InsertTextAtCaret(*byte);
 }
 

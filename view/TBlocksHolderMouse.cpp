@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "chart/ChartEdit.h"
 #include "chart/TextCaret.h"
 #include "render/CoordinateMath.h"
 #include "render/HitTests.h"
@@ -37,6 +38,8 @@ void TBlocksHolder::mouseMoveEvent(QMouseEvent* event) {
 void TBlocksHolder::mouseReleaseEvent(QMouseEvent*) { CanvasMouseUp(); }
 
 void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+  // A press ends a stretch of typing.
+  typingKey_ = {};
   setFocus(Qt::MouseFocusReason);
   const ChartPoint unsnapped = ChartPointOf(x, y);
   if (FUseGrid) {
@@ -78,9 +81,8 @@ void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
     }
   }
 
-  const std::int64_t last = model_.BlockCount();
-  if (last > 0 && model_.Blocks(last).Compl == ckMultiSelection && model_.ActiveBlock() != last)
-    model_.DissolveMultiSelection();
+  const TBlock* selection = model_.MultiSelection();
+  if (selection && model_.ActiveBlockPtr() != selection) model_.DissolveMultiSelection();
   // The press holds the undo point of whatever the drag that follows does;
   // the release drops it when nothing moved.
   if (model_.ActiveBlock() != 0) model_.History().BeginGesture();
@@ -248,6 +250,8 @@ void TBlocksHolder::FinishDrawingByHand() {
   SetStatusText(QString());
   // The rubber shape goes with the repaint that adding the block causes.
   drawRect_ = {};
+  // Arming a drawing tool is no edit; the symbol drawn is.
+  ChartEdit edit(model_);
   if (model_.DrawingLineByHand()) {
     model_.AddDefaultBlock(btLine, drawStart_.x, drawStart_.y, w, h);
     DoDebug("Линия нарисована.");
@@ -257,7 +261,7 @@ void TBlocksHolder::FinishDrawingByHand() {
     DoActiveBlockChanged();
     return;
   }
-  model_.AddDefaultBlock(model_.DrawedBlockType, drawStart_.x, drawStart_.y, w, h);
+  model_.AddDefaultBlock(model_.DrawedBlockType(), drawStart_.x, drawStart_.y, w, h);
   model_.SetDrawingBlockByHand(FMultiInsert);
   model_.SetActiveBlock(model_.BlockCount());
   DoActiveBlockChanged();

@@ -64,7 +64,7 @@ THolderForm::THolderForm(ChartWindowHost& host, TDebugForm* debug) : host_(host)
   BuildMainMenu2();
   BuildPosGridMenu();
   bh->Model().ApplyChartWindowValues();
-  bh->Model().FDebugMessages = debug != nullptr;
+  bh->Model().SetDebugMessages(debug != nullptr);
   modelSubscription_ = bh->Model().Subscribe([this, debug](const ChartNotice& notice) {
     if (notice.Kind == ChartChange::ActiveBlock)
       bhActiveBlockChanged(notice.NewActiveBlock);
@@ -129,8 +129,8 @@ void THolderForm::FollowOptions(const ProgramOptions& before) {
 
 void THolderForm::FollowAlignLinesSwitch() {
   const QAction& alignLines = host_.Commands().Action(CommandId::AlsoAlignLines);
-  bh->Model().FAlignLines = alignLines.isChecked();
-  connect(&alignLines, &QAction::toggled, this, [this](bool on) { bh->Model().FAlignLines = on; });
+  bh->Model().SetAlignLines(alignLines.isChecked());
+  connect(&alignLines, &QAction::toggled, this, [this](bool on) { bh->Model().SetAlignLines(on); });
 }
 
 void THolderForm::FormActivate() {
@@ -319,7 +319,7 @@ void THolderForm::ColorImgPick(TColor color, StripPick kind) {
   } else if (m.ActiveBlockPtr()) {
     primary ? m.SetBlockMC(color) : m.SetBlockBC(color);
   } else {
-    (primary ? m.DefBlockColor : m.DefBlockBorderColor) = color;
+    primary ? m.SetDefBlockColor(color) : m.SetDefBlockBorderColor(color);
   }
 }
 

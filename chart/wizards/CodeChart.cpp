@@ -36,21 +36,21 @@ SheetArea SheetOf(const BlocksHolderModel& chart) {
 // Symbols as the wizards add them: white, with a solid black border one
 // unit wide; lines in the chart's default look, labelled ones like symbols.
 void AddPlannedBlocks(BlocksHolderModel& chart, const std::vector<PlannedBlock>& blocks) {
-  const TBlockTextPlacement place = chart.DefBlockPlace;
+  const TBlockTextPlacement place = chart.DefBlockPlace();
   for (const PlannedBlock& b : blocks) {
     const bool plainLine = b.type == btLine && b.text.empty();
-    chart.DefBlockPlace = static_cast<TBlockTextPlacement>(b.place);
+    chart.SetDefBlockPlace(static_cast<TBlockTextPlacement>(b.place));
     chart.AddBlock({.Type = static_cast<TBlockType>(b.type),
                     .Rect = {b.x, b.y, b.w, b.h},
-                    .FillColor = plainLine ? chart.DefBlockColor : clWhite,
-                    .FillStyle = plainLine ? chart.DefBlockFillStyle : bsSolid,
-                    .LineColor = plainLine ? chart.DefBlockBorderColor : clBlack,
-                    .LineStyle = plainLine ? chart.DefBlockBorderStyle : psSolid,
-                    .LineWidth = plainLine ? chart.DefBlockBorderWidth : 1,
+                    .FillColor = plainLine ? chart.DefBlockColor() : clWhite,
+                    .FillStyle = plainLine ? chart.DefBlockFillStyle() : bsSolid,
+                    .LineColor = plainLine ? chart.DefBlockBorderColor() : clBlack,
+                    .LineStyle = plainLine ? chart.DefBlockBorderStyle() : psSolid,
+                    .LineWidth = plainLine ? chart.DefBlockBorderWidth() : 1,
                     .Text = b.text,
                     .LineArrows = static_cast<TBlocksLineArrows>(b.arrows)});
   }
-  chart.DefBlockPlace = place;
+  chart.SetDefBlockPlace(place);
 }
 
 // The pages the blocks reach into, texts under lines included.
@@ -86,7 +86,7 @@ std::variant<FlowProgram, CodeError> ReadProgram(std::string_view utf8, CodeLang
 std::vector<PlannedBlock> PlanCodeChart(const FlowProgram& program, const CodeChartOptions& options,
                                         const BlocksHolderModel& chart) {
   const SheetArea sheet = SheetOf(chart);
-  const LayoutStyle style{options.words, Sane(options.symbol), MetricsOf(chart.DefBlockFont), sheet};
+  const LayoutStyle style{options.words, Sane(options.symbol), MetricsOf(chart.DefBlockFont()), sheet};
   std::vector<std::pair<const std::string*, const FlowSequence*>> sources{{&options.words.begin, &program.main}};
   for (const FlowRoutine& routine : program.routines) sources.emplace_back(&routine.header, &routine.body);
   const std::int64_t printable = sheet.width - sheet.left - sheet.right;
@@ -126,7 +126,7 @@ std::optional<CodeError> AppendCodeChart(BlocksHolderModel& chart, std::string_v
   if (const auto* error = std::get_if<CodeError>(&read)) return *error;
   const std::vector<PlannedBlock> blocks = PlanCodeChart(std::get<FlowProgram>(read), options, chart);
   AddPlannedBlocks(chart, blocks);
-  const std::int64_t pages = PagesNeeded(blocks, SheetOf(chart), MetricsOf(chart.DefBlockFont).lineHeight);
+  const std::int64_t pages = PagesNeeded(blocks, SheetOf(chart), MetricsOf(chart.DefBlockFont()).lineHeight);
   if (pages > chart.DocumentPages())
     chart.SetDocumentPages(static_cast<std::int32_t>(std::min<std::int64_t>(pages, std::numeric_limits<std::int32_t>::max())));
   return std::nullopt;

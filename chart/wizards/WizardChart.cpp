@@ -21,8 +21,8 @@ NewBlock WizardSymbol(TBlockType type, const BlockRect& rect, std::string text) 
 // Puts the chart's text placement back however the addition ends.
 class PlacementKept {
  public:
-  explicit PlacementKept(BlocksHolderModel& chart) : chart_(chart), place_(chart.DefBlockPlace) {}
-  ~PlacementKept() { chart_.DefBlockPlace = place_; }
+  explicit PlacementKept(BlocksHolderModel& chart) : chart_(chart), place_(chart.DefBlockPlace()) {}
+  ~PlacementKept() { chart_.SetDefBlockPlace(place_); }
   PlacementKept(const PlacementKept&) = delete;
   PlacementKept& operator=(const PlacementKept&) = delete;
 
@@ -51,7 +51,7 @@ void WizardChart::Line(const BlockRect& rect) {
 
 void WizardChart::LabelledLine(const BlockRect& rect, std::string text) {
   const PlacementKept kept(chart_);
-  chart_.DefBlockPlace = btpUnder;
+  chart_.SetDefBlockPlace(btpUnder);
   chart_.AddBlock(WizardSymbol(btLine, rect, std::move(text)));
 }
 

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "app/AutoSave.h"
+#include "chart/ChartEdit.h"
 #include "support/FakeChartHost.h"
 #include "support/TempDir.h"
 
@@ -12,7 +13,7 @@ using namespace quobrix;
 namespace {
 
 void Edit(BlocksHolderModel& chart) {
-  chart.RecordUndoPoint();
+  ChartEdit(chart).Changing();
   chart.AddDefaultBlock(btRectangle, 1000 * chart.BlockCount(), 0, 500, 500);
 }
 

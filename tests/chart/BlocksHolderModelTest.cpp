@@ -29,7 +29,7 @@ TEST(NewChart, StartsEmptyWithAnA4SheetAndTheDefaults) {
   EXPECT_EQ(chart.SheetColor(), clWindow);
   EXPECT_EQ(chart.Rulers(), rNone);
   EXPECT_EQ(chart.PosGridSize(), 1000);
-  EXPECT_EQ(chart.DefBlockFont.Name, "Arial");
+  EXPECT_EQ(chart.DefBlockFont().Name, "Arial");
   EXPECT_FALSE(chart.FModified());
 }
 
@@ -37,12 +37,12 @@ TEST(NewChart, ChartWindowValuesGiveAWhiteSheetAndA10PointCyrillicFont) {
   BlocksHolderModel chart;
   chart.ApplyChartWindowValues();
   EXPECT_EQ(chart.SheetColor(), clWhite);
-  EXPECT_EQ(chart.DefBlockFont.Height, -13);
-  EXPECT_EQ(chart.DefBlockFont.Size(), 10);
-  EXPECT_EQ(chart.DefBlockFont.Color, clWindowText);
-  EXPECT_EQ(chart.DefBlockFont.Charset, RUSSIAN_CHARSET);
-  EXPECT_FALSE(chart.DefBlockFont.Bold || chart.DefBlockFont.Italic || chart.DefBlockFont.Underline ||
-               chart.DefBlockFont.StrikeOut);
+  EXPECT_EQ(chart.DefBlockFont().Height, -13);
+  EXPECT_EQ(chart.DefBlockFont().Size(), 10);
+  EXPECT_EQ(chart.DefBlockFont().Color, clWindowText);
+  EXPECT_EQ(chart.DefBlockFont().Charset, RUSSIAN_CHARSET);
+  EXPECT_FALSE(chart.DefBlockFont().Bold || chart.DefBlockFont().Italic || chart.DefBlockFont().Underline ||
+               chart.DefBlockFont().StrikeOut);
 }
 
 TEST(BlockFont, SizeInPointsSurvivesTheTripThroughPixelHeight) {
@@ -129,9 +129,11 @@ TEST(SheetProperties, DegenerateSizesAreRaisedToOneSoPageArithmeticNeverDividesB
 
 TEST(AddBlock, FillsTheNewBlockFromArgumentsAndDefaults) {
   BlocksHolderModel chart;
-  chart.DefBlockTextAlign = taRightJustify;
-  chart.DefBlockPlace = btpUnder;
-  chart.DefBlockFont.Name = "Courier New";
+  chart.SetDefBlockTextAlign(taRightJustify);
+  chart.SetDefBlockPlace(btpUnder);
+  TBlockFont font = chart.DefBlockFont();
+  font.Name = "Courier New";
+  chart.SetDefBlockFont(font);
   chart.SetActiveBlock(0);
   const auto n = chart.AddBlock({.Type = btLine,
                                  .Rect = {10, 20, -300, -400},
@@ -167,7 +169,9 @@ TEST(AddBlock, FillsTheNewBlockFromArgumentsAndDefaults) {
 TEST(AddBlock, TheNewBlockOwnsACopyOfTheDefaultFont) {
   BlocksHolderModel chart;
   AddRect(chart, 0, 0);
-  chart.DefBlockFont.Bold = true;
+  TBlockFont bold = chart.DefBlockFont();
+  bold.Bold = true;
+  chart.SetDefBlockFont(bold);
   EXPECT_FALSE(chart.Blocks(1).TF.Bold);
 }
 
@@ -194,7 +198,7 @@ TEST(MultiSelection, IsActiveAndAnnouncedWithItsDebugText) {
   EXPECT_EQ(log.ActiveBlocks().back(), 3);
   EXPECT_TRUE(log.DebugMessages().empty());  // diagnostics stay off until switched on
 
-  chart.FDebugMessages = true;
+  chart.SetDebugMessages(true);
   chart.DissolveMultiSelection();
   chart.MakeMultiSelection(0, 0, 6000, 2000, {1, 2});
   ASSERT_EQ(log.DebugMessages().size(), 1u);

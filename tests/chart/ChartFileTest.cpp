@@ -314,7 +314,7 @@ TEST_F(ChartFile, AMalformedChartSectionFailsAndLeavesTheChartAsItWas) {
   chart.SetAuthor("me");
   chart.SetSheetColor(0x123456);
   std::vector<std::string> debug;
-  chart.FDebugMessages = true;
+  chart.SetDebugMessages(true);
   const auto watch = test::OnDebug(chart, [&](const std::string& m) { debug.push_back(m); });
   test::NoticeLog log(chart);
   EXPECT_FALSE(Load(text));
@@ -354,14 +354,14 @@ TEST_F(ChartFile, LoadingKeepsMarginsDefaultsAndTheModifiedFlag) {
   auto margins = chart.FSheetMargins();
   margins.Left = 5;
   chart.SetSheetMargins(margins);
-  chart.DefBlockColor = 0x0000FF;
+  chart.SetDefBlockColor(0x0000FF);
   chart.SetModified(true);
   std::vector<std::string> debug;
-  chart.FDebugMessages = true;
+  chart.SetDebugMessages(true);
   const auto watch = test::OnDebug(chart, [&](const std::string& m) { debug.push_back(m); });
   ASSERT_TRUE(Load(ChartText({RectValues()})));
   EXPECT_EQ(chart.FSheetMargins().Left, 5);
-  EXPECT_EQ(chart.DefBlockColor, 0x0000FF);
+  EXPECT_EQ(chart.DefBlockColor(), 0x0000FF);
   EXPECT_TRUE(chart.FModified());
   EXPECT_EQ(debug, std::vector<std::string>{"Загрузка из файла прошла успешно."});
 }

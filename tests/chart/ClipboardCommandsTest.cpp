@@ -120,7 +120,8 @@ TEST_F(ClipboardCommands, ForeignOrMissingTextChangesNothing) {
   EXPECT_TRUE(notified.empty());
 }
 
-// Cut is an edit like Delete: undo brings the cut blocks back.
+// Cut is an edit like Delete: undo brings the cut blocks back, without the
+// selection that held them.
 TEST_F(ClipboardCommands, CutDeletesTheBlockWithItsMembersAfterAnUndoPoint) {
   chart.MakeMultiSelection(0, 0, 6000, 4000, {1, 2});
   ASSERT_TRUE(chart.CutToClipboard());
@@ -129,7 +130,9 @@ TEST_F(ClipboardCommands, CutDeletesTheBlockWithItsMembersAfterAnUndoPoint) {
   EXPECT_TRUE(chart.FModified());
   EXPECT_EQ(chart.History().FUndoCount(), 1);
   chart.Undo();
-  EXPECT_EQ(chart.BlockCount(), 4);
+  EXPECT_EQ(chart.BlockCount(), 3);
+  EXPECT_EQ(chart.MultiSelection(), nullptr);
+  EXPECT_EQ(chart.Blocks(1).Owner, nullptr);
 }
 
 // A fragment has one level of containers: the blocks of an inner group go
@@ -158,6 +161,14 @@ TEST_F(ClipboardCommands, CutKeepsTheBlockWhenTheClipboardRefusesIt) {
   chart.SetActiveBlock(1);
   EXPECT_FALSE(chart.CutToClipboard());
   EXPECT_EQ(chart.BlockCount(), 3);
+  EXPECT_FALSE(chart.FModified());
+  EXPECT_EQ(chart.History().FUndoCount(), 0);
+}
+
+TEST_F(ClipboardCommands, PastingSomethingThatIsNoFragmentLeavesTheChartUnmodified) {
+  EXPECT_FALSE(chart.PasteFragment("[no fragment"));
+  EXPECT_FALSE(chart.FModified());
+  EXPECT_EQ(chart.History().FUndoCount(), 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 #include "support/ChartBuilder.h"
 #include "support/NoticeLog.h"
 
@@ -107,7 +108,7 @@ TEST_F(AttachedLines, ADeletedLineIsLetGoOf) {
 }
 
 TEST_F(AttachedLines, UndoLetsGoOfEveryLine) {
-  chart.RecordUndoPoint();
+  ChartEdit(chart).Changing();
   chart.Undo();
   EXPECT_TRUE(chart.FAttachedLines().empty());
 }

@@ -291,7 +291,7 @@ TEST_F(EditCommands, AlignSkipsLinesUnlessAlignLinesIsOn) {
   EXPECT_EQ(chart.Blocks(1).X, 500);
   EXPECT_EQ(chart.Blocks(4).X, 0);
 
-  chart.FAlignLines = true;
+  chart.SetAlignLines(true);
   chart.AlignSelection(0);
   EXPECT_EQ(chart.Blocks(4).X, 500);
 }

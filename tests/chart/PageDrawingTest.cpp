@@ -143,7 +143,7 @@ TEST(PrintPage, ReportsSendingOnlyWhileDebugMessagesAreOn) {
   RecordingCanvas canvas;
   chart.PrintPage(canvas, kPageW, 1, kPageH);
   EXPECT_TRUE(messages.empty());
-  chart.FDebugMessages = true;
+  chart.SetDebugMessages(true);
   chart.PrintPage(canvas, kPageW, 1, kPageH);
   EXPECT_EQ(messages, std::vector<std::string>{"Отправлено на печать"});
 }

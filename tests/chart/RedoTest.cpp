@@ -7,6 +7,7 @@
 
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 #include "support/NoticeLog.h"
 
 namespace quobrix {
@@ -21,7 +22,7 @@ class Redo : public ::testing::Test {
 
   // One recorded edit: a snapshot, then a block more.
   void AddBlockAsAnEdit() {
-    chart.RecordUndoPoint();
+    ChartEdit(chart).Changing();
     chart.AddDefaultBlock(btRectangle, 1000 * chart.BlockCount(), 0, 500, 500);
   }
   void WidenFirstBlock(std::int64_t w) {
@@ -160,8 +161,8 @@ TEST_F(Redo, DestroyingTheChartDeletesTheRedoSnapshots) {
   std::vector<std::string> redo;
   {
     BlocksHolderModel doomed;
-    doomed.RecordUndoPoint();
-    doomed.RecordUndoPoint();
+    ChartEdit(doomed).Changing();
+    ChartEdit(doomed).Changing();
     doomed.Undo();
     doomed.Undo();
     redo = doomed.History().RedoFiles();

@@ -10,6 +10,7 @@
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartClipboard.h"
+#include "chart/ChartEdit.h"
 #include "support/NoticeLog.h"
 
 namespace quobrix {
@@ -24,7 +25,7 @@ class Undo : public ::testing::Test {
 
   // One recorded edit: a snapshot, then a block more.
   void AddBlockAsAnEdit() {
-    chart.RecordUndoPoint();
+    ChartEdit(chart).Changing();
     chart.AddDefaultBlock(btRectangle, 1000 * chart.BlockCount(), 0, 500, 500);
   }
 };
@@ -98,13 +99,13 @@ TEST_F(Undo, UndoKeepsTheFileNameMarksUnsavedChangesAndDropsTheSelectionSilently
 
 TEST_F(Undo, SnapshotsTakeTheSmallestFreeNumberAcrossCharts) {
   BlocksHolderModel other;
-  chart.RecordUndoPoint();
-  other.RecordUndoPoint();
+  ChartEdit(chart).Changing();
+  ChartEdit(other).Changing();
   EXPECT_EQ(fs::path(chart.History().FUndoFiles()[0]).filename(), "~0tmp.qbs");
   EXPECT_EQ(fs::path(other.History().FUndoFiles()[0]).filename(), "~1tmp.qbs");
 
   chart.Undo();
-  other.RecordUndoPoint();
+  ChartEdit(other).Changing();
   EXPECT_EQ(fs::path(other.History().FUndoFiles()[0]).filename(), "~0tmp.qbs");
 }
 
@@ -112,7 +113,7 @@ TEST_F(Undo, DestroyingTheChartDeletesEverySnapshot) {
   std::vector<std::string> files;
   {
     BlocksHolderModel doomed;
-    for (int i = 0; i < 3; ++i) doomed.RecordUndoPoint();
+    for (int i = 0; i < 3; ++i) ChartEdit(doomed).Changing();
     files = doomed.History().FUndoFiles();
   }
   for (const std::string& path : files) EXPECT_FALSE(fs::exists(path)) << path;
@@ -120,11 +121,11 @@ TEST_F(Undo, DestroyingTheChartDeletesEverySnapshot) {
 
 TEST_F(Undo, DiagnosticMessagesNameTheSnapshotAndTheBlockCount) {
   std::vector<std::string> messages;
-  chart.FDebugMessages = true;
+  chart.SetDebugMessages(true);
   const auto watch = test::OnDebug(chart, [&](const std::string& msg) { messages.push_back(msg); });
   chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
 
-  chart.RecordUndoPoint();
+  ChartEdit(chart).Changing();
   const std::string snapshot = chart.History().FUndoFiles()[0];
   chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
   chart.Undo();
@@ -263,7 +264,7 @@ TEST(UndoSnapshotFolders, CleanupSparesRunningProgramsAndRemovesThoseThatEnded) 
     ::close(toChild[1]);
     SetUndoSnapshotFolder(folder.Path());
     auto* chart = new BlocksHolderModel;  // never destroyed: the program "crashes"
-    chart->RecordUndoPoint();
+    ChartEdit(*chart).Changing();
     const std::string path = chart->History().FUndoFiles()[0];
     (void)!::write(toParent[1], path.data(), path.size());
     ::close(toParent[1]);
@@ -279,7 +280,7 @@ TEST(UndoSnapshotFolders, CleanupSparesRunningProgramsAndRemovesThoseThatEnded) 
   const std::string othersSnapshot(buf, static_cast<std::size_t>(n));
 
   BlocksHolderModel mine;
-  mine.RecordUndoPoint();
+  ChartEdit(mine).Changing();
   DeleteUndoTempFiles();
   EXPECT_TRUE(fs::exists(othersSnapshot));
   EXPECT_TRUE(fs::exists(mine.History().FUndoFiles()[0]));
@@ -308,7 +309,7 @@ TEST(UndoSnapshotFolders, TheProgramsFolderGoesWhenItsLastChartHasGone) {
   test::UndoTestFolder folder;
   {
     BlocksHolderModel chart;
-    chart.RecordUndoPoint();
+    ChartEdit(chart).Changing();
     SetUndoSnapshotFolder(folder.Path());  // the program lets go of its session
     EXPECT_EQ(folder.SessionFolderCount(), 1);
   }

@@ -79,9 +79,9 @@ class TColorFormTest : public QObject {
     Palette p;
     const TBlock before = p.Chart().Blocks(p.block);
     QTest::mousePress(p.form.ColorImage, Qt::RightButton, {}, Palette::kBlue);
-    QCOMPARE(p.Chart().DefBlockBorderColor, p.ColorAt(Palette::kBlue));
+    QCOMPARE(p.Chart().DefBlockBorderColor(), p.ColorAt(Palette::kBlue));
     QTest::mousePress(p.form.ColorImage, Qt::MiddleButton, {}, Palette::kRed);
-    QCOMPARE(p.Chart().DefBlockColor, p.ColorAt(Palette::kRed));
+    QCOMPARE(p.Chart().DefBlockColor(), p.ColorAt(Palette::kRed));
     QCOMPARE(p.Chart().Blocks(p.block).MC, before.MC);
     QCOMPARE(p.Chart().Blocks(p.block).BC, before.BC);
     QCOMPARE(p.Undos(), 0);

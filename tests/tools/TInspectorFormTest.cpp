@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -51,6 +52,11 @@ void Type(QLineEdit& edit, const QString& text) {
 }
 
 void Enter(QLineEdit& edit) { QTest::keyClick(&edit, Qt::Key_Return); }
+
+void Click(QWidget& canvas, QPoint at) {
+  QTest::mousePress(&canvas, Qt::LeftButton, {}, at);
+  QTest::mouseRelease(&canvas, Qt::LeftButton, {}, at);
+}
 
 void Leave(QWidget& editor) {
   QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
@@ -125,6 +131,28 @@ class TInspectorFormTest : public QObject {
     t.chart().GoToBlock(1);
     QCOMPARE(t.UndoPoints(), 0);
     QVERIFY(!t.chart().FModified());
+  }
+
+  // A click announces itself three ways (the selection, the chart window's
+  // relay of the press and of the release); the editors are filled once,
+  // and not again while nothing changes.
+  void oneClickFillsTheEditorsOnce() {
+    Inspected t;
+    t.chart().AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);  // its middle at (57, 57)
+    QSignalSpy refreshes(t.inspector, &TInspectorForm::Refreshed);
+    TBlocksHolder& canvas = *t.window.form->bh;
+
+    Click(canvas, QPoint(57, 57));
+    QCOMPARE(t.chart().ActiveBlock(), qint64(1));
+    QCOMPARE(refreshes.count(), 1);
+    QCOMPARE(t.inspector->edPosX->text(), QStringLiteral("10"));
+
+    Click(canvas, QPoint(57, 57));
+    QCOMPARE(refreshes.count(), 1);
+
+    t.chart().SetBlockX(2000);
+    QCOMPARE(refreshes.count(), 2);
+    QCOMPARE(t.inspector->edPosX->text(), QStringLiteral("20"));
   }
 
   void typedPositionMovesTheBlock() {

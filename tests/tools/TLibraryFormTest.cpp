@@ -56,15 +56,19 @@ class TLibraryFormTest : public QObject {
     QCOMPARE(p.Button("ToolButton9").toolTip(), QStringLiteral("Цикл \"ДЛЯ\""));
   }
 
-  void rectangleArmsBlockDrawingWithAnUndoPoint() {
+  // Arming is no edit; the symbol drawn is, and undo takes it away.
+  void rectangleArmsBlockDrawingAndTheDrawnBlockIsAnUndoPoint() {
     Palette p;
+    p.Chart().SetModified(false);
     p.Button("ToolButton2").trigger();
     QVERIFY(p.Chart().DrawingBlockByHand());
     QVERIFY(!p.Chart().DrawingLineByHand());
-    QCOMPARE(int(p.Chart().DrawedBlockType), int(btRectangle));
-    QCOMPARE(p.Chart().History().FUndoCount(), 1);
+    QCOMPARE(int(p.Chart().DrawedBlockType()), int(btRectangle));
+    QCOMPARE(p.Chart().History().FUndoCount(), 0);
+    QVERIFY(!p.Chart().FModified());
     QCOMPARE(Settings().LastLibrarySymbol(), int(btRectangle));
     p.Draw(100, 100, 80, 40);
+    QCOMPARE(p.Chart().History().FUndoCount(), 1);
     QCOMPARE(p.Chart().BlockCount(), qint64(1));
     QCOMPARE(int(p.Chart().Blocks(1).BT), int(btRectangle));
     QVERIFY(!p.Chart().DrawingBlockByHand());  // one symbol per press
@@ -111,9 +115,9 @@ class TLibraryFormTest : public QObject {
     p.Button("tbMultiInsert").trigger();
     QVERIFY(!p.Chart().DrawingBlockByHand());
     QVERIFY(!p.Chart().DrawingLineByHand());
-    QCOMPARE(int(p.Chart().DrawedBlockType), int(btEllipse));
+    QCOMPARE(int(p.Chart().DrawedBlockType()), int(btEllipse));
     QCOMPARE(Settings().LastLibrarySymbol(), int(btEllipse));
-    QCOMPARE(p.Chart().History().FUndoCount(), 1);
+    QCOMPARE(p.Chart().History().FUndoCount(), 0);
   }
 
   void theCursorButtonDisarms() {
@@ -133,7 +137,7 @@ class TLibraryFormTest : public QObject {
     QVERIFY(!p.Chart().DrawingBlockByHand());
     p.chart.host.table.Action(CommandId::RepeatSymbol).trigger();
     QVERIFY(p.Chart().DrawingBlockByHand());
-    QCOMPARE(int(p.Chart().DrawedBlockType), int(btDocument));
+    QCOMPARE(int(p.Chart().DrawedBlockType()), int(btDocument));
   }
 
   void withoutAChartWindowTheButtonsDoNothing() {

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "chart/ChartEdit.h"
 #include "platform/Cp1251Codec.h"
 #include "support/ChartBuilder.h"
 #include "support/FakeChartHost.h"
@@ -170,7 +171,7 @@ class TSearchFormTest : public QObject {
     Search s;
     AddText(s.Chart(), "цель", 1000);
     s.Show();
-    s.Chart().RecordUndoPoint();
+    ChartEdit(s.Chart()).Changing();
     AddText(s.Chart(), "цель", 5000);
     s.Find("цель");
     QCOMPARE(s.form.List->count(), 2);

@@ -12,6 +12,7 @@
 #include <set>
 
 #include "chart/ChartClipboard.h"
+#include "chart/ChartEdit.h"
 #include "platform/QtChartClipboard.h"
 #include "support/FakeChartHost.h"
 
@@ -76,7 +77,7 @@ class ChartCommandsTest : public QObject {
     chart.SetActiveBlock(1);
     QCOMPARE(NeedsMet(need, &chart), activeBlock);
     chart.SetActiveBlock(0);
-    chart.RecordUndoPoint();
+    ChartEdit(chart).Changing();
     QCOMPARE(NeedsMet(need, &chart), history);
   }
 
@@ -195,11 +196,11 @@ class ChartCommandsTest : public QObject {
     w.host.table.Action(CommandId::InsertSymbol, btLine).trigger();
     QVERIFY(w.model().DrawingLineByHand());
     QVERIFY(!w.model().DrawingBlockByHand());
-    QCOMPARE(w.model().History().FUndoCount(), 1);
+    QCOMPARE(w.model().History().FUndoCount(), 0);
     w.model().SetDrawingLineByHand(false);
     w.host.table.Action(CommandId::InsertSymbol, btTextRegion).trigger();
     QVERIFY(w.model().DrawingBlockByHand() && !w.model().DrawingLineByHand());
-    QCOMPARE(int(w.model().DrawedBlockType), int(btTextRegion));
+    QCOMPARE(int(w.model().DrawedBlockType()), int(btTextRegion));
   }
 
   // Without an active chart window every command that needs one is disabled
@@ -209,7 +210,7 @@ class ChartCommandsTest : public QObject {
     BlocksHolderModel& chart = w.model();
     AddBlock(chart);
     chart.SetActiveBlock(1);
-    chart.RecordUndoPoint();
+    ChartEdit(chart).Changing();
     chart.SetModified(false);
     w.host.ChartWindowClosed(*w.form);
     CommandTable& table = w.host.table;
@@ -269,9 +270,13 @@ class ChartCommandsTest : public QObject {
     Click(*w.form->bh, kOnTheBlock);  // a click that moves nothing is no undo point
     QVERIFY(!undo.isEnabled());
     w.host.table.Action(CommandId::InsertSymbol, btEllipse).trigger();
+    QVERIFY(!undo.isEnabled());  // nor is arming a drawing tool
+    Click(*w.form->bh, QPoint(150, 150));
+    QCOMPARE(w.model().BlockCount(), qint64(2));
     QVERIFY(undo.isEnabled());
     undo.trigger();
     QCOMPARE(w.model().History().FUndoCount(), 0);
+    QCOMPARE(w.model().BlockCount(), qint64(1));
     QVERIFY(!undo.isEnabled());
   }
 

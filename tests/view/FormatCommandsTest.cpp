@@ -118,10 +118,15 @@ class FormatCommandsTest : public QObject {
     QCOMPARE(w.model().SheetColor(), TColor(0xFF0000));
     QCOMPARE(w.model().History().FUndoCount(), 2);
     {
+      const auto answer = AnswerColor(QColor(0, 0, 255));  // the colour the sheet has
+      w.host.table.Action(CommandId::SheetColor).trigger();
+    }
+    QCOMPARE(w.model().History().FUndoCount(), 2);
+    {
       const auto answer = AnswerColor(QColor(0, 255, 0));
       w.host.table.Action(CommandId::DefaultFillColor).trigger();
     }
-    QCOMPARE(w.model().DefBlockColor, TColor(0x00FF00));
+    QCOMPARE(w.model().DefBlockColor(), TColor(0x00FF00));
     QCOMPARE(w.model().History().FUndoCount(), 2);
   }
 

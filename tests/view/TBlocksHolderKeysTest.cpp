@@ -32,6 +32,24 @@ class TBlocksHolderKeysTest : public QObject {
     QVERIFY(f.model().FModified());  // so closing asks to save the typed text
   }
 
+  void aStretchOfTypingIsOneUndoPointUntilAPress() {
+    test::ViewFixture f(590, 400, 1000);
+    f.model().AddDefaultBlock(btRectangle, 1000, 1000, 3000, 2000);
+    f.model().SetActiveBlock(1);
+    TextCaretPos = 1;
+    for (const char* ch : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}) Type(f.bh(), ch);
+    QTest::keyClick(&f.bh(), Qt::Key_Backspace);
+    QCOMPARE(f.model().History().FUndoCount(), 1);
+    QTest::mouseClick(&f.bh(), Qt::LeftButton, {}, QPoint(200, 150));
+    Type(f.bh(), "x");
+    QCOMPARE(f.model().Blocks(1).Text, std::string("012345678x"));
+    QCOMPARE(f.model().History().FUndoCount(), 2);
+    f.model().Undo();
+    QCOMPARE(f.model().Blocks(1).Text, std::string("012345678"));
+    f.model().Undo();
+    QCOMPARE(f.model().Blocks(1).Text, std::string());
+  }
+
   void charactersOutsideTheCodePageAreRefused() {
     test::ViewFixture f;
     f.model().AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);

@@ -210,7 +210,7 @@ class TBlocksHolderMouseTest : public QObject {
 
   void symbolsDrawnRightToLeftKeepANegativeWidth() {
     test::ViewFixture f(590, 400, 1000);
-    f.model().DrawedBlockType = btBeginEnd;
+    f.model().SetDrawedBlockType(btBeginEnd);
     f.model().SetDrawingBlockByHand(true);
     Drag(f.bh(), {300, 100}, {200, 160});
     const TBlock& b = f.model().Blocks(1);
@@ -291,10 +291,10 @@ class TBlocksHolderMouseTest : public QObject {
     auto& m = f.model();
     m.AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
     std::vector<std::string> debug;
-    m.FDebugMessages = true;
+    m.SetDebugMessages(true);
     const auto watch = test::OnDebug(m, [&](const std::string& msg) { debug.push_back(msg); });
     Drag(f.bh(), {150, 150}, {160, 150});
-    // The snapshot taken at the press becomes the undo point at the first step that moves.
+    // The first step that moves records the undo point, just before it moves the block.
     const std::vector<std::string> expected = {"Номер активного блока = 1", "[MOUSEMOVE, 0,01mm] XX: 1600, YY: 1500",
                                                "Отмена: Создан файл \"~0tmp.qbs\"",
                                                "[Дельта позиции, 0,01mm] X: 100, Y: 0", "Движение блока"};
@@ -347,7 +347,7 @@ class TBlocksHolderMouseTest : public QObject {
         }
         f.bh().grab();
       }
-      m.DrawedBlockType = btCircle;
+      m.SetDrawedBlockType(btCircle);
       m.SetDrawingBlockByHand(true);
       Drag(f.bh(), {10, 10}, {500, 300});
       m.SetDrawingLineByHand(true);

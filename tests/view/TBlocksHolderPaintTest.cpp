@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QTest>
 
+#include "chart/ChartEdit.h"
 #include "platform/QPainterCanvas.h"
 #include "render/SheetPainting.h"
 #include "support/RecordingCanvas.h"
@@ -235,7 +236,7 @@ class TBlocksHolderPaintTest : public QObject {
     m.BringToFront(3);
     samePixels("reordering");
     m.SetActiveBlock(7);
-    m.RecordUndoPoint();
+    ChartEdit(m).Changing();
     m.MoveActiveBlock(7000, 11000, true);  // into the empty corner of the window
     samePixels("a drag");
     m.SetActiveBlock(20);

@@ -131,9 +131,9 @@ TEST(CodeChartGolden, ProcedureBesideTheMainChart) {
 
 TEST(CodeChartGolden, SymbolsAreWhiteWithASolidBlackBorderAndLinesInTheChartsDefaultLook) {
   BlocksHolderModel chart;
-  chart.DefBlockBorderColor = 0x0000FF;
-  chart.DefBlockBorderWidth = 30;
-  chart.DefBlockPlace = btpRightSide;
+  chart.SetDefBlockBorderColor(0x0000FF);
+  chart.SetDefBlockBorderWidth(30);
+  chart.SetDefBlockPlace(btpRightSide);
   Draw(chart, "if a:\n    b = 1\n", CodeLanguage::Python);
   for (std::int64_t n = 1; n <= chart.BlockCount(); ++n) {
     const TBlock& b = chart.Blocks(n);
@@ -144,7 +144,7 @@ TEST(CodeChartGolden, SymbolsAreWhiteWithASolidBlackBorderAndLinesInTheChartsDef
     EXPECT_EQ(b.BC, plainLine ? 0x0000FF : clBlack) << n;
     EXPECT_EQ(b.BW, plainLine ? 30 : 1) << n;
   }
-  EXPECT_EQ(chart.DefBlockPlace, btpRightSide) << "the placement of new blocks is the user's again";
+  EXPECT_EQ(chart.DefBlockPlace(), btpRightSide) << "the placement of new blocks is the user's again";
 }
 
 TEST(CodeChartGolden, AFaultAddsNothing) {

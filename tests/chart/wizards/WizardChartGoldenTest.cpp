@@ -34,12 +34,12 @@ constexpr int Ln = btLine;
 class WizardChartTest : public ::testing::Test {
  protected:
   WizardChartTest() {
-    chart.DefBlockColor = 0x00FF00;
-    chart.DefBlockFillStyle = bsClear;
-    chart.DefBlockBorderColor = 0x0000FF;
-    chart.DefBlockBorderWidth = 20;
-    chart.DefBlockBorderStyle = psDash;
-    chart.DefBlockPlace = btpRightSide;
+    chart.SetDefBlockColor(0x00FF00);
+    chart.SetDefBlockFillStyle(bsClear);
+    chart.SetDefBlockBorderColor(0x0000FF);
+    chart.SetDefBlockBorderWidth(20);
+    chart.SetDefBlockBorderStyle(psDash);
+    chart.SetDefBlockPlace(btpRightSide);
   }
 
   std::vector<Row> Rows() const {
@@ -150,7 +150,7 @@ TEST_F(WizardChartTest, BranchLabelsItsLinesWithoutChangingTheChartsTextPlacemen
   BranchChartInput in{kOff, kOff, kOff, kOff, kOff, kOff};
   in.condition = {true, "c"};
   AppendBranchChart(chart, kWords, in);
-  EXPECT_EQ(chart.DefBlockPlace, btpRightSide);
+  EXPECT_EQ(chart.DefBlockPlace(), btpRightSide);
   ExpectTheWizardsLook();  // the end symbol, added after the labels, included
 }
 

@@ -1,0 +1,224 @@
+// Random runs of edits, selections, unchanging edits, stretches of typing,
+// edits that fail halfway, undo and redo against a plain model of the
+// history: the chart texts before each recorded edit and after each undo,
+// ten at most; edits under the key of the newest point share it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "UndoTestFolder.h"
+#include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
+#include "chart/EditKey.h"
+#include "chart/TextCaret.h"
+#include "support/NoticeLog.h"
+
+namespace quobrix {
+namespace {
+
+class HistoryModel {
+ public:
+  explicit HistoryModel(const std::string& saved) : saved_(saved) {}
+
+  void Edited(const std::string& before, EditKey key = {}) {
+    const bool shares = key && key == lastKey_ && !past_.empty();
+    lastKey_ = key;
+    future_.clear();
+    modified_ = true;
+    if (shares) return;
+    past_.push_front(before);
+    if (past_.size() > UndoHistory::kUndoDepth) past_.pop_back();
+  }
+  // The state undo should land on, or nothing when there is none.
+  std::optional<std::string> Undo(const std::string& now) { return Step(past_, future_, now); }
+  std::optional<std::string> Redo(const std::string& now) { return Step(future_, past_, now); }
+
+  std::size_t UndoCount() const { return past_.size(); }
+  bool CanRedo() const { return !future_.empty(); }
+  bool Modified() const { return modified_; }
+
+ private:
+  std::optional<std::string> Step(std::deque<std::string>& from, std::deque<std::string>& to,
+                                  const std::string& now) {
+    if (from.empty()) return std::nullopt;
+    lastKey_ = {};
+    std::string landing = from.front();
+    from.pop_front();
+    to.push_front(now);
+    if (to.size() > UndoHistory::kUndoDepth) to.pop_back();
+    modified_ = landing != saved_;
+    return landing;
+  }
+
+  std::string saved_;
+  std::deque<std::string> past_, future_;
+  bool modified_ = false;
+  EditKey lastKey_;
+};
+
+enum class Kind { Edit, Typing, Selection, Undo, Redo };
+
+// The key of the stretch of typing going on.
+struct Stretch {
+  EditKey key = EditKey::New();
+};
+
+struct Operation {
+  Kind kind;
+  std::function<void(BlocksHolderModel&, std::mt19937&, Stretch&)> run;
+};
+
+struct Halfway {};
+
+std::int64_t Pick(std::mt19937& rng, std::int64_t lo, std::int64_t hi) {
+  return std::uniform_int_distribution<std::int64_t>(lo, hi)(rng);
+}
+
+// Blocks and colours come from small sets, so edits often give a block
+// what it already has.
+const std::vector<Operation> kOperations = {
+    {Kind::Edit,
+     [](auto& c, auto& rng, auto&) {
+       ChartEdit edit(c);
+       c.AddDefaultBlock(btRectangle, 1000 * Pick(rng, 0, 8), 1000 * Pick(rng, 0, 3), 800, 800);
+     }},
+    {Kind::Edit,
+     [](auto& c, auto&, auto&) {
+       if (!c.ActiveBlockPtr()) return;
+       ChartEdit edit(c);
+       c.DeleteActiveBlock(true);
+     }},
+    {Kind::Edit, [](auto& c, auto& rng, auto&) { c.SetBlockX(1000 * Pick(rng, 0, 2)); }},
+    {Kind::Edit, [](auto& c, auto& rng, auto&) { c.SetBlockMC(Pick(rng, 0, 1) ? clWhite : 0xFF); }},
+    {Kind::Edit, [](auto& c, auto& rng, auto&) { c.SetBlockText(Pick(rng, 0, 1) ? "" : "Да"); }},
+    {Kind::Edit, [](auto& c, auto&, auto&) { c.GroupSelection(); }},
+    {Kind::Edit,
+     [](auto& c, auto&, auto&) {
+       TextCaretPos = 1;
+       c.EditTextAtCaret(BlocksHolderModel::TextKey::Backspace);
+     }},
+    {Kind::Edit, [](auto& c, auto&, auto&) { c.ChangeSheetColor(clWhite); }},
+    {Kind::Edit,
+     [](auto& c, auto&, auto&) {
+       if (c.BlockCount() > 0) c.PasteFragment(c.BlockToFragment(c.Blocks(1)));
+     }},
+    {Kind::Edit,
+     [](auto& c, auto& rng, auto&) {
+       // A drag of two steps, at times of none.
+       c.History().BeginGesture();
+       const std::int64_t d = 1000 * Pick(rng, 0, 1);
+       c.MoveActiveBlock(d, 0, true);
+       c.MoveActiveBlock(d, 0, true);
+       c.History().EndGesture();
+     }},
+    {Kind::Typing,
+     [](auto& c, auto& rng, auto& stretch) {
+       ChartEdit edit(c, stretch.key);
+       TextCaretPos = 1;
+       c.InsertTextAtCaret(static_cast<char>('a' + Pick(rng, 0, 2)));
+     }},
+    {Kind::Selection, [](auto&, auto&, auto& stretch) { stretch.key = EditKey::New(); }},
+    {Kind::Selection,
+     [](auto& c, auto& rng, auto&) {
+       // A click: the block hit, and a selection not hit goes.
+       c.SetActiveBlock(Pick(rng, 0, c.BlockCount()));
+       if (c.MultiSelection() && c.ActiveBlockPtr() != c.MultiSelection()) c.DissolveMultiSelection();
+     }},
+    {Kind::Selection,
+     [](auto& c, auto& rng, auto&) {
+       std::vector<std::int64_t> members;
+       for (std::int64_t n = 1; n <= c.BlockCount(); ++n)
+         if (Pick(rng, 0, 1)) members.push_back(n);
+       if (members.size() >= 2) c.MakeMultiSelection(0, 0, 9000, 4000, members);
+     }},
+    {Kind::Selection, [](auto& c, auto& rng, auto&) { c.GoToBlock(Pick(rng, 1, c.BlockCount())); }},
+    {Kind::Selection, [](auto& c, auto& rng, auto&) { c.SetDrawingBlockByHand(Pick(rng, 0, 1) != 0); }},
+    {Kind::Undo, [](auto& c, auto&, auto&) { c.Undo(); }},
+    {Kind::Redo, [](auto& c, auto&, auto&) { c.Redo(); }},
+};
+
+// Runs `op` and a second edit inside one edit that then fails: the chart
+// must come back as it was, with no notice sent, and its block index must
+// find every block where it is.
+void FailHalfway(BlocksHolderModel& chart, std::mt19937& rng, Stretch& stretch, const Operation& op) {
+  test::NoticeLog log(chart);
+  try {
+    ChartEdit edit(chart, op.kind == Kind::Typing ? stretch.key : EditKey{});
+    op.run(chart, rng, stretch);
+    chart.AddDefaultBlock(btCircle, 500, 500, 900, 900);
+    throw Halfway{};
+  } catch (const Halfway&) {
+  }
+  EXPECT_TRUE(log.notices.empty());
+  for (std::int64_t n = 1; n <= chart.BlockCount(); ++n) {
+    const TBlock& b = chart.Blocks(n);
+    const ChartArea area{std::min(b.X, b.X + b.W), std::min(b.Y, b.Y + b.H), std::max(b.X, b.X + b.W),
+                         std::max(b.Y, b.Y + b.H)};
+    EXPECT_TRUE(std::ranges::count(chart.BlocksNear(area), n)) << "block " << n << " not found where it is";
+  }
+}
+
+TEST(EditHistoryProperty, UndoRedoAndTheModifiedFlagFollowThePlainModel) {
+  for (unsigned seed = 1; seed <= 40; ++seed) {
+    test::UndoTestFolder folder;
+    BlocksHolderModel chart;
+    for (int i = 0; i < 3; ++i) chart.AddDefaultBlock(btRectangle, 3000 * i, 0, 2000, 1000);
+    chart.SetModified(false);
+    HistoryModel model(chart.EditedStateText());
+    std::mt19937 rng(seed);
+    Stretch stretch;
+
+    for (int step = 0; step < 60; ++step) {
+      const std::size_t which = static_cast<std::size_t>(Pick(rng, 0, std::ssize(kOperations) - 1));
+      const Operation& op = kOperations[which];
+      const std::string before = chart.EditedStateText();
+      const bool modifiedBefore = chart.FModified();
+      SCOPED_TRACE("seed " + std::to_string(seed) + ", step " + std::to_string(step) + ", operation " +
+                   std::to_string(which));
+
+      if (Pick(rng, 0, 5) == 0 && op.kind != Kind::Undo && op.kind != Kind::Redo) {
+        FailHalfway(chart, rng, stretch, op);
+        ASSERT_EQ(chart.EditedStateText(), before);
+        ASSERT_EQ(chart.FModified(), modifiedBefore);
+        ASSERT_EQ(chart.History().FUndoCount(), static_cast<int>(model.UndoCount()));
+        ASSERT_EQ(chart.History().CanRedo(), model.CanRedo());
+        continue;
+      }
+      std::optional<std::string> landing;
+      if (op.kind == Kind::Undo) landing = model.Undo(before);
+      if (op.kind == Kind::Redo) landing = model.Redo(before);
+      op.run(chart, rng, stretch);
+      const std::string after = chart.EditedStateText();
+
+      switch (op.kind) {
+        case Kind::Edit:
+        case Kind::Typing:
+          if (after != before) model.Edited(before, op.kind == Kind::Typing ? stretch.key : EditKey{});
+          // A recorded edit marks the chart; one that changed nothing leaves the mark as it was.
+          ASSERT_EQ(chart.FModified(), after != before || modifiedBefore);
+          break;
+        case Kind::Selection:
+          ASSERT_EQ(after, before);
+          ASSERT_EQ(chart.FModified(), modifiedBefore);
+          break;
+        case Kind::Undo:
+        case Kind::Redo:
+          ASSERT_EQ(after, landing.value_or(before));
+          if (!landing) break;
+          ASSERT_EQ(chart.MultiSelection(), nullptr);
+          ASSERT_EQ(chart.FModified(), model.Modified());
+          break;
+      }
+      ASSERT_EQ(chart.History().FUndoCount(), static_cast<int>(model.UndoCount()));
+      ASSERT_EQ(chart.History().CanRedo(), model.CanRedo());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quobrix
