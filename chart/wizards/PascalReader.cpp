@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "chart/wizards/PascalExpression.h"
 #include "chart/wizards/PascalLexer.h"
 #include "chart/wizards/ReaderSupport.h"
 
@@ -177,6 +178,7 @@ class PascalParser {
     const std::size_t start = in_.Position();
     const std::size_t end = ScanExpression(Tokens(), start, kExpression);
     if (end == start) ThrowExpected(in_.Peek(), "an expression before " + expectedAfter);
+    CheckPascalExpression(Tokens(), {start, end});
     in_.Seek(end);
     return WithoutOuterParentheses(Tokens(), {start, end});
   }
@@ -245,6 +247,7 @@ class PascalParser {
       const std::size_t start = in_.Position();
       const std::size_t end = ScanExpression(Tokens(), start, kExpression);
       if (end == start) ThrowExpected(in_.Peek(), "a case label");
+      CheckPascalCaseLabels(Tokens(), {start, end});
       in_.Seek(end);
       in_.ExpectSymbol(":");
       const bool single = SplitOutsideBrackets(Tokens(), {start, end}, ",").size() == 1 &&
@@ -276,9 +279,10 @@ class PascalParser {
     if (sides.size() == 2) {
       if (sides[0].first == sides[0].second) ThrowExpected(Tokens()[start], "a variable before \":=\"");
       if (sides[1].first == sides[1].second) ThrowExpected(Tokens()[end], "an expression after \":=\"");
-      into.push_back({FlowKind::Process, Spell(Tokens(), start, end), {}, {}, CalledNames(Tokens(), sides[1], true)});
-      return;
     }
+    CheckPascalStatement(Tokens(), {start, end});
+    if (sides.size() == 2)
+      return into.push_back({FlowKind::Process, Spell(Tokens(), start, end), {}, {}, CalledNames(Tokens(), sides[1], true)});
     Call(start, end, into);
   }
 
