@@ -113,9 +113,7 @@ void Subscript(ExpressionCursor& in) {
 
 void Atom(ExpressionCursor& in) {
   const Token& token = in.Peek();
-  if (token.kind == TokenKind::String) {
-    while (in.Peek().kind == TokenKind::String) in.Take();  // 'a' 'b' is one string
-  } else if (token.kind == TokenKind::Number || (token.kind == TokenKind::Word && !IsOneOf(token, kOperatorWords)) ||
+  if (token.kind == TokenKind::String || token.kind == TokenKind::Number || (token.kind == TokenKind::Word && !IsOneOf(token, kOperatorWords)) ||
              IsSymbol(token, "...")) {
     in.Take();
   } else if (in.TakeSymbol("(")) {
