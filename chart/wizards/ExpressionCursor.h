@@ -2,8 +2,10 @@
 // tokens of one expression, and operands joined by a table of operators.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <string_view>
 #include <vector>

@@ -8,18 +8,16 @@ namespace quobrix {
 
 namespace {
 
-const std::array<OperatorLevel, 4> kLevels{{
-    {[](const ExpressionCursor& in) { return OperatorOf(in.Peek(), {"=", "<>", "<", ">", "<=", ">="}, {"in", "is"}); },
-     nullptr},
-    {[](const ExpressionCursor& in) { return OperatorOf(in.Peek(), {"+", "-"}, {"or", "xor"}); }, nullptr},
-    {[](const ExpressionCursor& in) {
-       return OperatorOf(in.Peek(), {"*", "/"}, {"div", "mod", "and", "shl", "shr", "as"});
-     },
-     nullptr},
-    {nullptr, [](const Token& token) { return OperatorOf(token, {"-", "+", "@"}, {"not"}) == 1; }},
-}};
+std::size_t Relational(const ExpressionCursor& in) {
+  return OperatorOf(in.Peek(), {"=", "<>", "<", ">", "<=", ">="}, {"in", "is"});
+}
+std::size_t Additive(const ExpressionCursor& in) { return OperatorOf(in.Peek(), {"+", "-"}, {"or", "xor"}); }
+std::size_t Multiplicative(const ExpressionCursor& in) {
+  return OperatorOf(in.Peek(), {"*", "/"}, {"div", "mod", "and", "shl", "shr", "as"});
+}
+bool Prefix(const Token& token) { return OperatorOf(token, {"-", "+", "@"}, {"not"}) == 1; }
 
-constexpr std::array kOperatorWords = {"and", "or", "not", "div", "mod", "xor", "shl", "shr", "in", "is", "as"};
+const std::array<OperatorLevel, 4> kLevels{{{Relational}, {Additive}, {Multiplicative}, {nullptr, Prefix}}};
 
 void Expression(ExpressionCursor& in);
 
@@ -38,7 +36,7 @@ void Argument(ExpressionCursor& in) {
 void Primary(ExpressionCursor& in) {
   const Token& token = in.Peek();
   if (token.kind == TokenKind::Number || token.kind == TokenKind::String ||
-      (token.kind == TokenKind::Word && !IsOneOf(token, kOperatorWords))) {
+      (token.kind == TokenKind::Word && !IsPascalOperatorWord(token))) {
     in.Take();
   } else if (in.TakeSymbol("(")) {
     const NestingGuard guard(in.Depth(), token);
@@ -71,6 +69,11 @@ void Operand(ExpressionCursor& in) {
 void Expression(ExpressionCursor& in) { ReadOperators(in, kLevels, Operand); }
 
 }  // namespace
+
+bool IsPascalOperatorWord(const Token& token) {
+  static constexpr std::array kWords = {"and", "or", "not", "div", "mod", "xor", "shl", "shr", "in", "is", "as"};
+  return IsOneOf(token, kWords);
+}
 
 void CheckPascalExpression(const std::vector<Token>& tokens, TokenRange range) {
   ExpressionCursor in(tokens, range);

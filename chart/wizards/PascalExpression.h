@@ -11,6 +11,9 @@
 
 namespace quobrix {
 
+// "and", "div", "not" ...: words that are operators, not operands.
+bool IsPascalOperatorWord(const Token& token);
+
 void CheckPascalExpression(const std::vector<Token>& tokens, TokenRange range);
 
 // An expression, or one assigned (:= += -= *= /=) to another.

@@ -13,7 +13,6 @@ namespace {
 
 // ----- words
 
-constexpr std::array kOperatorWords = {"and", "or", "not", "div", "mod", "xor", "shl", "shr", "in", "is", "as"};
 constexpr std::array kStatementWords = {"begin", "end",       "if",    "then",     "else",    "while", "do",
                                         "for",   "to",        "downto", "repeat",  "until",   "case",  "of",
                                         "var",   "const",     "type",  "label",    "uses",    "with",  "goto",
@@ -23,10 +22,9 @@ constexpr std::array kUnsupportedStatements = {"with", "goto", "try", "raise", "
 constexpr std::array kDirectives = {"forward", "overload", "inline", "cdecl", "stdcall", "register", "pascal",
                                     "external", "assembler", "nostackframe", "far", "near"};
 
-bool IsOperatorWord(const Token& token) { return IsOneOf(token, kOperatorWords); }
 bool IsStatementWord(const Token& token) { return IsOneOf(token, kStatementWords); }
 
-const ExpressionRules kExpression{IsOperatorWord, IsStatementWord, {";", ":"}};
+const ExpressionRules kExpression{IsPascalOperatorWord, IsStatementWord, {";", ":"}};
 
 // ----- parser
 
@@ -282,7 +280,8 @@ class PascalParser {
     }
     CheckPascalStatement(Tokens(), {start, end});
     if (sides.size() == 2)
-      return into.push_back({FlowKind::Process, Spell(Tokens(), start, end), {}, {}, CalledNames(Tokens(), sides[1], true)});
+      return into.push_back(
+          {FlowKind::Process, Spell(Tokens(), start, end), {}, {}, CalledNames(Tokens(), sides[1], true)});
     Call(start, end, into);
   }
 

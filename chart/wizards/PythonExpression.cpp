@@ -15,23 +15,30 @@ std::size_t Comparison(const ExpressionCursor& in) {
   return OperatorOf(token, {"<", ">", "==", ">=", "<=", "!="}, {"in"});
 }
 
-const std::array<OperatorLevel, 11> kLevels{{
-    {[](const ExpressionCursor& in) { return OperatorOf(in.Peek(), {}, {"or"}); }, nullptr},
-    {[](const ExpressionCursor& in) { return OperatorOf(in.Peek(), {}, {"and"}); }, nullptr},
-    {nullptr, [](const Token& token) { return IsKeyword(token, "not"); }},
-    {Comparison, nullptr},
-    {[](const ExpressionCursor& in) { return OperatorOf(in.Peek(), {"|"}); }, nullptr},
-    {[](const ExpressionCursor& in) { return OperatorOf(in.Peek(), {"^"}); }, nullptr},
-    {[](const ExpressionCursor& in) { return OperatorOf(in.Peek(), {"&"}); }, nullptr},
-    {[](const ExpressionCursor& in) { return OperatorOf(in.Peek(), {"<<", ">>"}); }, nullptr},
-    {[](const ExpressionCursor& in) { return OperatorOf(in.Peek(), {"+", "-"}); }, nullptr},
-    {[](const ExpressionCursor& in) { return OperatorOf(in.Peek(), {"*", "/", "//", "%", "@"}); }, nullptr},
-    {nullptr, [](const Token& token) { return OperatorOf(token, {"-", "+", "~"}) == 1; }},
-}};
+std::size_t Or(const ExpressionCursor& in) { return OperatorOf(in.Peek(), {}, {"or"}); }
+std::size_t And(const ExpressionCursor& in) { return OperatorOf(in.Peek(), {}, {"and"}); }
+bool Not(const Token& token) { return IsKeyword(token, "not"); }
+std::size_t BitOr(const ExpressionCursor& in) { return OperatorOf(in.Peek(), {"|"}); }
+std::size_t BitXor(const ExpressionCursor& in) { return OperatorOf(in.Peek(), {"^"}); }
+std::size_t BitAnd(const ExpressionCursor& in) { return OperatorOf(in.Peek(), {"&"}); }
+std::size_t Shift(const ExpressionCursor& in) { return OperatorOf(in.Peek(), {"<<", ">>"}); }
+std::size_t Additive(const ExpressionCursor& in) { return OperatorOf(in.Peek(), {"+", "-"}); }
+std::size_t Multiplicative(const ExpressionCursor& in) { return OperatorOf(in.Peek(), {"*", "/", "//", "%", "@"}); }
+bool Sign(const Token& token) { return OperatorOf(token, {"-", "+", "~"}) == 1; }
+
+const std::array<OperatorLevel, 11> kLevels{{{Or},
+                                             {And},
+                                             {nullptr, Not},
+                                             {Comparison},
+                                             {BitOr},
+                                             {BitXor},
+                                             {BitAnd},
+                                             {Shift},
+                                             {Additive},
+                                             {Multiplicative},
+                                             {nullptr, Sign}}};
 constexpr std::size_t kBitwiseOr = 4;
 constexpr std::size_t kUnary = 10;
-
-constexpr std::array kOperatorWords = {"and", "or", "not", "in", "is", "if", "else", "for", "lambda", "await"};
 
 void Test(ExpressionCursor& in);
 void Power(ExpressionCursor& in);
@@ -113,7 +120,9 @@ void Subscript(ExpressionCursor& in) {
 
 void Atom(ExpressionCursor& in) {
   const Token& token = in.Peek();
-  if (token.kind == TokenKind::String || token.kind == TokenKind::Number || (token.kind == TokenKind::Word && !IsOneOf(token, kOperatorWords)) ||
+  if (token.kind == TokenKind::String) {
+    while (in.Peek().kind == TokenKind::String) in.Take();  // 'a' 'b' is one string
+  } else if (token.kind == TokenKind::Number || (token.kind == TokenKind::Word && !IsPythonOperatorWord(token)) ||
              IsSymbol(token, "...")) {
     in.Take();
   } else if (in.TakeSymbol("(")) {
@@ -156,7 +165,7 @@ void Power(ExpressionCursor& in) {
 void Lambda(ExpressionCursor& in) {
   while (!IsSymbol(in.Peek(), ":")) {
     if (!in.TakeSymbol("**")) in.TakeSymbol("*");
-    if (in.Peek().kind != TokenKind::Word || IsOneOf(in.Peek(), kOperatorWords))
+    if (in.Peek().kind != TokenKind::Word || IsPythonOperatorWord(in.Peek()))
       ThrowExpected(in.Here(), "a parameter name");
     in.Take();
     if (in.TakeSymbol("=")) Test(in);
@@ -188,6 +197,11 @@ void List(ExpressionCursor& in, const ReadOperand& item) {
 }
 
 }  // namespace
+
+bool IsPythonOperatorWord(const Token& token) {
+  static constexpr std::array kWords = {"and", "or", "not", "in", "is", "if", "else", "for", "lambda", "await"};
+  return IsOneOf(token, kWords);
+}
 
 void CheckPythonCondition(const std::vector<Token>& tokens, TokenRange range) {
   ExpressionCursor in(tokens, range);

@@ -12,6 +12,9 @@
 
 namespace quobrix {
 
+// "and", "not", "lambda" ...: words that are operators, not operands.
+bool IsPythonOperatorWord(const Token& token);
+
 // The condition of an if, elif or while: one expression, n := f() allowed.
 void CheckPythonCondition(const std::vector<Token>& tokens, TokenRange range);
 

@@ -15,7 +15,6 @@ namespace {
 
 // ----- words
 
-constexpr std::array kOperatorWords = {"and", "or", "not", "in", "is", "if", "else", "for", "lambda", "await"};
 constexpr std::array kStatementWords = {"def",    "class", "return", "while",  "elif",     "try",    "except",
                                         "finally", "with", "import", "from",   "pass",     "break",  "continue",
                                         "global", "nonlocal", "del", "assert", "raise",    "yield",  "async"};
@@ -25,7 +24,6 @@ constexpr std::array kKeywordStatements = {"del", "assert", "raise", "yield"};
 constexpr std::array kAssignments = {"=",  "+=", "-=", "*=", "/=",  "//=", "%=",
                                      "**=", "&=", "|=", "^=", ">>=", "<<=", "@="};
 
-bool IsOperatorWord(const Token& token) { return IsOneOf(token, kOperatorWords); }
 bool IsStatementWord(const Token& token) { return IsOneOf(token, kStatementWords); }
 bool IsAssignment(const Token& token) {
   return token.kind == TokenKind::Symbol &&
@@ -35,12 +33,14 @@ bool IsAssignment(const Token& token) {
 bool IsStatementWordOrIn(const Token& token) { return IsStatementWord(token) || IsKeyword(token, "in"); }
 
 // An expression ends at a colon, a semicolon or an assignment.
-const ExpressionRules kExpression{IsOperatorWord, IsStatementWord, [] {
+const ExpressionRules kExpression{IsPythonOperatorWord, IsStatementWord,
+                                  [] {
                                     std::vector<std::string_view> stops{";", ":"};
                                     stops.insert(stops.end(), kAssignments.begin(), kAssignments.end());
                                     return stops;
-                                  }()};
-const ExpressionRules kLoopTargets{IsOperatorWord, IsStatementWordOrIn, {";", ":", "="}};
+                                  }(),
+                                  true};
+const ExpressionRules kLoopTargets{IsPythonOperatorWord, IsStatementWordOrIn, {";", ":", "="}, true};
 
 // ----- the header of a counted loop
 

@@ -87,7 +87,7 @@ TEST(ExpressionCheck, WellFormedExpressionsKeepTheirTextAsWritten) {
       "d = {'a': 1, **other}",
       "s = {x * x for x in range(10) if x % 2}",
       "z = [f(i) for i in a for j, k in b if i < j]",
-      "w = g(f'{x}', sep='', *rest, **kw)",
+      "w = g(f'{x}' 'tail', sep='', *rest, **kw)",
       "k = sorted(a, key=lambda t, *r: (t[1], -t[0]))",
       "ok = a < b <= c != d is not None and e not in f or not g",
       "v = x if x > 0 else -x if y else ~x",
@@ -97,6 +97,7 @@ TEST(ExpressionCheck, WellFormedExpressionsKeepTheirTextAsWritten) {
       "q = await obj.attr[0](1)",
       "m = x << 2 | y >> 1 & z ^ w",
       "e = ...",
+      "s = 'a' 'b'",
   };
   for (const char* statement : python) EXPECT_EQ(FirstText(std::string(statement) + "\n", Y), Cp(statement));
   EXPECT_EQ(FirstText("while (line := f()) != '':\n    pass\n", Y), "(line := f()) != ''");
@@ -231,15 +232,19 @@ class RandomExpression {
         Append(out, Term(depth + 1));
         return out;
       }
-      case 2: return Bracketed("(", Expression(depth + 1), ")");
-      case 3: return Bracketed("[", Expression(depth + 1), "]");
+      case 2:
+        return Bracketed("(", Expression(depth + 1), ")");
+      case 3:
+        return Bracketed("[", Expression(depth + 1), "]");
       case 4:
       case 5: {
         std::vector<std::string> out = Term(depth + 1);
-        Append(out, kind == 4 ? Bracketed("(", Expression(depth + 1), ")") : Bracketed("[", Expression(depth + 1), "]"));
+        Append(out,
+               kind == 4 ? Bracketed("(", Expression(depth + 1), ")") : Bracketed("[", Expression(depth + 1), "]"));
         return out;
       }
-      default: return {Pick(grammar_.atoms)};
+      default:
+        return {Pick(grammar_.atoms)};
     }
   }
 };
@@ -264,7 +269,8 @@ TEST_P(ExpressionProperty, ExpressionsOfTheGrammarAreReadAndItsDamageIsRefusedUn
       const std::string program = pascal ? "begin " + statement + " end." : statement + "\n";
       const auto read = ReadProgram(program, GetParam());
       if (WellFormed(tokens, grammar)) {
-        ASSERT_TRUE(std::holds_alternative<FlowProgram>(read)) << std::get<CodeError>(read).Describe() << "\n" << program;
+        ASSERT_TRUE(std::holds_alternative<FlowProgram>(read)) << std::get<CodeError>(read).Describe() << "\n"
+                                                               << program;
         EXPECT_EQ(std::get<FlowProgram>(read).main.front().text, Cp(statement));
       } else {
         ASSERT_TRUE(std::holds_alternative<CodeError>(read)) << program;
