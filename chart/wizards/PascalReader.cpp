@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "chart/wizards/PascalExpression.h"
 #include "chart/wizards/PascalLexer.h"
 #include "chart/wizards/ReaderSupport.h"
 
@@ -12,7 +13,6 @@ namespace {
 
 // ----- words
 
-constexpr std::array kOperatorWords = {"and", "or", "not", "div", "mod", "xor", "shl", "shr", "in", "is", "as"};
 constexpr std::array kStatementWords = {"begin", "end",       "if",    "then",     "else",    "while", "do",
                                         "for",   "to",        "downto", "repeat",  "until",   "case",  "of",
                                         "var",   "const",     "type",  "label",    "uses",    "with",  "goto",
@@ -22,10 +22,9 @@ constexpr std::array kUnsupportedStatements = {"with", "goto", "try", "raise", "
 constexpr std::array kDirectives = {"forward", "overload", "inline", "cdecl", "stdcall", "register", "pascal",
                                     "external", "assembler", "nostackframe", "far", "near"};
 
-bool IsOperatorWord(const Token& token) { return IsOneOf(token, kOperatorWords); }
 bool IsStatementWord(const Token& token) { return IsOneOf(token, kStatementWords); }
 
-const ExpressionRules kExpression{IsOperatorWord, IsStatementWord, {";", ":"}};
+const ExpressionRules kExpression{IsPascalOperatorWord, IsStatementWord, {";", ":"}};
 
 // ----- parser
 
@@ -177,6 +176,7 @@ class PascalParser {
     const std::size_t start = in_.Position();
     const std::size_t end = ScanExpression(Tokens(), start, kExpression);
     if (end == start) ThrowExpected(in_.Peek(), "an expression before " + expectedAfter);
+    CheckPascalExpression(Tokens(), {start, end});
     in_.Seek(end);
     return WithoutOuterParentheses(Tokens(), {start, end});
   }
@@ -245,6 +245,7 @@ class PascalParser {
       const std::size_t start = in_.Position();
       const std::size_t end = ScanExpression(Tokens(), start, kExpression);
       if (end == start) ThrowExpected(in_.Peek(), "a case label");
+      CheckPascalCaseLabels(Tokens(), {start, end});
       in_.Seek(end);
       in_.ExpectSymbol(":");
       const bool single = SplitOutsideBrackets(Tokens(), {start, end}, ",").size() == 1 &&
@@ -276,9 +277,11 @@ class PascalParser {
     if (sides.size() == 2) {
       if (sides[0].first == sides[0].second) ThrowExpected(Tokens()[start], "a variable before \":=\"");
       if (sides[1].first == sides[1].second) ThrowExpected(Tokens()[end], "an expression after \":=\"");
-      into.push_back({FlowKind::Process, Spell(Tokens(), start, end), {}, {}, CalledNames(Tokens(), sides[1], true)});
-      return;
     }
+    CheckPascalStatement(Tokens(), {start, end});
+    if (sides.size() == 2)
+      return into.push_back(
+          {FlowKind::Process, Spell(Tokens(), start, end), {}, {}, CalledNames(Tokens(), sides[1], true)});
     Call(start, end, into);
   }
 

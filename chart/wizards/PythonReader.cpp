@@ -5,6 +5,7 @@
 #include <charconv>
 #include <optional>
 
+#include "chart/wizards/PythonExpression.h"
 #include "chart/wizards/PythonLexer.h"
 #include "chart/wizards/ReaderSupport.h"
 
@@ -14,7 +15,6 @@ namespace {
 
 // ----- words
 
-constexpr std::array kOperatorWords = {"and", "or", "not", "in", "is", "if", "else", "for", "lambda", "await"};
 constexpr std::array kStatementWords = {"def",    "class", "return", "while",  "elif",     "try",    "except",
                                         "finally", "with", "import", "from",   "pass",     "break",  "continue",
                                         "global", "nonlocal", "del", "assert", "raise",    "yield",  "async"};
@@ -24,7 +24,6 @@ constexpr std::array kKeywordStatements = {"del", "assert", "raise", "yield"};
 constexpr std::array kAssignments = {"=",  "+=", "-=", "*=", "/=",  "//=", "%=",
                                      "**=", "&=", "|=", "^=", ">>=", "<<=", "@="};
 
-bool IsOperatorWord(const Token& token) { return IsOneOf(token, kOperatorWords); }
 bool IsStatementWord(const Token& token) { return IsOneOf(token, kStatementWords); }
 bool IsAssignment(const Token& token) {
   return token.kind == TokenKind::Symbol &&
@@ -34,12 +33,14 @@ bool IsAssignment(const Token& token) {
 bool IsStatementWordOrIn(const Token& token) { return IsStatementWord(token) || IsKeyword(token, "in"); }
 
 // An expression ends at a colon, a semicolon or an assignment.
-const ExpressionRules kExpression{IsOperatorWord, IsStatementWord, [] {
+const ExpressionRules kExpression{IsPythonOperatorWord, IsStatementWord,
+                                  [] {
                                     std::vector<std::string_view> stops{";", ":"};
                                     stops.insert(stops.end(), kAssignments.begin(), kAssignments.end());
                                     return stops;
-                                  }()};
-const ExpressionRules kLoopTargets{IsOperatorWord, IsStatementWordOrIn, {";", ":", "="}};
+                                  }(),
+                                  true};
+const ExpressionRules kLoopTargets{IsPythonOperatorWord, IsStatementWordOrIn, {";", ":", "="}, true};
 
 // ----- the header of a counted loop
 
@@ -171,6 +172,7 @@ class PythonParser {
     const std::size_t start = in_.Position();
     const std::size_t end = ScanExpression(Tokens(), start, kExpression);
     if (end == start) ThrowExpected(in_.Peek(), "a condition");
+    CheckPythonCondition(Tokens(), {start, end});
     in_.Seek(end);
     const TokenRange range = WithoutOuterParentheses(Tokens(), {start, end});
     return Spell(Tokens(), range.first, range.second);
@@ -199,11 +201,13 @@ class PythonParser {
     const std::size_t start = in_.Position();
     const std::size_t targetsEnd = ScanExpression(Tokens(), start, kLoopTargets);
     if (targetsEnd == start) ThrowExpected(in_.Peek(), "the loop variable");
+    CheckPythonTargets(Tokens(), {start, targetsEnd});
     in_.Seek(targetsEnd);
     in_.ExpectKeyword("in");
     const std::size_t iterableStart = in_.Position();
     const std::size_t iterableEnd = ScanExpression(Tokens(), iterableStart, kExpression);
     if (iterableEnd == iterableStart) ThrowExpected(in_.Peek(), "what the loop runs over");
+    CheckPythonList(Tokens(), {iterableStart, iterableEnd});
     in_.Seek(iterableEnd);
     FlowNode loop{FlowKind::For, ForHeader(Tokens(), {start, targetsEnd}, {iterableStart, iterableEnd}), Suite(), {},
                   {}};
@@ -262,6 +266,7 @@ class PythonParser {
       const std::size_t start = in_.Position();
       in_.Take();
       const std::size_t end = ScanExpression(Tokens(), in_.Position(), kExpression);
+      if (end > start + 1) CheckPythonList(Tokens(), {start + 1, end});
       in_.Seek(end);
       return into.push_back({FlowKind::Return, end > start + 1 ? Spell(Tokens(), start, end) : "", {}, {}, {}});
     }
@@ -272,6 +277,7 @@ class PythonParser {
       const std::size_t from = in_.Position();
       const std::size_t end = ScanExpression(Tokens(), from, kExpression);
       if (end == from && (from == start || !assignments.empty())) ThrowExpected(in_.Peek(), "an expression");
+      if (end > from) CheckPythonList(Tokens(), {from, end});
       in_.Seek(end);
       if (!IsAssignment(in_.Peek())) break;
       assignments.push_back(end);

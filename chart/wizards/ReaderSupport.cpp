@@ -72,8 +72,10 @@ std::size_t ScanExpression(const std::vector<Token>& tokens, std::size_t from, c
   std::size_t at = from;
   for (;; ++at) {
     const Token& token = tokens[std::min(at, tokens.size() - 1)];
+    const bool joinsString =
+        rules.stringsJoin && at > from && tokens[at - 1].kind == TokenKind::String && token.kind == TokenKind::String;
     const bool stops = EndsAnything(token) || rules.stopWord(token) || (open.empty() && IsStopSymbol(token, rules)) ||
-                       (open.empty() && IsClosing(token)) || (afterOperand && IsOperand(token, rules));
+                       (open.empty() && IsClosing(token)) || (afterOperand && IsOperand(token, rules) && !joinsString);
     if (stops) {
       if (!open.empty()) ThrowExpected(token, std::string("\"") + open.back() + "\"");
       return std::min(at, tokens.size() - 1);

@@ -23,6 +23,7 @@ struct ExpressionRules {
   bool (*operatorWord)(const Token&);  // "and", "not", "mod" ...: words that join operands
   bool (*stopWord)(const Token&);      // statement words, which end an expression at any depth
   std::vector<std::string_view> stopSymbols;  // end an expression outside brackets
+  bool stringsJoin = false;  // 'a' 'b' is one string, not two operands
 };
 
 // The end of the expression starting at `from`: the first stop outside
