@@ -18,6 +18,7 @@
 
 #include "app/LanguageTable.h"
 #include "platform/ProgramFolders.h"
+#include "tools/HelpPictures.h"
 
 namespace quobrix {
 
@@ -100,8 +101,10 @@ void THelpForm::BuildControls() {
           [this](const QUrl& link) { Open(Browser->source().resolved(link)); });
   connect(Browser, &QTextBrowser::sourceChanged, this, [this] {
     Browser->setAccessibleName(Browser->documentTitle());
+    FitPictures(*Browser);
     MarkWords();
   });
+  Browser->installEventFilter(this);
   connect(bSearch, &QPushButton::clicked, this, &THelpForm::bSearchClick);
   connect(edSearch, &QLineEdit::returnPressed, this, &THelpForm::bSearchClick);
   connect(lbFound, &QListWidget::currentRowChanged, this, &THelpForm::ShowFound);
@@ -173,6 +176,11 @@ void THelpForm::MarkWords() {
     for (QTextCursor at = Browser->document()->find(word); !at.isNull(); at = Browser->document()->find(word, at))
       marks.append({at, marked});
   Browser->setExtraSelections(marks);
+}
+
+bool THelpForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Browser && event->type() == QEvent::Resize) FitPictures(*Browser);
+  return ToolWindow::eventFilter(watched, event);
 }
 
 void THelpForm::LoadLayout(const ProfileFile& settings) { LoadPlacement(settings, QStringLiteral("Help"), Sized::Yes); }

@@ -57,6 +57,10 @@ class THelpForm : public ToolWindow {
   void LoadLayout(const ProfileFile& settings) override;
   void SaveLayout(ProfileFile& settings) const override;
 
+ protected:
+  // The pages' pictures follow the browser's width.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void BuildControls();
   void ShowPage(const QUrl& url);

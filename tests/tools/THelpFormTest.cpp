@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -36,6 +37,17 @@ struct HelpWindow {
   QWidget owner;
   ToolWindowRegistry registry;
   THelpForm form;
+};
+
+// A tool window as the program's are, named as the property inspector.
+class ExampleTool : public ToolWindow {
+ public:
+  ExampleTool(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry)
+      : ToolWindow(owner, commands, CommandId::Palette, registry) {
+    setObjectName(QStringLiteral("InspectorForm"));
+  }
+  void LoadLayout(const ProfileFile&) override {}
+  void SaveLayout(ProfileFile&) const override {}
 };
 
 // Clicks the link whose text begins with `text`, as the user would.
@@ -87,6 +99,11 @@ class THelpFormTest : public QObject {
     QCOMPARE(help.form.Browser->accessibleName(), help.form.Browser->documentTitle());
     // The page's picture is read from beside the page.
     QVERIFY(!help.form.Browser->loadResource(QTextDocument::ImageResource, QUrl("images/HolderForm.png")).isNull());
+    // A screenshot wider than the window shrinks to fit it, at any width.
+    for (const int width : {760, 420}) {
+      help.form.resize(width, 500);
+      QTRY_COMPARE(help.form.Browser->horizontalScrollBar()->maximum(), 0);
+    }
 
     QTest::mouseClick(help.form.bBack, Qt::LeftButton);
     QCOMPARE(help.Shown(), QStringLiteral("index.html"));
@@ -128,6 +145,14 @@ class THelpFormTest : public QObject {
     QTest::keyClick(&chart, Qt::Key_F1);
     QTRY_VERIFY(help.form.isVisible());
     QCOMPARE(help.Shown(), QStringLiteral("HolderForm.html"));
+
+    // A tool window has its page too, and the help window keeps its own.
+    ExampleTool inspector(help.owner, help.chart.host.table, help.registry);
+    inspector.show();
+    inspector.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &inspector);
+    QTest::keyClick(&inspector, Qt::Key_F1);
+    QTRY_COMPARE(help.Shown(), QStringLiteral("InspectorForm.html"));
   }
 
   void aLinkOutsideGoesToTheBrowserOrNamesItsAddress() {
