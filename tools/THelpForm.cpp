@@ -183,6 +183,18 @@ bool THelpForm::eventFilter(QObject* watched, QEvent* event) {
   return ToolWindow::eventFilter(watched, event);
 }
 
+void THelpForm::showEvent(QShowEvent* event) {
+  NameFoundList();
+  ToolWindow::showEvent(event);
+}
+
+void THelpForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) NameFoundList();
+  ToolWindow::changeEvent(event);
+}
+
+void THelpForm::NameFoundList() { lbFound->setAccessibleName(Label2->text().remove(u':')); }
+
 void THelpForm::LoadLayout(const ProfileFile& settings) { LoadPlacement(settings, QStringLiteral("Help"), Sized::Yes); }
 
 void THelpForm::SaveLayout(ProfileFile& settings) const {

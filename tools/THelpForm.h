@@ -60,9 +60,13 @@ class THelpForm : public ToolWindow {
  protected:
   // The pages' pictures follow the browser's width.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The list of pages found is named by its label, in the language shown.
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void BuildControls();
+  void NameFoundList();
   void ShowPage(const QUrl& url);
   void OpenOutside(const QUrl& url);
   void ShowFound(int row);

@@ -1,6 +1,7 @@
 // The help window on the shipped English pages, as a user goes through it:
 // the contents, a link, back and forward, the search, F1 in a chart window,
 // and links that leave the help.
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLineEdit>
@@ -93,6 +94,10 @@ class THelpFormTest : public QObject {
     QVERIFY(help.form.isVisible());
     QCOMPARE(help.Shown(), QStringLiteral("index.html"));
     QVERIFY(!help.form.bBack->isEnabled() && !help.form.bForward->isEnabled());
+    for (QWidget* control : help.form.findChildren<QWidget*>())
+      if (control->focusPolicy() != Qt::NoFocus)
+        QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
+                 qPrintable(control->objectName()));
 
     ClickLink(*help.form.Browser, QStringLiteral("Chart window"));
     QCOMPARE(help.Shown(), QStringLiteral("HolderForm.html"));
