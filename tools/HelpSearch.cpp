@@ -23,8 +23,8 @@ PageText ReadPage(const QString& path) {
   static const QRegularExpression heading(QStringLiteral("<h1[^>]*>(.*?)</h1>"),
                                           QRegularExpression::DotMatchesEverythingOption);
   const QRegularExpressionMatch match = heading.match(html);
-  QString title = match.hasMatch() ? QTextDocumentFragment::fromHtml(match.captured(1)).toPlainText().simplified()
-                                   : QString();
+  QString title =
+      match.hasMatch() ? QTextDocumentFragment::fromHtml(match.captured(1)).toPlainText().simplified() : QString();
   if (title.isEmpty()) title = QFileInfo(path).completeBaseName();
   return {title, QTextDocumentFragment::fromHtml(html).toPlainText()};
 }

@@ -133,8 +133,8 @@ void THelpForm::Open(const QUrl& url) {
 // A missing page tells where the help was looked for instead.
 void THelpForm::ShowPage(const QUrl& url) {
   if (url.isEmpty() || !QFileInfo(url.toLocalFile()).isFile()) {
-    Browser->setHtml(QStringLiteral("<p>%1</p>").arg(
-        LanguageText(TextKey::HELP_MISSING_MSG).arg(QDir::toNativeSeparators(ResourceDir() + QStringLiteral("help"))).toHtmlEscaped()));
+    const QString told = LanguageText(TextKey::HELP_MISSING_MSG).arg(QDir::toNativeSeparators(ResourceDir()));
+    Browser->setHtml(QStringLiteral("<p>%1</p>").arg(told.toHtmlEscaped()));
     Browser->setAccessibleName(windowTitle());
     return;
   }
@@ -197,8 +197,6 @@ void THelpForm::NameFoundList() { lbFound->setAccessibleName(Label2->text().remo
 
 void THelpForm::LoadLayout(const ProfileFile& settings) { LoadPlacement(settings, QStringLiteral("Help"), Sized::Yes); }
 
-void THelpForm::SaveLayout(ProfileFile& settings) const {
-  SavePlacement(settings, QStringLiteral("Help"), Sized::Yes);
-}
+void THelpForm::SaveLayout(ProfileFile& settings) const { SavePlacement(settings, QStringLiteral("Help"), Sized::Yes); }
 
 }  // namespace quobrix

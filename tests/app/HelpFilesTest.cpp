@@ -127,7 +127,7 @@ class HelpFilesTest : public QObject {
     TMainForm main;
     Browser browser;
     THelpForm& help = *main.findChild<THelpForm*>();
-    const QString told = LanguageText(TextKey::HELP_MISSING_MSG).arg(QDir::toNativeSeparators(ResourceDir() + "help"));
+    const QString told = LanguageText(TextKey::HELP_MISSING_MSG).arg(QDir::toNativeSeparators(ResourceDir()));
     for (QAction* item : {&main.Commands().Action(CommandId::Help), &main.Commands().Action(CommandId::Lesson, 1),
                           &main.Commands().Action(CommandId::Lesson, 2)}) {
       help.Browser->clear();
