@@ -59,7 +59,8 @@ void ClickLink(QTextBrowser& browser, const QString& text) {
   QTest::mouseClick(browser.viewport(), Qt::LeftButton, {}, browser.cursorRect(at).center());
 }
 
-// Leaves the desktop nothing to open an address with.
+// Leaves the desktop nothing to open an address with. On a display Qt looks
+// for xdg-open or $BROWSER on the PATH; the offscreen platform opens nothing.
 struct NoBrowser {
   NoBrowser() : path(qgetenv("PATH")) {
     qputenv("PATH", QFile::encodeName(empty.path()));
