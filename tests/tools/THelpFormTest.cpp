@@ -139,7 +139,7 @@ class THelpFormTest : public QObject {
     QTRY_VERIFY(help.form.isVisible());
     QCOMPARE(help.Shown(), QStringLiteral("HolderForm.html"));
 
-    // A tool window has its page too, and the help window keeps its own.
+    // F1 works in a tool window too, and opens its page.
     ExampleTool inspector(help.owner, help.chart.host.table, help.registry);
     inspector.show();
     inspector.activateWindow();
