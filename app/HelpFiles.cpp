@@ -41,6 +41,13 @@ QUrl LessonUrl(const QString& resourceDir, const QString& languageFile, int less
   return LocalizedFile(resourceDir, QStringLiteral("lessons"), languageFile, QString::fromLatin1(kLessons[lesson - 1]));
 }
 
+QStringList HelpFolders(const QString& resourceDir, const QString& languageFile) {
+  QStringList folders;
+  for (const QUrl& first : {HelpPageUrl(resourceDir, languageFile), LessonUrl(resourceDir, languageFile, 1)})
+    if (!first.isEmpty()) folders.append(QFileInfo(first.toLocalFile()).absolutePath());
+  return folders;
+}
+
 QUrl SiteUrl(const QString& resourceDir) {
   const ProfileFile shortcut(resourceDir + QStringLiteral("site.url"));
   const QString address = shortcut.ReadString(QStringLiteral("InternetShortcut"), QStringLiteral("URL"), QString());

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 namespace quobrix {
@@ -20,6 +21,8 @@ QString HelpLanguageCode(const QString& languageFile);
 QUrl HelpPageUrl(const QString& resourceDir, const QString& languageFile, const QString& page = QStringLiteral("index"));
 // `lesson` is the item's number: 1 the first chart, 2 the tools.
 QUrl LessonUrl(const QString& resourceDir, const QString& languageFile, int lesson);
+// The folders of the language's help pages and lessons that are there.
+QStringList HelpFolders(const QString& resourceDir, const QString& languageFile);
 // The address in `resourceDir` + "site.url".
 QUrl SiteUrl(const QString& resourceDir);
 

@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 55> kBuiltIn = {{
+constexpr std::array<BuiltInText, 58> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -93,6 +93,11 @@ constexpr std::array<BuiltInText, 55> kBuiltIn = {{
     {TextKey::FILE_CHANGED_RELOAD_MSG, kGeneral, "FILE_CHANGED_RELOAD_MSG",
      "Файл %1 изменён другой программой. Загрузить схему из него заново?"},
     {TextKey::RECOVERY_BLOCKS, kGeneral, "RECOVERY_BLOCKS", "Блоков: %1"},
+    {TextKey::HELP_MISSING_MSG, kGeneral, "HELP_MISSING_MSG", "Справка не найдена: в папке %1 нет её страниц."},
+    {TextKey::HELP_WORDS_NOT_FOUND, kGeneral, "HELP_WORDS_NOT_FOUND", "Ни одна страница не содержит этих слов"},
+    {TextKey::HELP_LINK_OPEN_ERROR, kGeneral, "HELP_LINK_OPEN_ERROR",
+     "Не удалось открыть адрес %1: в системе нет программы, которая его откроет. Адрес можно скопировать из этого "
+     "сообщения."},
 }};
 
 static_assert(

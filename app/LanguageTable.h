@@ -67,6 +67,9 @@ enum class TextKey {
   FILE_RELOAD_BUTTON,
   FILE_CHANGED_RELOAD_MSG,  // %1 path
   RECOVERY_BLOCKS,  // %1 how many blocks a recovered chart holds
+  HELP_MISSING_MSG,         // %1 the folder the help and the lessons were looked for in
+  HELP_WORDS_NOT_FOUND,     // no help page holds the words searched for
+  HELP_LINK_OPEN_ERROR,     // %1 an address no program of the system opens
 };
 
 struct BuiltInText {

@@ -1,35 +1,33 @@
 // The main window's links to the desktop: the chart file type registered at
-// start, and the help, the lessons and the web page opened in the browser.
+// start, and the help, the lessons and the web page, shown in the help window
+// or, for an address on the network, the browser.
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
 
 #include "app/HelpFiles.h"
 #include "app/TMainForm.h"
 #include "platform/DesktopRegistration.h"
 #include "platform/ProgramFolders.h"
+#include "tools/THelpForm.h"
 #include "view/ProgramSettings.h"
 #include "view/TDebugForm.h"
 
 namespace quobrix {
 
-namespace {
-
-// A missing file opens nothing, and what the browser makes of it is its own affair.
-void OpenInBrowser(const QUrl& url) {
-  if (!url.isEmpty()) QDesktopServices::openUrl(url);
+// The help command itself belongs to the help window.
+void TMainForm::CreateHelpWindow() {
+  const HelpBook book{[](const QString& name) { return HelpPageUrl(ResourceDir(), Settings().LanguageFile(), name); },
+                      [] { return HelpFolders(ResourceDir(), Settings().LanguageFile()); }};
+  help_ = new THelpForm(*this, commands_, toolWindows_, book);
 }
-
-}  // namespace
 
 void TMainForm::BindHelpCommands() {
   using enum CommandId;
-  commands_.Bind(Help, [](QAction&) { OpenInBrowser(HelpPageUrl(ResourceDir(), Settings().LanguageFile())); });
   // The item's number chooses the lesson, whatever language its caption is in.
-  commands_.Bind(Lesson, [](QAction& item) {
-    OpenInBrowser(LessonUrl(ResourceDir(), Settings().LanguageFile(), MenuTag(item)));
+  commands_.Bind(Lesson, [this](QAction& item) {
+    help_->Open(LessonUrl(ResourceDir(), Settings().LanguageFile(), MenuTag(item)));
   });
-  commands_.Bind(VisitWeb, [](QAction&) { OpenInBrowser(SiteUrl(ResourceDir())); });
+  commands_.Bind(VisitWeb, [this](QAction&) { help_->Open(SiteUrl(ResourceDir())); });
 }
 
 // The chart opens whatever becomes of this; the debug window hears of failures.

@@ -72,6 +72,7 @@ void TMainForm::CreateToolWindows() {
   new TColorForm(*this, commands_, toolWindows_);
   userLib_ = new TUserLibForm(*this, commands_, toolWindows_);
   new ChartPrinting(*this, commands_);
+  CreateHelpWindow();
 }
 
 TMainForm::~TMainForm() {

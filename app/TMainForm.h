@@ -29,6 +29,7 @@ class ProfileFile;
 struct ChartReadReport;
 struct RecoveredChart;
 class TDebugForm;
+class THelpForm;
 class TInspectorForm;
 class TLibraryForm;
 class TSettingsForm;
@@ -216,6 +217,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void BindWizardCommands();
   void BindPageCountCommand();
   void BindHelpCommands();
+  void CreateHelpWindow();
   // The view switches show the options, whoever changed them, and the
   // active chart window takes a changed one.
   void ShowViewOptions();
@@ -233,6 +235,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   TSettingsForm* settingsForm_ = nullptr;
   TLibraryForm* library_ = nullptr;
   TUserLibForm* userLib_ = nullptr;
+  THelpForm* help_ = nullptr;
   std::unique_ptr<AutoSave> autoSave_;
   SettingsKeeper* settingsKeeper_ = nullptr;
   std::unique_ptr<ChartFileWatch> fileWatch_;

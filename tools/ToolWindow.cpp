@@ -27,6 +27,8 @@ ToolWindow::ToolWindow(QWidget& owner, CommandTable& commands, CommandId toggle,
   // A palette is used while a chart window is the active one.
   setAttribute(Qt::WA_AlwaysShowToolTips);
   commands_.Bind(toggleId_, [this](QAction&) { Toggle(); });
+  // F1 here opens this window's help page.
+  addAction(&commands_.Action(CommandId::Help));
   TitleAfterCommand(*this, toggle_);
 }
 

@@ -11,11 +11,15 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "app/HelpFiles.h"
 #include "chart/ChartFormat.h"
 #include "platform/ProfileFile.h"
 #include "app/TMainForm.h"
+#include "app/LanguageTable.h"
+#include "platform/ProgramFolders.h"
+#include "tools/THelpForm.h"
 #include "support/ProgramHome.h"
 
 using namespace quobrix;
@@ -116,16 +120,21 @@ class HelpFilesTest : public QObject {
     QCOMPARE(SiteUrl(root), QUrl());
   }
 
-  // The program's folder in the tests holds no help: the commands run and
-  // ask the desktop for nothing.
-  void missingHelpAndLessonsOpenNothing() {
+  // The program's folder in the tests holds no help: the commands ask the
+  // desktop for nothing and the help window says where the help was looked for.
+  void missingHelpAndLessonsAreToldInTheHelpWindow() {
     test::ProgramHome home;
     TMainForm main;
     Browser browser;
+    THelpForm& help = *main.findChild<THelpForm*>();
+    const QString told = LanguageText(TextKey::HELP_MISSING_MSG).arg(QDir::toNativeSeparators(ResourceDir()));
     for (QAction* item : {&main.Commands().Action(CommandId::Help), &main.Commands().Action(CommandId::Lesson, 1),
                           &main.Commands().Action(CommandId::Lesson, 2)}) {
+      help.Browser->clear();
       QVERIFY(item->isEnabled());
       item->trigger();
+      QVERIFY(help.isVisible());
+      QCOMPARE(help.Browser->toPlainText(), told);
     }
     QVERIFY(browser.opened.isEmpty());
   }
