@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "chart/AvailableMemory.h"
 #include "chart/ChartFormat.h"
 #include "chart/FileIO.h"
 
@@ -114,6 +115,7 @@ ChartFileContents ParseChartFile(std::string_view text) {
 ChartFileContents ReadChartFile(const std::string& path) {
   const auto size = RegularFileSize(path);
   if (size && *size > kLargestReadableFile) return Failed(ChartReadFailure::TooLarge);
+  if (size && !ChartFitsInMemory(*size, AvailableMemory())) return Failed(ChartReadFailure::OutOfMemory);
   const auto bytes = ReadWholeFile(path);
   if (!bytes) return Failed(ChartReadFailure::Unreadable);
   return ParseChartFile(*bytes);
