@@ -27,7 +27,7 @@ constexpr int kMaxNesting = 100;
 // Case labels and elifs are breadth, not nesting, but each decision of the
 // chain they make hangs below the one before, and the chart is laid out by
 // recursion: a chain of this many takes a tenth of a second and, below the
-// deepest nesting, about 3 MiB of stack in a sanitizer build.
+// deepest nesting, 3 to 4 MiB of stack in a sanitizer build.
 constexpr int kMaxChainedDecisions = 500;
 
 // Program texts are read up to this many bytes, more than any program drawn
