@@ -37,7 +37,8 @@ bench: setup
 	@cmake -S . -B $(BUILD)-bench $(call generator,$(BUILD)-bench) -DCMAKE_BUILD_TYPE=Release -DQUOBRIX_TESTS=OFF -DQUOBRIX_BENCH=ON > /dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS)
 
-# make fuzz [FUZZ_SECONDS=600]   run every fuzz target (clang, ASan, UBSan)
+# make fuzz [FUZZ_SECONDS=600]   run every fuzz target (clang, ASan, UBSan), each from its
+#                               seeds in fuzz/corpus/<target> and what earlier runs found
 FUZZ_SECONDS ?= 60
 fuzz:
 	@bash scripts/setup.sh fuzz
@@ -45,7 +46,7 @@ fuzz:
 	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_ChartFileFuzzer fuzz_FragmentFuzzer fuzz_ProfileFileFuzzer fuzz_CodeReaderFuzzer fuzz_UserLibraryFuzzer
 	@for f in ChartFileFuzzer FragmentFuzzer ProfileFileFuzzer CodeReaderFuzzer UserLibraryFuzzer; do \
 	  mkdir -p $(BUILD)-fuzz/corpus/$$f; \
-	  $(BUILD)-fuzz/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 $(BUILD)-fuzz/corpus/$$f fuzz/corpus || exit 1; \
+	  $(BUILD)-fuzz/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 $(BUILD)-fuzz/corpus/$$f fuzz/corpus/$$f || exit 1; \
 	done
 
 clean:

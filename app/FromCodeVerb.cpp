@@ -25,6 +25,10 @@ CodeChartWords CodeChartWordsOfLanguage() {
 int DrawFromCode(const std::string& program, const std::string& out) {
   const auto language = CodeLanguageOfFile(program);
   if (!language) return Fail("not a program the flowchart can be drawn from: " + program + " (use .pas or .py)");
+  // A text too long to draw is refused before it is read.
+  const auto size = RegularFileSize(program);
+  if (size && static_cast<std::uint64_t>(*size) > kLongestProgram)
+    return Fail(program + ": " + CodeError{.kind = CodeErrorKind::TooLong}.Message());
   const auto text = ReadWholeFile(program);
   if (!text) return Fail("cannot read " + program);
   // Pictures are drawn with the toolkit's fonts; a chart file needs none.

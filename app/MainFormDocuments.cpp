@@ -118,7 +118,8 @@ THolderForm* TMainForm::OpenChart(const QString& path, bool applyPlacement) {
   if (!loaded || !*loaded) {
     // The window was never shown: the chart the user was in stays the active one.
     delete window;
-    ShowError(LanguageText(loaded ? TextKey::FILE_OPEN_ERROR_MSG : TextKey::NOT_ENOUGH_MEMORY_MSG));
+    const bool outOfMemory = !loaded || report.Failure == ChartReadFailure::OutOfMemory;
+    ShowError(LanguageText(outOfMemory ? TextKey::NOT_ENOUGH_MEMORY_MSG : TextKey::FILE_OPEN_ERROR_MSG));
     return nullptr;
   }
   SetChartTitle(*window);

@@ -2,10 +2,24 @@
 
 #include <iostream>
 
+#include "chart/AvailableMemory.h"
 #include "chart/ChartFileReader.h"
 #include "chart/FileIO.h"
 
 namespace quobrix {
+
+namespace {
+
+std::string MiB(std::int64_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
+
+std::string OutOfMemoryToRead(const std::string& path) {
+  const std::int64_t needed = MemoryToReadChart(RegularFileSize(path).value_or(0));
+  const auto available = AvailableMemory();
+  return "out of memory: reading " + path + " needs about " + MiB(needed) +
+         (available ? ", " + MiB(*available) + " are available" : "");
+}
+
+}  // namespace
 
 int Fail(const std::string& reason) {
   std::cerr << "quobrix: " << reason << '\n';
@@ -20,6 +34,7 @@ std::optional<std::string> LoadChart(BlocksHolderModel& chart, const std::string
       case ChartReadFailure::WrongHeader: return "not a chart file: " + path;
       case ChartReadFailure::TooLarge:
         return "too large to be a chart: " + path + " (over " + std::to_string(kLargestReadableFile >> 30) + " GiB)";
+      case ChartReadFailure::OutOfMemory: return OutOfMemoryToRead(path);
       case ChartReadFailure::BadChartSection: return "damaged chart file: " + path;
       default: return "cannot read " + path;
     }

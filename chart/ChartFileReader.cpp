@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "chart/AvailableMemory.h"
 #include "chart/ChartFormat.h"
 #include "chart/ContentHash.h"
 #include "chart/FileIO.h"
@@ -117,6 +118,7 @@ ChartFileContents ReadChartFile(const std::string& path, FileStamp* stamp) {
   // stamp in its identity, and the comparison goes on to the bytes.
   const auto identity = IdentityOf(path);
   if (identity && identity->size > kLargestReadableFile) return Failed(ChartReadFailure::TooLarge);
+  if (identity && !ChartFitsInMemory(identity->size, AvailableMemory())) return Failed(ChartReadFailure::OutOfMemory);
   const auto bytes = ReadWholeFile(path);
   if (!bytes || !identity) return Failed(ChartReadFailure::Unreadable);
   if (stamp) *stamp = {path, *identity, ContentHash::Of(*bytes)};

@@ -11,7 +11,9 @@
 
 namespace quobrix {
 
-enum class ChartReadFailure : std::uint8_t { None, Unreadable, TooLarge, WrongHeader, BadChartSection };
+// OutOfMemory: the file is larger than the memory left could read (see
+// AvailableMemory.h); it is refused before reading.
+enum class ChartReadFailure : std::uint8_t { None, Unreadable, TooLarge, OutOfMemory, WrongHeader, BadChartSection };
 
 // The chart section's values as written, and the blocks with their owners
 // resolved. A damaged block ends the block list, keeping the blocks before

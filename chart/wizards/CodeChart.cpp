@@ -74,6 +74,7 @@ std::optional<CodeLanguage> CodeLanguageOfFile(std::string_view path) {
 }
 
 std::variant<FlowProgram, CodeError> ReadProgram(std::string_view utf8, CodeLanguage language) {
+  if (utf8.size() > kLongestProgram) return CodeError{CodeErrorKind::TooLong, 1, 1, "", ""};
   try {
     return language == CodeLanguage::Pascal ? ReadPascal(utf8) : ReadPython(utf8);
   } catch (const CodeError& error) {

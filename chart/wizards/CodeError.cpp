@@ -45,6 +45,10 @@ std::string What(const CodeError& e) {
       return "the indentation matches no enclosing block";
     case CodeErrorKind::TooDeep:
       return "statements nested more than " + std::to_string(kMaxNesting) + " deep";
+    case CodeErrorKind::TooManyBranches:
+      return "more than " + std::to_string(kMaxChainedDecisions) + " case labels or elif branches in one chain";
+    case CodeErrorKind::TooLong:
+      return "the text is longer than " + std::to_string(kLongestProgram >> 20) + " MiB, more than any program needs";
   }
   return "";
 }

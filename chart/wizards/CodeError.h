@@ -17,10 +17,22 @@ enum class CodeErrorKind : std::uint8_t {
   Unsupported,          // `found`: a statement the reader does not draw
   BadIndentation,       // a line's indentation matches no enclosing block
   TooDeep,              // statements nested deeper than any chart could show
+  TooLong,              // a text longer than kLongestProgram
+  TooManyBranches,      // a chain of case labels or elifs longer than kMaxChainedDecisions
 };
 
 // Statements nest at most this deep; a chart of more would be far wider than any sheet.
 constexpr int kMaxNesting = 100;
+
+// Case labels and elifs are breadth, not nesting, but each decision of the
+// chain they make hangs below the one before, and the chart is laid out by
+// recursion: a chain of this many takes a tenth of a second and, below the
+// deepest nesting, 3 to 4 MiB of stack in a sanitizer build.
+constexpr int kMaxChainedDecisions = 500;
+
+// Program texts are read up to this many bytes, more than any program drawn
+// as a flowchart needs; a longer text is refused before it is read.
+constexpr std::size_t kLongestProgram = std::size_t{16} << 20;
 
 struct CodeError {
   CodeErrorKind kind = CodeErrorKind::Expected;

@@ -45,7 +45,8 @@ class PascalParser {
   TokenCursor in_;
   FlowProgram program_;
   std::vector<std::string> routineNames_;  // lower case
-  int depth_ = 0;
+  DepthLimit depth_{0, kMaxNesting, CodeErrorKind::TooDeep};
+  DepthLimit chain_{0, kMaxChainedDecisions, CodeErrorKind::TooManyBranches};
 
   const std::vector<Token>& Tokens() const { return in_.Tokens(); }
 
@@ -239,7 +240,7 @@ class PascalParser {
     in_.ExpectKeyword("of");
     const std::string subject = Spell(Tokens(), selector.first, selector.second);
     std::vector<FlowNode> arms;
-    NestingGuard chain(depth_, in_.Peek());  // each label's decision nests in the one before
+    NestingGuard chain(chain_, in_.Peek());  // each label's decision hangs below the one before
     while (!IsKeyword(in_.Peek(), "end") && !IsKeyword(in_.Peek(), "else") && !IsKeyword(in_.Peek(), "otherwise")) {
       if (!arms.empty()) chain.Deeper(in_.Peek());
       const std::size_t start = in_.Position();

@@ -121,7 +121,8 @@ class PythonParser {
   TokenCursor in_;
   FlowProgram program_;
   std::vector<std::string> routineNames_;
-  int depth_ = 0;
+  DepthLimit depth_{0, kMaxNesting, CodeErrorKind::TooDeep};
+  DepthLimit chain_{0, kMaxChainedDecisions, CodeErrorKind::TooManyBranches};
 
   const std::vector<Token>& Tokens() const { return in_.Tokens(); }
 
@@ -188,7 +189,7 @@ class PythonParser {
       if (chain) {
         chain->Deeper(elif);
       } else {
-        chain.emplace(depth_, elif);
+        chain.emplace(chain_, elif);
       }
       otherwise->push_back({FlowKind::If, Condition(), Suite(), {}, {}});
       otherwise = &otherwise->back().orElse;

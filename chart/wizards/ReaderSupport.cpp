@@ -141,11 +141,11 @@ std::vector<std::string> CalledNames(const std::vector<Token>& tokens, TokenRang
   return names;
 }
 
-NestingGuard::NestingGuard(int& depth, const Token& at) : depth_(depth) { Deeper(at); }
+NestingGuard::NestingGuard(DepthLimit& depth, const Token& at) : depth_(depth) { Deeper(at); }
 
 void NestingGuard::Deeper(const Token& at) {
-  if (depth_ >= kMaxNesting) throw CodeError{CodeErrorKind::TooDeep, at.line, at.column, "", ""};
-  ++depth_;
+  if (depth_.open >= depth_.most) throw CodeError{depth_.fault, at.line, at.column, "", ""};
+  ++depth_.open;
   ++levels_;
 }
 

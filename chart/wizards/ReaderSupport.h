@@ -48,12 +48,19 @@ TokenRange WithoutOuterParentheses(const std::vector<Token>& tokens, TokenRange 
 // The names followed by "(" in the range, lower-cased when `ignoreCase`.
 std::vector<std::string> CalledNames(const std::vector<Token>& tokens, TokenRange range, bool ignoreCase);
 
-// Counts how deep statements nest while it lives; throws CodeError at the
-// token that goes too deep.
+// How many levels are open, how many may be, and the fault of one more.
+struct DepthLimit {
+  int open = 0;
+  int most = 0;
+  CodeErrorKind fault = CodeErrorKind::TooDeep;
+};
+
+// Counts open levels while it lives; throws CodeError at the token that
+// goes past the limit.
 class NestingGuard {
  public:
-  NestingGuard(int& depth, const Token& at);
-  ~NestingGuard() { depth_ -= levels_; }
+  NestingGuard(DepthLimit& depth, const Token& at);
+  ~NestingGuard() { depth_.open -= levels_; }
   NestingGuard(const NestingGuard&) = delete;
   NestingGuard& operator=(const NestingGuard&) = delete;
 
@@ -61,7 +68,7 @@ class NestingGuard {
   void Deeper(const Token& at);
 
  private:
-  int& depth_;
+  DepthLimit& depth_;
   int levels_ = 0;
 };
 

@@ -42,6 +42,9 @@ expect_failure 'bad.pas: line 3, column 5: expected "then", found "b"' --from-co
 printf 'print("x ≤ y")\n' > "$dir/sign.py"
 expect_failure 'line 1, column 10: the character "≤" (U+2264) cannot be written into a chart' \
   --from-code "$dir/sign.py" "$dir/sign.qbs"
+# A text longer than any program is refused before it is read (sparse: takes no disk).
+truncate -s 1900M "$dir/huge.pas"
+expect_failure "huge.pas: the text is longer than 16 MiB" --from-code "$dir/huge.pas" "$dir/huge.qbs"
 expect_failure "use .pas or .py" --from-code "$dir/sum.txt" "$dir/x.qbs"
 expect_failure "cannot read" --from-code "$dir/missing.py" "$dir/x.qbs"
 expect_failure "cannot write" --from-code "$dir/sum.pas" "$dir/no/such/dir/x.qbs"

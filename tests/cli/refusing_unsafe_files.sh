@@ -69,5 +69,12 @@ if [ -z "${QUOBRIX_SANITIZED:-}" ]; then
   err=$( (ulimit -v 400000; "$q" --info "$dir/big.qbs") 2>&1 >/dev/null); code=$?
   [ "$code" -eq 1 ] || fail "out of memory exited $code: $err"
   [[ "$err" == "quobrix: out of memory"* ]] || fail "out of memory said '$err'"
+  # What fits the limit to read but not the blocks it would make is refused
+  # before reading, not found to be no chart after it.
+  printf '[Quobrix Sheme v.1.0]\r\n' > "$dir/large.qbs"; truncate -s 200M "$dir/large.qbs"
+  err=$( (ulimit -v 400000; "$q" --info "$dir/large.qbs") 2>&1 >/dev/null); code=$?
+  [ "$code" -eq 1 ] || fail "a chart too large for the memory left exited $code: $err"
+  [[ "$err" =~ ^"quobrix: out of memory: reading $dir/large.qbs needs about 600 MiB, "[0-9]+" MiB are available"$ ]] ||
+    fail "a chart too large for the memory left said '$err'"
 fi
 echo "1 passed, 0 failed"

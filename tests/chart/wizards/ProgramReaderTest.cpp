@@ -222,16 +222,53 @@ TEST(ReaderFault, NestingDeeperThanAChartCouldShowIsRefusedNotOverflowed) {
   std::string python;
   for (int i = 0; i < 200; ++i) python += std::string(static_cast<std::size_t>(i), ' ') + "if a:\n";
   EXPECT_EQ(ReadFault(python + std::string(200, ' ') + "b = 1\n", Y).kind, CodeErrorKind::TooDeep);
-  // Each elif and each case label nests a decision in the one before.
-  std::string elifs = "if a:\n    pass\n";
-  for (int i = 0; i < 100000; ++i) elifs += "elif a:\n    pass\n";
-  EXPECT_EQ(ReadFault(elifs, Y).kind, CodeErrorKind::TooDeep);
-  std::string labels = "begin case a of ";
-  for (int i = 0; i < 100000; ++i) labels += std::to_string(i) + ": ; ";
-  EXPECT_EQ(ReadFault(labels + "end end.", P).kind, CodeErrorKind::TooDeep);
-  std::string allowed = "if a:\n    pass\n";
-  for (int i = 0; i < 90; ++i) allowed += "elif a:\n    pass\n";
-  EXPECT_EQ(Read(allowed, Y).main.size(), 1u);
+}
+
+std::string CaseOfLabels(int labels, const std::string& lastArm = "") {
+  std::string program = "case a of\n";
+  for (int i = 1; i < labels; ++i) program += std::to_string(i) + ": b := " + std::to_string(i) + ";\n";
+  return program + std::to_string(labels) + ": " + lastArm + "\nend";
+}
+
+std::string ElifsAfterIf(int elifs) {
+  std::string program = "if a == 0:\n    b = 0\n";
+  for (int i = 1; i <= elifs; ++i) program += "elif a == " + std::to_string(i) + ":\n    b = 1\n";
+  return program;
+}
+
+// Case labels and elifs are breadth: a chain as long as the limit is drawn
+// whole even below the deepest nesting, and only a longer one is refused.
+TEST(ReaderFault, ManyCaseLabelsAndElifsAreBreadthNotNesting) {
+  for (const auto& [program, language] : {std::pair{"begin " + CaseOfLabels(kMaxChainedDecisions) + " end.", P},
+                                          std::pair{ElifsAfterIf(kMaxChainedDecisions), Y}}) {
+    BlocksHolderModel chart;
+    Draw(chart, program, language);
+    EXPECT_GT(chart.BlockCount(), 3 * kMaxChainedDecisions);
+  }
+  std::string deepest = "begin ";
+  for (int i = 2; i < kMaxNesting; ++i) deepest += "if a then ";
+  BlocksHolderModel chart;
+  Draw(chart, deepest + CaseOfLabels(kMaxChainedDecisions) + " end.", P);
+
+  const CodeError labels = ReadFault("begin " + CaseOfLabels(kMaxChainedDecisions + 1) + " end.", P);
+  EXPECT_EQ(labels.kind, CodeErrorKind::TooManyBranches);
+  EXPECT_EQ(labels.line, kMaxChainedDecisions + 2);
+  EXPECT_EQ(ReadFault(ElifsAfterIf(kMaxChainedDecisions + 1), Y).kind, CodeErrorKind::TooManyBranches);
+  // A chain inside a chain's last arm hangs below all of the outer one.
+  const std::string inner = "case b of 1: c := 1; 2: c := 2 end";
+  EXPECT_EQ(ReadFault("begin " + CaseOfLabels(kMaxChainedDecisions - 1, inner) + " end.", P).kind,
+            CodeErrorKind::TooManyBranches);
+  EXPECT_EQ(Read("begin " + CaseOfLabels(kMaxChainedDecisions - 2, inner) + " end.", P).main.size(), 1u);
+}
+
+TEST(ReaderFault, ATextLongerThanAnyProgramIsRefusedBeforeReading) {
+  std::string program = "begin a := 1 end.";
+  program.resize(kLongestProgram, ' ');
+  EXPECT_EQ(Pascal(program), "Process[a := 1]");
+  program += ' ';
+  const CodeError error = ReadFault(program, P);
+  EXPECT_EQ(error.kind, CodeErrorKind::TooLong);
+  EXPECT_EQ(error.Describe(), "line 1, column 1: the text is longer than 16 MiB, more than any program needs");
 }
 
 TEST(ReaderFault, ACommentMayHoldWhatTheChartCannot) {

@@ -1,0 +1,4 @@
+begin
+  if a > 0
+    b := 1
+end.

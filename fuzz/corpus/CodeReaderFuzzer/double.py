@@ -1,0 +1,4 @@
+def f(x):
+    return x * 2
+
+print(f(2))
