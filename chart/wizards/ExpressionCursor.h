@@ -33,13 +33,13 @@ class ExpressionCursor {
   // Throws where tokens are left: an operand that follows another.
   void ExpectEnd() const;
   // Brackets and prefix operators nest no deeper than statements.
-  int& Depth() { return depth_; }
+  DepthLimit& Depth() { return depth_; }
 
  private:
   const std::vector<Token>& tokens_;
   std::size_t at_;
   std::size_t end_;
-  int depth_ = 0;
+  DepthLimit depth_{0, kMaxNesting, CodeErrorKind::TooDeep};
 };
 
 // One level of an operator table, the loosest first: how many tokens the

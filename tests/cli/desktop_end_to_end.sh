@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real editor under a virtual display, as a new user meets it: the first
-# start tells the desktop that .qbs files are charts of ours, and F1 hands the
-# bundled help in the interface language to the desktop's browser.
+# start tells the desktop that .qbs files are charts of ours, and F1 opens the
+# bundled help in a window of the program, asking no browser.
 set -u
 q=${QUOBRIX_PROGRAM:?}
 xlib="$(cd "$(dirname "$0")/../support" && pwd)/x_windows.sh"
@@ -10,7 +10,7 @@ need_tools xvfb-run xdotool xdg-mime mimetype
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
-# The browser: records what it is asked to open.
+# A browser that records what it is asked to open: F1 must ask it nothing.
 mkdir "$dir/bin"
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" >> "%s/opened"\n' "$dir" > "$dir/bin/xdg-open"
 chmod +x "$dir/bin/xdg-open"
@@ -26,7 +26,8 @@ pid=$!
 wait_window --name '^Untitled$' >/dev/null || fail "no chart window"
 main=$(wait_window --name '^Построитель схем Quobrix') || fail "no main window"
 xdotool windowfocus --sync "$main" key F1
-wait_until 20 test -s "$DIR/opened" || fail "F1 asked the browser for nothing"
+wait_window --name '^Вызов справки$' >/dev/null || fail "F1 opened no help window"
+[ ! -e "$DIR/opened" ] || fail "F1 asked the browser for $(cat "$DIR/opened")"
 kill "$pid"
 wait "$pid" 2>/dev/null
 exit 0
@@ -45,6 +46,4 @@ done
 app=$(xdg-mime query default application/x-quobrix-chart)
 [ "$app" = quobrix.desktop ] || fail "charts open with '$app'"
 grep -qx "Exec=$q %f" "$dir/data/applications/quobrix.desktop" || fail "the desktop entry does not start $q"
-expected="file://$(dirname "$q")/help/ru/index.html"
-grep -qx "$expected" "$dir/opened" 2>/dev/null || fail "F1 opened '$(cat "$dir/opened" 2>/dev/null)', not $expected"
 echo "PASS"

@@ -37,13 +37,12 @@ pid=$!
 wait_window --name '^Untitled$' >/dev/null || fail "no chart window"
 main=$(wait_window --name '^Построитель схем Quobrix') || fail "no main window"
 xdotool windowfocus --sync "$main" key F1
-wait_until 20 test -s "$DIR/opened" || fail "F1 asked the browser for nothing"
+wait_window --name '^Вызов справки$' >/dev/null || fail "F1 opened no help window"
+[ ! -e "$DIR/opened" ] || fail "F1 asked the browser for $(cat "$DIR/opened")"
 xdotool key alt+F4
 wait_exit "$pid"
 SESSION
 XLIB="$xlib" DIR="$dir" P="$prefix/bin/quobrix" xvfb-run -a -s -noreset bash "$dir/session.sh" || exit 1
-expected="file://$prefix/share/quobrix/help/ru/index.html"
-grep -qx "$expected" "$dir/opened" 2>/dev/null || fail "F1 opened '$(cat "$dir/opened" 2>/dev/null)', not $expected"
 [ -f "$dir/home/.config/quobrix/quobrix.ini" ] || fail "the settings are not in ~/.config/quobrix"
 [ -z "$(ls "$prefix/bin" | grep -v '^quobrix$')" ] || fail "the program wrote beside itself: $(ls "$prefix/bin")"
 echo "PASS"
