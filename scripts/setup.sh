@@ -13,7 +13,9 @@ packages=(
   # fonts the drawing is measured against
   fonts-liberation2 fonts-dejavu-core
   # windows under a virtual display, screenshots, PDF checks
-  xvfb xauth xdotool xclip imagemagick poppler-utils
+  xvfb xauth xdotool xclip imagemagick poppler-utils x11-utils
+  # a window manager the tool windows are stacked by
+  openbox
   # printing to a system printer: a scheduler the test starts and a virtual PDF printer
   cups-daemon cups-client printer-driver-cups-pdf
   # buttons found by their accessible names: a session bus, the accessibility bus, its Python binding
