@@ -15,6 +15,7 @@
 #include "app/DocumentSupport.h"
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
+#include "app/MainWindowWidth.h"
 #include "app/ScreenSnap.h"
 #include "app/TAboutForm.h"
 #include "app/TranslateWindow.h"
@@ -97,9 +98,12 @@ void TMainForm::FormCreate() {
   // A small window of fixed size in the top-left corner of the work area.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  // Wide enough for the whole menu bar, which does not wrap as it should.
-  setFixedSize(std::max(295, menuBar()->sizeHint().width()), 85 + menuBar()->sizeHint().height());
+  FitToCaptions();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().topLeft());
+}
+
+void TMainForm::FitToCaptions() {
+  setFixedSize(std::max(295, WidthShowingEveryItem(*this)), 85 + menuBar()->sizeHint().height());
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -136,20 +140,23 @@ void TMainForm::OpenStartupChart() {
   if (THolderForm* chart = CreateNewSheme()) FillWorkAreaRightOfMainWindow(*chart);
 }
 
-// The start-up chart takes the rest of the work area right of the main window.
+// The start-up chart takes the work area between the main window's column,
+// which the symbol palette shares, and the column of the property inspector
+// and the user library.
 void TMainForm::FillWorkAreaRightOfMainWindow(THolderForm& chart) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
   const QRect work = screen->availableGeometry();
   const QSize frame = chart.frameGeometry().size() - chart.size();
-  const int width = std::max(screen->geometry().width() - frameGeometry().width() - frame.width(), 100);
+  const int rightColumn = std::max(inspector_->width(), userLib_->width()) + frame.width();
+  const int width = std::max(work.width() - frameGeometry().width() - rightColumn - frame.width(), 100);
   const int height = std::max(work.height() - frame.height(), 100);
   ChartPlacement placement = Settings().LastChartPlacement();
   placement.Width = width;
   placement.Height = height;
   Settings().SetLastChartPlacement(placement);
   chart.resize(width, height);
-  chart.move(work.right() + 1 - width - frame.width(), work.bottom() + 1 - height - frame.height());
+  chart.move(work.left() + frameGeometry().width(), work.top());
   chart.UpdateZoomDisplay();
 }
 
@@ -184,6 +191,8 @@ bool TMainForm::SaveChart(THolderForm& window) {
 
 void TMainForm::ChartWindowActivated(THolderForm& window) {
   active_.Set(&window);
+  // Some window managers keep a tool window above its owner only.
+  ToolWindow::RaiseShown();
   fileWatch_->CheckSoon(window);
 }
 

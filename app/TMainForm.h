@@ -163,6 +163,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
 
  private:
   void FormCreate();
+  // Sizes the window to show every menu and tool button in the interface language.
+  void FitToCaptions();
   void CreateToolWindows();
   void FormShow();
   // Reads the user library; one that cannot be read is named, and its
