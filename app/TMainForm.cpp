@@ -60,6 +60,8 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
           [this](const QString& filter) { SaveDialog->setDefaultSuffix(FilterSuffix(filter)); });
   FormCreate();
   CreateToolWindows();
+  // Before the first showing, which takes the width the captions need.
+  UseLanguage(Settings().Options().Language);
 }
 
 // In the order their placements are read and written.
@@ -121,7 +123,6 @@ void TMainForm::moveEvent(QMoveEvent* event) {
 
 void TMainForm::FormShow() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  UseLanguage(Settings().Options().Language);
   OpenStartupChart();
   LoadWindowLayout();
   LoadUserLibrary();
