@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QSet>
+#include <QStyle>
 
 #include "app/AutoSave.h"
 #include "app/ChartFileWatch.h"
@@ -138,27 +139,29 @@ void TMainForm::OpenStartupChart() {
     return;
   }
   mRegisterFileTypeClick();
-  if (THolderForm* chart = CreateNewSheme()) FillWorkAreaRightOfMainWindow(*chart);
+  PlaceStartupChart();
+  CreateNewSheme();
 }
 
 // The start-up chart takes the work area between the main window's column,
 // which the symbol palette shares, and the column of the property inspector
-// and the user library.
-void TMainForm::FillWorkAreaRightOfMainWindow(THolderForm& chart) {
+// and the user library. The placement is set before the window first shows:
+// a window manager places a window moved while it maps it by its inside.
+void TMainForm::PlaceStartupChart() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
   const QRect work = screen->availableGeometry();
-  const QSize frame = chart.frameGeometry().size() - chart.size();
+  // The chart window's frame is taken to be as large as the main window's, or,
+  // before the window manager tells it, as a title bar.
+  QSize frame = frameGeometry().size() - size();
+  if (frame.isNull()) frame.setHeight(style()->pixelMetric(QStyle::PM_TitleBarHeight));
   const int rightColumn = std::max(inspector_->width(), userLib_->width()) + frame.width();
-  const int width = std::max(work.width() - frameGeometry().width() - rightColumn - frame.width(), 100);
-  const int height = std::max(work.height() - frame.height(), 100);
   ChartPlacement placement = Settings().LastChartPlacement();
-  placement.Width = width;
-  placement.Height = height;
+  placement.Left = work.left() + frameGeometry().width();
+  placement.Top = work.top();
+  placement.Width = std::max(work.width() - frameGeometry().width() - rightColumn - frame.width(), 100);
+  placement.Height = std::max(work.height() - frame.height(), 100);
   Settings().SetLastChartPlacement(placement);
-  chart.resize(width, height);
-  chart.move(work.left() + frameGeometry().width(), work.top());
-  chart.UpdateZoomDisplay();
 }
 
 // The settings and the user library are written even when a chart window

@@ -184,7 +184,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // Makes the desktop open chart files with this program.
   void mRegisterFileTypeClick();
   void OpenStartupChart();
-  void FillWorkAreaRightOfMainWindow(THolderForm& chart);
+  void PlaceStartupChart();
   THolderForm* NewChartWindow();
   void TitleChartWindow(THolderForm& window, const QString& title);
   // Titles a chart never saved with the first "Untitled" name no other open
