@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 #include "app/ScreenSnap.h"
-#include "chart/SymbolTable.h"
 #include "platform/ProfileFile.h"
 #include "tools/PaletteButtonPictures.h"
+#include "chart/SymbolTable.h"
 #include "tools/WrappingLayout.h"
 #include "view/ActiveChart.h"
 #include "view/ArmDrawing.h"
@@ -87,7 +87,8 @@ void TLibraryForm::PassMultiInsertToActiveCanvas() {
 }
 
 // The first showing puts the window, as wide as the main window and as tall
-// as its rows of buttons need, in the bottom left corner of the work area; later showings keep where the user left it.
+// as its rows of buttons need, in the bottom left corner of the work area;
+// later showings keep where the user left it.
 void TLibraryForm::showEvent(QShowEvent* event) {
   if (!placed_) PlaceAtBottomLeft();
   ToolWindow::showEvent(event);

@@ -96,7 +96,8 @@ void TUserLibForm::BuildToolBar() {
   tbSize->setAutoRaise(true);
   tbSize->setPopupMode(QToolButton::InstantPopup);
   auto* sizes = new QMenu(tbSize);
-  for (int size : kIconSizes) sizes->addAction(QString::number(size), this, [this, size] { SetIconSize(size); });
+  for (int size : kIconSizes)
+    sizes->addAction(QString::number(size), this, [this, size] { SetIconSize(size); });
   tbSize->setMenu(sizes);
   bar->addWidget(tbSize);
   auto* layout = new QVBoxLayout(this);
@@ -152,8 +153,8 @@ std::vector<LibraryEntry> TUserLibForm::Entries() const {
   std::vector<LibraryEntry> entries;
   for (int i = 0; i < LvUserLib->count(); ++i) {
     const QListWidgetItem* item = LvUserLib->item(i);
-    entries.push_back(
-        {item->data(FragmentTextRole).toByteArray().toStdString(), item->data(ThumbnailRole).value<QImage>()});
+    entries.push_back({item->data(FragmentTextRole).toByteArray().toStdString(),
+                       item->data(ThumbnailRole).value<QImage>()});
   }
   return entries;
 }
