@@ -146,6 +146,7 @@ void TMainForm::UseLanguage(const QString& languageName) {
   UseQtTranslations(languageFile.isEmpty() ? QString() : languageName);
   Settings().SetLanguageFile(languageFile);
   setWindowTitle(ProgramTitle());
+  FitToCaptions();
 }
 
 std::vector<QWidget*> TMainForm::OwnWindows() {

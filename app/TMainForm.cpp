@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QSet>
+#include <QStyle>
 
 #include "app/AutoSave.h"
 #include "app/ChartFileWatch.h"
@@ -15,6 +16,7 @@
 #include "app/DocumentSupport.h"
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
+#include "app/MainWindowWidth.h"
 #include "app/ScreenSnap.h"
 #include "app/TAboutForm.h"
 #include "app/TranslateWindow.h"
@@ -59,6 +61,8 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
           [this](const QString& filter) { SaveDialog->setDefaultSuffix(FilterSuffix(filter)); });
   FormCreate();
   CreateToolWindows();
+  // Before the first showing, which takes the width the captions need.
+  UseLanguage(Settings().Options().Language);
 }
 
 // In the order their placements are read and written.
@@ -98,9 +102,12 @@ void TMainForm::FormCreate() {
   // A small window of fixed size in the top-left corner of the work area.
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  // Wide enough for the whole menu bar, which does not wrap as it should.
-  setFixedSize(std::max(295, menuBar()->sizeHint().width()), 85 + menuBar()->sizeHint().height());
+  FitToCaptions();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().topLeft());
+}
+
+void TMainForm::FitToCaptions() {
+  setFixedSize(std::max(295, WidthShowingEveryItem(*this)), 85 + menuBar()->sizeHint().height());
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -118,7 +125,6 @@ void TMainForm::moveEvent(QMoveEvent* event) {
 
 void TMainForm::FormShow() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  UseLanguage(Settings().Options().Language);
   OpenStartupChart();
   LoadWindowLayout();
   LoadUserLibrary();
@@ -134,24 +140,29 @@ void TMainForm::OpenStartupChart() {
     return;
   }
   mRegisterFileTypeClick();
-  if (THolderForm* chart = CreateNewSheme()) FillWorkAreaRightOfMainWindow(*chart);
+  PlaceStartupChart();
+  CreateNewSheme();
 }
 
-// The start-up chart takes the rest of the work area right of the main window.
-void TMainForm::FillWorkAreaRightOfMainWindow(THolderForm& chart) {
+// The start-up chart takes the work area between the main window's column,
+// which the symbol palette shares, and the column of the property inspector
+// and the user library. The placement is set before the window first shows:
+// a window manager places a window moved while it maps it by its inside.
+void TMainForm::PlaceStartupChart() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
   const QRect work = screen->availableGeometry();
-  const QSize frame = chart.frameGeometry().size() - chart.size();
-  const int width = std::max(screen->geometry().width() - frameGeometry().width() - frame.width(), 100);
-  const int height = std::max(work.height() - frame.height(), 100);
+  // The chart window's frame is taken to be as large as the main window's, or,
+  // before the window manager tells it, as a title bar.
+  QSize frame = frameGeometry().size() - size();
+  if (frame.isNull()) frame.setHeight(style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  const int rightColumn = std::max(inspector_->width(), userLib_->width()) + frame.width();
   ChartPlacement placement = Settings().LastChartPlacement();
-  placement.Width = width;
-  placement.Height = height;
+  placement.Left = work.left() + frameGeometry().width();
+  placement.Top = work.top();
+  placement.Width = std::max(work.width() - frameGeometry().width() - rightColumn - frame.width(), 100);
+  placement.Height = std::max(work.height() - frame.height(), 100);
   Settings().SetLastChartPlacement(placement);
-  chart.resize(width, height);
-  chart.move(work.right() + 1 - width - frame.width(), work.bottom() + 1 - height - frame.height());
-  chart.UpdateZoomDisplay();
 }
 
 // The settings and the user library are written even when a chart window
@@ -185,6 +196,8 @@ bool TMainForm::SaveChart(THolderForm& window) {
 
 void TMainForm::ChartWindowActivated(THolderForm& window) {
   active_.Set(&window);
+  // Some window managers keep a tool window above its owner only.
+  ToolWindow::RaiseShown();
   fileWatch_->CheckSoon(window);
 }
 

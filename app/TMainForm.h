@@ -164,6 +164,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
 
  private:
   void FormCreate();
+  // Sizes the window to show every menu and tool button in the interface language.
+  void FitToCaptions();
   void CreateToolWindows();
   void FormShow();
   // Reads the user library; one that cannot be read is named, and its
@@ -183,7 +185,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // Makes the desktop open chart files with this program.
   void mRegisterFileTypeClick();
   void OpenStartupChart();
-  void FillWorkAreaRightOfMainWindow(THolderForm& chart);
+  void PlaceStartupChart();
   THolderForm* NewChartWindow();
   void TitleChartWindow(THolderForm& window, const QString& title);
   // Titles a chart never saved with the first "Untitled" name no other open

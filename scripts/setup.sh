@@ -14,6 +14,8 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   # windows under a virtual display, their menus and focus, screenshots, PDF checks
   xvfb xauth xdotool x11-utils xclip imagemagick poppler-utils
+  # a window manager the tool windows are stacked by
+  openbox
   # printing to a system printer: a scheduler the test starts and a virtual PDF printer
   cups-daemon cups-client printer-driver-cups-pdf
   # buttons found by their accessible names: a session bus, the accessibility bus, its Python binding

@@ -281,16 +281,26 @@ void TInspectorForm::EndTyping() { typingKey_ = {}; }
 
 // ----- the window
 
+// The first showing puts the window in the top-right corner of the work area.
+// It is placed before it shows: a window manager places a window moved while
+// it maps it by its inside, which would put the title bar above the screen.
+void TInspectorForm::setVisible(bool visible) {
+  if (visible && !placed_) PlaceAtTopRight();
+  ToolWindow::setVisible(visible);
+}
+
+void TInspectorForm::PlaceAtTopRight() {
+  placed_ = true;
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  layout()->activate();
+  // The frame is taken to be as large as the main window's, which shows.
+  const QSize frame = parentWidget()->frameGeometry().size() - parentWidget()->size();
+  const QRect work = screen->availableGeometry();
+  move(work.right() + 1 - width() - frame.width(), work.top());
+}
+
 void TInspectorForm::showEvent(QShowEvent* event) {
-  if (!placed_) {
-    // The first showing puts the window in the top-right corner of the work area.
-    placed_ = true;
-    if (const QScreen* screen = this->screen()) {
-      layout()->activate();
-      const QRect work = screen->availableGeometry();
-      move(work.right() + 1 - frameGeometry().width(), work.top());
-    }
-  }
   Refresh(false);
   ToolWindow::showEvent(event);
 }

@@ -77,6 +77,7 @@ class TInspectorForm : public ToolWindow {
 
   void LoadLayout(const ProfileFile& settings) override;
   void SaveLayout(ProfileFile& settings) const override;
+  void setVisible(bool visible) override;
 
  signals:
   // The editors were filled from the chart again.
@@ -108,6 +109,7 @@ class TInspectorForm : public ToolWindow {
   // Shows the active block, or what is left when there is none; `focusText`
   // gives the text its window's keyboard focus.
   void ShowActiveBlock(bool focusText);
+  void PlaceAtTopRight();
   void Fill(const TBlock& block);
   void FillSizes(const TBlock& block);
   void FillWidth(const TBlock& block);

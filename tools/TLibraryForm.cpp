@@ -86,8 +86,9 @@ void TLibraryForm::PassMultiInsertToActiveCanvas() {
   if (THolderForm* window = Commands().Active().Window()) window->bh->FMultiInsert = multiInsert_->isChecked();
 }
 
-// The first showing puts the window, one row of buttons high, in the bottom
-// left corner of the work area; later showings keep where the user left it.
+// The first showing puts the window, as wide as the main window and as tall
+// as its rows of buttons need, in the bottom left corner of the work area;
+// later showings keep where the user left it.
 void TLibraryForm::showEvent(QShowEvent* event) {
   if (!placed_) PlaceAtBottomLeft();
   ToolWindow::showEvent(event);
@@ -99,7 +100,8 @@ void TLibraryForm::PlaceAtBottomLeft() {
   if (!screen) return;
   const QRect work = screen->availableGeometry();
   const QSize frame = frameGeometry().size() - size();
-  const int width = std::min(aToolBar1->sizeHint().width(), work.width() - frame.width());
+  // The column under the main window, which the start-up chart leaves free.
+  const int width = std::min(aToolBar1->sizeHint().width(), parentWidget()->frameGeometry().width() - frame.width());
   resize(width, aToolBar1->layout()->heightForWidth(width));
   move(work.left(), work.bottom() + 1 - height() - frame.height());
 }

@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/LibraryThumbnail.h"
 #include "platform/ProfileFile.h"
@@ -79,10 +80,6 @@ TUserLibForm::TUserLibForm(QWidget& owner, CommandTable& commands, ToolWindowReg
   BuildToolBar();
   SetIconSize(80);
   resize(260, 320);
-  if (const QScreen* screen = this->screen()) {
-    const QRect work = screen->availableGeometry();
-    move(work.right() + 1 - frameGeometry().width(), work.top() + 120);
-  }
 }
 
 void TUserLibForm::BuildToolBar() {
@@ -210,7 +207,26 @@ void TUserLibForm::FolderChanged() {
   }
 }
 
+// The first showing puts the window in the bottom-right corner of the work
+// area, at most a third of it high, below where the property inspector
+// first shows; later showings keep where the user left it.
+void TUserLibForm::showEvent(QShowEvent* event) {
+  if (!placed_) PlaceAtBottomRight();
+  ToolWindow::showEvent(event);
+}
+
+void TUserLibForm::PlaceAtBottomRight() {
+  placed_ = true;
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  const QRect work = screen->availableGeometry();
+  const QSize frame = frameGeometry().size() - size();
+  resize(width(), std::min(height(), work.height() / 3 - frame.height()));
+  move(work.right() + 1 - width() - frame.width(), work.bottom() + 1 - height() - frame.height());
+}
+
 void TUserLibForm::LoadLayout(const ProfileFile& settings) {
+  if (settings.Find(kSection, QStringLiteral("UserLibX"))) placed_ = true;
   if (settings.ReadBool(kSection, QStringLiteral("UserLib"), true)) {
     show();
     raise();

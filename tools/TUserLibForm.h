@@ -61,8 +61,12 @@ class TUserLibForm : public ToolWindow {
   void LoadLayout(const ProfileFile& settings) override;
   void SaveLayout(ProfileFile& settings) const override;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void BuildToolBar();
+  void PlaceAtBottomRight();
   void Append(const LibraryEntry& entry);
   void Show(const std::vector<LibraryEntry>& entries);
   // The user changed the list: written at once.
@@ -73,6 +77,7 @@ class TUserLibForm : public ToolWindow {
   SharedUserLibrary library_;
   QFileSystemWatcher* watcher_;
   bool changed_ = false;  // changes not written yet
+  bool placed_ = false;
   QStringList damaged_;
 };
 

@@ -6,6 +6,7 @@
 #include "platform/ProfileFile.h"
 #include "platform/WindowPlacement.h"
 #include "tools/CommandCaption.h"
+#include "tools/ToolWindowOrder.h"
 #include "view/CommandTable.h"
 
 namespace quobrix {
@@ -14,6 +15,11 @@ namespace {
 
 // Smaller than this, a window the user sizes could hardly be grabbed.
 constexpr QSize kSmallestSized(60, 40);
+
+ToolWindowOrder& Order() {
+  static ToolWindowOrder order;
+  return order;
+}
 
 }  // namespace
 
@@ -35,13 +41,31 @@ ToolWindow::ToolWindow(QWidget& owner, CommandTable& commands, CommandId toggle,
 ToolWindow::~ToolWindow() {
   commands_.Unbind(toggleId_);
   registry_.Remove(*this);
+  Order().Forget(*this);
 }
 
-void ToolWindow::Toggle() { setVisible(!isVisible()); }
+void ToolWindow::Toggle() {
+  if (isVisible() && !Order().Covered(*this)) {
+    hide();
+    return;
+  }
+  show();
+  raise();
+  Order().BroughtUp(*this);
+}
+
+void ToolWindow::RaiseShown() { Order().RaiseAll(); }
 
 void ToolWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  Order().BroughtUp(*this);
   toggle_.setChecked(true);
+}
+
+// The window manager raises a window the user activates.
+void ToolWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Order().BroughtUp(*this);
 }
 
 // A window hidden with its minimized owner stays switched on.

@@ -1,6 +1,6 @@
 // The frame every tool window shares: created at program start and kept for
-// the run, a tool window that stays above the other windows, shown and
-// hidden by its command, whose check mark (and with it the pressed state of
+// the run, a tool window that stays above the other windows, shown, raised
+// and hidden by its command, whose check mark (and with it the pressed state of
 // its tool-bar button) follows the window's visibility however the window
 // is shown or hidden. Its title is the caption of that command's menu item,
 // translated or not. It joins the registry for its placement keys while it
@@ -27,9 +27,14 @@ class ToolWindow : public QWidget, public ToolWindowLayout {
   ToolWindow(QWidget& owner, CommandTable& commands, CommandId toggle, ToolWindowRegistry& registry);
   ~ToolWindow() override;
 
-  // What the command does: shows the window when it is hidden and hides it
-  // when it is shown. A window that has to do more first extends it.
+  // What the command does: shows the window when it is hidden, raises it
+  // when another tool window covers part of it, and hides it otherwise. A
+  // window that has to do more first extends it.
   virtual void Toggle();
+
+  // Raises the shown tool windows above a window that came up since, such
+  // as a new chart window, in their order among themselves.
+  static void RaiseShown();
 
  protected:
   // The program's commands, and through them the active chart window.
@@ -44,6 +49,7 @@ class ToolWindow : public QWidget, public ToolWindowLayout {
   void LoadPlacement(const ProfileFile& settings, const QString& name, Sized sized);
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   CommandTable& commands_;

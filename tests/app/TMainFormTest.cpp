@@ -30,6 +30,8 @@
 #include "support/MemoryLimits.h"
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
+#include "tools/TInspectorForm.h"
+#include "tools/TUserLibForm.h"
 #include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
@@ -177,14 +179,17 @@ class TMainFormTest : public QObject {
     QCOMPARE(w->bh->Model().ZoomPercents(), qint64(100));
   }
 
-  void startupWithoutAChartFillsTheWorkAreaRightOfTheMainWindow() {
+  // The column on the right stays free for the inspector and the user library.
+  void startupWithoutAChartFillsTheWorkAreaBetweenTheMainWindowAndTheToolColumn() {
     Program p;
     p.main->show();
     THolderForm* w = p.main->ActiveChartWindow();
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), QStringLiteral("Untitled[*]"));
     const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
-    QCOMPARE(w->frameGeometry().right(), work.right());
+    QVERIFY(w->frameGeometry().right() < work.right() - p.main->Inspector()->width());
+    QVERIFY(!w->frameGeometry().intersects(p.main->UserLibForm()->frameGeometry()));
+    QCOMPARE(w->frameGeometry().top(), work.top());
     QCOMPARE(w->frameGeometry().bottom(), work.bottom());
     QVERIFY(w->frameGeometry().left() >= p.main->frameGeometry().right());
     QCOMPARE(Settings().LastChartPlacement().Width, w->width());

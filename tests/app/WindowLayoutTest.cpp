@@ -111,7 +111,7 @@ class WindowLayoutTest : public QObject {
     const QString desktop = LanguageForDesktop(QLocale::system().uiLanguages().value(0));
     QCOMPARE(Settings().Options().Language, desktop);
     QCOMPARE(ProfileFile(home.SettingsFile()).ReadString(kMainSection, kLanguageKey), desktop);
-    QCOMPARE(run.Chart().frameGeometry().bottomRight(), WorkArea().bottomRight());
+    QCOMPARE(run.Chart().frameGeometry().bottom(), WorkArea().bottom());
     QCOMPARE(run.Chart().bh->Model().ZoomPercents(), qint64(100));
     QVERIFY(run.standIn->isHidden());
   }

@@ -391,6 +391,7 @@ class TInspectorFormTest : public QObject {
 
   void firstShownAtTheTopRightAndTheTextRowGrows() {
     Inspected t;
+    t.owner.show();
     t.inspector->show();
     const QRect work = t.inspector->screen()->availableGeometry();
     QCOMPARE(t.inspector->frameGeometry().right(), work.right());

@@ -19,8 +19,9 @@ class TExampleForm : public ToolWindow {
   Q_OBJECT
 
  public:
-  TExampleForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry, QString key, QStringList& visits)
-      : ToolWindow(owner, commands, CommandId::Palette, registry), key_(std::move(key)), visits_(visits) {}
+  TExampleForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry, QString key, QStringList& visits,
+               CommandId toggle = CommandId::Palette)
+      : ToolWindow(owner, commands, toggle, registry), key_(std::move(key)), visits_(visits) {}
 
   void LoadLayout(const ProfileFile& settings) override {
     visits_.append(QStringLiteral("load ") + key_);
@@ -92,6 +93,35 @@ class ToolWindowTest : public QObject {
     QVERIFY(window.isHidden() && !shell.Toggle().isChecked());
     window.show();  // shown by the window layout, say
     QVERIFY(shell.Toggle().isChecked());
+  }
+
+  // A chart window comes up under the tool windows, but another tool window
+  // may lie on one: its command then raises it, and only the next press
+  // hides it.
+  void theCommandRaisesAWindowAnotherToolWindowCovers() {
+    Shell shell;
+    TExampleForm lower(shell.owner, shell.commands, shell.registry, QStringLiteral("Lower"), shell.visits);
+    TExampleForm upper(shell.owner, shell.commands, shell.registry, QStringLiteral("Upper"), shell.visits,
+                       CommandId::Library);
+    QAction& toggleUpper = shell.commands.Action(CommandId::Library);
+    lower.setGeometry(100, 100, 200, 150);
+    upper.setGeometry(250, 200, 200, 150);
+    shell.Toggle().trigger();
+    toggleUpper.trigger();
+    shell.Toggle().trigger();
+    QVERIFY(lower.isVisible());
+    QVERIFY(upper.isVisible());
+    // Now on top, the lower one goes; the upper one, uncovered again, goes too.
+    shell.Toggle().trigger();
+    QVERIFY(!lower.isVisible());
+    toggleUpper.trigger();
+    QVERIFY(!upper.isVisible());
+    // Windows side by side do not cover one another.
+    upper.move(400, 100);
+    shell.Toggle().trigger();
+    toggleUpper.trigger();
+    shell.Toggle().trigger();
+    QVERIFY(!lower.isVisible());
   }
 
   void theTitleIsTheMenuCaptionInEveryLanguage() {
