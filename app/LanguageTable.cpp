@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 54> kBuiltIn = {{
+constexpr std::array<BuiltInText, 55> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -92,6 +92,7 @@ constexpr std::array<BuiltInText, 54> kBuiltIn = {{
     {TextKey::FILE_RELOAD_BUTTON, kGeneral, "FILE_RELOAD_BUTTON", "Загрузить из файла"},
     {TextKey::FILE_CHANGED_RELOAD_MSG, kGeneral, "FILE_CHANGED_RELOAD_MSG",
      "Файл %1 изменён другой программой. Загрузить схему из него заново?"},
+    {TextKey::FILE_OPENING_MSG, kGeneral, "FILE_OPENING_MSG", "Открытие схемы %1..."},
 }};
 
 static_assert(

@@ -66,6 +66,7 @@ enum class TextKey {
   FILE_SAVE_AS_BUTTON,
   FILE_RELOAD_BUTTON,
   FILE_CHANGED_RELOAD_MSG,  // %1 path
+  FILE_OPENING_MSG,         // %1 file name: a large chart is being read
 };
 
 struct BuiltInText {
