@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 58> kBuiltIn = {{
+constexpr std::array<BuiltInText, 59> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -98,6 +98,7 @@ constexpr std::array<BuiltInText, 58> kBuiltIn = {{
     {TextKey::HELP_LINK_OPEN_ERROR, kGeneral, "HELP_LINK_OPEN_ERROR",
      "Не удалось открыть адрес %1: в системе нет программы, которая его откроет. Адрес можно скопировать из этого "
      "сообщения."},
+    {TextKey::FILE_OPENING_MSG, kGeneral, "FILE_OPENING_MSG", "Открытие схемы %1..."},
 }};
 
 static_assert(

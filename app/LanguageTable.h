@@ -70,6 +70,7 @@ enum class TextKey {
   HELP_MISSING_MSG,         // %1 the folder the help and the lessons were looked for in
   HELP_WORDS_NOT_FOUND,     // no help page holds the words searched for
   HELP_LINK_OPEN_ERROR,     // %1 an address no program of the system opens
+  FILE_OPENING_MSG,         // %1 file name: a large chart is being read
 };
 
 struct BuiltInText {

@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "app/AutoSave.h"
+#include "app/BackgroundChartRead.h"
 #include "app/ChartFileWatch.h"
 #include "app/ChartCascade.h"
 #include "app/DocumentSupport.h"
@@ -19,6 +20,7 @@
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/ChartFileReader.h"
+#include "chart/FileIO.h"
 #include "platform/ProgramFolders.h"
 #include "view/ProgramSettings.h"
 #include "view/ZoomLimits.h"
@@ -112,20 +114,65 @@ void TMainForm::Open() {
 }
 
 THolderForm* TMainForm::OpenChart(const QString& path, bool applyPlacement) {
+  if (RegularFileSize(LocalPath(path)).value_or(0) >= backgroundReadFrom_)
+    return OpenChartInBackground(path, applyPlacement);
   THolderForm* window = NewChartWindow();
   ChartReadReport report;
   const auto loaded = WithinMemory([&] { return window->bh->Model().LoadFromFile(LocalPath(path), &report); });
   if (!loaded || !*loaded) {
     // The window was never shown: the chart the user was in stays the active one.
     delete window;
-    const bool outOfMemory = !loaded || report.Failure == ChartReadFailure::OutOfMemory;
-    ShowError(LanguageText(outOfMemory ? TextKey::NOT_ENOUGH_MEMORY_MSG : TextKey::FILE_OPEN_ERROR_MSG));
+    ShowError(OpenFailureText(loaded, report));
     return nullptr;
   }
   SetChartTitle(*window);
   ShowChartWindow(*window, applyPlacement);
   ReportDamage(*window, report);
   return window;
+}
+
+QString TMainForm::OpenFailureText(std::optional<bool> loaded, const ChartReadReport& report) const {
+  const bool outOfMemory = !loaded || report.Failure == ChartReadFailure::OutOfMemory;
+  return LanguageText(outOfMemory ? TextKey::NOT_ENOUGH_MEMORY_MSG : TextKey::FILE_OPEN_ERROR_MSG);
+}
+
+THolderForm* TMainForm::OpenChartInBackground(const QString& path, bool applyPlacement) {
+  THolderForm* window = NewChartWindow();
+  const QString name = QFileInfo(path).fileName();
+  TitleChartWindow(*window, QStringLiteral("Quobrix - [ ") + name + QStringLiteral(" ]"));
+  ShowChartWindow(*window, applyPlacement);
+  const QPointer<THolderForm> opened(window);
+  new BackgroundChartRead(*window, LanguageText(TextKey::FILE_OPENING_MSG).arg(name), LocalPath(path),
+                          [this, opened, path, applyPlacement](std::optional<ChartFileContents> read, FileStamp stamp) {
+                            if (opened) TakeBackgroundRead(*opened, path, std::move(read), std::move(stamp), applyPlacement);
+                          });
+  return window;
+}
+
+void TMainForm::TakeBackgroundRead(THolderForm& window, const QString& path, std::optional<ChartFileContents> read,
+                                   FileStamp stamp, bool applyPlacement) {
+  if (read && read->Failure == ChartReadFailure::Cancelled) return DropOpeningWindow(window);
+  ChartReadReport report;
+  const auto loaded = read ? WithinMemory([&] {
+    return window.bh->Model().LoadRead(LocalPath(path), std::move(*read), std::move(stamp), &report);
+  })
+                           : std::nullopt;
+  if (!loaded || !*loaded) {
+    DropOpeningWindow(window);
+    ShowError(OpenFailureText(loaded, report));
+    return;
+  }
+  if (applyPlacement) ApplyPlacementZoom(window);
+  SetChartTitle(window);
+  window.UpdateZoomDisplay();
+  ReportDamage(window, report);
+}
+
+void TMainForm::DropOpeningWindow(THolderForm& window) {
+  // Later: the reader that got here is the window's child and still running.
+  ChartWindowClosed(window);
+  window.hide();
+  window.deleteLater();
 }
 
 void TMainForm::ReportDamage(THolderForm& window, const ChartReadReport& report) {
@@ -177,7 +224,12 @@ void TMainForm::ApplyChartPlacement(THolderForm& window) {
   const QScreen* screen = QGuiApplication::screenAt(window.pos());
   const QRect workArea = (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry();
   window.move(CascadedPosition(window.pos(), window.frameGeometry().size(), workArea, taken));
-  window.bh->Model().SetZoomPercents(std::clamp(placement.Zoom, kSmallestZoom, kLargestZoom));
+  ApplyPlacementZoom(window);
+}
+
+void TMainForm::ApplyPlacementZoom(THolderForm& window) {
+  const auto zoom = Settings().LastChartPlacement().Zoom;
+  window.bh->Model().SetZoomPercents(std::clamp(zoom, kSmallestZoom, kLargestZoom));
 }
 
 void TMainForm::DropFiles(const QStringList& paths) {

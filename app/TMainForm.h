@@ -9,7 +9,10 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
+
+#include "chart/ChartFileReader.h"
 
 #include "tools/ToolWindowLayout.h"
 #include "view/ActiveChart.h"
@@ -59,7 +62,12 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void mNewFromTemplateClick();
   void Open();
   // The open sequence: a new chart window with the file, or an error message.
+  // A file of kBackgroundReadFrom bytes or more is read on a thread of its
+  // own: its window shows at once, with the reading's progress, and closes
+  // again when the reading fails or the user stops it.
   THolderForm* OpenChart(const QString& path, bool applyPlacement = true);
+  static constexpr std::int64_t kBackgroundReadFrom = std::int64_t{8} << 20;
+  void SetBackgroundReadFrom(std::int64_t bytes) { backgroundReadFrom_ = bytes; }
   void mOpenHistoryClick(QAction& entry);
   bool Save();
   bool SaveAs();
@@ -205,6 +213,14 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // Offers to read the window's file again; for a chart without unsaved changes.
   void OfferReload(THolderForm& window);
   void ReloadChart(THolderForm& window);
+  THolderForm* OpenChartInBackground(const QString& path, bool applyPlacement);
+  void TakeBackgroundRead(THolderForm& window, const QString& path, std::optional<ChartFileContents> read,
+                          FileStamp stamp, bool applyPlacement);
+  // The message for a chart that could not be opened; `loaded` is nothing when memory ran out.
+  QString OpenFailureText(std::optional<bool> loaded, const ChartReadReport& report) const;
+  // Closes the window of a chart that could not be opened, saving nothing of it.
+  void DropOpeningWindow(THolderForm& window);
+  void ApplyPlacementZoom(THolderForm& window);
   // Tells the user when damage cut the reading of the window's file short.
   void ReportDamage(THolderForm& window, const ChartReadReport& report);
   void ExportPicture(THolderForm& window, const QString& path);
@@ -242,6 +258,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   SettingsKeeper* settingsKeeper_ = nullptr;
   std::unique_ptr<ChartFileWatch> fileWatch_;
   std::vector<QPointer<THolderForm>> charts_;
+  std::int64_t backgroundReadFrom_ = kBackgroundReadFrom;
   bool shown_ = false;
 };
 

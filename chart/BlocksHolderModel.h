@@ -189,6 +189,9 @@ class BlocksHolderModel {
   // the chart header fails and leaves the chart as it was. `report`, when
   // given, says why a load failed or where damage cut the block list short.
   bool LoadFromFile(const std::string& path, ChartReadReport* report = nullptr);
+  // Takes what ReadChartFile read from `path` (on another thread, say) the
+  // way LoadFromFile takes the file: a failed read leaves the chart as it was.
+  bool LoadRead(const std::string& path, ChartFileContents read, FileStamp stamp, ChartReadReport* report = nullptr);
   // Reads the chart's own file again over it as one undoable step, so the
   // chart as it was stays an undo away; the chart then is its file's, with
   // no unsaved changes. A file that cannot be read leaves the chart as it was.

@@ -114,9 +114,17 @@ bool BlocksHolderModel::SaveToFile(const std::string& path) {
 }
 
 bool BlocksHolderModel::LoadFromFile(const std::string& path, ChartReadReport* report) {
-  HeldNotices hold(*this);
+  if (!IsRegularFile(path)) return false;
   FileStamp stamp;
-  if (!ReplaceFromFile(path, StructureChange::Loaded, report, &stamp)) return false;
+  ChartFileContents read = ReadChartFile(path, &stamp);
+  return LoadRead(path, std::move(read), std::move(stamp), report);
+}
+
+bool BlocksHolderModel::LoadRead(const std::string& path, ChartFileContents read, FileStamp stamp,
+                                 ChartReadReport* report) {
+  HeldNotices hold(*this);
+  if (!Readable(read, report)) return false;
+  ReplaceWith(std::move(read), StructureChange::Loaded);
   SetFileName(path);
   fileStamp_ = std::move(stamp);
   history_.ChartMarkedSaved();

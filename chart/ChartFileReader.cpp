@@ -1,18 +1,20 @@
 #include "chart/ChartFileReader.h"
 
+#include <utility>
 #include <vector>
 
 #include "chart/AvailableMemory.h"
 #include "chart/ChartFormat.h"
 #include "chart/ContentHash.h"
 #include "chart/FileIO.h"
+#include "chart/StreamLineReader.h"
 
 namespace quobrix {
 
 namespace {
 
 // Lines 3 to 10; false at the first number that does not parse.
-bool ReadChartKeys(LineReader& lines, ChartFileContents& chart) {
+bool ReadChartKeys(StreamLineReader& lines, ChartFileContents& chart) {
   auto value = [&] { return std::string(ValueOf(lines.Next().value_or(""))); };
   chart.Author = DecodeLineBreaks(value());
   chart.Description = DecodeLineBreaks(value());
@@ -30,7 +32,7 @@ enum class BlockRead : std::uint8_t { Added, ListEnd, Damaged };
 
 // One block section. Anything but a whole section or the end mark ends the
 // reading: `damagedAt` then names the line at fault.
-BlockRead ReadBlock(LineReader& lines, BlockList& blocks, std::vector<std::int64_t>& ownerNumbers, BlockValues& values,
+BlockRead ReadBlock(StreamLineReader& lines, BlockList& blocks, std::vector<std::int64_t>& ownerNumbers,
                     std::int64_t& damagedAt) {
   const auto start = lines.Next();
   if (start == kChartEnd) return BlockRead::ListEnd;
@@ -40,18 +42,17 @@ BlockRead ReadBlock(LineReader& lines, BlockList& blocks, std::vector<std::int64
   };
   if (start != kBlockData) return damaged(start ? lines.LineNumber() : lines.LineNumber() + 1);
   const std::int64_t firstValueLine = lines.LineNumber() + 1;
-  values.clear();
+  auto block = std::make_unique<TBlock>();
+  BlockSectionReader section(*block);
   for (;;) {
     const auto line = lines.Next();
     if (!line) return damaged(lines.LineNumber() + 1);
     if (*line == kSectionEnd) break;
-    values.push_back(ValueOf(*line));
+    section.Add(ValueOf(*line));
   }
-  auto block = std::make_unique<TBlock>();
   std::int64_t owner = 0;
   std::size_t failedValue = 0;
-  if (!BlockFromValues(values, *block, owner, &failedValue))
-    return damaged(firstValueLine + static_cast<std::int64_t>(failedValue));
+  if (!section.Finish(owner, &failedValue)) return damaged(firstValueLine + static_cast<std::int64_t>(failedValue));
   blocks.push_back(std::move(block));
   ownerNumbers.push_back(owner);
   return BlockRead::Added;
@@ -97,32 +98,52 @@ ChartFileContents Failed(ChartReadFailure failure) {
 
 }  // namespace
 
-ChartFileContents ParseChartFile(std::string_view text) {
-  LineReader lines(text);
+ChartFileContents ParseChartFile(const TextPieces& pieces) {
+  StreamLineReader lines(pieces);
   if (lines.Next() != kChartHeader) return Failed(ChartReadFailure::WrongHeader);
   lines.Next();
   ChartFileContents contents;
   if (!ReadChartKeys(lines, contents)) return Failed(ChartReadFailure::BadChartSection);
   lines.Next();
   std::vector<std::int64_t> ownerNumbers;
-  BlockValues scratch;
   BlockRead read = BlockRead::Added;
-  while (read == BlockRead::Added)
-    read = ReadBlock(lines, contents.Blocks, ownerNumbers, scratch, contents.DamagedAtLine);
+  while (read == BlockRead::Added) read = ReadBlock(lines, contents.Blocks, ownerNumbers, contents.DamagedAtLine);
   ResolveOwners(contents.Blocks, ownerNumbers);
   return contents;
 }
 
-ChartFileContents ReadChartFile(const std::string& path, FileStamp* stamp) {
+ChartFileContents ParseChartFile(std::string_view text) {
+  return ParseChartFile([text]() mutable { return std::exchange(text, {}); });
+}
+
+ChartFileContents ReadChartFile(const std::string& path, FileStamp* stamp, const ReadProgress& progress) {
   // Taken before the read: a file replaced meanwhile then differs from the
   // stamp in its identity, and the comparison goes on to the bytes.
   const auto identity = IdentityOf(path);
   if (identity && identity->size > kLargestReadableFile) return Failed(ChartReadFailure::TooLarge);
   if (identity && !ChartFitsInMemory(identity->size, AvailableMemory())) return Failed(ChartReadFailure::OutOfMemory);
-  const auto bytes = ReadWholeFile(path);
-  if (!bytes || !identity) return Failed(ChartReadFailure::Unreadable);
-  if (stamp) *stamp = {path, *identity, ContentHash::Of(*bytes)};
-  return ParseChartFile(*bytes);
+  FilePieces file(path);
+  if (!identity || !file.Ok()) return Failed(ChartReadFailure::Unreadable);
+  ContentHash hash;
+  std::int64_t bytesRead = 0;
+  bool stopped = false;
+  const TextPieces pieces = [&]() -> std::string_view {
+    const std::string_view piece = stopped ? std::string_view() : file.Next();
+    hash.Add(piece);
+    bytesRead += static_cast<std::int64_t>(piece.size());
+    stopped = stopped || bytesRead > kLargestReadableFile ||
+              (progress && !piece.empty() && !progress(bytesRead, identity->size));
+    return stopped ? std::string_view() : piece;
+  };
+  ChartFileContents contents = ParseChartFile(pieces);
+  // The stamp is of the whole file, also where damage ended the reading early.
+  if (contents.Failure == ChartReadFailure::None)
+    while (!pieces().empty()) continue;
+  if (bytesRead > kLargestReadableFile) return Failed(ChartReadFailure::TooLarge);
+  if (!file.Ok()) return Failed(ChartReadFailure::Unreadable);
+  if (stopped) return Failed(ChartReadFailure::Cancelled);
+  if (stamp) *stamp = {path, *identity, hash.Value()};
+  return contents;
 }
 
 }  // namespace quobrix

@@ -3,17 +3,22 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "chart/BlockType.h"
 #include "chart/FileStamp.h"
+#include "chart/StreamLineReader.h"
 
 namespace quobrix {
 
 // OutOfMemory: the file is larger than the memory left could read (see
-// AvailableMemory.h); it is refused before reading.
-enum class ChartReadFailure : std::uint8_t { None, Unreadable, TooLarge, OutOfMemory, WrongHeader, BadChartSection };
+// AvailableMemory.h); it is refused before reading. Cancelled: the caller's
+// ReadProgress stopped the reading.
+enum class ChartReadFailure : std::uint8_t {
+  None, Unreadable, TooLarge, OutOfMemory, WrongHeader, BadChartSection, Cancelled
+};
 
 // The chart section's values as written, and the blocks with their owners
 // resolved. A damaged block ends the block list, keeping the blocks before
@@ -43,7 +48,14 @@ struct ChartReadReport {
 };
 
 ChartFileContents ParseChartFile(std::string_view text);
+ChartFileContents ParseChartFile(const TextPieces& pieces);
+
+// Told, on the reading thread, how many bytes of a file of `fileSize` have
+// been read, after every piece; false stops the reading.
+using ReadProgress = std::function<bool(std::int64_t bytesRead, std::int64_t fileSize)>;
+
+// Reads the file a piece at a time, never holding more than a piece of it.
 // `stamp`, when given, receives the stamp of the bytes read.
-ChartFileContents ReadChartFile(const std::string& path, FileStamp* stamp = nullptr);
+ChartFileContents ReadChartFile(const std::string& path, FileStamp* stamp = nullptr, const ReadProgress& progress = {});
 
 }  // namespace quobrix

@@ -16,6 +16,9 @@ void AppendNumber(std::string& out, std::int64_t v) {
 
 constexpr std::int64_t kMaxFontPoints = 1000000;
 
+// Positions of the block values that are no numbers.
+constexpr std::size_t kText = 12, kFont = 13, kHyperlink = 18;
+
 template <typename Field>
 Field LowBits(std::int64_t v) {
   return static_cast<Field>(static_cast<std::uint64_t>(v));
@@ -109,45 +112,56 @@ std::optional<std::string_view> LineReader::Next() {
 }
 
 bool BlockFromValues(const BlockValues& values, TBlock& block, std::int64_t& ownerNumber, std::size_t* failedValue) {
+  BlockSectionReader section(block);
+  for (const std::string_view value : values) section.Add(value);
+  return section.Finish(ownerNumber, failedValue);
+}
+
+void BlockSectionReader::Add(std::string_view value) {
+  const std::size_t i = count_++;
+  if (i >= kBlockValueCount || failed_) return;
+  if (i == kText) {
+    block_.Text = DecodeLineBreaks(value);
+  } else if (i == kHyperlink) {
+    block_.Hyperlink = value;
+  } else if (i == kFont) {
+    auto font = TextToFont(value);
+    if (font)
+      block_.TF = std::move(*font);
+    else
+      failed_ = i;
+  } else if (const auto v = ParseInt64(value)) {
+    numbers_[i] = *v;
+  } else {
+    failed_ = i;
+  }
+}
+
+bool BlockSectionReader::Finish(std::int64_t& ownerNumber, std::size_t* failedValue) {
   auto fail = [failedValue](std::size_t position) {
     if (failedValue) *failedValue = position;
     return false;
   };
-  if (values.size() < kBlockValueCount) return fail(values.size());
-  constexpr std::size_t kText = 12, kFont = 13, kHyperlink = 18;
-  std::int64_t n[kBlockValueCount] = {};
-  std::optional<TBlockFont> font;
-  for (std::size_t i = 0; i < kBlockValueCount; ++i) {
-    if (i == kText || i == kHyperlink) continue;
-    if (i == kFont) {
-      font = TextToFont(values[i]);
-      if (!font) return fail(i);
-      continue;
-    }
-    const auto v = ParseInt64(values[i]);
-    if (!v) return fail(i);
-    n[i] = *v;
-  }
-  block.X = n[0];
-  block.Y = n[1];
-  block.W = n[2];
-  block.H = n[3];
-  block.BT = LowBits<std::uint8_t>(n[4]);
-  block.MC = LowBits<TColor>(n[5]);
-  block.SC = LowBits<TColor>(n[6]);
-  block.FS = LowBits<std::uint8_t>(n[7]);
-  block.GF = LowBits<std::uint8_t>(n[8]);
-  block.BC = LowBits<TColor>(n[9]);
-  block.BW = n[10];
-  block.BS = LowBits<std::uint8_t>(n[11]);
-  block.Text = DecodeLineBreaks(values[kText]);
-  block.TF = std::move(*font);
-  block.TA = LowBits<std::uint8_t>(n[14]);
-  block.TP = LowBits<std::uint8_t>(n[15]);
-  block.Compl = LowBits<std::uint8_t>(n[16]);
+  if (count_ < kBlockValueCount) return fail(count_);
+  if (failed_) return fail(*failed_);
+  const std::int64_t* n = numbers_;
+  block_.X = n[0];
+  block_.Y = n[1];
+  block_.W = n[2];
+  block_.H = n[3];
+  block_.BT = LowBits<std::uint8_t>(n[4]);
+  block_.MC = LowBits<TColor>(n[5]);
+  block_.SC = LowBits<TColor>(n[6]);
+  block_.FS = LowBits<std::uint8_t>(n[7]);
+  block_.GF = LowBits<std::uint8_t>(n[8]);
+  block_.BC = LowBits<TColor>(n[9]);
+  block_.BW = n[10];
+  block_.BS = LowBits<std::uint8_t>(n[11]);
+  block_.TA = LowBits<std::uint8_t>(n[14]);
+  block_.TP = LowBits<std::uint8_t>(n[15]);
+  block_.Compl = LowBits<std::uint8_t>(n[16]);
   ownerNumber = n[17];
-  block.Hyperlink = values[kHyperlink];
-  block.LineArrows = LowBits<std::uint8_t>(n[19]);
+  block_.LineArrows = LowBits<std::uint8_t>(n[19]);
   return true;
 }
 

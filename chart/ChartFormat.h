@@ -64,6 +64,23 @@ using BlockValues = std::vector<std::string_view>;
 bool BlockFromValues(const BlockValues& values, TBlock& block, std::int64_t& ownerNumber,
                      std::size_t* failedValue = nullptr);
 
+// BlockFromValues for a reader that has each value only while it reads it:
+// the values are given one at a time, in file order, and Finish answers as
+// BlockFromValues would for all of them. A failed block holds some of the
+// values and is meant to be dropped.
+class BlockSectionReader {
+ public:
+  explicit BlockSectionReader(TBlock& block) : block_(block) {}
+  void Add(std::string_view value);
+  bool Finish(std::int64_t& ownerNumber, std::size_t* failedValue = nullptr);
+
+ private:
+  TBlock& block_;
+  std::int64_t numbers_[kBlockValueCount] = {};
+  std::size_t count_ = 0;
+  std::optional<std::size_t> failed_;  // the first value that did not parse
+};
+
 // Appends one block section: keyed lines for the file, bare values for fragments.
 void WriteBlockKeys(std::string& out, const TBlock& block, std::int64_t ownerNumber);
 void WriteBlockValues(std::string& out, const TBlock& block, std::int64_t ownerNumber);

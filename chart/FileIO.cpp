@@ -31,6 +31,28 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
+FilePieces::FilePieces(const std::string& path) {
+  // Not blocking: a pipe put in the file's place would wait for a writer.
+  fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  struct stat st {};
+  failed_ = fd_ < 0 || ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode);
+}
+
+FilePieces::~FilePieces() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+std::string_view FilePieces::Next() {
+  if (!Ok()) return {};
+  buffer_.resize(kPieceSize);
+  for (;;) {
+    const ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
+    if (n < 0 && errno == EINTR) continue;
+    failed_ = n < 0;
+    return n > 0 ? std::string_view(buffer_.data(), static_cast<std::size_t>(n)) : std::string_view();
+  }
+}
+
 std::optional<std::int64_t> RegularFileSize(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;

@@ -7,13 +7,34 @@
 
 namespace quobrix {
 
-// Files beyond this are refused before reading: a chart is read whole into
+// Files beyond this are refused before reading: a chart is held whole in
 // memory, and no chart a person made comes near it.
 inline constexpr std::int64_t kLargestReadableFile = std::int64_t{2} << 30;
 
 // The bytes of a regular file, or nothing when it cannot be read or is
 // larger than kLargestReadableFile.
 std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// A regular file read a piece at a time into a buffer of its own.
+class FilePieces {
+ public:
+  static constexpr std::size_t kPieceSize = std::size_t{1} << 20;
+
+  explicit FilePieces(const std::string& path);
+  ~FilePieces();
+  FilePieces(const FilePieces&) = delete;
+  FilePieces& operator=(const FilePieces&) = delete;
+
+  // False when the file could not be opened, is no regular file, or a read failed.
+  bool Ok() const { return fd_ >= 0 && !failed_; }
+  // The next piece, valid until the next call; empty at the end or after a failure.
+  std::string_view Next();
+
+ private:
+  int fd_ = -1;
+  bool failed_ = false;
+  std::string buffer_;
+};
 
 // The size of a regular file, nothing for anything else.
 std::optional<std::int64_t> RegularFileSize(const std::string& path);
