@@ -16,6 +16,7 @@
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartClipboard.h"
 #include "chart/ChartEdit.h"
+#include "chart/ChartFileReader.h"
 #include "chart/TextCaret.h"
 #include "support/NoticeLog.h"
 
@@ -209,6 +210,16 @@ const EditPath kPaths[] = {
        c.AddDefaultBlock(btCircle, 0, 5000, 100, 100);
      },
      [](auto& c) { c.ReloadFromFile(); }, Expected(StructureChange::Loaded)},
+    {"ReadElsewhere", "LoadRead",
+     [](auto& c) {
+       c.WriteChartCopy(ScratchFile("read.qbs"));
+       c.AddDefaultBlock(btCircle, 0, 5000, 100, 100);
+     },
+     [](auto& c) {
+       FileStamp stamp;
+       c.LoadRead(ScratchFile("read.qbs"), ReadChartFile(ScratchFile("read.qbs"), &stamp), stamp);
+     },
+     Expected(StructureChange::Loaded)},
 };
 
 // Rectangles 1 to 3 in a row; line 4 starts on the first one's right edge
