@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,13 +14,14 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "platform/ItemTextKey.h"
 #include "platform/ProfileFile.h"
 
 namespace quobrix {
 
 namespace {
 
-enum class ComponentKind { MenuItem, ToolBarButton, SpeedButton, Caption, GroupBox, TabSheet, Untranslated };
+enum class ComponentKind { MenuItem, ToolBarButton, SpeedButton, Caption, GroupBox, TabSheet, List, Untranslated };
 
 // The tab control that shows `page` as one of its pages, or null.
 QTabWidget* TabControlOf(const QObject& page) {
@@ -55,6 +57,7 @@ ComponentKind KindOf(const QObject& component) {
     return ComponentKind::Caption;
   if (qobject_cast<const QGroupBox*>(&component)) return ComponentKind::GroupBox;
   if (TabControlOf(component)) return ComponentKind::TabSheet;
+  if (qobject_cast<const QComboBox*>(&component)) return ComponentKind::List;
   return ComponentKind::Untranslated;
 }
 
@@ -68,10 +71,15 @@ void SetCaption(QObject& component, const QString& caption) {
     tabs->setTabText(tabs->indexOf(qobject_cast<QWidget*>(&component)), caption);
 }
 
+// A button that shows an action by its picture alone is named by the hint.
 void SetHint(QObject& component, const QString& hint) {
   if (auto* action = qobject_cast<QAction*>(&component)) {
     action->setToolTip(hint);
     action->setStatusTip(hint);
+    for (QObject* shownIn : action->associatedObjects())
+      if (auto* button = qobject_cast<QToolButton*>(shownIn);
+          button && button->toolButtonStyle() == Qt::ToolButtonIconOnly)
+        button->setAccessibleName(hint);
   }
   if (auto* widget = qobject_cast<QWidget*>(&component)) widget->setToolTip(hint);
 }
@@ -101,12 +109,20 @@ class Translator {
         IfGiven(name, [&](const QString& text) { SetCaption(component, text); });
         IfGiven(name + QStringLiteral("_H"), [&](const QString& text) { SetHint(component, text); });
         break;
+      case ComponentKind::List:
+        Items(*qobject_cast<QComboBox*>(&component));
+        break;
       case ComponentKind::Untranslated:
         break;
     }
   }
 
  private:
+  void Items(QComboBox& list) const {
+    for (int i = 0; i < list.count(); ++i)
+      IfGiven(list.itemData(i, kItemTextKeyRole).toString(), [&](const QString& text) { list.setItemText(i, text); });
+  }
+
   template <typename Apply>
   void IfGiven(const QString& key, Apply apply) const {
     if (key.isEmpty()) return;

@@ -29,6 +29,10 @@ QString LanguageSection(const QObject& window);
 //   QPushButton, QLabel, QCheckBox           caption
 //   QGroupBox                                title
 //   a page of a QTabWidget (tab sheet)       its tab's caption
+//   QComboBox (list)                         each item with a key
+//                                            (kItemTextKeyRole): its text
+// A tool-bar button that shows only its picture is named for assistive
+// tools by its hint.
 // Besides its own components, a window translates the actions its menus,
 // tool bars and itself show, wherever they live: shared command actions
 // take their texts from every window that shows them. A button that shows

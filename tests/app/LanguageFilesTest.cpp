@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "app/LanguageTable.h"
+#include "chart/SymbolTable.h"
 #include "platform/ProfileFile.h"
 
 using namespace quobrix;
@@ -13,7 +14,7 @@ namespace {
 const char* const kWindowSections[] = {"MainForm",   "HolderForm",   "InspectorForm", "LibraryForm",   "PreviewForm",
                                        "SearchForm", "SettingsForm", "SheetSizeForm", "ShemeInfoForm", "ColorForm",
                                        "WizLSForm",  "WizIFForm",    "WizForForm",    "WizProcForm",   "WizCodeForm",
-                                       "RecoveryForm"};
+                                       "RecoveryForm", "UserLibForm"};
 
 QString LanguageFolder() { return qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/"); }
 
@@ -49,6 +50,16 @@ class LanguageFilesTest : public QObject {
       QVERIFY2(!file.Keys(section).isEmpty(), section);
       QCOMPARE(file.Keys(section), russian.Keys(section));
     }
+  }
+
+  void paletteButtonsHaveHintsInEachLanguage_data() { eachFile_data(); }
+
+  // The palette shows pictures only: the hint is all the user and assistive tools get.
+  void paletteButtonsHaveHintsInEachLanguage() {
+    QFETCH(QString, name);
+    const ProfileFile file(LanguageFolder() + name + QStringLiteral(".lng"));
+    for (const PaletteButton& button : PaletteButtons())
+      QVERIFY2(!file.ReadString(QStringLiteral("LibraryForm"), QString::fromLatin1(button.name)).isEmpty(), button.name);
   }
 
   void wizardPrefixesTellTheSectionsApart_data() { eachFile_data(); }
