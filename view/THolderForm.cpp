@@ -351,7 +351,8 @@ void THolderForm::WheelOverCanvas(int delta, Qt::KeyboardModifiers modifiers) {
     return;
   }
   auto& m = bh->Model();
-  const std::int64_t zoom = SteppedZoom(m.ZoomPercents(), down ? 5 : -5);
+  const bool zoomIn = Settings().Options().WheelUpZoomsIn ? !down : down;
+  const std::int64_t zoom = SteppedZoom(m.ZoomPercents(), zoomIn ? 5 : -5);
   if (zoom == m.ZoomPercents()) return;
   m.SetZoomPercents(zoom);
   UpdateZoomDisplay();

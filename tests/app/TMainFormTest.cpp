@@ -883,6 +883,17 @@ class TMainFormTest : public QObject {
     QCOMPARE(w->bh->Model().History().FUndoCount(), 0);
   }
 
+  // Ctrl+F is left free unless the user asks for it in the settings.
+  void ctrlFOpensSearchOnlyWhenChosen() {
+    Program p;
+    QAction& search = p.Command(CommandId::Search);
+    QVERIFY(search.shortcut().isEmpty());
+    Settings().ChangeOptions([](ProgramOptions& options) { options.CtrlFOpensSearch = true; });
+    QCOMPARE(search.shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    Settings().ChangeOptions([](ProgramOptions& options) { options.CtrlFOpensSearch = false; });
+    QVERIFY(search.shortcut().isEmpty());
+  }
+
   void chartWindowsTakeTheLanguageFile() {
     Program p;
     Settings().SetLanguageFile(qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/English.lng"));
