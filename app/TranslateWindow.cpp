@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSet>
 #include <QTabWidget>
 #include <QToolBar>
@@ -16,12 +17,15 @@
 
 #include "platform/ItemTextKey.h"
 #include "platform/ProfileFile.h"
+#include "view/ControlHint.h"
 
 namespace quobrix {
 
 namespace {
 
-enum class ComponentKind { MenuItem, ToolBarButton, SpeedButton, Caption, GroupBox, TabSheet, List, Untranslated };
+enum class ComponentKind {
+  MenuItem, ToolBarButton, SpeedButton, Caption, GroupBox, TabSheet, List, ScrollBar, Untranslated
+};
 
 // The tab control that shows `page` as one of its pages, or null.
 QTabWidget* TabControlOf(const QObject& page) {
@@ -58,6 +62,7 @@ ComponentKind KindOf(const QObject& component) {
   if (qobject_cast<const QGroupBox*>(&component)) return ComponentKind::GroupBox;
   if (TabControlOf(component)) return ComponentKind::TabSheet;
   if (qobject_cast<const QComboBox*>(&component)) return ComponentKind::List;
+  if (qobject_cast<const QScrollBar*>(&component)) return ComponentKind::ScrollBar;
   return ComponentKind::Untranslated;
 }
 
@@ -71,7 +76,12 @@ void SetCaption(QObject& component, const QString& caption) {
     tabs->setTabText(tabs->indexOf(qobject_cast<QWidget*>(&component)), caption);
 }
 
-// A button that shows an action by its picture alone is named by the hint.
+bool ShowsNoCaption(const QWidget& widget) {
+  const auto* button = qobject_cast<const QAbstractButton*>(&widget);
+  return !qobject_cast<const QLabel*>(&widget) && !qobject_cast<const QGroupBox*>(&widget) &&
+         (!button || button->text().isEmpty());
+}
+
 void SetHint(QObject& component, const QString& hint) {
   if (auto* action = qobject_cast<QAction*>(&component)) {
     action->setToolTip(hint);
@@ -81,7 +91,8 @@ void SetHint(QObject& component, const QString& hint) {
           button && button->toolButtonStyle() == Qt::ToolButtonIconOnly)
         button->setAccessibleName(hint);
   }
-  if (auto* widget = qobject_cast<QWidget*>(&component)) widget->setToolTip(hint);
+  if (auto* widget = qobject_cast<QWidget*>(&component))
+    ShowsNoCaption(*widget) ? SetControlHint(*widget, hint) : widget->setToolTip(hint);
 }
 
 class Translator {
@@ -111,6 +122,10 @@ class Translator {
         break;
       case ComponentKind::List:
         Items(*qobject_cast<QComboBox*>(&component));
+        IfGiven(name + QStringLiteral("_H"), [&](const QString& text) { SetHint(component, text); });
+        break;
+      case ComponentKind::ScrollBar:
+        IfGiven(name + QStringLiteral("_H"), [&](const QString& text) { SetHint(component, text); });
         break;
       case ComponentKind::Untranslated:
         break;

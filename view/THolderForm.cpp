@@ -109,6 +109,7 @@ void THolderForm::ConnectControls() {
   bh->setAcceptDrops(true);
   bh->installEventFilter(this);
   connect(&Settings(), &ProgramSettings::OptionsChanged, this, &THolderForm::FollowOptions);
+  connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &THolderForm::ShowSheetSize);
 }
 
 void THolderForm::FormCreate() {

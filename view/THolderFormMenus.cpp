@@ -99,7 +99,7 @@ void THolderForm::BuildMainMenu2() {
   CommandTable& commands = host_.Commands();
   MainMenu2 = menuBar();
   MainMenu2->setObjectName(QStringLiteral("MainMenu2"));
-  QAction* bringMe = AddMenuItem(*MainMenu2, OwnItem("mBringMe", ""), commands);
+  QAction* bringMe = AddMenuItem(*MainMenu2, OwnItem("mBringMe", "Главное окно"), commands);
   bringMe->setIcon(MainWindowPicture());
   connect(bringMe, &QAction::triggered, this, [this] { host_.BringMainWindowToFront(); });
 
