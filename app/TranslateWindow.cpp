@@ -95,6 +95,14 @@ void SetHint(QObject& component, const QString& hint) {
     ShowsNoCaption(*widget) ? SetControlHint(*widget, hint) : widget->setToolTip(hint);
 }
 
+// An item that shows a picture alone is named in its tool tip and for
+// assistive tools.
+void NameItem(QComboBox& list, int index, const QString& name) {
+  if (!list.itemText(index).isEmpty()) return list.setItemText(index, name);
+  list.setItemData(index, name, Qt::AccessibleTextRole);
+  list.setItemData(index, name, Qt::ToolTipRole);
+}
+
 class Translator {
  public:
   Translator(const QString& path, const QString& section) : file_(path), section_(section) {}
@@ -135,7 +143,7 @@ class Translator {
  private:
   void Items(QComboBox& list) const {
     for (int i = 0; i < list.count(); ++i)
-      IfGiven(list.itemData(i, kItemTextKeyRole).toString(), [&](const QString& text) { list.setItemText(i, text); });
+      IfGiven(list.itemData(i, kItemTextKeyRole).toString(), [&](const QString& text) { NameItem(list, i, text); });
   }
 
   template <typename Apply>

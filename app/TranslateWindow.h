@@ -30,7 +30,9 @@ QString LanguageSection(const QObject& window);
 //   QGroupBox                                title
 //   a page of a QTabWidget (tab sheet)       its tab's caption
 //   QComboBox (list)                         each item with a key
-//                                            (kItemTextKeyRole): its text;
+//                                            (kItemTextKeyRole): its text,
+//                                            or the name of an item that
+//                                            shows a picture alone;
 //                                            name + "_H": hint
 //   QScrollBar                               name + "_H": hint
 // A control that shows no caption of its own (a button that shows only its

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "platform/ItemTextKey.h"
 #include "tools/ColorBox.h"
 #include "tools/TInspectorForm.h"
 #include "view/PropertyNames.h"
@@ -68,7 +69,8 @@ ColorBox* Colors(const char* name) {
 }
 
 // A list that shows only pictures; the item index is the value. Each item
-// is named for assistive tools and in its tool tip.
+// is named for assistive tools and in its tool tip; the language file names
+// it by the list's name and the index.
 QComboBox* Pictures(const char* name, QSize size, int count, const std::function<QPixmap(int)>& picture,
                     const std::function<QString(int)>& itemName) {
   auto* list = new QComboBox;
@@ -80,6 +82,7 @@ QComboBox* Pictures(const char* name, QSize size, int count, const std::function
     list->addItem(picture(i), QString());
     list->setItemData(i, itemName(i), Qt::AccessibleTextRole);
     list->setItemData(i, itemName(i), Qt::ToolTipRole);
+    list->setItemData(i, list->objectName() + QString::number(i), kItemTextKeyRole);
   }
   return list;
 }

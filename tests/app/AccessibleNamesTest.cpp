@@ -3,6 +3,7 @@
 // written in another language's script.
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
@@ -85,6 +86,22 @@ class Walk {
     Tree(QAccessible::queryAccessibleInterface(object), QString::fromLatin1(object->metaObject()->className()));
   }
 
+  // The items of closed lists are out of the tree; each is named by its text
+  // or, showing a picture alone, by its accessible text.
+  void ListItems(const QWidget& window) {
+    for (const QComboBox* list : window.findChildren<QComboBox*>()) {
+      if (list->window() != &window) continue;  // a dialog of the window's own, such as a file dialog
+      if (list->objectName() == u"cbLanguage") continue;  // each language is named in its own tongue
+      for (int i = 0; i < list->count(); ++i) {
+        const QString text = list->itemText(i);
+        const QString name = text.isEmpty() ? list->itemData(i, Qt::AccessibleTextRole).toString() : text;
+        const QString here = list->objectName() + QStringLiteral("[%1]\"%2\"").arg(i).arg(name);
+        if (name.isEmpty()) faults_ << here + QStringLiteral(": no name");
+        if (const QString fault = ScriptFault(name, english_); !fault.isEmpty()) faults_ << here + QStringLiteral(": ") + fault;
+      }
+    }
+  }
+
   const QStringList& Faults() const { return faults_; }
 
  private:
@@ -135,6 +152,7 @@ class AccessibleNamesTest : public QObject {
     for (QWidget* window : windows) {
       window->show();
       walk.Object(window);
+      walk.ListItems(*window);
       for (QMenu* menu : window->findChildren<QMenu*>()) walk.Object(menu);
     }
     chart->show();
