@@ -11,6 +11,7 @@
 
 #include "app/QtTranslations.h"
 #include "app/TMainForm.h"
+#include "tools/TInspectorForm.h"
 #include "support/TempDir.h"
 #include "view/ProgramSettings.h"
 #include "view/THolderForm.h"
@@ -126,14 +127,16 @@ class AccessibleNamesTest : public QObject {
   void everyWindowAndMenu_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("english");
-    QTest::newRow("Russian") << QString::fromUtf8("Русский") << false;
-    QTest::newRow("English") << QStringLiteral("English") << true;
-    QTest::newRow("Ukrainian") << QString::fromUtf8("Украинский") << false;
+    QTest::addColumn<QString>("width");  // of the inspector's second line width
+    QTest::newRow("Russian") << QString::fromUtf8("Русский") << false << QStringLiteral("0,1");
+    QTest::newRow("English") << QStringLiteral("English") << true << QStringLiteral("0.1");
+    QTest::newRow("Ukrainian") << QString::fromUtf8("Украинский") << false << QStringLiteral("0,1");
   }
 
   void everyWindowAndMenu() {
     QFETCH(QString, language);
     QFETCH(bool, english);
+    QFETCH(QString, width);
     test::TempDir home;
     qputenv("QUOBRIX_HOME", home.Path().string().c_str());
     Settings().SetOptions(ProgramOptions{});
@@ -160,6 +163,8 @@ class AccessibleNamesTest : public QObject {
     for (QMenu* menu : chart->findChildren<QMenu*>()) walk.Object(menu);
     for (const QString& fault : walk.Faults()) qWarning().noquote() << fault;
     QCOMPARE(walk.Faults().size(), 0);
+    const auto* widths = main.Inspector()->findChild<QComboBox*>(QStringLiteral("cbBW"));
+    QCOMPARE(widths->itemData(1, Qt::AccessibleTextRole).toString(), width);
   }
 
   void cleanupTestCase() { UseQtTranslations(QStringLiteral("English")); }
