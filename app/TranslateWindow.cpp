@@ -24,7 +24,15 @@ namespace quobrix {
 namespace {
 
 enum class ComponentKind {
-  MenuItem, ToolBarButton, SpeedButton, Caption, GroupBox, TabSheet, List, ScrollBar, Untranslated
+  MenuItem,
+  ToolBarButton,
+  SpeedButton,
+  Caption,
+  GroupBox,
+  TabSheet,
+  List,
+  ScrollBar,
+  Untranslated
 };
 
 // The tab control that shows `page` as one of its pages, or null.

@@ -22,16 +22,13 @@ constexpr int kVisibleRows = 12;
 constexpr NamedColor kOther = {clBlack, "clOther", "Другой..."};
 
 constexpr NamedColor kColors[] = {
-    {0x000000, "clBlack", "Черный"},       {0x000080, "clMaroon", "Бордовый"},
-    {0x008000, "clGreen", "Зеленый"},      {0x008080, "clOlive", "Оливковый"},
-    {0x800000, "clNavy", "Темно-синий"},   {0x800080, "clPurple", "Пурпурный"},
-    {0x808000, "clTeal", "Сине-зеленый"},  {0x808080, "clGray", "Серый"},
-    {0xC0C0C0, "clSilver", "Серебристый"}, {0x0000FF, "clRed", "Красный"},
-    {0x00FF00, "clLime", "Салатовый"},     {0x00FFFF, "clYellow", "Желтый"},
-    {0xFF0000, "clBlue", "Синий"},         {0xFF00FF, "clFuchsia", "Фуксия"},
-    {0xFFFF00, "clAqua", "Голубой"},       {0xFFFFFF, "clWhite", "Белый"},
-    {0xC0DCC0, "clMoneyGreen", "Мятный"},  {0xF0CAA6, "clSkyBlue", "Небесный"},
-    {0xF0FBFF, "clCream", "Кремовый"},     {0xA4A0A0, "clMedGray", "Светло-серый"}};
+    {0x000000, "clBlack", "Черный"},      {0x000080, "clMaroon", "Бордовый"},     {0x008000, "clGreen", "Зеленый"},
+    {0x008080, "clOlive", "Оливковый"},   {0x800000, "clNavy", "Темно-синий"},    {0x800080, "clPurple", "Пурпурный"},
+    {0x808000, "clTeal", "Сине-зеленый"}, {0x808080, "clGray", "Серый"},          {0xC0C0C0, "clSilver", "Серебристый"},
+    {0x0000FF, "clRed", "Красный"},       {0x00FF00, "clLime", "Салатовый"},      {0x00FFFF, "clYellow", "Желтый"},
+    {0xFF0000, "clBlue", "Синий"},        {0xFF00FF, "clFuchsia", "Фуксия"},      {0xFFFF00, "clAqua", "Голубой"},
+    {0xFFFFFF, "clWhite", "Белый"},       {0xC0DCC0, "clMoneyGreen", "Мятный"},   {0xF0CAA6, "clSkyBlue", "Небесный"},
+    {0xF0FBFF, "clCream", "Кремовый"},    {0xA4A0A0, "clMedGray", "Светло-серый"}};
 
 QIcon Swatch(TColor color) {
   QPixmap swatch(16, 12);

@@ -19,8 +19,8 @@
 #include "view/ActiveChart.h"
 #include "view/ActiveChartFollower.h"
 #include "view/CommandTable.h"
-#include "view/ProgramSettings.h"
 #include "view/ControlHint.h"
+#include "view/ProgramSettings.h"
 
 namespace quobrix {
 

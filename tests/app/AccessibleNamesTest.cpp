@@ -11,8 +11,8 @@
 
 #include "app/QtTranslations.h"
 #include "app/TMainForm.h"
-#include "tools/TInspectorForm.h"
 #include "support/TempDir.h"
+#include "tools/TInspectorForm.h"
 #include "view/ProgramSettings.h"
 #include "view/THolderForm.h"
 
@@ -43,12 +43,13 @@ bool IsControl(QAccessible::Role role) {
 }
 
 // Latin words a Russian or Ukrainian text may hold: the program's and
-// formats' names, language files' names, key names and file extensions.
+// formats' names, key names, file extensions and the name of the English
+// language file, which every language shows as it is.
 bool IsAllowedLatinWord(const QString& word) {
-  static const QStringList allowed = {
-      "Quobrix", "Untitled", "PDF", "SVG", "BMP", "EMF", "PNG", "Ctrl", "Alt", "Shift", "Del", "Delete",
-      "Insert", "Enter", "Esc", "Tab", "Home", "End", "PgUp", "PgDn", "Space", "Backspace", "qbs", "bmp", "emf",
-      "svg", "png", "pdf", "lng", "XxX", "English"};  // the English language file is named so in any language
+  static const QStringList allowed = {"Quobrix", "Untitled", "PDF",  "SVG",    "BMP",    "EMF",       "PNG",    "Ctrl",
+                                      "Alt",     "Shift",    "Del",  "Delete", "Insert", "Enter",     "Esc",    "Tab",
+                                      "Home",    "End",      "PgUp", "PgDn",   "Space",  "Backspace", "qbs",    "bmp",
+                                      "emf",     "svg",      "png",  "pdf",    "lng",    "XxX",       "English"};
   static const QRegularExpression functionKey(QStringLiteral("^F\\d{1,2}$"));
   return allowed.contains(word) || functionKey.match(word).hasMatch();
 }
@@ -74,12 +75,13 @@ class Walk {
     if (!face || !face->isValid() || face->state().invisible || IsQtPart(face->object())) return;
     const QString name = face->text(QAccessible::Name);
     const QObject* object = face->object();
-    const QString component = object && !object->objectName().isEmpty() ? object->objectName()
-                                                                        : QString::number(face->role(), 16);
+    const QString component =
+        object && !object->objectName().isEmpty() ? object->objectName() : QString::number(face->role(), 16);
     const QString here = path + u'/' + component + u'"' + name + u'"';
     if (IsControl(face->role()) && name.trimmed().isEmpty() && !face->state().disabled && !IsSeparator(face))
       faults_ << here + QStringLiteral(": no name");
-    if (const QString fault = ScriptFault(name, english_); !fault.isEmpty()) faults_ << here + QStringLiteral(": ") + fault;
+    if (const QString fault = ScriptFault(name, english_); !fault.isEmpty())
+      faults_ << here + QStringLiteral(": ") + fault;
     for (int i = 0; i < face->childCount(); ++i) Tree(face->child(i), here);
   }
 
@@ -91,14 +93,15 @@ class Walk {
   // or, showing a picture alone, by its accessible text.
   void ListItems(const QWidget& window) {
     for (const QComboBox* list : window.findChildren<QComboBox*>()) {
-      if (list->window() != &window) continue;  // a dialog of the window's own, such as a file dialog
+      if (list->window() != &window) continue;            // a dialog of the window's own, such as a file dialog
       if (list->objectName() == u"cbLanguage") continue;  // each language is named in its own tongue
       for (int i = 0; i < list->count(); ++i) {
         const QString text = list->itemText(i);
         const QString name = text.isEmpty() ? list->itemData(i, Qt::AccessibleTextRole).toString() : text;
         const QString here = list->objectName() + QStringLiteral("[%1]\"%2\"").arg(i).arg(name);
         if (name.isEmpty()) faults_ << here + QStringLiteral(": no name");
-        if (const QString fault = ScriptFault(name, english_); !fault.isEmpty()) faults_ << here + QStringLiteral(": ") + fault;
+        if (const QString fault = ScriptFault(name, english_); !fault.isEmpty())
+          faults_ << here + QStringLiteral(": ") + fault;
       }
     }
   }

@@ -11,9 +11,9 @@ using namespace quobrix;
 
 namespace {
 
-const char* const kWindowSections[] = {"MainForm",   "HolderForm",   "InspectorForm", "LibraryForm",   "PreviewForm",
-                                       "SearchForm", "SettingsForm", "SheetSizeForm", "ShemeInfoForm", "ColorForm",
-                                       "WizLSForm",  "WizIFForm",    "WizForForm",    "WizProcForm",   "WizCodeForm",
+const char* const kWindowSections[] = {"MainForm",     "HolderForm",   "InspectorForm", "LibraryForm",   "PreviewForm",
+                                       "SearchForm",   "SettingsForm", "SheetSizeForm", "ShemeInfoForm", "ColorForm",
+                                       "WizLSForm",    "WizIFForm",    "WizForForm",    "WizProcForm",   "WizCodeForm",
                                        "RecoveryForm", "UserLibForm"};
 
 QString LanguageFolder() { return qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/"); }
@@ -59,7 +59,8 @@ class LanguageFilesTest : public QObject {
     QFETCH(QString, name);
     const ProfileFile file(LanguageFolder() + name + QStringLiteral(".lng"));
     for (const PaletteButton& button : PaletteButtons())
-      QVERIFY2(!file.ReadString(QStringLiteral("LibraryForm"), QString::fromLatin1(button.name)).isEmpty(), button.name);
+      QVERIFY2(!file.ReadString(QStringLiteral("LibraryForm"), QString::fromLatin1(button.name)).isEmpty(),
+               button.name);
   }
 
   void wizardPrefixesTellTheSectionsApart_data() { eachFile_data(); }

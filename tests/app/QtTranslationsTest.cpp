@@ -19,11 +19,13 @@ class QtTranslationsTest : public QObject {
     QTest::addColumn<QString>("yes");
     QTest::addColumn<QString>("width");
     QTest::newRow("Russian") << QString::fromUtf8("Русский") << QString::fromUtf8("&Да") << QStringLiteral("0,01");
-    QTest::newRow("built-in texts, which are Russian") << QString() << QString::fromUtf8("&Да") << QStringLiteral("0,01");
-    QTest::newRow("Ukrainian") << QString::fromUtf8("Украинский") << QString::fromUtf8("Т&ак") << QStringLiteral("0,01");
+    QTest::newRow("built-in texts, which are Russian")
+        << QString() << QString::fromUtf8("&Да") << QStringLiteral("0,01");
+    QTest::newRow("Ukrainian") << QString::fromUtf8("Украинский") << QString::fromUtf8("Т&ак")
+                               << QStringLiteral("0,01");
     QTest::newRow("English") << QStringLiteral("English") << QStringLiteral("&Yes") << QStringLiteral("0.01");
-    QTest::newRow("a language Qt is not asked for") << QStringLiteral("Deutsch") << QStringLiteral("&Yes")
-                                                    << QStringLiteral("0.01");
+    QTest::newRow("a language Qt is not asked for")
+        << QStringLiteral("Deutsch") << QStringLiteral("&Yes") << QStringLiteral("0.01");
   }
 
   // Each language replaces the one before, back to none for English.
