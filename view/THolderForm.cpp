@@ -109,7 +109,12 @@ void THolderForm::ConnectControls() {
   bh->setAcceptDrops(true);
   bh->installEventFilter(this);
   connect(&Settings(), &ProgramSettings::OptionsChanged, this, &THolderForm::FollowOptions);
-  connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &THolderForm::ShowSheetSize);
+  connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &THolderForm::FollowLanguage);
+}
+
+void THolderForm::FollowLanguage() {
+  ShowSheetSize();
+  NamePosGridSteps();
 }
 
 void THolderForm::FormCreate() {

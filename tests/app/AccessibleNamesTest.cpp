@@ -43,13 +43,13 @@ bool IsControl(QAccessible::Role role) {
 }
 
 // Latin words a Russian or Ukrainian text may hold: the program's and
-// formats' names, key names, file extensions and the name of the English
-// language file, which every language shows as it is.
+// formats' names, key names, file extensions, the name of the English
+// language file, which every language shows as it is, and the keyword FOR.
 bool IsAllowedLatinWord(const QString& word) {
-  static const QStringList allowed = {"Quobrix", "Untitled", "PDF",  "SVG",    "BMP",    "EMF",       "PNG",    "Ctrl",
-                                      "Alt",     "Shift",    "Del",  "Delete", "Insert", "Enter",     "Esc",    "Tab",
-                                      "Home",    "End",      "PgUp", "PgDn",   "Space",  "Backspace", "qbs",    "bmp",
-                                      "emf",     "svg",      "png",  "pdf",    "lng",    "XxX",       "English"};
+  static const QStringList allowed = {"Quobrix", "Untitled", "PDF",  "SVG",    "BMP",    "EMF",       "PNG",     "Ctrl",
+                                      "Alt",     "Shift",    "Del",  "Delete", "Insert", "Enter",     "Esc",     "Tab",
+                                      "Home",    "End",      "PgUp", "PgDn",   "Space",  "Backspace", "qbs",     "bmp",
+                                      "emf",     "svg",      "png",  "pdf",    "lng",    "XxX",       "English", "FOR"};
   static const QRegularExpression functionKey(QStringLiteral("^F\\d{1,2}$"));
   return allowed.contains(word) || functionKey.match(word).hasMatch();
 }
@@ -87,6 +87,19 @@ class Walk {
 
   void Object(QObject* object) {
     Tree(QAccessible::queryAccessibleInterface(object), QString::fromLatin1(object->metaObject()->className()));
+  }
+
+  // A closed menu is out of sight, and so out of the tree; its items are
+  // named by their captions.
+  void Menu(const QMenu& menu) {
+    for (const QAction* action : menu.actions()) {
+      if (action->isSeparator() || !action->isVisible()) continue;
+      const QString name = QString(action->text()).remove(u'&');
+      const QString here = menu.objectName() + u'/' + action->objectName() + u'"' + name + u'"';
+      if (name.trimmed().isEmpty()) faults_ << here + QStringLiteral(": no name");
+      if (const QString fault = ScriptFault(name, english_); !fault.isEmpty())
+        faults_ << here + QStringLiteral(": ") + fault;
+    }
   }
 
   // The items of closed lists are out of the tree; each is named by its text
@@ -159,11 +172,11 @@ class AccessibleNamesTest : public QObject {
       window->show();
       walk.Object(window);
       walk.ListItems(*window);
-      for (QMenu* menu : window->findChildren<QMenu*>()) walk.Object(menu);
+      for (QMenu* menu : window->findChildren<QMenu*>()) walk.Menu(*menu);
     }
     chart->show();
     walk.Object(chart);
-    for (QMenu* menu : chart->findChildren<QMenu*>()) walk.Object(menu);
+    for (QMenu* menu : chart->findChildren<QMenu*>()) walk.Menu(*menu);
     for (const QString& fault : walk.Faults()) qWarning().noquote() << fault;
     QCOMPARE(walk.Faults().size(), 0);
     const auto* widths = main.Inspector()->findChild<QComboBox*>(QStringLiteral("cbBW"));

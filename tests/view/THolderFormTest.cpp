@@ -99,7 +99,7 @@ class THolderFormTest : public QObject {
     Window w;
     QAction* fiveMm = nullptr;
     for (QAction* item : w.form->PosGridMenu->actions())
-      if (item->text() == QStringLiteral("5 мм")) fiveMm = item;
+      if (item->text() == QStringLiteral("5 mm")) fiveMm = item;  // in the host's word for millimetres
     QVERIFY(fiveMm);
     fiveMm->trigger();
     QCOMPARE(w.model().PosGridSize(), qint64(500));
