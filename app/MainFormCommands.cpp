@@ -51,6 +51,8 @@ void TMainForm::ShowViewOptions() {
   commands_.Action(CommandId::Rulers).setChecked(options.ShowRulersInWin);
   commands_.Action(CommandId::StatusLine).setChecked(options.ShowStatusInWin);
   commands_.Action(CommandId::ColorStrip).setChecked(options.ShowColorLineInWin);
+  commands_.Action(CommandId::Search)
+      .setShortcut(options.CtrlFOpensSearch ? QKeySequence(Qt::CTRL | Qt::Key_F) : QKeySequence());
 }
 
 void TMainForm::FollowViewOptions(const ProgramOptions& before) {

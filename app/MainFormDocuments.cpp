@@ -92,7 +92,7 @@ THolderForm* TMainForm::CreateNewSheme() {
 }
 
 void TMainForm::mNewFromTemplateClick() {
-  OpenDialog->setDirectory(ResourceDir() + QStringLiteral("Templates/"));
+  OpenDialog->setDirectory(TemplateDir(Settings().LanguageFile()));
   PrepareOpenDialog(*OpenDialog, LanguageText(TextKey::TEMPLATE_OPEN_TITLE));
   const QString path = ChosenFile(*OpenDialog);
   if (!path.isEmpty()) {

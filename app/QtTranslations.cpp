@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <memory>
 
@@ -18,6 +19,7 @@ bool UseQtTranslations(const QString& languageName) {
   if (installed) QCoreApplication::removeTranslator(installed.get());
   installed.reset();
   const QString language = QtLanguageOf(languageName);
+  QLocale::setDefault(language.isEmpty() ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(language));
   if (language.isEmpty()) return true;
   auto translator = std::make_unique<QTranslator>();
   if (!translator->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

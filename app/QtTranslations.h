@@ -11,7 +11,8 @@ namespace quobrix {
 // English and any other language, which keep Qt's own English.
 QString QtLanguageOf(const QString& languageName);
 
-// Replaces the Qt translations in use by those of the interface language.
+// Replaces the Qt translations in use by those of the interface language,
+// whose numbers and dates (QLocale's default) the program then writes.
 // False when they are due but cannot be read; Qt then speaks English.
 bool UseQtTranslations(const QString& languageName);
 

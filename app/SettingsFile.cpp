@@ -50,6 +50,8 @@ const std::vector<OptionKey>& OptionKeys() {
       Truth("ShowColorLineInWin", &ProgramOptions::ShowColorLineInWin),
       Truth("InspectorSaveMode", &ProgramOptions::InspectorSaveMode),
       Count("AutoSaveSeconds", &ProgramOptions::AutoSaveSeconds),
+      Truth("WheelUpZoomsIn", &ProgramOptions::WheelUpZoomsIn),
+      Truth("CtrlFOpensSearch", &ProgramOptions::CtrlFOpensSearch),
   };
   return keys;
 }

@@ -166,6 +166,9 @@ void TSettingsForm::BuildExpertPage() {
   AddCheckBox(*page, "chSaveWindowPos", "Сохранять размещение окон", &ProgramOptions::SaveWindowsPos);
   AddCheckBox(*page, "chInspectorSaveMode", "\"Безопасный\" режим работы Редактора свойств",
               &ProgramOptions::InspectorSaveMode);
+  AddCheckBox(*page, "chWheelUpZoomsIn", "Ctrl + колесо мыши от себя увеличивает масштаб",
+              &ProgramOptions::WheelUpZoomsIn);
+  AddCheckBox(*page, "chCtrlFOpensSearch", "Ctrl+F открывает окно поиска", &ProgramOptions::CtrlFOpensSearch);
   page->addSpacing(8);
   AddSecondsBox(*page, "LabelAutoSave", "Интервал автосохранения в секундах (0 — выключено):",
                 "seAutoSaveSeconds", &ProgramOptions::AutoSaveSeconds);

@@ -2,24 +2,38 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSet>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 
+#include "platform/ItemTextKey.h"
 #include "platform/ProfileFile.h"
+#include "view/ControlHint.h"
 
 namespace quobrix {
 
 namespace {
 
-enum class ComponentKind { MenuItem, ToolBarButton, SpeedButton, Caption, GroupBox, TabSheet, Untranslated };
+enum class ComponentKind {
+  MenuItem,
+  ToolBarButton,
+  SpeedButton,
+  Caption,
+  GroupBox,
+  TabSheet,
+  List,
+  ScrollBar,
+  Untranslated
+};
 
 // The tab control that shows `page` as one of its pages, or null.
 QTabWidget* TabControlOf(const QObject& page) {
@@ -55,6 +69,8 @@ ComponentKind KindOf(const QObject& component) {
     return ComponentKind::Caption;
   if (qobject_cast<const QGroupBox*>(&component)) return ComponentKind::GroupBox;
   if (TabControlOf(component)) return ComponentKind::TabSheet;
+  if (qobject_cast<const QComboBox*>(&component)) return ComponentKind::List;
+  if (qobject_cast<const QScrollBar*>(&component)) return ComponentKind::ScrollBar;
   return ComponentKind::Untranslated;
 }
 
@@ -68,12 +84,31 @@ void SetCaption(QObject& component, const QString& caption) {
     tabs->setTabText(tabs->indexOf(qobject_cast<QWidget*>(&component)), caption);
 }
 
+bool ShowsNoCaption(const QWidget& widget) {
+  const auto* button = qobject_cast<const QAbstractButton*>(&widget);
+  return !qobject_cast<const QLabel*>(&widget) && !qobject_cast<const QGroupBox*>(&widget) &&
+         (!button || button->text().isEmpty());
+}
+
 void SetHint(QObject& component, const QString& hint) {
   if (auto* action = qobject_cast<QAction*>(&component)) {
     action->setToolTip(hint);
     action->setStatusTip(hint);
+    for (QObject* shownIn : action->associatedObjects())
+      if (auto* button = qobject_cast<QToolButton*>(shownIn);
+          button && button->toolButtonStyle() == Qt::ToolButtonIconOnly)
+        button->setAccessibleName(hint);
   }
-  if (auto* widget = qobject_cast<QWidget*>(&component)) widget->setToolTip(hint);
+  if (auto* widget = qobject_cast<QWidget*>(&component))
+    ShowsNoCaption(*widget) ? SetControlHint(*widget, hint) : widget->setToolTip(hint);
+}
+
+// An item that shows a picture alone is named in its tool tip and for
+// assistive tools.
+void NameItem(QComboBox& list, int index, const QString& name) {
+  if (!list.itemText(index).isEmpty()) return list.setItemText(index, name);
+  list.setItemData(index, name, Qt::AccessibleTextRole);
+  list.setItemData(index, name, Qt::ToolTipRole);
 }
 
 class Translator {
@@ -101,12 +136,24 @@ class Translator {
         IfGiven(name, [&](const QString& text) { SetCaption(component, text); });
         IfGiven(name + QStringLiteral("_H"), [&](const QString& text) { SetHint(component, text); });
         break;
+      case ComponentKind::List:
+        Items(*qobject_cast<QComboBox*>(&component));
+        IfGiven(name + QStringLiteral("_H"), [&](const QString& text) { SetHint(component, text); });
+        break;
+      case ComponentKind::ScrollBar:
+        IfGiven(name + QStringLiteral("_H"), [&](const QString& text) { SetHint(component, text); });
+        break;
       case ComponentKind::Untranslated:
         break;
     }
   }
 
  private:
+  void Items(QComboBox& list) const {
+    for (int i = 0; i < list.count(); ++i)
+      IfGiven(list.itemData(i, kItemTextKeyRole).toString(), [&](const QString& text) { NameItem(list, i, text); });
+  }
+
   template <typename Apply>
   void IfGiven(const QString& key, Apply apply) const {
     if (key.isEmpty()) return;

@@ -29,6 +29,14 @@ QString LanguageSection(const QObject& window);
 //   QPushButton, QLabel, QCheckBox           caption
 //   QGroupBox                                title
 //   a page of a QTabWidget (tab sheet)       its tab's caption
+//   QComboBox (list)                         each item with a key
+//                                            (kItemTextKeyRole): its text,
+//                                            or the name of an item that
+//                                            shows a picture alone;
+//                                            name + "_H": hint
+//   QScrollBar                               name + "_H": hint
+// A control that shows no caption of its own (a button that shows only its
+// picture, a list, a scroll bar) is named for assistive tools by its hint.
 // Besides its own components, a window translates the actions its menus,
 // tool bars and itself show, wherever they live: shared command actions
 // take their texts from every window that shows them. A button that shows

@@ -65,6 +65,13 @@ QString ResourceDir() {
   return WithSlash(QDir::cleanPath(program + kInstalledResources));
 }
 
+QString TemplateDir(const QString& languageFile) {
+  const QString templates = ResourceDir() + QStringLiteral("Templates/");
+  const QString language = QFileInfo(languageFile).completeBaseName();
+  if (!language.isEmpty() && QFileInfo(templates + language).isDir()) return templates + language + u'/';
+  return templates;
+}
+
 QString XdgDataHome() {
   return XdgFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath(), QStringLiteral("/.local/share"));
 }

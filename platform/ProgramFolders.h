@@ -17,6 +17,9 @@ QString ProgramDir();
 // That is the program's own folder in a build or a portable copy; a program
 // installed as PREFIX/bin/quobrix finds them in PREFIX/share/quobrix/.
 QString ResourceDir();
+// The templates of the interface language: Templates/ holds the Russian ones,
+// and a sub-folder named as a language file (English, ...) that language's.
+QString TemplateDir(const QString& languageFile);
 // $XDG_DATA_HOME, or its default ~/.local/share, where the desktop looks for
 // the user's own file types, applications and icons.
 QString XdgDataHome();

@@ -1,6 +1,7 @@
 // A drop-down list of named colours: the standard and extended colours, and
 // first a custom entry that opens the colour dialog and then holds the
 // colour chosen there, or any colour shown that the list does not name.
+// Each item keeps the language-file key of its name (kItemTextKeyRole).
 #pragma once
 
 #include <QComboBox>
@@ -9,6 +10,8 @@
 #include "chart/BlockType.h"
 
 namespace quobrix {
+
+struct NamedColor;
 
 class ColorBox : public QComboBox {
   Q_OBJECT
@@ -24,6 +27,7 @@ class ColorBox : public QComboBox {
   std::function<void(TColor)> OnPick;
 
  private:
+  void AddNamed(const NamedColor& named);
   void Activated(int index);
   void SetCustom(TColor color);
   TColor shown_ = clBlack;

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "platform/ItemTextKey.h"
 #include "tools/ColorBox.h"
 #include "tools/TInspectorForm.h"
 #include "view/PropertyNames.h"
@@ -67,8 +68,16 @@ ColorBox* Colors(const char* name) {
   return box;
 }
 
-// A list that shows only pictures; the item index is the value. Each item
-// is named for assistive tools and in its tool tip.
+// Each item is named for assistive tools and in its tool tip.
+void NameItems(QComboBox& list, const std::function<QString(int)>& itemName) {
+  for (int i = 0; i < list.count(); ++i) {
+    list.setItemData(i, itemName(i), Qt::AccessibleTextRole);
+    list.setItemData(i, itemName(i), Qt::ToolTipRole);
+  }
+}
+
+// A list that shows only pictures; the item index is the value. The language
+// file names an item by the list's name and the index.
 QComboBox* Pictures(const char* name, QSize size, int count, const std::function<QPixmap(int)>& picture,
                     const std::function<QString(int)>& itemName) {
   auto* list = new QComboBox;
@@ -78,11 +87,13 @@ QComboBox* Pictures(const char* name, QSize size, int count, const std::function
   list->setMinimumContentsLength(0);
   for (int i = 0; i < count; ++i) {
     list->addItem(picture(i), QString());
-    list->setItemData(i, itemName(i), Qt::AccessibleTextRole);
-    list->setItemData(i, itemName(i), Qt::ToolTipRole);
+    list->setItemData(i, list->objectName() + QString::number(i), kItemTextKeyRole);
   }
+  NameItems(*list, itemName);
   return list;
 }
+
+QString WidthName(int index) { return WidthText(InspectorWidth(index)); }
 
 }  // namespace
 
@@ -111,7 +122,6 @@ QWidget* TInspectorForm::BuildRows() {
   const auto pen = [](int style) { return LineStylePicture(static_cast<TPenStyle>(style)); };
   const auto penName = [](int style) { return QString::fromUtf8(LineStyleName(static_cast<TPenStyle>(style))); };
   const auto width = [](int index) { return LineWidthPicture(InspectorWidth(index)); };
-  const auto widthName = [](int index) { return WidthText(InspectorWidth(index)); };
   const auto ends = [](int value) { return LineEndsPicture(static_cast<TBlocksLineArrows>(value)); };
   const auto endsName = [](int value) { return QString::fromUtf8(LineEndsName(static_cast<TBlocksLineArrows>(value))); };
   const auto align = [](int value) { return TextAlignPicture(static_cast<TAlignment>(value)); };
@@ -129,7 +139,7 @@ QWidget* TInspectorForm::BuildRows() {
   cbFS = Pictures("cbFS", kLinePictureSize, bsDiagCross + 1, fill, fillName);
   cbBC = Colors("cbBC");
   cbBS = Pictures("cbBS", kLinePictureSize, psDashDot + 1, pen, penName);
-  cbBW = Pictures("cbBW", kLinePictureSize, kInspectorWidthCount, width, widthName);
+  cbBW = Pictures("cbBW", kLinePictureSize, kInspectorWidthCount, width, WidthName);
   cbLineArrows = Pictures("cbLineArrows", kLinePictureSize, blaBothFilledArrows + 1, ends, endsName);
   mText = new CodePageMemo;
   mText->setObjectName(QStringLiteral("mText"));
@@ -194,5 +204,7 @@ void TInspectorForm::BuildMenus() {
     });
   }
 }
+
+void TInspectorForm::NameWidths() { NameItems(*cbBW, WidthName); }
 
 }  // namespace quobrix

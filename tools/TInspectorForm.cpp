@@ -54,6 +54,10 @@ TInspectorForm::TInspectorForm(QWidget& owner, CommandTable& commands, ToolWindo
   ConnectEditors();
   new ActiveChartFollower(
       commands.Active(), *this, [this] { Refresh(false); }, [this](const ChartNotice& notice) { ChartNoticed(notice); });
+  connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, [this] {
+    NameWidths();
+    Refresh(false);
+  });
   Refresh(false);
 }
 

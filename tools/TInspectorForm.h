@@ -94,6 +94,8 @@ class TInspectorForm : public ToolWindow {
   void BuildLayout();
   QWidget* BuildRows();
   void BuildMenus();
+  // The widths are written with the interface language's decimal separator.
+  void NameWidths();
   void ConnectEditors();
 
   // The chart the window shows and edits: the active chart window's.

@@ -19,6 +19,8 @@
 #include "view/ActiveChart.h"
 #include "view/ActiveChartFollower.h"
 #include "view/CommandTable.h"
+#include "view/ControlHint.h"
+#include "view/ProgramSettings.h"
 
 namespace quobrix {
 
@@ -85,6 +87,7 @@ TPreviewForm::TPreviewForm(QWidget& owner, CommandTable& commands, ToolWindowReg
       [this](const ChartNotice& notice) {
         if (notice.Kind != ChartChange::Debug) FollowChart();
       });
+  connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &TPreviewForm::FollowChart);
   resize(640, 480);
 }
 
@@ -98,6 +101,7 @@ QWidget* TPreviewForm::BuildToolBar() {
   cbZoom = new QComboBox(bar);
   cbZoom->setObjectName(QStringLiteral("cbZoom"));
   cbZoom->setEditable(true);
+  SetControlHint(*cbZoom, QStringLiteral("Масштаб"));
   cbZoom->setInsertPolicy(QComboBox::NoInsert);
   for (const char* item : kZoomItems) cbZoom->addItem(QString::fromUtf8(item));
   cbZoom->setEditText(PreviewZoomText(zoom_));

@@ -78,6 +78,7 @@ void TSearchForm::BuildControls() {
   List = new QListWidget(this);
   List->setObjectName(QStringLiteral("List"));
   List->setAccessibleName(windowTitle());
+  connect(this, &QWidget::windowTitleChanged, List, &QWidget::setAccessibleName);
   List->setGeometry(8, 104, kWidth - 16, 140);
   bGo = Button(this, "bGo", "Перейти", {kWidth - 176, 252, 80, 25});
   bClose = Button(this, "bClose", "Закрыть", {kWidth - 88, 252, 80, 25});

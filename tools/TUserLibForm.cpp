@@ -68,6 +68,7 @@ TUserLibForm::TUserLibForm(QWidget& owner, CommandTable& commands, ToolWindowReg
   LvUserLib = new QListWidget(this);
   LvUserLib->setObjectName(QStringLiteral("LvUserLib"));
   LvUserLib->setAccessibleName(windowTitle());
+  connect(this, &QWidget::windowTitleChanged, LvUserLib, &QWidget::setAccessibleName);
   LvUserLib->setViewMode(QListView::IconMode);
   LvUserLib->setResizeMode(QListView::Adjust);
   LvUserLib->setMovement(QListView::Static);

@@ -25,6 +25,10 @@ struct ProgramOptions {
   // How often charts with unsaved changes are copied to the recovery
   // folder; 0 switches it off.
   int AutoSaveSeconds = 60;
+  // For users of other editors: Ctrl + wheel up zooms in rather than out,
+  // and Ctrl+F opens the search window.
+  bool WheelUpZoomsIn = false;
+  bool CtrlFOpensSearch = false;
   bool operator==(const ProgramOptions&) const = default;
 };
 

@@ -30,7 +30,7 @@ QString WidthText(std::int64_t hundredths) {
   if (const std::uint64_t fraction = magnitude % kHundredths; fraction != 0) {
     QString digits = QStringLiteral("%1").arg(fraction, 2, 10, QLatin1Char('0'));
     if (digits.endsWith(u'0')) digits.chop(1);
-    text += QLocale::system().decimalPoint() + digits;
+    text += QLocale().decimalPoint() + digits;
   }
   return hundredths < 0 ? u'-' + text : text;
 }

@@ -109,6 +109,12 @@ void THolderForm::ConnectControls() {
   bh->setAcceptDrops(true);
   bh->installEventFilter(this);
   connect(&Settings(), &ProgramSettings::OptionsChanged, this, &THolderForm::FollowOptions);
+  connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &THolderForm::FollowLanguage);
+}
+
+void THolderForm::FollowLanguage() {
+  ShowSheetSize();
+  NamePosGridSteps();
 }
 
 void THolderForm::FormCreate() {
@@ -351,7 +357,8 @@ void THolderForm::WheelOverCanvas(int delta, Qt::KeyboardModifiers modifiers) {
     return;
   }
   auto& m = bh->Model();
-  const std::int64_t zoom = SteppedZoom(m.ZoomPercents(), down ? 5 : -5);
+  const bool zoomIn = Settings().Options().WheelUpZoomsIn ? !down : down;
+  const std::int64_t zoom = SteppedZoom(m.ZoomPercents(), zoomIn ? 5 : -5);
   if (zoom == m.ZoomPercents()) return;
   m.SetZoomPercents(zoom);
   UpdateZoomDisplay();

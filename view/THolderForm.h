@@ -120,6 +120,9 @@ class THolderForm : public QMainWindow {
   void BuildPopMenu();
   void BuildMainMenu2();
   void BuildPosGridMenu();
+  // The texts written from the interface language's words.
+  void FollowLanguage();
+  void NamePosGridSteps();
   void ConnectControls();
 
   void FormCreate();

@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "view/ControlHint.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 #include "view/TVRulerWnd2.h"
@@ -53,6 +54,12 @@ QToolButton* SpeedButton(QWidget* parent, const char* name, int width, int heigh
   button->setAutoRaise(false);
   button->setFocusPolicy(Qt::NoFocus);
   return button;
+}
+
+template <typename W>
+W* Hinted(W* control, const char* hint) {
+  SetControlHint(*control, QString::fromUtf8(hint));
+  return control;
 }
 
 QIcon GridPicture() {
@@ -132,13 +139,13 @@ void THolderForm::BuildLayout() {
 QWidget* THolderForm::BuildRightPanel() {
   RightPanel = Panel(nullptr, "RightPanel");
   RightPanel->setFixedWidth(20);
-  ScrollY = Named(new QScrollBar(Qt::Vertical, RightPanel), "ScrollY");
+  ScrollY = Hinted(Named(new QScrollBar(Qt::Vertical, RightPanel), "ScrollY"), "Прокрутка по вертикали");
   ScrollY->setRange(0, 105);
-  bPgUp = SpeedButton(RightPanel, "bPgUp", 19, 19);
+  bPgUp = Hinted(SpeedButton(RightPanel, "bPgUp", 19, 19), "Предыдущая страница");
   bPgUp->setArrowType(Qt::UpArrow);
-  bSearch = SpeedButton(RightPanel, "bSearch", 19, 19);
+  bSearch = Hinted(SpeedButton(RightPanel, "bSearch", 19, 19), "Поиск");
   bSearch->setIcon(SearchPicture());
-  bPgDn = SpeedButton(RightPanel, "bPgDn", 19, 19);
+  bPgDn = Hinted(SpeedButton(RightPanel, "bPgDn", 19, 19), "Следующая страница");
   bPgDn->setArrowType(Qt::DownArrow);
   auto* layout = new QVBoxLayout(RightPanel);
   layout->setContentsMargins(0, 0, 1, 0);
@@ -176,22 +183,23 @@ QWidget* THolderForm::BuildBottomPanel() {
   bLineSnap->setToolTip(QStringLiteral("Привязка линий"));
   bGrid = SpeedButton(BottomPanel, "bGrid", 22);
   bGrid->setIcon(GridPicture());
-  bGrid->setToolTip(QStringLiteral("Использовать сетку"));
+  Hinted(bGrid, "Использовать сетку");
   for (QToolButton* toggle : {bObjSnap, bLineSnap, bGrid}) toggle->setCheckable(true);
   bObjSnap->setChecked(true);
   bLineSnap->setChecked(true);
   sbPosGridSize = SpeedButton(BottomPanel, "sbPosGridSize", 14);
   sbPosGridSize->setArrowType(Qt::DownArrow);
-  sbPosGridSize->setToolTip(QStringLiteral("Шаг сетки"));
+  Hinted(sbPosGridSize, "Шаг сетки");
 
   cbZoom = Named(new QComboBox(BottomPanel), "cbZoom");
   cbZoom->setEditable(true);
+  Hinted(cbZoom, "Масштаб");
   cbZoom->setFixedSize(49 + 12, 20);
   cbZoom->setMaxVisibleItems(13);
   cbZoom->setInsertPolicy(QComboBox::NoInsert);
   cbZoom->addItems({"10", "25", "40", "50", "60", "75", "90", "100", "125", "150", "200", "400", "500"});
 
-  ScrollX = Named(new QScrollBar(Qt::Horizontal, BottomPanel), "ScrollX");
+  ScrollX = Hinted(Named(new QScrollBar(Qt::Horizontal, BottomPanel), "ScrollX"), "Прокрутка по горизонтали");
   ScrollX->setRange(0, 105);
   ScrollX->setFixedWidth(168);
   for (QWidget* control : std::initializer_list<QWidget*>{bObjSnap, bLineSnap, bGrid, sbPosGridSize, cbZoom, ScrollX})

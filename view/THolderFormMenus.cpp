@@ -99,7 +99,7 @@ void THolderForm::BuildMainMenu2() {
   CommandTable& commands = host_.Commands();
   MainMenu2 = menuBar();
   MainMenu2->setObjectName(QStringLiteral("MainMenu2"));
-  QAction* bringMe = AddMenuItem(*MainMenu2, OwnItem("mBringMe", ""), commands);
+  QAction* bringMe = AddMenuItem(*MainMenu2, OwnItem("mBringMe", "Главное окно"), commands);
   bringMe->setIcon(MainWindowPicture());
   connect(bringMe, &QAction::triggered, this, [this] { host_.BringMainWindowToFront(); });
 
@@ -131,18 +131,29 @@ void THolderForm::BuildMainMenu2() {
           [this] { SetColorStripVisible(!ColorPanel->isVisible()); });
 }
 
+namespace {
+
+constexpr int kPosGridSteps[] = {100, 200, 300, 400, 500, 1000};  // hundredths of a millimetre
+
+}  // namespace
+
 void THolderForm::BuildPosGridMenu() {
   PosGridMenu = new QMenu(this);
   PosGridMenu->setObjectName(QStringLiteral("PosGridMenu"));
-  static const std::pair<const char*, int> steps[] = {{"1 мм", 100}, {"2 мм", 200}, {"3 мм", 300},
-                                                      {"4 мм", 400}, {"5 мм", 500}, {"10 мм", 1000}};
-  for (const auto& [caption, step] : steps) {
-    QAction* item = PosGridMenu->addAction(QString::fromUtf8(caption));
+  for (const int step : kPosGridSteps) {
+    QAction* item = PosGridMenu->addAction(QString());
     connect(item, &QAction::triggered, this, [this, step] {
       bh->Model().SetPosGridSize(step);
       SetUseGrid(true);
     });
   }
+  NamePosGridSteps();
+}
+
+void THolderForm::NamePosGridSteps() {
+  const QList<QAction*> items = PosGridMenu->actions();
+  for (std::size_t i = 0; i < std::size(kPosGridSteps); ++i)
+    items[static_cast<qsizetype>(i)]->setText(QString::number(kPosGridSteps[i] / 100) + u' ' + host_.MillimetreText());
 }
 
 }  // namespace quobrix

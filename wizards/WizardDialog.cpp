@@ -14,6 +14,7 @@
 #include "chart/wizards/ProcessChart.h"
 #include "platform/Cp1251Codec.h"
 #include "platform/ProgramFolders.h"
+#include "view/ProgramSettings.h"
 #include "wizards/CodePageEdits.h"
 
 namespace quobrix {
@@ -62,7 +63,7 @@ void WizardDialog::AddTemplateRowAndButtons() {
   layout_->addLayout(buttons);
 
   OpenDlg = FileToOpenDialog("OpenDlg");
-  OpenDlg->setDirectory(ResourceDir() + QStringLiteral("Templates/"));
+  OpenDlg->setDirectory(TemplateDir(Settings().LanguageFile()));
 }
 
 QFileDialog* WizardDialog::FileToOpenDialog(const char* name) {

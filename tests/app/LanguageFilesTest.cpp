@@ -2,18 +2,20 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QTest>
+#include <algorithm>
 
 #include "app/LanguageTable.h"
+#include "chart/SymbolTable.h"
 #include "platform/ProfileFile.h"
 
 using namespace quobrix;
 
 namespace {
 
-const char* const kWindowSections[] = {"MainForm",   "HolderForm",   "InspectorForm", "LibraryForm",   "PreviewForm",
-                                       "SearchForm", "SettingsForm", "SheetSizeForm", "ShemeInfoForm", "ColorForm",
-                                       "WizLSForm",  "WizIFForm",    "WizForForm",    "WizProcForm",   "WizCodeForm",
-                                       "RecoveryForm"};
+const char* const kWindowSections[] = {"MainForm",     "HolderForm",   "InspectorForm", "LibraryForm",   "PreviewForm",
+                                       "SearchForm",   "SettingsForm", "SheetSizeForm", "ShemeInfoForm", "ColorForm",
+                                       "WizLSForm",    "WizIFForm",    "WizForForm",    "WizProcForm",   "WizCodeForm",
+                                       "RecoveryForm", "UserLibForm"};
 
 QString LanguageFolder() { return qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/"); }
 
@@ -35,9 +37,11 @@ class LanguageFilesTest : public QObject {
     const QString path = LanguageFolder() + name + QStringLiteral(".lng");
     QFile raw(path);
     QVERIFY2(raw.open(QIODevice::ReadOnly), qPrintable(path));
+    const QByteArray bytes = raw.readAll();
     QStringDecoder utf8(QStringDecoder::Utf8);
-    (void)QString(utf8.decode(raw.readAll()));
-    QVERIFY2(utf8.hasError(), "the file is in code page 1251, not UTF-8");
+    (void)QString(utf8.decode(bytes));
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    QVERIFY2(ascii || utf8.hasError(), "the file is in code page 1251, not UTF-8");
 
     const ProfileFile file(path);
     for (const BuiltInText& text : BuiltInTexts())
@@ -49,6 +53,17 @@ class LanguageFilesTest : public QObject {
       QVERIFY2(!file.Keys(section).isEmpty(), section);
       QCOMPARE(file.Keys(section), russian.Keys(section));
     }
+  }
+
+  void paletteButtonsHaveHintsInEachLanguage_data() { eachFile_data(); }
+
+  // The palette shows pictures only: the hint is all the user and assistive tools get.
+  void paletteButtonsHaveHintsInEachLanguage() {
+    QFETCH(QString, name);
+    const ProfileFile file(LanguageFolder() + name + QStringLiteral(".lng"));
+    for (const PaletteButton& button : PaletteButtons())
+      QVERIFY2(!file.ReadString(QStringLiteral("LibraryForm"), QString::fromLatin1(button.name)).isEmpty(),
+               button.name);
   }
 
   void wizardPrefixesTellTheSectionsApart_data() { eachFile_data(); }

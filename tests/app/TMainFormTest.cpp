@@ -27,6 +27,7 @@
 #include "app/TranslateWindow.h"
 #include "chart/PictureExporter.h"
 #include "platform/PictureFileExporter.h"
+#include "platform/ProgramFolders.h"
 #include "platform/ProfileFile.h"
 #include "support/MemoryLimits.h"
 #include "support/ModalAnswer.h"
@@ -510,10 +511,20 @@ class TMainFormTest : public QObject {
     QCOMPARE(w->bh->Model().BlockCount(), qint64(1));
   }
 
+  void shippedTemplatesAreCharts_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Russian") << QString::fromUtf8("Русский");
+    QTest::newRow("English") << QStringLiteral("English");
+    QTest::newRow("Ukrainian") << QString::fromUtf8("Украинский");
+  }
+
+  // Each language has the same templates, under names of its own.
   void shippedTemplatesAreCharts() {
-    const QDir templates(qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/Templates"));
+    QFETCH(QString, language);
+    const QDir templates(TemplateDir(ResourceDir() + QStringLiteral("lang/") + language + QStringLiteral(".lng")));
+    QCOMPARE(templates.dirName() == u"Templates", language == QString::fromUtf8("Русский"));
     const QStringList files = templates.entryList({QStringLiteral("*.qbs")}, QDir::Files);
-    QVERIFY(files.size() >= 3);
+    QCOMPARE(files.size(), 3);
     for (const QString& file : files) {
       BlocksHolderModel chart;
       QVERIFY2(chart.LoadFromFile(QFile::encodeName(templates.filePath(file)).toStdString()), qPrintable(file));
@@ -877,6 +888,17 @@ class TMainFormTest : public QObject {
     QCOMPARE(opened, (QStringList{"quobrix::TSheetSizeForm", "quobrix::TShemeInfoForm", "QPageSetupDialog",
                                   "QPrintDialog"}));
     QCOMPARE(w->bh->Model().History().FUndoCount(), 0);
+  }
+
+  // Ctrl+F is left free unless the user asks for it in the settings.
+  void ctrlFOpensSearchOnlyWhenChosen() {
+    Program p;
+    QAction& search = p.Command(CommandId::Search);
+    QVERIFY(search.shortcut().isEmpty());
+    Settings().ChangeOptions([](ProgramOptions& options) { options.CtrlFOpensSearch = true; });
+    QCOMPARE(search.shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    Settings().ChangeOptions([](ProgramOptions& options) { options.CtrlFOpensSearch = false; });
+    QVERIFY(search.shortcut().isEmpty());
   }
 
   void chartWindowsTakeTheLanguageFile() {

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QDockWidget>
 #include <QFile>
@@ -19,6 +20,7 @@
 #include <memory>
 
 #include "app/TranslateWindow.h"
+#include "platform/ItemTextKey.h"
 
 namespace quobrix {
 
@@ -63,6 +65,9 @@ class TTestForm : public QMainWindow {
     tabs = Add<QTabWidget>(layout, "PageControl1");
     tabs->addTab(Named(new QWidget, "TabSheet1"), QStringLiteral("Основные"));
     tabs->addTab(Named(new QWidget, "TabSheet2"), QStringLiteral("Серые"));
+    list = Add<QComboBox>(layout, "cbColor");
+    list->addItems({QStringLiteral("Белый"), QStringLiteral("#123456")});
+    list->setItemData(0, QStringLiteral("clWhite"), kItemTextKeyRole);
     setCentralWidget(central);
 
     auto* dock = new QDockWidget(this);
@@ -89,6 +94,7 @@ class TTestForm : public QMainWindow {
   QCheckBox* check;
   QLineEdit* edit;
   QTabWidget* tabs;
+  QComboBox* list;
   QLabel* dockLabel;
   QDialog* dialog;
   QPushButton* dialogButton;
@@ -201,6 +207,14 @@ class TranslateWindowTest : public QObject {
     const auto form = Translated("[MainForm]\nmNew=wrong\n[TESTFORM]\nMSAVE=Save\n");
     QCOMPARE(form->mNew->text(), QString::fromUtf8("Создать"));
     QCOMPARE(form->mSave->text(), QStringLiteral("Save"));
+  }
+
+  void listItemsAndPictureButtonsTakeTheirTexts() {
+    const auto form = Translated("[TestForm]\nclWhite=White\ntbNew=Create a chart\n");
+    QCOMPARE(form->list->itemText(0), QStringLiteral("White"));
+    QCOMPARE(form->list->itemText(1), QStringLiteral("#123456"));  // an item without a key keeps its text
+    const auto* button = qobject_cast<QToolButton*>(form->findChild<QToolBar*>()->widgetForAction(form->tbNew));
+    QCOMPARE(button->accessibleName(), QStringLiteral("Create a chart"));
   }
 
   void missingFileChangesNothing() {

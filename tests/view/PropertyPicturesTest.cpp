@@ -88,7 +88,7 @@ class PropertyPicturesTest : public QObject {
   }
 
   void widthsReadAsMillimetres() {
-    const QString point = QLocale::system().decimalPoint();
+    const QString point = QLocale().decimalPoint();
     QCOMPARE(WidthText(50), QStringLiteral("0") + point + u'5');
     QCOMPARE(WidthText(1), QStringLiteral("0") + point + QStringLiteral("01"));
     QCOMPARE(WidthText(125), QStringLiteral("1") + point + QStringLiteral("25"));

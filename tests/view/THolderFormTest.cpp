@@ -100,7 +100,7 @@ class THolderFormTest : public QObject {
     Window w;
     QAction* fiveMm = nullptr;
     for (QAction* item : w.form->PosGridMenu->actions())
-      if (item->text() == QStringLiteral("5 мм")) fiveMm = item;
+      if (item->text() == QStringLiteral("5 mm")) fiveMm = item;  // in the host's word for millimetres
     QVERIFY(fiveMm);
     fiveMm->trigger();
     QCOMPARE(w.model().PosGridSize(), qint64(500));
@@ -122,16 +122,21 @@ class THolderFormTest : public QObject {
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("delta");
     QTest::addColumn<int>("zoom");
-    QTest::newRow("down at 998") << 998 << -120 << 1003;
-    QTest::newRow("down at 1000 does nothing") << 1000 << -120 << 1000;
-    QTest::newRow("up at 12") << 12 << 120 << 7;
-    QTest::newRow("up at 10 does nothing") << 10 << 120 << 10;
+    QTest::addColumn<bool>("wheelUpZoomsIn");
+    QTest::newRow("down at 998") << 998 << -120 << 1003 << false;
+    QTest::newRow("down at 1000 does nothing") << 1000 << -120 << 1000 << false;
+    QTest::newRow("up at 12") << 12 << 120 << 7 << false;
+    QTest::newRow("up at 10 does nothing") << 10 << 120 << 10 << false;
+    QTest::newRow("the other way round: up at 998") << 998 << 120 << 1003 << true;
+    QTest::newRow("the other way round: down at 12") << 12 << -120 << 7 << true;
   }
   void ctrlWheelZoomsInStepsOfFiveWithinBounds() {
     QFETCH(int, start);
     QFETCH(int, delta);
     QFETCH(int, zoom);
+    QFETCH(bool, wheelUpZoomsIn);
     Window w;
+    Settings().ChangeOptions([&](ProgramOptions& options) { options.WheelUpZoomsIn = wheelUpZoomsIn; });
     w.model().SetZoomPercents(start);
     w.form->UpdateZoomDisplay();
     Wheel(*w.form->bh, delta, Qt::ControlModifier);
