@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real editor under a virtual display, its buttons found through the
-# desktop's accessibility interface by their names: press "Rectangle" in the
+# desktop's accessibility interface by their names: press "Прямоугольник" (rectangle) in the
 # symbol palette, drag on the sheet, save and read the block back from the
 # file; keep the rectangle in the user library, restart, find it there and
 # drag it onto the new chart.
@@ -28,7 +28,7 @@ pid=$!
 win=$(wait_window --name '^Untitled$') || fail "no chart window"
 xdotool windowfocus --sync "$win"
 eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y, WIDTH, HEIGHT
-at press Rectangle || fail "no Rectangle button"
+at press "Прямоугольник" || fail "no rectangle button"
 x0=$((X + 200)); y0=$((Y + 150))
 drag "$x0" "$y0" $((x0 + 150)) $((y0 + 75))
 wait_title "$win" '\*$' || fail "no rectangle drawn"
