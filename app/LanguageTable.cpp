@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 55> kBuiltIn = {{
+constexpr std::array<BuiltInText, 57> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -93,6 +93,10 @@ constexpr std::array<BuiltInText, 55> kBuiltIn = {{
     {TextKey::FILE_CHANGED_RELOAD_MSG, kGeneral, "FILE_CHANGED_RELOAD_MSG",
      "Файл %1 изменён другой программой. Загрузить схему из него заново?"},
     {TextKey::RECOVERY_BLOCKS, kGeneral, "RECOVERY_BLOCKS", "Блоков: %1"},
+    {TextKey::REPLACE_BAD_EXPRESSION, kGeneral, "REPLACE_BAD_EXPRESSION",
+     "Ошибка в регулярном выражении у знака %2: %1"},
+    {TextKey::REPLACE_NOT_IN_CODE_PAGE, kGeneral, "REPLACE_NOT_IN_CODE_PAGE",
+     "В замене есть знаки, которых нет в кодовой странице схемы (Windows-1251); тексты не изменены."},
 }};
 
 static_assert(

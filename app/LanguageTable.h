@@ -67,6 +67,8 @@ enum class TextKey {
   FILE_RELOAD_BUTTON,
   FILE_CHANGED_RELOAD_MSG,  // %1 path
   RECOVERY_BLOCKS,  // %1 how many blocks a recovered chart holds
+  REPLACE_BAD_EXPRESSION,    // %1 what is wrong, %2 the character's place in the expression
+  REPLACE_NOT_IN_CODE_PAGE,  // a replacement the chart's texts cannot hold
 };
 
 struct BuiltInText {
