@@ -36,6 +36,7 @@ const Case kCases[] = {
     {"whole word in any alphabet", Plain("да", "ДА", true), "да, дальше; иди-да", "ДА, дальше; иди-ДА"},
     {"whole word at line ends", Plain("i", "j", true), "i\r\ni+1\r\nfi", "j\r\nj+1\r\nfi"},
     {"a word piece is no word", Plain("i", "j", true), "if in", "if in"},
+    {"whole word of a piece that is no word", Plain("(x)", "y", true), "f (x) g(x) (x)_", "f y g(x) (x)_"},
     {"a piece across lines", Plain("1\r\nb", "1 b"), "a := 1\r\nb := 2", "a := 1 b := 2"},
     {"groups in the replacement", Expression("(\\w+) := (\\d+)", "\\2 =: \\1"), "x := 1\r\nyy := 22",
      "1 =: x\r\n22 =: yy"},
