@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 59> kBuiltIn = {{
+constexpr std::array<BuiltInText, 61> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -99,6 +99,10 @@ constexpr std::array<BuiltInText, 59> kBuiltIn = {{
      "Не удалось открыть адрес %1: в системе нет программы, которая его откроет. Адрес можно скопировать из этого "
      "сообщения."},
     {TextKey::FILE_OPENING_MSG, kGeneral, "FILE_OPENING_MSG", "Открытие схемы %1..."},
+    {TextKey::REPLACE_BAD_EXPRESSION, kGeneral, "REPLACE_BAD_EXPRESSION",
+     "Ошибка в регулярном выражении у знака %2: %1"},
+    {TextKey::REPLACE_NOT_IN_CODE_PAGE, kGeneral, "REPLACE_NOT_IN_CODE_PAGE",
+     "В замене есть знаки, которых нет в кодовой странице схемы (Windows-1251); тексты не изменены."},
 }};
 
 static_assert(

@@ -71,6 +71,8 @@ enum class TextKey {
   HELP_WORDS_NOT_FOUND,     // no help page holds the words searched for
   HELP_LINK_OPEN_ERROR,     // %1 an address no program of the system opens
   FILE_OPENING_MSG,         // %1 file name: a large chart is being read
+  REPLACE_BAD_EXPRESSION,    // %1 what is wrong, %2 the character's place in the expression
+  REPLACE_NOT_IN_CODE_PAGE,  // a replacement the chart's texts cannot hold
 };
 
 struct BuiltInText {

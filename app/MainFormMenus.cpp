@@ -37,7 +37,7 @@ void TMainForm::BuildMainMenu1() {
             Command(Print), Separator(), Command(EditSettings), Separator(), Command(Exit)}),
       Menu("mEdit", "Правка",
            {Command(Undo), Command(Redo), Separator(), Command(Cut), Command(Copy), Command(Paste), Command(Delete), Separator(),
-            Command(Search), Command(InsertSymbol, btLine), Command(InsertPolyline),
+            Command(Search), Command(Replace), Command(InsertSymbol, btLine), Command(InsertPolyline),
             Menu("mNewSymbol", "Новый символ", NewSymbolItems(), true), Command(InsertSymbol, btTextRegion),
             Separator(), Command(Group), Command(Ungroup), Command(BringToFront), Command(SendToBack), Separator(),
             Command(ChartInfo)}),

@@ -71,7 +71,11 @@ void TMainForm::CreateToolWindows() {
   library_ = new TLibraryForm(*this, commands_, toolWindows_);
   new TPreviewForm(*this, commands_, toolWindows_);
   new TShemeInfoForm(*this, commands_);
-  new TSearchForm(*this, commands_, toolWindows_);
+  new TSearchForm(*this, commands_, toolWindows_, [this] {
+    std::vector<BlocksHolderModel*> charts;
+    for (THolderForm* window : ChartWindows()) charts.push_back(&window->bh->Model());
+    return charts;
+  });
   new TSheetSizeForm(*this, commands_);
   new TColorForm(*this, commands_, toolWindows_);
   userLib_ = new TUserLibForm(*this, commands_, toolWindows_);

@@ -1,15 +1,7 @@
-// Finding blocks by their text and going to one of them.
+// Going to a block found and replacing the texts of blocks.
 #include "chart/BlocksHolderModel.h"
 
 namespace quobrix {
-
-std::vector<std::int64_t> BlocksHolderModel::FindBlocksByText(const std::string& text) const {
-  std::vector<std::int64_t> found;
-  if (text.empty()) return found;
-  for (std::int64_t n = 1; n <= BlockCount(); ++n)
-    if (Blocks(n).Text.find(text) != std::string::npos) found.push_back(n);
-  return found;
-}
 
 void BlocksHolderModel::GoToBlock(std::int64_t n) {
   if (n < 1 || n > BlockCount()) return;
@@ -17,6 +9,19 @@ void BlocksHolderModel::GoToBlock(std::int64_t n) {
   if (n != BlockCount()) DissolveMultiSelection();
   SetActiveBlock(n);
   DoActiveBlockChanged();
+}
+
+void BlocksHolderModel::ReplaceBlockTexts(const BlockTexts& texts) {
+  std::vector<const TBlock*> changed;
+  for (const auto& [n, text] : texts)
+    if (n >= 1 && n <= BlockCount() && Blocks(n).Text != text) changed.push_back(&Blocks(n));
+  if (changed.empty()) return;
+  HeldNotices hold(*this);
+  RecordUndoPoint();
+  for (const auto& [n, text] : texts)
+    if (n >= 1 && n <= BlockCount()) Blocks(n).Text = text;
+  SetModified(true);
+  NotifyBlocksChanged(changed);
 }
 
 }  // namespace quobrix

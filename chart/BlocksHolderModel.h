@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "chart/BlockIndex.h"
@@ -310,9 +311,12 @@ class BlocksHolderModel {
   void ChangeSheetColor(TColor color);
 
   // ----- search (chart/BlockSearch.cpp)
-  std::vector<std::int64_t> FindBlocksByText(const std::string& text) const;
   // Selects block n; scrolling it into view is the view's part.
   void GoToBlock(std::int64_t n);
+  // Gives the numbered blocks their new texts as one undo point; nothing is
+  // recorded when no text changes.
+  using BlockTexts = std::vector<std::pair<std::int64_t, std::string>>;
+  void ReplaceBlockTexts(const BlockTexts& texts);
 
   // ----- clipboard (chart/ClipboardCommands.cpp)
   bool CopyToClipboard();

@@ -1,6 +1,7 @@
 #include "tools/TSearchForm.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 
 #include "app/LanguageTable.h"
 #include "chart/BlocksHolderModel.h"
+#include "platform/BlockTextReplace.h"
 #include "platform/Cp1251Codec.h"
 #include "view/ActiveChart.h"
 #include "view/ActiveChartFollower.h"
@@ -28,6 +30,15 @@ constexpr int kWidth = 370;
 // The client heights with the search field alone and with the results.
 constexpr int kSearchHeight = 100;
 constexpr int kResultsHeight = 285;
+// What the replacing part adds to either height.
+constexpr int kReplaceHeight = 124;
+
+QCheckBox* CheckBox(QWidget* parent, const char* name, const char* caption, QRect place) {
+  auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setGeometry(place);
+  return box;
+}
 
 QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRect place) {
   auto* button = new QPushButton(QString::fromUtf8(caption), parent);
@@ -54,14 +65,21 @@ TSearchForm::BlockNumbers NumberBlocks(const BlocksHolderModel& chart) {
 
 }  // namespace
 
-TSearchForm::TSearchForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry)
-    : ToolWindow(owner, commands, CommandId::Search, registry), active_(commands.Active()) {
+TSearchForm::TSearchForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry,
+                         OpenCharts openCharts)
+    : ToolWindow(owner, commands, CommandId::Search, registry),
+      active_(commands.Active()),
+      openCharts_(std::move(openCharts)) {
   setObjectName(QStringLiteral("SearchForm"));
   BuildControls();
+  BuildReplacePanel();
   ShowResults(false);
+  commands.Bind(CommandId::Replace, [this](QAction&) { ShowReplace(); });
   new ActiveChartFollower(
       active_, *this, [this] { ClearResults(); }, [this](const ChartNotice& notice) { FollowNotice(notice); });
 }
+
+TSearchForm::~TSearchForm() { Commands().Unbind(CommandId::Replace); }
 
 void TSearchForm::BuildControls() {
   Label1 = new QLabel(QString::fromUtf8("Введите фрагмент текста для поиска и нажмите кнопку \"Поиск\""), this);
@@ -93,8 +111,32 @@ void TSearchForm::BuildControls() {
   connect(bClose, &QPushButton::clicked, this, &QWidget::close);
 }
 
+void TSearchForm::BuildReplacePanel() {
+  ReplacePanel = new QWidget(this);
+  ReplacePanel->setObjectName(QStringLiteral("ReplacePanel"));
+  ReplacePanel->setGeometry(0, kSearchHeight - 4, kWidth, kReplaceHeight);
+  LabelReplace = new QLabel(QString::fromUtf8("Заменить на:"), ReplacePanel);
+  LabelReplace->setObjectName(QStringLiteral("LabelReplace"));
+  LabelReplace->setGeometry(8, 0, kWidth - 16, 16);
+  edReplace = new QLineEdit(ReplacePanel);
+  edReplace->setObjectName(QStringLiteral("edReplace"));
+  edReplace->setGeometry(8, 18, kWidth - 16, 22);
+  LabelReplace->setBuddy(edReplace);
+  const int half = (kWidth - 16) / 2;
+  cbWholeWord = CheckBox(ReplacePanel, "cbWholeWord", "Слово целиком", {8, 46, half, 20});
+  cbMatchCase = CheckBox(ReplacePanel, "cbMatchCase", "С учётом регистра", {8 + half, 46, half, 20});
+  cbMatchCase->setChecked(true);
+  cbRegExp = CheckBox(ReplacePanel, "cbRegExp", "Регулярное выражение", {8, 68, half, 20});
+  cbAllCharts = CheckBox(ReplacePanel, "cbAllCharts", "Во всех открытых схемах", {8 + half, 68, half, 20});
+  bReplace = Button(ReplacePanel, "bReplace", "Заменить", {kWidth - 200, 94, 92, 24});
+  bReplaceAll = Button(ReplacePanel, "bReplaceAll", "Заменить все", {kWidth - 100, 94, 92, 24});
+  connect(bReplace, &QPushButton::clicked, this, &TSearchForm::bReplaceClick);
+  connect(bReplaceAll, &QPushButton::clicked, this, &TSearchForm::bReplaceAllClick);
+}
+
 void TSearchForm::Toggle() {
   if (!isVisible()) {
+    replacing_ = false;
     ShowResults(false);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
       QRect place(QPoint(), size());
@@ -108,26 +150,133 @@ void TSearchForm::Toggle() {
   edText->setFocus();
 }
 
-void TSearchForm::ShowResults(bool shown) { setFixedSize(kWidth, shown ? kResultsHeight : kSearchHeight); }
+void TSearchForm::ShowReplace() {
+  Toggle();
+  replacing_ = true;
+  edReplace->setAccessibleName(LabelReplace->text());
+  Arrange();
+}
+
+void TSearchForm::ShowResults(bool shown) {
+  resultsShown_ = shown;
+  Arrange();
+}
+
+void TSearchForm::Arrange() {
+  const int added = replacing_ ? kReplaceHeight : 0;
+  ReplacePanel->setVisible(replacing_);
+  List->move(8, 104 + added);
+  bGo->move(kWidth - 176, 252 + added);
+  bClose->move(kWidth - 88, 252 + added);
+  setFixedSize(kWidth, (resultsShown_ ? kResultsHeight : kSearchHeight) + added);
+}
+
+TextReplaceRule TSearchForm::Rule() const {
+  TextReplaceRule rule{.find = edText->text(), .replacement = edReplace->text()};
+  if (replacing_) {
+    rule.wholeWord = cbWholeWord->isChecked();
+    rule.matchCase = cbMatchCase->isChecked();
+    rule.regularExpression = cbRegExp->isChecked();
+  }
+  return rule;
+}
+
+bool TSearchForm::Usable(const TextReplacer& replacer) {
+  if (replacer.Valid()) return true;
+  QMessageBox::warning(
+      this, QApplication::applicationName(),
+      LanguageText(TextKey::REPLACE_BAD_EXPRESSION).arg(replacer.Error()).arg(replacer.ErrorColumn()));
+  return false;
+}
+
+void TSearchForm::SayNotFound() {
+  QMessageBox::information(
+      this, QApplication::applicationName(),
+      LanguageText(TextKey::SEARCH_TEXT_NOT_FOUND) + QStringLiteral(" \"") + edText->text() + u'"');
+}
+
+void TSearchForm::SayNotInCodePage() {
+  QMessageBox::warning(this, QApplication::applicationName(), LanguageText(TextKey::REPLACE_NOT_IN_CODE_PAGE));
+}
 
 void TSearchForm::bSearchClick() {
+  const TextReplacer replacer(Rule());
+  if (!Usable(replacer)) return;
   BlocksHolderModel* chart = active_.Chart();
-  const auto text = UnicodeToCp1251(edText->text());
-  const std::vector<std::int64_t> found = chart && text ? chart->FindBlocksByText(*text) : std::vector<std::int64_t>();
+  const std::vector<std::int64_t> found = chart ? MatchingBlocks(*chart, replacer) : std::vector<std::int64_t>();
   if (found.empty()) {
-    QMessageBox::information(
-        this, QApplication::applicationName(),
-        LanguageText(TextKey::SEARCH_TEXT_NOT_FOUND) + QStringLiteral(" \"") + edText->text() + u'"');
+    SayNotFound();
     return;
   }
+  ShowFound(*chart, found, found.back());
+}
+
+void TSearchForm::bReplaceClick() {
+  const TextReplacer replacer(Rule());
+  if (!Usable(replacer)) return;
+  BlocksHolderModel* chart = active_.Chart();
+  const std::int64_t active = chart ? chart->ActiveBlock() : 0;
+  const bool replacing = active >= 1 && replacer.Matches(Cp1251ToUnicode(chart->Blocks(active).Text));
+  if (replacing) {
+    const auto texts = ReplacedTexts(*chart, {active}, replacer);
+    if (!texts) {
+      SayNotInCodePage();
+      return;
+    }
+    chart->ReplaceBlockTexts(*texts);
+  }
+  const std::vector<std::int64_t> found = chart ? MatchingBlocks(*chart, replacer) : std::vector<std::int64_t>();
+  if (found.empty()) {
+    // Replacing the last match is no failure.
+    if (!replacing) SayNotFound();
+    return;
+  }
+  const auto next = std::ranges::upper_bound(found, active);
+  ShowFound(*chart, found, next == found.end() ? found.front() : *next);
+}
+
+void TSearchForm::bReplaceAllClick() {
+  const TextReplacer replacer(Rule());
+  if (!Usable(replacer)) return;
+  // Every text is replaced first, so that a refusal leaves every chart as it was.
+  std::vector<std::pair<BlocksHolderModel*, BlocksHolderModel::BlockTexts>> changes;
+  for (BlocksHolderModel* chart : ChartsInScope()) {
+    auto texts = ReplacedTexts(*chart, MatchingBlocks(*chart, replacer), replacer);
+    if (!texts) {
+      SayNotInCodePage();
+      return;
+    }
+    if (!texts->empty()) changes.emplace_back(chart, std::move(*texts));
+  }
+  if (changes.empty()) {
+    SayNotFound();
+    return;
+  }
+  for (const auto& [chart, texts] : changes) chart->ReplaceBlockTexts(texts);
+  BlocksHolderModel* active = active_.Chart();
+  const auto own = std::ranges::find(changes, active, [](const auto& change) { return change.first; });
+  if (own == changes.end()) return;
+  std::vector<std::int64_t> replaced;
+  for (const auto& text : own->second) replaced.push_back(text.first);
+  ShowFound(*active, replaced, replaced.back());
+}
+
+std::vector<BlocksHolderModel*> TSearchForm::ChartsInScope() const {
+  if (replacing_ && cbAllCharts->isChecked()) return openCharts_();
+  if (BlocksHolderModel* chart = active_.Chart()) return {chart};
+  return {};
+}
+
+void TSearchForm::ShowFound(BlocksHolderModel& chart, const std::vector<std::int64_t>& found, std::int64_t current) {
   results_.clear();
   for (const std::int64_t n : found) {
-    const TBlock& b = chart->Blocks(n);
+    const TBlock& b = chart.Blocks(n);
     results_.push_back({&b, b.Compl == ckMultiSelection});
   }
   // Announced, so the inspector and the status line show the block.
-  chart->GoToBlock(found.back());
-  ListResults(NumberBlocks(*chart));
+  chart.GoToBlock(current);
+  ListResults(NumberBlocks(chart));
+  List->setCurrentRow(static_cast<int>(std::ranges::find(found, current) - found.begin()));
   ShowResults(true);
 }
 

@@ -106,6 +106,7 @@ void EditCommands(Catalogue& c) {
   c.Add(Paste, "mPaste", "Вставить", Needs::Fragment, Keys(Qt::CTRL | Qt::Key_V));
   c.Add(Delete, "mDelete", "Удалить", Needs::ActiveBlock, Keys(Qt::CTRL | Qt::Key_Delete));
   c.Add(Search, "mSearch", "Искать...", Needs::Nothing);
+  c.Add(Replace, "mReplace", "Заменить...", Needs::Nothing, Keys(Qt::CTRL | Qt::Key_H));
   c.Tag(InsertSymbol, btLine, "mLine", "Линия", Needs::Chart, true);
   c.Tag(InsertPolyline, 0, "mMLine", "Последовательность линий", Needs::Chart, true);
   c.Tag(InsertSymbol, btTextRegion, "mNewTextField", "Текстовое поле", Needs::Chart, true);

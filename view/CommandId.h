@@ -33,6 +33,7 @@ enum class CommandId : std::uint8_t {
   Paste,
   Delete,
   Search,
+  Replace,  // opens the search window with its replacing part
   InsertSymbol,  // tag: block type code (the line and the text field included)
   InsertPolyline,
   RepeatSymbol,  // arms drawing the symbol last chosen in the palette

@@ -296,12 +296,33 @@ TEST_F(EditCommands, AlignSkipsLinesUnlessAlignLinesIsOn) {
   EXPECT_EQ(chart.Blocks(4).X, 500);
 }
 
-TEST_F(EditCommands, SearchIsCaseSensitiveOnCodePageBytes) {
-  chart.Blocks(2).Text = "\xCA\xEE\xED\xE5\xF6";  // "Конец"
-  chart.Blocks(4).Text = "\xED\xE5\xF6";
-  EXPECT_EQ(chart.FindBlocksByText("\xED\xE5\xF6"), (std::vector<std::int64_t>{2, 4}));  // "нец"
-  EXPECT_TRUE(chart.FindBlocksByText("\xCD\xC5\xD6").empty());                           // "НЕЦ"
-  EXPECT_TRUE(chart.FindBlocksByText("").empty());
+TEST_F(EditCommands, ReplacingTextsIsOneUndoPointThatRestoresEveryText) {
+  chart.Blocks(1).Text = "a";
+  chart.Blocks(2).Text = "b";
+  chart.Blocks(4).Text = "d\r\ne";
+  chart.SetModified(false);
+  log->Clear();
+  chart.ReplaceBlockTexts({{1, "A"}, {2, "b"}, {4, "D\r\nE"}});
+  EXPECT_EQ(chart.Blocks(1).Text, "A");
+  EXPECT_EQ(chart.Blocks(4).Text, "D\r\nE");
+  EXPECT_EQ(chart.History().FUndoCount(), 1);
+  EXPECT_TRUE(chart.FModified());
+  ASSERT_EQ(log->Count(ChartChange::Blocks), 1);
+  EXPECT_EQ(log->notices.back().ChangedBlocks, (std::vector<std::int64_t>{1, 4}));
+
+  chart.Undo();
+  EXPECT_EQ(chart.Blocks(1).Text, "a");
+  EXPECT_EQ(chart.Blocks(2).Text, "b");
+  EXPECT_EQ(chart.Blocks(4).Text, "d\r\ne");
+}
+
+TEST_F(EditCommands, ReplacingTextsByThemselvesOrOfMissingBlocksDoesNothing) {
+  chart.SetModified(false);
+  log->Clear();
+  chart.ReplaceBlockTexts({{1, chart.Blocks(1).Text}, {0, "x"}, {5, "x"}});
+  chart.ReplaceBlockTexts({});
+  ExpectNothingHappened();
+  EXPECT_TRUE(log->notices.empty());
 }
 
 TEST_F(EditCommands, GoingToABlockSelectsItAndDropsAnotherMultiSelection) {
