@@ -1,5 +1,6 @@
 // Going to a block found and replacing the texts of blocks.
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 
 namespace quobrix {
 
@@ -12,16 +13,16 @@ void BlocksHolderModel::GoToBlock(std::int64_t n) {
 }
 
 void BlocksHolderModel::ReplaceBlockTexts(const BlockTexts& texts) {
-  std::vector<const TBlock*> changed;
+  std::vector<TBlock*> changed;
   for (const auto& [n, text] : texts)
     if (n >= 1 && n <= BlockCount() && Blocks(n).Text != text) changed.push_back(&Blocks(n));
   if (changed.empty()) return;
-  HeldNotices hold(*this);
-  RecordUndoPoint();
+  ChartEdit edit(*this);
+  edit.Changing(changed);
   for (const auto& [n, text] : texts)
     if (n >= 1 && n <= BlockCount()) Blocks(n).Text = text;
   SetModified(true);
-  NotifyBlocksChanged(changed);
+  NotifyBlocksChanged({changed.begin(), changed.end()});
 }
 
 }  // namespace quobrix

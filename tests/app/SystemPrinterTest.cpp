@@ -83,8 +83,11 @@ class Scheduler {
     return cupsd_.waitForStarted() &&
            QTest::qWaitFor([this] { return Succeeds(QStringLiteral("lpstat"), {QStringLiteral("-r")}); }, 10000);
   }
+  // A scheduler that answers may still be reading its drivers: lpadmin is
+  // asked again until it takes the printer.
   bool AddPrinter(const QString& name, const QString& device) {
-    return Succeeds(QStringLiteral("lpadmin"), {"-p", name, "-E", "-v", device, "-P", kDriver});
+    return QTest::qWaitFor(
+        [&] { return Succeeds(QStringLiteral("lpadmin"), {"-p", name, "-E", "-v", device, "-P", kDriver}); }, 20000);
   }
   bool Idle() const { return Run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty(); }
   ~Scheduler() {
