@@ -95,6 +95,8 @@ const EditPath kPaths[] = {
     {"BlockFont", "SetBlockFont", [](auto& c) { Select(c, 1); }, [](auto& c) { c.SetBlockFont(Courier()); }, kBlocks},
     {"BlockText", "SetBlockText", [](auto& c) { Select(c, 1); }, [](auto& c) { c.SetBlockText("typed"); }, kBlocks},
     {"Block", "SetBlock", [](auto& c) { Select(c, 1); }, [](auto& c) { c.SetBlock(Recoloured(c)); }, kBlocks},
+    {"ReplacedTexts", "ReplaceBlockTexts", Nothing, [](auto& c) { c.ReplaceBlockTexts({{1, "replaced"}, {2, "too"}}); },
+     kBlocks},
     {"Align", "AlignSelection", SelectFirstTwo, [](auto& c) { c.AlignSelection(2); }, kBlocks},
     {"DragMove", "MoveActiveBlock", [](auto& c) { Select(c, 3); }, [](auto& c) { c.MoveActiveBlock(300, 300, false); }, kBlocks},
     {"DragCorner", "DragActiveCorner", [](auto& c) { Select(c, 3); }, [](auto& c) { c.DragActiveCorner(4, 300, 300, false); }, kBlocks},
