@@ -29,6 +29,7 @@ ChartFileWatch::~ChartFileWatch() = default;
 void ChartFileWatch::Follow(THolderForm& window) {
   auto chart = std::make_unique<Chart>();
   chart->window = &window;
+  chart->object = &window;
   chart->subscription = window.bh->Model().Subscribe([this](const ChartNotice& notice) {
     if (notice.Kind == ChartChange::Document) Rewatch();
   });
@@ -39,7 +40,7 @@ void ChartFileWatch::Follow(THolderForm& window) {
 
 void ChartFileWatch::Forget(const QObject* window) {
   std::erase_if(charts_,
-                [window](const std::unique_ptr<Chart>& chart) { return !chart->window || chart->window == window; });
+                [window](const std::unique_ptr<Chart>& chart) { return chart->window.isNull() || chart->object == window; });
   Rewatch();
 }
 

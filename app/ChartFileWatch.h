@@ -37,6 +37,9 @@ class ChartFileWatch : public QObject {
  private:
   struct Chart {
     QPointer<THolderForm> window;
+    // The window as a plain object: its destroyed signal comes when it is no
+    // THolderForm any more, so it is told apart without a cast.
+    const QObject* object = nullptr;
     ChartSubscription subscription;
     // The file as last compared with the chart: a file seen once and not
     // taken is not offered again until it changes again.
