@@ -31,8 +31,12 @@ QString HelpLanguageCode(const QString& languageFile) {
   return QStringLiteral("en");
 }
 
+QString HelpPageName(const QString& name) {
+  return name == QStringLiteral("InspectorForm") ? QStringLiteral("PropertyEditor") : name;
+}
+
 QUrl HelpPageUrl(const QString& resourceDir, const QString& languageFile, const QString& page) {
-  return LocalizedFile(resourceDir, QStringLiteral("help"), languageFile, page + QStringLiteral(".html"));
+  return LocalizedFile(resourceDir, QStringLiteral("help"), languageFile, HelpPageName(page) + QStringLiteral(".html"));
 }
 
 QUrl LessonUrl(const QString& resourceDir, const QString& languageFile, int lesson) {

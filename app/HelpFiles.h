@@ -16,6 +16,10 @@ namespace quobrix {
 // Russian texts). A language of the user's own gets the English pages.
 QString HelpLanguageCode(const QString& languageFile);
 
+// The help page of a window or menu: its object name, but the property
+// inspector's page goes by what its caption calls it.
+QString HelpPageName(const QString& name);
+
 // Each returns an empty URL when the file is not there. A language without a
 // help of its own falls back to the Russian one.
 QUrl HelpPageUrl(const QString& resourceDir, const QString& languageFile, const QString& page = QStringLiteral("index"));

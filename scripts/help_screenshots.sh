@@ -121,7 +121,7 @@ shoot_dialog 1 "Up Up" SearchForm
 # The inspector shows the first symbol of the chart, centred in its window.
 xdotool mousemove 605 150 click 1
 sleep 0.3
-shoot_tool F11 InspectorForm
+shoot_tool F11 PropertyEditor
 shoot_tool alt+F11 LibraryForm
 shoot_tool shift+F11 UserLibForm
 shoot_tool ctrl+F11 ColorForm

@@ -158,7 +158,7 @@ class HelpFilesTest : public QObject {
     QVERIFY(names.contains(QStringLiteral("mHelp")));
     for (const QString& code : kLanguages)
       for (const QString& name : names) {
-        const QString page = Source() + "help/" + code + u'/' + name + ".html";
+        const QString page = Source() + "help/" + code + u'/' + HelpPageName(name) + ".html";
         QVERIFY2(QFileInfo(page).isFile(), qPrintable(page));
       }
   }

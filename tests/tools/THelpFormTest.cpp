@@ -145,7 +145,7 @@ class THelpFormTest : public QObject {
     inspector.activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), &inspector);
     QTest::keyClick(&inspector, Qt::Key_F1);
-    QTRY_COMPARE(help.Shown(), QStringLiteral("InspectorForm.html"));
+    QTRY_COMPARE(help.Shown(), QStringLiteral("PropertyEditor.html"));
   }
 
   void aLinkOutsideGoesToTheBrowserOrNamesItsAddress() {
