@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/LanguageTable.h"
 #include "platform/ProfileFile.h"
+#include "tools/THelpForm.h"
 
 namespace quobrix {
 
@@ -29,6 +31,15 @@ QString HelpLanguageCode(const QString& languageFile) {
   if (name == QStringLiteral("Русский")) return QStringLiteral("ru");
   if (name == QStringLiteral("Украинский")) return QStringLiteral("uk");
   return QStringLiteral("en");
+}
+
+QString HelpWindowText(HelpText text) {
+  switch (text) {
+    case HelpText::Missing: return LanguageText(TextKey::HELP_MISSING_MSG);
+    case HelpText::LinkNotOpened: return LanguageText(TextKey::HELP_LINK_OPEN_ERROR);
+    case HelpText::WordsNotFound: break;
+  }
+  return LanguageText(TextKey::HELP_WORDS_NOT_FOUND);
 }
 
 QString HelpPageName(const QString& name) {

@@ -9,12 +9,17 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <cstdint>
 
 namespace quobrix {
 
 // "ru", "en" or "uk" for the interface language file (empty: the built-in
 // Russian texts). A language of the user's own gets the English pages.
 QString HelpLanguageCode(const QString& languageFile);
+
+enum class HelpText : std::uint8_t;
+// The help window's messages in the interface language.
+QString HelpWindowText(HelpText text);
 
 // The help page of a window or menu: its object name, but the property
 // inspector's page goes by what its caption calls it.

@@ -17,7 +17,7 @@ namespace quobrix {
 // The help command itself belongs to the help window.
 void TMainForm::CreateHelpWindow() {
   const HelpBook book{[](const QString& name) { return HelpPageUrl(ResourceDir(), Settings().LanguageFile(), name); },
-                      [] { return HelpFolders(ResourceDir(), Settings().LanguageFile()); }};
+                      [] { return HelpFolders(ResourceDir(), Settings().LanguageFile()); }, HelpWindowText};
   help_ = new THelpForm(*this, commands_, toolWindows_, book);
 }
 

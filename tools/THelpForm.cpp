@@ -16,7 +16,6 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "app/LanguageTable.h"
 #include "platform/ProgramFolders.h"
 #include "tools/HelpPictures.h"
 
@@ -133,7 +132,7 @@ void THelpForm::Open(const QUrl& url) {
 // A missing page tells where the help was looked for instead.
 void THelpForm::ShowPage(const QUrl& url) {
   if (url.isEmpty() || !QFileInfo(url.toLocalFile()).isFile()) {
-    const QString told = LanguageText(TextKey::HELP_MISSING_MSG).arg(QDir::toNativeSeparators(ResourceDir()));
+    const QString told = book_.text(HelpText::Missing).arg(QDir::toNativeSeparators(ResourceDir()));
     Browser->setHtml(QStringLiteral("<p>%1</p>").arg(told.toHtmlEscaped()));
     Browser->setAccessibleName(windowTitle());
     return;
@@ -145,7 +144,7 @@ void THelpForm::ShowPage(const QUrl& url) {
 void THelpForm::OpenOutside(const QUrl& url) {
   if (QDesktopServices::openUrl(url)) return;
   QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
-                  LanguageText(TextKey::HELP_LINK_OPEN_ERROR).arg(url.toString()), QMessageBox::Ok, this);
+                  book_.text(HelpText::LinkNotOpened).arg(url.toString()), QMessageBox::Ok, this);
   box.setTextInteractionFlags(Qt::TextSelectableByMouse);
   box.exec();
 }
@@ -157,7 +156,7 @@ void THelpForm::bSearchClick() {
   lbFound->clear();
   for (const FoundPage& page : found_) lbFound->addItem(page.title);
   if (found_.empty() && !searched_.isEmpty()) {
-    auto* none = new QListWidgetItem(LanguageText(TextKey::HELP_WORDS_NOT_FOUND), lbFound);
+    auto* none = new QListWidgetItem(book_.text(HelpText::WordsNotFound), lbFound);
     none->setFlags(Qt::NoItemFlags);
   }
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QUrl>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -21,12 +22,18 @@ class QTextBrowser;
 
 namespace quobrix {
 
+// The window's own messages: the help is missing (%1 the folder looked in),
+// an address nothing opens (%1 the address), no page holds the words.
+enum class HelpText : std::uint8_t { Missing, LinkNotOpened, WordsNotFound };
+
 // Where the pages are, asked anew each time: the interface language changes.
 struct HelpBook {
   // The help page named so ("index" is the contents); empty when missing.
   std::function<QUrl(const QString& name)> page;
   // The folders the search looks through.
   std::function<QStringList()> folders;
+  // The messages in the interface language.
+  std::function<QString(HelpText)> text;
 };
 
 class THelpForm : public ToolWindow {

@@ -26,7 +26,7 @@ const QString kEnglish = QStringLiteral("English.lng");
 
 HelpBook BookIn(const QString& root) {
   return {[root](const QString& name) { return HelpPageUrl(root, kEnglish, name); },
-          [root] { return HelpFolders(root, kEnglish); }};
+          [root] { return HelpFolders(root, kEnglish); }, HelpWindowText};
 }
 
 struct HelpWindow {
