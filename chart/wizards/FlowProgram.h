@@ -8,6 +8,8 @@
 
 namespace quobrix {
 
+struct TBlock;
+
 enum class FlowKind : std::uint8_t {
   Process,   // text: one statement
   Input,     // text: the variables read, may be empty
@@ -30,6 +32,8 @@ struct FlowNode {
   // Names called as routines (lower case for a reader that ignores case),
   // so a statement that calls the program's own routine becomes a Call.
   std::vector<std::string> calls;
+  // The chart symbol the node was read from, when it was read from a chart.
+  const TBlock* symbol = nullptr;
 };
 
 using FlowSequence = std::vector<FlowNode>;
@@ -37,6 +41,7 @@ using FlowSequence = std::vector<FlowNode>;
 struct FlowRoutine {
   std::string header;  // the name and parameter names: "swap(a, b)"
   FlowSequence body;
+  const TBlock* symbol = nullptr;  // the chart's begin symbol, when read from a chart
 };
 
 struct FlowProgram {
