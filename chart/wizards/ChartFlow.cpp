@@ -40,7 +40,8 @@ double SegmentDistance(Point p, Point a, Point b) {
 std::optional<FlowSymbol> SymbolKind(std::uint8_t type) {
   switch (type) {
     case btBeginEnd: return FlowSymbol::Terminal;
-    case btRectangle: return FlowSymbol::Process;
+    case btRectangle:
+    case btDelay: return FlowSymbol::Process;
     case btSRectangle: return FlowSymbol::InOut;
     case btInputSymbol: return FlowSymbol::Input;
     case btDocument:

@@ -97,7 +97,7 @@ class StructureReader {
       if (vertex.exits.size() > 1) Fail(ChartFlowFault::TwoWaysOut, int(v));
       starts.push_back(int(v));
     }
-    if (starts.empty()) throw ChartFlowError{ChartFlowFault::NoBegin, FirstSymbol()};
+    if (starts.empty()) return Unframed();
     const auto main = std::find_if(starts.begin(), starts.end(), [&](int v) {
       return IsChartWord(Block(v).Text, ChartWord::Begin);
     });
@@ -127,6 +127,7 @@ class StructureReader {
   std::vector<int> stops_;             // where the enclosing parts end, innermost last
   std::set<std::pair<int, int>> repeats_;  // (first symbol, condition) of the repeat loops being read
   int depth_ = 0;
+  bool unframed_ = false;  // the chart has no begin symbol, and the flow ends where it stops
 
   const TBlock& Block(int v) const { return *flow_.vertices[static_cast<std::size_t>(v)].block; }
   const FlowVertex& Vertex(int v) const { return flow_.vertices[static_cast<std::size_t>(v)]; }
@@ -134,6 +135,22 @@ class StructureReader {
   const TBlock* FirstSymbol() const { return flow_.vertices.empty() ? nullptr : flow_.vertices.front().block; }
 
   [[noreturn]] void Fail(ChartFlowFault fault, int vertex) const { throw ChartFlowError{fault, &Block(vertex)}; }
+
+  // A chart drawn without begin and end symbols starts at the first symbol
+  // nothing enters and ends where the flow stops.
+  FlowProgram Unframed() {
+    for (std::size_t v = 0; v < flow_.vertices.size(); ++v) {
+      const FlowVertex& vertex = flow_.vertices[v];
+      if (vertex.kind == FlowSymbol::Terminal) continue;
+      if (vertex.kind == FlowSymbol::Jump || !vertex.entries.empty() || vertex.exits.empty()) continue;
+      unframed_ = true;
+      stops_.push_back(-1);
+      FlowProgram program{Sequence(int(v), -1), {}};
+      stops_.pop_back();
+      return program;
+    }
+    throw ChartFlowError{ChartFlowFault::NoBegin, FirstSymbol()};
+  }
 
   // The body of one chart: from its begin down to its lowest end symbol,
   // which ends it without a return.
@@ -257,10 +274,10 @@ class StructureReader {
     if (emitted_[static_cast<std::size_t>(v)]) Fail(ChartFlowFault::Unstructured, v);
     emitted_[static_cast<std::size_t>(v)] = true;
     if (vertex.kind == FlowSymbol::Decision || vertex.kind == FlowSymbol::Loop) return Branching(v, stop, out);
-    if (vertex.exits.empty()) Fail(ChartFlowFault::NoWayOut, v);
+    if (vertex.exits.empty() && !unframed_) Fail(ChartFlowFault::NoWayOut, v);
     if (vertex.exits.size() > 1) Fail(ChartFlowFault::TwoWaysOut, v);
     Simple(v, out);
-    return vertex.exits.front().to;
+    return vertex.exits.empty() ? -1 : vertex.exits.front().to;
   }
 
   void Simple(int v, FlowSequence& out) const {

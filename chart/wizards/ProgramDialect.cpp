@@ -89,6 +89,40 @@ void ValuesToPython(std::vector<TextPiece>& pieces, std::size_t from, TextRole r
   }
 }
 
+// Pascal's "and" and "or" bind before comparisons: "a = 1 and b > 2" becomes
+// "(a = 1) and (b > 2)".
+void ComparisonsBracketed(std::vector<TextPiece>& pieces, std::size_t from) {
+  std::vector<std::pair<std::size_t, std::size_t>> parts;  // [first, last) between "and" and "or"
+  bool joined = false;
+  int depth = 0;
+  std::size_t start = from;
+  for (std::size_t i = from; i <= pieces.size(); ++i) {
+    if (i < pieces.size()) {
+      if (Is(pieces[i], "(") || Is(pieces[i], "[")) ++depth;
+      if (Is(pieces[i], ")") || Is(pieces[i], "]")) --depth;
+      if (depth != 0 || !(IsWord(pieces[i], "and") || IsWord(pieces[i], "or"))) continue;
+      joined = true;
+    }
+    parts.emplace_back(start, i);
+    start = i + 1;
+  }
+  if (!joined) return;
+  for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
+    int level = 0;
+    bool compares = false;
+    for (std::size_t i = part->first; i < part->second; ++i) {
+      if (Is(pieces[i], "(") || Is(pieces[i], "[")) ++level;
+      if (Is(pieces[i], ")") || Is(pieces[i], "]")) --level;
+      compares = compares || (level == 0 && (Is(pieces[i], "=") || Is(pieces[i], "<>") || Is(pieces[i], "<") ||
+                                             Is(pieces[i], ">") || Is(pieces[i], "<=") || Is(pieces[i], ">=")));
+    }
+    if (!compares || part->first == part->second) continue;
+    pieces.insert(pieces.begin() + std::ptrdiff_t(part->second), {TextPiece::Symbol, ")", false});
+    pieces.insert(pieces.begin() + std::ptrdiff_t(part->first), {TextPiece::Symbol, "(", pieces[part->first].spaceBefore});
+    pieces[part->first + 1].spaceBefore = false;
+  }
+}
+
 // "x += e" as "x := x + (e)".
 void SpelledOut(std::vector<TextPiece>& pieces, std::size_t at) {
   const std::string op = pieces[at].text.substr(0, 1);
@@ -169,6 +203,7 @@ std::string InPascal(std::string_view text, TextRole role) {
     }
   }
   ValuesToPascal(pieces, from);
+  ComparisonsBracketed(pieces, from);
   return Spelled(pieces) == Spelled(before) ? std::string(text) : Spelled(pieces);
 }
 

@@ -111,7 +111,8 @@ constexpr std::array kKnownWords = {
     "and", "or", "not", "div", "mod", "in", "xor", "shl", "shr", "true", "false", "nil", "writeln", "write", "readln",
     "read", "sqrt", "sqr", "abs", "round", "trunc", "length", "ord", "chr", "odd", "inc", "dec", "exit", "halt",
     "random", "randomize", "pi", "maxint", "sin", "cos", "ln", "exp", "arctan", "frac", "int", "succ", "pred",
-    "upcase", "copy", "pos", "concat", "integer", "real", "string", "boolean", "char", "result", "break", "continue"};
+    "upcase", "copy", "pos", "concat", "integer", "real", "string", "boolean", "char", "result", "break", "continue",
+    "return", "none", "is", "len", "range", "float", "str", "input", "print", "min", "max"};
 
 bool IsKnownWord(const TextPiece& piece) {
   return std::any_of(kKnownWords.begin(), kKnownWords.end(), [&](const char* w) { return IsWord(piece, w); });
