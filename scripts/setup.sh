@@ -20,6 +20,8 @@ packages=(
   cups-daemon cups-client printer-driver-cups-pdf
   # buttons found by their accessible names: a session bus, the accessibility bus, its Python binding
   dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi
+  # the programs written from charts are compiled and run against the ones they were drawn from
+  fp-compiler
   # independent EMF readers used to validate exported metafiles
   emf2svg librsvg2-bin libreoffice-draw
   # the chart file type on the desktop, and the Debian package

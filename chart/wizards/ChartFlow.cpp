@@ -12,9 +12,9 @@ namespace quobrix {
 
 namespace {
 
-constexpr double kAttachReach = 100;  // how far outside its box a line end still belongs to a symbol
-constexpr double kTouch = 50;         // how near a line end must come to another line to join it
-constexpr double kCell = 4000;        // the side of a cell of the lookup grid
+constexpr double kAttachReach = 100;       // how far outside its box a line end still belongs to a symbol
+constexpr double kTouch = 50;              // how near a line end must come to another line to join it
+constexpr double kCell = 4000;             // the side of a cell of the lookup grid
 constexpr std::int64_t kMostCells = 4096;  // an item wider than this many cells is checked everywhere
 
 struct Point {
@@ -39,19 +39,29 @@ double SegmentDistance(Point p, Point a, Point b) {
 
 std::optional<FlowSymbol> SymbolKind(std::uint8_t type) {
   switch (type) {
-    case btBeginEnd: return FlowSymbol::Terminal;
+    case btBeginEnd:
+      return FlowSymbol::Terminal;
     case btRectangle:
-    case btDelay: return FlowSymbol::Process;
-    case btSRectangle: return FlowSymbol::InOut;
-    case btInputSymbol: return FlowSymbol::Input;
+    case btDelay:
+      return FlowSymbol::Process;
+    case btSRectangle:
+      return FlowSymbol::InOut;
+    case btInputSymbol:
+      return FlowSymbol::Input;
     case btDocument:
-    case btDisplay: return FlowSymbol::Output;
-    case btLRectangle: return FlowSymbol::Call;
-    case btLogicIf: return FlowSymbol::Decision;
-    case btHexagon: return FlowSymbol::Loop;
+    case btDisplay:
+      return FlowSymbol::Output;
+    case btLRectangle:
+      return FlowSymbol::Call;
+    case btLogicIf:
+      return FlowSymbol::Decision;
+    case btHexagon:
+      return FlowSymbol::Loop;
     case btCircle:
-    case btOffPageConnector: return FlowSymbol::Jump;
-    default: return std::nullopt;
+    case btOffPageConnector:
+      return FlowSymbol::Jump;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -138,7 +148,9 @@ class FlowReader {
     }
   }
 
-  static Box Widened(Box b) { return {b.left - kAttachReach, b.top - kAttachReach, b.right + kAttachReach, b.bottom + kAttachReach}; }
+  static Box Widened(Box b) {
+    return {b.left - kAttachReach, b.top - kAttachReach, b.right + kAttachReach, b.bottom + kAttachReach};
+  }
 
   // The symbol whose widened box holds the point, the nearest centre first.
   int SymbolAt(Point p) const {
@@ -156,7 +168,10 @@ class FlowReader {
   void CollectLines() {
     for (const auto& block : chart_.List()) {
       if (block->BT != btLine) continue;
-      Line line{block.get(), {{double(block->X), double(block->Y)}, {double(block->X) + double(block->W), double(block->Y) + double(block->H)}}, {-1, -1}};
+      Line line{block.get(),
+                {{double(block->X), double(block->Y)},
+                 {double(block->X) + double(block->W), double(block->Y) + double(block->H)}},
+                {-1, -1}};
       for (int e = 0; e < 2; ++e) line.attached[e] = SymbolAt(line.end[e]);
       lineGrid_.Add(int(lines_.size()), Widened(BoxOf(*block)));
       lines_.push_back(line);
@@ -167,7 +182,8 @@ class FlowReader {
 
   int Root(int line) {
     while (parent_[static_cast<std::size_t>(line)] != line)
-      line = parent_[static_cast<std::size_t>(line)] = parent_[static_cast<std::size_t>(parent_[static_cast<std::size_t>(line)])];
+      line = parent_[static_cast<std::size_t>(line)] =
+          parent_[static_cast<std::size_t>(parent_[static_cast<std::size_t>(line)])];
     return line;
   }
 
@@ -186,7 +202,8 @@ class FlowReader {
     for (std::size_t i = 0; i < lines_.size(); ++i)
       for (int e = 0; e < 2; ++e)
         if (lines_[i].attached[e] < 0)
-          for (int other : LinesThrough(lines_[i].end[e], int(i))) parent_[static_cast<std::size_t>(Root(int(i)))] = Root(other);
+          for (int other : LinesThrough(lines_[i].end[e], int(i)))
+            parent_[static_cast<std::size_t>(Root(int(i)))] = Root(other);
   }
 
   std::vector<std::vector<int>> Paths() {
@@ -215,7 +232,7 @@ class FlowReader {
     if (side == FlowSide::Top) score += 2;
     if (side == FlowSide::Bottom) score -= 2;
     if (kind == FlowSymbol::Decision && (side == FlowSide::Left || side == FlowSide::Right)) score -= 1;
-    if (kind == FlowSymbol::Loop && side == FlowSide::Left) score += 1;  // a loop's return line
+    if (kind == FlowSymbol::Loop && side == FlowSide::Left) score += 1;   // a loop's return line
     if (kind == FlowSymbol::Loop && side == FlowSide::Right) score -= 1;  // and its exit
     return score;
   }
@@ -236,7 +253,8 @@ class FlowReader {
       for (int other : path)  // lines that end on this one
         for (int e = 0; e < 2; ++e)
           if (!seen[static_cast<std::size_t>(other)] && lines_[static_cast<std::size_t>(other)].attached[e] < 0 &&
-              SegmentDistance(lines_[static_cast<std::size_t>(other)].end[e], lines_[static_cast<std::size_t>(at)].end[0],
+              SegmentDistance(lines_[static_cast<std::size_t>(other)].end[e],
+                              lines_[static_cast<std::size_t>(at)].end[0],
                               lines_[static_cast<std::size_t>(at)].end[1]) <= kTouch)
             todo.push_back(other);
     }
@@ -279,7 +297,8 @@ class FlowReader {
       if (int(i) == sink) continue;
       const Line& line = lines_[static_cast<std::size_t>(ends[i].line)];
       const int from = vertexOf(ends[i]);
-      if (from == to && ends[i].line == ends[static_cast<std::size_t>(sink)].line) continue;  // a line from a symbol to itself
+      if (from == to && ends[i].line == ends[static_cast<std::size_t>(sink)].line)
+        continue;  // a line from a symbol to itself
       flow_.vertices[static_cast<std::size_t>(from)].exits.push_back(
           {to, Trimmed(line.block->Text), SideOf(from, line.end[ends[i].end])});
     }
@@ -296,12 +315,14 @@ class FlowReader {
       const FlowVertex& vertex = flow_.vertices[v];
       if (vertex.kind != FlowSymbol::Jump || vertex.exits.empty()) continue;
       if (vertex.exits.size() > 1) Fail(ChartFlowFault::TwoWaysOut, int(v));
-      if (!continued.emplace(std::pair{chart[v], Label(vertex)}, int(v)).second) Fail(ChartFlowFault::ConnectorNowhere, int(v));
+      if (!continued.emplace(std::pair{chart[v], Label(vertex)}, int(v)).second)
+        Fail(ChartFlowFault::ConnectorNowhere, int(v));
       anywhere[Label(vertex)].push_back(int(v));
     }
     const auto twin = [&](int v) {
       const std::string label = Label(flow_.vertices[static_cast<std::size_t>(v)]);
-      if (const auto found = continued.find({chart[static_cast<std::size_t>(v)], label}); found != continued.end()) return found->second;
+      if (const auto found = continued.find({chart[static_cast<std::size_t>(v)], label}); found != continued.end())
+        return found->second;
       const auto found = anywhere.find(label);
       return found != anywhere.end() && found->second.size() == 1 ? found->second.front() : -1;
     };
@@ -346,7 +367,8 @@ class FlowReader {
       return v;
     };
     for (std::size_t v = 0; v < flow_.vertices.size(); ++v)
-      for (const FlowExit& exit : flow_.vertices[v].exits) chart[static_cast<std::size_t>(root(exit.to))] = root(int(v));
+      for (const FlowExit& exit : flow_.vertices[v].exits)
+        chart[static_cast<std::size_t>(root(exit.to))] = root(int(v));
     for (std::size_t v = 0; v < chart.size(); ++v) chart[v] = root(int(v));
     return chart;
   }

@@ -36,17 +36,17 @@ struct FlowVertex {
 
 // Why a chart has no program, and the symbol where that shows.
 enum class ChartFlowFault : std::uint8_t {
-  NoBegin,            // no terminal the flow leaves
-  NoWayOut,           // the flow stops at a symbol that is not an end
-  TwoWaysOut,         // more than one way out of a symbol that is no decision
-  DecisionWays,       // a decision or a loop without two ways out that tell yes from no
-  TerminalInAndOut,   // a terminal the flow both enters and leaves
-  UnclearDirection,   // a path whose way neither arrows nor the drawing tell
-  ConnectorNowhere,   // a connector whose label continues nowhere, or in two places
-  Unstructured,       // the flow comes back or jumps in where no structured statement can
-  LeavesTwoLoops,     // a jump out of more than the innermost loop
-  TooDeep,            // statements nested deeper than a program can be read back
-  LoopStep,           // a counted loop's step the program's language has no loop for
+  NoBegin,           // no terminal the flow leaves
+  NoWayOut,          // the flow stops at a symbol that is not an end
+  TwoWaysOut,        // more than one way out of a symbol that is no decision
+  DecisionWays,      // a decision or a loop without two ways out that tell yes from no
+  TerminalInAndOut,  // a terminal the flow both enters and leaves
+  UnclearDirection,  // a path whose way neither arrows nor the drawing tell
+  ConnectorNowhere,  // a connector whose label continues nowhere, or in two places
+  Unstructured,      // the flow comes back or jumps in where no structured statement can
+  LeavesTwoLoops,    // a jump out of more than the innermost loop
+  TooDeep,           // statements nested deeper than a program can be read back
+  LoopStep,          // a counted loop's step the program's language has no loop for
 };
 
 struct ChartFlowError {

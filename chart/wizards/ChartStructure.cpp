@@ -98,10 +98,10 @@ class StructureReader {
       starts.push_back(int(v));
     }
     if (starts.empty()) return Unframed();
-    const auto main = std::find_if(starts.begin(), starts.end(), [&](int v) {
-      return IsChartWord(Block(v).Text, ChartWord::Begin);
-    });
-    std::rotate(starts.begin(), main == starts.end() ? starts.begin() : main, main == starts.end() ? starts.begin() + 1 : main + 1);
+    const auto main =
+        std::find_if(starts.begin(), starts.end(), [&](int v) { return IsChartWord(Block(v).Text, ChartWord::Begin); });
+    std::rotate(starts.begin(), main == starts.end() ? starts.begin() : main,
+                main == starts.end() ? starts.begin() + 1 : main + 1);
     FlowProgram program;
     for (std::size_t i = 0; i < starts.size(); ++i) {
       const int start = starts[i];
@@ -123,8 +123,8 @@ class StructureReader {
 
   const ChartFlow& flow_;
   std::vector<bool> emitted_;
-  std::vector<Loop> loops_;            // innermost last
-  std::vector<int> stops_;             // where the enclosing parts end, innermost last
+  std::vector<Loop> loops_;                // innermost last
+  std::vector<int> stops_;                 // where the enclosing parts end, innermost last
   std::set<std::pair<int, int>> repeats_;  // (first symbol, condition) of the repeat loops being read
   int depth_ = 0;
   bool unframed_ = false;  // the chart has no begin symbol, and the flow ends where it stops
@@ -201,7 +201,8 @@ class StructureReader {
 
   std::vector<int> Next(int v) const {
     const FlowVertex& vertex = Vertex(v);
-    if (vertex.kind == FlowSymbol::Jump) return vertex.jumpTo >= 0 && !IsLoopJump(v) ? std::vector<int>{vertex.jumpTo} : std::vector<int>{};
+    if (vertex.kind == FlowSymbol::Jump)
+      return vertex.jumpTo >= 0 && !IsLoopJump(v) ? std::vector<int>{vertex.jumpTo} : std::vector<int>{};
     std::vector<int> next;
     for (const FlowExit& exit : vertex.exits) next.push_back(exit.to);
     return next;
@@ -224,7 +225,9 @@ class StructureReader {
     return seen;
   }
 
-  bool Reaches(int from, int target) const { return from == target || Reached(from, target)[static_cast<std::size_t>(target)]; }
+  bool Reaches(int from, int target) const {
+    return from == target || Reached(from, target)[static_cast<std::size_t>(target)];
+  }
 
   // ----- statements
 
@@ -283,7 +286,9 @@ class StructureReader {
   void Simple(int v, FlowSequence& out) const {
     const TBlock* symbol = &Block(v);
     std::vector<std::string> lines = TextLines(symbol->Text);
-    const auto add = [&](FlowKind kind, std::string text) { out.push_back({kind, std::move(text), {}, {}, {}, symbol}); };
+    const auto add = [&](FlowKind kind, std::string text) {
+      out.push_back({kind, std::move(text), {}, {}, {}, symbol});
+    };
     switch (Vertex(v).kind) {
       case FlowSymbol::Process:
         if (!lines.empty() && IsChartWord(lines.front(), ChartWord::Process)) lines.erase(lines.begin());
@@ -295,7 +300,8 @@ class StructureReader {
         break;
     }
     std::string text = Joined(lines);
-    if (Vertex(v).kind == FlowSymbol::Input || StripChartWord(text, ChartWord::Input)) return add(FlowKind::Input, text);
+    if (Vertex(v).kind == FlowSymbol::Input || StripChartWord(text, ChartWord::Input))
+      return add(FlowKind::Input, text);
     StripChartWord(text, ChartWord::Output);
     add(FlowKind::Output, text);
   }
@@ -327,7 +333,8 @@ class StructureReader {
 
   bool SidesOnly(int v) const {
     const std::vector<FlowExit>& exits = Vertex(v).exits;
-    return std::all_of(exits.begin(), exits.end(), [](const FlowExit& e) { return e.side == FlowSide::Left || e.side == FlowSide::Right; });
+    return std::all_of(exits.begin(), exits.end(),
+                       [](const FlowExit& e) { return e.side == FlowSide::Left || e.side == FlowSide::Right; });
   }
 
   // The condition of a repeat loop whose body starts at v: a decision after
@@ -338,7 +345,8 @@ class StructureReader {
     std::vector<bool> fromV;
     for (int p : Vertex(v).entries) {
       const FlowVertex& vertex = Vertex(p);
-      if (vertex.kind != FlowSymbol::Decision || p == v || IsBarrier(p) || repeats_.count({v, p}) || vertex.exits.size() != 2)
+      if (vertex.kind != FlowSymbol::Decision || p == v || IsBarrier(p) || repeats_.count({v, p}) ||
+          vertex.exits.size() != 2)
         continue;
       if (fromV.empty()) fromV = ReachedAfter(v);
       if (!fromV[static_cast<std::size_t>(p)]) continue;
@@ -355,7 +363,8 @@ class StructureReader {
       if (once && !(vertex.kind == FlowSymbol::Decision && SidesOnly(v))) return std::nullopt;
     }
     for (int latch : latches)
-      if (std::all_of(latches.begin(), latches.end(), [&](int other) { return other == latch || Reaches(other, latch); }))
+      if (std::all_of(latches.begin(), latches.end(),
+                      [&](int other) { return other == latch || Reaches(other, latch); }))
         return latch;
     return latches.front();
   }
@@ -384,7 +393,8 @@ class StructureReader {
     if (emitted_[static_cast<std::size_t>(latch)]) Fail(ChartFlowFault::Unstructured, latch);
     emitted_[static_cast<std::size_t>(latch)] = true;
     const std::string condition = Joined(TextLines(Block(latch).Text));
-    out.push_back({FlowKind::Repeat, backOnNo ? condition : Negated(condition), std::move(body), {}, {}, &Block(latch)});
+    out.push_back(
+        {FlowKind::Repeat, backOnNo ? condition : Negated(condition), std::move(body), {}, {}, &Block(latch)});
     return exit;
   }
 
@@ -410,7 +420,8 @@ class StructureReader {
   // one, the body meets nothing the exit reaches.
   bool LeavingLoop(int v, Ways ways, int stop) {
     const std::vector<FlowExit>& exits = Vertex(v).exits;
-    const auto down = std::find_if(exits.begin(), exits.end(), [](const FlowExit& e) { return e.side == FlowSide::Bottom; });
+    const auto down =
+        std::find_if(exits.begin(), exits.end(), [](const FlowExit& e) { return e.side == FlowSide::Bottom; });
     if (down == exits.end() || down->to != ways.yes || ways.yes == ways.no) return false;
     loops_.push_back({v, ways.no});
     const std::vector<bool> body = Reached(ways.yes, v);
@@ -428,7 +439,8 @@ class StructureReader {
     if (exits.size() != 2) Fail(ChartFlowFault::DecisionWays, v);
     const bool firstIsBody = Reaches(exits[0].to, v) != Reaches(exits[1].to, v)
                                  ? Reaches(exits[0].to, v)
-                                 : IsChartWord(exits[0].label, ChartWord::Yes) || IsChartWord(exits[1].label, ChartWord::No) ||
+                                 : IsChartWord(exits[0].label, ChartWord::Yes) ||
+                                       IsChartWord(exits[1].label, ChartWord::No) ||
                                        (exits[0].side == FlowSide::Bottom && exits[1].side != FlowSide::Bottom);
     return firstIsBody ? Ways{exits[0].to, exits[1].to} : Ways{exits[1].to, exits[0].to};
   }
@@ -441,7 +453,8 @@ class StructureReader {
     loops_.pop_back();
     const std::string text = Joined(TextLines(Block(v).Text));
     const bool counted = Vertex(v).kind == FlowSymbol::Loop;
-    out.push_back({counted ? FlowKind::For : FlowKind::While, onNo ? Negated(text) : text, std::move(inner), {}, {}, &Block(v)});
+    out.push_back(
+        {counted ? FlowKind::For : FlowKind::While, onNo ? Negated(text) : text, std::move(inner), {}, {}, &Block(v)});
     return exit;
   }
 

@@ -52,7 +52,8 @@ std::string PascalString(const std::string& text) {
 // A Pascal string with a doubled quote in Python's double quotes.
 std::string PythonString(const std::string& text) {
   const std::size_t doubled = text.find("''", 1);
-  if (text.size() < 2 || text.front() != '\'' || doubled == std::string::npos || doubled + 2 >= text.size()) return text;
+  if (text.size() < 2 || text.front() != '\'' || doubled == std::string::npos || doubled + 2 >= text.size())
+    return text;
   std::string out = "\"";
   for (std::size_t i = 1; i + 1 < text.size(); ++i) {
     if (text[i] == '\'' && text[i + 1] == '\'') ++i;
@@ -66,26 +67,40 @@ std::string PythonString(const std::string& text) {
 void ValuesToPascal(std::vector<TextPiece>& pieces, std::size_t from) {
   for (std::size_t i = from; i < pieces.size(); ++i) {
     const TextPiece& p = pieces[i];
-    if (Is(p, "==")) Replace(pieces, i, Spaced("="));
-    else if (Is(p, "!=")) Replace(pieces, i, Spaced("<>"));
-    else if (Is(p, "//")) Replace(pieces, i, Spaced("div", TextPiece::Word));
-    else if (Is(p, "%")) Replace(pieces, i, Spaced("mod", TextPiece::Word));
-    else if (p.kind == TextPiece::Word && (p.text == "True" || p.text == "False")) Replace(pieces, i, {TextPiece::Word, LowerCase(p.text), false});
-    else if (p.kind == TextPiece::String) pieces[i].text = PascalString(p.text);
+    if (Is(p, "=="))
+      Replace(pieces, i, Spaced("="));
+    else if (Is(p, "!="))
+      Replace(pieces, i, Spaced("<>"));
+    else if (Is(p, "//"))
+      Replace(pieces, i, Spaced("div", TextPiece::Word));
+    else if (Is(p, "%"))
+      Replace(pieces, i, Spaced("mod", TextPiece::Word));
+    else if (p.kind == TextPiece::Word && (p.text == "True" || p.text == "False"))
+      Replace(pieces, i, {TextPiece::Word, LowerCase(p.text), false});
+    else if (p.kind == TextPiece::String)
+      pieces[i].text = PascalString(p.text);
   }
 }
 
 void ValuesToPython(std::vector<TextPiece>& pieces, std::size_t from, TextRole role) {
   for (std::size_t i = from; i < pieces.size(); ++i) {
     const TextPiece& p = pieces[i];
-    if (Is(p, "=") && !(role == TextRole::Values && NamesArgument(pieces, i))) Replace(pieces, i, Spaced("=="));
-    else if (Is(p, "<>")) Replace(pieces, i, Spaced("!="));
-    else if (IsWord(p, "div")) Replace(pieces, i, Spaced("//"));
-    else if (IsWord(p, "mod")) Replace(pieces, i, Spaced("%"));
-    else if (IsWord(p, "true")) Replace(pieces, i, {TextPiece::Word, "True", false});
-    else if (IsWord(p, "false")) Replace(pieces, i, {TextPiece::Word, "False", false});
-    else if (IsWord(p, "and") || IsWord(p, "or") || IsWord(p, "not")) pieces[i].text = LowerCase(p.text);
-    else if (p.kind == TextPiece::String) pieces[i].text = PythonString(p.text);
+    if (Is(p, "=") && !(role == TextRole::Values && NamesArgument(pieces, i)))
+      Replace(pieces, i, Spaced("=="));
+    else if (Is(p, "<>"))
+      Replace(pieces, i, Spaced("!="));
+    else if (IsWord(p, "div"))
+      Replace(pieces, i, Spaced("//"));
+    else if (IsWord(p, "mod"))
+      Replace(pieces, i, Spaced("%"));
+    else if (IsWord(p, "true"))
+      Replace(pieces, i, {TextPiece::Word, "True", false});
+    else if (IsWord(p, "false"))
+      Replace(pieces, i, {TextPiece::Word, "False", false});
+    else if (IsWord(p, "and") || IsWord(p, "or") || IsWord(p, "not"))
+      pieces[i].text = LowerCase(p.text);
+    else if (p.kind == TextPiece::String)
+      pieces[i].text = PythonString(p.text);
   }
 }
 
@@ -118,7 +133,8 @@ void ComparisonsBracketed(std::vector<TextPiece>& pieces, std::size_t from) {
     }
     if (!compares || part->first == part->second) continue;
     pieces.insert(pieces.begin() + std::ptrdiff_t(part->second), {TextPiece::Symbol, ")", false});
-    pieces.insert(pieces.begin() + std::ptrdiff_t(part->first), {TextPiece::Symbol, "(", pieces[part->first].spaceBefore});
+    pieces.insert(pieces.begin() + std::ptrdiff_t(part->first),
+                  {TextPiece::Symbol, "(", pieces[part->first].spaceBefore});
     pieces[part->first + 1].spaceBefore = false;
   }
 }
@@ -197,8 +213,10 @@ std::string InPascal(std::string_view text, TextRole role) {
   if (role == TextRole::Statement) {
     const std::size_t at = AssignmentAt(pieces);
     if (at < pieces.size()) {
-      if (Is(pieces[at], "=")) Replace(pieces, at, Spaced(":="));
-      else if (!Is(pieces[at], ":=")) SpelledOut(pieces, at);
+      if (Is(pieces[at], "="))
+        Replace(pieces, at, Spaced(":="));
+      else if (!Is(pieces[at], ":="))
+        SpelledOut(pieces, at);
       from = AssignmentAt(pieces) + 1;
     }
   }

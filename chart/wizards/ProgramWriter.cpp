@@ -59,8 +59,9 @@ std::optional<LoopHeader> ReadLoopHeader(const std::string& text) {
   }
   LoopHeader header{Spelled(Slice(pieces, 0, at)), "", "", "1", ""};
   const std::vector<TextPiece> range = Slice(pieces, at + 1, pieces.size());
-  const auto word = std::find_if(range.begin(), range.end(),
-                                 [](const TextPiece& p) { return IsWord(p, "to") || IsWord(p, "downto") || Is(p, ".."); });
+  const auto word = std::find_if(range.begin(), range.end(), [](const TextPiece& p) {
+    return IsWord(p, "to") || IsWord(p, "downto") || Is(p, "..");
+  });
   std::vector<std::vector<TextPiece>> parts;
   if (word != range.end()) {
     const std::size_t i = std::size_t(word - range.begin());
@@ -108,11 +109,12 @@ std::string RangeBound(const std::string& last, long long step) {
 // ----- declarations
 
 constexpr std::array kKnownWords = {
-    "and", "or", "not", "div", "mod", "in", "xor", "shl", "shr", "true", "false", "nil", "writeln", "write", "readln",
-    "read", "sqrt", "sqr", "abs", "round", "trunc", "length", "ord", "chr", "odd", "inc", "dec", "exit", "halt",
-    "random", "randomize", "pi", "maxint", "sin", "cos", "ln", "exp", "arctan", "frac", "int", "succ", "pred",
-    "upcase", "copy", "pos", "concat", "integer", "real", "string", "boolean", "char", "result", "break", "continue",
-    "return", "none", "is", "len", "range", "float", "str", "input", "print", "min", "max"};
+    "and",  "or",      "not",     "div",    "mod",    "in",      "xor",   "shl",    "shr",       "true",     "false",
+    "nil",  "writeln", "write",   "readln", "read",   "sqrt",    "sqr",   "abs",    "round",     "trunc",    "length",
+    "ord",  "chr",     "odd",     "inc",    "dec",    "exit",    "halt",  "random", "randomize", "pi",       "maxint",
+    "sin",  "cos",     "ln",      "exp",    "arctan", "frac",    "int",   "succ",   "pred",      "upcase",   "copy",
+    "pos",  "concat",  "integer", "real",   "string", "boolean", "char",  "result", "break",     "continue", "return",
+    "none", "is",      "len",     "range",  "float",  "str",     "input", "print",  "min",       "max"};
 
 bool IsKnownWord(const TextPiece& piece) {
   return std::any_of(kKnownWords.begin(), kKnownWords.end(), [&](const char* w) { return IsWord(piece, w); });
@@ -128,8 +130,9 @@ std::string TypeOf(const std::vector<TextPiece>& value) {
       }))
     return "boolean";
   if (has([](const TextPiece& p) {
-        return Is(p, "/") || (p.kind == TextPiece::Number && p.text.find('.') != std::string::npos) || IsWord(p, "sqrt") ||
-               IsWord(p, "pi") || IsWord(p, "sin") || IsWord(p, "cos") || IsWord(p, "ln") || IsWord(p, "exp");
+        return Is(p, "/") || (p.kind == TextPiece::Number && p.text.find('.') != std::string::npos) ||
+               IsWord(p, "sqrt") || IsWord(p, "pi") || IsWord(p, "sin") || IsWord(p, "cos") || IsWord(p, "ln") ||
+               IsWord(p, "exp");
       }))
     return "real";
   return "integer";
@@ -255,8 +258,9 @@ class Writer {
 
   static void Collect(const FlowSequence& body, Variables& vars) {
     for (const FlowNode& node : body) {
-      const std::vector<TextPiece> pieces = TextPieces(node.kind == FlowKind::Process ? InPascal(node.text, TextRole::Statement)
-                                                                                   : InPascal(node.text, TextRole::Values));
+      const std::vector<TextPiece> pieces =
+          TextPieces(node.kind == FlowKind::Process ? InPascal(node.text, TextRole::Statement)
+                                                    : InPascal(node.text, TextRole::Values));
       if (node.kind == FlowKind::Process) {
         const std::size_t at = AssignmentAt(pieces);
         if (at < pieces.size()) vars.Assign(Slice(pieces, 0, at), Slice(pieces, at + 1, pieces.size()));
@@ -295,7 +299,8 @@ class Writer {
 
   static bool IsParameter(const FlowRoutine& routine, const std::string& name) {
     const auto params = ReadRoutineHeader(routine.header).parameters;
-    return std::any_of(params.begin(), params.end(), [&](const std::string& p) { return LowerCase(p) == LowerCase(name); });
+    return std::any_of(params.begin(), params.end(),
+                       [&](const std::string& p) { return LowerCase(p) == LowerCase(name); });
   }
 
   static Variables RoutineVariables(const FlowRoutine& routine) {
@@ -323,9 +328,11 @@ class Writer {
   // "return x", "exit(x)" and "x" all return x.
   static std::string ReturnValue(const std::string& text) {
     std::vector<TextPiece> pieces = TextPieces(text);
-    if (!pieces.empty() && (IsWord(pieces.front(), "return") || IsWord(pieces.front(), "exit") || IsWord(pieces.front(), "halt")))
+    if (!pieces.empty() &&
+        (IsWord(pieces.front(), "return") || IsWord(pieces.front(), "exit") || IsWord(pieces.front(), "halt")))
       pieces.erase(pieces.begin());
-    if (pieces.size() >= 2 && Is(pieces.front(), "(") && Is(pieces.back(), ")")) pieces = Slice(pieces, 1, pieces.size() - 1);
+    if (pieces.size() >= 2 && Is(pieces.front(), "(") && Is(pieces.back(), ")"))
+      pieces = Slice(pieces, 1, pieces.size() - 1);
     return Spelled(pieces);
   }
 
@@ -382,7 +389,9 @@ class Writer {
       case FlowKind::If:
         return If(node);
       case FlowKind::While:
-        Line(pascal_ ? "while " + Text(node.text, TextRole::Condition) + " do" : "while " + Text(node.text, TextRole::Condition) + ":", symbol);
+        Line(pascal_ ? "while " + Text(node.text, TextRole::Condition) + " do"
+                     : "while " + Text(node.text, TextRole::Condition) + ":",
+             symbol);
         Nested(node.body);
         if (pascal_) listing_.lines.back().text += ";";
         return;
@@ -455,8 +464,8 @@ class Writer {
     } else if (pascal_) {
       const auto step = Integer(header->step);
       if (!step || (*step != 1 && *step != -1)) throw ChartFlowError{ChartFlowFault::LoopStep, node.symbol};
-      line = "for " + header->variable + " := " + InPascal(header->first, TextRole::Values) + (*step > 0 ? " to " : " downto ") +
-             InPascal(header->last, TextRole::Values);
+      line = "for " + header->variable + " := " + InPascal(header->first, TextRole::Values) +
+             (*step > 0 ? " to " : " downto ") + InPascal(header->last, TextRole::Values);
     } else {
       const long long step = Integer(header->step).value_or(1);
       const std::string bound = RangeBound(InPython(header->last, TextRole::Values), step);

@@ -39,10 +39,11 @@ TEST(ChartProgramGolden, BranchWizardChart) {
   BlocksHolderModel chart;
   AppendBranchChart(chart, RussianWizardWords(),
                     {On("x"), On("x mod 2 = 0"), On("k := x div 2"), On("k"), {false, ""}, On("'нечётное'")});
-  ExpectPrograms(chart, {"program FromChart;\nvar\n  x: integer;\n  k: integer;\nbegin\n  readln(x);\n"
-                         "  if x mod 2 = 0 then\n  begin\n    k := x div 2;\n    writeln(k);\n  end\n  else\n  begin\n"
-                         "    writeln('нечётное');\n  end;\nend.\n",
-                         "x = int(input())\nif x % 2 == 0:\n    k = x // 2\n    print(k)\nelse:\n    print('нечётное')\n"});
+  ExpectPrograms(chart,
+                 {"program FromChart;\nvar\n  x: integer;\n  k: integer;\nbegin\n  readln(x);\n"
+                  "  if x mod 2 = 0 then\n  begin\n    k := x div 2;\n    writeln(k);\n  end\n  else\n  begin\n"
+                  "    writeln('нечётное');\n  end;\nend.\n",
+                  "x = int(input())\nif x % 2 == 0:\n    k = x // 2\n    print(k)\nelse:\n    print('нечётное')\n"});
 }
 
 TEST(ChartProgramGolden, LoopWizardChart) {
@@ -76,15 +77,15 @@ TEST(ChartProgramGolden, CodeWizardChartOfPascal) {
        "begin\n  readln(n);\n  s := 0;\n  repeat\n    s := s + n mod 10;\n    n := n div 10;\n"
        "    if s > 100 then break\n  until n = 0;\n  while s >= 10 do s := s - 10;\n  Show(s)\nend.\n",
        CodeLanguage::Pascal);
-  ExpectPrograms(chart,
-                 {"program FromChart;\nvar\n  n: integer;\n  s: integer;\nprocedure Show(v: integer);\nbegin\n"
-                  "  if v > 9 then\n  begin\n    writeln('большое');\n  end\n  else\n  begin\n    writeln(v);\n  end;\n"
-                  "end;\n\nbegin\n  readln(n);\n  s := 0;\n  repeat\n    s := s + n mod 10;\n    n := n div 10;\n"
-                  "    if s > 100 then\n    begin\n      break;\n    end;\n  until n = 0;\n  while s >= 10 do\n  begin\n"
-                  "    s := s - 10;\n  end;\n  Show(s);\nend.\n",
-                  "def Show(v):\n    if v > 9:\n        print('большое')\n    else:\n        print(v)\n\n"
-                  "n = int(input())\ns = 0\nwhile True:\n    s = s + n % 10\n    n = n // 10\n    if s > 100:\n"
-                  "        break\n    if n == 0:\n        break\nwhile s >= 10:\n    s = s - 10\nShow(s)\n"});
+  ExpectPrograms(
+      chart, {"program FromChart;\nvar\n  n: integer;\n  s: integer;\nprocedure Show(v: integer);\nbegin\n"
+              "  if v > 9 then\n  begin\n    writeln('большое');\n  end\n  else\n  begin\n    writeln(v);\n  end;\n"
+              "end;\n\nbegin\n  readln(n);\n  s := 0;\n  repeat\n    s := s + n mod 10;\n    n := n div 10;\n"
+              "    if s > 100 then\n    begin\n      break;\n    end;\n  until n = 0;\n  while s >= 10 do\n  begin\n"
+              "    s := s - 10;\n  end;\n  Show(s);\nend.\n",
+              "def Show(v):\n    if v > 9:\n        print('большое')\n    else:\n        print(v)\n\n"
+              "n = int(input())\ns = 0\nwhile True:\n    s = s + n % 10\n    n = n // 10\n    if s > 100:\n"
+              "        break\n    if n == 0:\n        break\nwhile s >= 10:\n    s = s - 10\nShow(s)\n"});
 }
 
 TEST(ChartProgramGolden, CodeWizardChartOfPython) {

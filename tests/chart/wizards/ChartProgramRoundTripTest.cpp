@@ -21,16 +21,19 @@ void ExpectRoundTrip(const std::string& program, CodeLanguage language) {
     ADD_FAILURE() << error->Describe() << "\nin the program written:\n" << written << "\nfrom:\n" << program;
     return;
   }
-  EXPECT_EQ(Outline(std::get<FlowProgram>(reread)), Outline(Read(program, language)))
-      << "written:\n" << written << "\nfrom:\n" << program;
+  EXPECT_EQ(Outline(std::get<FlowProgram>(reread)), Outline(Read(program, language))) << "written:\n"
+                                                                                      << written << "\nfrom:\n"
+                                                                                      << program;
 }
 
 TEST(ChartProgramRoundTrip, RandomPascalProgramsComeBack) {
-  for (unsigned seed = 1; seed <= kPrograms; ++seed) ExpectRoundTrip(RandomProgram(seed).Pascal(), CodeLanguage::Pascal);
+  for (unsigned seed = 1; seed <= kPrograms; ++seed)
+    ExpectRoundTrip(RandomProgram(seed).Pascal(), CodeLanguage::Pascal);
 }
 
 TEST(ChartProgramRoundTrip, RandomPythonProgramsComeBack) {
-  for (unsigned seed = 1; seed <= kPrograms; ++seed) ExpectRoundTrip(RandomProgram(seed).Python(), CodeLanguage::Python);
+  for (unsigned seed = 1; seed <= kPrograms; ++seed)
+    ExpectRoundTrip(RandomProgram(seed).Python(), CodeLanguage::Python);
 }
 
 }  // namespace

@@ -48,7 +48,8 @@ inline void OutlineOf(const FlowSequence& body, int depth, std::string& out, boo
       std::swap(nodes[i].body, nodes[i].orElse);
     }
     const std::string& text = nodes[i].text;
-    if (nodes[i].kind == FlowKind::If && !nodes[i].orElse.empty() && text.rfind("not (", 0) == 0 && text.back() == ')') {
+    if (nodes[i].kind == FlowKind::If && !nodes[i].orElse.empty() && text.rfind("not (", 0) == 0 &&
+        text.back() == ')') {
       nodes[i].text = text.substr(5, text.size() - 6);
       std::swap(nodes[i].body, nodes[i].orElse);
     }
@@ -61,7 +62,8 @@ inline void OutlineOf(const FlowSequence& body, int depth, std::string& out, boo
   }
   if (whole && !nodes.empty() && nodes.back().kind == FlowKind::Return && nodes.back().text.empty()) nodes.pop_back();
   for (const FlowNode& node : nodes) {
-    out += std::string(std::size_t(depth) * 2, ' ') + std::to_string(int(node.kind)) + " " + Cp1251ToUtf8(node.text) + "\n";
+    out += std::string(std::size_t(depth) * 2, ' ') + std::to_string(int(node.kind)) + " " + Cp1251ToUtf8(node.text) +
+           "\n";
     OutlineOf(node.body, depth + 1, out, false);
     if (!node.orElse.empty()) {
       out += std::string(std::size_t(depth) * 2, ' ') + "else\n";

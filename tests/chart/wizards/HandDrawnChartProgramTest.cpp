@@ -47,7 +47,7 @@ TEST(HandDrawnChartProgram, LoopWithPlusAndMinus) {
   c.Line(6000, 10000, 6000, 11000);
   c.Line(6000, 11000, 8500, 11000);
   c.Line(8500, 11000, 8500, 5500);
-  c.Line(8500, 5500, 2000, 5500, blaEndArrow);  // onto the line above the decision
+  c.Line(8500, 5500, 2000, 5500, blaEndArrow);      // onto the line above the decision
   c.Line(2000, 13000, 2000, 8000, blaSimple, "-");  // drawn upwards from the output
   c.Symbol(btSRectangle, 0, 13000, "вывод f");
   c.Line(2000, 14000, 2000, 15000);
