@@ -6,6 +6,7 @@
 #include "app/ExportVerbs.h"
 #include "app/FromCodeVerb.h"
 #include "app/Gallery.h"
+#include "app/ToCodeVerb.h"
 #include "app/VerbSupport.h"
 #include "chart/BlocksHolderModel.h"
 
@@ -23,6 +24,8 @@ constexpr const char* kUsage =
     "       quobrix --gallery OUT.png  draw every symbol, text placement and line end into OUT.png\n"
     "       quobrix --from-code PROGRAM OUT\n"
     "                                  draw the flowchart of PROGRAM (.pas or .py) into the chart or picture OUT\n"
+    "       quobrix --to-code CHART OUT\n"
+    "                                  write the program the flowchart CHART draws into OUT (.pas or .py)\n"
     "       quobrix --help             show this text\n";
 
 int Convert(const std::string& in, const std::string& out) {
@@ -52,6 +55,7 @@ int RunVerb(const std::vector<std::string>& args) {
   if (verb == "--print-pdf" && args.size() >= 3) return PrintPdf(args);
   if (verb == "--info" && args.size() == 2) return Info(args[1]);
   if (verb == "--from-code" && args.size() == 3) return DrawFromCode(args[1], args[2]);
+  if (verb == "--to-code" && args.size() == 3) return WriteProgramOfChart(args[1], args[2]);
   if (verb == "--gallery" && args.size() == 2) return WriteGallery(args[1]) ? 0 : Fail("cannot write " + args[1]);
   return Fail("unknown verb or wrong arguments: " + verb + " (see quobrix --help)");
 }

@@ -378,6 +378,34 @@ class FlowReader {
 
 }  // namespace
 
+std::string ChartFlowError::Message() const {
+  switch (fault) {
+    case ChartFlowFault::NoBegin:
+      return "no begin symbol that the flow leaves";
+    case ChartFlowFault::NoWayOut:
+      return "the flow stops at a symbol that is no end";
+    case ChartFlowFault::TwoWaysOut:
+      return "more than one way out of a symbol that is no decision";
+    case ChartFlowFault::DecisionWays:
+      return "a decision or loop without two ways out that tell yes from no";
+    case ChartFlowFault::TerminalInAndOut:
+      return "the flow both enters and leaves a begin or end symbol";
+    case ChartFlowFault::UnclearDirection:
+      return "neither arrows nor the drawing tell which way a line goes";
+    case ChartFlowFault::ConnectorNowhere:
+      return "a connector whose label continues nowhere, or in two places";
+    case ChartFlowFault::Unstructured:
+      return "the flow comes back or jumps in where no loop or decision can";
+    case ChartFlowFault::LeavesTwoLoops:
+      return "a jump out of more than the innermost loop";
+    case ChartFlowFault::TooDeep:
+      return "statements nested too deep";
+    case ChartFlowFault::LoopStep:
+      return "a counted loop's step the language has no loop for";
+  }
+  return "no structured program";
+}
+
 std::variant<ChartFlow, ChartFlowError> ReadChartFlow(const BlocksHolderModel& chart) {
   try {
     return FlowReader(chart).Read();

@@ -52,6 +52,9 @@ enum class ChartFlowFault : std::uint8_t {
 struct ChartFlowError {
   ChartFlowFault fault = ChartFlowFault::Unstructured;
   const TBlock* symbol = nullptr;
+
+  // "the flow comes back to a symbol where no loop or decision can".
+  std::string Message() const;
 };
 
 struct ChartFlow {
