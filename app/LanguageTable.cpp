@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 61> kBuiltIn = {{
+constexpr std::array<BuiltInText, 73> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -103,6 +103,18 @@ constexpr std::array<BuiltInText, 61> kBuiltIn = {{
      "Ошибка в регулярном выражении у знака %2: %1"},
     {TextKey::REPLACE_NOT_IN_CODE_PAGE, kGeneral, "REPLACE_NOT_IN_CODE_PAGE",
      "В замене есть знаки, которых нет в кодовой странице схемы (Windows-1251); тексты не изменены."},
+    {TextKey::CHART_PROGRAM_NO_BEGIN, kGeneral, "CHART_PROGRAM_NO_BEGIN", "В схеме нет символа начала, из которого выходит линия"},
+    {TextKey::CHART_PROGRAM_NO_WAY_OUT, kGeneral, "CHART_PROGRAM_NO_WAY_OUT", "Линия обрывается на символе, который не является концом"},
+    {TextKey::CHART_PROGRAM_TWO_WAYS_OUT, kGeneral, "CHART_PROGRAM_TWO_WAYS_OUT", "Из символа, который не является условием, выходит больше одной линии"},
+    {TextKey::CHART_PROGRAM_DECISION_WAYS, kGeneral, "CHART_PROGRAM_DECISION_WAYS", "Из условия или цикла должны выходить две линии: «да» и «нет»"},
+    {TextKey::CHART_PROGRAM_TERMINAL_IN_AND_OUT, kGeneral, "CHART_PROGRAM_TERMINAL_IN_AND_OUT", "Линия и входит в символ начала или конца, и выходит из него"},
+    {TextKey::CHART_PROGRAM_UNCLEAR_DIRECTION, kGeneral, "CHART_PROGRAM_UNCLEAR_DIRECTION", "Не видно, куда ведёт линия: поставьте стрелку"},
+    {TextKey::CHART_PROGRAM_CONNECTOR_NOWHERE, kGeneral, "CHART_PROGRAM_CONNECTOR_NOWHERE", "Соединитель ведёт в никуда: нет второго соединителя с той же меткой, или их больше одного"},
+    {TextKey::CHART_PROGRAM_UNSTRUCTURED, kGeneral, "CHART_PROGRAM_UNSTRUCTURED", "Линия возвращается или входит туда, где не может быть ни цикла, ни ветвления"},
+    {TextKey::CHART_PROGRAM_LEAVES_TWO_LOOPS, kGeneral, "CHART_PROGRAM_LEAVES_TWO_LOOPS", "Выход сразу из нескольких вложенных циклов"},
+    {TextKey::CHART_PROGRAM_TOO_DEEP, kGeneral, "CHART_PROGRAM_TOO_DEEP", "Слишком глубокая вложенность"},
+    {TextKey::CHART_PROGRAM_LOOP_STEP, kGeneral, "CHART_PROGRAM_LOOP_STEP", "Такого шага цикла в этом языке нет"},
+    {TextKey::CHART_PROGRAM_NO_CHART, kGeneral, "CHART_PROGRAM_NO_CHART", "Нет открытой схемы"},
 }};
 
 static_assert(

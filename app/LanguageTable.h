@@ -73,6 +73,18 @@ enum class TextKey {
   FILE_OPENING_MSG,         // %1 file name: a large chart is being read
   REPLACE_BAD_EXPRESSION,    // %1 what is wrong, %2 the character's place in the expression
   REPLACE_NOT_IN_CODE_PAGE,  // a replacement the chart's texts cannot hold
+  CHART_PROGRAM_NO_BEGIN,  // the chart has no structured program: why
+  CHART_PROGRAM_NO_WAY_OUT,
+  CHART_PROGRAM_TWO_WAYS_OUT,
+  CHART_PROGRAM_DECISION_WAYS,
+  CHART_PROGRAM_TERMINAL_IN_AND_OUT,
+  CHART_PROGRAM_UNCLEAR_DIRECTION,
+  CHART_PROGRAM_CONNECTOR_NOWHERE,
+  CHART_PROGRAM_UNSTRUCTURED,
+  CHART_PROGRAM_LEAVES_TWO_LOOPS,
+  CHART_PROGRAM_TOO_DEEP,
+  CHART_PROGRAM_LOOP_STEP,
+  CHART_PROGRAM_NO_CHART,
 };
 
 struct BuiltInText {

@@ -25,6 +25,7 @@
 #include "tools/TColorForm.h"
 #include "tools/TInspectorForm.h"
 #include "tools/TLibraryForm.h"
+#include "tools/TChartProgramForm.h"
 #include "tools/TPreviewForm.h"
 #include "tools/TSearchForm.h"
 #include "tools/TSheetSizeForm.h"
@@ -79,6 +80,7 @@ void TMainForm::CreateToolWindows() {
   new TSheetSizeForm(*this, commands_);
   new TColorForm(*this, commands_, toolWindows_);
   userLib_ = new TUserLibForm(*this, commands_, toolWindows_);
+  new TChartProgramForm(*this, commands_, toolWindows_);
   new ChartPrinting(*this, commands_);
   CreateHelpWindow();
 }

@@ -141,6 +141,7 @@ void ViewCommands(Catalogue& c) {
   c.Check(Library, "mLibrary", "Библиотека символов", Needs::Nothing, Keys(Qt::ALT | Qt::Key_F11));
   c.Check(UserLibrary, "mUserLib", "Библиотека пользователя", Needs::Nothing, Keys(Qt::SHIFT | Qt::Key_F11));
   c.Check(Palette, "mColorForm", "Палитра", Needs::Nothing, Keys(Qt::CTRL | Qt::Key_F11));
+  c.Check(ChartProgram, "mChartProgram", "Программа по блок-схеме", Needs::Nothing);
   c.Check(UseGrid, "mPosGrid", "Использовать сетку", Needs::Chart);
   c.Check(ShowGrid, "mShowGrid", "Показывать сетку", Needs::Chart);
   c.Check(StayOnTop, "mStayOnTop", "Поверх остальных окон", Needs::Nothing);

@@ -53,6 +53,7 @@ enum class CommandId : std::uint8_t {
   Library,
   UserLibrary,
   Palette,
+  ChartProgram,
   UseGrid,
   ShowGrid,
   StayOnTop,

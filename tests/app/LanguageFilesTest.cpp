@@ -15,7 +15,7 @@ namespace {
 const char* const kWindowSections[] = {"MainForm",     "HolderForm",   "InspectorForm", "LibraryForm",   "PreviewForm",
                                        "SearchForm",   "SettingsForm", "SheetSizeForm", "ShemeInfoForm", "ColorForm",
                                        "WizLSForm",    "WizIFForm",    "WizForForm",    "WizProcForm",   "WizCodeForm",
-                                       "RecoveryForm", "UserLibForm"};
+                                       "RecoveryForm", "UserLibForm",  "ChartProgramForm"};
 
 QString LanguageFolder() { return qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/"); }
 
