@@ -75,7 +75,8 @@ class Grid {
   void Add(int item, const Box& box) {
     const auto [x1, y1] = Cell(box.left, box.top);
     const auto [x2, y2] = Cell(box.right, box.bottom);
-    if ((x2 - x1 + 1) * (y2 - y1 + 1) > kMostCells) return everywhere_.push_back(item);
+    if (x2 - x1 >= kMostCells || y2 - y1 >= kMostCells || (x2 - x1 + 1) * (y2 - y1 + 1) > kMostCells)
+      return everywhere_.push_back(item);
     for (std::int64_t x = x1; x <= x2; ++x)
       for (std::int64_t y = y1; y <= y2; ++y) cells_[{x, y}].push_back(item);
   }

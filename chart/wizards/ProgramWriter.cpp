@@ -92,15 +92,18 @@ std::optional<long long> Integer(const std::string& text) {
 // The bound Python's range stops before, for the last value it should reach.
 std::string RangeBound(const std::string& last, long long step) {
   const long long beyond = step > 0 ? 1 : -1;
-  if (const auto value = Integer(last)) return std::to_string(*value + beyond);
+  long long sum = 0;
+  if (const auto value = Integer(last); value && !__builtin_add_overflow(*value, beyond, &sum))
+    return std::to_string(sum);
   const std::vector<TextPiece> pieces = TextPieces(last);
   const std::size_t n = pieces.size();
   if (n >= 3 && (Is(pieces[n - 2], "+") || Is(pieces[n - 2], "-"))) {
-    if (const auto addend = Integer(pieces[n - 1].text)) {
-      const long long sum = (Is(pieces[n - 2], "+") ? *addend : -*addend) + beyond;
+    const auto addend = Integer(pieces[n - 1].text);
+    if (addend && !__builtin_add_overflow(Is(pieces[n - 2], "+") ? *addend : -*addend, beyond, &sum)) {
       const std::string rest = Spelled(Slice(pieces, 0, n - 2));
       if (sum == 0) return rest;
-      return rest + (sum > 0 ? " + " : " - ") + std::to_string(sum > 0 ? sum : -sum);
+      const auto size = sum > 0 ? static_cast<unsigned long long>(sum) : 0ULL - static_cast<unsigned long long>(sum);
+      return rest + (sum > 0 ? " + " : " - ") + std::to_string(size);
     }
   }
   return last + (step > 0 ? " + 1" : " - 1");

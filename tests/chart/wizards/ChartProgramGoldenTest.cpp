@@ -105,5 +105,18 @@ TEST(ChartProgramGolden, CodeWizardChartOfPython) {
                   "        continue\n    print(i)\n"});
 }
 
+// Python's range stops one beyond the last value: at the end of the number
+// range that one more is written out, not computed.
+TEST(ChartProgramGolden, CountedLoopsUpToTheLargestNumber) {
+  BlocksHolderModel chart;
+  Draw(chart,
+       "program P;\nvar i: int64;\nbegin\n  for i := 1 to 9223372036854775807 do writeln(i);\n"
+       "  for i := 0 downto -9223372036854775807 - 1 do writeln(i)\nend.\n",
+       CodeLanguage::Pascal);
+  EXPECT_EQ(WrittenProgram(chart, CodeLanguage::Python),
+            "for i in range(1, 9223372036854775807 + 1):\n    print(i)\n"
+            "for i in range(0, -9223372036854775807 - 2, -1):\n    print(i)\n");
+}
+
 }  // namespace
 }  // namespace quobrix::test
