@@ -1,7 +1,10 @@
 // Program -> chart -> program: the program written from the flowchart of a
 // program reads back into the same statements, for a few hundred random
-// programs of each language the code wizard reads.
+// programs of each language the code wizard reads; and the same charts
+// damaged give a program or a refusal naming one of their symbols.
 #include <gtest/gtest.h>
+
+#include <random>
 
 #include "ChartProgramTestSupport.h"
 #include "CodeChartTestSupport.h"
@@ -34,6 +37,47 @@ TEST(ChartProgramRoundTrip, RandomPascalProgramsComeBack) {
 TEST(ChartProgramRoundTrip, RandomPythonProgramsComeBack) {
   for (unsigned seed = 1; seed <= kPrograms; ++seed)
     ExpectRoundTrip(RandomProgram(seed).Python(), CodeLanguage::Python);
+}
+
+// A block deleted, a line moved or turned round, or a label changed.
+void Damage(BlocksHolderModel& chart, std::mt19937& rng) {
+  const auto any = [&](std::int64_t n) { return std::uniform_int_distribution<std::int64_t>(1, n)(rng); };
+  TBlock& block = chart.Blocks(any(chart.BlockCount()));
+  switch (any(4)) {
+    case 1: chart.DeleteBlock(false, chart.IndexOfBlock(&block)); break;
+    case 2: block.X += any(3000) - 1500; break;
+    case 3:
+      block.X += block.W, block.Y += block.H, block.W = -block.W, block.H = -block.H;
+      block.LineArrows = block.LineArrows == blaSimple ? blaEndArrow : blaSimple;
+      break;
+    default: block.Text = block.Text.empty() ? Cp("нет") : ""; break;
+  }
+}
+
+void ExpectProgramOrRefusal(const BlocksHolderModel& chart, CodeLanguage language, const std::string& program) {
+  const auto listing = ChartProgramText(chart, language);
+  const auto belongs = [&](const TBlock* symbol) { return symbol == nullptr || chart.IndexOfBlock(symbol) != 0; };
+  if (const auto* error = std::get_if<ChartFlowError>(&listing)) {
+    EXPECT_TRUE(belongs(error->symbol)) << program;
+    EXPECT_TRUE(error->symbol || error->fault == ChartFlowFault::NoBegin) << program;
+    return;
+  }
+  for (const ProgramLine& line : std::get<ProgramListing>(listing).lines) EXPECT_TRUE(belongs(line.symbol)) << program;
+}
+
+TEST(ChartProgramRoundTrip, DamagedChartsGiveAProgramOrARefusal) {
+  std::mt19937 rng(29);
+  for (unsigned seed = 1; seed <= kPrograms; ++seed) {
+    const bool pascal = seed % 2 == 0;
+    const std::string program = pascal ? RandomProgram(seed).Pascal() : RandomProgram(seed).Python();
+    const CodeLanguage language = pascal ? CodeLanguage::Pascal : CodeLanguage::Python;
+    BlocksHolderModel chart;
+    Draw(chart, program, language);
+    for (int step = 0; step < 4 && chart.BlockCount() > 0; ++step) {
+      Damage(chart, rng);
+      ExpectProgramOrRefusal(chart, language, program);
+    }
+  }
 }
 
 }  // namespace
