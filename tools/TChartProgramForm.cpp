@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <array>
 
@@ -26,6 +27,9 @@ namespace {
 
 const QString kSection = QStringLiteral("WinPos");
 const QString kPlacement = QStringLiteral("ChartProgram");
+// Edits that come quicker than this, such as typing, write the program once:
+// a chart of thousands of symbols takes a good part of a second.
+constexpr int kPause = 250;
 
 TextKey FaultText(ChartFlowFault fault) {
   static constexpr std::array kTexts = {TextKey::CHART_PROGRAM_NO_BEGIN,
@@ -83,6 +87,10 @@ TChartProgramForm::TChartProgramForm(QWidget& owner, CommandTable& commands, Too
   layout->addWidget(lbProgram, 1);
   resize(420, 480);
 
+  pause_ = new QTimer(this);
+  pause_->setSingleShot(true);
+  pause_->setInterval(kPause);
+  connect(pause_, &QTimer::timeout, this, &TChartProgramForm::Refresh);
   connect(cbLanguage, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
   connect(lbProgram, &QListWidget::currentRowChanged, this, &TChartProgramForm::lbProgramClick);
   connect(bClose, &QPushButton::clicked, this, &QWidget::close);
@@ -93,7 +101,7 @@ TChartProgramForm::TChartProgramForm(QWidget& owner, CommandTable& commands, Too
         Refresh();
       },
       [this](const ChartNotice& notice) {
-        if (ChangesTheProgram(notice)) Refresh();
+        if (ChangesTheProgram(notice)) pause_->start();
       });
 }
 

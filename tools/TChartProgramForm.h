@@ -1,5 +1,5 @@
 // The program the active chart draws, in Pascal or Python, written again
-// at every change of the chart while the window shows. A line clicked
+// after the chart's edits while the window shows. A line clicked
 // selects the symbol it was read from; a chart without a structured program
 // shows why instead and selects the symbol where its structure breaks.
 #pragma once
@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QTimer;
 
 namespace quobrix {
 
@@ -44,6 +45,7 @@ class TChartProgramForm : public ToolWindow {
   void Select(const TBlock* symbol);
 
   ActiveChart& active_;
+  QTimer* pause_ = nullptr;             // from the last edit to writing the program anew
   std::vector<const TBlock*> symbols_;  // of each row
   const TBlock* faultShown_ = nullptr;  // the symbol the last refusal selected
   bool stale_ = true;                   // the chart changed while the window was hidden

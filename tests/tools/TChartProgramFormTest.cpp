@@ -68,9 +68,9 @@ class TChartProgramFormTest : public QObject {
     p.form.lbProgram->setCurrentRow(2);
     QCOMPARE(p.w.model().ActiveBlock(), p.SymbolWith("n := n - 2"));
 
-    // An edit of a symbol's text shows at once.
+    // An edit of a symbol's text shows after a short pause.
     p.w.model().ReplaceBlockTexts({{p.SymbolWith("n := n - 2"), "\r\nn := n - 3"}});
-    QCOMPARE(p.Lines().at(2), QStringLiteral("    n = n - 3"));
+    QTRY_COMPARE(p.Lines().value(2), QStringLiteral("    n = n - 3"));
 
     // The line out of the loop's body gone: the chart has no program, and
     // the window says so and selects the symbol where the flow stops.
@@ -83,14 +83,14 @@ class TChartProgramFormTest : public QObject {
         break;
       }
     }
-    QVERIFY(p.form.LabelFault->isVisible());
+    QTRY_VERIFY(p.form.LabelFault->isVisible());
     QVERIFY2(p.form.LabelFault->text().startsWith(LanguageText(TextKey::CHART_PROGRAM_NO_WAY_OUT)),
              qPrintable(p.form.LabelFault->text()));
     QCOMPARE(p.Lines(), QStringList());
     QCOMPARE(p.w.model().ActiveBlock(), p.SymbolWith("n := n - 3"));
 
     p.w.model().Undo();
-    QVERIFY(!p.form.LabelFault->isVisible());
+    QTRY_VERIFY(!p.form.LabelFault->isVisible());
     QCOMPARE(p.Lines().size(), 4);
   }
 };
