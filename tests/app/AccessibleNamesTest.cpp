@@ -44,12 +44,14 @@ bool IsControl(QAccessible::Role role) {
 
 // Latin words a Russian or Ukrainian text may hold: the program's and
 // formats' names, key names, file extensions, the name of the English
-// language file, which every language shows as it is, and the keyword FOR.
+// language file, which every language shows as it is, the keyword FOR and
+// the names of the programming languages a chart's program is written in.
 bool IsAllowedLatinWord(const QString& word) {
   static const QStringList allowed = {"Quobrix", "Untitled", "PDF",  "SVG",    "BMP",    "EMF",       "PNG",     "Ctrl",
                                       "Alt",     "Shift",    "Del",  "Delete", "Insert", "Enter",     "Esc",     "Tab",
                                       "Home",    "End",      "PgUp", "PgDn",   "Space",  "Backspace", "qbs",     "bmp",
-                                      "emf",     "svg",      "png",  "pdf",    "lng",    "XxX",       "English", "FOR"};
+                                      "emf",     "svg",      "png",  "pdf",    "lng",    "XxX",       "English", "FOR",
+                                      "Pascal",  "Python"};
   static const QRegularExpression functionKey(QStringLiteral("^F\\d{1,2}$"));
   return allowed.contains(word) || functionKey.match(word).hasMatch();
 }
