@@ -100,8 +100,7 @@ class StructureReader {
     if (starts.empty()) return Unframed();
     const auto main =
         std::find_if(starts.begin(), starts.end(), [&](int v) { return IsChartWord(Block(v).Text, ChartWord::Begin); });
-    std::rotate(starts.begin(), main == starts.end() ? starts.begin() : main,
-                main == starts.end() ? starts.begin() + 1 : main + 1);
+    if (main != starts.end()) std::rotate(starts.begin(), main, main + 1);
     FlowProgram program;
     for (std::size_t i = 0; i < starts.size(); ++i) {
       const int start = starts[i];
@@ -141,8 +140,8 @@ class StructureReader {
   FlowProgram Unframed() {
     for (std::size_t v = 0; v < flow_.vertices.size(); ++v) {
       const FlowVertex& vertex = flow_.vertices[v];
-      if (vertex.kind == FlowSymbol::Terminal) continue;
-      if (vertex.kind == FlowSymbol::Jump || !vertex.entries.empty() || vertex.exits.empty()) continue;
+      const bool symbol = vertex.kind != FlowSymbol::Terminal && vertex.kind != FlowSymbol::Jump;
+      if (!symbol || !vertex.entries.empty() || vertex.exits.empty()) continue;
       unframed_ = true;
       stops_.push_back(-1);
       FlowProgram program{Sequence(int(v), -1), {}};

@@ -192,6 +192,26 @@ class Variables {
   }
 };
 
+// ----- assignments of several variables at once
+
+using Tuple = std::vector<std::pair<std::vector<TextPiece>, std::vector<TextPiece>>>;
+
+// The variables and their values of "a, b := b, a"; nothing for any other statement.
+Tuple TupleAssignment(const std::vector<TextPiece>& pieces) {
+  const std::size_t at = AssignmentAt(pieces);
+  if (at == pieces.size() || !Is(pieces[at], ":=")) return {};
+  const auto targets = Split(Slice(pieces, 0, at)), values = Split(Slice(pieces, at + 1, pieces.size()));
+  if (targets.size() < 2 || targets.size() != values.size()) return {};
+  Tuple tuple;
+  for (std::size_t i = 0; i < targets.size(); ++i) {
+    if (targets[i].empty() || values[i].empty()) return {};
+    tuple.emplace_back(targets[i], values[i]);
+  }
+  return tuple;
+}
+
+std::string TupleTemporary(std::size_t i) { return "tuple_" + std::to_string(i + 1); }
+
 // ----- writing
 
 std::string Utf8(const std::string& cp1251) { return Cp1251ToUtf8(cp1251); }
@@ -266,7 +286,13 @@ class Writer {
                                                     : InPascal(node.text, TextRole::Values));
       if (node.kind == FlowKind::Process) {
         const std::size_t at = AssignmentAt(pieces);
-        if (at < pieces.size()) vars.Assign(Slice(pieces, 0, at), Slice(pieces, at + 1, pieces.size()));
+        const auto tuple = TupleAssignment(pieces);
+        for (std::size_t i = 0; i < tuple.size(); ++i) {
+          vars.Assign(tuple[i].first, tuple[i].second);
+          vars.Assign({{TextPiece::Word, TupleTemporary(i), false}}, tuple[i].second);
+        }
+        if (tuple.empty() && at < pieces.size())
+          vars.Assign(Slice(pieces, 0, at), Slice(pieces, at + 1, pieces.size()));
       } else if (node.kind == FlowKind::Input) {
         for (const auto& target : Split(pieces)) vars.Assign(target, {});
       } else if (node.kind == FlowKind::For) {
@@ -377,8 +403,9 @@ class Writer {
     const TBlock* symbol = node.symbol;
     switch (node.kind) {
       case FlowKind::Process:
+        return Assignment(node);
       case FlowKind::Call:
-        return Simple(Text(node.text, node.kind == FlowKind::Process ? TextRole::Statement : TextRole::Values), symbol);
+        return Simple(Text(node.text, TextRole::Values), symbol);
       case FlowKind::Input:
         return Input(node);
       case FlowKind::Output:
@@ -403,6 +430,18 @@ class Writer {
       case FlowKind::For:
         return For(node);
     }
+  }
+
+  // Pascal assigns one variable at a time: "a, b := b, a" goes through
+  // temporaries, all values taken before any variable changes.
+  void Assignment(const FlowNode& node) {
+    const std::string text = Text(node.text, TextRole::Statement);
+    const auto tuple = pascal_ ? TupleAssignment(TextPieces(text)) : Tuple{};
+    if (tuple.empty()) return Simple(text, node.symbol);
+    for (std::size_t i = 0; i < tuple.size(); ++i)
+      Simple(TupleTemporary(i) + " := " + Spelled(tuple[i].second), node.symbol);
+    for (std::size_t i = 0; i < tuple.size(); ++i)
+      Simple(Spelled(tuple[i].first) + " := " + TupleTemporary(i), node.symbol);
   }
 
   void Input(const FlowNode& node) {

@@ -97,7 +97,9 @@ TEST(ChartProgramGolden, CodeWizardChartOfPython) {
        CodeLanguage::Python);
   ExpectPrograms(chart,
                  {"program FromChart;\nvar\n  x: integer;\n  i: integer;\nfunction gcd(a, b: integer): integer;\n"
-                  "begin\n  while b <> 0 do\n  begin\n    a, b := b, a mod b;\n  end;\n  exit(a);\nend;\n\nbegin\n"
+                  "var\n  tuple_1: integer;\n  tuple_2: integer;\n"
+                  "begin\n  while b <> 0 do\n  begin\n    tuple_1 := b;\n    tuple_2 := a mod b;\n    a := tuple_1;\n"
+                  "    b := tuple_2;\n  end;\n  exit(a);\nend;\n\nbegin\n"
                   "  readln(x);\n  for i := x downto 1 do\n  begin\n    if (x mod i = 0) and (i mod 2 = 1) then\n  "
                   "  begin\n      writeln(gcd(x, i));\n      continue;\n    end;\n    writeln(i);\n  end;\nend.\n",
                   "def gcd(a, b):\n    while b != 0:\n        a, b = b, a % b\n    return a\n\nx = int(input())\n"
