@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <set>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "chart/wizards/ChartWords.h"
 #include "chart/wizards/ProgramTokens.h"
@@ -86,7 +89,7 @@ std::vector<std::string> Statements(const std::vector<std::string>& lines) {
 
 class StructureReader {
  public:
-  explicit StructureReader(const ChartFlow& flow) : flow_(flow), emitted_(flow.vertices.size(), false) {}
+  explicit StructureReader(const ChartFlow& flow) : flow_(flow), emitted_(flow.vertices.size(), false) { FindCycles(); }
 
   FlowProgram Read() {
     std::vector<int> starts;
@@ -126,7 +129,9 @@ class StructureReader {
   std::vector<int> stops_;                 // where the enclosing parts end, innermost last
   std::set<std::pair<int, int>> repeats_;  // (first symbol, condition) of the repeat loops being read
   int depth_ = 0;
-  bool unframed_ = false;  // the chart has no begin symbol, and the flow ends where it stops
+  std::vector<int> cycle_;    // of each vertex, the vertices it reaches that reach it back share a number
+  std::vector<bool> cyclic_;  // and whether any path comes back to it
+  bool unframed_ = false;     // the chart has no begin symbol, and the flow ends where it stops
 
   const TBlock& Block(int v) const { return *flow_.vertices[static_cast<std::size_t>(v)].block; }
   const FlowVertex& Vertex(int v) const { return flow_.vertices[static_cast<std::size_t>(v)]; }
@@ -210,7 +215,7 @@ class StructureReader {
   // The symbols reached from `from` within the part being read: the ends of
   // enclosing parts and loops, end symbols and `avoid` are reached but not
   // passed.
-  std::vector<bool> Reached(int from, int avoid, const std::vector<bool>& alsoAvoid = {}) const {
+  std::vector<bool> Reached(int from, int avoid) const {
     std::vector<bool> seen(flow_.vertices.size(), false);
     std::vector<int> todo{from};
     while (!todo.empty()) {
@@ -218,7 +223,7 @@ class StructureReader {
       todo.pop_back();
       if (seen[static_cast<std::size_t>(v)]) continue;
       seen[static_cast<std::size_t>(v)] = true;
-      if (v == avoid || IsBarrier(v) || (!alsoAvoid.empty() && alsoAvoid[static_cast<std::size_t>(v)])) continue;
+      if (v == avoid || IsBarrier(v)) continue;
       for (int next : Next(v)) todo.push_back(next);
     }
     return seen;
@@ -226,6 +231,82 @@ class StructureReader {
 
   bool Reaches(int from, int target) const {
     return from == target || Reached(from, target)[static_cast<std::size_t>(target)];
+  }
+
+  // Whether `from`, which `target` reaches, comes back to it within the
+  // part being read. Every symbol on the way back shares target's cycle,
+  // so the search stays in it: a decision that no loop holds costs nothing.
+  bool ComesBack(int from, int target) const {
+    if (from == target) return true;
+    const int cycle = cycle_[static_cast<std::size_t>(target)];
+    std::unordered_set<int> seen;
+    std::vector<int> todo{from};
+    while (!todo.empty()) {
+      const int v = todo.back();
+      todo.pop_back();
+      if (v == target) return true;
+      if (cycle_[static_cast<std::size_t>(v)] != cycle || !seen.insert(v).second || IsBarrier(v)) continue;
+      for (int next : Next(v)) todo.push_back(next);
+    }
+    return false;
+  }
+
+  // The cycles of the whole flow (its strongly connected parts), found once
+  // by two depth-first walks, forwards and backwards.
+  void FindCycles() {
+    const std::size_t n = flow_.vertices.size();
+    const auto all = [&](int v) {
+      std::vector<int> next;
+      for (const FlowExit& exit : Vertex(v).exits) next.push_back(exit.to);
+      if (Vertex(v).jumpTo >= 0) next.push_back(Vertex(v).jumpTo);
+      return next;
+    };
+    std::vector<std::vector<int>> back(n);
+    for (std::size_t v = 0; v < n; ++v)
+      for (int next : all(int(v))) back[static_cast<std::size_t>(next)].push_back(int(v));
+    std::vector<int> finished;
+    std::vector<bool> seen(n, false);
+    for (std::size_t root = 0; root < n; ++root) {
+      if (seen[root]) continue;
+      std::vector<std::pair<int, std::size_t>> stack{{int(root), 0}};
+      seen[root] = true;
+      while (!stack.empty()) {
+        auto& [v, at] = stack.back();
+        const std::vector<int> next = all(v);
+        if (at < next.size()) {
+          const int w = next[at++];
+          if (!seen[static_cast<std::size_t>(w)]) {
+            seen[static_cast<std::size_t>(w)] = true;
+            stack.push_back({w, 0});
+          }
+        } else {
+          finished.push_back(v);
+          stack.pop_back();
+        }
+      }
+    }
+    cycle_.assign(n, -1);
+    cyclic_.assign(n, false);
+    for (auto root = finished.rbegin(); root != finished.rend(); ++root) {
+      if (cycle_[static_cast<std::size_t>(*root)] >= 0) continue;
+      std::vector<int> todo{*root}, members;
+      cycle_[static_cast<std::size_t>(*root)] = *root;
+      while (!todo.empty()) {
+        const int v = todo.back();
+        todo.pop_back();
+        members.push_back(v);
+        for (int w : back[static_cast<std::size_t>(v)])
+          if (cycle_[static_cast<std::size_t>(w)] < 0) {
+            cycle_[static_cast<std::size_t>(w)] = *root;
+            todo.push_back(w);
+          }
+      }
+      for (int v : members) {
+        const std::vector<int> next = all(v);
+        cyclic_[static_cast<std::size_t>(v)] =
+            members.size() > 1 || std::find(next.begin(), next.end(), v) != next.end();
+      }
+    }
   }
 
   // ----- statements
@@ -341,16 +422,15 @@ class StructureReader {
   // of them where repeat loops start together.
   std::optional<int> RepeatCondition(int v) const {
     std::vector<int> latches;
-    std::vector<bool> fromV;
+    if (!cyclic_[static_cast<std::size_t>(v)]) return std::nullopt;
     for (int p : Vertex(v).entries) {
       const FlowVertex& vertex = Vertex(p);
       if (vertex.kind != FlowSymbol::Decision || p == v || IsBarrier(p) || repeats_.count({v, p}) ||
-          vertex.exits.size() != 2)
+          vertex.exits.size() != 2 || cycle_[static_cast<std::size_t>(p)] != cycle_[static_cast<std::size_t>(v)])
         continue;
-      if (fromV.empty()) fromV = ReachedAfter(v);
-      if (!fromV[static_cast<std::size_t>(p)]) continue;
+      if (!ComesBack(v, p)) continue;
       const int other = vertex.exits[0].to == v ? vertex.exits[1].to : vertex.exits[0].to;
-      if (other == v || Reaches(other, v)) continue;
+      if (other == v || ComesBack(other, v)) continue;
       latches.push_back(p);
     }
     if (latches.empty()) return std::nullopt;
@@ -358,24 +438,14 @@ class StructureReader {
     if (vertex.kind == FlowSymbol::Decision || vertex.kind == FlowSymbol::Loop) {
       // A loop of its own at v comes first unless v is plainly an if.
       const Ways ways = vertex.exits.size() == 2 ? Ways{vertex.exits[0].to, vertex.exits[1].to} : Ways{};
-      const bool once = ways.yes >= 0 && Reaches(ways.yes, v) != Reaches(ways.no, v);
+      const bool once = ways.yes >= 0 && ComesBack(ways.yes, v) != ComesBack(ways.no, v);
       if (once && !(vertex.kind == FlowSymbol::Decision && SidesOnly(v))) return std::nullopt;
     }
     for (int latch : latches)
       if (std::all_of(latches.begin(), latches.end(),
-                      [&](int other) { return other == latch || Reaches(other, latch); }))
+                      [&](int other) { return other == latch || ComesBack(other, latch); }))
         return latch;
     return latches.front();
-  }
-
-  // What the ways out of v reach before coming back to v.
-  std::vector<bool> ReachedAfter(int v) const {
-    std::vector<bool> all(flow_.vertices.size(), false);
-    for (int next : Next(v)) {
-      const std::vector<bool> some = Reached(next, v);
-      for (std::size_t i = 0; i < all.size(); ++i) all[i] = all[i] || some[i];
-    }
-    return all;
   }
 
   int Repeat(int v, int latch, FlowSequence& out) {
@@ -402,7 +472,7 @@ class StructureReader {
   int Branching(int v, int stop, FlowSequence& out) {
     const bool counted = Vertex(v).kind == FlowSymbol::Loop;
     const Ways ways = counted ? LoopWays(v) : WaysOut(v);
-    const bool yesBack = Reaches(ways.yes, v), noBack = Reaches(ways.no, v);
+    const bool yesBack = ComesBack(ways.yes, v), noBack = ComesBack(ways.no, v);
     if (counted || yesBack != noBack) {
       if (yesBack && noBack) Fail(ChartFlowFault::Unstructured, v);
       // A counted loop's body may leave it every time; its way out says which is the body then.
@@ -436,8 +506,8 @@ class StructureReader {
   Ways LoopWays(int v) const {
     const std::vector<FlowExit>& exits = Vertex(v).exits;
     if (exits.size() != 2) Fail(ChartFlowFault::DecisionWays, v);
-    const bool firstIsBody = Reaches(exits[0].to, v) != Reaches(exits[1].to, v)
-                                 ? Reaches(exits[0].to, v)
+    const bool firstIsBody = ComesBack(exits[0].to, v) != ComesBack(exits[1].to, v)
+                                 ? ComesBack(exits[0].to, v)
                                  : IsChartWord(exits[0].label, ChartWord::Yes) ||
                                        IsChartWord(exits[1].label, ChartWord::No) ||
                                        (exits[0].side == FlowSide::Bottom && exits[1].side != FlowSide::Bottom);
@@ -478,20 +548,27 @@ class StructureReader {
     return yesOn ? ways.yes : noOn ? ways.no : stop;
   }
 
-  // Where the branches of the decision at v meet: of the symbols both reach
-  // within the part being read, other than where loops go on or end,
-  // the one each branch comes to before any other.
+  // Where the branches of the decision at v meet: the first symbol both
+  // reach within the part being read, other than where loops go on or end.
+  // The two searches go on in turns; what lies beyond the meeting place is
+  // reached only through it, so the first symbol both have reached is it.
   int Join(int v, Ways ways) const {
-    const std::vector<bool> yes = Reached(ways.yes, v), no = Reached(ways.no, v);
-    std::vector<bool> common(yes.size(), false);
-    for (std::size_t c = 0; c < yes.size(); ++c) {
-      const int at = int(c);
-      if (!yes[c] || !no[c] || at == v) continue;
-      common[c] = !IsBarrier(at) || stops_.back() == at;
+    std::unordered_map<int, int> reachedBy;  // 1 the yes branch, 2 the no branch, 3 both
+    std::array<std::deque<int>, 2> todo{std::deque<int>{ways.yes}, std::deque<int>{ways.no}};
+    while (!todo[0].empty() || !todo[1].empty()) {
+      for (int side = 0; side < 2; ++side) {
+        if (todo[side].empty()) continue;
+        const int at = todo[side].front();
+        todo[side].pop_front();
+        int& by = reachedBy[at];
+        if (by & (1 << side)) continue;
+        by |= 1 << side;
+        const bool meets = at != v && (!IsBarrier(at) || stops_.back() == at);
+        if (by == 3 && meets) return at;
+        if (at == v || IsBarrier(at)) continue;
+        for (int next : Next(at)) todo[side].push_back(next);
+      }
     }
-    const std::vector<bool> firstYes = Reached(ways.yes, v, common), firstNo = Reached(ways.no, v, common);
-    for (std::size_t c = 0; c < common.size(); ++c)
-      if (common[c] && firstYes[c] && firstNo[c]) return int(c);
     return -1;
   }
 };

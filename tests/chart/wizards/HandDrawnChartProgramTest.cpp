@@ -105,14 +105,14 @@ TEST(HandDrawnChartProgram, RefusedWhereTheStructureBreaks) {
     HandChart c;
     c.Symbol(btBeginEnd, 0, 0, "начало");
     c.Line(2000, 1000, 2000, 2000, blaEndArrow);
-    const TBlock* decision = c.Symbol(btLogicIf, 0, 2000, "a > 0", 4000, 2000);
+    c.Symbol(btLogicIf, 0, 2000, "a > 0", 4000, 2000);
     c.Line(2000, 4000, 2000, 5000, blaEndArrow, "да");
     c.Symbol(btRectangle, 0, 5000, "a := 1");
     c.Line(2000, 6000, 2000, 7000, blaEndArrow);
     c.Symbol(btLogicIf, 0, 7000, "a < 10", 4000, 2000);
     c.Line(4000, 8000, 6000, 8000, blaSimple, "да");
     c.Line(6000, 8000, 6000, 10000, blaEndArrow);
-    c.Symbol(btRectangle, 4000, 10000, "a := a + 1");
+    const TBlock* body = c.Symbol(btRectangle, 4000, 10000, "a := a + 1");
     c.Line(6000, 11000, 6000, 11500);
     c.Line(6000, 11500, 8500, 11500);
     c.Line(8500, 11500, 8500, 6500);
@@ -124,7 +124,7 @@ TEST(HandDrawnChartProgram, RefusedWhereTheStructureBreaks) {
     c.Line(10000, 10500, 8000, 10500, blaEndArrow);  // into the loop's body from the side
     const ChartFlowError error = Refusal(c.chart);
     EXPECT_EQ(error.fault, ChartFlowFault::Unstructured);
-    EXPECT_EQ(error.symbol, decision) << Cp1251ToUtf8(error.symbol->Text);
+    EXPECT_EQ(error.symbol, body) << Cp1251ToUtf8(error.symbol->Text);  // where the jump lands
   }
   {
     SCOPED_TRACE("two ways out of a rectangle");
