@@ -42,18 +42,16 @@ void PrepareOpenDialog(QFileDialog& dialog, const QString& title) {
 
 }  // namespace
 
+// Every new window is numbered among the charts never saved: the number shows
+// only while its chart is one of them.
 THolderForm* TMainForm::NewChartWindow() {
   auto* window = new THolderForm(*this, debug_);
+  NumberUntitledChart(*window);
   TranslateWindow(Settings().LanguageFile(), *window);
   charts_.emplace_back(window);
   autoSave_->Follow(*window);
   fileWatch_->Follow(*window);
   return window;
-}
-
-void TMainForm::TitleChartWindow(THolderForm& window, const QString& title) {
-  // Qt shows the modified mark in place of "[*]" while the chart has unsaved changes.
-  window.setWindowTitle(title + QStringLiteral("[*]"));
 }
 
 void TMainForm::ShowChartWindow(THolderForm& window, bool applyPlacement) {
@@ -64,29 +62,21 @@ void TMainForm::ShowChartWindow(THolderForm& window, bool applyPlacement) {
   window.UpdateZoomDisplay();
 }
 
-void TMainForm::SetChartTitle(THolderForm& window) {
-  const QString name = QFileInfo(ChartFileName(window)).fileName();
-  TitleChartWindow(window, QStringLiteral("Quobrix - [ ") + name + QStringLiteral(" ]"));
-  window.StatusPanel(2)->setText(name);
-}
-
 void TMainForm::ShowError(const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, this);
   box.setObjectName(QStringLiteral("ErrorBox"));
   box.exec();
 }
 
-void TMainForm::TitleUntitledChart(THolderForm& window) {
+void TMainForm::NumberUntitledChart(THolderForm& window) {
   std::vector<int> taken;
   for (const THolderForm* other : ChartWindows())
-    if (other != &window && other->bh->Model().FileName() == kUntitled) taken.push_back(other->UntitledNumber);
-  window.UntitledNumber = FreeUntitledNumber(std::move(taken));
-  TitleChartWindow(window, UntitledName(window.UntitledNumber));
+    if (other != &window && other->Document().IsUntitled()) taken.push_back(other->Document().UntitledNumber());
+  window.Document().SetUntitledNumber(FreeUntitledNumber(std::move(taken)));
 }
 
 THolderForm* TMainForm::CreateNewSheme() {
   THolderForm* window = NewChartWindow();
-  TitleUntitledChart(*window);
   ShowChartWindow(*window, true);
   return window;
 }
@@ -101,7 +91,6 @@ void TMainForm::mNewFromTemplateClick() {
     window->bh->Model().LoadFromFile(LocalPath(path));
     window->bh->Model().SetFileName(kUntitled);
     window->bh->Model().SetModified(false);
-    TitleUntitledChart(*window);
     ShowChartWindow(*window, true);
   }
   OpenDialog->setWindowTitle(LanguageText(TextKey::FILE_OPEN_TITLE));
@@ -125,7 +114,6 @@ THolderForm* TMainForm::OpenChart(const QString& path, bool applyPlacement) {
     ShowError(OpenFailureText(loaded, report));
     return nullptr;
   }
-  SetChartTitle(*window);
   ShowChartWindow(*window, applyPlacement);
   ReportDamage(*window, report);
   return window;
@@ -139,7 +127,7 @@ QString TMainForm::OpenFailureText(std::optional<bool> loaded, const ChartReadRe
 THolderForm* TMainForm::OpenChartInBackground(const QString& path, bool applyPlacement) {
   THolderForm* window = NewChartWindow();
   const QString name = QFileInfo(path).fileName();
-  TitleChartWindow(*window, QStringLiteral("Quobrix - [ ") + name + QStringLiteral(" ]"));
+  window->Document().SetOpening(path);
   ShowChartWindow(*window, applyPlacement);
   const QPointer<THolderForm> opened(window);
   new BackgroundChartRead(*window, LanguageText(TextKey::FILE_OPENING_MSG).arg(name), LocalPath(path),
@@ -163,7 +151,6 @@ void TMainForm::TakeBackgroundRead(THolderForm& window, const QString& path, std
     return;
   }
   if (applyPlacement) ApplyPlacementZoom(window);
-  SetChartTitle(window);
   window.UpdateZoomDisplay();
   ReportDamage(window, report);
 }

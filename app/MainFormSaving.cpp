@@ -20,7 +20,7 @@ bool IsChartFileName(const QString& path) { return UpperExtension(LocalPath(path
 // What the save dialog offers first: the chart's own name, as a chart file.
 QString ProposedName(const THolderForm& window) {
   const QString name = ChartFileName(window);
-  if (name == QString::fromStdString(kUntitled) || IsChartFileName(name)) return name;
+  if (!window.Document().HasFile() || IsChartFileName(name)) return name;
   const QFileInfo file(name);
   return file.dir().filePath(file.completeBaseName() + QStringLiteral(".qbs"));
 }
@@ -33,7 +33,7 @@ bool TMainForm::Save() {
   // A chart read from a file of another name is saved only under a chart
   // file's name the user has confirmed.
   const QString name = ChartFileName(*window);
-  if (name == QString::fromStdString(kUntitled) || !IsChartFileName(name)) return SaveAs(*window);
+  if (!window->Document().HasFile() || !IsChartFileName(name)) return SaveAs(*window);
   return SaveChartAs(*window, name);
 }
 
@@ -67,7 +67,6 @@ bool TMainForm::WriteChart(THolderForm& window, const QString& path) {
     return false;
   }
   window.DamagedOriginal.clear();
-  SetChartTitle(window);
   return true;
 }
 

@@ -210,11 +210,6 @@ void TMainForm::ChartWindowClosed(THolderForm& window) {
   active_.Set(nullptr);
 }
 
-void TMainForm::ShowBlockInInspector(TBlocksHolder& canvas, std::int64_t block) {
-  // A chart named on the command line opens before the tool windows exist.
-  if (inspector_) inspector_->ShowBlock(canvas, block);
-}
-
 QString TMainForm::ActiveSymbolHint(const TBlocksHolder& canvas, const QString& platformHint) const {
   QString hint = platformHint;
   AppShowHint(hint, &canvas);
@@ -230,7 +225,7 @@ void TMainForm::BringMainWindowToFront() {
 QString TMainForm::MainCaption() const { return windowTitle(); }
 
 QString TMainForm::SavePromptText(const THolderForm& window) const {
-  return LanguageText(TextKey::FILE_SAVE_MSG).arg(ChartName(window));
+  return LanguageText(TextKey::FILE_SAVE_MSG).arg(window.Document().Name());
 }
 
 QString TMainForm::MillimetreText() const { return LanguageText(TextKey::DIMENSION_MM); }

@@ -153,7 +153,6 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   bool SaveChart(THolderForm& window) override;
   void ChartWindowActivated(THolderForm& window) override;
   void ChartWindowClosed(THolderForm& window) override;
-  void ShowBlockInInspector(TBlocksHolder& canvas, std::int64_t block) override;
   QString ActiveSymbolHint(const TBlocksHolder& canvas, const QString& platformHint) const override;
   void BringMainWindowToFront() override;
   QString MainCaption() const override;
@@ -195,10 +194,9 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void OpenStartupChart();
   void PlaceStartupChart();
   THolderForm* NewChartWindow();
-  void TitleChartWindow(THolderForm& window, const QString& title);
-  // Titles a chart never saved with the first "Untitled" name no other open
-  // chart goes by.
-  void TitleUntitledChart(THolderForm& window);
+  // Gives the window's chart the first "Untitled" number no other open chart
+  // never saved goes by.
+  void NumberUntitledChart(THolderForm& window);
   void ShowChartWindow(THolderForm& window, bool applyPlacement);
   // True when the chart itself was saved; a picture chosen in the dialog is
   // exported and leaves the chart as unsaved as it was.
@@ -224,7 +222,6 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // Tells the user when damage cut the reading of the window's file short.
   void ReportDamage(THolderForm& window, const ChartReadReport& report);
   void ExportPicture(THolderForm& window, const QString& path);
-  void SetChartTitle(THolderForm& window);
   void ShowError(const QString& text);
 
   void BuildMainMenu1();

@@ -97,7 +97,6 @@ class SessionHost : public ChartWindowHost {
   void ChartWindowActivated(THolderForm& window) override { active.Set(&window); }
   void ChartWindowClosed(THolderForm&) override { active.Set(nullptr); }
   void AddRecentFile(const QString&) override {}
-  void ShowBlockInInspector(TBlocksHolder&, std::int64_t) override {}
   QString ActiveSymbolHint(const TBlocksHolder&, const QString& hint) const override { return hint; }
   void BringMainWindowToFront() override {}
   QString MainCaption() const override { return QStringLiteral("Quobrix"); }

@@ -37,7 +37,7 @@ TLibraryForm::TLibraryForm(QWidget& owner, CommandTable& commands, ToolWindowReg
   layout->addWidget(aToolBar1);
   layout->addStretch();
   // A new active window draws as the switch shows.
-  connect(&commands.Active(), &ActiveChart::Changed, this, &TLibraryForm::PassMultiInsertToActiveCanvas);
+  connect(&commands.Active(), &ActiveChart::Switched, this, &TLibraryForm::PassMultiInsertToActiveCanvas);
 }
 
 void TLibraryForm::AddButton(const PaletteButton& button) {

@@ -28,9 +28,6 @@ class ChartWindowHost {
   virtual void ChartWindowClosed(THolderForm& window) = 0;
   virtual void AddRecentFile(const QString& path) = 0;
 
-  // Shows the block in the property inspector.
-  virtual void ShowBlockInInspector(TBlocksHolder& canvas, std::int64_t block) = 0;
-
   // The text of the hint over `canvas`, made from the hint the platform would
   // show; empty for no hint.
   virtual QString ActiveSymbolHint(const TBlocksHolder& canvas, const QString& platformHint) const = 0;

@@ -40,10 +40,6 @@ class FakeChartHost : public ChartWindowHost {
     activeChart.Set(nullptr);
   }
   void AddRecentFile(const QString& path) override { recent.append(path); }
-  void ShowBlockInInspector(TBlocksHolder& canvas, std::int64_t block) override {
-    inspected.push_back(block);
-    if (inspect) inspect(canvas, block);
-  }
   QString ActiveSymbolHint(const TBlocksHolder&, const QString& hint) const override { return hint; }
   void BringMainWindowToFront() override {}
   QString MainCaption() const override { return QStringLiteral("Main caption"); }
@@ -54,8 +50,6 @@ class FakeChartHost : public ChartWindowHost {
   CommandTable table{activeChart};
   QStringList triggered;
   QStringList recent;
-  std::vector<std::int64_t> inspected;
-  std::function<void(TBlocksHolder&, std::int64_t)> inspect;  // the inspector, when a test has one
   THolderForm* active = nullptr;
   int saves = 0;
   bool saveSucceeds = true;

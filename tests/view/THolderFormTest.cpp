@@ -336,6 +336,7 @@ class THolderFormTest : public QObject {
     Window w;
     BlocksHolderModel source;
     source.AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
+    test::NoticeLog log(w.model());
     QListWidget list;
     auto* item = new QListWidgetItem(QStringLiteral("fragment"), &list);
     item->setData(FragmentTextRole, QByteArray::fromStdString(source.BlockToFragment(source.Blocks(1))));
@@ -344,7 +345,7 @@ class THolderFormTest : public QObject {
     QCOMPARE(w.model().BlockCount(), qint64(1));
     QCOMPARE(w.model().ActiveBlock(), qint64(1));
     QVERIFY(w.form->bh->FPlacingFragment);
-    QCOMPARE(w.host.inspected, std::vector<std::int64_t>{1});
+    QCOMPARE(log.ActiveBlocks(), std::vector<std::int64_t>{1});
 
     QObject notAList;
     item->setData(FragmentTextRole, QByteArray("no fragment"));
@@ -359,7 +360,7 @@ class THolderFormTest : public QObject {
     test::NoticeLog other(w.model());
     w.model().AddDefaultBlock(btRectangle, 0, 0, 1000, 1000);
     w.model().GoToBlock(1);
-    QVERIFY(w.host.inspected == std::vector<std::int64_t>{1});
+    QVERIFY(w.form->isWindowModified());
     QVERIFY(other.ActiveBlocks() == std::vector<std::int64_t>{1});
   }
 
