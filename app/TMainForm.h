@@ -114,6 +114,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // ----- recent files
   QMenu* mOpenHistory = nullptr;
   void AddRecentFile(const QString& path) override;
+  QMenu& RecentFilesMenu() override { return *mOpenHistory; }
   QStringList RecentFiles() const;
 
   // The hint over a canvas: the active symbol's position and size.

@@ -86,6 +86,7 @@ void THolderForm::ConnectControls() {
   connect(ScrollX, &QScrollBar::valueChanged, this, &THolderForm::ScrollXChange);
   connect(ScrollY, &QScrollBar::valueChanged, this, &THolderForm::ScrollYChange);
   connect(bh, &TBlocksHolder::OriginChanged, this, &THolderForm::FollowScroll);
+  connect(bh, &TBlocksHolder::DrawingDisarmed, this, &THolderForm::ChartChanged);
   connect(bPgUp, &QToolButton::clicked, this, [this] { bh->PageUp(); });
   connect(bPgDn, &QToolButton::clicked, this, [this] { bh->PageDown(); });
   QAction& search = host_.Commands().Action(CommandId::Search);

@@ -81,6 +81,9 @@ class THolderForm : public QMainWindow {
   void SetRulersVisible(bool visible);
   void SetStatusVisible(bool visible);
   void SetColorStripVisible(bool visible);
+  void FlipRulers();
+  void FlipStatus();
+  void FlipColorStrip();
 
   // The position grid: snapping to it (shown on `bGrid`), and showing it,
   // which draws the grid while snapping to it is on.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAction>
+#include <QMenu>
 #include <QPointer>
 #include <functional>
 #include <vector>
@@ -40,6 +41,7 @@ class FakeChartHost : public ChartWindowHost {
     activeChart.Set(nullptr);
   }
   void AddRecentFile(const QString& path) override { recent.append(path); }
+  QMenu& RecentFilesMenu() override { return recentMenu; }
   QString ActiveSymbolHint(const TBlocksHolder&, const QString& hint) const override { return hint; }
   void BringMainWindowToFront() override {}
   QString MainCaption() const override { return QStringLiteral("Main caption"); }
@@ -50,6 +52,7 @@ class FakeChartHost : public ChartWindowHost {
   CommandTable table{activeChart};
   QStringList triggered;
   QStringList recent;
+  QMenu recentMenu;
   THolderForm* active = nullptr;
   int saves = 0;
   bool saveSucceeds = true;

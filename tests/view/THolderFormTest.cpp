@@ -281,7 +281,9 @@ class THolderFormTest : public QObject {
 
   void contextMenuArmsDrawingByTag() {
     Window w;
-    w.form->PopMenu->findChild<QAction*>(QStringLiteral("mLine1"))->trigger();
+    QAction& line = w.host.table.Action(CommandId::InsertSymbol, btLine);
+    QVERIFY(w.form->PopMenu->actions().contains(&line));
+    line.trigger();
     QVERIFY(w.model().DrawingLineByHand());
     QCOMPARE(w.model().History().FUndoCount(), 0);  // arming is no edit
     auto* symbols = w.form->PopMenu->findChild<QMenu*>(QStringLiteral("mpNewSymbol"));
@@ -306,11 +308,11 @@ class THolderFormTest : public QObject {
 
   void viewSwitchesActOnThisWindow() {
     Window w;
-    w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mStatus"))->trigger();
+    w.form->findChild<QAction*>(QStringLiteral("mStatus"))->trigger();
     QCOMPARE(w.form->BottomPanel->height(), 1);
-    w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mStatus"))->trigger();
+    w.form->findChild<QAction*>(QStringLiteral("mStatus"))->trigger();
     QCOMPARE(w.form->BottomPanel->height(), 20);
-    w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mRulers"))->trigger();
+    w.form->findChild<QAction*>(QStringLiteral("mRulers"))->trigger();
     QVERIFY(w.form->HorzRuler->isHidden() && w.form->VertRuler->isHidden());
   }
 
