@@ -17,6 +17,7 @@
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
 #include "app/ReachableWindow.h"
+#include "app/SingleWindowWorkspace.h"
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/ChartFileReader.h"
@@ -47,6 +48,7 @@ void PrepareOpenDialog(QFileDialog& dialog, const QString& title) {
 THolderForm* TMainForm::NewChartWindow() {
   auto* window = new THolderForm(*this, debug_);
   NumberUntitledChart(*window);
+  if (workspace_) workspace_->Adopt(*window);
   TranslateWindow(Settings().LanguageFile(), *window);
   charts_.emplace_back(window);
   autoSave_->Follow(*window);
@@ -56,8 +58,12 @@ THolderForm* TMainForm::NewChartWindow() {
 
 void TMainForm::ShowChartWindow(THolderForm& window, bool applyPlacement) {
   if (applyPlacement) ApplyChartPlacement(window);
-  window.show();
-  window.activateWindow();
+  if (workspace_) {
+    workspace_->Show(window);
+  } else {
+    window.show();
+    window.activateWindow();
+  }
   window.FormActivate();
   window.UpdateZoomDisplay();
 }
@@ -178,7 +184,7 @@ void TMainForm::mOpenHistoryClick(QAction& entry) {
 void TMainForm::CloseSheme() {
   THolderForm* window = ActiveChartWindow();
   if (!window) return;
-  if (!window->close()) {
+  if (!(workspace_ ? workspace_->Frame(*window) : *window).close()) {
     CloseCancelled = true;
     return;
   }
@@ -201,6 +207,7 @@ void TMainForm::AppExit() {
 }
 
 void TMainForm::ApplyChartPlacement(THolderForm& window) {
+  if (workspace_) return ApplyPlacementZoom(window);
   const ChartPlacement& placement = Settings().LastChartPlacement();
   window.resize(placement.Width, placement.Height);
   window.move(placement.Left, placement.Top);

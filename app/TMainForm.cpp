@@ -18,6 +18,7 @@
 #include "app/LanguageTable.h"
 #include "app/MainWindowWidth.h"
 #include "app/ScreenSnap.h"
+#include "app/SingleWindowWorkspace.h"
 #include "app/TAboutForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
@@ -61,6 +62,7 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
           [this](const QString& filter) { SaveDialog->setDefaultSuffix(FilterSuffix(filter)); });
   FormCreate();
   CreateToolWindows();
+  MakeWorkspace();
   // Before the first showing, which takes the width the captions need.
   UseLanguage(Settings().Options().Language);
 }
@@ -86,9 +88,9 @@ void TMainForm::CreateToolWindows() {
 TMainForm::~TMainForm() {
   // Chart windows are top-level windows of their own; they go with the program.
   for (THolderForm* chart : ChartWindows()) delete chart;
-  // Tool windows are children, which would outlive the commands and the
-  // registry they use.
-  qDeleteAll(findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly));
+  // Tool windows are children, or in docks, which would outlive the commands
+  // and the registry they use.
+  qDeleteAll(findChildren<ToolWindow*>());
 }
 
 void TMainForm::FormCreate() {
@@ -111,7 +113,23 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::FitToCaptions() {
-  setFixedSize(std::max(295, WidthShowingEveryItem(*this)), 85 + menuBar()->sizeHint().height());
+  const int width = std::max(295, WidthShowingEveryItem(*this));
+  if (workspace_)
+    setMinimumWidth(width);
+  else
+    setFixedSize(width, 85 + menuBar()->sizeHint().height());
+}
+
+void TMainForm::MakeWorkspace() {
+  if (!Settings().Options().SingleWindow) return;
+  setWindowFlags(Qt::Window);
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  workspace_ = new SingleWindowWorkspace(*this);
+  for (ToolWindow* window : findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly)) workspace_->Dock(*window);
+  connect(workspace_, &SingleWindowWorkspace::ChartActivated, this, [](THolderForm& window) { window.FormActivate(); });
+  FitToCaptions();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) resize(screen->availableGeometry().size() * 9 / 10);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -38,6 +38,7 @@ class TLibraryForm;
 class TSettingsForm;
 class TUserLibForm;
 class SettingsKeeper;
+class SingleWindowWorkspace;
 class WizardDialog;
 
 class TMainForm : public QMainWindow, public ChartWindowHost {
@@ -220,6 +221,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // Closes the window of a chart that could not be opened, saving nothing of it.
   void DropOpeningWindow(THolderForm& window);
   void ApplyPlacementZoom(THolderForm& window);
+  // The single-window workspace, when the option asks for it.
+  void MakeWorkspace();
   // Tells the user when damage cut the reading of the window's file short.
   void ReportDamage(THolderForm& window, const ChartReadReport& report);
   void ExportPicture(THolderForm& window, const QString& path);
@@ -255,6 +258,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   std::unique_ptr<AutoSave> autoSave_;
   SettingsKeeper* settingsKeeper_ = nullptr;
   std::unique_ptr<ChartFileWatch> fileWatch_;
+  // Only while the chart windows are tabs of this window.
+  SingleWindowWorkspace* workspace_ = nullptr;
   std::vector<QPointer<THolderForm>> charts_;
   std::int64_t backgroundReadFrom_ = kBackgroundReadFrom;
   bool shown_ = false;

@@ -72,7 +72,7 @@ void TLibraryForm::AddButton(const PaletteButton& button) {
 // as its rows of buttons need, in the bottom left corner of the work area;
 // later showings keep where the user left it.
 void TLibraryForm::showEvent(QShowEvent* event) {
-  if (!placed_) PlaceAtBottomLeft();
+  if (!placed_ && isWindow()) PlaceAtBottomLeft();
   ToolWindow::showEvent(event);
 }
 

@@ -169,7 +169,8 @@ bool THolderForm::event(QEvent* event) {
 
 void THolderForm::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+  // A tab of the single-window workspace is activated as a tab.
+  if (event->type() == QEvent::ActivationChange && isWindow() && isActiveWindow()) FormActivate();
 }
 
 void THolderForm::closeEvent(QCloseEvent* event) {
