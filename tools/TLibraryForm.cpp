@@ -19,6 +19,23 @@ namespace {
 
 const QString kSection = QStringLiteral("WinPos");
 
+// Assistive tools toggle a checkable button instead of clicking it, and a
+// tool button hands a toggle to its action as a check mark alone: here the
+// toggle runs the command as a click does, and the button goes on showing
+// the command's check mark.
+class CommandButton : public QToolButton {
+ public:
+  using QToolButton::QToolButton;
+
+ protected:
+  void checkStateSet() override {
+    QAction* command = defaultAction();
+    if (!command || isChecked() == command->isChecked()) return;
+    command->trigger();
+    setChecked(command->isChecked());
+  }
+};
+
 CommandKey PaletteCommand(const PaletteButton& button) {
   switch (button.action) {
     case PaletteAction::MultiInsert:
@@ -60,7 +77,7 @@ void TLibraryForm::AddButton(const PaletteButton& button) {
   }
   const QString name = QString::fromLatin1(button.name);
   if (command.objectName() != name) command.setProperty(kToolBarNameProperty, name);
-  auto* face = new QToolButton(aToolBar1);
+  auto* face = new CommandButton(aToolBar1);
   face->setObjectName(name);
   face->setAutoRaise(true);
   face->setIconSize(QSize(kPaletteIconSize, kPaletteIconSize));

@@ -79,6 +79,24 @@ class TLibraryFormTest : public QObject {
     QVERIFY(!p.Chart().DrawingBlockByHand());  // one symbol per press
   }
 
+  // Assistive tools toggle a checkable button rather than click it; that
+  // arms the tool as a click does, and the buttons show which tool is armed.
+  void togglingAButtonArmsItsTool() {
+    Palette p;
+    auto* rectangle = p.form.aToolBar1->findChild<QToolButton*>(QStringLiteral("ToolButton2"));
+    auto* pointer = p.form.aToolBar1->findChild<QToolButton*>(QStringLiteral("tbCursorArrow"));
+    QVERIFY(pointer->isChecked());
+    rectangle->toggle();
+    QVERIFY(p.Chart().DrawingBlockByHand());
+    QCOMPARE(int(p.Chart().DrawedBlockType()), int(btRectangle));
+    QVERIFY(rectangle->isChecked() && !pointer->isChecked());
+    rectangle->toggle();  // an armed tool stays armed
+    QVERIFY(p.Chart().DrawingBlockByHand() && rectangle->isChecked());
+    pointer->toggle();
+    QVERIFY(!p.Chart().DrawingBlockByHand());
+    QVERIFY(pointer->isChecked() && !rectangle->isChecked());
+  }
+
   void lineArmsLineDrawingNotBlockDrawing() {
     Palette p;
     p.Button("tbLine").trigger();
