@@ -190,7 +190,11 @@ bool THolderForm::FormClose() {
     if (answer == QMessageBox::Yes && !host_.SaveChart(*this)) return false;
   }
   if (document_->HasFile()) host_.AddRecentFile(document_->FileName());
-  Settings().SetLastChartPlacement({x(), y(), width(), height(), static_cast<int>(m.ZoomPercents())});
+  // A tab of the single-window workspace has no place of its own to give new windows.
+  ChartPlacement placement = Settings().LastChartPlacement();
+  if (isWindow()) placement = {x(), y(), width(), height()};
+  placement.Zoom = static_cast<int>(m.ZoomPercents());
+  Settings().SetLastChartPlacement(placement);
   host_.ChartWindowClosed(*this);
   return true;
 }
