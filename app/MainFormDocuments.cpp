@@ -169,7 +169,7 @@ void TMainForm::DropOpeningWindow(THolderForm& window) {
 }
 
 void TMainForm::ReportDamage(THolderForm& window, const ChartReadReport& report) {
-  window.DamagedOriginal = report.DamagedAtLine != 0 ? ChartFileName(window) : QString();
+  window.Document().DamagedOriginal = report.DamagedAtLine != 0 ? ChartFileName(window) : QString();
   if (report.DamagedAtLine != 0)
     ShowError(LanguageText(TextKey::FILE_DAMAGED_MSG).arg(report.DamagedAtLine).arg(report.BlocksRead));
 }

@@ -54,7 +54,7 @@ bool TMainForm::SaveAs(THolderForm& window) {
 }
 
 bool TMainForm::SaveChartAs(THolderForm& window, const QString& path) {
-  if (path == window.DamagedOriginal && !ConfirmReplacingDamagedOriginal()) return false;
+  if (path == window.Document().DamagedOriginal && !ConfirmReplacingDamagedOriginal()) return false;
   if (path == ChartFileName(window) && window.bh->Model().FileOnDisk() == DiskState::Changed)
     return SaveOverChangedFile(window);
   return WriteChart(window, path);
@@ -66,7 +66,7 @@ bool TMainForm::WriteChart(THolderForm& window, const QString& path) {
     ShowError(LanguageText(saved ? TextKey::FILE_SAVE_ERROR_MSG : TextKey::NOT_ENOUGH_MEMORY_MSG));
     return false;
   }
-  window.DamagedOriginal.clear();
+  window.Document().DamagedOriginal.clear();
   return true;
 }
 

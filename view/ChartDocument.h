@@ -49,6 +49,10 @@ class ChartDocument : public QObject {
   // until the reading is taken.
   void SetOpening(const QString& path);
 
+  // The file the chart was read from when damage cut its reading short;
+  // saving over it asks first. Empty once saved, or for a whole file.
+  QString DamagedOriginal;
+
   // What prompts and lists call the chart: its file's name, or its numbered
   // "Untitled".
   QString Name() const;

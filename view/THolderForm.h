@@ -59,10 +59,6 @@ class THolderForm : public QMainWindow {
   QMenu* PosGridMenu = nullptr;
   QMenuBar* MainMenu2 = nullptr;
 
-  // The file the chart was read from when damage cut its reading short;
-  // saving over it asks first. Empty once saved, or for a whole file.
-  QString DamagedOriginal;
-
   ChartDocument& Document() const { return *document_; }
 
   // The three panels of the status line: sheet size, positions, file name.
