@@ -1,6 +1,6 @@
-// What the main window's document commands share: the name of a chart
-// never saved, the conversion of paths to the file system's bytes, the file
-// a dialog gave, and running a load or save that may run out of memory.
+// What the main window's document commands share: the conversion of paths
+// to the file system's bytes, the file a dialog gave, and running a load or
+// save that may run out of memory.
 #pragma once
 
 #include <QFile>
@@ -13,41 +13,15 @@
 #include <string>
 #include <vector>
 
+#include "view/ChartDocument.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 
 namespace quobrix {
 
-// The file name of a chart never saved; what the user sees numbers it when
-// several are open.
-inline const std::string kUntitled = "Untitled";
-
-inline QString UntitledName(int number) {
-  const QString name = QString::fromStdString(kUntitled);
-  return number <= 1 ? name : name + QLatin1Char(' ') + QString::number(number);
-}
-
 inline std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-inline QString ChartFileName(const THolderForm& window) {
-  return QFile::decodeName(QByteArray::fromStdString(window.bh->Model().FileName()));
-}
-
-// The smallest number from 1 that none of the open charts never saved goes by.
-inline int FreeUntitledNumber(std::vector<int> taken) {
-  std::sort(taken.begin(), taken.end());
-  int free = 1;
-  for (const int number : taken)
-    if (number == free) ++free;
-  return free;
-}
-
-// What prompts and lists call the chart: its file's name, or its numbered
-// "Untitled" when it was never saved.
-inline QString ChartName(const THolderForm& window) {
-  if (window.bh->Model().FileName() == kUntitled) return UntitledName(window.UntitledNumber);
-  return QFileInfo(ChartFileName(window)).fileName();
-}
+inline QString ChartFileName(const THolderForm& window) { return window.Document().FileName(); }
 
 // The chosen file, or nothing when the user cancelled.
 inline QString ChosenFile(QFileDialog& dialog) {

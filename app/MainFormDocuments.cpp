@@ -17,6 +17,7 @@
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
 #include "app/ReachableWindow.h"
+#include "app/SingleWindowWorkspace.h"
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/ChartFileReader.h"
@@ -42,8 +43,12 @@ void PrepareOpenDialog(QFileDialog& dialog, const QString& title) {
 
 }  // namespace
 
+// Every new window is numbered among the charts never saved: the number shows
+// only while its chart is one of them.
 THolderForm* TMainForm::NewChartWindow() {
   auto* window = new THolderForm(*this, debug_);
+  NumberUntitledChart(*window);
+  if (workspace_) workspace_->Adopt(*window);
   TranslateWindow(Settings().LanguageFile(), *window);
   charts_.emplace_back(window);
   autoSave_->Follow(*window);
@@ -51,23 +56,16 @@ THolderForm* TMainForm::NewChartWindow() {
   return window;
 }
 
-void TMainForm::TitleChartWindow(THolderForm& window, const QString& title) {
-  // Qt shows the modified mark in place of "[*]" while the chart has unsaved changes.
-  window.setWindowTitle(title + QStringLiteral("[*]"));
-}
-
 void TMainForm::ShowChartWindow(THolderForm& window, bool applyPlacement) {
   if (applyPlacement) ApplyChartPlacement(window);
-  window.show();
-  window.activateWindow();
+  if (workspace_) {
+    workspace_->Show(window);
+  } else {
+    window.show();
+    window.activateWindow();
+  }
   window.FormActivate();
   window.UpdateZoomDisplay();
-}
-
-void TMainForm::SetChartTitle(THolderForm& window) {
-  const QString name = QFileInfo(ChartFileName(window)).fileName();
-  TitleChartWindow(window, QStringLiteral("Quobrix - [ ") + name + QStringLiteral(" ]"));
-  window.StatusPanel(2)->setText(name);
 }
 
 void TMainForm::ShowError(const QString& text) {
@@ -76,17 +74,15 @@ void TMainForm::ShowError(const QString& text) {
   box.exec();
 }
 
-void TMainForm::TitleUntitledChart(THolderForm& window) {
+void TMainForm::NumberUntitledChart(THolderForm& window) {
   std::vector<int> taken;
   for (const THolderForm* other : ChartWindows())
-    if (other != &window && other->bh->Model().FileName() == kUntitled) taken.push_back(other->UntitledNumber);
-  window.UntitledNumber = FreeUntitledNumber(std::move(taken));
-  TitleChartWindow(window, UntitledName(window.UntitledNumber));
+    if (other != &window && other->Document().IsUntitled()) taken.push_back(other->Document().UntitledNumber());
+  window.Document().SetUntitledNumber(FreeUntitledNumber(std::move(taken)));
 }
 
 THolderForm* TMainForm::CreateNewSheme() {
   THolderForm* window = NewChartWindow();
-  TitleUntitledChart(*window);
   ShowChartWindow(*window, true);
   return window;
 }
@@ -101,7 +97,6 @@ void TMainForm::mNewFromTemplateClick() {
     window->bh->Model().LoadFromFile(LocalPath(path));
     window->bh->Model().SetFileName(kUntitled);
     window->bh->Model().SetModified(false);
-    TitleUntitledChart(*window);
     ShowChartWindow(*window, true);
   }
   OpenDialog->setWindowTitle(LanguageText(TextKey::FILE_OPEN_TITLE));
@@ -125,7 +120,6 @@ THolderForm* TMainForm::OpenChart(const QString& path, bool applyPlacement) {
     ShowError(OpenFailureText(loaded, report));
     return nullptr;
   }
-  SetChartTitle(*window);
   ShowChartWindow(*window, applyPlacement);
   ReportDamage(*window, report);
   return window;
@@ -139,7 +133,7 @@ QString TMainForm::OpenFailureText(std::optional<bool> loaded, const ChartReadRe
 THolderForm* TMainForm::OpenChartInBackground(const QString& path, bool applyPlacement) {
   THolderForm* window = NewChartWindow();
   const QString name = QFileInfo(path).fileName();
-  TitleChartWindow(*window, QStringLiteral("Quobrix - [ ") + name + QStringLiteral(" ]"));
+  window->Document().SetOpening(path);
   ShowChartWindow(*window, applyPlacement);
   const QPointer<THolderForm> opened(window);
   new BackgroundChartRead(*window, LanguageText(TextKey::FILE_OPENING_MSG).arg(name), LocalPath(path),
@@ -163,7 +157,6 @@ void TMainForm::TakeBackgroundRead(THolderForm& window, const QString& path, std
     return;
   }
   if (applyPlacement) ApplyPlacementZoom(window);
-  SetChartTitle(window);
   window.UpdateZoomDisplay();
   ReportDamage(window, report);
 }
@@ -176,7 +169,7 @@ void TMainForm::DropOpeningWindow(THolderForm& window) {
 }
 
 void TMainForm::ReportDamage(THolderForm& window, const ChartReadReport& report) {
-  window.DamagedOriginal = report.DamagedAtLine != 0 ? ChartFileName(window) : QString();
+  window.Document().DamagedOriginal = report.DamagedAtLine != 0 ? ChartFileName(window) : QString();
   if (report.DamagedAtLine != 0)
     ShowError(LanguageText(TextKey::FILE_DAMAGED_MSG).arg(report.DamagedAtLine).arg(report.BlocksRead));
 }
@@ -191,7 +184,7 @@ void TMainForm::mOpenHistoryClick(QAction& entry) {
 void TMainForm::CloseSheme() {
   THolderForm* window = ActiveChartWindow();
   if (!window) return;
-  if (!window->close()) {
+  if (!(workspace_ ? workspace_->Frame(*window) : *window).close()) {
     CloseCancelled = true;
     return;
   }
@@ -214,6 +207,7 @@ void TMainForm::AppExit() {
 }
 
 void TMainForm::ApplyChartPlacement(THolderForm& window) {
+  if (workspace_) return ApplyPlacementZoom(window);
   const ChartPlacement& placement = Settings().LastChartPlacement();
   window.resize(placement.Width, placement.Height);
   window.move(placement.Left, placement.Top);

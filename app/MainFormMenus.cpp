@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <span>
 
 #include "app/TMainForm.h"
 #include "app/ToolBarPictures.h"
@@ -37,9 +38,7 @@ void TMainForm::BuildMainMenu1() {
             Command(Print), Separator(), Command(EditSettings), Separator(), Command(Exit)}),
       Menu("mEdit", "Правка",
            {Command(Undo), Command(Redo), Separator(), Command(Cut), Command(Copy), Command(Paste), Command(Delete), Separator(),
-            Command(Search), Command(Replace), Command(InsertSymbol, btLine), Command(InsertPolyline),
-            Menu("mNewSymbol", "Новый символ", NewSymbolItems(), true), Command(InsertSymbol, btTextRegion),
-            Separator(), Command(Group), Command(Ungroup), Command(BringToFront), Command(SendToBack), Separator(),
+            Command(Search), Command(Replace), Menu("mNewSymbol", "Новый символ", NewSymbolItems(), true), Separator(), Command(Group), Command(Ungroup), Command(BringToFront), Command(SendToBack), Separator(),
             Command(ChartInfo)}),
       Menu("mView", "Вид",
            {Command(Rulers), Command(StatusLine), Command(ColorStrip), Separator(), ZoomMenu(), Separator(),
@@ -54,10 +53,10 @@ void TMainForm::BuildMainMenu1() {
            {Command(Help), Menu("mLessons", "Уроки", {Command(Lesson, 1), Command(Lesson, 2)}), Command(VisitWeb),
             Separator(), Command(About)}),
   };
-  for (const MenuSpec& menu : menus) AddMenuItem(*bar, menu, commands_);
+  QMenu* file = AddMenuItem(*bar, menus[0], commands_)->menu();
+  for (const MenuSpec& menu : std::span(menus).subspan(1)) AddMenuItem(*bar, menu, commands_);
 
   // The recent files come right after "Открыть".
-  QMenu* file = bar->findChild<QMenu*>(QStringLiteral("mFile"));
   mOpenHistory = new QMenu(QStringLiteral("Открыть недавние"), file);
   mOpenHistory->setObjectName(QStringLiteral("mOpenHistory"));
   file->insertMenu(&commands_.Action(Save), mOpenHistory);

@@ -36,10 +36,6 @@ bool TMainForm::RestoreChart(const RecoveredChart& recovered) {
     return false;
   }
   chart.SetFileName(recovered.OriginalName);
-  if (recovered.OriginalName == kUntitled)
-    TitleUntitledChart(*window);
-  else
-    SetChartTitle(*window);
   chart.SetModified(true);
   ShowChartWindow(*window, true);
   // The chart lives on in this program: its copy is written here before the

@@ -20,7 +20,7 @@ bool IsChartFileName(const QString& path) { return UpperExtension(LocalPath(path
 // What the save dialog offers first: the chart's own name, as a chart file.
 QString ProposedName(const THolderForm& window) {
   const QString name = ChartFileName(window);
-  if (name == QString::fromStdString(kUntitled) || IsChartFileName(name)) return name;
+  if (!window.Document().HasFile() || IsChartFileName(name)) return name;
   const QFileInfo file(name);
   return file.dir().filePath(file.completeBaseName() + QStringLiteral(".qbs"));
 }
@@ -33,7 +33,7 @@ bool TMainForm::Save() {
   // A chart read from a file of another name is saved only under a chart
   // file's name the user has confirmed.
   const QString name = ChartFileName(*window);
-  if (name == QString::fromStdString(kUntitled) || !IsChartFileName(name)) return SaveAs(*window);
+  if (!window->Document().HasFile() || !IsChartFileName(name)) return SaveAs(*window);
   return SaveChartAs(*window, name);
 }
 
@@ -54,7 +54,7 @@ bool TMainForm::SaveAs(THolderForm& window) {
 }
 
 bool TMainForm::SaveChartAs(THolderForm& window, const QString& path) {
-  if (path == window.DamagedOriginal && !ConfirmReplacingDamagedOriginal()) return false;
+  if (path == window.Document().DamagedOriginal && !ConfirmReplacingDamagedOriginal()) return false;
   if (path == ChartFileName(window) && window.bh->Model().FileOnDisk() == DiskState::Changed)
     return SaveOverChangedFile(window);
   return WriteChart(window, path);
@@ -66,8 +66,7 @@ bool TMainForm::WriteChart(THolderForm& window, const QString& path) {
     ShowError(LanguageText(saved ? TextKey::FILE_SAVE_ERROR_MSG : TextKey::NOT_ENOUGH_MEMORY_MSG));
     return false;
   }
-  window.DamagedOriginal.clear();
-  SetChartTitle(window);
+  window.Document().DamagedOriginal.clear();
   return true;
 }
 

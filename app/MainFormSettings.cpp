@@ -10,6 +10,7 @@
 #include "app/ReachableWindow.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeeper.h"
+#include "app/SingleWindowWorkspace.h"
 #include "app/TMainForm.h"
 #include "app/TSettingsForm.h"
 #include "platform/ProfileFile.h"
@@ -66,6 +67,7 @@ bool TMainForm::LoadWindowLayout() {
     // Without the stored layout every tool window takes its start-up defaults.
     toolWindows_.LoadLayouts(ProfileFile(QString()));
   }
+  if (workspace_) workspace_->LoadLayout(Settings().Options().SaveWindowsPos ? file : ProfileFile(QString()));
   KeepToolWindowsReachable();
   return true;
 }
@@ -119,6 +121,7 @@ void TMainForm::WriteSettings(ProfileFile& file) const {
   file.WriteInteger(kWinPosSection, Key("ChartH"), chart.Height);
   file.WriteInteger(kWinPosSection, Key("ChartZoom"), chart.Zoom);
   toolWindows_.SaveLayouts(file);
+  if (workspace_) workspace_->SaveLayout(file);
 }
 
 // Keys beyond the list go, or entries the user's list dropped would come
@@ -154,6 +157,10 @@ std::vector<QWidget*> TMainForm::OwnWindows() {
   for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     if (child->isWindow() && QByteArray(child->metaObject()->className()).startsWith("quobrix::T"))
       windows.push_back(child);
+  // Docked tool windows are no windows of their own.
+  if (workspace_)
+    for (ToolWindow* docked : findChildren<ToolWindow*>())
+      if (!docked->isWindow()) windows.push_back(docked);
   return windows;
 }
 

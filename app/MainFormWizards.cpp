@@ -66,7 +66,6 @@ THolderForm* TMainForm::CreateWizardChart(const QString& templatePath,
   } catch (const std::exception&) {
     complete = false;
   }
-  TitleUntitledChart(*window);
   ShowChartWindow(*window, true);
   if (!complete) ShowError(LanguageText(TextKey::WIZARD_BUILD_ERROR));
   return window;

@@ -26,7 +26,8 @@ QPoint SnapToEdges(const QRect& frame, const QRect& area, int distance) {
 
 void SnapToWorkAreaEdges(QWidget& window) {
   const QScreen* screen = window.screen();
-  if (!screen || !window.isVisible()) return;
+  // A docked window's place is its dock's.
+  if (!screen || !window.isVisible() || !window.isWindow()) return;
   const QRect frame = window.frameGeometry();
   const QPoint snapped = SnapToEdges(frame, screen->availableGeometry(), kSnapDistance);
   if (snapped != frame.topLeft()) window.move(snapped);

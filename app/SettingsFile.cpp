@@ -52,6 +52,7 @@ const std::vector<OptionKey>& OptionKeys() {
       Count("AutoSaveSeconds", &ProgramOptions::AutoSaveSeconds),
       Truth("WheelUpZoomsIn", &ProgramOptions::WheelUpZoomsIn),
       Truth("CtrlFOpensSearch", &ProgramOptions::CtrlFOpensSearch),
+      Truth("SingleWindow", &ProgramOptions::SingleWindow),
   };
   return keys;
 }

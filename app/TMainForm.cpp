@@ -18,6 +18,7 @@
 #include "app/LanguageTable.h"
 #include "app/MainWindowWidth.h"
 #include "app/ScreenSnap.h"
+#include "app/SingleWindowWorkspace.h"
 #include "app/TAboutForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
@@ -62,6 +63,7 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
           [this](const QString& filter) { SaveDialog->setDefaultSuffix(FilterSuffix(filter)); });
   FormCreate();
   CreateToolWindows();
+  MakeWorkspace();
   // Before the first showing, which takes the width the captions need.
   UseLanguage(Settings().Options().Language);
 }
@@ -88,9 +90,9 @@ void TMainForm::CreateToolWindows() {
 TMainForm::~TMainForm() {
   // Chart windows are top-level windows of their own; they go with the program.
   for (THolderForm* chart : ChartWindows()) delete chart;
-  // Tool windows are children, which would outlive the commands and the
-  // registry they use.
-  qDeleteAll(findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly));
+  // Tool windows are children, or in docks, which would outlive the commands
+  // and the registry they use.
+  qDeleteAll(findChildren<ToolWindow*>());
 }
 
 void TMainForm::FormCreate() {
@@ -113,7 +115,23 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::FitToCaptions() {
-  setFixedSize(std::max(295, WidthShowingEveryItem(*this)), 85 + menuBar()->sizeHint().height());
+  const int width = std::max(295, WidthShowingEveryItem(*this));
+  if (workspace_)
+    setMinimumWidth(width);
+  else
+    setFixedSize(width, 85 + menuBar()->sizeHint().height());
+}
+
+void TMainForm::MakeWorkspace() {
+  if (!Settings().Options().SingleWindow) return;
+  setWindowFlags(Qt::Window);
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  workspace_ = new SingleWindowWorkspace(*this);
+  for (ToolWindow* window : findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly)) workspace_->Dock(*window);
+  connect(workspace_, &SingleWindowWorkspace::ChartActivated, this, [](THolderForm& window) { window.FormActivate(); });
+  FitToCaptions();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) resize(screen->availableGeometry().size() * 9 / 10);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -212,11 +230,6 @@ void TMainForm::ChartWindowClosed(THolderForm& window) {
   active_.Set(nullptr);
 }
 
-void TMainForm::ShowBlockInInspector(TBlocksHolder& canvas, std::int64_t block) {
-  // A chart named on the command line opens before the tool windows exist.
-  if (inspector_) inspector_->ShowBlock(canvas, block);
-}
-
 QString TMainForm::ActiveSymbolHint(const TBlocksHolder& canvas, const QString& platformHint) const {
   QString hint = platformHint;
   AppShowHint(hint, &canvas);
@@ -232,7 +245,7 @@ void TMainForm::BringMainWindowToFront() {
 QString TMainForm::MainCaption() const { return windowTitle(); }
 
 QString TMainForm::SavePromptText(const THolderForm& window) const {
-  return LanguageText(TextKey::FILE_SAVE_MSG).arg(ChartName(window));
+  return LanguageText(TextKey::FILE_SAVE_MSG).arg(window.Document().Name());
 }
 
 QString TMainForm::MillimetreText() const { return LanguageText(TextKey::DIMENSION_MM); }

@@ -38,6 +38,7 @@ class TLibraryForm;
 class TSettingsForm;
 class TUserLibForm;
 class SettingsKeeper;
+class SingleWindowWorkspace;
 class WizardDialog;
 
 class TMainForm : public QMainWindow, public ChartWindowHost {
@@ -114,6 +115,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // ----- recent files
   QMenu* mOpenHistory = nullptr;
   void AddRecentFile(const QString& path) override;
+  QMenu& RecentFilesMenu() override { return *mOpenHistory; }
   QStringList RecentFiles() const;
 
   // The hint over a canvas: the active symbol's position and size.
@@ -153,7 +155,6 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   bool SaveChart(THolderForm& window) override;
   void ChartWindowActivated(THolderForm& window) override;
   void ChartWindowClosed(THolderForm& window) override;
-  void ShowBlockInInspector(TBlocksHolder& canvas, std::int64_t block) override;
   QString ActiveSymbolHint(const TBlocksHolder& canvas, const QString& platformHint) const override;
   void BringMainWindowToFront() override;
   QString MainCaption() const override;
@@ -195,10 +196,9 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   void OpenStartupChart();
   void PlaceStartupChart();
   THolderForm* NewChartWindow();
-  void TitleChartWindow(THolderForm& window, const QString& title);
-  // Titles a chart never saved with the first "Untitled" name no other open
-  // chart goes by.
-  void TitleUntitledChart(THolderForm& window);
+  // Gives the window's chart the first "Untitled" number no other open chart
+  // never saved goes by.
+  void NumberUntitledChart(THolderForm& window);
   void ShowChartWindow(THolderForm& window, bool applyPlacement);
   // True when the chart itself was saved; a picture chosen in the dialog is
   // exported and leaves the chart as unsaved as it was.
@@ -221,10 +221,11 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // Closes the window of a chart that could not be opened, saving nothing of it.
   void DropOpeningWindow(THolderForm& window);
   void ApplyPlacementZoom(THolderForm& window);
+  // The single-window workspace, when the option asks for it.
+  void MakeWorkspace();
   // Tells the user when damage cut the reading of the window's file short.
   void ReportDamage(THolderForm& window, const ChartReadReport& report);
   void ExportPicture(THolderForm& window, const QString& path);
-  void SetChartTitle(THolderForm& window);
   void ShowError(const QString& text);
 
   void BuildMainMenu1();
@@ -257,6 +258,8 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   std::unique_ptr<AutoSave> autoSave_;
   SettingsKeeper* settingsKeeper_ = nullptr;
   std::unique_ptr<ChartFileWatch> fileWatch_;
+  // Only while the chart windows are tabs of this window.
+  SingleWindowWorkspace* workspace_ = nullptr;
   std::vector<QPointer<THolderForm>> charts_;
   std::int64_t backgroundReadFrom_ = kBackgroundReadFrom;
   bool shown_ = false;

@@ -169,6 +169,7 @@ void TSettingsForm::BuildExpertPage() {
   AddCheckBox(*page, "chWheelUpZoomsIn", "Ctrl + колесо мыши от себя увеличивает масштаб",
               &ProgramOptions::WheelUpZoomsIn);
   AddCheckBox(*page, "chCtrlFOpensSearch", "Ctrl+F открывает окно поиска", &ProgramOptions::CtrlFOpensSearch);
+  AddCheckBox(*page, "chSingleWindow", "Одно окно", &ProgramOptions::SingleWindow);
   page->addSpacing(8);
   AddSecondsBox(*page, "LabelAutoSave", "Интервал автосохранения в секундах (0 — выключено):",
                 "seAutoSaveSeconds", &ProgramOptions::AutoSaveSeconds);

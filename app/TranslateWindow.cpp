@@ -129,9 +129,11 @@ class Translator {
       case ComponentKind::TabSheet:
         IfGiven(name, [&](const QString& text) { SetCaption(component, text); });
         break;
-      case ComponentKind::ToolBarButton:
-        IfGiven(name, [&](const QString& text) { SetHint(component, text); });
+      case ComponentKind::ToolBarButton: {
+        const QString toolBarName = component.property(kToolBarNameProperty).toString();
+        IfGiven(toolBarName.isEmpty() ? name : toolBarName, [&](const QString& text) { SetHint(component, text); });
         break;
+      }
       case ComponentKind::SpeedButton:
         IfGiven(name, [&](const QString& text) { SetCaption(component, text); });
         IfGiven(name + QStringLiteral("_H"), [&](const QString& text) { SetHint(component, text); });

@@ -7,14 +7,12 @@
 
 #include <QString>
 
+#include "view/ToolBarName.h"
+
 class QObject;
 class QWidget;
 
 namespace quobrix {
-
-// The dynamic property that gives an action shown as a tool-bar button
-// under another name (the button's component name) than its menu item's.
-inline constexpr char kToolBarNameProperty[] = "toolBarName";
 
 // "MainForm" for a window of class TMainForm.
 QString LanguageSection(const QObject& window);
@@ -24,7 +22,8 @@ QString LanguageSection(const QObject& window);
 //                                            (kToolBarNameProperty): hint
 //   QAction shown only in tool bars or tool
 //   buttons, or a QToolButton on a QToolBar
-//   (tool-bar button)                        hint
+//   (tool-bar button)                        hint, by its tool-bar name
+//                                            where it has one
 //   any other QToolButton (speed button)     caption; name + "_H": hint
 //   QPushButton, QLabel, QCheckBox           caption
 //   QGroupBox                                title

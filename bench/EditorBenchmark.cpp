@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -97,7 +98,7 @@ class SessionHost : public ChartWindowHost {
   void ChartWindowActivated(THolderForm& window) override { active.Set(&window); }
   void ChartWindowClosed(THolderForm&) override { active.Set(nullptr); }
   void AddRecentFile(const QString&) override {}
-  void ShowBlockInInspector(TBlocksHolder&, std::int64_t) override {}
+  QMenu& RecentFilesMenu() override { return recent; }
   QString ActiveSymbolHint(const TBlocksHolder&, const QString& hint) const override { return hint; }
   void BringMainWindowToFront() override {}
   QString MainCaption() const override { return QStringLiteral("Quobrix"); }
@@ -106,6 +107,7 @@ class SessionHost : public ChartWindowHost {
 
   ActiveChart active;
   CommandTable table{active};
+  QMenu recent;
 };
 
 // Counts the canvas's paint events, so an action is over once it has shown.

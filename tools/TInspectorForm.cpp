@@ -87,15 +87,12 @@ void TInspectorForm::ChartNoticed(const ChartNotice& notice) {
     case ChartChange::View:
       if (notice.View == ViewChange::Selection) Follow(false);
       break;
+    case ChartChange::ActiveBlock:
+      Follow(true);
+      break;
     default:
-      // A new active block comes through ShowBlock, from the chart window.
       break;
   }
-}
-
-void TInspectorForm::ShowBlock(TBlocksHolder& canvas, std::int64_t) {
-  if (&canvas.Model() != Chart()) return;
-  Follow(true);
 }
 
 void TInspectorForm::Toggle() {

@@ -69,9 +69,6 @@ class TInspectorForm : public ToolWindow {
   QAction* mStayOnTop = nullptr;
   QMenu* EditPopup = nullptr;
 
-  // Called on every change of the active block of a chart window: shows the
-  // active block when `canvas` is the active chart window's canvas.
-  void ShowBlock(TBlocksHolder& canvas, std::int64_t block);
   // Refreshes from the active chart, then shows or hides the window.
   void Toggle() override;
 

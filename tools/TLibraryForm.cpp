@@ -10,18 +10,45 @@
 #include "tools/PaletteButtonPictures.h"
 #include "chart/SymbolTable.h"
 #include "tools/WrappingLayout.h"
-#include "view/ActiveChart.h"
-#include "view/ArmDrawing.h"
 #include "view/CommandTable.h"
-#include "view/ProgramSettings.h"
-#include "view/TBlocksHolder.h"
-#include "view/THolderForm.h"
+#include "view/ToolBarName.h"
 
 namespace quobrix {
 
 namespace {
 
 const QString kSection = QStringLiteral("WinPos");
+
+// Assistive tools toggle a checkable button instead of clicking it, and a
+// tool button hands a toggle to its action as a check mark alone: here the
+// toggle runs the command as a click does, and the button goes on showing
+// the command's check mark.
+class CommandButton : public QToolButton {
+ public:
+  using QToolButton::QToolButton;
+
+ protected:
+  void checkStateSet() override {
+    QAction* command = defaultAction();
+    if (!command || isChecked() == command->isChecked()) return;
+    command->trigger();
+    setChecked(command->isChecked());
+  }
+};
+
+CommandKey PaletteCommand(const PaletteButton& button) {
+  switch (button.action) {
+    case PaletteAction::MultiInsert:
+      return {CommandId::MultiInsert};
+    case PaletteAction::CancelInsert:
+      return {CommandId::CancelInsert};
+    case PaletteAction::DrawMultiLine:
+      return {CommandId::InsertPolyline};
+    case PaletteAction::DrawSymbol:
+      break;
+  }
+  return {CommandId::InsertSymbol, button.tag};
+}
 
 }  // namespace
 
@@ -36,61 +63,33 @@ TLibraryForm::TLibraryForm(QWidget& owner, CommandTable& commands, ToolWindowReg
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(aToolBar1);
   layout->addStretch();
-  // A new active window draws as the switch shows.
-  connect(&commands.Active(), &ActiveChart::Changed, this, &TLibraryForm::PassMultiInsertToActiveCanvas);
 }
 
+// Each button is the command's action itself, as on a tool bar: the menus
+// that show the action show the button's picture, and the language file's
+// key for the hint is the button's name.
 void TLibraryForm::AddButton(const PaletteButton& button) {
-  auto* action = new QAction(PaletteButtonPicture(button), QString::fromUtf8(button.caption), this);
-  action->setObjectName(QString::fromLatin1(button.name));
-  if (*button.hint) action->setToolTip(QString::fromUtf8(button.hint));
-  action->setCheckable(button.action == PaletteAction::MultiInsert);
-  if (action->isCheckable()) multiInsert_ = action;
-  connect(action, &QAction::triggered, this, [this, button, action] { ButtonClick(button, *action); });
-  auto* face = new QToolButton(aToolBar1);
-  face->setObjectName(QString::fromLatin1(button.name));
+  QAction& command = Commands().Action(PaletteCommand(button).id, PaletteCommand(button).tag);
+  command.setIcon(PaletteButtonPicture(button));
+  if (*button.hint) {
+    command.setToolTip(QString::fromUtf8(button.hint));
+    command.setStatusTip(command.toolTip());
+  }
+  const QString name = QString::fromLatin1(button.name);
+  if (command.objectName() != name) command.setProperty(kToolBarNameProperty, name);
+  auto* face = new CommandButton(aToolBar1);
+  face->setObjectName(name);
   face->setAutoRaise(true);
   face->setIconSize(QSize(kPaletteIconSize, kPaletteIconSize));
-  face->setDefaultAction(action);
+  face->setDefaultAction(&command);
   aToolBar1->layout()->addWidget(face);
-}
-
-QAction& TLibraryForm::Button(const char* name) const {
-  return *findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-}
-
-void TLibraryForm::ButtonClick(const PaletteButton& button, const QAction& action) {
-  THolderForm* window = Commands().Active().Window();
-  if (!window) return;
-  BlocksHolderModel& chart = window->bh->Model();
-  switch (button.action) {
-    case PaletteAction::DrawSymbol:
-      Settings().SetLastLibrarySymbol(button.tag);
-      ArmDrawing(chart, button.tag);
-      break;
-    case PaletteAction::DrawMultiLine:
-      Settings().SetLastLibrarySymbol(btLine);
-      chart.SetDrawingMLineByHand(true);
-      break;
-    case PaletteAction::MultiInsert:
-      window->bh->FMultiInsert = action.isChecked();
-      [[fallthrough]];
-    case PaletteAction::CancelInsert:
-      chart.SetDrawingLineByHand(false);
-      chart.SetDrawingBlockByHand(false);
-      break;
-  }
-}
-
-void TLibraryForm::PassMultiInsertToActiveCanvas() {
-  if (THolderForm* window = Commands().Active().Window()) window->bh->FMultiInsert = multiInsert_->isChecked();
 }
 
 // The first showing puts the window, as wide as the main window and as tall
 // as its rows of buttons need, in the bottom left corner of the work area;
 // later showings keep where the user left it.
 void TLibraryForm::showEvent(QShowEvent* event) {
-  if (!placed_) PlaceAtBottomLeft();
+  if (!placed_ && isWindow()) PlaceAtBottomLeft();
   ToolWindow::showEvent(event);
 }
 

@@ -1,11 +1,10 @@
-// The symbol palette: a tool window with one flat button per symbol type
-// and the drawing switches. Pressing a symbol button arms the active chart
-// window's canvas to draw that symbol with the mouse.
+// The symbol palette: a tool window with one flat button per drawing tool
+// and the multi-insert switch, each the shared command's action. Pressing a
+// symbol button arms the active chart window's canvas to draw that symbol
+// with the mouse.
 #pragma once
 
 #include "tools/ToolWindow.h"
-
-class QAction;
 
 namespace quobrix {
 
@@ -17,10 +16,9 @@ class TLibraryForm : public ToolWindow {
  public:
   TLibraryForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry);
 
-  // The buttons, in palette order, each showing one of the window's actions
-  // named after its button.
+  // The buttons, in palette order, each named after its button and showing
+  // its command's action.
   QWidget* aToolBar1 = nullptr;
-  QAction& Button(const char* name) const;
 
   // Keys Library, LibraryX, LibraryY, LibraryW, LibraryH of "WinPos".
   void LoadLayout(const ProfileFile& settings) override;
@@ -33,11 +31,8 @@ class TLibraryForm : public ToolWindow {
 
  private:
   void AddButton(const PaletteButton& button);
-  void ButtonClick(const PaletteButton& button, const QAction& action);
-  void PassMultiInsertToActiveCanvas();
   void PlaceAtBottomLeft();
 
-  QAction* multiInsert_ = nullptr;
   bool placed_ = false;
 };
 

@@ -10,6 +10,11 @@ BlocksHolderModel* ActiveChart::Chart() const { return window_ ? &window_->bh->M
 void ActiveChart::Set(THolderForm* window) {
   if (window == window_) return;
   Follow(window);
+  Announce();
+}
+
+void ActiveChart::Announce() {
+  emit Switched();
   emit Changed();
 }
 
@@ -22,7 +27,7 @@ void ActiveChart::Follow(THolderForm* window) {
   // The window is no longer a chart window by the time it says so.
   destroyed_ = connect(window, &QObject::destroyed, this, [this] {
     Follow(nullptr);
-    emit Changed();
+    Announce();
   });
 }
 

@@ -1,6 +1,7 @@
 // The one program-wide reference to the active chart window: a chart window
-// sets it when activated and it is cleared when the window closes. Commands
-// and tool windows act on it and follow it through Changed.
+// sets it when activated and it is cleared when the window closes. Tool
+// windows follow it through Switched alone; the command table also through
+// Changed.
 #pragma once
 
 #include <QObject>
@@ -22,11 +23,15 @@ class ActiveChart : public QObject {
   void Set(THolderForm* window);
 
  signals:
-  // The active window changed, or something changed in its chart.
+  // Another window, or none, became the active one.
+  void Switched();
+  // The active window changed, or something in its chart that decides which
+  // commands can run.
   void Changed();
 
  private:
   void Follow(THolderForm* window);
+  void Announce();
 
   THolderForm* window_ = nullptr;
   QMetaObject::Connection chartChanged_;

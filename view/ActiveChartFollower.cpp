@@ -8,7 +8,7 @@ namespace quobrix {
 ActiveChartFollower::ActiveChartFollower(ActiveChart& active, QObject& owner, std::function<void()> switched,
                                          std::function<void(const ChartNotice&)> notice)
     : QObject(&owner), active_(active), switched_(std::move(switched)), notice_(std::move(notice)) {
-  connect(&active_, &ActiveChart::Changed, this, &ActiveChartFollower::Follow);
+  connect(&active_, &ActiveChart::Switched, this, &ActiveChartFollower::Follow);
   Subscribe();
 }
 
@@ -19,10 +19,7 @@ void ActiveChartFollower::Subscribe() {
       chart ? chart->Subscribe([this](const ChartNotice& notice) { notice_(notice); }) : ChartSubscription();
 }
 
-// A closed window is let go of before any other takes its place, so a new
-// window at the old one's address is still seen as a switch.
 void ActiveChartFollower::Follow() {
-  if (active_.Window() == window_) return;
   Subscribe();
   switched_();
 }

@@ -38,15 +38,34 @@ void ClipboardAndOrder(CommandTable& c) {
   c.BindChart(AlsoAlignLines, [](THolderForm&, QAction&) {});
 }
 
+void PassMultiInsert(const CommandTable& c) {
+  if (THolderForm* window = c.Active().Window())
+    window->bh->FMultiInsert = c.Action(CommandId::MultiInsert).isChecked();
+}
+
+// Choosing a tool, wherever, makes it the symbol that RepeatSymbol arms again.
 void DrawingByHand(CommandTable& c) {
   using enum CommandId;
-  c.BindChart(InsertSymbol, [](THolderForm& w, QAction& item) { ArmDrawing(Chart(w), MenuTag(item)); });
-  c.BindChart(InsertPolyline, [](THolderForm& w, QAction&) { Chart(w).SetDrawingMLineByHand(true); });
-  // Arms the symbol last chosen in the palette again.
+  c.BindChart(InsertSymbol, [](THolderForm& w, QAction& item) {
+    Settings().SetLastLibrarySymbol(MenuTag(item));
+    ArmDrawing(Chart(w), MenuTag(item));
+  });
+  c.BindChart(InsertPolyline, [](THolderForm& w, QAction&) {
+    Settings().SetLastLibrarySymbol(btLine);
+    Chart(w).SetDrawingMLineByHand(true);
+  });
+  c.BindChart(CancelInsert, [](THolderForm& w, QAction&) { Disarm(Chart(w)); });
   c.BindChart(RepeatSymbol, [](THolderForm& w, QAction&) {
     const int symbol = Settings().LastLibrarySymbol();
     if (symbol != -1) ArmDrawing(Chart(w), symbol);
   });
+  // The switch holds for every canvas that becomes active; turning it either
+  // way puts the armed tool down.
+  c.Bind(MultiInsert, [&c](QAction&) {
+    PassMultiInsert(c);
+    if (BlocksHolderModel* chart = c.Active().Chart()) Disarm(*chart);
+  });
+  QObject::connect(&c.Active(), &ActiveChart::Switched, &c, [&c] { PassMultiInsert(c); });
 }
 
 void ZoomAndGrid(CommandTable& c) {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <cstdint>
 
+class QMenu;
+
 namespace quobrix {
 
 class CommandTable;
@@ -27,9 +29,8 @@ class ChartWindowHost {
   // The window is about to be freed: it no longer is the active one.
   virtual void ChartWindowClosed(THolderForm& window) = 0;
   virtual void AddRecentFile(const QString& path) = 0;
-
-  // Shows the block in the property inspector.
-  virtual void ShowBlockInInspector(TBlocksHolder& canvas, std::int64_t block) = 0;
+  // The recent-files menu, which the window's File menu shows too.
+  virtual QMenu& RecentFilesMenu() = 0;
 
   // The text of the hint over `canvas`, made from the hint the platform would
   // show; empty for no hint.

@@ -68,6 +68,10 @@ class Catalogue {
   void Tag(CommandId id, int tag, const char* name, const char* caption, Needs needs, bool hidden = false) {
     items_.push_back({{id, tag}, name, caption, needs, {}, false, hidden});
   }
+  // A drawing tool: checked while the active canvas has it armed.
+  void Tool(CommandKey key, const char* name, const char* caption) {
+    items_.push_back({key, name, caption, Needs::Chart, {}, true});
+  }
   // The items of a picture sub-menu, named after the value each sets.
   void Pictures(CommandId id, const Tagged& items, Needs needs) {
     for (const auto& [name, tag] : items) Tag(id, tag, name, CaptionOf(id, tag), needs);
@@ -96,6 +100,28 @@ void FileCommands(Catalogue& c) {
   c.Add(Exit, "mExit", "Выход", Needs::Nothing, Keys(Qt::ALT | Qt::Key_F4));
 }
 
+// Every symbol of the menus and the palette, the chain of lines and the
+// pointer that disarms; the symbols only the palette offers go by their
+// button's name.
+void DrawingTools(Catalogue& c) {
+  using enum CommandId;
+  c.Tool({InsertSymbol, btLine}, "mLine", "Линия");
+  c.Tool({InsertPolyline}, "mMLine", "Последовательность линий");
+  c.Tool({InsertSymbol, btTextRegion}, "mNewTextField", "Текстовое поле");
+  for (const std::uint8_t type : NewSymbolMenuTypes()) {
+    const SymbolInfo& symbol = *FindSymbol(type);
+    c.Tool({InsertSymbol, type}, symbol.menuItem, symbol.menuCaption);
+  }
+  for (const PaletteButton& button : PaletteButtons()) {
+    const SymbolInfo& symbol = *FindSymbol(static_cast<std::uint8_t>(button.tag));
+    if (button.action == PaletteAction::DrawSymbol && !*symbol.menuItem && button.tag != btLine &&
+        button.tag != btTextRegion)
+      c.Tool({InsertSymbol, button.tag}, button.name, *symbol.hint ? symbol.hint : symbol.caption);
+  }
+  c.Tool({CancelInsert}, "tbCursorArrow", "Cancel block insert");
+  c.Check(MultiInsert, "tbMultiInsert", "Enable multy insert", Needs::Nothing);
+}
+
 void EditCommands(Catalogue& c) {
   using enum CommandId;
   c.Add(Undo, "mUndo", "Отменить", Needs::UndoHistory, Keys(Qt::CTRL | Qt::Key_Z));
@@ -107,13 +133,7 @@ void EditCommands(Catalogue& c) {
   c.Add(Delete, "mDelete", "Удалить", Needs::ActiveBlock, Keys(Qt::CTRL | Qt::Key_Delete));
   c.Add(Search, "mSearch", "Искать...", Needs::Nothing);
   c.Add(Replace, "mReplace", "Заменить...", Needs::Nothing, Keys(Qt::CTRL | Qt::Key_H));
-  c.Tag(InsertSymbol, btLine, "mLine", "Линия", Needs::Chart, true);
-  c.Tag(InsertPolyline, 0, "mMLine", "Последовательность линий", Needs::Chart, true);
-  c.Tag(InsertSymbol, btTextRegion, "mNewTextField", "Текстовое поле", Needs::Chart, true);
-  for (const std::uint8_t type : NewSymbolMenuTypes()) {
-    const SymbolInfo& symbol = *FindSymbol(type);
-    c.Tag(InsertSymbol, type, symbol.menuItem, symbol.menuCaption, Needs::Chart);
-  }
+  DrawingTools(c);
   c.Add(RepeatSymbol, "mpRepeatSymbol", "Повторить символ", Needs::Chart,
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
   c.Add(Group, "mGroup", "Группировать", Needs::MultiSelection);

@@ -34,8 +34,13 @@ enum class CommandId : std::uint8_t {
   Delete,
   Search,
   Replace,  // opens the search window with its replacing part
+  // The drawing tools, one exclusive group: each arms the active canvas to
+  // draw with the mouse, CancelInsert disarms it. Checked is the tool the
+  // active canvas has armed.
   InsertSymbol,  // tag: block type code (the line and the text field included)
   InsertPolyline,
+  CancelInsert,
+  MultiInsert,  // keeps the canvas armed after each symbol drawn
   RepeatSymbol,  // arms drawing the symbol last chosen in the palette
   Group,
   Ungroup,

@@ -1,12 +1,14 @@
 #include "view/CommandTable.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPointer>
 
 #include "chart/ChartClipboard.h"
 #include "view/ActiveChart.h"
+#include "view/ArmDrawing.h"
 #include "view/PropertyPictures.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
@@ -15,6 +17,10 @@
 namespace quobrix {
 
 namespace {
+
+bool IsDrawingTool(CommandId id) {
+  return id == CommandId::InsertSymbol || id == CommandId::InsertPolyline || id == CommandId::CancelInsert;
+}
 
 bool ActiveBlockMeets(Needs needs, const BlocksHolderModel& chart) {
   const TBlock* active = chart.ActiveBlockPtr();
@@ -66,7 +72,8 @@ bool NeedsMet(Needs needs, const BlocksHolderModel* chart) {
 
 int MenuTag(const QAction& action) { return action.data().toInt(); }
 
-CommandTable::CommandTable(ActiveChart& active) : active_(active) {
+CommandTable::CommandTable(ActiveChart& active) : active_(active), drawingTools_(new QActionGroup(this)) {
+  drawingTools_->setExclusive(true);
   for (const CommandSpec& row : CommandCatalogue()) {
     auto* action = new QAction(QString::fromUtf8(row.caption), this);
     action->setObjectName(QString::fromLatin1(row.name));
@@ -77,6 +84,7 @@ CommandTable::CommandTable(ActiveChart& active) : active_(active) {
     action->setEnabled(false);
     if (const auto picture = CommandPicture(row.key)) action->setIcon(*picture);
     connect(action, &QAction::triggered, this, [this, key = row.key] { Run(key); });
+    if (IsDrawingTool(row.key.id)) drawingTools_->addAction(action);
     items_.emplace(row.key, Item{action, row.needs});
   }
   connect(&active_, &ActiveChart::Changed, this, &CommandTable::Refresh);
@@ -130,7 +138,13 @@ bool CommandTable::CanRun(CommandKey key) const {
 
 void CommandTable::Refresh() {
   for (auto& [key, item] : items_) item.action->setEnabled(CanRun(key));
+  ShowArmedTool();
   emit Refreshed();
+}
+
+void CommandTable::ShowArmedTool() {
+  const auto armed = items_.find(ArmedTool(active_.Chart()));
+  (armed != items_.end() ? armed->second : items_.at({CommandId::CancelInsert})).action->setChecked(true);
 }
 
 void CommandTable::Run(CommandKey key) {

@@ -3,8 +3,9 @@
 // one shortcut, one enabled state and one handler wherever it is shown.
 //
 // A command is enabled when it has a handler and what it needs (CommandId.h)
-// is there; the table re-evaluates this whenever the active chart window
-// changes or announces a change of its chart, and after every command.
+// is there; the table re-evaluates this, and which drawing tool is checked,
+// whenever the active chart window changes or announces a change of its
+// chart, and after every command.
 #pragma once
 
 #include <QKeySequence>
@@ -17,6 +18,7 @@
 #include "view/CommandId.h"
 
 class QAction;
+class QActionGroup;
 
 namespace quobrix {
 
@@ -73,7 +75,7 @@ class CommandTable : public QObject {
   // the action's enabled state this holds for hidden items too.
   bool CanRun(CommandKey key) const;
 
-  // Enables every command that can run.
+  // Enables every command that can run and checks the armed drawing tool.
   void Refresh();
 
  signals:
@@ -87,8 +89,11 @@ class CommandTable : public QObject {
 
   void Run(CommandKey key);
   void FollowClipboard();
+  void ShowArmedTool();
 
   ActiveChart& active_;
+  // The drawing tools, of which one is always checked.
+  QActionGroup* drawingTools_;
   std::map<CommandKey, Item> items_;
   std::map<CommandId, Handler> handlers_;
   bool fragmentOnClipboard_ = false;

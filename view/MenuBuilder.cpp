@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "chart/BlockType.h"
+#include "chart/SymbolTable.h"
 #include "view/CommandTable.h"
 #include "view/PictureMenuStyle.h"
 
@@ -36,6 +37,20 @@ std::vector<MenuSpec> CommandItems(CommandId id) {
   return items;
 }
 
+QAction* ActionOf(QWidget& menu, const MenuSpec& entry, const CommandTable& commands) {
+  if (entry.action) return entry.action;
+  if (entry.command) return &commands.Action(entry.command->id, entry.command->tag);
+  if (entry.items.empty()) return SeparatorOrOwnItem(menu, entry);
+  auto* sub = new QMenu(QString::fromUtf8(entry.caption), &menu);
+  sub->setObjectName(QString::fromLatin1(entry.name));
+  if (entry.look != MenuLook::Text)
+    PictureMenuStyle::Apply(*sub, entry.look == MenuLook::Pictures ? PictureMenuStyle::Captions::Hidden
+                                                                   : PictureMenuStyle::Captions::Shown);
+  for (const MenuSpec& item : entry.items) AddMenuItem(*sub, item, commands);
+  sub->menuAction()->setVisible(!entry.hidden);
+  return sub->menuAction();
+}
+
 }  // namespace
 
 MenuSpec Menu(const char* name, const char* caption, std::vector<MenuSpec> items, bool hidden) {
@@ -43,32 +58,17 @@ MenuSpec Menu(const char* name, const char* caption, std::vector<MenuSpec> items
 }
 
 QAction* AddMenuItem(QWidget& menu, const MenuSpec& entry, const CommandTable& commands) {
-  QAction* action = nullptr;
-  if (entry.command) {
-    action = &commands.Action(entry.command->id, entry.command->tag);
-  } else if (!entry.items.empty()) {
-    auto* sub = new QMenu(QString::fromUtf8(entry.caption), &menu);
-    sub->setObjectName(QString::fromLatin1(entry.name));
-    if (entry.look != MenuLook::Text)
-      PictureMenuStyle::Apply(*sub, entry.look == MenuLook::Pictures ? PictureMenuStyle::Captions::Hidden
-                                                                     : PictureMenuStyle::Captions::Shown);
-    for (const MenuSpec& item : entry.items) AddMenuItem(*sub, item, commands);
-    action = sub->menuAction();
-    action->setVisible(!entry.hidden);
-  } else {
-    action = SeparatorOrOwnItem(menu, entry);
-  }
+  QAction* action = ActionOf(menu, entry, commands);
   AddToMenu(menu, action);
   return action;
 }
 
 std::vector<MenuSpec> NewSymbolItems() {
   std::vector<MenuSpec> items;
-  for (const CommandSpec& row : CommandCatalogue()) {
-    if (row.key.id != CommandId::InsertSymbol || row.hidden) continue;
-    items.push_back(Command(CommandId::InsertSymbol, row.key.tag));
+  for (const std::uint8_t type : NewSymbolMenuTypes()) {
+    items.push_back(Command(CommandId::InsertSymbol, type));
     // The plain shapes come first, then the flowchart symbols.
-    if (row.key.tag == btOctagon) items.push_back(Separator());
+    if (type == btOctagon) items.push_back(Separator());
   }
   return items;
 }

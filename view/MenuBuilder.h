@@ -1,6 +1,6 @@
 // Menus built from tables. An entry is a shared command item (its action
-// comes from the command table), an item of the window's own, a sub-menu
-// or a separator. Sub-menus and the window's own items carry their
+// comes from the command table), an item of the window's own, an action the
+// window made beforehand, a sub-menu or a separator. Sub-menus and the window's own items carry their
 // component name (objectName, the key of the language file) and caption.
 #pragma once
 
@@ -28,6 +28,7 @@ struct MenuSpec {
   bool hidden = false;
   std::vector<MenuSpec> items = {};  // not empty: a sub-menu
   MenuLook look = MenuLook::Text;
+  QAction* action = nullptr;  // shown as it is
 };
 
 inline MenuSpec Separator() { return {}; }
@@ -35,6 +36,8 @@ inline MenuSpec Separator() { return {}; }
 inline MenuSpec Command(CommandId id, int tag = 0) { return {nullptr, nullptr, CommandKey{id, tag}}; }
 // An item of the window's own, made for this menu.
 inline MenuSpec OwnItem(const char* name, const char* caption) { return {name, caption}; }
+// An action the window made itself, or a sub-menu another window shares.
+inline MenuSpec Shown(QAction& action) { return {.action = &action}; }
 MenuSpec Menu(const char* name, const char* caption, std::vector<MenuSpec> items, bool hidden = false);
 // A sub-menu of every item of a tagged command, showing the items' pictures.
 MenuSpec PictureMenu(const char* name, const char* caption, CommandId id, MenuLook look = MenuLook::Pictures);

@@ -29,6 +29,9 @@ struct ProgramOptions {
   // and Ctrl+F opens the search window.
   bool WheelUpZoomsIn = false;
   bool CtrlFOpensSearch = false;
+  // The chart windows are tabs of the main window, the tool windows dock at
+  // its sides; taken at the next start.
+  bool SingleWindow = false;
   bool operator==(const ProgramOptions&) const = default;
 };
 

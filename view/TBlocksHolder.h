@@ -89,6 +89,8 @@ class TBlocksHolder : public QWidget {
  signals:
   // The scroll origin moved, by whatever scrolled: rulers and scroll bars follow.
   void OriginChanged();
+  // Escape put the armed drawing tool down.
+  void DrawingDisarmed();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

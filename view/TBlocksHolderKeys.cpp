@@ -1,5 +1,6 @@
-// The keyboard: in-place text editing at the caret, Escape, Ctrl+Delete and
-// the keypad zoom keys.
+// The keyboard: in-place text editing at the caret, Escape and the keypad
+// zoom keys. Keys that are shortcuts of commands (Ctrl+Delete ...) reach the
+// command table, never the canvas.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,7 +9,7 @@
 #include "chart/TextCaret.h"
 #include "chart/TextCaretEditing.h"
 #include "platform/Cp1251Codec.h"
-#include "view/ChartCommands.h"
+#include "view/ArmDrawing.h"
 #include "view/TBlocksHolder.h"
 #include "view/ZoomLimits.h"
 
@@ -41,8 +42,7 @@ void TBlocksHolder::CanvasKeyDown(int key, Qt::KeyboardModifiers shift) {
   const bool keypad = shift.testFlag(Qt::KeypadModifier);
   if (key == Qt::Key_Escape) {
     FKeyHandled = true;
-    model_.SetDrawingLineByHand(false);
-    model_.SetDrawingBlockByHand(false);
+    Disarm(model_);
     drawRect_ = {};
     if (FStatusPanel) FStatusPanel->clear();
     if (model_.ActiveBlock() != 0) {
@@ -51,9 +51,7 @@ void TBlocksHolder::CanvasKeyDown(int key, Qt::KeyboardModifiers shift) {
       DoActiveBlockChanged();
     }
     update();
-  } else if (key == Qt::Key_Delete && shift.testFlag(Qt::ControlModifier)) {
-    FKeyHandled = true;
-    DeleteWithUndo(model_);
+    emit DrawingDisarmed();
   } else if ((key == Qt::Key_Minus || key == Qt::Key_Plus) && keypad) {
     FKeyHandled = true;
     const std::int64_t zoom = SteppedZoom(model_.ZoomPercents(), key == Qt::Key_Minus ? -10 : 10);

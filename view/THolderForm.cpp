@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QDragEnterEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -18,6 +17,7 @@
 
 #include "platform/Cp1251Codec.h"
 #include "render/CoordinateMath.h"
+#include "view/ChartDocument.h"
 #include "view/ChartWindowHost.h"
 #include "view/CommandTable.h"
 #include "view/FragmentDrag.h"
@@ -63,19 +63,16 @@ THolderForm::THolderForm(ChartWindowHost& host, TDebugForm* debug) : host_(host)
   BuildPopMenu();
   BuildMainMenu2();
   BuildPosGridMenu();
+  document_ = new ChartDocument(bh->Model(), *this);
+  connect(document_, &ChartDocument::Changed, this, &THolderForm::FollowDocument);
+  FollowDocument();
   bh->Model().ApplyChartWindowValues();
   bh->Model().SetDebugMessages(debug != nullptr);
   modelSubscription_ = bh->Model().Subscribe([this, debug](const ChartNotice& notice) {
-    if (notice.Kind == ChartChange::ActiveBlock)
-      bhActiveBlockChanged(notice.NewActiveBlock);
-    else if (notice.Kind == ChartChange::Debug && debug)
+    if (notice.Kind == ChartChange::Debug && debug)
       debug->AddMessage(QString::fromUtf8(notice.Message));
-    else if (notice.Kind == ChartChange::Modified)
-      setWindowModified(notice.Modified);
     else if (notice.Kind == ChartChange::View && notice.View != ViewChange::Selection)
       FollowChartView();
-    else if (notice.Kind == ChartChange::Document)
-      ShowFileName();
     if (ChangesWhatCommandsNeed(notice)) emit ChartChanged();
   });
   ConnectControls();
@@ -89,6 +86,7 @@ void THolderForm::ConnectControls() {
   connect(ScrollX, &QScrollBar::valueChanged, this, &THolderForm::ScrollXChange);
   connect(ScrollY, &QScrollBar::valueChanged, this, &THolderForm::ScrollYChange);
   connect(bh, &TBlocksHolder::OriginChanged, this, &THolderForm::FollowScroll);
+  connect(bh, &TBlocksHolder::DrawingDisarmed, this, &THolderForm::ChartChanged);
   connect(bPgUp, &QToolButton::clicked, this, [this] { bh->PageUp(); });
   connect(bPgDn, &QToolButton::clicked, this, [this] { bh->PageDown(); });
   QAction& search = host_.Commands().Action(CommandId::Search);
@@ -142,7 +140,6 @@ void THolderForm::FollowAlignLinesSwitch() {
 void THolderForm::FormActivate() {
   host_.ChartWindowActivated(*this);
   ShowSheetSize();
-  ShowFileName();
   UpdateZoomBox();
   bh->setFocus();
 }
@@ -153,8 +150,10 @@ void THolderForm::ShowSheetSize() {
       QStringLiteral("%1 X %2 %3").arg(m.SheetWidth() / 100).arg(m.SheetHeight() / 100).arg(host_.MillimetreText()));
 }
 
-void THolderForm::ShowFileName() {
-  StatusPanel(2)->setText(QFileInfo(QString::fromStdString(bh->Model().FileName())).fileName());
+void THolderForm::FollowDocument() {
+  setWindowTitle(document_->Title());
+  setWindowModified(document_->IsModified());
+  StatusPanel(2)->setText(document_->FileTitle());
 }
 
 void THolderForm::FollowChartView() {
@@ -170,7 +169,8 @@ bool THolderForm::event(QEvent* event) {
 
 void THolderForm::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+  // A tab of the single-window workspace is activated as a tab.
+  if (event->type() == QEvent::ActivationChange && isWindow() && isActiveWindow()) FormActivate();
 }
 
 void THolderForm::closeEvent(QCloseEvent* event) {
@@ -189,13 +189,15 @@ bool THolderForm::FormClose() {
     // A save that was cancelled or failed would lose the changes: stay open.
     if (answer == QMessageBox::Yes && !host_.SaveChart(*this)) return false;
   }
-  if (m.FileName() != "Untitled") host_.AddRecentFile(QString::fromStdString(m.FileName()));
-  Settings().SetLastChartPlacement({x(), y(), width(), height(), static_cast<int>(m.ZoomPercents())});
+  if (document_->HasFile()) host_.AddRecentFile(document_->FileName());
+  // A tab of the single-window workspace has no place of its own to give new windows.
+  ChartPlacement placement = Settings().LastChartPlacement();
+  if (isWindow()) placement = {x(), y(), width(), height()};
+  placement.Zoom = static_cast<int>(m.ZoomPercents());
+  Settings().SetLastChartPlacement(placement);
   host_.ChartWindowClosed(*this);
   return true;
 }
-
-void THolderForm::bhActiveBlockChanged(std::int64_t newActiveBlock) { host_.ShowBlockInInspector(*bh, newActiveBlock); }
 
 void THolderForm::bhMousePosChanged(Qt::KeyboardModifiers, int, int) {
   const QString hint = host_.ActiveSymbolHint(*bh, bh->toolTip());

@@ -1,8 +1,8 @@
 // The chart document window: one top-level window per chart, holding the
 // chart canvas `bh` with its rulers, scroll bars, page buttons, status line,
 // zoom box, colour strip, context menu and menu bar. The menus show the
-// program's shared commands, which act on the active chart window. The
-// window's title marks unsaved changes where it holds Qt's "[*]".
+// program's shared commands, which act on the active chart window. Its
+// title and file name follow the chart's document.
 #pragma once
 
 #include <QMainWindow>
@@ -20,6 +20,7 @@ class QToolButton;
 
 namespace quobrix {
 
+class ChartDocument;
 class ChartWindowHost;
 struct ProgramOptions;
 class TBlocksHolder;
@@ -58,13 +59,7 @@ class THolderForm : public QMainWindow {
   QMenu* PosGridMenu = nullptr;
   QMenuBar* MainMenu2 = nullptr;
 
-  // The file the chart was read from when damage cut its reading short;
-  // saving over it asks first. Empty once saved, or for a whole file.
-  QString DamagedOriginal;
-
-  // Which of the charts never saved this one is: 1 for "Untitled", 2 for
-  // "Untitled 2" and so on.
-  int UntitledNumber = 1;
+  ChartDocument& Document() const { return *document_; }
 
   // The three panels of the status line: sheet size, positions, file name.
   QLabel* StatusPanel(int index) const { return statusPanels_[static_cast<std::size_t>(index)]; }
@@ -72,18 +67,19 @@ class THolderForm : public QMainWindow {
   // Takes the window as the active chart window and refreshes the status line.
   void FormActivate();
   void UpdateZoomDisplay();
-  // Status line: the sheet size and the file name.
+  // Status line: the sheet size.
   void ShowSheetSize();
-  void ShowFileName();
   // Centres the sheet in the canvas panel while the option asks for it.
   void bhResize();
-  void bhActiveBlockChanged(std::int64_t newActiveBlock);
   void bhMousePosChanged(Qt::KeyboardModifiers shift, int x, int y);
 
   // The "Вид" switches of this window.
   void SetRulersVisible(bool visible);
   void SetStatusVisible(bool visible);
   void SetColorStripVisible(bool visible);
+  void FlipRulers();
+  void FlipStatus();
+  void FlipColorStrip();
 
   // The position grid: snapping to it (shown on `bGrid`), and showing it,
   // which draws the grid while snapping to it is on.
@@ -126,6 +122,8 @@ class THolderForm : public QMainWindow {
   void ConnectControls();
 
   void FormCreate();
+  // Title, modified mark and the status line's file name as the document has them.
+  void FollowDocument();
   // Shows the options that changed since `before`.
   void FollowOptions(const ProgramOptions& before);
   void UpdateZoomBox();
@@ -147,6 +145,7 @@ class THolderForm : public QMainWindow {
   bool DragOverCanvas(QEvent* event);
 
   ChartWindowHost& host_;
+  ChartDocument* document_ = nullptr;
   std::array<QLabel*, 3> statusPanels_{};
   // What the middle status panel showed before a hint took it.
   QString shownBeforeHint_;

@@ -96,7 +96,6 @@ QLabel* StatusLabel(QWidget* parent, int width, Qt::Alignment alignment) {
 
 void THolderForm::BuildLayout() {
   setObjectName(QStringLiteral("HolderForm"));
-  setWindowTitle(QStringLiteral("Новая схема[*]"));
   resize(691, 549);
   setMinimumSize(50, 70);
 

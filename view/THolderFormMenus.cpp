@@ -19,8 +19,6 @@ namespace quobrix {
 
 namespace {
 
-QAction* Find(const QWidget& root, const char* name) { return root.findChild<QAction*>(QString::fromLatin1(name)); }
-
 // The picture of the first menu-bar item, which brings the main window up.
 QIcon MainWindowPicture() {
   QPixmap picture(16, 16);
@@ -37,13 +35,17 @@ QIcon MainWindowPicture() {
   return picture;
 }
 
-// An item of this menu that runs a shared command that other menus hide,
-// enabled while the command can run.
-void RunsCommand(QAction& item, CommandTable& commands, CommandKey key) {
-  const auto follow = [&item, &commands, key] { item.setEnabled(commands.CanRun(key)); };
-  follow();
-  QObject::connect(&commands, &CommandTable::Refreshed, &item, follow);
-  QObject::connect(&item, &QAction::triggered, &commands.Action(key.id, key.tag), &QAction::trigger);
+// The drawing tools as the menus show them: the line, the chain of lines,
+// the symbols and the text field.
+std::vector<MenuSpec> DrawingItems(const char* symbolMenu) {
+  using enum CommandId;
+  return {Command(InsertSymbol, btLine), Command(InsertPolyline), Menu(symbolMenu, "Новый символ", NewSymbolItems()),
+          Command(InsertSymbol, btTextRegion)};
+}
+
+std::vector<MenuSpec> operator+(std::vector<MenuSpec> front, const std::vector<MenuSpec>& back) {
+  front.insert(front.end(), back.begin(), back.end());
+  return front;
 }
 
 }  // namespace
@@ -53,36 +55,25 @@ void THolderForm::BuildPopMenu() {
   CommandTable& commands = host_.Commands();
   PopMenu = new QMenu(this);
   PopMenu->setObjectName(QStringLiteral("PopMenu"));
-  const MenuSpec items[] = {
-      Menu("mpFile", "Файл", {Command(Save), Command(Close), Command(Preview), Command(PageSetup), Command(Print)},
-           true),
-      Separator(),
-      Command(RepeatSymbol),
-      Separator(),
-      Command(Undo),
-      Command(Cut),
-      Command(Copy),
-      Command(Paste),
-      Command(Delete),
-      Separator(),
-      Menu("mpInstrum", "Инструменты",
-           {Command(Group), Command(Ungroup), Command(BringToFront), Command(SendToBack)}, true),
-      Separator(),
-      // Shown while the program has no symbol palette, the other way to
-      // draw; the main menu keeps these commands hidden.
-      OwnItem("mLine1", "Линия"),
-      OwnItem("mMLine1", "Последовательность линий"),
-      Menu("mpNewSymbol", "Новый символ", NewSymbolItems()),
-      OwnItem("mpTextField", "Текстовое поле"),
-      Separator(),
-      Command(Inspector),
-      Command(Library),
-      Command(Palette),
-  };
+  const std::vector<MenuSpec> items =
+      std::vector<MenuSpec>{
+          Menu("mpFile", "Файл", {Command(Save), Command(Close), Command(Preview), Command(PageSetup), Command(Print)},
+               true),
+          Separator(),
+          Command(RepeatSymbol),
+          Separator(),
+          Command(Undo),
+          Command(Cut),
+          Command(Copy),
+          Command(Paste),
+          Command(Delete),
+          Separator(),
+          Menu("mpInstrum", "Инструменты",
+               {Command(Group), Command(Ungroup), Command(BringToFront), Command(SendToBack)}, true),
+          Separator(),
+      } +
+      DrawingItems("mpNewSymbol") + std::vector<MenuSpec>{Separator(), Command(Inspector), Command(Library), Command(Palette)};
   for (const MenuSpec& item : items) AddMenuItem(*PopMenu, item, commands);
-  RunsCommand(*Find(*PopMenu, "mLine1"), commands, {InsertSymbol, btLine});
-  RunsCommand(*Find(*PopMenu, "mMLine1"), commands, {InsertPolyline});
-  RunsCommand(*Find(*PopMenu, "mpTextField"), commands, {InsertSymbol, btTextRegion});
   // Their shortcuts work wherever the window has the focus.
   addActions(PopMenu->actions());
 
@@ -103,33 +94,42 @@ void THolderForm::BuildMainMenu2() {
   bringMe->setIcon(MainWindowPicture());
   connect(bringMe, &QAction::triggered, this, [this] { host_.BringMainWindowToFront(); });
 
+  // The three view switches act on this window only.
+  const auto viewSwitch = [this](const char* name, const char* caption, void (THolderForm::*flip)()) {
+    auto* item = new QAction(QString::fromUtf8(caption), this);
+    item->setObjectName(QString::fromLatin1(name));
+    connect(item, &QAction::triggered, this, flip);
+    return Shown(*item);
+  };
   const MenuSpec menus[] = {
       Menu("mFile", "Файл",
-           {Command(New), Command(NewFromTemplate), Command(Open), Command(Save), Command(SaveAs), Command(Close),
-            Separator(), Command(Preview), Command(PageSetup), Command(SheetSize), Command(Print), Separator(),
-            Command(EditSettings), Separator(), Command(Exit)}),
+           {Command(New), Command(NewFromTemplate), Command(Open), Shown(*host_.RecentFilesMenu().menuAction()),
+            Command(Save), Command(SaveAs), Command(Close), Separator(), Command(Preview), Command(PageSetup),
+            Command(SheetSize), Command(Print), Separator(), Command(EditSettings), Separator(), Command(Exit)}),
       Menu("mEdit", "Правка",
-           {Command(Undo), Command(Redo), Separator(), Command(Cut), Command(Copy), Command(Paste), Command(Delete), Separator(),
-            Command(Search), Command(Replace), Separator(), Command(Group), Command(Ungroup), Command(BringToFront),
-            Command(SendToBack), Separator(), Command(ChartInfo)}),
-      // The three view switches act on this window only.
+           std::vector<MenuSpec>{Command(Undo), Command(Redo), Separator(), Command(Cut), Command(Copy), Command(Paste),
+                                 Command(Delete), Separator(), Command(Search), Command(Replace), Separator()} +
+               DrawingItems("mNewSymbol") +
+               std::vector<MenuSpec>{Separator(), Command(Group), Command(Ungroup), Command(BringToFront),
+                                     Command(SendToBack), Separator(), Command(ChartInfo)}),
       Menu("mView", "Вид",
-           {OwnItem("mRulers", "Линейки"), OwnItem("mStatus", "Строка статуса"),
-            OwnItem("mColor", "Строка выбора цвета"), Separator(), ZoomMenu(), Separator(), Command(Library),
-            Command(UserLibrary), Command(Inspector), Command(Palette), Separator(), Command(UseGrid),
-            Command(ShowGrid)}),
+           {viewSwitch("mRulers", "Линейки", &THolderForm::FlipRulers),
+            viewSwitch("mStatus", "Строка статуса", &THolderForm::FlipStatus),
+            viewSwitch("mColor", "Строка выбора цвета", &THolderForm::FlipColorStrip), Separator(), ZoomMenu(),
+            Separator(), Command(Library), Command(UserLibrary), Command(Inspector), Command(Palette), Separator(),
+            Command(UseGrid), Command(ShowGrid)}),
       FormatMenu(false),
       Menu("mWizards", "Мастера", {Command(LinearWizard), Command(BranchWizard), Command(ForLoopWizard)}, true),
       Menu("mHelp", "?", {Command(Help), Command(VisitWeb), Separator(), Command(About)}),
   };
   for (const MenuSpec& menu : menus) AddMenuItem(*MainMenu2, menu, commands);
-  connect(Find(*MainMenu2, "mRulers"), &QAction::triggered, this,
-          [this] { SetRulersVisible(!HorzRuler->isVisible()); });
-  connect(Find(*MainMenu2, "mStatus"), &QAction::triggered, this,
-          [this] { SetStatusVisible(BottomPanel->height() == 1); });
-  connect(Find(*MainMenu2, "mColor"), &QAction::triggered, this,
-          [this] { SetColorStripVisible(!ColorPanel->isVisible()); });
 }
+
+void THolderForm::FlipRulers() { SetRulersVisible(!HorzRuler->isVisible()); }
+
+void THolderForm::FlipStatus() { SetStatusVisible(BottomPanel->height() == 1); }
+
+void THolderForm::FlipColorStrip() { SetColorStripVisible(!ColorPanel->isVisible()); }
 
 namespace {
 

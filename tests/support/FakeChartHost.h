@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAction>
+#include <QMenu>
 #include <QPointer>
 #include <functional>
 #include <vector>
@@ -40,10 +41,7 @@ class FakeChartHost : public ChartWindowHost {
     activeChart.Set(nullptr);
   }
   void AddRecentFile(const QString& path) override { recent.append(path); }
-  void ShowBlockInInspector(TBlocksHolder& canvas, std::int64_t block) override {
-    inspected.push_back(block);
-    if (inspect) inspect(canvas, block);
-  }
+  QMenu& RecentFilesMenu() override { return recentMenu; }
   QString ActiveSymbolHint(const TBlocksHolder&, const QString& hint) const override { return hint; }
   void BringMainWindowToFront() override {}
   QString MainCaption() const override { return QStringLiteral("Main caption"); }
@@ -54,8 +52,7 @@ class FakeChartHost : public ChartWindowHost {
   CommandTable table{activeChart};
   QStringList triggered;
   QStringList recent;
-  std::vector<std::int64_t> inspected;
-  std::function<void(TBlocksHolder&, std::int64_t)> inspect;  // the inspector, when a test has one
+  QMenu recentMenu;
   THolderForm* active = nullptr;
   int saves = 0;
   bool saveSucceeds = true;

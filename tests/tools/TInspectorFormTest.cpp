@@ -23,10 +23,7 @@ namespace {
 
 // A chart window with the inspector following it.
 struct Inspected {
-  Inspected() {
-    inspector = new TInspectorForm(owner, window.host.table, registry);
-    window.host.inspect = [this](TBlocksHolder& canvas, std::int64_t block) { inspector->ShowBlock(canvas, block); };
-  }
+  Inspected() { inspector = new TInspectorForm(owner, window.host.table, registry); }
   ~Inspected() { delete inspector; }
   BlocksHolderModel& chart() { return window.model(); }
   // A rectangle at (10 mm, 20 mm), 30 x 15 mm, made the active block.
@@ -133,9 +130,8 @@ class TInspectorFormTest : public QObject {
     QVERIFY(!t.chart().FModified());
   }
 
-  // A click announces itself three ways (the selection, the chart window's
-  // relay of the press and of the release); the editors are filled once,
-  // and not again while nothing changes.
+  // A click announces itself more than once (the selection, the new active
+  // block); the editors are filled once, and not again while nothing changes.
   void oneClickFillsTheEditorsOnce() {
     Inspected t;
     t.chart().AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);  // its middle at (57, 57)

@@ -17,7 +17,10 @@ namespace {
 
 struct Palette {
   Palette() { Settings().SetLastLibrarySymbol(-1); }
-  QAction& Button(const char* name) { return form.Button(name); }
+  // The action the button of that component name shows.
+  QAction& Button(const char* name) {
+    return *form.aToolBar1->findChild<QToolButton*>(QString::fromLatin1(name))->defaultAction();
+  }
   BlocksHolderModel& Chart() { return chart.model(); }
   // Presses, drags and releases on the canvas.
   void Draw(int x, int y, int w, int h) {
@@ -49,9 +52,11 @@ class TLibraryFormTest : public QObject {
       QCOMPARE(faces[qsizetype(i)]->objectName(), QString::fromLatin1(buttons[i].name));
       QVERIFY(!faces[qsizetype(i)]->icon().isNull());
       QAccessibleInterface* face = QAccessible::queryAccessibleInterface(faces[qsizetype(i)]);
-      QVERIFY(!face->text(QAccessible::Name).isEmpty());
+      QVERIFY2(!face->text(QAccessible::Name).isEmpty(), buttons[i].name);
     }
-    QCOMPARE(p.Button("ToolButton2").text(), QStringLiteral("Rectangle"));
+    // A symbol's button is its command: the menus' caption, the palette's hint.
+    QCOMPARE(&p.Button("ToolButton2"), &p.chart.host.table.Action(CommandId::InsertSymbol, btRectangle));
+    QCOMPARE(p.Button("ToolButton2").text(), QStringLiteral("Прямоугольник"));
     QCOMPARE(p.Button("ToolButton2").toolTip(), QStringLiteral("Прямоугольник"));
     QCOMPARE(p.Button("ToolButton9").toolTip(), QStringLiteral("Цикл \"ДЛЯ\""));
   }
@@ -72,6 +77,24 @@ class TLibraryFormTest : public QObject {
     QCOMPARE(p.Chart().BlockCount(), qint64(1));
     QCOMPARE(int(p.Chart().Blocks(1).BT), int(btRectangle));
     QVERIFY(!p.Chart().DrawingBlockByHand());  // one symbol per press
+  }
+
+  // Assistive tools toggle a checkable button rather than click it; that
+  // arms the tool as a click does, and the buttons show which tool is armed.
+  void togglingAButtonArmsItsTool() {
+    Palette p;
+    auto* rectangle = p.form.aToolBar1->findChild<QToolButton*>(QStringLiteral("ToolButton2"));
+    auto* pointer = p.form.aToolBar1->findChild<QToolButton*>(QStringLiteral("tbCursorArrow"));
+    QVERIFY(pointer->isChecked());
+    rectangle->toggle();
+    QVERIFY(p.Chart().DrawingBlockByHand());
+    QCOMPARE(int(p.Chart().DrawedBlockType()), int(btRectangle));
+    QVERIFY(rectangle->isChecked() && !pointer->isChecked());
+    rectangle->toggle();  // an armed tool stays armed
+    QVERIFY(p.Chart().DrawingBlockByHand() && rectangle->isChecked());
+    pointer->toggle();
+    QVERIFY(!p.Chart().DrawingBlockByHand());
+    QVERIFY(pointer->isChecked() && !rectangle->isChecked());
   }
 
   void lineArmsLineDrawingNotBlockDrawing() {

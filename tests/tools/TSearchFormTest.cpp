@@ -14,6 +14,7 @@
 #include "support/ChartBuilder.h"
 #include "support/FakeChartHost.h"
 #include "support/ModalAnswer.h"
+#include "support/NoticeLog.h"
 #include "tools/TSearchForm.h"
 #include "view/TBlocksHolder.h"
 
@@ -119,11 +120,11 @@ class TSearchFormTest : public QObject {
     for (std::int64_t y : {1000, 5000, 9000}) AddText(s.Chart(), "да", y);
     AddText(s.Chart(), "нет", 13000);
     s.Show();
-    s.w.host.inspected.clear();
+    test::NoticeLog log(s.Chart());
     s.Find("да");
     QCOMPARE(s.Chart().ActiveBlock(), 3);
     // The inspector and the status line hear of it.
-    QCOMPARE(s.w.host.inspected, std::vector<std::int64_t>{3});
+    QCOMPARE(log.ActiveBlocks(), std::vector<std::int64_t>{3});
     QCOMPARE(s.Lines(),
              (QStringList{QString::fromUtf8("1 - да"), QString::fromUtf8("2 - да"), QString::fromUtf8("3 - да")}));
   }

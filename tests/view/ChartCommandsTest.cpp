@@ -313,16 +313,57 @@ class ChartCommandsTest : public QObject {
         &w.host.table.Action(CommandId::Undo)));
   }
 
-  // The context menu's own drawing items run the commands that the main
-  // menu keeps hidden, and are enabled while those can run.
-  void contextMenuDrawingItemsRunTheHiddenCommands() {
+  // The drawing tools are one group of shared actions in both menus of the
+  // chart window; the checked one is what the active canvas has armed,
+  // however the arming ended.
+  void theCheckedDrawingToolIsTheArmedOne() {
     test::ChartWindow w;
-    QAction* polyline = w.form->PopMenu->findChild<QAction*>(QStringLiteral("mMLine1"));
-    QVERIFY(polyline->isEnabled());
-    polyline->trigger();
+    CommandTable& table = w.host.table;
+    QAction& polyline = table.Action(CommandId::InsertPolyline);
+    QAction& rectangle = table.Action(CommandId::InsertSymbol, btRectangle);
+    QAction& pointer = table.Action(CommandId::CancelInsert);
+    QVERIFY(w.form->PopMenu->actions().contains(&polyline));
+    QVERIFY(w.form->MainMenu2->findChild<QMenu*>(QStringLiteral("mEdit"))->actions().contains(&polyline));
+    QVERIFY(pointer.isChecked());
+
+    polyline.trigger();
     QVERIFY(w.model().DrawingMLineByHand());
+    QVERIFY(polyline.isChecked() && !pointer.isChecked());
+    QTest::keyClick(w.form->bh, Qt::Key_Escape);
+    QVERIFY(!w.model().DrawingLineByHand());
+    QVERIFY(pointer.isChecked());
+
+    rectangle.trigger();
+    QVERIFY(rectangle.isChecked() && !polyline.isChecked());
+    TBlocksHolder& canvas = *w.form->bh;
+    canvas.CanvasMouseDown(Qt::LeftButton, {}, 40, 40);
+    canvas.CanvasMouseMove(Qt::LeftButton, {}, 120, 90);
+    canvas.CanvasMouseUp();
+    QCOMPARE(w.model().BlockCount(), qint64(1));
+    QVERIFY(pointer.isChecked());
+
+    // A tool chosen again on a chart drawn by the palette's repeat.
+    table.Action(CommandId::RepeatSymbol).trigger();
+    QVERIFY(rectangle.isChecked());
     w.host.ChartWindowClosed(*w.form);
-    QVERIFY(!polyline->isEnabled());
+    QVERIFY(!polyline.isEnabled() && pointer.isChecked());
+  }
+
+  // Ctrl+Delete is the delete command's shortcut and nothing else: without
+  // the command the key deletes nothing.
+  void ctrlDeleteDeletesOnlyThroughTheCommand() {
+    test::ChartWindow w;
+    AddBlock(w.model());
+    w.model().SetActiveBlock(1);
+    w.host.table.Unbind(CommandId::Delete);
+    QTest::keyClick(w.form->bh, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(w.model().BlockCount(), qint64(1));
+  }
+
+  void theChartWindowsFileMenuOffersTheRecentFiles() {
+    test::ChartWindow w;
+    const QList<QAction*> file = w.form->MainMenu2->findChild<QMenu*>(QStringLiteral("mFile"))->actions();
+    QCOMPARE(file.indexOf(w.host.recentMenu.menuAction()), file.indexOf(&w.host.table.Action(CommandId::Open)) + 1);
   }
 
   void aSharedShortcutWorksInEveryWindow() {

@@ -114,18 +114,6 @@ class TBlocksHolderKeysTest : public QObject {
     QCOMPARE(notified, qint64(0));
   }
 
-  void ctrlDeleteDeletesTheActiveBlockUndoably() {
-    test::ViewFixture f;
-    f.model().AddDefaultBlock(btRectangle, 0, 0, 1000, 1000);
-    QTest::keyClick(&f.bh(), Qt::Key_Delete, Qt::ControlModifier);  // nothing active
-    QCOMPARE(f.model().BlockCount(), qint64(1));
-    f.model().SetActiveBlock(1);
-    QTest::keyClick(&f.bh(), Qt::Key_Delete, Qt::ControlModifier);
-    QCOMPARE(f.model().BlockCount(), qint64(0));
-    f.model().Undo();
-    QCOMPARE(f.model().BlockCount(), qint64(1));
-  }
-
   void keysDoNothingWhileViewOnly() {
     test::ViewFixture f;
     f.model().AddDefaultBlock(btRectangle, 0, 0, 1000, 1000);

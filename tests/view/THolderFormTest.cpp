@@ -281,7 +281,9 @@ class THolderFormTest : public QObject {
 
   void contextMenuArmsDrawingByTag() {
     Window w;
-    w.form->PopMenu->findChild<QAction*>(QStringLiteral("mLine1"))->trigger();
+    QAction& line = w.host.table.Action(CommandId::InsertSymbol, btLine);
+    QVERIFY(w.form->PopMenu->actions().contains(&line));
+    line.trigger();
     QVERIFY(w.model().DrawingLineByHand());
     QCOMPARE(w.model().History().FUndoCount(), 0);  // arming is no edit
     auto* symbols = w.form->PopMenu->findChild<QMenu*>(QStringLiteral("mpNewSymbol"));
@@ -306,11 +308,11 @@ class THolderFormTest : public QObject {
 
   void viewSwitchesActOnThisWindow() {
     Window w;
-    w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mStatus"))->trigger();
+    w.form->findChild<QAction*>(QStringLiteral("mStatus"))->trigger();
     QCOMPARE(w.form->BottomPanel->height(), 1);
-    w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mStatus"))->trigger();
+    w.form->findChild<QAction*>(QStringLiteral("mStatus"))->trigger();
     QCOMPARE(w.form->BottomPanel->height(), 20);
-    w.form->MainMenu2->findChild<QAction*>(QStringLiteral("mRulers"))->trigger();
+    w.form->findChild<QAction*>(QStringLiteral("mRulers"))->trigger();
     QVERIFY(w.form->HorzRuler->isHidden() && w.form->VertRuler->isHidden());
   }
 
@@ -336,6 +338,7 @@ class THolderFormTest : public QObject {
     Window w;
     BlocksHolderModel source;
     source.AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
+    test::NoticeLog log(w.model());
     QListWidget list;
     auto* item = new QListWidgetItem(QStringLiteral("fragment"), &list);
     item->setData(FragmentTextRole, QByteArray::fromStdString(source.BlockToFragment(source.Blocks(1))));
@@ -344,7 +347,7 @@ class THolderFormTest : public QObject {
     QCOMPARE(w.model().BlockCount(), qint64(1));
     QCOMPARE(w.model().ActiveBlock(), qint64(1));
     QVERIFY(w.form->bh->FPlacingFragment);
-    QCOMPARE(w.host.inspected, std::vector<std::int64_t>{1});
+    QCOMPARE(log.ActiveBlocks(), std::vector<std::int64_t>{1});
 
     QObject notAList;
     item->setData(FragmentTextRole, QByteArray("no fragment"));
@@ -359,7 +362,7 @@ class THolderFormTest : public QObject {
     test::NoticeLog other(w.model());
     w.model().AddDefaultBlock(btRectangle, 0, 0, 1000, 1000);
     w.model().GoToBlock(1);
-    QVERIFY(w.host.inspected == std::vector<std::int64_t>{1});
+    QVERIFY(w.form->isWindowModified());
     QVERIFY(other.ActiveBlocks() == std::vector<std::int64_t>{1});
   }
 
