@@ -389,7 +389,9 @@ class BlocksHolderModel {
   enum class EditTargets : std::uint8_t;
   // Records an undo point, changes the active block or its members, announces
   // it; nothing at all when the change would leave them as they are.
-  void EditActiveBlock(EditTargets targets, const std::function<void(TBlock&)>& change);
+  // `reshapes`: the change may move or resize blocks, and the lines
+  // attached to them follow.
+  void EditActiveBlock(EditTargets targets, const std::function<void(TBlock&)>& change, bool reshapes = false);
   // Before typing changes the text of `block`.
   void TypingInto(ChartEdit& edit, TBlock& block) const;
   // Puts the caret behind a text set as a whole.
