@@ -52,6 +52,8 @@ const std::vector<OptionKey>& OptionKeys() {
       Count("AutoSaveSeconds", &ProgramOptions::AutoSaveSeconds),
       Truth("WheelUpZoomsIn", &ProgramOptions::WheelUpZoomsIn),
       Truth("CtrlFOpensSearch", &ProgramOptions::CtrlFOpensSearch),
+      Truth("NewLinesWithArrow", &ProgramOptions::NewLinesWithArrow),
+      Truth("RouteNewLines", &ProgramOptions::RouteNewLines),
   };
   return keys;
 }

@@ -147,6 +147,9 @@ void TSettingsForm::BuildGeneralPage() {
   AddCheckBox(*page, "chShowStatus", "Отображать строку статуса в окне схемы", &ProgramOptions::ShowStatusInWin);
   AddCheckBox(*page, "chShowColorLine", "Отображать палитру для выбора цвета в окне схемы",
               &ProgramOptions::ShowColorLineInWin);
+  AddCheckBox(*page, "chNewLinesWithArrow", "Новые линии заканчиваются стрелкой", &ProgramOptions::NewLinesWithArrow);
+  AddCheckBox(*page, "chRouteNewLines", "Линия от символа к символу обходит символы между ними",
+              &ProgramOptions::RouteNewLines);
   page->addSpacing(8);
   LabelLanguage = Named(new QLabel(QStringLiteral("Язык интерфейса программы:"), pGeneral), "LabelLanguage");
   cbLanguage = Named(new QComboBox(pGeneral), "cbLanguage");

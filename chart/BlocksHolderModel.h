@@ -117,6 +117,9 @@ class BlocksHolderModel {
   void SetDefBlockFont(const TBlockFont& v) { defBlockFont_ = v; }
   void SetDefBlockTextAlign(TAlignment v) { defBlockTextAlign_ = v; }
   void SetDefBlockPlace(TBlockTextPlacement v) { defBlockPlace_ = v; }
+  // The ends of a line added with the defaults (a line drawn by hand).
+  TBlocksLineArrows DefLineArrows() const { return defLineArrows_; }
+  void SetDefLineArrows(TBlocksLineArrows v) { defLineArrows_ = v; }
 
   // Drawing modes of mouse editing; stay false while ViewOnly.
   bool DrawingLineByHand() const { return drawingLineByHand_; }
@@ -443,6 +446,7 @@ class BlocksHolderModel {
   TBlockFont defBlockFont_;
   TAlignment defBlockTextAlign_ = taCenter;
   TBlockTextPlacement defBlockPlace_ = btpInside;
+  TBlocksLineArrows defLineArrows_ = blaSimple;
 
   UndoHistory history_{*this};
 };

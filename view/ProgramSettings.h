@@ -29,6 +29,11 @@ struct ProgramOptions {
   // and Ctrl+F opens the search window.
   bool WheelUpZoomsIn = false;
   bool CtrlFOpensSearch = false;
+  // Lines drawn in a new chart window end with an arrow; the window's
+  // default line ends (the Format menu) start from it.
+  bool NewLinesWithArrow = false;
+  // A line drawn from one symbol to another goes around the symbols between.
+  bool RouteNewLines = false;
   bool operator==(const ProgramOptions&) const = default;
 };
 
