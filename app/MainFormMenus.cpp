@@ -39,7 +39,7 @@ void TMainForm::BuildMainMenu1() {
            {Command(Undo), Command(Redo), Separator(), Command(Cut), Command(Copy), Command(Paste), Command(Delete), Separator(),
             Command(Search), Command(Replace), Command(InsertSymbol, btLine), Command(InsertPolyline),
             Menu("mNewSymbol", "Новый символ", NewSymbolItems(), true), Command(InsertSymbol, btTextRegion),
-            Separator(), Command(Group), Command(Ungroup), Command(BringToFront), Command(SendToBack), Separator(),
+            Separator(), Command(Group), Command(Ungroup), Command(Connect), Command(BringToFront), Command(SendToBack), Separator(),
             Command(ChartInfo)}),
       Menu("mView", "Вид",
            {Command(Rulers), Command(StatusLine), Command(ColorStrip), Separator(), ZoomMenu(), Separator(),

@@ -38,6 +38,7 @@ class TBlocksHolder : public QWidget {
   std::int64_t FMoveThreshold = 20;
   bool FAutoScroll = true;
   bool FMultiInsert = false;
+  bool FRouteLines = false;  // a line drawn from symbol to symbol goes around those between
   QLabel* FStatusPanel = nullptr;  // receives the position texts
   // Fired on every mouse move with the (grid-snapped) window point.
   std::function<void(Qt::KeyboardModifiers, int x, int y)> OnMousePosChanged;
@@ -117,6 +118,7 @@ class TBlocksHolder : public QWidget {
   ChartPoint drawEnd_;
   bool rubberRepainted_ = false;
   std::optional<GlueTarget> glue_;
+  std::int64_t drawStartSymbol_ = 0;  // the symbol the line drawn starts on
   bool glueOff_ = false;  // Alt held: line ends stick to nothing
 
   ChartPoint ChartPointOf(std::int64_t x, std::int64_t y) const;
@@ -133,6 +135,9 @@ class TBlocksHolder : public QWidget {
   std::optional<GlueTarget> GlueAt(ChartPoint p, const TBlock* except) const;
   bool GlueLineEnd(const TBlock& line, ChartPoint& p, std::int64_t& dX, std::int64_t& dY);
   void FinishDrawingByHand();
+  // Adds the line drawn as a route between the symbols its ends stick to,
+  // when routing is on; false when it added nothing.
+  bool RouteDrawnLine();
   void SelectInRubberBand();
 
   bool EditTextKey(int key);

@@ -1,6 +1,7 @@
 // Glue: while a line is drawn or one of its ends dragged, the symbol near the
 // end shows its connection points and where the end will go, and the end
 // lands exactly on the symbol's outline. Alt held turns it off.
+#include "chart/ConnectRoute.h"
 #include "render/CoordinateMath.h"
 #include "view/TBlocksHolder.h"
 
@@ -29,6 +30,11 @@ bool TBlocksHolder::GlueLineEnd(const TBlock& line, ChartPoint& p, std::int64_t&
   dY = WrapSub(glue_->y, start ? line.Y : WrapAdd(line.Y, line.H));
   p = {glue_->x, glue_->y};
   return true;
+}
+
+bool TBlocksHolder::RouteDrawnLine() {
+  if (!FRouteLines || !glue_ || drawStartSymbol_ == 0 || glue_->block == drawStartSymbol_) return false;
+  return ConnectSymbols(model_, drawStartSymbol_, {drawStart_.x, drawStart_.y}, glue_->block, {glue_->x, glue_->y}) > 0;
 }
 
 void TBlocksHolder::PaintGlue(Canvas& canvas) const {

@@ -56,6 +56,7 @@ void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
     glueOff_ = shift.testFlag(Qt::AltModifier);
     glue_ = model_.DrawingLineByHand() && !glueOff_ ? GlueAt(p, nullptr) : std::nullopt;
     if (glue_) p = {glue_->x, glue_->y};
+    drawStartSymbol_ = glue_ ? glue_->block : 0;
     if (glue_ || (FObjectSnap && SnapToObject(p))) {
       const WindowPoint w = WindowPointOf(p);
       x = ToPixel(w.x);
@@ -267,7 +268,7 @@ void TBlocksHolder::FinishDrawingByHand() {
   // Arming a drawing tool is no edit; the symbol drawn is.
   ChartEdit edit(model_);
   if (model_.DrawingLineByHand()) {
-    model_.AddDefaultBlock(btLine, drawStart_.x, drawStart_.y, w, h);
+    if (!RouteDrawnLine()) model_.AddDefaultBlock(btLine, drawStart_.x, drawStart_.y, w, h);
     DoDebug("Линия нарисована.");
     if (model_.DrawingMLineByHand()) return;
     model_.SetDrawingLineByHand(FMultiInsert);

@@ -66,7 +66,7 @@ void THolderForm::BuildPopMenu() {
       Command(Delete),
       Separator(),
       Menu("mpInstrum", "Инструменты",
-           {Command(Group), Command(Ungroup), Command(BringToFront), Command(SendToBack)}, true),
+           {Command(Group), Command(Ungroup), Command(Connect), Command(BringToFront), Command(SendToBack)}, true),
       Separator(),
       // Shown while the program has no symbol palette, the other way to
       // draw; the main menu keeps these commands hidden.
@@ -110,7 +110,7 @@ void THolderForm::BuildMainMenu2() {
             Command(EditSettings), Separator(), Command(Exit)}),
       Menu("mEdit", "Правка",
            {Command(Undo), Command(Redo), Separator(), Command(Cut), Command(Copy), Command(Paste), Command(Delete), Separator(),
-            Command(Search), Command(Replace), Separator(), Command(Group), Command(Ungroup), Command(BringToFront),
+            Command(Search), Command(Replace), Separator(), Command(Group), Command(Ungroup), Command(Connect), Command(BringToFront),
             Command(SendToBack), Separator(), Command(ChartInfo)}),
       // The three view switches act on this window only.
       Menu("mView", "Вид",

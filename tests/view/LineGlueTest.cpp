@@ -114,6 +114,34 @@ class LineGlueTest : public QObject {
     const TBlock& line = f.model().Blocks(2);
     QCOMPARE((ChartPoint{line.X, line.Y}), (ChartPoint{3000, 2000}));
   }
+
+  // With routing on, a line drawn from one symbol to another goes around the
+  // symbol between them, from the start's glue point to the end's.
+  void withRoutingOnALineFromSymbolToSymbolGoesAroundTheOneBetween() {
+    test::ViewFixture f(590, 600, 1000);
+    f.model().AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
+    f.model().AddDefaultBlock(btRectangle, 1000, 5000, 2000, 1000);
+    f.model().AddDefaultBlock(btEllipse, 500, 2800, 3000, 1400);
+    f.bh().FRouteLines = true;
+    f.model().SetDrawingLineByHand(true);
+    TBlocksHolder& bh = f.bh();
+    Press(bh, At(bh, 2000, 1960));
+    Move(bh, At(bh, 2000, 5040));
+    Release(bh, At(bh, 2000, 5040));
+    QVERIFY(f.model().BlockCount() > 4);
+    const TBlock& first = f.model().Blocks(4);
+    QCOMPARE((ChartPoint{first.X, first.Y}), (ChartPoint{2000, 2000}));
+    QCOMPARE(LineEnd(f.model().Blocks(f.model().BlockCount())), (ChartPoint{2000, 5000}));
+    for (std::int64_t n = 4; n <= f.model().BlockCount(); ++n) {
+      const TBlock& line = f.model().Blocks(n);
+      const std::int64_t x0 = std::min(line.X, line.X + line.W), x1 = std::max(line.X, line.X + line.W);
+      const std::int64_t y0 = std::min(line.Y, line.Y + line.H), y1 = std::max(line.Y, line.Y + line.H);
+      QVERIFY(line.W == 0 || line.H == 0);
+      const bool cuts = line.W == 0 ? 500 < x0 && x0 < 3500 && y0 < 4200 && 2800 < y1
+                                    : 2800 < y0 && y0 < 4200 && x0 < 3500 && 500 < x1;
+      QVERIFY2(!cuts, qPrintable(QString("line %1 cuts through the ellipse's box").arg(n)));
+    }
+  }
 };
 
 QTEST_MAIN(LineGlueTest)
