@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <queue>
+#include <unordered_set>
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
@@ -209,15 +210,14 @@ std::vector<RoutePoint> Route(BlocksHolderModel& chart, const TBlock& from, Rout
   const Box fromBox = BoxOf(from), toBox = BoxOf(to);
   const int startSide = SideOf(fromBox, start), endSide = SideOf(toBox, end);
   const RoutePoint a = Exit(fromBox, start, startSide), b = Exit(toBox, end, endSide);
-  std::vector<const TBlock*> seen;
+  std::unordered_set<const TBlock*> seen;
   std::vector<Box> obstacles;
   // Takes in the symbols near the area not yet seen; false when there are none.
   auto takeIn = [&](const Box& area) {
     bool more = false;
     for (const std::int64_t n : chart.BlocksNear({area.left, area.top, area.right, area.bottom})) {
       const TBlock& s = chart.Blocks(n);
-      if (!TakesLines(s) || std::ranges::find(seen, &s) != seen.end()) continue;
-      seen.push_back(&s);
+      if (!TakesLines(s) || !seen.insert(&s).second) continue;
       obstacles.push_back(Widened(BoxOf(s), kRouteClearance));
       more = true;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
@@ -66,16 +67,20 @@ int AttachedEnd(const TBlock& line, const TBlock& a, const std::vector<OutlinePo
 
 LineFollow::LineFollow(BlocksHolderModel& chart, const std::vector<TBlock*>& symbols,
                        const std::vector<TBlock*>& moving) {
+  if (symbols.empty()) return;
+  // A selection may hold many blocks: what is moving and what is noted are
+  // looked up, not searched.
+  const std::unordered_set<const TBlock*> movingSet(moving.begin(), moving.end());
+  std::unordered_set<const TBlock*> noted[2];
   for (const TBlock* symbol : symbols) {
     if (symbol->BT == btLine || symbol->BT == btSelection) continue;
     const std::vector<OutlinePoint> outline = OutlineForLines(*symbol);
     for (const std::int64_t n : chart.BlocksNear(AttachReach(*symbol, kAttachTolerance))) {
       TBlock& line = chart.Blocks(n);
-      if (line.BT != btLine || std::ranges::find(moving, &line) != moving.end()) continue;
+      if (line.BT != btLine || movingSet.contains(&line)) continue;
       const int end = AttachedEnd(line, *symbol, outline, kAttachTolerance);
-      if (end == 0) continue;
       // An end near two changing symbols follows the first.
-      if (std::ranges::any_of(ends_, [&](const End& e) { return e.line == &line && e.end == end; })) continue;
+      if (end == 0 || !noted[end - 1].insert(&line).second) continue;
       const std::int64_t x = end == 1 ? line.X : WrapAdd(line.X, line.W);
       const std::int64_t y = end == 1 ? line.Y : WrapAdd(line.Y, line.H);
       ends_.push_back({&line, end, symbol, {symbol->X, symbol->Y, symbol->W, symbol->H}, OnOutline(outline, x, y)});
@@ -117,6 +122,7 @@ std::vector<const TBlock*> LineFollow::Follow(ChartEdit& edit) const {
   };
   std::vector<Placed> placed;
   std::vector<TBlock*> changed;
+  std::unordered_set<const TBlock*> counted;
   for (const End& e : ends_) {
     const TBlock& line = *e.line;
     const std::int64_t x = e.end == 1 ? line.X : WrapAdd(line.X, line.W);
@@ -124,7 +130,7 @@ std::vector<const TBlock*> LineFollow::Follow(ChartEdit& edit) const {
     const auto [nx, ny] = NewPlace(e, x, y);
     if (nx == x && ny == y) continue;
     placed.push_back({e.line, e.end, nx, ny});
-    if (std::ranges::find(changed, e.line) == changed.end()) changed.push_back(e.line);
+    if (counted.insert(e.line).second) changed.push_back(e.line);
   }
   if (changed.empty()) return {};
   edit.Changing(changed);
