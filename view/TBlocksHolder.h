@@ -135,9 +135,9 @@ class TBlocksHolder : public QWidget {
   std::optional<GlueTarget> GlueAt(ChartPoint p, const TBlock* except) const;
   bool GlueLineEnd(const TBlock& line, ChartPoint& p, std::int64_t& dX, std::int64_t& dY);
   void FinishDrawingByHand();
-  // Adds the line drawn as a route between the symbols its ends stick to,
-  // when routing is on; false when it added nothing.
-  bool RouteDrawnLine();
+  // Adds the line drawn as a route between the symbols its ends stick to
+  // (the end to `glue`), when routing is on; false when it added nothing.
+  bool RouteDrawnLine(const std::optional<GlueTarget>& glue);
   void SelectInRubberBand();
 
   bool EditTextKey(int key);

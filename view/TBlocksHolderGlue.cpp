@@ -32,9 +32,9 @@ bool TBlocksHolder::GlueLineEnd(const TBlock& line, ChartPoint& p, std::int64_t&
   return true;
 }
 
-bool TBlocksHolder::RouteDrawnLine() {
-  if (!FRouteLines || !glue_ || drawStartSymbol_ == 0 || glue_->block == drawStartSymbol_) return false;
-  return ConnectSymbols(model_, drawStartSymbol_, {drawStart_.x, drawStart_.y}, glue_->block, {glue_->x, glue_->y}) > 0;
+bool TBlocksHolder::RouteDrawnLine(const std::optional<GlueTarget>& glue) {
+  if (!FRouteLines || !glue || drawStartSymbol_ == 0 || glue->block == drawStartSymbol_) return false;
+  return ConnectSymbols(model_, drawStartSymbol_, {drawStart_.x, drawStart_.y}, glue->block, {glue->x, glue->y}) > 0;
 }
 
 void TBlocksHolder::PaintGlue(Canvas& canvas) const {

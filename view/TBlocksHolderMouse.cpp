@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <algorithm>
+#include <utility>
 
 #include "chart/ChartEdit.h"
 #include "chart/TextCaret.h"
@@ -237,7 +238,6 @@ void TBlocksHolder::CanvasMouseUp() {
   if (model_.ViewOnly()) return;
   if (model_.DrawingLineByHand() || model_.DrawingBlockByHand()) {
     FinishDrawingByHand();
-    glue_.reset();
     return;
   }
   glue_.reset();
@@ -258,9 +258,10 @@ void TBlocksHolder::FinishDrawingByHand() {
     h = SnapToGrid(h, model_.PosGridSize());
   }
   // A glued end lies exactly on the outline, whatever the pixels say.
-  if (glue_ && model_.DrawingLineByHand()) {
-    w = WrapSub(glue_->x, drawStart_.x);
-    h = WrapSub(glue_->y, drawStart_.y);
+  const std::optional<GlueTarget> glue = std::exchange(glue_, std::nullopt);
+  if (glue && model_.DrawingLineByHand()) {
+    w = WrapSub(glue->x, drawStart_.x);
+    h = WrapSub(glue->y, drawStart_.y);
   }
   SetStatusText(QString());
   // The rubber shape goes with the repaint that adding the block causes.
@@ -268,7 +269,7 @@ void TBlocksHolder::FinishDrawingByHand() {
   // Arming a drawing tool is no edit; the symbol drawn is.
   ChartEdit edit(model_);
   if (model_.DrawingLineByHand()) {
-    if (!RouteDrawnLine()) model_.AddDefaultBlock(btLine, drawStart_.x, drawStart_.y, w, h);
+    if (!RouteDrawnLine(glue)) model_.AddDefaultBlock(btLine, drawStart_.x, drawStart_.y, w, h);
     DoDebug("Линия нарисована.");
     if (model_.DrawingMLineByHand()) return;
     model_.SetDrawingLineByHand(FMultiInsert);
