@@ -77,13 +77,5 @@ TEST(NearestOnOutline, IsOnTheOutlineAndNoVertexIsNearer) {
   }
 }
 
-TEST(TakesLines, SymbolsDoLinesPointsAndContainersDoNot) {
-  EXPECT_TRUE(TakesLines(Symbol(btRectangle)));
-  EXPECT_TRUE(TakesLines(Symbol(btTextRegion)));
-  EXPECT_FALSE(TakesLines(Symbol(btLine)));
-  EXPECT_FALSE(TakesLines(Symbol(btPoint)));
-  EXPECT_FALSE(TakesLines(Symbol(btSelection)));
-}
-
 }  // namespace
 }  // namespace quobrix
