@@ -33,6 +33,9 @@ Box Widened(const Box& b, std::int64_t by) {
   return {SaturatingSub(b.left, by), SaturatingSub(b.top, by), SaturatingAdd(b.right, by), SaturatingAdd(b.bottom, by)};
 }
 
+// The grid has some (2n)² nodes for n symbols near the route.
+constexpr std::size_t kMostSymbolsPassed = 400;
+
 // Directions: right, down, left, up.
 constexpr int kDx[] = {1, 0, -1, 0};
 constexpr int kDy[] = {0, 1, 0, -1};
@@ -225,8 +228,9 @@ std::vector<RoutePoint> Route(BlocksHolderModel& chart, const TBlock& from, Rout
   };
   takeIn(Widened(Around({a, b, {fromBox.left, fromBox.top}, {toBox.right, toBox.bottom}}), kRouteClearance));
   // A route around a wide symbol may pass symbols that were not near the
-  // two ends: each round takes those in too.
-  for (int round = 0; round < 16; ++round) {
+  // two ends: each round takes those in too. The grid grows with the square
+  // of the symbols, so a route past too many is none.
+  for (int round = 0; round < 16 && obstacles.size() <= kMostSymbolsPassed; ++round) {
     const std::vector<RoutePoint> path = CheapestPath(Grid(obstacles, a, b), a, startSide, b, (endSide + 2) % 4);
     if (path.empty()) return {};
     std::vector<RoutePoint> route{start};

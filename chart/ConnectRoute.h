@@ -24,7 +24,8 @@ constexpr std::int64_t kRouteClearance = 300;
 // The corners of an orthogonal route from `start` on symbol `from` to `end`
 // on symbol `to`, each leaving its symbol straight out of the side it lies
 // on, around every other symbol near them, with as few bends as it can and
-// then as short as it can. Empty when nothing gets through.
+// then as short as it can. Empty when nothing gets through or the way
+// passes too many symbols (some hundreds) to be worth searching.
 std::vector<RoutePoint> Route(BlocksHolderModel& chart, const TBlock& from, RoutePoint start, const TBlock& to,
                               RoutePoint end);
 

@@ -101,6 +101,15 @@ TEST(Route, NeverCutsThroughASymbol) {
   }
 }
 
+// A route between the ends of a long chain would pass thousands of symbols:
+// it is refused at once rather than searched for a long time.
+TEST(Route, PastTooManySymbolsIsNone) {
+  BlocksHolderModel chart;
+  for (int k = 0; k < 2000; ++k) AddRect(chart, 0, k * 2000, 2000, 1000);
+  EXPECT_TRUE(Connect(chart, 1, 2000).empty());
+  EXPECT_FALSE(Connect(chart, 1, 2).empty());
+}
+
 TEST(ConnectSymbols, AddsTheRouteAsLinesInOneUndoPointTheLastWithTheDefaultEnds) {
   test::UndoTestFolder folder;
   BlocksHolderModel chart;
