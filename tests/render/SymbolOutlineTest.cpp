@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 {{2000, 2000}, {2900, 2500}, {2000, 3000}, {1100, 2500}}},
                       ShapeCase{"circle_in_the_square_on_the_near_corner", btCircle,
                                 {{1500, 2000}, {2000, 2500}, {1500, 3000}, {1000, 2500}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(ConnectionPoints, AMirroredSymbolHasTheSamePoints) {
   const std::vector<OutlinePoint> got = ConnectionPoints(Symbol(btSRectangle, 3000, 3000, -2000, -1000));
