@@ -38,7 +38,7 @@ void TMainForm::BuildMainMenu1() {
             Command(Print), Separator(), Command(EditSettings), Separator(), Command(Exit)}),
       Menu("mEdit", "Правка",
            {Command(Undo), Command(Redo), Separator(), Command(Cut), Command(Copy), Command(Paste), Command(Delete), Separator(),
-            Command(Search), Command(Replace), Menu("mNewSymbol", "Новый символ", NewSymbolItems(), true), Separator(), Command(Group), Command(Ungroup), Command(BringToFront), Command(SendToBack), Separator(),
+            Command(Search), Command(Replace), Menu("mNewSymbol", "Новый символ", NewSymbolItems(), true), Separator(), Command(Group), Command(Ungroup), Command(Connect), Command(BringToFront), Command(SendToBack), Separator(),
             Command(ChartInfo)}),
       Menu("mView", "Вид",
            {Command(Rulers), Command(StatusLine), Command(ColorStrip), Separator(), ZoomMenu(), Separator(),

@@ -53,6 +53,8 @@ const std::vector<OptionKey>& OptionKeys() {
       Truth("WheelUpZoomsIn", &ProgramOptions::WheelUpZoomsIn),
       Truth("CtrlFOpensSearch", &ProgramOptions::CtrlFOpensSearch),
       Truth("SingleWindow", &ProgramOptions::SingleWindow),
+      Truth("NewLinesWithArrow", &ProgramOptions::NewLinesWithArrow),
+      Truth("RouteNewLines", &ProgramOptions::RouteNewLines),
   };
   return keys;
 }

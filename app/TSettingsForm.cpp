@@ -57,17 +57,22 @@ TSettingsForm::TSettingsForm(QWidget& owner, const QAction& menuItem, std::funct
   Pages = Named(new QStackedWidget(this), "Pages");
   pGeneral = Named(new QWidget(Pages), "pGeneral");
   pExpert = Named(new QWidget(Pages), "pExpert");
+  pLines = Named(new QWidget(Pages), "pLines");
   Pages->addWidget(pGeneral);
   Pages->addWidget(pExpert);
+  Pages->addWidget(pLines);
   BuildGeneralPage();
   BuildExpertPage();
+  BuildLinesPage();
 
   auto* pageColumn = new QVBoxLayout;
   auto* group = new QButtonGroup(this);
   SpeedButton1 = AddPageButton(*pageColumn, "SpeedButton1", "Основные", *pGeneral);
   SpeedButton2 = AddPageButton(*pageColumn, "SpeedButton2", "Дополнительно", *pExpert);
+  SpeedButton3 = AddPageButton(*pageColumn, "SpeedButton3", "Линии", *pLines);
   group->addButton(SpeedButton1);
   group->addButton(SpeedButton2);
+  group->addButton(SpeedButton3);
   SpeedButton1->setChecked(true);
   pageColumn->addStretch();
   auto* middle = new QHBoxLayout;
@@ -173,6 +178,15 @@ void TSettingsForm::BuildExpertPage() {
   page->addSpacing(8);
   AddSecondsBox(*page, "LabelAutoSave", "Интервал автосохранения в секундах (0 — выключено):",
                 "seAutoSaveSeconds", &ProgramOptions::AutoSaveSeconds);
+  page->addStretch();
+}
+
+// How lines drawn by hand are made.
+void TSettingsForm::BuildLinesPage() {
+  auto* page = new QVBoxLayout(pLines);
+  page->setContentsMargins(0, 0, 0, 0);
+  AddCheckBox(*page, "chNewLinesWithArrow", "Новые линии заканчиваются стрелкой", &ProgramOptions::NewLinesWithArrow);
+  AddCheckBox(*page, "chRouteNewLines", "Линии между символами обходят символы", &ProgramOptions::RouteNewLines);
   page->addStretch();
 }
 

@@ -39,9 +39,11 @@ class TSettingsForm : public QDialog {
   QLabel* LabelCaption;
   QToolButton* SpeedButton1;
   QToolButton* SpeedButton2;
+  QToolButton* SpeedButton3;
   QStackedWidget* Pages;
   QWidget* pGeneral;
   QWidget* pExpert;
+  QWidget* pLines;
   QLabel* LabelLanguage;
   QComboBox* cbLanguage;
   QPushButton* bOK;
@@ -62,6 +64,7 @@ class TSettingsForm : public QDialog {
   QToolButton* AddPageButton(QBoxLayout& column, const char* name, const char* caption, QWidget& page);
   void BuildGeneralPage();
   void BuildExpertPage();
+  void BuildLinesPage();
   void PresetLanguage(const QString& language);
 
   std::function<void(const QString&)> useLanguage_;

@@ -8,6 +8,9 @@
 //   scroll     50 wheel steps, each repainted
 //   rubber     a rubber band over the visible area, press to release
 //   drag       one symbol dragged 20 steps, press and first step included
+//   glue       a line drawn by hand from a symbol, press and 20 steps, its
+//              ends sticking to the symbols near them (the release, which
+//              adds the line, is an edit like the others)
 //   delete, undo, redo, typing (10 characters into a block), autosave
 // Resident memory is read after opening (against the heap the loaded chart
 // takes) and after 20 edits (against after opening).
@@ -24,6 +27,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -32,6 +36,7 @@
 
 #include "app/AutoSave.h"
 #include "bench/BenchSupport.h"
+#include "chart/LineFollow.h"
 #include "view/ActiveChart.h"
 #include "view/ChartCommands.h"
 #include "view/ChartWindowHost.h"
@@ -102,7 +107,7 @@ class SessionHost : public ChartWindowHost {
   QString ActiveSymbolHint(const TBlocksHolder&, const QString& hint) const override { return hint; }
   void BringMainWindowToFront() override {}
   QString MainCaption() const override { return QStringLiteral("Quobrix"); }
-  QString SavePromptText() const override { return {}; }
+  QString SavePromptText(const THolderForm&) const override { return {}; }
   QString MillimetreText() const override { return QStringLiteral("mm"); }
 
   ActiveChart active;
@@ -163,6 +168,13 @@ class Session {
     Expect(copied, "the copy is written");
     for (int k = 2; k < 8; ++k) Drag(SymbolCentre(k), 1);  // 20 edits in all
     Report("resident_edits_MiB", ResidentMiB());
+    const std::int64_t before = Model().BlockCount();
+    const QPoint from = SymbolCentre(3), to = from + QPoint(60, 40);
+    Model().SetDrawingLineByHand(true);
+    Measure("glue", [&] { Stroke(from, to, 20); });
+    Mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    Expect(Model().BlockCount() == before + 1 && StartsOnAnOutline(Model().Blocks(before + 1)),
+           "the line drawn starts on the outline of the symbol it was drawn from");
     return ok_;
   }
 
@@ -228,9 +240,22 @@ class Session {
   }
 
   void Drag(QPoint from, int steps) {
-    Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
-    for (int i = 1; i <= steps; ++i) Mouse(QEvent::MouseMove, from + QPoint(3 * i, 2 * i), Qt::LeftButton);
+    Stroke(from, from + QPoint(3 * steps, 2 * steps), steps);
     Mouse(QEvent::MouseButtonRelease, from + QPoint(3 * steps, 2 * steps), Qt::NoButton);
+  }
+
+  // A press and the moves of a drag to `to`, without the release.
+  void Stroke(QPoint from, QPoint to, int steps) {
+    Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    for (int i = 1; i <= steps; ++i) Mouse(QEvent::MouseMove, from + (to - from) * i / steps, Qt::LeftButton);
+  }
+
+  bool StartsOnAnOutline(const TBlock& line) {
+    const std::vector<std::int64_t> near = Model().BlocksNear({line.X - 1, line.Y - 1, line.X + 1, line.Y + 1});
+    return std::ranges::any_of(near, [&](std::int64_t n) {
+      const TBlock& b = Model().Blocks(n);
+      return TakesLines(b) && OnOutline(SymbolOutline(b), line.X, line.Y);
+    });
   }
 
   void Click(QPoint at) {
@@ -307,8 +332,8 @@ std::map<std::string, double> RunChild(const std::string& arguments) {
   return figures;
 }
 
-const char* const kActions[] = {"open", "zoom", "scroll", "rubber", "drag",
-                                "delete", "undo", "redo", "typing", "autosave"};
+const char* const kActions[] = {"open",   "zoom", "scroll", "rubber", "drag",    "delete",
+                                "undo",   "redo", "typing", "autosave", "glue"};
 
 void BM_EditorSessions(benchmark::State& state) {
   for (std::int64_t symbols : {kSmallChart, LargeChart()}) {

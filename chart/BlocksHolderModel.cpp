@@ -324,7 +324,8 @@ NewBlock BlocksHolderModel::DefaultLook(std::uint8_t type, const BlockRect& rect
           .LineColor = defBlockBorderColor_,
           .LineStyle = defBlockBorderStyle_,
           .LineWidth = defBlockBorderWidth_,
-          .Text = {}};
+          .Text = {},
+          .LineArrows = type == btLine ? defLineArrows_ : blaSimple};
 }
 
 std::int64_t BlocksHolderModel::AddDefaultBlock(std::uint8_t type, std::int64_t x, std::int64_t y, std::int64_t w,

@@ -117,6 +117,9 @@ class BlocksHolderModel {
   void SetDefBlockFont(const TBlockFont& v) { defBlockFont_ = v; }
   void SetDefBlockTextAlign(TAlignment v) { defBlockTextAlign_ = v; }
   void SetDefBlockPlace(TBlockTextPlacement v) { defBlockPlace_ = v; }
+  // The ends of a line added with the defaults (a line drawn by hand).
+  TBlocksLineArrows DefLineArrows() const { return defLineArrows_; }
+  void SetDefLineArrows(TBlocksLineArrows v) { defLineArrows_ = v; }
 
   // Drawing modes of mouse editing; stay false while ViewOnly.
   bool DrawingLineByHand() const { return drawingLineByHand_; }
@@ -389,7 +392,9 @@ class BlocksHolderModel {
   enum class EditTargets : std::uint8_t;
   // Records an undo point, changes the active block or its members, announces
   // it; nothing at all when the change would leave them as they are.
-  void EditActiveBlock(EditTargets targets, const std::function<void(TBlock&)>& change);
+  // `reshapes`: the change may move or resize blocks, and the lines
+  // attached to them follow.
+  void EditActiveBlock(EditTargets targets, const std::function<void(TBlock&)>& change, bool reshapes = false);
   // Before typing changes the text of `block`.
   void TypingInto(ChartEdit& edit, TBlock& block) const;
   // Puts the caret behind a text set as a whole.
@@ -441,6 +446,7 @@ class BlocksHolderModel {
   TBlockFont defBlockFont_;
   TAlignment defBlockTextAlign_ = taCenter;
   TBlockTextPlacement defBlockPlace_ = btpInside;
+  TBlocksLineArrows defLineArrows_ = blaSimple;
 
   UndoHistory history_{*this};
 };

@@ -3,11 +3,12 @@
 // share the gesture's undo point (UndoHistory), and a step that changes
 // nothing records nothing. Sums wrap: a damaged chart may hold any numbers.
 #include <algorithm>
+#include <iterator>
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
+#include "chart/LineFollow.h"
 #include "render/CoordinateMath.h"
-#include "render/HitTests.h"
 
 namespace quobrix {
 
@@ -18,11 +19,6 @@ bool IsSquareBased(std::uint8_t type) { return type == btSquare || type == btRou
 void Shift(TBlock& b, std::int64_t dX, std::int64_t dY) {
   b.X = WrapAdd(b.X, dX);
   b.Y = WrapAdd(b.Y, dY);
-}
-
-// Strictly inside the span [a, b] narrowed by `tol` at both ends.
-bool DeepInSpan(std::int64_t tol, std::int64_t v, std::int64_t a, std::int64_t b) {
-  return SaturatingAdd(std::min(a, b), tol) < v && v < SaturatingSub(std::max(a, b), tol);
 }
 
 struct Extent {
@@ -61,29 +57,11 @@ void BlocksHolderModel::AttachLines(std::int64_t n, std::int64_t tolerance) {
   attachedLines_.clear();
   if (n < 1 || n > BlockCount()) return;
   const TBlock& a = Blocks(n);
-  const std::int64_t right = WrapAdd(a.X, a.W), bottom = WrapAdd(a.Y, a.H);
-  // A line end within reach lies at most this far outside the rectangle.
-  const std::int64_t reach = SaturatingAdd(std::max<std::int64_t>(tolerance, 0), kLineHitTolerance);
-  const ChartArea near{SaturatingSub(std::min(a.X, right), reach), SaturatingSub(std::min(a.Y, bottom), reach),
-                       SaturatingAdd(std::max(a.X, right), reach), SaturatingAdd(std::max(a.Y, bottom), reach)};
-  for (const std::int64_t candidate : BlocksNear(near)) {
+  const std::vector<OutlinePoint> outline = OutlineForLines(a);
+  for (const std::int64_t candidate : BlocksNear(AttachReach(a, tolerance))) {
     TBlock& line = Blocks(candidate);
     if (&line == &a || line.BT != btLine) continue;
-    // An end on the block's outline, within the tolerance of it. An end well
-    // inside the block belongs to whatever the line was drawn to there: a
-    // pasted copy lying over its original must not take the original's lines.
-    auto onOutline = [&](std::int64_t px, std::int64_t py) {
-      const bool near = InSpanTol(line, tolerance, px, a.X, right) && InSpanTol(line, tolerance, py, a.Y, bottom);
-      const bool deep = DeepInSpan(tolerance, px, a.X, right) && DeepInSpan(tolerance, py, a.Y, bottom);
-      return near && !deep;
-    };
-    const bool start = onOutline(line.X, line.Y);
-    const bool end = onOutline(WrapAdd(line.X, line.W), WrapAdd(line.Y, line.H));
-    if (start && end) continue;
-    if (start)
-      attachedLines_.push_back({&line, 1});
-    else if (end)
-      attachedLines_.push_back({&line, 2});
+    if (const int end = AttachedEnd(line, a, outline, tolerance)) attachedLines_.push_back({&line, end});
   }
 }
 
@@ -95,6 +73,8 @@ void BlocksHolderModel::MoveActiveBlock(std::int64_t dX, std::int64_t dY, bool w
   if (container) moved.insert(moved.end(), a->Members.begin(), a->Members.end());
   if (!container && withAttachedLines)
     for (const AttachedLine& l : attachedLines_) moved.push_back(l.line);
+  // The members' own lines come along; the lines ending on them follow.
+  const LineFollow follow(*this, container ? a->Members : std::vector<TBlock*>{}, moved);
   ChartEdit edit(*this);
   const bool edited = DragStep(edit, moved, [&] {
     const Extent before = ExtentOf(*a);
@@ -117,7 +97,10 @@ void BlocksHolderModel::MoveActiveBlock(std::int64_t dX, std::int64_t dY, bool w
     }
     return ExtentOf(*a) != before;
   });
-  if (edited) NotifyBlocksChanged({moved.begin(), moved.end()});
+  if (!edited) return;
+  std::vector<const TBlock*> changed{moved.begin(), moved.end()};
+  std::ranges::copy(follow.Follow(edit), std::back_inserter(changed));
+  NotifyBlocksChanged(changed);
 }
 
 void BlocksHolderModel::DragActiveCorner(int corner, std::int64_t dX, std::int64_t dY, bool straighten) {
@@ -129,6 +112,7 @@ void BlocksHolderModel::DragActiveCorner(int corner, std::int64_t dX, std::int64
   // no edit.
   const bool selectionOnly = a == MultiSelection() && corner != 4;
   const Extent start = ExtentOf(*a);
+  const LineFollow follow(*this, a->BT == btSelection ? a->Members : std::vector<TBlock*>{a}, reshaped);
   ChartEdit edit(*this);
   const bool edited = DragStep(edit, reshaped, [&] {
     const Extent before = ExtentOf(*a);
@@ -159,9 +143,11 @@ void BlocksHolderModel::DragActiveCorner(int corner, std::int64_t dX, std::int64
     }
     return !selectionOnly && ExtentOf(*a) != before;
   });
-  if (edited)
-    NotifyBlocksChanged({reshaped.begin(), reshaped.end()});
-  else if (ExtentOf(*a) != start)
+  if (edited) {
+    std::vector<const TBlock*> changed{reshaped.begin(), reshaped.end()};
+    std::ranges::copy(follow.Follow(edit), std::back_inserter(changed));
+    NotifyBlocksChanged(changed);
+  } else if (ExtentOf(*a) != start)
     NotifyBlocksChanged({a});
 }
 

@@ -2,10 +2,12 @@
 // block; when that is a container, most properties go to its direct members
 // instead, and position and text to the container itself.
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
+#include "chart/LineFollow.h"
 #include "chart/TextCaret.h"
 #include "render/DeviceGeometry.h"
 
@@ -37,7 +39,8 @@ bool WouldChange(const std::function<void(TBlock&)>& change, TBlock& block) {
 
 enum class BlocksHolderModel::EditTargets : std::uint8_t { Itself, Members, MembersAndItself };
 
-void BlocksHolderModel::EditActiveBlock(EditTargets targets, const std::function<void(TBlock&)>& change) {
+void BlocksHolderModel::EditActiveBlock(EditTargets targets, const std::function<void(TBlock&)>& change,
+                                        bool reshapes) {
   TBlock* active = ActiveBlockPtr();
   if (!active) return;
   std::vector<TBlock*> reached;
@@ -51,26 +54,33 @@ void BlocksHolderModel::EditActiveBlock(EditTargets targets, const std::function
       std::ranges::any_of(reached, [&](TBlock* b) { return b != selection && WouldChange(change, *b); });
   const bool reshapesSelection = !reached.empty() && reached.front() == selection && WouldChange(change, *reached.front());
   if (!edits && !reshapesSelection) return;
+  const LineFollow follow(*this, reshapes ? reached : std::vector<TBlock*>{}, reached);
   ChartEdit edit(*this);
   if (edits) edit.Changing(reached);
   for (TBlock* b : reached) change(*b);
-  NotifyBlocksChanged(ItselfAndMembers(*active));
+  std::vector<const TBlock*> changed = ItselfAndMembers(*active);
+  std::ranges::copy(follow.Follow(edit), std::back_inserter(changed));
+  NotifyBlocksChanged(changed);
 }
 
 void BlocksHolderModel::SetBlockX(std::int64_t v) {
-  EditActiveBlock(EditTargets::Itself, [&](TBlock& b) { b.X = v; });
+  EditActiveBlock(
+      EditTargets::Itself, [&](TBlock& b) { b.X = v; }, true);
 }
 
 void BlocksHolderModel::SetBlockY(std::int64_t v) {
-  EditActiveBlock(EditTargets::Itself, [&](TBlock& b) { b.Y = v; });
+  EditActiveBlock(
+      EditTargets::Itself, [&](TBlock& b) { b.Y = v; }, true);
 }
 
 void BlocksHolderModel::SetBlockW(std::int64_t v) {
-  EditActiveBlock(EditTargets::Members, [&](TBlock& b) { b.W = v; });
+  EditActiveBlock(
+      EditTargets::Members, [&](TBlock& b) { b.W = v; }, true);
 }
 
 void BlocksHolderModel::SetBlockH(std::int64_t v) {
-  EditActiveBlock(EditTargets::Members, [&](TBlock& b) { b.H = v; });
+  EditActiveBlock(
+      EditTargets::Members, [&](TBlock& b) { b.H = v; }, true);
 }
 
 void BlocksHolderModel::SetBlockMC(TColor v) {
@@ -150,7 +160,7 @@ void BlocksHolderModel::SetBlock(const TBlock& record) {
       b.Owner = owner;
       b.Members = std::move(members);
       b.Compl = compl_;
-    });
+    }, true);
     return;
   }
   // The container's own values say which of the record's differ, so they are
@@ -169,7 +179,7 @@ void BlocksHolderModel::SetBlock(const TBlock& record) {
     if (record.TA != container.TA) b.TA = record.TA;
     if (record.TP != container.TP) b.TP = record.TP;
     if (record.TF != container.TF) b.TF = record.TF;
-  });
+  }, true);
 }
 
 const TBlockFont* BlocksHolderModel::GetBlockFont() const {
@@ -246,10 +256,13 @@ void BlocksHolderModel::AlignSelection(int kind) {
   for (TBlock* member : container->Members)
     if ((member->BT != btLine || alignLines_) && WouldChange(align, *member)) moving.push_back(member);
   if (moving.empty()) return;
+  const LineFollow follow(*this, moving, container->Members);
   ChartEdit edit(*this);
   edit.Changing(moving);
   for (TBlock* member : moving) align(*member);
-  NotifyBlocksChanged(ItselfAndMembers(*container));
+  std::vector<const TBlock*> changed = ItselfAndMembers(*container);
+  std::ranges::copy(follow.Follow(edit), std::back_inserter(changed));
+  NotifyBlocksChanged(changed);
 }
 
 }  // namespace quobrix

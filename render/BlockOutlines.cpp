@@ -216,4 +216,38 @@ void DrawOutline(std::uint8_t type, const BlockFrame& frame, Canvas& canvas) {
   }
 }
 
+OutlineShape ShapeOfOutline(std::uint8_t type) {
+  const Outline& o = type < kOutlines.size() ? kOutlines[type] : kPlainRectangle;
+  OutlineShape shape;
+  switch (o.body) {
+    case Body::Square:
+      shape.kind = OutlineKind::Square;
+      break;
+    case Body::RoundRectangle:
+      shape.kind = OutlineKind::RoundBox;
+      break;
+    case Body::RoundSquare:
+      shape.kind = OutlineKind::RoundSquare;
+      break;
+    case Body::Ellipse:
+      shape.kind = OutlineKind::Ellipse;
+      break;
+    case Body::Circle:
+    case Body::OrCircle:
+      shape.kind = OutlineKind::Circle;
+      break;
+    case Body::BeginEnd:
+      shape.kind = OutlineKind::Stadium;
+      break;
+    case Body::Polygon:
+      shape.kind = OutlineKind::Polygon;
+      for (const Vertex& v : o.polygon)
+        shape.polygon.push_back({static_cast<double>(v.xNum) / v.xDen, static_cast<double>(v.yNum) / v.yDen});
+      break;
+    default:
+      break;
+  }
+  return shape;
+}
+
 }  // namespace quobrix

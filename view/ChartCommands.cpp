@@ -1,9 +1,11 @@
 #include "view/ChartCommands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QToolButton>
 
 #include "chart/ChartEdit.h"
+#include "chart/ConnectRoute.h"
 #include "view/ActiveChart.h"
 #include "view/ArmDrawing.h"
 #include "view/CommandTable.h"
@@ -31,6 +33,9 @@ void ClipboardAndOrder(CommandTable& c) {
   c.BindChart(Delete, [](THolderForm& w, QAction&) { DeleteWithUndo(Chart(w)); });
   c.BindChart(Group, [](THolderForm& w, QAction&) { Chart(w).GroupSelection(); });
   c.BindChart(Ungroup, [](THolderForm& w, QAction&) { Chart(w).UngroupBlock(); });
+  c.BindChart(Connect, [](THolderForm& w, QAction&) {
+    if (!ConnectSelection(Chart(w))) QApplication::beep();
+  });
   c.BindChart(BringToFront, [](THolderForm& w, QAction&) { Chart(w).BringToFront(Chart(w).ActiveBlock()); });
   c.BindChart(SendToBack, [](THolderForm& w, QAction&) { Chart(w).SendToBack(Chart(w).ActiveBlock()); });
   c.BindChart(Align, [](THolderForm& w, QAction& item) { Chart(w).AlignSelection(MenuTag(item)); });

@@ -45,6 +45,7 @@ const char* CaptionOf(CommandId id, int tag) {
     case DefaultLineWidth:
       return WidthCaption(tag);
     case LineEnds:
+    case DefaultLineEnds:
       return LineEndsName(static_cast<TBlocksLineArrows>(tag));
     case TextPlacement:
     case DefaultTextPlacement:
@@ -138,6 +139,7 @@ void EditCommands(Catalogue& c) {
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
   c.Add(Group, "mGroup", "Группировать", Needs::MultiSelection);
   c.Add(Ungroup, "mUngroup", "Разгруппировать", Needs::Group);
+  c.Add(Connect, "mConnect", "Соединить", Needs::MultiSelection);
   c.Add(BringToFront, "mBringToFront", "Поместить выше всех", Needs::BelowTop);
   c.Add(SendToBack, "mSendToBack", "Поместить ниже всех", Needs::AboveBottom);
   c.Add(ChartInfo, "mShemeInfo", "Описание схемы", Needs::Chart);
@@ -205,6 +207,21 @@ void FormatCommands(Catalogue& c) {
   c.Add(DefaultTextFont, "mDefs6", "Шрифт текста", Needs::Chart);
   c.Pictures(DefaultTextPlacement, {{"N22", 0}, {"N23", 2}, {"N24", 1}}, Needs::Chart);
   c.Pictures(DefaultTextAlign, {{"N19", 0}, {"N20", 2}, {"N21", 1}}, Needs::Chart);
+  c.Pictures(DefaultLineEnds,
+             {{"N73d", 0},
+              {"N74d", 1},
+              {"s1d", 2},
+              {"N75d", 3},
+              {"o1d", 4},
+              {"N80d", 5},
+              {"oo1d", 6},
+              {"N72d", 7},
+              {"N81d", 8},
+              {"nn1d", 9},
+              {"N76d", 10},
+              {"N82d", 11},
+              {"N77d", 12}},
+             Needs::Chart);
 
   c.Tag(Align, 0, "mAlignLeft", "по левому краю", Needs::Container);
   c.Tag(Align, 1, "mAlignRight", "по правому краю", Needs::Container);

@@ -44,6 +44,7 @@ enum class CommandId : std::uint8_t {
   RepeatSymbol,  // arms drawing the symbol last chosen in the palette
   Group,
   Ungroup,
+  Connect,  // the two symbols selected, by a routed line
   BringToFront,
   SendToBack,
   ChartInfo,
@@ -83,6 +84,7 @@ enum class CommandId : std::uint8_t {
   DefaultTextFont,
   DefaultTextPlacement,
   DefaultTextAlign,
+  DefaultLineEnds,  // tag: line-end code
   // alignment of the selected blocks
   Align,  // tag: 0 left, 1 right, 2 top, 3 bottom edge
   AlsoAlignLines,

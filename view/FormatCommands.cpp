@@ -95,6 +95,9 @@ void Defaults(CommandTable& c) {
   c.BindChart(DefaultTextAlign, [](THolderForm& w, QAction& item) {
     Chart(w).SetDefBlockTextAlign(static_cast<TAlignment>(MenuTag(item)));
   });
+  c.BindChart(DefaultLineEnds, [](THolderForm& w, QAction& item) {
+    Chart(w).SetDefLineArrows(static_cast<TBlocksLineArrows>(MenuTag(item)));
+  });
 }
 
 }  // namespace

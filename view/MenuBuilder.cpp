@@ -92,7 +92,8 @@ MenuSpec DefaultsMenu() {
                PictureMenu("mDefs4", "Стиль линии", DefaultLineStyle),
                PictureMenu("mDefs5", "Толщина линии", DefaultLineWidth), Command(DefaultTextFont),
                PictureMenu("mDefs7", "Размещение текста", DefaultTextPlacement, captioned),
-               PictureMenu("mDefs8", "Выравнивание текста", DefaultTextAlign, captioned)});
+               PictureMenu("mDefs8", "Выравнивание текста", DefaultTextAlign, captioned),
+               PictureMenu("mDefs9", "Окончания линий", DefaultLineEnds)});
 }
 
 }  // namespace

@@ -32,6 +32,11 @@ struct ProgramOptions {
   // The chart windows are tabs of the main window, the tool windows dock at
   // its sides; taken at the next start.
   bool SingleWindow = false;
+  // Lines drawn in a new chart window end with an arrow; the window's
+  // default line ends (the Format menu) start from it.
+  bool NewLinesWithArrow = false;
+  // A line drawn from one symbol to another goes around the symbols between.
+  bool RouteNewLines = false;
   bool operator==(const ProgramOptions&) const = default;
 };
 

@@ -165,6 +165,7 @@ std::optional<QPixmap> CommandPicture(CommandKey key) {
     case DefaultLineWidth:
       return LineWidthPicture(key.tag);
     case LineEnds:
+    case DefaultLineEnds:
       return LineEndsPicture(static_cast<TBlocksLineArrows>(key.tag));
     case TextAlign:
     case DefaultTextAlign:

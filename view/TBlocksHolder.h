@@ -6,10 +6,12 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "chart/BlocksHolderModel.h"
 #include "render/Canvas.h"
+#include "render/LineGlue.h"
 #include "view/ViewCoordinates.h"
 
 class QLabel;
@@ -36,6 +38,7 @@ class TBlocksHolder : public QWidget {
   std::int64_t FMoveThreshold = 20;
   bool FAutoScroll = true;
   bool FMultiInsert = false;
+  bool FRouteLines = false;  // a line drawn from symbol to symbol goes around those between
   QLabel* FStatusPanel = nullptr;  // receives the position texts
   // Fired on every mouse move with the (grid-snapped) window point.
   std::function<void(Qt::KeyboardModifiers, int x, int y)> OnMousePosChanged;
@@ -81,6 +84,8 @@ class TBlocksHolder : public QWidget {
   int FResizeCorner() const { return resizeCorner_; }
   const TRect& FRubberRect() const { return rubberRect_; }
   const TRect& FDrawRect() const { return drawRect_; }
+  // The symbol the line end being drawn or dragged sticks to, shown highlighted.
+  const std::optional<GlueTarget>& Glue() const { return glue_; }
 
   void DoActiveBlockChanged();
   void DoMousePosChanged(Qt::KeyboardModifiers shift, int x, int y);
@@ -114,6 +119,9 @@ class TBlocksHolder : public QWidget {
   ChartPoint drawStart_;
   ChartPoint drawEnd_;
   bool rubberRepainted_ = false;
+  std::optional<GlueTarget> glue_;
+  std::int64_t drawStartSymbol_ = 0;  // the symbol the line drawn starts on
+  bool glueOff_ = false;  // Alt held: line ends stick to nothing
 
   ChartPoint ChartPointOf(std::int64_t x, std::int64_t y) const;
   WindowPoint WindowPointOf(ChartPoint p) const;
@@ -124,14 +132,21 @@ class TBlocksHolder : public QWidget {
   void MoveBlock(const TBlock& a, std::int64_t dX, std::int64_t dY);
   void PullFragmentUnderMouse(const TBlock& a, std::int64_t& dX, std::int64_t& dY) const;
   void DrawRubberBand(int x, int y);
-  void DrawRubberLine(int x, int y, bool straighten);
+  void DrawRubberLine(int x, int y, bool isLine);
+  // The glue for a line end at `p` within 8 pixels, the line `except` aside.
+  std::optional<GlueTarget> GlueAt(ChartPoint p, const TBlock* except) const;
+  bool GlueLineEnd(const TBlock& line, ChartPoint& p, std::int64_t& dX, std::int64_t& dY);
   void FinishDrawingByHand();
+  // Adds the line drawn as a route between the symbols its ends stick to
+  // (the end to `glue`), when routing is on; false when it added nothing.
+  bool RouteDrawnLine(const std::optional<GlueTarget>& glue);
   void SelectInRubberBand();
 
   bool EditTextKey(int key);
   // The key the keystrokes of one stretch of typing share.
   EditKey TypingKey();
   void PaintRubberShapes(Canvas& canvas) const;
+  void PaintGlue(Canvas& canvas) const;
   std::vector<TPoint> SelectionMarks(const TBlock& active) const;
 };
 

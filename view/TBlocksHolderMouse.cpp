@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <algorithm>
+#include <utility>
 
 #include "chart/ChartEdit.h"
 #include "chart/TextCaret.h"
@@ -37,7 +38,7 @@ void TBlocksHolder::mouseMoveEvent(QMouseEvent* event) {
 
 void TBlocksHolder::mouseReleaseEvent(QMouseEvent*) { CanvasMouseUp(); }
 
-void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
   // A press ends a stretch of typing.
   typingKey_ = {};
   setFocus(Qt::MouseFocusReason);
@@ -53,7 +54,11 @@ void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
     model_.SetActiveBlock(0);
     DoActiveBlockChanged();
     ChartPoint p = lastMouse_;
-    if (FObjectSnap && SnapToObject(p)) {
+    glueOff_ = shift.testFlag(Qt::AltModifier);
+    glue_ = model_.DrawingLineByHand() && !glueOff_ ? GlueAt(p, nullptr) : std::nullopt;
+    if (glue_) p = {glue_->x, glue_->y};
+    drawStartSymbol_ = glue_ ? glue_->block : 0;
+    if (glue_ || (FObjectSnap && SnapToObject(p))) {
       const WindowPoint w = WindowPointOf(p);
       x = ToPixel(w.x);
       y = ToPixel(w.y);
@@ -110,6 +115,7 @@ void TBlocksHolder::CanvasMouseMove(Qt::MouseButtons held, Qt::KeyboardModifiers
     return;
   }
   const bool left = held.testFlag(Qt::LeftButton);
+  glueOff_ = shift.testFlag(Qt::AltModifier);
   if (left && FAutoScroll) {
     const int dx = x < 10 ? -10 : (x > width() - 10 ? 10 : 0);
     const int dy = y < 10 ? -10 : (y > height() - 10 ? 10 : 0);
@@ -157,9 +163,10 @@ void TBlocksHolder::ApplyDragStep(const TBlock& a, ChartPoint& p, std::int64_t d
     MoveBlock(a, dX, dY);
     return;
   }
-  // A line end dragged onto a symbol lands on the symbol's nearest edge.
+  // A line end dragged near a symbol sticks to its outline; without glue it
+  // lands on the nearest edge of a symbol it is dragged onto.
   const bool lineEnd = resizeCorner_ == 1 || (resizeCorner_ == 4 && a.BT != btPoint);
-  if (lineEnd && a.BT == btLine && FObjectSnap && SnapToObject(p)) {
+  if (lineEnd && a.BT == btLine && !GlueLineEnd(a, p, dX, dY) && FObjectSnap && SnapToObject(p)) {
     dX = WrapSub(p.x, lastMouse_.x);
     dY = WrapSub(p.y, lastMouse_.y);
   }
@@ -201,13 +208,15 @@ void TBlocksHolder::DrawRubberBand(int x, int y) {
   update();
 }
 
-void TBlocksHolder::DrawRubberLine(int x, int y, bool straighten) {
-  if (straighten) {
+void TBlocksHolder::DrawRubberLine(int x, int y, bool isLine) {
+  if (isLine) {
     if (Distance(drawRect_.left, x) < 5) x = drawRect_.left;
     if (Distance(drawRect_.top, y) < 5) y = drawRect_.top;
   }
   ChartPoint e = Transform().WindowToChartRounded({x, y});
-  if (SnapToObject(e)) {
+  glue_ = isLine && !glueOff_ ? GlueAt(e, nullptr) : std::nullopt;
+  if (glue_) e = {glue_->x, glue_->y};
+  if (glue_ || SnapToObject(e)) {
     const WindowPoint w = WindowPointOf(e);
     x = ToPixel(w.x);
     y = ToPixel(w.y);
@@ -231,6 +240,7 @@ void TBlocksHolder::CanvasMouseUp() {
     FinishDrawingByHand();
     return;
   }
+  glue_.reset();
   model_.DetachLines();
   if (model_.BlockCount() > 0) SelectInRubberBand();
   rubberRect_ = {};
@@ -247,13 +257,19 @@ void TBlocksHolder::FinishDrawingByHand() {
     w = SnapToGrid(w, model_.PosGridSize());
     h = SnapToGrid(h, model_.PosGridSize());
   }
+  // A glued end lies exactly on the outline, whatever the pixels say.
+  const std::optional<GlueTarget> glue = std::exchange(glue_, std::nullopt);
+  if (glue && model_.DrawingLineByHand()) {
+    w = WrapSub(glue->x, drawStart_.x);
+    h = WrapSub(glue->y, drawStart_.y);
+  }
   SetStatusText(QString());
   // The rubber shape goes with the repaint that adding the block causes.
   drawRect_ = {};
   // Arming a drawing tool is no edit; the symbol drawn is.
   ChartEdit edit(model_);
   if (model_.DrawingLineByHand()) {
-    model_.AddDefaultBlock(btLine, drawStart_.x, drawStart_.y, w, h);
+    if (!RouteDrawnLine(glue)) model_.AddDefaultBlock(btLine, drawStart_.x, drawStart_.y, w, h);
     DoDebug("Линия нарисована.");
     if (model_.DrawingMLineByHand()) return;
     model_.SetDrawingLineByHand(FMultiInsert);

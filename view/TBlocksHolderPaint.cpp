@@ -73,6 +73,7 @@ void TBlocksHolder::Paint(Canvas& canvas, const QRect& clip, bool cullInvisible)
     PaintSelectionMarks(canvas, SelectionMarks(*active), model_.SheetColor());
   if (model_.Rulers() == rBoth) PaintRulerFrame(canvas, width(), height());
   PaintRubberShapes(canvas);
+  PaintGlue(canvas);
 }
 
 std::vector<TPoint> TBlocksHolder::SelectionMarks(const TBlock& a) const {

@@ -123,12 +123,21 @@ void THolderForm::FormCreate() {
   SetRulersVisible(options.ShowRulersInWin);
   SetColorStripVisible(options.ShowColorLineInWin);
   SetStatusVisible(options.ShowStatusInWin);
+  FollowLineOptions();
 }
 
 // The view options are the start state of a window; the main window hands a
 // changed one to the active window alone.
 void THolderForm::FollowOptions(const ProgramOptions& before) {
   if (Settings().Options().CenterChartInWindow != before.CenterChartInWindow) bhResize();
+  if (Settings().Options().NewLinesWithArrow != before.NewLinesWithArrow ||
+      Settings().Options().RouteNewLines != before.RouteNewLines)
+    FollowLineOptions();
+}
+
+void THolderForm::FollowLineOptions() {
+  bh->Model().SetDefLineArrows(Settings().Options().NewLinesWithArrow ? blaEndArrow : blaSimple);
+  bh->FRouteLines = Settings().Options().RouteNewLines;
 }
 
 void THolderForm::FollowAlignLinesSwitch() {

@@ -126,6 +126,9 @@ class THolderForm : public QMainWindow {
   void FollowDocument();
   // Shows the options that changed since `before`.
   void FollowOptions(const ProgramOptions& before);
+  // The chart's default line ends and the routing of lines drawn by hand
+  // follow the program's options.
+  void FollowLineOptions();
   void UpdateZoomBox();
   // Zoom box, rulers, centring and status line as the chart is now, however
   // its zoom or sheet changed (an undo, a load, a command).

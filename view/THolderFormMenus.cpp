@@ -69,7 +69,7 @@ void THolderForm::BuildPopMenu() {
           Command(Delete),
           Separator(),
           Menu("mpInstrum", "Инструменты",
-               {Command(Group), Command(Ungroup), Command(BringToFront), Command(SendToBack)}, true),
+               {Command(Group), Command(Ungroup), Command(Connect), Command(BringToFront), Command(SendToBack)}, true),
           Separator(),
       } +
       DrawingItems("mpNewSymbol") + std::vector<MenuSpec>{Separator(), Command(Inspector), Command(Library), Command(Palette)};
@@ -110,7 +110,7 @@ void THolderForm::BuildMainMenu2() {
            std::vector<MenuSpec>{Command(Undo), Command(Redo), Separator(), Command(Cut), Command(Copy), Command(Paste),
                                  Command(Delete), Separator(), Command(Search), Command(Replace), Separator()} +
                DrawingItems("mNewSymbol") +
-               std::vector<MenuSpec>{Separator(), Command(Group), Command(Ungroup), Command(BringToFront),
+               std::vector<MenuSpec>{Separator(), Command(Group), Command(Ungroup), Command(Connect), Command(BringToFront),
                                      Command(SendToBack), Separator(), Command(ChartInfo)}),
       Menu("mView", "Вид",
            {viewSwitch("mRulers", "Линейки", &THolderForm::FlipRulers),

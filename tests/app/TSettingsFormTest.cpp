@@ -118,6 +118,20 @@ class TSettingsFormTest : public QObject {
     QCOMPARE(p.home.ReadSettings(), before);
   }
 
+  void theLineOptionsHaveAPageOfTheirOwnAndAreTakenWhenApplied() {
+    Program p;
+    p.InDialog([&p](TSettingsForm& d) {
+      for (const char* name : {"chNewLinesWithArrow", "chRouteNewLines"}) {
+        QCheckBox& box = p.Box(name);
+        QCOMPARE(box.parentWidget(), d.pLines);
+        QVERIFY(!box.isChecked());
+        box.setChecked(true);
+      }
+      d.bOK->click();
+    });
+    QVERIFY(Settings().Options().NewLinesWithArrow && Settings().Options().RouteNewLines);
+  }
+
   void theAutosaveIntervalIsOnTheSecondPageAndTakenWhenApplied() {
     Program p;
     Settings().ChangeOptions([](ProgramOptions& o) { o.AutoSaveSeconds = 90; });

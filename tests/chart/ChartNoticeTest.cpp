@@ -284,6 +284,7 @@ const std::map<std::string, const char*> kSilentMutators = {
     {"SetDefBlockFont", "a default for new blocks; the chart stays as it is"},
     {"SetDefBlockTextAlign", "a default for new blocks; the chart stays as it is"},
     {"SetDefBlockPlace", "a default for new blocks; the chart stays as it is"},
+    {"SetDefLineArrows", "a default for new lines; the chart stays as it is"},
     {"SetDrawedBlockType", "arms the canvas's drawing tool; the chart stays as it is"},
     {"SetAlignLines", "a setting of the align command; the chart stays as it is"},
     {"SetDrawingLineByHand", "arms the canvas's drawing tool; the chart stays as it is"},

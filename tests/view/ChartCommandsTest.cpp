@@ -138,6 +138,36 @@ class ChartCommandsTest : public QObject {
     QVERIFY(!enabled(CommandId::Ungroup) && !table.Action(CommandId::Align, 0).isEnabled());
   }
 
+  // "Соединить" in the context menu's tools joins the two selected symbols
+  // by a line around the symbol between them, as one undo point; a
+  // selection of other than two symbols gets nothing.
+  void connectJoinsTwoSelectedSymbolsAroundTheOneBetween() {
+    test::ChartWindow w;
+    BlocksHolderModel& chart = w.model();
+    chart.AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
+    chart.AddDefaultBlock(btRectangle, 1000, 9000, 2000, 1000);
+    chart.AddDefaultBlock(btLogicIf, 500, 4500, 3000, 1500);
+    QAction& connect = w.host.table.Action(CommandId::Connect);
+    QVERIFY(w.form->PopMenu->findChild<QMenu*>(QStringLiteral("mpInstrum"))->actions().contains(&connect));
+    QVERIFY(!connect.isEnabled());
+    chart.MakeMultiSelection(0, 0, 4000, 11000, {1, 2, 3});
+    connect.trigger();
+    QCOMPARE(chart.BlockCount(), qint64(4));
+    chart.MakeMultiSelection(0, 0, 4000, 11000, {1, 2});
+    QVERIFY(connect.isEnabled());
+    connect.trigger();
+    const std::int64_t lines = chart.BlockCount() - 3;
+    QVERIFY(lines >= 3);
+    const TBlock& first = chart.Blocks(4);
+    const TBlock& last = chart.Blocks(chart.BlockCount());
+    QCOMPARE((std::pair{first.X, first.Y}), (std::pair<std::int64_t, std::int64_t>{2000, 2000}));
+    QCOMPARE((std::pair{last.X + last.W, last.Y + last.H}), (std::pair<std::int64_t, std::int64_t>{2000, 9000}));
+    for (std::int64_t n = 4; n <= chart.BlockCount(); ++n) QVERIFY(chart.Blocks(n).W == 0 || chart.Blocks(n).H == 0);
+    QCOMPARE(chart.ActiveBlock(), chart.BlockCount());
+    chart.Undo();
+    QCOMPARE(chart.BlockCount(), qint64(3));
+  }
+
   // Paste is enabled while the clipboard holds a chart fragment, whoever
   // put it there.
   void pasteFollowsTheClipboard() {

@@ -102,6 +102,27 @@ class FormatCommandsTest : public QObject {
     QCOMPARE(b.TP, std::uint8_t(btpRightSide));
   }
 
+  // A line drawn by hand takes the default ends, symbols none; the option
+  // "new lines end with an arrow" sets the default of the windows.
+  void theDefaultLineEndsReachLinesDrawnByHand() {
+    Window w;
+    QCOMPARE(w.model().DefLineArrows(), blaSimple);
+    w.host.table.Action(CommandId::DefaultLineEnds, blaFilledEndArrow).trigger();
+    QVERIFY(!w.model().FModified());
+    w.model().SetDrawingLineByHand(true);
+    QTest::mousePress(w.form->bh, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseRelease(w.form->bh, Qt::LeftButton, {}, QPoint(100, 100));
+    QCOMPARE(w.model().Blocks(1).BT, std::uint8_t(btLine));
+    QCOMPARE(w.model().Blocks(1).LineArrows, std::uint8_t(blaFilledEndArrow));
+    QCOMPARE(w.model().Blocks(w.model().AddDefaultBlock(btRectangle, 0, 0, 100, 100)).LineArrows,
+             std::uint8_t(blaSimple));
+
+    Settings().ChangeOptions([](ProgramOptions& options) { options.NewLinesWithArrow = true; });
+    QCOMPARE(w.model().DefLineArrows(), blaEndArrow);
+    Settings().ChangeOptions([](ProgramOptions& options) { options.NewLinesWithArrow = false; });
+    QCOMPARE(w.model().DefLineArrows(), blaSimple);
+  }
+
   void colourDialogsWriteTheChosenColour() {
     Window w;
     AddActiveLine(w.model());
