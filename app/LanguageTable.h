@@ -73,6 +73,8 @@ enum class TextKey {
   FILE_OPENING_MSG,         // %1 file name: a large chart is being read
   REPLACE_BAD_EXPRESSION,    // %1 what is wrong, %2 the character's place in the expression
   REPLACE_NOT_IN_CODE_PAGE,  // a replacement the chart's texts cannot hold
+  PRINT_PROGRESS_MSG,        // %1 file name: the chart is being printed
+  EXPORT_PROGRESS_MSG,       // %1 file name: a picture is being written
 };
 
 struct BuiltInText {
