@@ -1,0 +1,28 @@
+#include "tools/DialogPlacement.h"
+
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+
+namespace quobrix {
+
+namespace {
+
+int KeptWithin(int start, int length, int areaStart, int areaLength) {
+  return std::clamp(start, areaStart, std::max(areaStart, areaStart + areaLength - length));
+}
+
+}  // namespace
+
+void CentreOver(QWidget& dialog, const QWidget& window) {
+  QRect place(QPoint(), dialog.frameGeometry().size());
+  place.moveCenter(window.frameGeometry().center());
+  if (const QScreen* screen = window.screen()) {
+    const QRect area = screen->availableGeometry();
+    place.moveTo(KeptWithin(place.left(), place.width(), area.left(), area.width()),
+                 KeptWithin(place.top(), place.height(), area.top(), area.height()));
+  }
+  dialog.move(place.topLeft());
+}
+
+}  // namespace quobrix
