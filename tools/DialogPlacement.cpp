@@ -15,7 +15,9 @@ int KeptWithin(int start, int length, int areaStart, int areaLength) {
 }  // namespace
 
 void CentreOver(QWidget& dialog, const QWidget& window) {
-  QRect place(QPoint(), dialog.frameGeometry().size());
+  // A dialog not yet shown has no frame: it will get one like the window's.
+  const QSize frame = window.frameGeometry().size() - window.geometry().size();
+  QRect place(QPoint(), dialog.size() + frame);
   place.moveCenter(window.frameGeometry().center());
   if (const QScreen* screen = window.screen()) {
     const QRect area = screen->availableGeometry();
