@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/InterfacePicture.h"
 #include "platform/LibraryThumbnail.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProgramFolders.h"
@@ -48,8 +49,7 @@ QIcon IconFor(const QImage& thumbnail, int size) { return QIcon(QPixmap::fromIma
 
 // A plus to add and a minus to remove, in the tool bars' navy.
 QIcon SignPicture(bool plus) {
-  QPixmap picture(16, 16);
-  picture.fill(Qt::transparent);
+  QPixmap picture = InterfacePixmap(QSize(16, 16));
   QPainter painter(&picture);
   painter.setPen(QPen(QColor(31, 58, 112), 3));
   painter.drawLine(3, 8, 13, 8);

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/Cp1251Codec.h"
+#include "platform/InterfacePicture.h"
 #include "platform/QPainterCanvas.h"
 #include "render/DrawBlock.h"
 #include "view/PropertyValues.h"
@@ -29,8 +30,7 @@ constexpr TColor kLightChannel = 0xE0;
 
 // A sample of `size` on a white `ground` with a grey edge and what `draw` puts on it.
 QPixmap Sample(QSize size, const std::function<void(Canvas&)>& draw, TColor ground = clWhite) {
-  QPixmap picture(size);
-  picture.fill(Qt::transparent);
+  QPixmap picture = InterfacePixmap(size);
   QPainter painter(&picture);
   QPainterCanvas canvas(painter);
   canvas.Pen = TPen{kEdge};

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include "platform/InterfacePicture.h"
 #include "view/ChartWindowHost.h"
 #include "view/CommandTable.h"
 #include "view/MenuBuilder.h"
@@ -23,8 +24,7 @@ QAction* Find(const QWidget& root, const char* name) { return root.findChild<QAc
 
 // The picture of the first menu-bar item, which brings the main window up.
 QIcon MainWindowPicture() {
-  QPixmap picture(16, 16);
-  picture.fill(Qt::transparent);
+  QPixmap picture = InterfacePixmap(QSize(16, 16));
   QPainter painter(&picture);
   painter.setPen(QColor(0, 0, 128));
   painter.setBrush(QColor(0, 0, 128));
