@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileSystemWatcher>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
@@ -55,6 +56,15 @@ QIcon SignPicture(bool plus) {
   painter.drawLine(3, 8, 13, 8);
   if (plus) painter.drawLine(8, 3, 8, 13);
   return QIcon(picture);
+}
+
+// Wide enough for the window manager to show `title` whole: the title in a
+// bold face beside the window's icon and its three buttons.
+int TitleBarWidth(const QString& title) {
+  constexpr int kIconAndButtons = 120;
+  QFont bold = QApplication::font();
+  bold.setBold(true);
+  return QFontMetrics(bold).horizontalAdvance(title) + kIconAndButtons;
 }
 
 }  // namespace
@@ -222,7 +232,8 @@ void TUserLibForm::PlaceAtBottomRight() {
   if (!screen) return;
   const QRect work = screen->availableGeometry();
   const QSize frame = frameGeometry().size() - size();
-  resize(width(), std::min(height(), work.height() / 3 - frame.height()));
+  resize(std::min(std::max(width(), TitleBarWidth(windowTitle())), work.width() / 2),
+         std::min(height(), work.height() / 3 - frame.height()));
   move(work.right() + 1 - width() - frame.width(), work.bottom() + 1 - height() - frame.height());
 }
 
