@@ -13,17 +13,18 @@
 #include <string>
 #include <vector>
 
+#include "app/LanguageTable.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 
 namespace quobrix {
 
-// The file name of a chart never saved; what the user sees numbers it when
-// several are open.
+// The file name of a chart never saved; what the user sees is that name in
+// the interface language, numbered when several are open.
 inline const std::string kUntitled = "Untitled";
 
 inline QString UntitledName(int number) {
-  const QString name = QString::fromStdString(kUntitled);
+  const QString name = LanguageText(TextKey::UNTITLED);
   return number <= 1 ? name : name + QLatin1Char(' ') + QString::number(number);
 }
 

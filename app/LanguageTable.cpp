@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 63> kBuiltIn = {{
+constexpr std::array<BuiltInText, 64> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -105,6 +105,7 @@ constexpr std::array<BuiltInText, 63> kBuiltIn = {{
      "В замене есть знаки, которых нет в кодовой странице схемы (Windows-1251); тексты не изменены."},
     {TextKey::PRINT_PROGRESS_MSG, kGeneral, "PRINT_PROGRESS_MSG", "Печать схемы %1..."},
     {TextKey::EXPORT_PROGRESS_MSG, kGeneral, "EXPORT_PROGRESS_MSG", "Сохранение рисунка %1..."},
+    {TextKey::UNTITLED, kGeneral, "UNTITLED", "Без имени"},
 }};
 
 static_assert(

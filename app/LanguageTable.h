@@ -75,6 +75,7 @@ enum class TextKey {
   REPLACE_NOT_IN_CODE_PAGE,  // a replacement the chart's texts cannot hold
   PRINT_PROGRESS_MSG,        // %1 file name: the chart is being printed
   EXPORT_PROGRESS_MSG,       // %1 file name: a picture is being written
+  UNTITLED,                  // what a chart never saved is called, numbered from the second on
 };
 
 struct BuiltInText {

@@ -236,7 +236,11 @@ QString TMainForm::SavePromptText(const THolderForm& window) const {
 QString TMainForm::MillimetreText() const { return LanguageText(TextKey::DIMENSION_MM); }
 
 void TMainForm::TranslateChartWindows() {
-  for (THolderForm* chart : ChartWindows()) TranslateWindow(Settings().LanguageFile(), *chart);
+  for (THolderForm* chart : ChartWindows()) {
+    TranslateWindow(Settings().LanguageFile(), *chart);
+    // A chart never saved is called by its name in the new language.
+    if (chart->bh->Model().FileName() == kUntitled) TitleChartWindow(*chart, UntitledName(chart->UntitledNumber));
+  }
 }
 
 std::vector<THolderForm*> TMainForm::ChartWindows() const {
