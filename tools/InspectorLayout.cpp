@@ -216,6 +216,10 @@ void TInspectorForm::BuildMenus() {
   }
 }
 
-void TInspectorForm::NameWidths() { NameItems(*cbBW, WidthName); }
+// The width pictures write their numbers too, with the language's decimal separator.
+void TInspectorForm::NameWidths() {
+  NameItems(*cbBW, WidthName);
+  for (int i = 0; i < cbBW->count(); ++i) cbBW->setItemIcon(i, LineWidthPicture(InspectorWidth(i)));
+}
 
 }  // namespace quobrix

@@ -16,7 +16,9 @@
 #include "support/FakeChartHost.h"
 #include "tools/ColorBox.h"
 #include "tools/TInspectorForm.h"
+#include "view/ProgramSettings.h"
 #include "view/PropertyPictures.h"
+#include "view/PropertyValues.h"
 #include "view/THolderForm.h"
 #include "wizards/CodePageEdits.h"
 
@@ -256,6 +258,22 @@ class TInspectorFormTest : public QObject {
     QCOMPARE(t.chart().Blocks(1).BW, width);
     // The list shows the number again, with no item chosen.
     QCOMPARE(t.inspector->cbBW->currentIndex(), -1);
+  }
+
+  // The width pictures kept the decimal point of the language the program started in.
+  void widthPicturesFollowTheLanguagesDecimalSeparator() {
+    Inspected t;
+    const QLocale before;
+    const auto picture = [&t] { return t.inspector->cbBW->itemIcon(1).pixmap(kLinePictureSize).toImage(); };
+    QLocale::setDefault(QLocale(QLocale::English));
+    Settings().SetLanguageFile(QStringLiteral("English.lng"));
+    const QImage point = picture();
+    QLocale::setDefault(QLocale(QLocale::Russian));
+    Settings().SetLanguageFile(QStringLiteral("Russian.lng"));
+    QVERIFY(picture() != point);
+    QCOMPARE(picture(), LineWidthPicture(InspectorWidth(1)).toImage());
+    Settings().SetLanguageFile(QString());
+    QLocale::setDefault(before);
   }
 
   // The width showed in the grey of a placeholder, like a disabled box.
