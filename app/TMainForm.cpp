@@ -235,11 +235,14 @@ QString TMainForm::SavePromptText(const THolderForm& window) const {
 
 QString TMainForm::MillimetreText() const { return LanguageText(TextKey::DIMENSION_MM); }
 
+QString TMainForm::ShownChartName(const THolderForm& window) const { return ChartName(window); }
+
 void TMainForm::TranslateChartWindows() {
   for (THolderForm* chart : ChartWindows()) {
     TranslateWindow(Settings().LanguageFile(), *chart);
     // A chart never saved is called by its name in the new language.
     if (chart->bh->Model().FileName() == kUntitled) TitleChartWindow(*chart, UntitledName(chart->UntitledNumber));
+    chart->ShowFileName();
   }
 }
 

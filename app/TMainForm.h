@@ -159,6 +159,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   QString MainCaption() const override;
   QString SavePromptText(const THolderForm& window) const override;
   QString MillimetreText() const override;
+  QString ShownChartName(const THolderForm& window) const override;
 
  protected:
   // The main window has no status line of its own: the hints of its menu

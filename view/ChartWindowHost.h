@@ -41,6 +41,9 @@ class ChartWindowHost {
   virtual QString MainCaption() const = 0;
   virtual QString SavePromptText(const THolderForm& window) const = 0;
   virtual QString MillimetreText() const = 0;
+  // What the status line calls the window's chart: its file's name, or the
+  // numbered name in the interface language of a chart never saved.
+  virtual QString ShownChartName(const THolderForm& window) const = 0;
 };
 
 }  // namespace quobrix

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QDragEnterEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -154,7 +153,7 @@ void THolderForm::ShowSheetSize() {
 }
 
 void THolderForm::ShowFileName() {
-  StatusPanel(2)->setText(QFileInfo(QString::fromStdString(bh->Model().FileName())).fileName());
+  StatusPanel(2)->setText(host_.ShownChartName(*this));
 }
 
 void THolderForm::FollowChartView() {

@@ -120,6 +120,8 @@ class TMainFormTest : public QObject {
     THolderForm* second = p.main->CreateNewSheme();
     QCOMPARE(first->windowTitle(), QString::fromUtf8("Без имени[*]"));
     QCOMPARE(second->windowTitle(), QString::fromUtf8("Без имени 2[*]"));
+    // The status line named it "Untitled" in every language.
+    QCOMPARE(second->StatusPanel(2)->text(), QString::fromUtf8("Без имени 2"));
     QCOMPARE(p.main->ActiveChartWindow(), second);
     QCOMPARE(p.main->ChartWindows().size(), size_t(2));
     QCOMPARE(TMainForm::ProgramTitle(), QStringLiteral("Построитель схем Quobrix 1.50"));

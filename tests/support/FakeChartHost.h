@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAction>
+#include <QFileInfo>
 #include <QPointer>
 #include <functional>
 #include <vector>
@@ -49,6 +50,9 @@ class FakeChartHost : public ChartWindowHost {
   QString MainCaption() const override { return QStringLiteral("Main caption"); }
   QString SavePromptText(const THolderForm&) const override { return QStringLiteral("Save?"); }
   QString MillimetreText() const override { return QStringLiteral("mm"); }
+  QString ShownChartName(const THolderForm& window) const override {
+    return QFileInfo(QString::fromStdString(window.bh->Model().FileName())).fileName();
+  }
 
   ActiveChart activeChart;
   CommandTable table{activeChart};
