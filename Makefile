@@ -20,20 +20,24 @@ build: setup
 run: build
 	@$(BUILD)/quobrix $(CHART)
 
-test: setup
+test:
+	@bash scripts/setup.sh test
 	@cmake -S . -B $(BUILD)-test $(call generator,$(BUILD)-test) -DCMAKE_BUILD_TYPE=Test > /dev/null
 	@cmake --build $(BUILD)-test -j $(JOBS)
 	@cd $(BUILD)-test && ctest --output-on-failure -j $(JOBS)
 
-test-sanitize: setup
+test-sanitize:
+	@bash scripts/setup.sh test
 	@cmake -S . -B $(BUILD)-sanitize $(call generator,$(BUILD)-sanitize) -DCMAKE_BUILD_TYPE=Test -DQUOBRIX_SANITIZE=ON > /dev/null
 	@cmake --build $(BUILD)-sanitize -j $(JOBS)
 	@cd $(BUILD)-sanitize && ctest --output-on-failure -j $(JOBS)
 
 package: build
+	@bash scripts/setup.sh package
 	@cd $(BUILD) && cpack -G DEB
 
-bench: setup
+bench:
+	@bash scripts/setup.sh bench
 	@cmake -S . -B $(BUILD)-bench $(call generator,$(BUILD)-bench) -DCMAKE_BUILD_TYPE=Release -DQUOBRIX_TESTS=OFF -DQUOBRIX_BENCH=ON > /dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS)
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPointer>
@@ -12,6 +13,7 @@
 #include <array>
 
 #include "app/LanguageTable.h"
+#include "app/WorkProgressDialog.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/PrintJob.h"
 #include "platform/PrinterPrintDevice.h"
@@ -96,7 +98,15 @@ void ChartPrinting::Print(QWidget& parent, const BlocksHolderModel& chart) {
   const bool range = printer_.printRange() == QPrinter::PageRange;
   const int first = range ? printer_.fromPage() : 1;
   const int last = range ? printer_.toPage() : pages;
-  if (!PrintPageRange(chart, first, last, printer_.copyCount()))
+  bool cancelled = false;
+  const bool printed = [&] {
+    WorkProgressDialog progress(parent, LanguageText(TextKey::PRINT_PROGRESS_MSG)
+                                            .arg(QFileInfo(QString::fromStdString(chart.FileName())).fileName()));
+    const bool done = PrintPageRange(chart, first, last, printer_.copyCount());
+    cancelled = progress.Cancelled();
+    return done;
+  }();
+  if (!printed && !cancelled)
     QMessageBox::warning(&parent, QApplication::applicationName(), LanguageText(TextKey::PRINT_ERROR_MSG));
 }
 

@@ -23,8 +23,8 @@ class ChartPrinting : public QObject {
 
   // Asks for the pages (1 to the chart's page count) and the copies, then
   // prints the pages in order, every copy of a page before the next page,
-  // titled with the chart's file name. Says so when the job fails;
-  // cancelling is no failure.
+  // titled with the chart's file name, with a progress dialog whose Cancel
+  // drops the job. Says so when the job fails; cancelling is no failure.
   void Print(QWidget& parent, const BlocksHolderModel& chart);
   // Shows the sheet's size and margins in the page setup dialog and takes
   // what the user confirms as one undo step.

@@ -7,6 +7,7 @@
 #include "app/FromCodeVerb.h"
 #include "app/Gallery.h"
 #include "app/ToCodeVerb.h"
+#include "app/TerminalProgress.h"
 #include "app/VerbSupport.h"
 #include "chart/BlocksHolderModel.h"
 
@@ -64,6 +65,9 @@ int RunVerb(const std::vector<std::string>& args) {
 
 std::optional<int> RunCommandLine(const std::vector<std::string>& args) {
   if (args.empty() || args[0].rfind("--", 0) != 0) return std::nullopt;
+  std::optional<TerminalProgress> progress;
+  std::optional<ScopedWorkProgress> installed;
+  if (StandardErrorIsTerminal()) installed.emplace(progress.emplace(std::cerr, args[0]));
   try {
     return RunVerb(args);
   } catch (const std::bad_alloc&) {

@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 73> kBuiltIn = {{
+constexpr std::array<BuiltInText, 76> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -115,6 +115,9 @@ constexpr std::array<BuiltInText, 73> kBuiltIn = {{
     {TextKey::CHART_PROGRAM_TOO_DEEP, kGeneral, "CHART_PROGRAM_TOO_DEEP", "Слишком глубокая вложенность"},
     {TextKey::CHART_PROGRAM_LOOP_STEP, kGeneral, "CHART_PROGRAM_LOOP_STEP", "Такого шага цикла в этом языке нет"},
     {TextKey::CHART_PROGRAM_NO_CHART, kGeneral, "CHART_PROGRAM_NO_CHART", "Нет открытой схемы"},
+    {TextKey::PRINT_PROGRESS_MSG, kGeneral, "PRINT_PROGRESS_MSG", "Печать схемы %1..."},
+    {TextKey::EXPORT_PROGRESS_MSG, kGeneral, "EXPORT_PROGRESS_MSG", "Сохранение рисунка %1..."},
+    {TextKey::UNTITLED, kGeneral, "UNTITLED", "Без имени"},
 }};
 
 static_assert(

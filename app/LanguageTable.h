@@ -85,6 +85,9 @@ enum class TextKey {
   CHART_PROGRAM_TOO_DEEP,
   CHART_PROGRAM_LOOP_STEP,
   CHART_PROGRAM_NO_CHART,
+  PRINT_PROGRESS_MSG,        // %1 file name: the chart is being printed
+  EXPORT_PROGRESS_MSG,       // %1 file name: a picture is being written
+  UNTITLED,                  // what a chart never saved is called, numbered from the second on
 };
 
 struct BuiltInText {

@@ -8,6 +8,7 @@
 #include "app/FileDialogFilter.h"
 #include "app/LanguageTable.h"
 #include "app/TMainForm.h"
+#include "app/WorkProgressDialog.h"
 #include "chart/ChartFormat.h"
 #include "chart/ChartPicture.h"
 
@@ -84,7 +85,14 @@ void TMainForm::ExportPicture(THolderForm& window, const QString& path) {
     ShowError(LanguageText(TextKey::SHEET_EMPTY_MSG));
     return;
   }
-  const auto exported = WithinMemory([&] { return window.bh->Model().SaveToFile(LocalPath(path)); });
+  bool cancelled = false;
+  const auto exported = WithinMemory([&] {
+    WorkProgressDialog progress(window, LanguageText(TextKey::EXPORT_PROGRESS_MSG).arg(QFileInfo(path).fileName()));
+    const bool written = window.bh->Model().SaveToFile(LocalPath(path));
+    cancelled = progress.Cancelled();
+    return written;
+  });
+  if (cancelled) return;
   if (!exported || !*exported) {
     ShowError(LanguageText(exported ? TextKey::FILE_SAVE_ERROR_MSG : TextKey::NOT_ENOUGH_MEMORY_MSG));
     return;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "app/DocumentSupport.h"
 #include "app/LanguageTable.h"
 #include "app/RecoveryPreview.h"
 
@@ -26,9 +27,15 @@ Widget* Named(Widget* widget, const char* name) {
   return widget;
 }
 
+// A chart never saved goes by the interface language's name for it.
+QString ShownName(const RecoveredChart& chart) {
+  if (chart.OriginalName == kUntitled) return UntitledName(1);
+  return QFile::decodeName(QByteArray::fromStdString(chart.OriginalName));
+}
+
 QString EntryText(const RecoveredChart& chart, const CopyPreview& preview) {
   const QString gap = QStringLiteral("    ");
-  QString text = QFile::decodeName(QByteArray::fromStdString(chart.OriginalName)) + gap;
+  QString text = ShownName(chart) + gap;
   if (preview.readable) text += LanguageText(TextKey::RECOVERY_BLOCKS).arg(preview.blocks) + gap;
   return text + QLocale().toString(QDateTime::fromSecsSinceEpoch(chart.SavedAt), QLocale::ShortFormat);
 }

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/InterfacePicture.h"
+
 namespace quobrix {
 
 namespace {
@@ -291,8 +293,7 @@ const Pictogram kPictograms[] = {
 };
 
 QIcon Draw(const Pictogram& pictogram) {
-  QPixmap picture(16, 16);
-  picture.fill(Qt::transparent);
+  QPixmap picture = InterfacePixmap(QSize(16, 16));
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
   for (const Part& part : pictogram.parts) DrawPart(painter, part);

@@ -1,5 +1,6 @@
 #include "chart/ChartPicture.h"
 
+#include "chart/WorkProgress.h"
 #include "render/DeviceGeometry.h"
 #include "render/DrawBlock.h"
 
@@ -42,9 +43,15 @@ void DrawPictureBlock(const BlocksHolderModel& chart, Canvas& canvas, const TBlo
 
 }  // namespace
 
-void DrawChartPicture(const BlocksHolderModel& chart, Canvas& canvas, std::int32_t backgroundPages) {
+bool DrawChartPicture(const BlocksHolderModel& chart, Canvas& canvas, std::int32_t backgroundPages) {
   FillBackground(chart, canvas, backgroundPages);
-  for (const auto& block : chart.List()) DrawPictureBlock(chart, canvas, *block);
+  const std::int64_t blocks = chart.BlockCount();
+  std::int64_t drawn = 0;
+  for (const auto& block : chart.List()) {
+    if (!ReportProgress(drawn++, blocks)) return false;
+    DrawPictureBlock(chart, canvas, *block);
+  }
+  return ReportProgress(blocks, blocks);
 }
 
 void DrawFirstPagePicture(const BlocksHolderModel& chart, Canvas& canvas) {

@@ -26,8 +26,9 @@ PictureSize PictureSizeOfPages(const BlocksHolderModel& chart, std::int32_t page
 
 // Fills `backgroundPages` pages (20 pixels more to the right and below, so no
 // edge shows) with the sheet colour, then draws every block in list order at
-// zoom 100, as printed and without the editing caret.
-void DrawChartPicture(const BlocksHolderModel& chart, Canvas& canvas, std::int32_t backgroundPages);
+// zoom 100, as printed and without the editing caret. Each block is a step of
+// the installed progress; false when it cancels the drawing.
+bool DrawChartPicture(const BlocksHolderModel& chart, Canvas& canvas, std::int32_t backgroundPages);
 
 // Page 1 alone, as a bitmap of one page holds it: the background of one page
 // and only the blocks on page 1, however long the chart.

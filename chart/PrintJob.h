@@ -17,12 +17,16 @@ class PrintDevice {
   virtual void NewSheet() = 0;
   // False when the job could not be finished.
   virtual bool EndJob() = 0;
+  // Drops a job begun: nothing of it reaches the paper or the file.
+  virtual void AbortJob() = 0;
 };
 
 // Prints pages first..last, each `copies` times before the next page (copies
 // are not collated), with a new sheet after every printed page except the
 // last. A range whose first page comes after its last, or no copies, starts
-// no job and succeeds. Returns false when the device fails.
+// no job and succeeds. Each sheet is a step of the installed progress; when
+// it cancels, the job is aborted. Returns false when the device fails or the
+// job was cancelled.
 bool PrintPages(PrintDevice& device, const std::string& title, std::int32_t first, std::int32_t last,
                 std::int32_t copies);
 

@@ -39,7 +39,7 @@ bool WritePicture(const std::string& path, const std::string& bytes) {
 std::string EmfPicture(const BlocksHolderModel& chart) {
   // The whole frame takes the sheet colour, not only the first page.
   EmfCanvas canvas(chart.SheetWidth(), WrapMul(chart.SheetHeight(), chart.DocumentPages()), chart.HorzResolution());
-  DrawChartPicture(chart, canvas, chart.DocumentPages());
+  if (!DrawChartPicture(chart, canvas, chart.DocumentPages())) return {};
   return canvas.Finish();
 }
 
@@ -60,8 +60,7 @@ QImage BitmapPicture(const BlocksHolderModel& chart) {
 bool WriteSvgPicture(const BlocksHolderModel& chart, const SvgCanvas::Sink& sink) {
   const PictureSize size = PictureSizeOfPages(chart, chart.DocumentPages());
   SvgCanvas canvas(size.width, size.height, chart.HorzResolution(), chart.FileName(), sink);
-  DrawChartPicture(chart, canvas, chart.DocumentPages());
-  return canvas.Finish();
+  return DrawChartPicture(chart, canvas, chart.DocumentPages()) && canvas.Finish();
 }
 
 bool PictureFileExporter::Export(const BlocksHolderModel& chart, const std::string& path,

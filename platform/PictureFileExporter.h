@@ -18,6 +18,7 @@ class PictureFileExporter : public PictureExporter {
 
 // The pictures themselves, for the file formats and the clipboard. They need
 // the toolkit's application object.
+// Empty, as is a failed SVG, when the installed progress cancels.
 std::string EmfPicture(const BlocksHolderModel& chart);
 // Page 1 at the chart's horizontal resolution, 24 bits per pixel.
 QImage BitmapPicture(const BlocksHolderModel& chart);

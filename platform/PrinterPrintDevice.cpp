@@ -58,6 +58,13 @@ bool PrinterPrintDevice::EndJob() {
   return painter_.end();
 }
 
+void PrinterPrintDevice::AbortJob() {
+  printer_.abort();
+  pageBlocks_.reset();
+  canvas_.reset();
+  if (painter_.isActive()) painter_.end();
+}
+
 bool PrintToPdf(const BlocksHolderModel& chart, const std::string& path, std::int32_t first, std::int32_t last,
                 std::int32_t copies) {
   if (first > last || copies < 1) return false;

@@ -22,6 +22,7 @@ class PrinterPrintDevice : public PrintDevice {
   void PrintPage(std::int32_t page) override;
   void NewSheet() override;
   bool EndJob() override;
+  void AbortJob() override;
 
  private:
   QPrinter& printer_;
@@ -40,8 +41,9 @@ constexpr bool IsOverlongPrintout(std::int32_t first, std::int32_t last, std::in
 
 // Prints pages first..last, `copies` times each, into a PDF file on paper of
 // the sheet's size, one PDF page per printed page, titled with the chart's
-// file name. The previous file stays until the new one is complete. False
-// when nothing is printed, when the printout would be longer than any real
+// file name. The previous file stays until the new one is complete, and
+// stays when the installed progress cancels. False when nothing is printed,
+// when the printout is cancelled, when the printout would be longer than any real
 // chart (a damaged page count) or the file cannot be written.
 bool PrintToPdf(const BlocksHolderModel& chart, const std::string& path, std::int32_t first, std::int32_t last,
                 std::int32_t copies);

@@ -102,11 +102,18 @@ TColor SelectionMarkColor(TColor sheetColor) {
 }
 
 void PaintSelectionMarks(Canvas& canvas, const std::vector<TPoint>& marks, TColor sheetColor) {
-  canvas.Pen = TPen{SelectionMarkColor(sheetColor), 2, psSolid, TPenMode::Copy};
+  const TColor mark = SelectionMarkColor(sheetColor);
+  // Each mark lies on an edge of the opposite colour, a pixel wide either
+  // side, so it shows on a block filled in the mark's own colour too.
+  const TPen pens[] = {TPen{0xFFFFFF - mark, 4, psSolid, TPenMode::Copy}, TPen{mark, 2, psSolid, TPenMode::Copy}};
   canvas.Brush.Style = bsClear;
-  for (const TPoint& p : marks)
-    canvas.Rectangle(OffsetPixels(p.x, -HandleHalfSize), OffsetPixels(p.y, -HandleHalfSize),
-                     OffsetPixels(p.x, HandleHalfSize), OffsetPixels(p.y, HandleHalfSize));
+  for (const TPoint& p : marks) {
+    for (const TPen& pen : pens) {
+      canvas.Pen = pen;
+      canvas.Rectangle(OffsetPixels(p.x, -HandleHalfSize), OffsetPixels(p.y, -HandleHalfSize),
+                       OffsetPixels(p.x, HandleHalfSize), OffsetPixels(p.y, HandleHalfSize));
+    }
+  }
 }
 
 void PaintRulerFrame(Canvas& canvas, int w, int h) {

@@ -41,7 +41,8 @@ constexpr int HandleHalfSize = 4;
 // on light and dark desktop sheets alike.
 TColor SelectionMarkColor(TColor sheetColor);
 
-// Marks around window points, in drawing order.
+// Marks around window points, in drawing order, each on an edge of the
+// opposite colour.
 void PaintSelectionMarks(Canvas& canvas, const std::vector<TPoint>& marks, TColor sheetColor);
 
 void PaintRulerFrame(Canvas& canvas, int clientWidth, int clientHeight);

@@ -90,7 +90,18 @@ main=$(xdotool search --onlyvisible --name '^Quobrix|Quobrix 1' | head -1)
 xdotool windowmove "$chart" 420 0 windowsize "$chart" 760 560
 sleep 1
 shoot "$main" MainForm
+# The tool windows that lie over the chart window step off the screen while
+# it is shot: the picture would hold their area, black where they are not
+# drawn yet.
+declare -A places
+for id in $(comm -23 <(windows) <(printf '%s\n' "$main" "$chart" | sort)); do
+  places[$id]=$(xdotool getwindowgeometry --shell "$id" | awk -F= '/^[XY]=/ {printf "%s ", $2}')
+  xdotool windowmove "$id" 2000 0
+done
+sleep 0.5
 shoot "$chart" HolderForm
+for id in "${!places[@]}"; do xdotool windowmove "$id" ${places[$id]}; done
+sleep 0.3
 
 # The chart window's context menu with its "new symbol" list.
 xdotool mousemove 700 110 click 3
@@ -129,19 +140,20 @@ kill $pid
 SESSION
 
 shoot_language() {
-  local code=$1 language=$2 title=$3
+  local code=$1 language=$2 template=$3 title=$4
   local home out
   home=$(mktemp -d)
   out="help/$code/images"
   mkdir -p "$out"
   printf '[Main]\r\nLanguage=%s\r\nShowSplash=0\r\nSaveWindowsPos=0\r\n' "$language" | iconv -f utf-8 -t cp1251 > "$home/quobrix.ini"
-  QUOBRIX_HOME="$home" HOME_DIR="$home" OUT="$out" PROGRAM="$program" TEMPLATE="$PWD/Templates/Цикл.qbs" \
+  QUOBRIX_HOME="$home" HOME_DIR="$home" OUT="$out" PROGRAM="$program" TEMPLATE="$PWD/Templates/$template" \
     CHART_TITLE="$title" xvfb-run -a -s "-screen 0 1200x700x24 -noreset" bash "$session"
   rm -rf "$home"
   # Flat interface pictures: a palette of 256 colours keeps them small.
   for f in "$out"/*.png; do convert "$f" -strip -colors 256 -define png:compression-level=9 "$f"; done
 }
-shoot_language ru "Русский" "Цикл"
-shoot_language en "English" "Цикл"
-shoot_language uk "Украинский" "Цикл"
+# Each language's pictures show the loop template of that language.
+shoot_language ru "Русский" "Цикл.qbs" "Цикл"
+shoot_language en "English" "English/Loop.qbs" "Loop"
+shoot_language uk "Украинский" "Украинский/Цикл.qbs" "Цикл"
 du -ch help/*/images/*.png | tail -1

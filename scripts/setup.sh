@@ -1,17 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need.
+# Installs the Debian packages a task needs: `setup.sh` what the program needs
+# to build and run; `setup.sh test`, `package`, `bench` or `fuzz` adds what the
+# tests, the Debian package, the benchmarks or the fuzz targets need too.
 # Quick when everything is present: only dpkg is asked then.
 set -euo pipefail
 
-packages=(
-  # build and unit tests
-  cmake g++ make pkg-config libsigc++-3.0-dev qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev
+program=(
+  # the build
+  cmake g++ make pkg-config ninja-build libsigc++-3.0-dev qt6-base-dev qt6-svg-dev
   # Qt's own dialogs and buttons in the interface language
   qt6-translations-l10n
-  # the generator of the build folders
-  ninja-build
   # fonts the drawing is measured against
   fonts-liberation2 fonts-dejavu-core
+  # links opened in the browser, the chart file type on the desktop
+  xdg-utils shared-mime-info desktop-file-utils
+)
+package=(dpkg-dev)
+tests=(
+  "${package[@]}"
+  # unit tests
+  libgtest-dev libgmock-dev
   # windows under a virtual display, their menus and focus, screenshots, PDF checks
   xvfb xauth xdotool x11-utils xclip imagemagick poppler-utils
   # a window manager the tool windows are stacked by
@@ -24,12 +32,25 @@ packages=(
   fp-compiler
   # independent EMF readers used to validate exported metafiles
   emf2svg librsvg2-bin libreoffice-draw
-  # the chart file type on the desktop, and the Debian package
-  shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl dpkg-dev
+  # the desktop's view of the chart file type
+  libfile-mimeinfo-perl
+  # the Debian package's checks: its policy, its AppStream metadata, its manual page
+  lintian appstream man-db
 )
+bench=(libbenchmark-dev)
+# clang with its fuzzing and sanitizer runtimes
+fuzz=(clang libclang-rt-14-dev)
 
-# `setup.sh fuzz` adds clang with its fuzzing and sanitizer runtimes.
-if [[ "${1:-}" == fuzz ]]; then packages+=(clang libclang-rt-14-dev); fi
+packages=("${program[@]}")
+for task in "$@"; do
+  case "$task" in
+    test) packages+=("${tests[@]}") ;;
+    package) packages+=("${package[@]}") ;;
+    bench) packages+=("${bench[@]}") ;;
+    fuzz) packages+=("${fuzz[@]}") ;;
+    *) echo "setup: unknown task '$task' (test, package, bench or fuzz)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

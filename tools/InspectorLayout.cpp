@@ -95,6 +95,16 @@ QComboBox* Pictures(const char* name, QSize size, int count, const std::function
 
 QString WidthName(int index) { return WidthText(InspectorWidth(index)); }
 
+// The width list shows the block's width as its placeholder (no item is
+// chosen), in the colour of any chosen value: the placeholder's grey reads
+// as a disabled box.
+void ShowPlaceholderAsValue(QComboBox& list) {
+  QPalette palette = list.palette();
+  for (const auto group : {QPalette::Active, QPalette::Inactive})
+    palette.setColor(group, QPalette::PlaceholderText, palette.color(group, QPalette::ButtonText));
+  list.setPalette(palette);
+}
+
 }  // namespace
 
 void TInspectorForm::BuildLayout() {
@@ -140,6 +150,7 @@ QWidget* TInspectorForm::BuildRows() {
   cbBC = Colors("cbBC");
   cbBS = Pictures("cbBS", kLinePictureSize, psDashDot + 1, pen, penName);
   cbBW = Pictures("cbBW", kLinePictureSize, kInspectorWidthCount, width, WidthName);
+  ShowPlaceholderAsValue(*cbBW);
   cbLineArrows = Pictures("cbLineArrows", kLinePictureSize, blaBothFilledArrows + 1, ends, endsName);
   mText = new CodePageMemo;
   mText->setObjectName(QStringLiteral("mText"));
@@ -205,6 +216,10 @@ void TInspectorForm::BuildMenus() {
   }
 }
 
-void TInspectorForm::NameWidths() { NameItems(*cbBW, WidthName); }
+// The width pictures write their numbers too, with the language's decimal separator.
+void TInspectorForm::NameWidths() {
+  NameItems(*cbBW, WidthName);
+  for (int i = 0; i < cbBW->count(); ++i) cbBW->setItemIcon(i, LineWidthPicture(InspectorWidth(i)));
+}
 
 }  // namespace quobrix

@@ -5,6 +5,7 @@
 #include <QPolygon>
 #include <initializer_list>
 
+#include "platform/InterfacePicture.h"
 #include "platform/QPainterCanvas.h"
 #include "render/DrawBlock.h"
 #include "chart/SymbolTable.h"
@@ -107,8 +108,7 @@ void DrawPicture(QPainter& painter, const PaletteButton& button) {
 }  // namespace
 
 QIcon PaletteButtonPicture(const PaletteButton& button) {
-  QImage image(kPaletteIconSize, kPaletteIconSize, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
+  QImage image = InterfaceImage(QSize(kPaletteIconSize, kPaletteIconSize));
   image.setDotsPerMeterX(kResolution * 10);  // the resolution is per 100 mm
   image.setDotsPerMeterY(kResolution * 10);
   {

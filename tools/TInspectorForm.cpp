@@ -22,6 +22,7 @@
 #include "view/ActiveChartFollower.h"
 #include "view/CommandTable.h"
 #include "view/ProgramSettings.h"
+#include "view/PropertyPictures.h"
 #include "view/PropertyDialogs.h"
 #include "view/PropertyValues.h"
 #include "view/TBlocksHolder.h"
@@ -124,9 +125,10 @@ void TInspectorForm::ShowActiveBlock(bool focusText) {
   const BlocksHolderModel* chart = Chart();
   const TBlock* block = ActiveBlock();
   if (!block) {
-    // With no chart there is nothing left to show; with a chart and no
-    // active block the editors keep their values in safe mode.
-    if (!chart) Clear();
+    // Without a chart, or in another chart than the one shown, the values
+    // belong to nothing in reach; in the same chart with no active block
+    // the editors keep them in safe mode.
+    if (!chart || chart != shown_.chart) Clear();
     if (!chart || !Settings().Options().InspectorSaveMode) SetEditorsEnabled(false);
     return;
   }
@@ -143,6 +145,7 @@ void TInspectorForm::ShowActiveBlock(bool focusText) {
 void TInspectorForm::Fill(const TBlock& block) {
   FillSizes(block);
   cbMC->SetSelected(block.MC);
+  ShowFillColour(block.MC);
   cbFS->setCurrentIndex(block.FS);
   cbBC->SetSelected(block.BC);
   cbBS->setCurrentIndex(block.BS);
@@ -171,6 +174,14 @@ void TInspectorForm::FillWidth(const TBlock& block) {
   cbBW->setPlaceholderText(WidthText(block.BW));
 }
 
+// The fill styles show in the block's own fill colour.
+void TInspectorForm::ShowFillColour(TColor colour) {
+  if (fillStyleColour_ == colour) return;
+  fillStyleColour_ = colour;
+  for (int style = 0; style < cbFS->count(); ++style)
+    cbFS->setItemIcon(style, FillStylePicture(static_cast<TBrushStyle>(style), colour));
+}
+
 void TInspectorForm::SetEditorsEnabled(bool enabled) { Scroll->widget()->setEnabled(enabled); }
 
 void TInspectorForm::Clear() {
@@ -185,7 +196,10 @@ void TInspectorForm::Clear() {
 void TInspectorForm::ConnectEditors() {
   for (QLineEdit* edit : {edPosX, edPosY, edW, edH})
     connect(edit, &QLineEdit::editingFinished, this, [this, edit] { ApplyMillimetres(*edit); });
-  cbMC->OnPick = [this](TColor color) { Apply([color](BlocksHolderModel& chart) { chart.SetBlockMC(color); }); };
+  cbMC->OnPick = [this](TColor color) {
+    Apply([color](BlocksHolderModel& chart) { chart.SetBlockMC(color); });
+    if (const TBlock* block = ActiveBlock()) ShowFillColour(block->MC);
+  };
   cbBC->OnPick = [this](TColor color) { Apply([color](BlocksHolderModel& chart) { chart.SetBlockBC(color); }); };
   cbTC->OnPick = [this](TColor color) { ApplyTextColor(color); };
   const auto onChoice = [this](QComboBox* list, void (*set)(BlocksHolderModel&, int)) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "chart/BlockType.h"
 #include "chart/ChartNotice.h"
@@ -112,6 +113,7 @@ class TInspectorForm : public ToolWindow {
   void Fill(const TBlock& block);
   void FillSizes(const TBlock& block);
   void FillWidth(const TBlock& block);
+  void ShowFillColour(TColor colour);
   void SetEditorsEnabled(bool enabled);
   void Clear();
 
@@ -135,6 +137,8 @@ class TInspectorForm : public ToolWindow {
     bool operator==(const Shown&) const = default;
   };
   Shown shown_;
+  // The colour the fill style pictures show.
+  std::optional<TColor> fillStyleColour_;
   bool stale_ = true;
   bool filling_ = false;
   bool applying_ = false;

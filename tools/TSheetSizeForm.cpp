@@ -10,6 +10,7 @@
 
 #include "chart/BlocksHolderModel.h"
 #include "tools/CommandCaption.h"
+#include "tools/DialogPlacement.h"
 #include "view/CommandTable.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
@@ -75,7 +76,10 @@ TSheetSizeForm::TSheetSizeForm(QWidget& owner, CommandTable& commands) : QDialog
   QAction& command = commands.Action(CommandId::SheetSize);
   TitleAfterCommand(*this, command);
   commands.BindChart(CommandId::SheetSize, [self = QPointer(this)](THolderForm& w, QAction&) {
-    if (self) self->SetSizes(w.bh->Model());
+    if (self) {
+      CentreOver(*self, w);
+      self->SetSizes(w.bh->Model());
+    }
   });
 }
 

@@ -9,6 +9,7 @@
 #include "chart/BlocksHolderModel.h"
 #include "platform/Cp1251Codec.h"
 #include "tools/CommandCaption.h"
+#include "tools/DialogPlacement.h"
 #include "view/CommandTable.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
@@ -63,7 +64,10 @@ TShemeInfoForm::TShemeInfoForm(QWidget& owner, CommandTable& commands) : QDialog
 
   TitleAfterCommand(*this, commands.Action(CommandId::ChartInfo));
   commands.BindChart(CommandId::ChartInfo, [self = QPointer(this)](THolderForm& w, QAction&) {
-    if (self) self->EditInfo(w.bh->Model());
+    if (self) {
+      CentreOver(*self, w);
+      self->EditInfo(w.bh->Model());
+    }
   });
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileSystemWatcher>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/InterfacePicture.h"
 #include "platform/LibraryThumbnail.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProgramFolders.h"
@@ -48,13 +50,21 @@ QIcon IconFor(const QImage& thumbnail, int size) { return QIcon(QPixmap::fromIma
 
 // A plus to add and a minus to remove, in the tool bars' navy.
 QIcon SignPicture(bool plus) {
-  QPixmap picture(16, 16);
-  picture.fill(Qt::transparent);
+  QPixmap picture = InterfacePixmap(QSize(16, 16));
   QPainter painter(&picture);
   painter.setPen(QPen(QColor(31, 58, 112), 3));
   painter.drawLine(3, 8, 13, 8);
   if (plus) painter.drawLine(8, 3, 8, 13);
   return QIcon(picture);
+}
+
+// Wide enough for the window manager to show `title` whole: the title in a
+// bold face beside the window's icon and its three buttons.
+int TitleBarWidth(const QString& title) {
+  constexpr int kIconAndButtons = 120;
+  QFont bold = QApplication::font();
+  bold.setBold(true);
+  return QFontMetrics(bold).horizontalAdvance(title) + kIconAndButtons;
 }
 
 }  // namespace
@@ -222,7 +232,8 @@ void TUserLibForm::PlaceAtBottomRight() {
   if (!screen) return;
   const QRect work = screen->availableGeometry();
   const QSize frame = frameGeometry().size() - size();
-  resize(width(), std::min(height(), work.height() / 3 - frame.height()));
+  resize(std::min(std::max(width(), TitleBarWidth(windowTitle())), work.width() / 2),
+         std::min(height(), work.height() / 3 - frame.height()));
   move(work.right() + 1 - width() - frame.width(), work.bottom() + 1 - height() - frame.height());
 }
 

@@ -4,12 +4,13 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "app/LanguageTable.h"
 #include "chart/BlocksHolderModel.h"
 
 namespace quobrix {
 
 QString UntitledName(int number) {
-  const QString name = QString::fromStdString(kUntitled);
+  const QString name = LanguageText(TextKey::UNTITLED);
   return number <= 1 ? name : name + QLatin1Char(' ') + QString::number(number);
 }
 

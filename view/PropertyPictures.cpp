@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/Cp1251Codec.h"
+#include "platform/InterfacePicture.h"
 #include "platform/QPainterCanvas.h"
 #include "render/DrawBlock.h"
 #include "view/PropertyValues.h"
@@ -24,15 +25,16 @@ std::int64_t Units(int pixels) {
 
 constexpr TColor kEdge = 0xA0A0A0;
 constexpr TColor kSample = 0x804000;  // a dark blue that shows hatching and filling alike
+// Each channel of a colour this light or lighter would vanish on white.
+constexpr TColor kLightChannel = 0xE0;
 
-// A white sample of `size` with a grey edge and what `draw` puts on it.
-QPixmap Sample(QSize size, const std::function<void(Canvas&)>& draw) {
-  QPixmap picture(size);
-  picture.fill(Qt::transparent);
+// A sample of `size` on a white `ground` with a grey edge and what `draw` puts on it.
+QPixmap Sample(QSize size, const std::function<void(Canvas&)>& draw, TColor ground = clWhite) {
+  QPixmap picture = InterfacePixmap(size);
   QPainter painter(&picture);
   QPainterCanvas canvas(painter);
   canvas.Pen = TPen{kEdge};
-  canvas.Brush = TBrush{clWhite};
+  canvas.Brush = TBrush{ground};
   canvas.Rectangle(0, 0, size.width(), size.height());
   draw(canvas);
   return picture;
@@ -77,12 +79,20 @@ void TextBars(Canvas& canvas, int left, int right, int top, std::initializer_lis
 
 }  // namespace
 
-QPixmap FillStylePicture(TBrushStyle style) {
-  return Sample(kLinePictureSize, [style](Canvas& canvas) {
-    TBlock block = BlockAt(btRectangle, 4, 2, kLinePictureSize.width() - 4, kLinePictureSize.height() - 2);
-    block.FS = style;
-    Draw(block, canvas);
-  });
+QPixmap FillStylePicture(TBrushStyle style, std::optional<TColor> fill) {
+  // A system colour has no value of its own here: it shows as the default.
+  const TColor colour = fill && !IsSystemColor(*fill) ? *fill : kSample;
+  const bool light = (colour & 0xFF) >= kLightChannel && ((colour >> 8) & 0xFF) >= kLightChannel &&
+                     ((colour >> 16) & 0xFF) >= kLightChannel;
+  return Sample(
+      kLinePictureSize,
+      [style, colour](Canvas& canvas) {
+        TBlock block = BlockAt(btRectangle, 4, 2, kLinePictureSize.width() - 4, kLinePictureSize.height() - 2);
+        block.FS = style;
+        block.MC = colour;
+        Draw(block, canvas);
+      },
+      light ? kEdge : clWhite);
 }
 
 QPixmap LineStylePicture(TPenStyle style) {

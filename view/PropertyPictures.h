@@ -20,7 +20,10 @@ constexpr QSize kLinePictureSize(72, 18);
 // Text alignments and placements.
 constexpr QSize kTextPictureSize(28, 18);
 
-QPixmap FillStylePicture(TBrushStyle style);
+// A fill style in a block's fill colour; by default a dark blue that shows
+// hatching and filling alike. A light colour lies on a grey ground, where it
+// shows.
+QPixmap FillStylePicture(TBrushStyle style, std::optional<TColor> fill = std::nullopt);
 QPixmap LineStylePicture(TPenStyle style);
 // A line of `width` hundredths of a millimetre as the chart shows it at
 // 100 %, with the width written beside it.

@@ -113,6 +113,7 @@ void THolderForm::ConnectControls() {
 void THolderForm::FollowLanguage() {
   ShowSheetSize();
   NamePosGridSteps();
+  FollowDocument();
 }
 
 void THolderForm::FormCreate() {
@@ -162,7 +163,7 @@ void THolderForm::ShowSheetSize() {
 void THolderForm::FollowDocument() {
   setWindowTitle(document_->Title());
   setWindowModified(document_->IsModified());
-  StatusPanel(2)->setText(document_->FileTitle());
+  StatusPanel(2)->setText(document_->Name());
 }
 
 void THolderForm::FollowChartView() {

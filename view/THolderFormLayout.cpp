@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "platform/InterfacePicture.h"
 #include "view/ControlHint.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
@@ -63,8 +64,7 @@ W* Hinted(W* control, const char* hint) {
 }
 
 QIcon GridPicture() {
-  QPixmap picture(16, 16);
-  picture.fill(Qt::transparent);
+  QPixmap picture = InterfacePixmap(QSize(16, 16));
   QPainter painter(&picture);
   painter.setPen(QColor(0, 0, 128));
   for (int y = 1; y < 16; y += 4)
@@ -73,8 +73,7 @@ QIcon GridPicture() {
 }
 
 QIcon SearchPicture() {
-  QPixmap picture(13, 13);
-  picture.fill(Qt::transparent);
+  QPixmap picture = InterfacePixmap(QSize(13, 13));
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(Qt::black, 1.5));

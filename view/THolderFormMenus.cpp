@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include "platform/InterfacePicture.h"
 #include "view/ChartWindowHost.h"
 #include "view/CommandTable.h"
 #include "view/MenuBuilder.h"
@@ -21,8 +22,7 @@ namespace {
 
 // The picture of the first menu-bar item, which brings the main window up.
 QIcon MainWindowPicture() {
-  QPixmap picture(16, 16);
-  picture.fill(Qt::transparent);
+  QPixmap picture = InterfacePixmap(QSize(16, 16));
   QPainter painter(&picture);
   painter.setPen(QColor(0, 0, 128));
   painter.setBrush(QColor(0, 0, 128));

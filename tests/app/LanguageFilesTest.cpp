@@ -4,6 +4,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "app/DocumentSupport.h"
 #include "app/LanguageTable.h"
 #include "chart/SymbolTable.h"
 #include "platform/ProfileFile.h"
@@ -78,6 +79,23 @@ class LanguageFilesTest : public QObject {
     for (const QString& a : prefixes)
       for (const QString& b : prefixes)
         if (&a != &b) QVERIFY2(!a.startsWith(b), qPrintable(a + u'|' + b));
+  }
+
+  // A chart never saved was "Untitled" in every language.
+  void untitledChartsAreNamedAndNumberedInEachLanguage_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("English") << QStringLiteral("English") << QStringLiteral("Untitled 2");
+    QTest::newRow("Русский") << QString::fromUtf8("Русский") << QString::fromUtf8("Без имени 2");
+    QTest::newRow("Украинский") << QString::fromUtf8("Украинский") << QString::fromUtf8("Без назви 2");
+  }
+  void untitledChartsAreNamedAndNumberedInEachLanguage() {
+    QFETCH(QString, name);
+    QFETCH(QString, second);
+    LoadLanguageTable(LanguageFolder() + name + QStringLiteral(".lng"));
+    QCOMPARE(UntitledName(2), second);
+    QCOMPARE(UntitledName(1), second.chopped(2));
+    LoadLanguageTable(QString());
   }
 
   void russianFileHoldsTheBuiltInTextsExactly() {

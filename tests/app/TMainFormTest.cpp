@@ -119,8 +119,10 @@ class TMainFormTest : public QObject {
     Program p;
     THolderForm* first = p.main->CreateNewSheme();
     THolderForm* second = p.main->CreateNewSheme();
-    QCOMPARE(first->windowTitle(), QStringLiteral("Untitled[*]"));
-    QCOMPARE(second->windowTitle(), QStringLiteral("Untitled 2[*]"));
+    QCOMPARE(first->windowTitle(), QString::fromUtf8("Без имени[*]"));
+    QCOMPARE(second->windowTitle(), QString::fromUtf8("Без имени 2[*]"));
+    // The status line named it "Untitled" in every language.
+    QCOMPARE(second->StatusPanel(2)->text(), QString::fromUtf8("Без имени 2"));
     QCOMPARE(p.main->ActiveChartWindow(), second);
     QCOMPARE(p.main->ChartWindows().size(), size_t(2));
     QCOMPARE(TMainForm::ProgramTitle(), QStringLiteral("Построитель схем Quobrix 1.50"));
@@ -135,10 +137,10 @@ class TMainFormTest : public QObject {
     p.main->CreateNewSheme();
     QVERIFY(second->close());
     QCOMPARE(p.main->CreateWizardChart(QString(), [](BlocksHolderModel&) {})->windowTitle(),
-             QStringLiteral("Untitled 2[*]"));
+             QString::fromUtf8("Без имени 2[*]"));
     first->bh->Model().SetFileName(p.File("plan.qbs").toStdString());
-    QCOMPARE(p.main->CreateNewSheme()->windowTitle(), QStringLiteral("Untitled[*]"));
-    QCOMPARE(p.main->CreateNewSheme()->windowTitle(), QStringLiteral("Untitled 4[*]"));
+    QCOMPARE(p.main->CreateNewSheme()->windowTitle(), QString::fromUtf8("Без имени[*]"));
+    QCOMPARE(p.main->CreateNewSheme()->windowTitle(), QString::fromUtf8("Без имени 4[*]"));
     // The file name of a chart never saved stays what marks it as such.
     QCOMPARE(p.main->ActiveChartWindow()->bh->Model().FileName(), std::string("Untitled"));
   }
@@ -161,10 +163,10 @@ class TMainFormTest : public QObject {
     p.NewModifiedChart();
     test::ModalAnswer no(QMessageBox::No);
     p.main->CloseAll();
-    QCOMPARE(no.texts, (QStringList{LanguageText(TextKey::FILE_SAVE_MSG).arg(QStringLiteral("Untitled")),
+    QCOMPARE(no.texts, (QStringList{LanguageText(TextKey::FILE_SAVE_MSG).arg(QString::fromUtf8("Без имени")),
                                     LanguageText(TextKey::FILE_SAVE_MSG).arg(QStringLiteral("plan.qbs")),
-                                    LanguageText(TextKey::FILE_SAVE_MSG).arg(QStringLiteral("Untitled 2"))}));
-    QVERIFY(no.texts.first().contains(QStringLiteral("«Untitled»")));
+                                    LanguageText(TextKey::FILE_SAVE_MSG).arg(QString::fromUtf8("Без имени 2"))}));
+    QVERIFY(no.texts.first().contains(QString::fromUtf8("«Без имени»")));
   }
 
   void startupOpensTheCommandLineChartWithItsDesignedSize() {
@@ -188,7 +190,7 @@ class TMainFormTest : public QObject {
     p.main->show();
     THolderForm* w = p.main->ActiveChartWindow();
     QVERIFY(w);
-    QCOMPARE(w->windowTitle(), QStringLiteral("Untitled[*]"));
+    QCOMPARE(w->windowTitle(), QString::fromUtf8("Без имени[*]"));
     const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY(w->frameGeometry().right() < work.right() - p.main->Inspector()->width());
     QVERIFY(!w->frameGeometry().intersects(p.main->UserLibForm()->frameGeometry()));
@@ -309,7 +311,7 @@ class TMainFormTest : public QObject {
     test::ModalAnswer ok(QMessageBox::Ok);
     QVERIFY(!p.main->SaveAs());
     QCOMPARE(ok.texts, QStringList{LanguageText(TextKey::FILE_SAVE_ERROR_MSG)});
-    QCOMPARE(w.windowTitle(), QStringLiteral("Untitled[*]"));
+    QCOMPARE(w.windowTitle(), QString::fromUtf8("Без имени[*]"));
     QCOMPARE(w.bh->Model().FileName(), std::string("Untitled"));
   }
 
@@ -507,7 +509,7 @@ class TMainFormTest : public QObject {
     QCOMPARE(choose.titles, QStringList{LanguageText(TextKey::TEMPLATE_OPEN_TITLE)});
     QCOMPARE(p.main->OpenDialog->windowTitle(), LanguageText(TextKey::FILE_OPEN_TITLE));
     THolderForm* w = p.main->ActiveChartWindow();
-    QCOMPARE(w->windowTitle(), QStringLiteral("Untitled[*]"));
+    QCOMPARE(w->windowTitle(), QString::fromUtf8("Без имени[*]"));
     QCOMPARE(w->bh->Model().FileName(), std::string("Untitled"));
     QCOMPARE(w->bh->Model().BlockCount(), qint64(1));
   }

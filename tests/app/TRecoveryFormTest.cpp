@@ -97,7 +97,7 @@ class TRecoveryFormTest : public QObject {
       Program::Choose(d, QString::fromStdString(p.plan));
       d.bRestore->click();
       QCOMPARE(d.lbCharts->count(), 1);
-      QVERIFY(d.lbCharts->item(0)->text().startsWith(QStringLiteral("Untitled")));
+      QVERIFY(d.lbCharts->item(0)->text().startsWith(QString::fromUtf8("Без имени")));
       d.lbCharts->item(0)->setSelected(true);
       d.bDelete->click();
       QVERIFY(!d.isVisible());
@@ -125,7 +125,7 @@ class TRecoveryFormTest : public QObject {
         const QListWidgetItem& entry = *d.lbCharts->item(i);
         const QImage picture = entry.icon().pixmap(d.lbCharts->iconSize()).toImage();
         if (entry.text().contains(QStringLiteral("plan.qbs    ") + BlocksText(2)) ||
-            entry.text().startsWith(QStringLiteral("Untitled    ") + BlocksText(3))) {
+            entry.text().startsWith(QString::fromUtf8("Без имени    ") + BlocksText(3))) {
           QVERIFY(HasInk(picture));
           ++counted;
         } else {

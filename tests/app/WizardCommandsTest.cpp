@@ -126,7 +126,7 @@ class WizardCommandsTest : public QObject {
     QCOMPARE(p.main->ChartWindows().size(), size_t(1));
     THolderForm* window = p.main->ActiveChartWindow();
     const BlocksHolderModel& chart = window->bh->Model();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled[*]"));
+    QCOMPARE(window->windowTitle(), QString::fromUtf8("Без имени[*]"));
     QCOMPARE(chart.FileName(), std::string("Untitled"));
     QCOMPARE(chart.BlockCount(), std::int64_t{7});
     QCOMPARE(chart.Blocks(3).Text, std::string("\xC2\xE2\xEE\xE4\r\nA"));  // "Ввод", CR LF, the input
@@ -165,7 +165,7 @@ class WizardCommandsTest : public QObject {
     QCOMPARE(previewed, ChartBlocks(expected));
     QCOMPARE(p.main->ChartWindows().size(), size_t(1));
     THolderForm* window = p.main->ActiveChartWindow();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled[*]"));
+    QCOMPARE(window->windowTitle(), QString::fromUtf8("Без имени[*]"));
     QCOMPARE(ChartBlocks(window->bh->Model()), ChartBlocks(expected));
     QVERIFY(window->bh->Model().FModified());
   }
@@ -179,12 +179,12 @@ class WizardCommandsTest : public QObject {
     QCOMPARE(chart.Blocks(1).Text, std::string("frame"));
     QCOMPARE(chart.DocumentPages(), 2);
     QCOMPARE(chart.FileName(), std::string("Untitled"));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled[*]"));
+    QCOMPARE(window->windowTitle(), QString::fromUtf8("Без имени[*]"));
   }
 
   void aTemplatePathNamingNoFileIsIgnored() {
     Program p;
-    QStringList titles{QStringLiteral("Untitled[*]"), QStringLiteral("Untitled 2[*]"), QStringLiteral("Untitled 3[*]")};
+    QStringList titles{QString::fromUtf8("Без имени[*]"), QString::fromUtf8("Без имени 2[*]"), QString::fromUtf8("Без имени 3[*]")};
     for (const std::string& path : {p.home.File("missing.qbs"), p.home.Path().string(), std::string()}) {
       THolderForm* window = p.main->CreateWizardChart(QString::fromStdString(path), AppendOneBlock);
       QCOMPARE(window->bh->Model().BlockCount(), std::int64_t{1});

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "chart/PrintJob.h"
+#include "support/RecordingProgress.h"
 
 namespace quobrix {
 namespace {
 
-// Lists what reaches the printer: "begin title", page numbers, "|" for a new sheet, "end".
+using testsupport::RecordingProgress;
+
+// Lists what reaches the printer: "begin title", page numbers, "|" for a new
+// sheet, "end", or "abort" for a job dropped.
 class RecordingPrinter : public PrintDevice {
  public:
   std::vector<std::string> log;
@@ -19,6 +23,7 @@ class RecordingPrinter : public PrintDevice {
     log.push_back("end");
     return true;
   }
+  void AbortJob() override { log.push_back("abort"); }
 };
 
 using Log = std::vector<std::string>;
@@ -34,8 +39,14 @@ class PrintOrder : public ::testing::TestWithParam<OrderCase> {};
 TEST_P(PrintOrder, EveryCopyOfAPageComesBeforeTheNextPage) {
   const OrderCase& c = GetParam();
   RecordingPrinter printer;
+  RecordingProgress progress;
   EXPECT_TRUE(PrintPages(printer, "chart.qbs", c.first, c.last, c.copies));
   EXPECT_EQ(printer.log, c.log);
+  // The progress counts every sheet from none to all of them.
+  const auto sheets = static_cast<std::int64_t>(std::count(c.log.begin(), c.log.end(), "|")) + (c.log.empty() ? 0 : 1);
+  ASSERT_EQ(progress.steps.size(), c.log.empty() ? 0u : static_cast<std::size_t>(sheets) + 1);
+  for (std::size_t i = 0; i < progress.steps.size(); ++i)
+    EXPECT_EQ(progress.steps[i], std::make_pair(static_cast<std::int64_t>(i), sheets));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -57,6 +68,20 @@ TEST(PrintOrder, PrinterThatCannotStartPrintsNoPage) {
   FailingPrinter printer;
   EXPECT_FALSE(PrintPages(printer, "chart.qbs", 1, 2, 1));
   EXPECT_TRUE(printer.log.empty());
+}
+
+TEST(PrintOrder, CancellingDropsTheJobBeforeTheNextSheet) {
+  RecordingPrinter printer;
+  RecordingProgress progress(2);
+  EXPECT_FALSE(PrintPages(printer, "chart.qbs", 1, 2, 2));
+  EXPECT_EQ(printer.log, (Log{"begin chart.qbs", "1", "|", "1", "abort"}));
+}
+
+TEST(PrintOrder, CancellingAfterTheLastSheetStillDropsTheJob) {
+  RecordingPrinter printer;
+  RecordingProgress progress(1);
+  EXPECT_FALSE(PrintPages(printer, "chart.qbs", 3, 3, 1));
+  EXPECT_EQ(printer.log, (Log{"begin chart.qbs", "3", "abort"}));
 }
 
 }  // namespace

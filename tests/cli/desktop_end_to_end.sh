@@ -23,7 +23,7 @@ unset QT_QPA_PLATFORM XDG_CURRENT_DESKTOP
 export PATH="$DIR/bin:$PATH" XDG_DATA_HOME="$DIR/data" QUOBRIX_HOME="$DIR/home"
 "$Q" &
 pid=$!
-wait_window --name '^Untitled$' >/dev/null || fail "no chart window"
+wait_window --name '^Без имени$' >/dev/null || fail "no chart window"
 main=$(wait_window --name '^Построитель схем Quobrix') || fail "no main window"
 xdotool windowfocus --sync "$main" key F1
 wait_window --name '^Вызов справки$' >/dev/null || fail "F1 opened no help window"

@@ -17,7 +17,7 @@ fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 unset QT_QPA_PLATFORM
 QUOBRIX_HOME="$DIR/home" "$Q" &
 pid=$!
-win=$(wait_window --name '^Untitled$') || fail "no chart window"
+win=$(wait_window --name '^Без имени$') || fail "no chart window"
 draw_first_symbol "$win" || fail "no rectangle drawn"
 xdotool type --delay 30 "Hello"
 xdotool key ctrl+c ctrl+v ctrl+s

@@ -34,7 +34,7 @@ unset QT_QPA_PLATFORM QUOBRIX_HOME XDG_CONFIG_HOME XDG_CURRENT_DESKTOP
 export PATH="$DIR/bin:$PATH" HOME="$DIR/home" XDG_DATA_HOME="$DIR/home/data"
 "$P" &
 pid=$!
-wait_window --name '^Untitled$' >/dev/null || fail "no chart window"
+wait_window --name '^Без имени$' >/dev/null || fail "no chart window"
 main=$(wait_window --name '^Построитель схем Quobrix') || fail "no main window"
 xdotool windowfocus --sync "$main" key F1
 wait_window --name '^Вызов справки$' >/dev/null || fail "F1 opened no help window"

@@ -25,7 +25,7 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QUOBRIX_HOME="$DIR/home"
 
 "$Q" &
 pid=$!
-win=$(wait_window --name '^Untitled$') || fail "no chart window"
+win=$(wait_window --name '^Без имени$') || fail "no chart window"
 xdotool windowfocus --sync "$win"
 eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y, WIDTH, HEIGHT
 at press "Прямоугольник" || fail "no rectangle button"
@@ -43,7 +43,7 @@ wait_exit "$pid"
 # The next run finds the rectangle in the user library and drags it onto its chart.
 "$Q" &
 pid=$!
-win=$(wait_window --name '^Untitled$') || fail "no chart window after the restart"
+win=$(wait_window --name '^Без имени$') || fail "no chart window after the restart"
 at count 'Библиотека пользователя' 1 || fail "the user library came back empty"
 read -r ix iy <<<"$(at centre 'Библиотека пользователя')"
 eval "$(xdotool getwindowgeometry --shell "$win")"

@@ -32,7 +32,7 @@ quit() {  # "Выход" of a chart window ends its program
 # The first program: draw a rectangle from the context menu and type into it.
 "$Q" &
 first=$!
-win=$(chart_of "$first" '^Untitled$') || fail "no chart window"
+win=$(chart_of "$first" '^Без имени$') || fail "no chart window"
 draw_first_symbol "$win" || fail "no rectangle drawn"
 xdotool type --delay 30 "Edited"
 wait_until 20 copy_written || fail "no autosave copy of the edited chart"
@@ -40,7 +40,7 @@ wait_until 20 copy_written || fail "no autosave copy of the edited chart"
 # A second program at the same time: the first one's copy is live, not offered.
 "$Q" &
 second=$!
-other=$(chart_of "$second" '^Untitled$') || fail "the second program shows no chart window"
+other=$(chart_of "$second" '^Без имени$') || fail "the second program shows no chart window"
 xdotool search --onlyvisible --name "$dialog" >/dev/null 2>&1 && fail "the second program offered a live copy"
 [ -f "$copy" ] || fail "the second program touched the first one's copy"
 # An offer shown later would stand modal over the chart window, whose
@@ -57,7 +57,7 @@ third=$!
 offer=$(wait_window --onlyvisible --name "$dialog") || fail "no recovery dialog"
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
 xdotool windowfocus --sync "$offer" key Return
-restored=$(chart_of "$third" '^Untitled 2\*$') || fail "no restored chart with unsaved changes"
+restored=$(chart_of "$third" '^Без имени 2\*$') || fail "no restored chart with unsaved changes"
 xdotool windowfocus --sync "$restored" key ctrl+s
 save_as "$DIR/restored.qbs" || fail "the restored chart was not saved"
 quit "$restored" "$third"

@@ -41,7 +41,7 @@ quit_and_wait() {
 # ----- first run: Russian, as the desktop speaks it
 "$Q" &
 pid=$!
-untitled=$(wait_window --name '^Untitled$') || fail "no chart window"
+untitled=$(wait_window --name '^Без имени$') || fail "no chart window"
 ini 'Language=Русский' || fail "the first start did not write the desktop's language"
 xdotool windowfocus --sync "$untitled" key ctrl+o
 open=$(wait_window --onlyvisible --name '^Открытие схемы$') || fail "no open dialog"

@@ -40,7 +40,7 @@ big=2147483647 small=-2147483648
 } > "$QUOBRIX_HOME/quobrix.ini"
 "$Q" &
 pid=$!
-for name in 'Построитель схем Quobrix 1\.50' Untitled 'Библиотека символов' 'Библиотека пользователя' Палитра \
+for name in 'Построитель схем Quobrix 1\.50' 'Без имени' 'Библиотека символов' 'Библиотека пользователя' Палитра \
             'Редактор свойств'; do
   wait_window --all --onlyvisible --pid "$pid" --name "^$name\$" >/dev/null ||
     fail "no window '$name' at a start with placements out of range"
@@ -59,7 +59,7 @@ wait_exit "$pid"
 printf '[Main]\r\nLanguage=\r\nAutoSaveSeconds=0\r\n' > "$QUOBRIX_HOME/quobrix.ini"
 "$Q" &
 pid=$!
-win=$(wait_window --all --onlyvisible --pid "$pid" --name '^Untitled$') || fail "no chart window"
+win=$(wait_window --all --onlyvisible --pid "$pid" --name '^Без имени$') || fail "no chart window"
 library=$(wait_window --all --onlyvisible --pid "$pid" --name '^Библиотека пользователя$') || fail "no user library"
 draw_first_symbol "$win" || fail "no rectangle drawn"
 xdotool type --delay 30 "Kept"

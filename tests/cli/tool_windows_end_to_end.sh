@@ -43,15 +43,15 @@ managing() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 eventually managing || { echo "FAIL: openbox did not start"; exit 1; }
 "$Q" &
 pid=$!
-first=$(wait_window --name '^Untitled$') || fail "no chart window"
+first=$(wait_window --name '^Без имени$') || fail "no chart window"
 inspector='Редактор свойств' palette='Библиотека символов' userlib='Библиотека пользователя'
 xdotool windowfocus --sync "$first" key F11
 eventually shown "$inspector" || fail "F11 did not show the inspector"
 
 xdotool windowfocus --sync "$first" key ctrl+n
-second=$(wait_window --name '^Untitled 2$') || fail "no second chart window"
+second=$(wait_window --name '^Без имени 2$') || fail "no second chart window"
 for tool in "$inspector" "$palette" "$userlib"; do
-  eventually above "$tool" 'Untitled 2' || fail "\"$tool\" fell behind the new chart window"
+  eventually above "$tool" 'Без имени 2' || fail "\"$tool\" fell behind the new chart window"
 done
 
 # The user library dragged onto the inspector and used there lies on top of it.

@@ -17,7 +17,7 @@ fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 unset QT_QPA_PLATFORM
 QUOBRIX_HOME="$DIR/home" "$Q" &
 pid=$!
-wait_window --name '^Untitled$' >/dev/null || fail "no start-up chart window"
+wait_window --name '^Без имени$' >/dev/null || fail "no start-up chart window"
 main=$(wait_window --name 'Quobrix 1\.50$') || fail "no main window"
 eval "$(xdotool getwindowgeometry --shell "$main")"  # X, Y
 xdotool windowfocus --sync "$main"
@@ -40,7 +40,7 @@ xdotool type --delay 20 "Y"
 xdotool key Return
 # The built chart is not saved yet: its title carries the modified mark, and
 # the number of the second chart never saved.
-chart=$(wait_window --onlyvisible --name '^Untitled 2\*$') || fail "no chart window from the wizard"
+chart=$(wait_window --onlyvisible --name '^Без имени 2\*$') || fail "no chart window from the wizard"
 [ -n "${SHOT:-}" ] && import -window root "$SHOT"
 xdotool windowfocus --sync "$chart" key ctrl+s
 save_as "$DIR/linear.qbs" || fail "nothing saved"

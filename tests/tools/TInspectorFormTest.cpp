@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSet>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
@@ -15,6 +16,10 @@
 #include "support/FakeChartHost.h"
 #include "tools/ColorBox.h"
 #include "tools/TInspectorForm.h"
+#include "view/ProgramSettings.h"
+#include "view/PropertyPictures.h"
+#include "view/PropertyValues.h"
+#include "view/THolderForm.h"
 #include "wizards/CodePageEdits.h"
 
 using namespace quobrix;
@@ -251,6 +256,53 @@ class TInspectorFormTest : public QObject {
     QCOMPARE(t.inspector->cbBW->currentIndex(), -1);
   }
 
+  // The width pictures kept the decimal point of the language the program started in.
+  void widthPicturesFollowTheLanguagesDecimalSeparator() {
+    Inspected t;
+    const QLocale before;
+    const auto picture = [&t] { return t.inspector->cbBW->itemIcon(1).pixmap(kLinePictureSize).toImage(); };
+    QLocale::setDefault(QLocale(QLocale::English));
+    Settings().SetLanguageFile(QStringLiteral("English.lng"));
+    const QImage point = picture();
+    QLocale::setDefault(QLocale(QLocale::Russian));
+    Settings().SetLanguageFile(QStringLiteral("Russian.lng"));
+    QVERIFY(picture() != point);
+    QCOMPARE(picture(), LineWidthPicture(InspectorWidth(1)).toImage());
+    Settings().SetLanguageFile(QString());
+    QLocale::setDefault(before);
+  }
+
+  // The width showed in the grey of a placeholder, like a disabled box.
+  void theWidthReadsAsAValueNotAsAPlaceholder() {
+    Inspected t;
+    t.AddActiveRectangle();
+    t.inspector->show();
+    QImage box = t.inspector->cbBW->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < box.height(); ++y)
+      for (int x = 0; x < box.width() / 2; ++x) darkest = std::min(darkest, qGray(box.pixel(x, y)));
+    QVERIFY2(darkest < 80, qPrintable(QString::number(darkest)));
+  }
+
+  // The fill style pictures were always dark blue, whatever the block's fill.
+  void fillStylesShowTheBlocksFillColour() {
+    Inspected t;
+    t.AddActiveRectangle();
+    const auto middle = [&t](int style) {
+      const QImage picture = t.inspector->cbFS->itemIcon(style).pixmap(kLinePictureSize).toImage();
+      return picture.pixelColor(picture.width() / 2, picture.height() / 2);
+    };
+    t.inspector->cbMC->OnPick(0x00FFFF);  // yellow
+    QCOMPARE(middle(bsSolid), QColor(Qt::yellow));
+    // A colour set elsewhere shows too; white hatching shows on a ground that is not white.
+    t.chart().SetBlockMC(clWhite);
+    QCOMPARE(middle(bsSolid), QColor(Qt::white));
+    const QImage hatched = t.inspector->cbFS->itemIcon(bsHorizontal).pixmap(kLinePictureSize).toImage();
+    QSet<QRgb> colours;
+    for (int y = 4; y < hatched.height() - 4; ++y) colours.insert(hatched.pixel(hatched.width() / 2, y));
+    QVERIFY(colours.contains(QColor(Qt::white).rgb()) && colours.size() >= 2);
+  }
+
   void picturesAndColoursApplyAtOnce() {
     Inspected t;
     t.AddActiveRectangle();
@@ -354,6 +406,21 @@ class TInspectorFormTest : public QObject {
     // With no chart window, the editors do nothing.
     Choose(*t.inspector->cbLineArrows, 1);
     t.inspector->cbMC->OnPick(0x123456);
+  }
+
+  // Another chart window without an active block showed the values of the
+  // chart before, as if they were its own.
+  void anotherChartWithoutAnActiveBlockShowsNothingOfTheOneBefore() {
+    Inspected t;
+    t.AddActiveRectangle();
+    QCOMPARE(t.inspector->edPosX->text(), QStringLiteral("10"));
+    auto* other = new THolderForm(t.window.host);
+    other->show();
+    other->FormActivate();
+    QCOMPARE(t.window.host.table.Active().Window(), other);
+    QVERIFY(t.inspector->edPosX->text().isEmpty() && t.inspector->mText->toPlainText().isEmpty());
+    QCOMPARE(t.inspector->cbFS->currentIndex(), -1);
+    delete other;
   }
 
   // Showing the block gives the text the inspector's focus, but the keyboard

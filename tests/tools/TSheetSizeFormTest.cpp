@@ -1,6 +1,8 @@
 // The sheet size and chart information dialogs, opened by their commands on
 // a real chart window and answered as a user would.
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -128,6 +130,37 @@ class TSheetSizeFormTest : public QObject {
     });
     QCOMPARE(d.Chart().Author(), std::string());
     QCOMPARE(d.Chart().History().FUndoCount(), 0);
+  }
+
+  // They opened at the screen's top left corner, far from the chart they change.
+  void bothOpenOverTheMiddleOfTheirChartWindowAndOnItsScreen_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QPoint>("windowAt");
+    QTest::addColumn<bool>("centred");  // else only kept on the screen
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QPoint middle = screen.center() - QPoint(150, 100);
+    const QPoint beyond = screen.bottomRight() - QPoint(50, 50);
+    QTest::newRow("sheet size, in the middle") << int(CommandId::SheetSize) << middle << true;
+    QTest::newRow("information, in the middle") << int(CommandId::ChartInfo) << middle << true;
+    QTest::newRow("sheet size, at the screen's corner") << int(CommandId::SheetSize) << beyond << false;
+    QTest::newRow("information, at the screen's corner") << int(CommandId::ChartInfo) << beyond << false;
+  }
+
+  void bothOpenOverTheMiddleOfTheirChartWindowAndOnItsScreen() {
+    QFETCH(int, command);
+    QFETCH(QPoint, windowAt);
+    QFETCH(bool, centred);
+    Dialogs d;
+    d.w.form->setGeometry(QRect(windowAt, QSize(300, 200)));
+    QRect shown;
+    d.Run(static_cast<CommandId>(command), [&shown](QWidget& dialog) {
+      shown = dialog.frameGeometry();
+      QMetaObject::invokeMethod(&dialog, "reject");
+    });
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(screen.contains(shown), qPrintable(QStringLiteral("shown at %1,%2").arg(shown.x()).arg(shown.y())));
+    // Up to a window frame off: the frame is known only once the dialog shows.
+    if (centred) QVERIFY((shown.center() - d.w.form->frameGeometry().center()).manhattanLength() <= 8);
   }
 
   void bothFollowTheirMenuItemsCaption() {

@@ -209,6 +209,20 @@ class TUserLibFormTest : public QObject {
     QTRY_COMPARE(other.LvUserLib->count(), 3);
   }
 
+  // The window manager cut the Ukrainian title short in the first width.
+  void firstShownWideEnoughForItsWholeTitle() {
+    Library l;
+    const QString title = QString::fromUtf8("Бібліотека користувача");
+    l.form.setWindowTitle(title);
+    l.form.show();
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    // The title beside the icon, the three buttons and the margins of a
+    // usual title bar: about 110 pixels under openbox.
+    QVERIFY(l.form.width() >= QFontMetrics(bold).horizontalAdvance(title) + 110);
+    QVERIFY(l.form.screen()->availableGeometry().contains(l.form.frameGeometry()));
+  }
+
   void theLayoutKeysHoldTheIconSize() {
     Library l;
     const QString path = QString::fromStdString(l.File("quobrix.ini"));

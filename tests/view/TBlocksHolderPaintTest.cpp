@@ -143,6 +143,36 @@ class TBlocksHolderPaintTest : public QObject {
     QCOMPARE(SelectionMarkColor(0x000000), TColor(0xFFFFFF));
   }
 
+  // Yellow marks vanished on a block filled yellow.
+  void selectionMarksShowOnAFillOfAnyColour_data() {
+    QTest::addColumn<quint32>("fill");
+    QTest::newRow("the marks' own colour") << quint32(SelectionMarkColor(clWhite));
+    QTest::newRow("yellow") << quint32(0x00FFFF);
+    QTest::newRow("white") << quint32(clWhite);
+    QTest::newRow("black") << quint32(0x000000);
+    QTest::newRow("the edge's colour") << quint32(0xFFFFFF - SelectionMarkColor(clWhite));
+  }
+  void selectionMarksShowOnAFillOfAnyColour() {
+    QFETCH(quint32, fill);
+    const QColor fillColor(fill & 0xFF, (fill >> 8) & 0xFF, (fill >> 16) & 0xFF);
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(fillColor);
+    {
+      QPainter painter(&image);
+      QPainterCanvas canvas(painter);
+      PaintSelectionMarks(canvas, {TPoint{20, 20}}, clWhite);
+    }
+    // Some pixel of the mark stands out clearly from the fill.
+    int strongest = 0;
+    for (int y = 12; y < 28; ++y)
+      for (int x = 12; x < 28; ++x) {
+        const QColor c = image.pixelColor(x, y);
+        strongest = std::max(strongest, std::abs(c.red() - fillColor.red()) + std::abs(c.green() - fillColor.green()) +
+                                            std::abs(c.blue() - fillColor.blue()));
+      }
+    QVERIFY2(strongest >= 300, qPrintable(QString::number(strongest)));
+  }
+
   void scrollingKeepsTheOriginOnTheSheet() {
     test::ViewFixture f(590);
     f.bh().SetOriginX(20);
