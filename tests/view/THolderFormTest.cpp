@@ -412,8 +412,7 @@ class THolderFormTest : public QObject {
 
   void afterUndoTheWindowShowsTheChartsZoomAndSheet() {
     Window w;
-    ChartEdit(w.model()).Changing();
-    w.model().SetSheetWidth(42000);
+    w.model().ChangeSheetSize(42000, w.model().SheetHeight());
     w.model().SetZoomPercents(200);
     w.model().SetDocumentPages(3);
     w.model().Undo();
