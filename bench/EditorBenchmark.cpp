@@ -101,7 +101,7 @@ class SessionHost : public ChartWindowHost {
   QString ActiveSymbolHint(const TBlocksHolder&, const QString& hint) const override { return hint; }
   void BringMainWindowToFront() override {}
   QString MainCaption() const override { return QStringLiteral("Quobrix"); }
-  QString SavePromptText() const override { return {}; }
+  QString SavePromptText(const THolderForm&) const override { return {}; }
   QString MillimetreText() const override { return QStringLiteral("mm"); }
 
   ActiveChart active;
