@@ -66,12 +66,19 @@ bool UndoHistory::Step(Points& from, Points& to, StructureChange how) {
   lastKey_ = {};
   landing_ = true;
   const bool chartValues = landing.delta->ChangesChartValues();
+  const bool orderKept = !landing.delta->ChangesOrder();
   VersionDelta back = landing.delta->ApplyTo(chart_);
+  ChartNotice notice;
+  notice.Kind = ChartChange::Structure;
+  notice.Structure = how;
+  // Where the list kept its order, the notice names the blocks the step changed.
+  if (orderKept)
+    for (const TBlock* block : back.Blocks()) notice.ChangedBlocks.push_back(chart_.IndexOfBlock(block));
   to.insert(to.begin(), Point{std::make_unique<VersionDelta>(std::move(back)), version_});
   version_ = landing.version;
   chart_.activeBlock_ = 0;
   chart_.attachedLines_.clear();
-  chart_.NotifyStructure(how);
+  chart_.Notify(std::move(notice));
   if (chartValues) {
     chart_.NotifyView(ViewChange::Sheet);
     chart_.Notify(ChartChange::Document);

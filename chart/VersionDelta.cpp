@@ -27,6 +27,13 @@ void VersionDelta::KeepChartValues(const BlocksHolderModel& chart) {
   if (!chart_) chart_ = ValuesOf(chart);
 }
 
+std::vector<const TBlock*> VersionDelta::Blocks() const {
+  std::vector<const TBlock*> blocks;
+  blocks.reserve(values_.size());
+  for (const auto& kept : values_) blocks.push_back(kept.first);
+  return blocks;
+}
+
 void VersionDelta::KeepRemoved(std::unique_ptr<TBlock> block) { removed_.push_back(std::move(block)); }
 
 void VersionDelta::Finish(const BlockList& list) {

@@ -60,6 +60,8 @@ class VersionDelta {
   // version straight to this one's target.
   void Absorb(VersionDelta&& newer, const BlockList& list);
 
+  // The blocks whose values the delta holds.
+  std::vector<const TBlock*> Blocks() const;
   // The number of blocks whose values the delta holds a copy of.
   std::size_t CopiedBlocks() const { return values_.size(); }
   bool ChangesOrder() const { return order_.has_value() || fullOrder_.has_value(); }
