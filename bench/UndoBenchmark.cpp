@@ -1,7 +1,7 @@
-// The cost of an undo snapshot, which every property edit pays (the
-// inspector records one per keystroke), against writing and reading the same
-// chart text the same way: a new file without fsync, as snapshots are
-// written. The fsync a real save adds is measured on its own, as a save
+// The cost of an undo point of an edit that may change the block list (the
+// list's pointers are copied at its first change and compared when it ends),
+// against writing and reading the same chart text: a new file without
+// fsync. The fsync a real save adds is measured on its own, as a save
 // against the same write without it. Pairs: QUOBRIX_BENCH_REPETITIONS (7).
 #include <benchmark/benchmark.h>
 
@@ -28,7 +28,7 @@ void WriteWithoutFsync(const BlocksHolderModel& chart, const std::string& path) 
 
 std::string Blocks(const benchmark::State& state) { return std::to_string(state.range(0)) + " blocks"; }
 
-// One undo step: a snapshot and the undo that reads it back, against
+// One undo step: the undo point and the undo that applies it, against
 // writing the chart text without fsync and loading it.
 void BM_SnapshotAndUndo(benchmark::State& state) {
   SetUndoSnapshotFolder(BenchFolder());
@@ -36,7 +36,7 @@ void BM_SnapshotAndUndo(benchmark::State& state) {
   bench::FillSampleChart(chart, state.range(0));
   bench::FillSampleChart(plain, state.range(0));
   const std::string path = BenchFolder() + "/plain.qbs";
-  bench::PairedFigures time("Snapshot and undo of " + Blocks(state) + " against writing (no fsync) and loading", "undo",
+  bench::PairedFigures time("Undo point and undo of " + Blocks(state) + " against writing (no fsync) and loading", "undo",
                             "plain", "ms", 1000);
   for (auto _ : state) {
     const double undo = bench::SecondsPerCall([&] {
@@ -53,14 +53,14 @@ void BM_SnapshotAndUndo(benchmark::State& state) {
   time.Report(state);
 }
 
-// With the history full, as while typing: one file written, the oldest
-// deleted; against writing the chart text without fsync.
+// With the history full, as while typing: one point recorded, the oldest
+// dropped; against writing the chart text without fsync.
 void BM_Snapshot(benchmark::State& state) {
   SetUndoSnapshotFolder(BenchFolder());
   BlocksHolderModel chart;
   bench::FillSampleChart(chart, state.range(0));
   const std::string path = BenchFolder() + "/plain.qbs";
-  bench::PairedFigures time("Snapshot of " + Blocks(state) + " against writing its text (no fsync)", "snapshot",
+  bench::PairedFigures time("Undo point of " + Blocks(state) + " against writing its text (no fsync)", "point",
                             "write", "ms", 1000);
   for (auto _ : state) {
     const double snapshot = bench::SecondsPerCall([&] { ChartEdit(chart).Changing(); });

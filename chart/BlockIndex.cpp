@@ -33,10 +33,10 @@ std::optional<ChartArea> BlockReach(const TBlock& block) {
 }
 
 void BlockIndex::Hear(const ChartNotice& notice) {
-  if (notice.Kind == ChartChange::Structure) {
+  if (notice.Kind == ChartChange::Structure && notice.ChangedBlocks.empty()) {
     // Appended blocks are found by the list's growth; any other change renumbers.
     if (notice.Structure != StructureChange::Added) stale_ = true;
-  } else if (notice.Kind == ChartChange::Blocks) {
+  } else if (notice.Kind == ChartChange::Blocks || notice.Kind == ChartChange::Structure) {
     // A notice naming no block may have changed any.
     if (notice.ChangedBlocks.empty()) stale_ = true;
     for (const std::int64_t n : notice.ChangedBlocks) {

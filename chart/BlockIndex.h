@@ -4,9 +4,10 @@
 // and attached lines cost what lies near them, however large the chart.
 //
 // The index follows the chart through its notices. Blocks named as changed
-// and blocks appended become loose: they are tested on every search until the
-// next full build, which comes with any other change of the list (deletion,
-// reorder, load, undo) or once the loose blocks grow many. All work waits for
+// (also by an undo or redo that kept the list's order) and blocks appended
+// become loose: they are tested on every search until the next full build,
+// which comes with any other change of the list (deletion, reorder, load, an
+// undo that reorders) or once the loose blocks grow many. All work waits for
 // the next search, so a burst of changes costs one update.
 #pragma once
 

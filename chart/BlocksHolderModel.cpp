@@ -161,23 +161,40 @@ const std::string& BlocksHolderModel::ComponentVersion() const {
 }
 
 void BlocksHolderModel::Changing() {
-  if (openEdit_) openEdit_->Changing();
+  if (openEdit_)
+    openEdit_->Changing();
+  else
+    history_.ChartChangedUnrecorded();
+}
+
+void BlocksHolderModel::ChangingChartValues() {
+  if (openEdit_)
+    openEdit_->ChangingChartValues();
+  else
+    history_.ChartChangedUnrecorded();
+}
+
+void BlocksHolderModel::Changing(TBlock& block) {
+  if (openEdit_)
+    openEdit_->Changing({&block});
+  else
+    history_.ChartChangedUnrecorded();
 }
 
 void BlocksHolderModel::SetDescription(const std::string& v) {
-  if (v != description_) Changing();
+  if (v != description_) ChangingChartValues();
   description_ = v;
   Notify(ChartChange::Document);
 }
 
 void BlocksHolderModel::SetAuthor(const std::string& v) {
-  if (v != author_) Changing();
+  if (v != author_) ChangingChartValues();
   author_ = v;
   Notify(ChartChange::Document);
 }
 
 void BlocksHolderModel::SetOrganization(const std::string& v) {
-  if (v != organization_) Changing();
+  if (v != organization_) ChangingChartValues();
   organization_ = v;
   Notify(ChartChange::Document);
 }
@@ -208,14 +225,14 @@ void BlocksHolderModel::SetVertResolution(std::int64_t v) {
 
 void BlocksHolderModel::SetSheetWidth(std::int64_t v) {
   v = std::max<std::int64_t>(v, 1);
-  if (v != sheetWidth_) Changing();
+  if (v != sheetWidth_) ChangingChartValues();
   sheetWidth_ = v;
   NotifyView(ViewChange::Sheet);
 }
 
 void BlocksHolderModel::SetSheetHeight(std::int64_t v) {
   v = std::max<std::int64_t>(v, 1);
-  if (v != sheetHeight_) Changing();
+  if (v != sheetHeight_) ChangingChartValues();
   sheetHeight_ = v;
   NotifyView(ViewChange::Sheet);
 }
@@ -226,13 +243,13 @@ void BlocksHolderModel::SetZoomPercents(std::int64_t v) {
 }
 
 void BlocksHolderModel::SetSheetColor(TColor v) {
-  if (v != sheetColor_) Changing();
+  if (v != sheetColor_) ChangingChartValues();
   sheetColor_ = v;
   NotifyView(ViewChange::Sheet);
 }
 
 void BlocksHolderModel::SetSheetMargins(const SheetMargins& margins) {
-  if (margins != sheetMargins_) Changing();
+  if (margins != sheetMargins_) ChangingChartValues();
   sheetMargins_ = margins;
   NotifyView(ViewChange::Sheet);
 }
@@ -245,7 +262,7 @@ void BlocksHolderModel::SetRulers(TRulers v) {
 void BlocksHolderModel::SetDocumentPages(std::int32_t v) {
   v = std::max<std::int32_t>(v, 1);
   if (v == documentPages_) return;
-  Changing();
+  ChangingChartValues();
   documentPages_ = v;
   NotifyView(ViewChange::Sheet);
 }
@@ -403,16 +420,18 @@ void BlocksHolderModel::RemoveBlocks(bool withMembers, std::int64_t n) {
   kept.reserve(blocks_.size());
   for (auto& b : blocks_)
     if (!doomed.count(b.get())) kept.push_back(std::move(b));
-  std::vector<std::unique_ptr<TBlock>> gone;
-  gone.reserve(doomed.size());
+  // The version before the edit still has the removed blocks.
   for (auto& b : blocks_)
-    if (b) gone.push_back(std::move(b));
+    if (b && openEdit_) openEdit_->Removed(std::move(b));
   blocks_ = std::move(kept);
   std::erase_if(attachedLines_, [&](const AttachedLine& l) { return doomed.count(l.line) != 0; });
+  const auto isDoomed = [&](const TBlock* m) { return doomed.count(m) != 0; };
   for (auto& b : blocks_) {
-    if (b->Owner && doomed.count(b->Owner)) b->Owner = nullptr;
-    if (!b->Members.empty())
-      std::erase_if(b->Members, [&](const TBlock* m) { return doomed.count(m) != 0; });
+    const bool ownerGoes = b->Owner && isDoomed(b->Owner);
+    if (!ownerGoes && std::ranges::none_of(b->Members, isDoomed)) continue;
+    if (openEdit_) Changing(*b);
+    if (ownerGoes) b->Owner = nullptr;
+    std::erase_if(b->Members, isDoomed);
   }
 }
 

@@ -335,6 +335,7 @@ class BlocksHolderModel {
  private:
   friend class UndoHistory;
   friend class ChartEdit;
+  friend class VersionDelta;
 
   // Notices wait while an operation made of others runs, so observers only
   // ever see a chart whose change is complete.
@@ -362,19 +363,19 @@ class BlocksHolderModel {
   void NotifyBlocksChanged(const std::vector<const TBlock*>& changed);
   static std::vector<const TBlock*> ItselfAndMembers(const TBlock& block);
 
-  // Replaces the blocks and the chart section's values with a file's as one
-  // change, announced as `how`; false, leaving the chart as it was, when the
-  // file cannot be read.
-  bool ReplaceFromFile(const std::string& path, StructureChange how, ChartReadReport* report = nullptr,
-                       FileStamp* stamp = nullptr);
-  // The same with a chart file's text held in memory.
-  bool ReplaceFromText(std::string_view text, StructureChange how);
   // Says whether `read` can replace the chart, noting a failure; fills `report`.
   bool Readable(const ChartFileContents& read, ChartReadReport* report) const;
+  // Replaces the blocks and the chart section's values with a file's as one
+  // change, announced as `how`.
   void ReplaceWith(ChartFileContents read, StructureChange how);
   bool EditOpen() const { return openEdit_ != nullptr; }
-  // Before a real change made by a setter: the open edit records its undo point.
+  // Before a real change made by a setter: the open edit keeps what the
+  // change touches; without one the change is unrecorded, and no undo
+  // point leads back from it any more.
   void Changing();
+  void ChangingChartValues();
+  // The same for a change of the values of `block` alone.
+  void Changing(TBlock& block);
   TBlock& AppendBlock(std::unique_ptr<TBlock> block);
   // A block as AddBlock makes it, not yet in the list.
   std::unique_ptr<TBlock> BlockOf(const NewBlock& wanted) const;

@@ -4,30 +4,29 @@
 //   ChartEdit edit(chart, key);
 //   ... chart.SetSheetColor(...), chart.AddBlock(...), ...
 //
-// It records the undo point at the first real change, just before it (an
-// edit that changes nothing records nothing and leaves the modified mark
-// alone); under the key of the newest undo point it shares that point
-// instead. The change notices wait until the edit ends and then go out, each
+// At its first real change it marks the chart modified, and when it ends
+// it becomes an undo point (an edit that changes nothing records nothing and
+// leaves the modified mark alone); under the key of the newest undo point it
+// joins that point instead. The change notices wait until the edit ends and then go out, each
 // once. An edit opened while another is open joins it: the outer one decides.
 //
 // If the edit ends by an exception, or an edit that joined it did, the chart
 // is put back as it was when it opened: no undo point, no modified mark, the
-// redo list kept, no notice sent. An edit that recorded its own undo point
-// loads that back (a selection, which undo points leave out, goes with it);
-// one that shares the point before it keeps the values of the blocks it
-// touches, or the chart's text before a change of more than their values.
+// redo list kept, no notice sent. The edit builds the delta back to where it
+// started as it goes (chart/VersionDelta.h), and applies it to put the
+// chart back; a selection, which versions leave out, goes with it.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
-#include <string>
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "chart/BlockType.h"
 #include "chart/EditKey.h"
 #include "chart/UndoHistory.h"
+#include "chart/VersionDelta.h"
 
 namespace quobrix {
 
@@ -40,10 +39,15 @@ class ChartEdit {
   ChartEdit(const ChartEdit&) = delete;
   ChartEdit& operator=(const ChartEdit&) = delete;
 
-  // Called before each real change: of anything, or only of the values of
-  // `blocks` (no block added, removed, reordered or relinked).
+  // Called before each real change: of anything (the block list, its
+  // order, block links), of the chart's own values only, or only of the
+  // values of `blocks` (no block added, removed, reordered or relinked).
   void Changing();
+  void ChangingChartValues();
   void Changing(const std::vector<TBlock*>& blocks);
+  // Takes a block the edit took out of the list: the version before it
+  // still has it.
+  void Removed(std::unique_ptr<TBlock> block);
 
  private:
   // What the edit found when it opened, and how to go back to it.
@@ -51,11 +55,7 @@ class ChartEdit {
     bool modified = false;
     std::int64_t activeBlock = 0;
     std::size_t heldNotices = 0;
-    bool pointRecorded = false;
-    // The chart's text before its first change of more than block values.
-    std::optional<std::string> text;
-    // Block numbers and values before the first change of each.
-    std::vector<std::pair<std::int64_t, TBlock>> blocks;
+    bool sharesPoint = false;
   };
 
   BlocksHolderModel& chart_;
@@ -66,10 +66,12 @@ class ChartEdit {
   bool failed_ = false;
   Before before_;
   UndoHistory::EditMark mark_{};
+  VersionDelta back_;
 
   ChartEdit& Outermost() { return joined_ ? *joined_ : *this; }
-  // Records the undo point at the first change.
+  // Marks the chart modified at the first change.
   void Open();
+  void Commit();
   void RollBack();
 };
 

@@ -147,22 +147,6 @@ DiskState BlocksHolderModel::FileOnDisk() const {
   return fileStamp_ && fileStamp_->path == fileName_ ? fileStamp_->OnDisk() : DiskState::AsStamped;
 }
 
-bool BlocksHolderModel::ReplaceFromFile(const std::string& path, StructureChange how, ChartReadReport* report,
-                                        FileStamp* stamp) {
-  if (!IsRegularFile(path)) return false;
-  ChartFileContents read = ReadChartFile(path, stamp);
-  if (!Readable(read, report)) return false;
-  ReplaceWith(std::move(read), how);
-  return true;
-}
-
-bool BlocksHolderModel::ReplaceFromText(std::string_view text, StructureChange how) {
-  ChartFileContents read = ParseChartFile(text);
-  if (!Readable(read, nullptr)) return false;
-  ReplaceWith(std::move(read), how);
-  return true;
-}
-
 bool BlocksHolderModel::Readable(const ChartFileContents& read, ChartReadReport* report) const {
   if (report) *report = {read.Failure, read.DamagedAtLine, static_cast<std::int64_t>(read.Blocks.size())};
   if (read.Failure == ChartReadFailure::None) return true;
@@ -174,6 +158,10 @@ void BlocksHolderModel::ReplaceWith(ChartFileContents read, StructureChange how)
   HeldNotices hold(*this);
   if (!blocks_.empty()) activeBlock_ = 0;
   attachedLines_.clear();
+  if (!openEdit_) history_.ChartChangedUnrecorded();
+  // The version before an edit that reads a file still has the blocks.
+  for (auto& block : blocks_)
+    if (openEdit_) openEdit_->Removed(std::move(block));
   blocks_ = std::move(read.Blocks);
   SetAuthor(read.Author);
   SetDescription(read.Description);

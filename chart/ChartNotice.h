@@ -37,7 +37,9 @@ struct ChartNotice {
   ViewChange View = ViewChange::None;
   std::int64_t NewActiveBlock = 0;
   // Blocks: the numbers of the blocks whose fields changed, as the list
-  // numbered them when the change was made.
+  // numbered them when the change was made. A Structure notice naming blocks
+  // (an undo or redo of values only) says the list kept its order and
+  // membership and only these blocks changed.
   std::vector<std::int64_t> ChangedBlocks;
   bool Modified = false;
   std::string Message;  // UTF-8

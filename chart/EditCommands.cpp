@@ -192,6 +192,8 @@ void BlocksHolderModel::GroupSelection() {
   if (!active || active->Compl != ckMultiSelection) return;
   ChartEdit edit(*this);
   edit.Changing();
+  // The members belonged to no group before: the selection is no part of a version.
+  edit.Changing(active->Members);
   active->Compl = ckGroup;
   SetModified(true);
   NotifyStructure(StructureChange::Grouped);

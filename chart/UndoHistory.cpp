@@ -1,216 +1,119 @@
 #include "chart/UndoHistory.h"
 
-#include <cstdio>
-#include <functional>
-#include <new>
+#include <string>
 #include <utility>
 
 #include "chart/BlocksHolderModel.h"
-#include "chart/UndoSnapshotFolder.h"
+#include "chart/VersionDelta.h"
 
 namespace quobrix {
 
-namespace {
+UndoHistory::UndoHistory(BlocksHolderModel& chart) : chart_(chart) {}
 
-std::string FileNameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+UndoHistory::~UndoHistory() = default;
 
-}  // namespace
-
-UndoHistory::TextPrint UndoHistory::TextPrint::Of(std::string_view text) {
-  return {text.size(), std::hash<std::string_view>{}(text)};
-}
-
-UndoHistory::~UndoHistory() {
-  RemoveAll(undo_);
-  RemoveAll(redo_);
-}
-
-std::vector<std::string> UndoHistory::FilesOf(const Snapshots& snapshots) {
-  std::vector<std::string> files;
-  for (const Snapshot& snapshot : snapshots)
-    if (!snapshot.path.empty()) files.push_back(snapshot.path);
-  return files;
-}
-
-void UndoHistory::RemoveAll(Snapshots& snapshots) {
-  for (const Snapshot& snapshot : snapshots)
-    if (!snapshot.path.empty()) std::remove(snapshot.path.c_str());
-  snapshots.clear();
-}
+std::size_t UndoHistory::NewestPointCopies() const { return undo_.empty() ? 0 : undo_.front().delta->CopiedBlocks(); }
 
 bool UndoHistory::OpenPoint(EditKey key) {
   if (!key) key = gestureKey_;
   const bool shares = key && key == lastKey_ && CanUndo();
-  std::optional<std::string> path;
-  if (!shares) path = WriteSnapshot();
-  if (path) Record(*path);
-  if (!shares) lastKey_ = path ? key : EditKey{};
-  // Also when no snapshot could be made: the edit that follows must still
-  // count as unsaved work.
   chart_.SetModified(true);
-  return path.has_value();
+  return shares;
 }
 
-void UndoHistory::EditCommitted() {
-  Trim();
-  if (std::exchange(redoStale_, false)) ForgetRedo();
-}
-
-bool UndoHistory::EditFailed(const EditMark& mark, bool pointRecorded) {
-  redoStale_ = false;
-  savedState_ = mark.savedState;
-  lastKey_ = mark.lastKey;
-  if (pointRecorded) {
-    if (!Load(undo_.front(), StructureChange::Loaded)) return false;
-    if (!undo_.front().path.empty()) std::remove(undo_.front().path.c_str());
-    undo_.erase(undo_.begin());
+void UndoHistory::EditCommitted(VersionDelta delta, EditKey key, bool shares, const EditMark& mark) {
+  if (shares) {
+    undo_.front().delta->Absorb(std::move(delta), chart_.List());
+  } else {
+    undo_.insert(undo_.begin(), Point{std::make_unique<VersionDelta>(std::move(delta)), mark.version});
+    lastKey_ = key ? key : gestureKey_;
+    Trim();
   }
-  Trim();
-  return true;
-}
-
-void UndoHistory::NoteSavedState(const std::string& text) {
-  if (savedState_ != SavedState::Pending) return;
-  savedPrint_ = TextPrint::Of(text);
-  savedState_ = SavedState::Known;
-}
-
-std::optional<std::string> UndoHistory::CurrentText() const {
-  try {
-    return chart_.EditedStateText();
-  } catch (const std::bad_alloc&) {
-    // Too little memory for the chart's text: the edit goes ahead without undo.
-    return std::nullopt;
-  }
-}
-
-std::optional<std::string> UndoHistory::WriteSnapshot() {
-  if (!session_) session_ = CurrentUndoSnapshotSession();
-  if (!session_) return std::nullopt;
-  const std::optional<std::string> text = CurrentText();
-  return text ? WriteSnapshot(*text) : std::nullopt;
-}
-
-std::optional<std::string> UndoHistory::WriteSnapshot(const std::string& text) {
-  NoteSavedState(text);
-  return session_ ? session_->WriteSnapshot(text) : std::nullopt;
-}
-
-void UndoHistory::Record(const std::string& path) {
-  BlocksHolderModel::HeldNotices hold(chart_);
-  chart_.SetModified(true);
-  Push({path, {}});
-  chart_.DoDebug("Отмена: Создан файл \"" + FileNameOf(path) + "\"");
+  ForgetRedo();
   chart_.Notify(ChartChange::History);
 }
 
-void UndoHistory::Push(Snapshot snapshot) {
-  undo_.insert(undo_.begin(), std::move(snapshot));
-  if (!chart_.EditOpen()) Trim();
+void UndoHistory::EditFailed(const EditMark& mark) {
+  version_ = mark.version;
+  lastKey_ = mark.lastKey;
 }
 
 void UndoHistory::Trim() {
-  while (undo_.size() > kUndoDepth) {
-    if (!undo_.back().path.empty()) std::remove(undo_.back().path.c_str());
-    undo_.pop_back();
-  }
+  while (undo_.size() > kUndoDepth) undo_.pop_back();
 }
 
-void UndoHistory::Undo() {
-  if (CanUndo()) RollBack();
-}
+void UndoHistory::Undo() { RollBack(); }
 
 bool UndoHistory::RollBack() {
   if (!CanUndo()) return false;
   BlocksHolderModel::HeldNotices hold(chart_);
-  const std::string snapshot = undo_.front().path;
-  const bool loaded = Step(undo_, redo_, StructureChange::Undone);
-  if (loaded) {
-    if (!snapshot.empty()) chart_.DoDebug("Отмена: Использована точка отката \"" + snapshot + "\"");
-    chart_.DoDebug("К-во блоков = " + std::to_string(chart_.BlockCount()));
-  }
-  return loaded;
+  Step(undo_, redo_, StructureChange::Undone);
+  chart_.DoDebug("К-во блоков = " + std::to_string(chart_.BlockCount()));
+  return true;
 }
 
-void UndoHistory::Redo() {
-  if (CanRedo()) RollForward();
-}
+void UndoHistory::Redo() { RollForward(); }
 
-bool UndoHistory::RollForward() {
-  return CanRedo() && Step(redo_, undo_, StructureChange::Redone);
-}
+bool UndoHistory::RollForward() { return CanRedo() && Step(redo_, undo_, StructureChange::Redone); }
 
-bool UndoHistory::Step(Snapshots& from, Snapshots& to, StructureChange how) {
+bool UndoHistory::Step(Points& from, Points& to, StructureChange how) {
   BlocksHolderModel::HeldNotices hold(chart_);
-  // The state left is written only once the landing has loaded: written
-  // before, it could take the free name of a snapshot that vanished and be
-  // loaded in its place.
-  std::optional<std::string> leftText = CurrentText();
-  if (leftText) NoteSavedState(*leftText);
-  const Snapshot landing = std::move(from.front());
+  // A selection is no part of any version.
+  chart_.DissolveMultiSelection();
+  Point landing = std::move(from.front());
   from.erase(from.begin());
   // What follows a step starts an undo point of its own.
   lastKey_ = {};
   landing_ = true;
-  const bool loaded = Load(landing, how);
-  if (loaded) {
-    chart_.activeBlock_ = 0;
-    FollowSavedState();
+  const bool chartValues = landing.delta->ChangesChartValues();
+  const bool orderKept = !landing.delta->ChangesOrder();
+  VersionDelta back = landing.delta->ApplyTo(chart_);
+  ChartNotice notice;
+  notice.Kind = ChartChange::Structure;
+  notice.Structure = how;
+  // Where the list kept its order, the notice names the blocks the step changed.
+  if (orderKept)
+    for (const TBlock* block : back.Blocks()) notice.ChangedBlocks.push_back(chart_.IndexOfBlock(block));
+  to.insert(to.begin(), Point{std::make_unique<VersionDelta>(std::move(back)), version_});
+  version_ = landing.version;
+  chart_.activeBlock_ = 0;
+  chart_.attachedLines_.clear();
+  chart_.Notify(std::move(notice));
+  if (chartValues) {
+    chart_.NotifyView(ViewChange::Sheet);
+    chart_.Notify(ChartChange::Document);
   }
+  chart_.SetModified(version_ != savedVersion_);
   landing_ = false;
-  if (loaded) Keep(std::move(leftText), to);
-  if (!landing.path.empty()) std::remove(landing.path.c_str());
+  Trim();
   chart_.Notify(ChartChange::History);
-  return loaded;
-}
-
-bool UndoHistory::Load(const Snapshot& snapshot, StructureChange how) {
-  return snapshot.path.empty() ? chart_.ReplaceFromText(snapshot.text, how)
-                               : chart_.ReplaceFromFile(snapshot.path, how);
-}
-
-void UndoHistory::Keep(std::optional<std::string> left, Snapshots& to) {
-  if (!left) {
-    // Without the state just left (no memory for its text), the redo list would skip it.
-    if (&to == &redo_) ForgetRedo();
-    return;
-  }
-  const std::optional<std::string> path = WriteSnapshot(*left);
-  Snapshot kept = path ? Snapshot{*path, {}} : Snapshot{{}, std::move(*left)};
-  if (&to == &undo_)
-    Push(std::move(kept));
-  else
-    redo_.insert(redo_.begin(), std::move(kept));
-}
-
-void UndoHistory::FollowSavedState() {
-  const bool atSaved = savedState_ == SavedState::Known && TextPrint::Of(chart_.EditedStateText()) == savedPrint_;
-  const TextPrint saved = savedPrint_;
-  chart_.SetModified(!atSaved);
-  if (atSaved) {
-    savedPrint_ = saved;
-    savedState_ = SavedState::Known;
-  }
+  return true;
 }
 
 void UndoHistory::ChartMarkedSaved() {
-  savedState_ = SavedState::Pending;
+  savedVersion_ = version_;
   // Undo comes back to the saved chart, whatever the edits after it share.
   lastKey_ = {};
 }
 
 void UndoHistory::ChartEdited() {
   if (landing_) return;
-  if (savedState_ == SavedState::Pending) savedState_ = SavedState::Lost;
-  if (chart_.EditOpen())
-    redoStale_ = true;
-  else
-    ForgetRedo();
+  version_ = NewVersion();
+  // An open edit forgets the redo list when it ends well.
+  if (!chart_.EditOpen()) ForgetRedo();
+}
+
+void UndoHistory::ChartChangedUnrecorded() {
+  lastKey_ = {};
+  if (undo_.empty() && redo_.empty()) return;
+  undo_.clear();
+  redo_.clear();
+  chart_.Notify(ChartChange::History);
 }
 
 void UndoHistory::ForgetRedo() {
   if (redo_.empty()) return;
-  RemoveAll(redo_);
+  redo_.clear();
   chart_.Notify(ChartChange::History);
 }
 

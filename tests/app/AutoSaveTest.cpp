@@ -13,7 +13,7 @@ using namespace quobrix;
 namespace {
 
 void Edit(BlocksHolderModel& chart) {
-  ChartEdit(chart).Changing();
+  ChartEdit edit(chart);
   chart.AddDefaultBlock(btRectangle, 1000 * chart.BlockCount(), 0, 500, 500);
 }
 

@@ -7,6 +7,7 @@
 
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 #include "support/TempDir.h"
 
 namespace quobrix {
@@ -66,12 +67,19 @@ class RandomEdits {
         chart_.SetBlockX(Number(-1000, 90000));
         return "edit place and size";
       case 4:
+      {
         if (!SelectSome()) return "none";
+        ChartEdit edit(chart_);
         chart_.DeleteActiveBlock(true);
         return "delete";
+      }
       case 5:
-        chart_.Undo();
-        return "undo";
+        if (Number(0, 1) == 0) {
+          chart_.Undo();
+          return "undo";
+        }
+        chart_.Redo();
+        return "redo";
       case 6:
         chart_.SaveToFile(file_);
         chart_.LoadFromFile(file_);

@@ -65,6 +65,10 @@ std::string ScratchFile(const std::string& name) { return gScratchFolder + "/" +
 void Select(BlocksHolderModel& c, std::int64_t n) { c.SetActiveBlock(n); }
 void SelectFirstTwo(BlocksHolderModel& c) { c.MakeMultiSelection(-100, -100, 5500, 1500, {1, 2}); }
 void Nothing(BlocksHolderModel&) {}
+void AddBlockAsAnEdit(BlocksHolderModel& c) {
+  ChartEdit edit(c);
+  c.AddDefaultBlock(btCircle, 0, 5000, 100, 100);
+}
 
 TBlockFont Courier() {
   TBlockFont font;
@@ -147,15 +151,11 @@ const EditPath kPaths[] = {
      Expected(StructureChange::Added)},
     {"Cut", "CutToClipboard", [](auto& c) { Select(c, 2); }, [](auto& c) { c.CutToClipboard(); }, Expected(StructureChange::Deleted)},
     {"Undo", "Undo",
-     [](auto& c) {
-       ChartEdit(c).Changing();
-       c.AddDefaultBlock(btCircle, 0, 5000, 100, 100);
-     },
+     [](auto& c) { AddBlockAsAnEdit(c); },
      [](auto& c) { c.Undo(); }, Expected(StructureChange::Undone)},
     {"Redo", "Redo",
      [](auto& c) {
-       ChartEdit(c).Changing();
-       c.AddDefaultBlock(btCircle, 0, 5000, 100, 100);
+       AddBlockAsAnEdit(c);
        c.Undo();
      },
      [](auto& c) { c.Redo(); }, Expected(StructureChange::Redone)},
@@ -406,8 +406,8 @@ TEST(ChartNotices, AFailedLoadAnnouncesNothing) {
 TEST(ChartNotices, UndoAnnouncesTheShorterHistory) {
   test::UndoTestFolder folder;
   BlocksHolderModel chart;
-  ChartEdit(chart).Changing();
-  ChartEdit(chart).Changing();
+  AddBlockAsAnEdit(chart);
+  AddBlockAsAnEdit(chart);
   std::vector<int> countsSeen;
   const ChartSubscription watch = chart.Subscribe([&](const ChartNotice& n) {
     if (n.Kind == ChartChange::Structure || n.Kind == ChartChange::History)

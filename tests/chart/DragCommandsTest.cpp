@@ -5,7 +5,6 @@
 
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
-#include "chart/ChartEdit.h"
 #include "support/ChartBuilder.h"
 #include "support/NoticeLog.h"
 
@@ -108,7 +107,7 @@ TEST_F(AttachedLines, ADeletedLineIsLetGoOf) {
 }
 
 TEST_F(AttachedLines, UndoLetsGoOfEveryLine) {
-  ChartEdit(chart).Changing();
+  chart.ChangeSheetColor(0x0000FF);
   chart.Undo();
   EXPECT_TRUE(chart.FAttachedLines().empty());
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "UndoTestFolder.h"
@@ -308,7 +309,8 @@ TEST_F(EditCommands, ReplacingTextsIsOneUndoPointThatRestoresEveryText) {
   EXPECT_EQ(chart.History().FUndoCount(), 1);
   EXPECT_TRUE(chart.FModified());
   ASSERT_EQ(log->Count(ChartChange::Blocks), 1);
-  EXPECT_EQ(log->notices.back().ChangedBlocks, (std::vector<std::int64_t>{1, 4}));
+  const auto blocks = std::ranges::find(log->notices, ChartChange::Blocks, &ChartNotice::Kind);
+  EXPECT_EQ(blocks->ChangedBlocks, (std::vector<std::int64_t>{1, 4}));
 
   chart.Undo();
   EXPECT_EQ(chart.Blocks(1).Text, "a");

@@ -1,7 +1,9 @@
-// Random runs of edits, selections, unchanging edits, stretches of typing,
-// edits that fail halfway, undo and redo against a plain model of the
-// history: the chart texts before each recorded edit and after each undo,
-// ten at most; edits under the key of the newest point share it.
+// Random runs of edits (adding, deleting with and without members, moving,
+// grouping and ungrouping, reordering, aligning, pasting, typing, sheet
+// values), selections, unchanging edits, edits that fail halfway, undo and
+// redo against a plain model of the history: the chart texts before each
+// recorded edit and after each undo, ten at most, each a version of its
+// own; edits under the key of the newest point share it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,15 +25,16 @@ namespace {
 
 class HistoryModel {
  public:
-  explicit HistoryModel(const std::string& saved) : saved_(saved) {}
+  HistoryModel() = default;
 
   void Edited(const std::string& before, EditKey key = {}) {
     const bool shares = key && key == lastKey_ && !past_.empty();
+    const State left{before, version_};
+    version_ = ++lastVersion_;
     lastKey_ = key;
     future_.clear();
-    modified_ = true;
     if (shares) return;
-    past_.push_front(before);
+    past_.push_front(left);
     if (past_.size() > UndoHistory::kUndoDepth) past_.pop_back();
   }
   // The state undo should land on, or nothing when there is none.
@@ -40,24 +43,29 @@ class HistoryModel {
 
   std::size_t UndoCount() const { return past_.size(); }
   bool CanRedo() const { return !future_.empty(); }
-  bool Modified() const { return modified_; }
+  // Modified is "not the saved version", even where an edit has brought back the saved text.
+  bool Modified() const { return version_ != 0; }
 
  private:
-  std::optional<std::string> Step(std::deque<std::string>& from, std::deque<std::string>& to,
-                                  const std::string& now) {
+  struct State {
+    std::string text;
+    int version;
+  };
+
+  std::optional<std::string> Step(std::deque<State>& from, std::deque<State>& to, const std::string& now) {
     if (from.empty()) return std::nullopt;
     lastKey_ = {};
-    std::string landing = from.front();
+    State landing = from.front();
     from.pop_front();
-    to.push_front(now);
+    to.push_front({now, version_});
     if (to.size() > UndoHistory::kUndoDepth) to.pop_back();
-    modified_ = landing != saved_;
-    return landing;
+    version_ = landing.version;
+    return landing.text;
   }
 
-  std::string saved_;
-  std::deque<std::string> past_, future_;
-  bool modified_ = false;
+  std::deque<State> past_, future_;
+  int version_ = 0;
+  int lastVersion_ = 0;
   EditKey lastKey_;
 };
 
@@ -79,6 +87,15 @@ std::int64_t Pick(std::mt19937& rng, std::int64_t lo, std::int64_t hi) {
   return std::uniform_int_distribution<std::int64_t>(lo, hi)(rng);
 }
 
+// Whether block n differs from every other block: moving a block among
+// blocks just like it reorders the chart without changing its text.
+bool Distinct(const BlocksHolderModel& c, std::int64_t n) {
+  if (n < 1 || n > c.BlockCount()) return false;
+  for (std::int64_t other = 1; other <= c.BlockCount(); ++other)
+    if (other != n && c.BlockToFragment(c.Blocks(other)) == c.BlockToFragment(c.Blocks(n))) return false;
+  return true;
+}
+
 // Blocks and colours come from small sets, so edits often give a block
 // what it already has.
 const std::vector<Operation> kOperations = {
@@ -97,6 +114,23 @@ const std::vector<Operation> kOperations = {
     {Kind::Edit, [](auto& c, auto& rng, auto&) { c.SetBlockMC(Pick(rng, 0, 1) ? clWhite : 0xFF); }},
     {Kind::Edit, [](auto& c, auto& rng, auto&) { c.SetBlockText(Pick(rng, 0, 1) ? "" : "Да"); }},
     {Kind::Edit, [](auto& c, auto&, auto&) { c.GroupSelection(); }},
+    {Kind::Edit, [](auto& c, auto&, auto&) { c.UngroupBlock(); }},
+    {Kind::Edit,
+     [](auto& c, auto&, auto&) {
+       if (Distinct(c, c.ActiveBlock())) c.BringToFront(c.ActiveBlock());
+     }},
+    {Kind::Edit,
+     [](auto& c, auto&, auto&) {
+       if (Distinct(c, c.ActiveBlock())) c.SendToBack(c.ActiveBlock());
+     }},
+    {Kind::Edit, [](auto& c, auto& rng, auto&) { c.AlignSelection(static_cast<int>(Pick(rng, 0, 3))); }},
+    {Kind::Edit, [](auto& c, auto& rng, auto&) { c.ChangeSheetSize(21000 + 1000 * Pick(rng, 0, 1), 29700); }},
+    {Kind::Edit,
+     [](auto& c, auto&, auto&) {
+       if (!c.ActiveBlockPtr()) return;
+       ChartEdit edit(c);
+       c.DeleteActiveBlock(false);
+     }},
     {Kind::Edit,
      [](auto& c, auto&, auto&) {
        TextCaretPos = 1;
@@ -169,7 +203,7 @@ TEST(EditHistoryProperty, UndoRedoAndTheModifiedFlagFollowThePlainModel) {
     BlocksHolderModel chart;
     for (int i = 0; i < 3; ++i) chart.AddDefaultBlock(btRectangle, 3000 * i, 0, 2000, 1000);
     chart.SetModified(false);
-    HistoryModel model(chart.EditedStateText());
+    HistoryModel model;
     std::mt19937 rng(seed);
     Stretch stretch;
 

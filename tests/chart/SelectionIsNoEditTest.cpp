@@ -7,6 +7,7 @@
 
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
+#include "chart/ChartEdit.h"
 
 namespace quobrix {
 namespace {
@@ -38,6 +39,12 @@ const SelectionStep kSelectionSteps[] = {
      [](auto& c) {
        SelectFirstTwo(c);
        c.GoToBlock(3);
+     }},
+    {"DeleteSelectionLeavingItsMembers",
+     [](auto& c) {
+       SelectFirstTwo(c);
+       ChartEdit edit(c);
+       c.DeleteActiveBlock(false);
      }},
     {"ArmDrawing",
      [](auto& c) {

@@ -193,8 +193,10 @@ class TSearchFormTest : public QObject {
     Search s;
     AddText(s.Chart(), "цель", 1000);
     s.Show();
-    ChartEdit(s.Chart()).Changing();
-    AddText(s.Chart(), "цель", 5000);
+    {
+      ChartEdit edit(s.Chart());
+      AddText(s.Chart(), "цель", 5000);
+    }
     s.Find("цель");
     QCOMPARE(s.form.List->count(), 2);
     s.Chart().Undo();

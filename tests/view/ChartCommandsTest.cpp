@@ -12,7 +12,6 @@
 #include <set>
 
 #include "chart/ChartClipboard.h"
-#include "chart/ChartEdit.h"
 #include "platform/QtChartClipboard.h"
 #include "support/FakeChartHost.h"
 
@@ -77,7 +76,7 @@ class ChartCommandsTest : public QObject {
     chart.SetActiveBlock(1);
     QCOMPARE(NeedsMet(need, &chart), activeBlock);
     chart.SetActiveBlock(0);
-    ChartEdit(chart).Changing();
+    chart.ChangeSheetColor(0x0000FF);
     QCOMPARE(NeedsMet(need, &chart), history);
   }
 
@@ -240,7 +239,7 @@ class ChartCommandsTest : public QObject {
     BlocksHolderModel& chart = w.model();
     AddBlock(chart);
     chart.SetActiveBlock(1);
-    ChartEdit(chart).Changing();
+    chart.ChangeSheetColor(0x0000FF);
     chart.SetModified(false);
     w.host.ChartWindowClosed(*w.form);
     CommandTable& table = w.host.table;

@@ -415,10 +415,11 @@ class THolderFormTest : public QObject {
 
   void afterUndoTheWindowShowsTheChartsZoomAndSheet() {
     Window w;
-    ChartEdit(w.model()).Changing();
-    w.model().SetSheetWidth(42000);
-    w.model().SetZoomPercents(200);
-    w.model().SetDocumentPages(3);
+    {
+      ChartEdit edit(w.model());
+      w.model().ChangeSheetSize(42000, w.model().SheetHeight());
+      w.model().SetDocumentPages(3);
+    }
     w.model().Undo();
     QCOMPARE(w.form->cbZoom->currentText(), QStringLiteral("100"));
     QCOMPARE(w.form->HorzRuler->Zoom(), 100);
