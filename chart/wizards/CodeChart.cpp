@@ -5,8 +5,8 @@
 
 #include "chart/wizards/PageConnectors.h"
 #include "chart/wizards/PascalReader.h"
-#include "chart/wizards/PythonReader.h"
 #include "chart/wizards/ProgramTokens.h"
+#include "chart/wizards/PythonReader.h"
 
 namespace quobrix {
 
@@ -75,7 +75,7 @@ std::optional<CodeLanguage> CodeLanguageOfFile(std::string_view path) {
 }
 
 std::variant<FlowProgram, CodeError> ReadProgram(std::string_view utf8, CodeLanguage language) {
-  if (utf8.size() > kLongestProgram) return CodeError{CodeErrorKind::TooLong, 1, 1, "", ""};
+  if (utf8.size() > kLongestProgram) return CodeFault(CodeErrorKind::TooLong, 1, 1);
   try {
     return language == CodeLanguage::Pascal ? ReadPascal(utf8) : ReadPython(utf8);
   } catch (const CodeError& error) {
