@@ -49,6 +49,42 @@ enum class TextKey {
   CODE_FILE_ERROR,     // %1 path
   CODE_FILE_TOO_BIG,   // %1 path, %2 the limit in KB
   CODE_FILE_NOT_UTF8,  // %1 path
+  CODE_TOKEN,  // a token the reader expected, %1
+  CODE_OR,  // %1 and %2 what may stand in one place
+  CODE_END_OF_TEXT,  // what stands after the last character
+  CODE_END_OF_LINE,
+  CODE_NOT_UTF8,  // the reader's faults, by kind
+  CODE_OUTSIDE_CODE_PAGE,  // %1 the character
+  CODE_UNEXPECTED_CHARACTER,  // %1 the character
+  CODE_UNCLOSED_STRING,
+  CODE_UNCLOSED_COMMENT,
+  CODE_EXPECTED,  // %1 what was expected, %2 what was found
+  CODE_UNSUPPORTED,  // %1 the statement
+  CODE_BAD_INDENTATION,
+  CODE_TOO_DEEP,  // %1 the deepest nesting
+  CODE_TOO_LONG,  // %1 the longest text in MiB
+  CODE_TOO_MANY_BRANCHES,  // %1 the longest chain
+  CODE_EXPECT_OPERAND,  // what the reader expected, by kind
+  CODE_EXPECT_OPERATOR,
+  CODE_EXPECT_EXPRESSION,
+  CODE_EXPECT_CONDITION,
+  CODE_EXPECT_STATEMENT,
+  CODE_EXPECT_INDENTED_BLOCK,
+  CODE_EXPECT_LINE_END,
+  CODE_EXPECT_PROGRAM_NAME,
+  CODE_EXPECT_ROUTINE_NAME,
+  CODE_EXPECT_FUNCTION_NAME,
+  CODE_EXPECT_PARAMETER_NAME,
+  CODE_EXPECT_FIELD_NAME,
+  CODE_EXPECT_ATTRIBUTE_NAME,
+  CODE_EXPECT_RESULT_TYPE,
+  CODE_EXPECT_LOOP_VARIABLE,
+  CODE_EXPECT_LOOP_RANGE,
+  CODE_EXPECT_CASE_LABEL,
+  CODE_EXPECT_CHARACTER_CODE,
+  CODE_EXPECT_EXPRESSION_BEFORE,  // %1 the token
+  CODE_EXPECT_EXPRESSION_AFTER,  // %1 the token
+  CODE_EXPECT_VARIABLE_BEFORE,  // %1 the token
   RECOVERY_TITLE,      // the dialog that offers charts a killed program had not saved
   SETTINGS_SAVE_ERROR_MSG,  // %1 the settings file
   SHEET_EMPTY_MSG,          // a picture of a sheet without width or height
