@@ -20,18 +20,17 @@ QString Character(const std::string& found) { return Found(found) + QString::fro
 
 // In the order of CodeExpected, after Tokens.
 TextKey PhraseOf(CodeExpected expected) {
-  static constexpr std::array kPhrases = {
-      TextKey::CODE_EXPECT_OPERAND,           TextKey::CODE_EXPECT_OPERATOR,
-      TextKey::CODE_EXPECT_EXPRESSION,        TextKey::CODE_EXPECT_CONDITION,
-      TextKey::CODE_EXPECT_STATEMENT,         TextKey::CODE_EXPECT_INDENTED_BLOCK,
-      TextKey::CODE_EXPECT_LINE_END,          TextKey::CODE_EXPECT_PROGRAM_NAME,
-      TextKey::CODE_EXPECT_ROUTINE_NAME,      TextKey::CODE_EXPECT_FUNCTION_NAME,
-      TextKey::CODE_EXPECT_PARAMETER_NAME,    TextKey::CODE_EXPECT_FIELD_NAME,
-      TextKey::CODE_EXPECT_ATTRIBUTE_NAME,    TextKey::CODE_EXPECT_RESULT_TYPE,
-      TextKey::CODE_EXPECT_LOOP_VARIABLE,     TextKey::CODE_EXPECT_LOOP_RANGE,
-      TextKey::CODE_EXPECT_CASE_LABEL,        TextKey::CODE_EXPECT_CHARACTER_CODE,
-      TextKey::CODE_EXPECT_EXPRESSION_BEFORE, TextKey::CODE_EXPECT_EXPRESSION_AFTER,
-      TextKey::CODE_EXPECT_VARIABLE_BEFORE};
+  static constexpr std::array kPhrases = {TextKey::CODE_EXPECT_OPERAND,           TextKey::CODE_EXPECT_OPERATOR,
+                                          TextKey::CODE_EXPECT_EXPRESSION,        TextKey::CODE_EXPECT_CONDITION,
+                                          TextKey::CODE_EXPECT_STATEMENT,         TextKey::CODE_EXPECT_INDENTED_BLOCK,
+                                          TextKey::CODE_EXPECT_LINE_END,          TextKey::CODE_EXPECT_PROGRAM_NAME,
+                                          TextKey::CODE_EXPECT_ROUTINE_NAME,      TextKey::CODE_EXPECT_FUNCTION_NAME,
+                                          TextKey::CODE_EXPECT_PARAMETER_NAME,    TextKey::CODE_EXPECT_FIELD_NAME,
+                                          TextKey::CODE_EXPECT_ATTRIBUTE_NAME,    TextKey::CODE_EXPECT_RESULT_TYPE,
+                                          TextKey::CODE_EXPECT_LOOP_VARIABLE,     TextKey::CODE_EXPECT_LOOP_RANGE,
+                                          TextKey::CODE_EXPECT_CASE_LABEL,        TextKey::CODE_EXPECT_CHARACTER_CODE,
+                                          TextKey::CODE_EXPECT_EXPRESSION_BEFORE, TextKey::CODE_EXPECT_EXPRESSION_AFTER,
+                                          TextKey::CODE_EXPECT_VARIABLE_BEFORE};
   static_assert(kPhrases.size() == static_cast<std::size_t>(CodeExpected::VariableBefore));
   return kPhrases.at(static_cast<std::size_t>(expected) - 1);
 }
