@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -25,8 +25,8 @@
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
 #include "wizards/CodeChartPreview.h"
-#include "wizards/CodePageEdits.h"
 #include "wizards/CodeErrorText.h"
+#include "wizards/CodePageEdits.h"
 #include "wizards/TWizCodeForm.h"
 #include "wizards/TWizForForm.h"
 #include "wizards/TWizIFForm.h"

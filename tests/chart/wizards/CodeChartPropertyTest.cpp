@@ -92,9 +92,8 @@ void ExpectSoundChart(const BlocksHolderModel& chart, const std::string& program
         return l->BT == btLine && l->LineArrows == blaEndArrow && OnOutline(End(*l), *a);
       });
       // Only a chart's begin, or a connector the flow reaches through its twin.
-      const bool twin = std::any_of(blocks.begin(), blocks.end(), [&](const auto& b) {
-        return b != a && b->BT == a->BT && b->Text == a->Text;
-      });
+      const bool twin = std::any_of(blocks.begin(), blocks.end(),
+                                    [&](const auto& b) { return b != a && b->BT == a->BT && b->Text == a->Text; });
       if (!entered) {
         EXPECT_TRUE(a->BT == btBeginEnd || ((a->BT == btCircle || a->BT == btOffPageConnector) && twin))
             << "nothing enters " << where(*a);
@@ -104,7 +103,8 @@ void ExpectSoundChart(const BlocksHolderModel& chart, const std::string& program
     }
     ASSERT_TRUE(a->W == 0 || a->H == 0) << "slanted line: " << where(*a);
     EXPECT_LT(std::max(a->Y, a->Y + a->H) / chart.SheetHeight(), chart.DocumentPages()) << where(*a);
-    EXPECT_EQ(a->Y / chart.SheetHeight(), (a->Y + a->H) / chart.SheetHeight()) << "line over a page break: " << where(*a);
+    EXPECT_EQ(a->Y / chart.SheetHeight(), (a->Y + a->H) / chart.SheetHeight())
+        << "line over a page break: " << where(*a);
     for (const Point end : {Start(*a), End(*a)})
       EXPECT_TRUE(SymbolUnder(end, blocks) || OnAnotherLine(end, *a, blocks)) << "loose line end: " << where(*a);
     // An arrow where the flow enters a symbol, and where a return line joins it from the side.
