@@ -28,7 +28,7 @@ int DrawFromCode(const std::string& program, const std::string& out) {
   // A text too long to draw is refused before it is read.
   const auto size = RegularFileSize(program);
   if (size && static_cast<std::uint64_t>(*size) > kLongestProgram)
-    return Fail(program + ": " + CodeError{.kind = CodeErrorKind::TooLong}.Message());
+    return Fail(program + ": " + CodeFault(CodeErrorKind::TooLong, 1, 1).Message());
   const auto text = ReadWholeFile(program);
   if (!text) return Fail("cannot read " + program);
   // Pictures are drawn with the toolkit's fonts; a chart file needs none.

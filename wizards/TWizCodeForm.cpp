@@ -22,6 +22,7 @@
 
 #include "app/FromCodeVerb.h"
 #include "wizards/CodeChartPreview.h"
+#include "wizards/CodeErrorText.h"
 
 namespace quobrix {
 
@@ -32,11 +33,6 @@ constexpr int kPreviewDelayMs = 300;
 
 bool IsBlank(const std::string& text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
-}
-
-QString ErrorText(const CodeError& error) {
-  return LanguageText(TextKey::CODE_ERROR)
-      .arg(QString::number(error.line), QString::number(error.column), QString::fromStdString(error.Message()));
 }
 
 }  // namespace
@@ -129,7 +125,7 @@ void TWizCodeForm::RefreshPreview() {
       IsBlank(text) ? std::nullopt : AppendCodeChart(*chart, text, Options(chart->SheetWidth(), chart->SheetHeight()));
   const bool drawn = !IsBlank(text) && !error;
   Preview->Show(drawn ? std::move(chart) : nullptr);
-  LabelStatus->setText(error ? ErrorText(*error) : QString());
+  LabelStatus->setText(error ? CodeErrorText(*error) : QString());
   mProgram->setAccessibleDescription(LabelStatus->text());
   MarkFault(error ? &*error : nullptr);
   bOK->setEnabled(drawn);

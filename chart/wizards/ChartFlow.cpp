@@ -359,7 +359,9 @@ class FlowReader {
       if (vertex.kind == FlowSymbol::Jump && vertex.jumpTo < 0) vertex.exits.clear();
   }
 
-  // For each vertex, a number shared by the vertices its lines join it to.
+  // For each vertex, a number shared by the vertices its lines join it to,
+  // and by those an off-page connector's only twin leads on to: a chart
+  // going over several pages stays one chart.
   std::vector<int> Charts() const {
     std::vector<int> chart(flow_.vertices.size());
     std::iota(chart.begin(), chart.end(), 0);
@@ -367,9 +369,19 @@ class FlowReader {
       while (chart[static_cast<std::size_t>(v)] != v) v = chart[static_cast<std::size_t>(v)];
       return v;
     };
-    for (std::size_t v = 0; v < flow_.vertices.size(); ++v)
-      for (const FlowExit& exit : flow_.vertices[v].exits)
-        chart[static_cast<std::size_t>(root(exit.to))] = root(int(v));
+    const auto join = [&](int a, int b) { chart[static_cast<std::size_t>(root(b))] = root(a); };
+    std::map<std::string, std::vector<int>> pageExits;  // off-page connectors the flow leaves, by label
+    for (std::size_t v = 0; v < flow_.vertices.size(); ++v) {
+      const FlowVertex& vertex = flow_.vertices[v];
+      for (const FlowExit& exit : vertex.exits) join(int(v), exit.to);
+      if (vertex.block->BT == btOffPageConnector && !vertex.exits.empty()) pageExits[Label(vertex)].push_back(int(v));
+    }
+    for (std::size_t v = 0; v < flow_.vertices.size(); ++v) {
+      const FlowVertex& vertex = flow_.vertices[v];
+      if (vertex.block->BT != btOffPageConnector || !vertex.exits.empty()) continue;
+      const auto twin = pageExits.find(Label(vertex));
+      if (twin != pageExits.end() && twin->second.size() == 1) join(int(v), twin->second.front());
+    }
     for (std::size_t v = 0; v < chart.size(); ++v) chart[v] = root(int(v));
     return chart;
   }

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <limits>
 
+#include "chart/wizards/PageConnectors.h"
 #include "chart/wizards/PascalReader.h"
-#include "chart/wizards/PythonReader.h"
 #include "chart/wizards/ProgramTokens.h"
+#include "chart/wizards/PythonReader.h"
 
 namespace quobrix {
 
@@ -74,7 +75,7 @@ std::optional<CodeLanguage> CodeLanguageOfFile(std::string_view path) {
 }
 
 std::variant<FlowProgram, CodeError> ReadProgram(std::string_view utf8, CodeLanguage language) {
-  if (utf8.size() > kLongestProgram) return CodeError{CodeErrorKind::TooLong, 1, 1, "", ""};
+  if (utf8.size() > kLongestProgram) return CodeFault(CodeErrorKind::TooLong, 1, 1);
   try {
     return language == CodeLanguage::Pascal ? ReadPascal(utf8) : ReadPython(utf8);
   } catch (const CodeError& error) {
@@ -83,11 +84,12 @@ std::variant<FlowProgram, CodeError> ReadProgram(std::string_view utf8, CodeLang
 }
 
 // Charts side by side while they fit the page's width, centred on it; the
-// next row starts on the page after the lowest chart of the row above.
+// next row starts on the page after the lowest chart of the row above. Each
+// chart's flow goes from page to page through off-page connectors.
 std::vector<PlannedBlock> PlanCodeChart(const FlowProgram& program, const CodeChartOptions& options,
                                         const BlocksHolderModel& chart) {
   const SheetArea sheet = SheetOf(chart);
-  const LayoutStyle style{options.words, Sane(options.symbol), MetricsOf(chart.DefBlockFont()), sheet};
+  const LayoutStyle style{options.words, Sane(options.symbol), MetricsOf(chart.DefBlockFont()), WithOffPageRoom(sheet)};
   std::vector<std::pair<const std::string*, const FlowSequence*>> sources{{&options.words.begin, &program.main}};
   for (const FlowRoutine& routine : program.routines) sources.emplace_back(&routine.header, &routine.body);
   const std::int64_t printable = sheet.width - sheet.left - sheet.right;
@@ -118,6 +120,7 @@ std::vector<PlannedBlock> PlanCodeChart(const FlowProgram& program, const CodeCh
     }
     rowTop = BandTop(PageOf(rowBottom, sheet) + 1, sheet) + kChartGap;
   }
+  ConnectAcrossPages(placed, sheet);
   return placed;
 }
 

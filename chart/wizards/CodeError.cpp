@@ -8,11 +8,39 @@ namespace quobrix {
 
 namespace {
 
-// What stood where something else was expected, as the message names it.
-std::string Found(const std::string& text) {
+constexpr const char* kPhrases[] = {
+    "",
+    "an operand",
+    "an operator",
+    "an expression",
+    "a condition",
+    "a statement",
+    "an indented block",
+    "the end of the line",
+    "the program's name",
+    "the routine's name",
+    "the function's name",
+    "a parameter name",
+    "a field name",
+    "an attribute name",
+    "the result type",
+    "the loop variable",
+    "what the loop runs over",
+    "a case label",
+    "a character code",
+    "an expression before ",
+    "an expression after ",
+    "a variable before ",
+};
+
+std::string Quoted(const std::string& token) { return "\"" + token + "\""; }
+
+}  // namespace
+
+std::string FoundInEnglish(const std::string& text) {
   if (text.empty()) return "the end of the text";
   if (text == "\n") return "the end of the line";
-  return "\"" + text + "\"";
+  return Quoted(text);
 }
 
 std::string CodePointName(const std::string& utf8) {
@@ -24,23 +52,31 @@ std::string CodePointName(const std::string& utf8) {
   return name;
 }
 
+std::string ExpectedInEnglish(const CodeError& e) {
+  std::string tokens;
+  for (const std::string& token : e.tokens) tokens += (tokens.empty() ? "" : " or ") + Quoted(token);
+  return kPhrases[static_cast<std::size_t>(e.expected)] + tokens;
+}
+
+namespace {
+
 std::string What(const CodeError& e) {
   switch (e.kind) {
     case CodeErrorKind::NotUtf8:
       return "the text is not UTF-8";
     case CodeErrorKind::OutsideCodePage:
-      return "the character " + Found(e.found) + CodePointName(e.found) +
+      return "the character " + FoundInEnglish(e.found) + CodePointName(e.found) +
              " cannot be written into a chart, whose texts use the Cyrillic code page 1251";
     case CodeErrorKind::UnexpectedCharacter:
-      return "unexpected character " + Found(e.found) + CodePointName(e.found);
+      return "unexpected character " + FoundInEnglish(e.found) + CodePointName(e.found);
     case CodeErrorKind::UnclosedString:
       return "the string is not closed";
     case CodeErrorKind::UnclosedComment:
       return "the comment is not closed";
     case CodeErrorKind::Expected:
-      return "expected " + e.expected + ", found " + Found(e.found);
+      return "expected " + ExpectedInEnglish(e) + ", found " + FoundInEnglish(e.found);
     case CodeErrorKind::Unsupported:
-      return Found(e.found) + " cannot be drawn as a flowchart";
+      return FoundInEnglish(e.found) + " cannot be drawn as a flowchart";
     case CodeErrorKind::BadIndentation:
       return "the indentation matches no enclosing block";
     case CodeErrorKind::TooDeep:

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quobrix {
 
@@ -34,17 +35,63 @@ constexpr int kMaxChainedDecisions = 500;
 // as a flowchart needs; a longer text is refused before it is read.
 constexpr std::size_t kLongestProgram = std::size_t{16} << 20;
 
+// What an Expected fault names as missing; the last three name it by the
+// token it stands next to.
+enum class CodeExpected : std::uint8_t {
+  Tokens,  // one of `tokens`
+  Operand,
+  Operator,
+  Expression,
+  Condition,
+  Statement,
+  IndentedBlock,
+  LineEnd,
+  ProgramName,
+  RoutineName,
+  FunctionName,
+  ParameterName,
+  FieldName,
+  AttributeName,
+  ResultType,
+  LoopVariable,
+  LoopRange,
+  CaseLabel,
+  CharacterCode,
+  ExpressionBefore,
+  ExpressionAfter,
+  VariableBefore,
+};
+
+// A fault is kept as its kind and its parts, so that a window can tell it in
+// the interface's language; Message() and Describe() tell it in English.
 struct CodeError {
   CodeErrorKind kind = CodeErrorKind::Expected;
   int line = 1;    // 1-based
   int column = 1;  // 1-based, in characters
-  std::string expected;  // UTF-8
   std::string found;     // UTF-8; empty at the end of the text, "\n" at the end of a line
+  CodeExpected expected = CodeExpected::Tokens;
+  std::vector<std::string> tokens;  // UTF-8, without quotes
 
   // "expected "then", found "do"".
   std::string Message() const;
   // "line 3, column 12: expected "then", found "do"".
   std::string Describe() const;
 };
+
+// A fault of any kind but Expected, at line and column.
+inline CodeError CodeFault(CodeErrorKind kind, int line, int column, std::string found = "") {
+  CodeError error;
+  error.kind = kind;
+  error.line = line;
+  error.column = column;
+  error.found = std::move(found);
+  return error;
+}
+
+// The English words for a fault's parts: what was found, what was expected,
+// and the code point of a character, " (U+00A0)", empty for no character.
+std::string FoundInEnglish(const std::string& found);
+std::string ExpectedInEnglish(const CodeError& error);
+std::string CodePointName(const std::string& utf8);
 
 }  // namespace quobrix

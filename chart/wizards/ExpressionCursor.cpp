@@ -35,17 +35,17 @@ bool ExpressionCursor::TakeKeyword(std::string_view keyword) {
 }
 
 void ExpressionCursor::ExpectSymbol(std::string_view symbol) {
-  if (!TakeSymbol(symbol)) ThrowExpected(Here(), Quoted(symbol));
+  if (!TakeSymbol(symbol)) ThrowExpected(Here(), {std::string(symbol)});
 }
 
 void ExpressionCursor::ExpectKeyword(std::string_view keyword) {
-  if (!TakeKeyword(keyword)) ThrowExpected(Here(), Quoted(keyword));
+  if (!TakeKeyword(keyword)) ThrowExpected(Here(), {std::string(keyword)});
 }
 
-void ExpressionCursor::FailOperand() const { ThrowExpected(Here(), "an operand"); }
+void ExpressionCursor::FailOperand() const { ThrowExpected(Here(), CodeExpected::Operand); }
 
 void ExpressionCursor::ExpectEnd() const {
-  if (!AtEnd()) ThrowExpected(Here(), "an operator");
+  if (!AtEnd()) ThrowExpected(Here(), CodeExpected::Operator);
 }
 
 void ReadOperators(ExpressionCursor& in, std::span<const OperatorLevel> levels, const ReadOperand& operand) {
@@ -70,7 +70,7 @@ void ReadList(ExpressionCursor& in, const ListRules& rules, const ReadOperand& i
   for (;;) {
     item(in);
     if (in.TakeSymbol(rules.close)) return;
-    if (!in.TakeSymbol(",")) ThrowExpected(in.Here(), "\",\" or " + Quoted(rules.close));
+    if (!in.TakeSymbol(",")) ThrowExpected(in.Here(), {",", std::string(rules.close)});
     if (rules.trailingComma && in.TakeSymbol(rules.close)) return;
   }
 }

@@ -204,7 +204,7 @@ class Layout {
     const Figure no = Sequence(node.orElse, top + branchTop);
     const std::int64_t a = std::max(half + CornerLine(), yes.right + kBranchGap / 2);
     const std::int64_t b = std::max(half + CornerLine(), no.left + kBranchGap / 2);
-    const std::int64_t join = branchTop + std::max(yes.height, no.height) + kFlowGap / 2;
+    const std::int64_t join = Join(branchTop + std::max(yes.height, no.height) + kFlowGap / 2, top);
     Branch(f, -half, -a, mid, branchTop, join, yes, style_.words.yes);
     Branch(f, half, b, mid, branchTop, join, no, style_.words.no);
     if (yes.open && no.open) {
@@ -244,9 +244,9 @@ class Layout {
     Place(f, body, 0, bodyTop);
     const std::int64_t left = std::max(body.left, half) + kChannelGap;
     const std::int64_t right = std::max(body.right + kChannelGap, half + CornerLine());
-    const std::int64_t bottom = bodyTop + body.height;
-    CloseLoop(f, body, bottom, left, loop, {conditionTop - kFlowGap / 2, 0}, top);
-    ExitRight(f, half, mid, right, bottom + kFlowGap, style_.words.no);
+    const Ends ends = LoopEnds(bodyTop + body.height, top);
+    CloseLoop(f, body, ends, left, loop, {conditionTop - kFlowGap / 2, 0}, top);
+    ExitRight(f, half, mid, right, ends.exit, style_.words.no);
     f.left = left + (loop.continueLabel ? kConnectorSize / 2 : 0);
     f.right = right;
     BreakConnector(f, loop, top);
@@ -266,9 +266,9 @@ class Layout {
     Place(f, body, 0, bodyTop);
     const std::int64_t left = std::max(body.left, half) + kChannelGap;
     const std::int64_t right = std::max(body.right, half) + kChannelGap;
-    const std::int64_t bottom = bodyTop + body.height;
-    CloseLoop(f, body, bottom, left, loop, {mid, -half}, top);
-    ExitRight(f, half, mid, right, bottom + kFlowGap, "");
+    const Ends ends = LoopEnds(bodyTop + body.height, top);
+    CloseLoop(f, body, ends, left, loop, {mid, -half}, top);
+    ExitRight(f, half, mid, right, ends.exit, "");
     f.left = left + (loop.continueLabel ? kConnectorSize / 2 : 0);
     f.right = right;
     BreakConnector(f, loop, top);
@@ -278,12 +278,14 @@ class Layout {
   // The body first, then the condition that ends the loop: no climbs on
   // the left back to just above the body, yes goes on down.
   Figure RepeatLoop(const FlowNode& node, std::int64_t top) {
-    Loop loop;
-    const Figure body = LoopBody(node.body, loop, top + kFlowGap);
     Figure f;
-    AddLine(f, 0, 0, 0, kFlowGap + body.entry, ArrowInto(body));
-    Place(f, body, 0, kFlowGap);
-    f.height = kFlowGap + body.height;
+    f.entry = Join(0, top);  // the flow comes in at a join, not a symbol
+    const std::int64_t bodyTop = f.entry + kFlowGap;
+    Loop loop;
+    const Figure body = LoopBody(node.body, loop, top + bodyTop);
+    AddLine(f, 0, f.entry, 0, bodyTop + body.entry, ArrowInto(body));
+    Place(f, body, 0, bodyTop);
+    f.height = bodyTop + body.height;
     f.left = body.left;
     f.right = body.right;
     f.open = body.open;
@@ -304,7 +306,7 @@ class Layout {
     const std::int64_t half = condition.right;
     const std::int64_t mid = conditionTop + (condition.entry + condition.height) / 2;
     const std::int64_t left = std::max(std::max(body.left, half) + kChannelGap, half + CornerLine());
-    const std::int64_t joinY = body.entry + kFlowGap / 4;
+    const std::int64_t joinY = f.entry + body.entry + kFlowGap / 4;
     AddLine(f, -half, mid, -left, mid, blaSimple, style_.words.no, btpUnder);
     AddLine(f, -left, mid, -left, joinY);
     AddLine(f, -left, joinY, 0, joinY, blaEndArrow);
@@ -317,19 +319,32 @@ class Layout {
     return f;
   }
 
-  struct Join {
+  struct Reentry {
     std::int64_t y, x;  // where a loop's return line ends
   };
+
+  // Where a loop's body turns back, and where its exit comes back to the axis.
+  struct Ends {
+    std::int64_t body, back, exit;
+  };
+
+  // Where lines meet at `y` of a figure at `top`: lower when a page break is too near.
+  std::int64_t Join(std::int64_t y, std::int64_t top) const { return FitJoin(top + y, style_.sheet) - top; }
+
+  Ends LoopEnds(std::int64_t bodyBottom, std::int64_t top) const {
+    const std::int64_t back = Join(bodyBottom + kFlowGap / 2, top);
+    return {bodyBottom, back, Join(back + kFlowGap / 2, top)};
+  }
 
   // From the body's end down, left to the return channel at -left, up it
   // (through the continue connector, if any) and across to `join`, where
   // the loop starts again.
-  void CloseLoop(Figure& f, const Figure& body, std::int64_t bottom, std::int64_t left, const Loop& loop, Join join,
+  void CloseLoop(Figure& f, const Figure& body, Ends ends, std::int64_t left, const Loop& loop, Reentry join,
                  std::int64_t top) const {
     if (!body.open && loop.continueLabel == 0) return;
-    const std::int64_t back = bottom + kFlowGap / 2;
+    const std::int64_t back = ends.back;
     if (body.open) {
-      AddLine(f, 0, bottom, 0, back, blaSimple, body.exitLabel, btpRightSide);
+      AddLine(f, 0, ends.body, 0, back, blaSimple, body.exitLabel, btpRightSide);
       AddLine(f, 0, back, -left, back);
     }
     std::int64_t channelTop = back;

@@ -2,7 +2,8 @@
 // decision's branches side by side below its corners, a loop's return line
 // on the left and its exit on the right, each part as wide as what it holds,
 // so nothing overlaps and no line crosses a symbol; a symbol that a page
-// break would cut moves down to the next page, its incoming line longer.
+// break would cut moves down to the next page, its incoming line longer,
+// and lines meet where an off-page connector finds room on either page.
 #pragma once
 
 #include <cstdint>

@@ -58,7 +58,7 @@ void Operand(ExpressionCursor& in) {
     } else if (in.TakeSymbol("[")) {
       ReadList(in, {"]", false, false}, Expression);
     } else if (in.TakeSymbol(".")) {
-      if (in.Peek().kind != TokenKind::Word) ThrowExpected(in.Here(), "a field name");
+      if (in.Peek().kind != TokenKind::Word) ThrowExpected(in.Here(), CodeExpected::FieldName);
       in.Take();
     } else if (!in.TakeSymbol("^")) {
       return;

@@ -23,7 +23,7 @@ bool SkipBlanks(CharCursor& in) {
       const bool braces = c == '{';
       in.Advance(braces ? 1 : 2);
       while (!in.AtEnd() && !(braces ? in.Peek() == '}' : in.Peek() == '*' && in.Peek(1) == ')')) in.Advance();
-      if (in.AtEnd()) throw CodeError{CodeErrorKind::UnclosedComment, line, column, "", ""};
+      if (in.AtEnd()) throw CodeFault(CodeErrorKind::UnclosedComment, line, column);
       in.Advance(braces ? 1 : 2);
     } else {
       return skipped;
@@ -62,14 +62,14 @@ void LexString(CharCursor& in, Token& token) {
     if (in.Peek() == '#') {
       in.TakeInto(token);
       if (in.Peek() == '$') in.TakeInto(token);
-      if (!IsHexDigit(in.Peek())) ThrowExpected(in.Start(TokenKind::Symbol, false), "a character code");
+      if (!IsHexDigit(in.Peek())) ThrowExpected(in.Start(TokenKind::Symbol, false), CodeExpected::CharacterCode);
       TakeWhile(in, token, IsHexDigit);
     } else if (in.Peek() == '\'') {
       const int line = in.Line();
       const int column = in.Column();
       in.TakeInto(token);
       for (;;) {
-        if (in.AtEnd() || in.Peek() == '\n') throw CodeError{CodeErrorKind::UnclosedString, line, column, "", ""};
+        if (in.AtEnd() || in.Peek() == '\n') throw CodeFault(CodeErrorKind::UnclosedString, line, column);
         const bool quote = in.Peek() == '\'';
         in.TakeInto(token);
         if (quote && in.Peek() != '\'') break;

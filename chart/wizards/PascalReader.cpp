@@ -52,7 +52,7 @@ class PascalParser {
 
   void Heading() {
     if (!in_.TakeKeyword("program")) return;
-    if (in_.Peek().kind != TokenKind::Word) ThrowExpected(in_.Peek(), "the program's name");
+    if (in_.Peek().kind != TokenKind::Word) ThrowExpected(in_.Peek(), CodeExpected::ProgramName);
     in_.Take();
     if (in_.TakeSymbol("(")) {
       while (in_.Peek().kind != TokenKind::End && !IsSymbol(in_.Peek(), ")")) in_.Take();
@@ -80,9 +80,9 @@ class PascalParser {
     int depth = 0;  // record ... end, which may nest
     for (;;) {
       const Token& token = in_.Peek();
-      if (token.kind == TokenKind::End) ThrowExpected(token, "\"begin\"");
-      if (depth == 0 && (IsOneOf(token, kSectionWords) || IsKeyword(token, "begin") ||
-                         IsKeyword(token, "procedure") || IsKeyword(token, "function")))
+      if (token.kind == TokenKind::End) ThrowExpected(token, {"begin"});
+      if (depth == 0 && (IsOneOf(token, kSectionWords) || IsKeyword(token, "begin") || IsKeyword(token, "procedure") ||
+                         IsKeyword(token, "function")))
         return;
       if (IsKeyword(token, "record") || IsKeyword(token, "object") || IsKeyword(token, "class")) ++depth;
       if (IsKeyword(token, "end") && depth > 0) --depth;
@@ -93,7 +93,7 @@ class PascalParser {
   void Routine() {
     const NestingGuard guard(depth_, in_.Take());
     const Token& name = in_.Peek();
-    if (name.kind != TokenKind::Word || IsStatementWord(name)) ThrowExpected(name, "the routine's name");
+    if (name.kind != TokenKind::Word || IsStatementWord(name)) ThrowExpected(name, CodeExpected::RoutineName);
     in_.Take();
     std::string header = name.text;
     if (IsSymbol(in_.Peek(), "(")) {
@@ -103,7 +103,7 @@ class PascalParser {
     }
     if (in_.TakeSymbol(":")) {
       const std::size_t end = ScanExpression(Tokens(), in_.Position(), kExpression);
-      if (end == in_.Position()) ThrowExpected(in_.Peek(), "the result type");
+      if (end == in_.Position()) ThrowExpected(in_.Peek(), CodeExpected::ResultType);
       in_.Seek(end);
     }
     in_.ExpectSymbol(";");
@@ -130,7 +130,7 @@ class PascalParser {
     bool inType = false;
     while (!IsSymbol(in_.Peek(), ")")) {
       const Token& token = in_.Take();
-      if (token.kind == TokenKind::End) ThrowExpected(token, "\")\"");
+      if (token.kind == TokenKind::End) ThrowExpected(token, {")"});
       if (IsSymbol(token, ":") || IsSymbol(token, "=")) inType = true;
       if (IsSymbol(token, ";")) inType = false;
       const bool modifier = IsKeyword(token, "var") || IsKeyword(token, "const") || IsKeyword(token, "out");
@@ -150,7 +150,7 @@ class PascalParser {
   // A missing separator shows as the next statement standing where the
   // list should end.
   void ExpectEndOf(std::string_view keyword) {
-    if (!in_.TakeKeyword(keyword)) ThrowExpected(in_.Peek(), "\";\" or " + Quoted(keyword));
+    if (!in_.TakeKeyword(keyword)) ThrowExpected(in_.Peek(), {";", std::string(keyword)});
   }
 
   FlowSequence StatementList() {
@@ -168,15 +168,15 @@ class PascalParser {
 
   // The expression up to `terminator`, which must follow it.
   std::string ExpressionBefore(std::string_view terminator) {
-    const TokenRange range = ExpressionRange(Quoted(terminator));
+    const TokenRange range = ExpressionRange(terminator);
     in_.ExpectKeyword(terminator);
     return Spell(Tokens(), range.first, range.second);
   }
 
-  TokenRange ExpressionRange(const std::string& expectedAfter) {
+  TokenRange ExpressionRange(std::string_view expectedAfter) {
     const std::size_t start = in_.Position();
     const std::size_t end = ScanExpression(Tokens(), start, kExpression);
-    if (end == start) ThrowExpected(in_.Peek(), "an expression before " + expectedAfter);
+    if (end == start) ThrowExpected(in_.Peek(), CodeExpected::ExpressionBefore, std::string(expectedAfter));
     CheckPascalExpression(Tokens(), {start, end});
     in_.Seek(end);
     return WithoutOuterParentheses(Tokens(), {start, end});
@@ -209,7 +209,7 @@ class PascalParser {
     } else if (in_.TakeKeyword("repeat")) {
       FlowNode node{FlowKind::Repeat, "", StatementList(), {}, {}};
       ExpectEndOf("until");
-      const TokenRange condition = ExpressionRange(Quoted(";"));
+      const TokenRange condition = ExpressionRange(";");
       node.text = Spell(Tokens(), condition.first, condition.second);
       into.push_back(std::move(node));
     } else if (in_.TakeKeyword("case")) {
@@ -223,10 +223,11 @@ class PascalParser {
   // symbol of a flowchart writes it; "x in list" for a loop over a list.
   std::string ForHeader() {
     const Token& variable = in_.Take();
-    if (variable.kind != TokenKind::Word || IsStatementWord(variable)) ThrowExpected(variable, "the loop variable");
+    if (variable.kind != TokenKind::Word || IsStatementWord(variable))
+      ThrowExpected(variable, CodeExpected::LoopVariable);
     if (in_.TakeKeyword("in")) return variable.text + " in " + ExpressionBefore("do");
     in_.ExpectSymbol(":=");
-    const TokenRange first = ExpressionRange(Quoted("to"));
+    const TokenRange first = ExpressionRange("to");
     const bool down = in_.TakeKeyword("downto");
     if (!down) in_.ExpectKeyword("to");
     const std::string last = ExpressionBefore("do");
@@ -236,7 +237,7 @@ class PascalParser {
   // case x of 1: a; 2, 3: b else c end: a chain of decisions, "x = 1",
   // then "x in [2, 3]", the else part under the last "no".
   FlowNode Case() {
-    const TokenRange selector = ExpressionRange(Quoted("of"));
+    const TokenRange selector = ExpressionRange("of");
     in_.ExpectKeyword("of");
     const std::string subject = Spell(Tokens(), selector.first, selector.second);
     std::vector<FlowNode> arms;
@@ -245,7 +246,7 @@ class PascalParser {
       if (!arms.empty()) chain.Deeper(in_.Peek());
       const std::size_t start = in_.Position();
       const std::size_t end = ScanExpression(Tokens(), start, kExpression);
-      if (end == start) ThrowExpected(in_.Peek(), "a case label");
+      if (end == start) ThrowExpected(in_.Peek(), CodeExpected::CaseLabel);
       CheckPascalCaseLabels(Tokens(), {start, end});
       in_.Seek(end);
       in_.ExpectSymbol(":");
@@ -259,7 +260,7 @@ class PascalParser {
     FlowSequence otherwise;
     if (in_.TakeKeyword("else") || in_.TakeKeyword("otherwise")) otherwise = StatementList();
     ExpectEndOf("end");
-    if (arms.empty()) ThrowExpected(in_.Peek(), "a case label");
+    if (arms.empty()) ThrowExpected(in_.Peek(), CodeExpected::CaseLabel);
     for (std::size_t i = arms.size() - 1; i > 0; --i) {
       arms[i].orElse = std::move(otherwise);
       otherwise = {std::move(arms[i])};
@@ -271,13 +272,13 @@ class PascalParser {
   void SimpleStatement(FlowSequence& into) {
     const std::size_t start = in_.Position();
     const std::size_t end = ScanExpression(Tokens(), start, kExpression);
-    if (end == start) ThrowExpected(in_.Peek(), "a statement");
+    if (end == start) ThrowExpected(in_.Peek(), CodeExpected::Statement);
     in_.Seek(end);
     const std::vector<TokenRange> sides = SplitOutsideBrackets(Tokens(), {start, end}, ":=");
-    if (sides.size() > 2) ThrowExpected(Tokens()[sides[1].second], "\";\"");
+    if (sides.size() > 2) ThrowExpected(Tokens()[sides[1].second], {";"});
     if (sides.size() == 2) {
-      if (sides[0].first == sides[0].second) ThrowExpected(Tokens()[start], "a variable before \":=\"");
-      if (sides[1].first == sides[1].second) ThrowExpected(Tokens()[end], "an expression after \":=\"");
+      if (sides[0].first == sides[0].second) ThrowExpected(Tokens()[start], CodeExpected::VariableBefore, ":=");
+      if (sides[1].first == sides[1].second) ThrowExpected(Tokens()[end], CodeExpected::ExpressionAfter, ":=");
     }
     CheckPascalStatement(Tokens(), {start, end});
     if (sides.size() == 2)

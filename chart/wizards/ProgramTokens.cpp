@@ -27,7 +27,7 @@ std::vector<SourceChar> DecodeProgram(std::string_view utf8) {
   std::size_t at = 0;
   while (at < utf8.size()) {
     const auto c = NextUtf8(utf8, at);
-    if (!c) throw CodeError{CodeErrorKind::NotUtf8, line, column, "", ""};
+    if (!c) throw CodeFault(CodeErrorKind::NotUtf8, line, column);
     if (*c == kByteOrderMark && chars.empty() && line == 1 && column == 1) continue;
     if (*c == '\r' && at < utf8.size() && utf8[at] == '\n') continue;  // the LF ends the line
     chars.push_back({*c == '\r' ? U'\n' : *c, line, column});
@@ -77,31 +77,36 @@ std::string Spell(const std::vector<Token>& tokens, std::size_t from, std::size_
   return text;
 }
 
-std::string Quoted(std::string_view text) {
-  std::string quoted;
-  quoted.reserve(text.size() + 2);
-  quoted += '"';
-  quoted += text;
-  quoted += '"';
-  return quoted;
+namespace {
+
+std::string FoundText(const Token& found) { return found.kind == TokenKind::Newline ? "\n" : Cp1251ToUtf8(found.text); }
+
+[[noreturn]] void Throw(const Token& found, CodeExpected what, std::vector<std::string> tokens) {
+  CodeError error = CodeFault(CodeErrorKind::Expected, found.line, found.column, FoundText(found));
+  error.expected = what;
+  error.tokens = std::move(tokens);
+  throw error;
 }
 
-void ThrowExpected(const Token& found, const std::string& expected) {
-  const std::string what = found.kind == TokenKind::Newline ? "\n" : Cp1251ToUtf8(found.text);
-  throw CodeError{CodeErrorKind::Expected, found.line, found.column, expected, what};
+}  // namespace
+
+void ThrowExpected(const Token& found, std::vector<std::string> tokens) {
+  Throw(found, CodeExpected::Tokens, std::move(tokens));
+}
+
+void ThrowExpected(const Token& found, CodeExpected what, std::string token) {
+  Throw(found, what, token.empty() ? std::vector<std::string>{} : std::vector{std::move(token)});
 }
 
 void ThrowUnsupported(const Token& found) {
-  throw CodeError{CodeErrorKind::Unsupported, found.line, found.column, "", Cp1251ToUtf8(found.text)};
+  throw CodeFault(CodeErrorKind::Unsupported, found.line, found.column, Cp1251ToUtf8(found.text));
 }
 
 // ----- CharCursor
 
 CharCursor::CharCursor(const std::vector<SourceChar>& chars) : chars_(chars) {}
 
-char32_t CharCursor::Peek(std::size_t ahead) const {
-  return at_ + ahead < chars_.size() ? chars_[at_ + ahead].c : 0;
-}
+char32_t CharCursor::Peek(std::size_t ahead) const { return at_ + ahead < chars_.size() ? chars_[at_ + ahead].c : 0; }
 
 void CharCursor::Advance(std::size_t count) { at_ = std::min(at_ + count, chars_.size()); }
 
@@ -129,13 +134,13 @@ Token CharCursor::Start(TokenKind kind, bool spaceBefore) const {
 void CharCursor::TakeInto(Token& token) {
   const char32_t c = Peek();
   const auto byte = CodePointToCp1251(c);
-  if (!byte) throw CodeError{CodeErrorKind::OutsideCodePage, Line(), Column(), "", Utf8Of(c)};
+  if (!byte) throw CodeFault(CodeErrorKind::OutsideCodePage, Line(), Column(), Utf8Of(c));
   token.text.push_back(*byte);
   Advance();
 }
 
 void CharCursor::Fail(CodeErrorKind kind) const {
-  throw CodeError{kind, Line(), Column(), "", AtEnd() ? std::string() : Utf8Of(Peek())};
+  throw CodeFault(kind, Line(), Column(), AtEnd() ? std::string() : Utf8Of(Peek()));
 }
 
 // ----- TokenCursor
@@ -165,11 +170,11 @@ bool TokenCursor::TakeSymbol(std::string_view symbol) {
 }
 
 void TokenCursor::ExpectKeyword(std::string_view keyword) {
-  if (!TakeKeyword(keyword)) ThrowExpected(Peek(), Quoted(keyword));
+  if (!TakeKeyword(keyword)) ThrowExpected(Peek(), {std::string(keyword)});
 }
 
 void TokenCursor::ExpectSymbol(std::string_view symbol) {
-  if (!TakeSymbol(symbol)) ThrowExpected(Peek(), Quoted(symbol));
+  if (!TakeSymbol(symbol)) ThrowExpected(Peek(), {std::string(symbol)});
 }
 
 }  // namespace quobrix

@@ -44,10 +44,9 @@ std::string LowerCase(std::string_view text);
 // The tokens [from, to) as typed, one blank wherever the program had any.
 std::string Spell(const std::vector<Token>& tokens, std::size_t from, std::size_t to);
 
-// The text in double quotes, as errors name what they expected.
-std::string Quoted(std::string_view text);
-
-[[noreturn]] void ThrowExpected(const Token& found, const std::string& expected);
+// `found` stands where one of `tokens` should, or what `what` names (next to `token`).
+[[noreturn]] void ThrowExpected(const Token& found, std::vector<std::string> tokens);
+[[noreturn]] void ThrowExpected(const Token& found, CodeExpected what, std::string token = "");
 [[noreturn]] void ThrowUnsupported(const Token& found);
 
 // Walks the characters for a lexer.

@@ -150,7 +150,7 @@ void Power(ExpressionCursor& in) {
     } else if (in.TakeSymbol("[")) {
       ReadList(in, {"]", false, true}, Subscript);
     } else if (in.TakeSymbol(".")) {
-      if (in.Peek().kind != TokenKind::Word) ThrowExpected(in.Here(), "an attribute name");
+      if (in.Peek().kind != TokenKind::Word) ThrowExpected(in.Here(), CodeExpected::AttributeName);
       in.Take();
     } else {
       break;
@@ -166,7 +166,7 @@ void Lambda(ExpressionCursor& in) {
   while (!IsSymbol(in.Peek(), ":")) {
     if (!in.TakeSymbol("**")) in.TakeSymbol("*");
     if (in.Peek().kind != TokenKind::Word || IsPythonOperatorWord(in.Peek()))
-      ThrowExpected(in.Here(), "a parameter name");
+      ThrowExpected(in.Here(), CodeExpected::ParameterName);
     in.Take();
     if (in.TakeSymbol("=")) Test(in);
     if (!in.TakeSymbol(",")) break;

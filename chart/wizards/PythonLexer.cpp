@@ -137,7 +137,7 @@ class PythonLexer {
     for (std::size_t i = 0; i < quotes; ++i) in_.TakeInto(token);
     for (;;) {
       if (in_.AtEnd() || (!triple && in_.Peek() == '\n'))
-        throw CodeError{CodeErrorKind::UnclosedString, token.line, token.column, "", ""};
+        throw CodeFault(CodeErrorKind::UnclosedString, token.line, token.column);
       if (in_.Peek() == quote && (!triple || (in_.Peek(1) == quote && in_.Peek(2) == quote))) break;
       if (in_.Peek() == '\\') in_.TakeInto(token);
       if (in_.Peek() == '\n') {  // a block text keeps a statement on one line

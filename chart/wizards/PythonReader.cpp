@@ -21,8 +21,8 @@ constexpr std::array kStatementWords = {"def",    "class", "return", "while",  "
 constexpr std::array kUnsupportedStatements = {"class", "try", "except", "finally", "with", "async"};
 constexpr std::array kSkippedStatements = {"import", "from", "global", "nonlocal"};
 constexpr std::array kKeywordStatements = {"del", "assert", "raise", "yield"};
-constexpr std::array kAssignments = {"=",  "+=", "-=", "*=", "/=",  "//=", "%=",
-                                     "**=", "&=", "|=", "^=", ">>=", "<<=", "@="};
+constexpr std::array kAssignments = {
+    "=", "+=", "-=", "*=", "/=", "//=", "%=", "**=", "&=", "|=", "^=", ">>=", "<<=", "@="};
 
 bool IsStatementWord(const Token& token) { return IsOneOf(token, kStatementWords); }
 bool IsAssignment(const Token& token) {
@@ -87,9 +87,8 @@ std::string ForHeader(const std::vector<Token>& tokens, TokenRange targets, Toke
                        targets.second - targets.first == 1;
   if (!isRange) return plain;
   const auto arguments = SplitOutsideBrackets(tokens, {iterable.first + 2, iterable.second - 1}, ",");
-  if (arguments.size() > 3 || std::any_of(arguments.begin(), arguments.end(), [](TokenRange r) {
-        return r.first == r.second;
-      }))
+  if (arguments.size() > 3 ||
+      std::any_of(arguments.begin(), arguments.end(), [](TokenRange r) { return r.first == r.second; }))
     return plain;
   if (arguments.size() == 1) return variable + " = 0, " + LastValue(tokens, arguments[0], true);
   const std::string first = Spell(tokens, arguments[0].first, arguments[0].second);
@@ -127,14 +126,14 @@ class PythonParser {
   const std::vector<Token>& Tokens() const { return in_.Tokens(); }
 
   [[noreturn]] static void Misindented(const Token& at) {
-    throw CodeError{CodeErrorKind::BadIndentation, at.line, at.column, "", ""};
+    throw CodeFault(CodeErrorKind::BadIndentation, at.line, at.column);
   }
 
   void Statement(FlowSequence& into) {
     const Token& token = in_.Peek();
     const NestingGuard guard(depth_, token);
     if (IsOneOf(token, kUnsupportedStatements)) ThrowUnsupported(token);
-    if (IsKeyword(token, "else") || IsKeyword(token, "elif")) ThrowExpected(token, "a statement");
+    if (IsKeyword(token, "else") || IsKeyword(token, "elif")) ThrowExpected(token, CodeExpected::Statement);
     if (IsKeyword(token, "def")) {
       Def();
     } else if (IsKeyword(token, "if")) {
@@ -153,13 +152,13 @@ class PythonParser {
   // The block after a ":", indented on the lines below or on the same line.
   FlowSequence Suite() {
     FlowSequence body;
-    if (!in_.TakeSymbol(":")) ThrowExpected(in_.Peek(), "\":\"");
+    if (!in_.TakeSymbol(":")) ThrowExpected(in_.Peek(), {":"});
     if (in_.Peek().kind != TokenKind::Newline) {
       SimpleLine(body);
       return body;
     }
     in_.Take();
-    if (in_.Peek().kind != TokenKind::Indent) ThrowExpected(in_.Peek(), "an indented block");
+    if (in_.Peek().kind != TokenKind::Indent) ThrowExpected(in_.Peek(), CodeExpected::IndentedBlock);
     in_.Take();
     while (in_.Peek().kind != TokenKind::Dedent && in_.Peek().kind != TokenKind::End) {
       if (in_.Peek().kind == TokenKind::Indent) Misindented(in_.Peek());
@@ -172,7 +171,7 @@ class PythonParser {
   std::string Condition() {
     const std::size_t start = in_.Position();
     const std::size_t end = ScanExpression(Tokens(), start, kExpression);
-    if (end == start) ThrowExpected(in_.Peek(), "a condition");
+    if (end == start) ThrowExpected(in_.Peek(), CodeExpected::Condition);
     CheckPythonCondition(Tokens(), {start, end});
     in_.Seek(end);
     const TokenRange range = WithoutOuterParentheses(Tokens(), {start, end});
@@ -201,17 +200,17 @@ class PythonParser {
   FlowNode For() {
     const std::size_t start = in_.Position();
     const std::size_t targetsEnd = ScanExpression(Tokens(), start, kLoopTargets);
-    if (targetsEnd == start) ThrowExpected(in_.Peek(), "the loop variable");
+    if (targetsEnd == start) ThrowExpected(in_.Peek(), CodeExpected::LoopVariable);
     CheckPythonTargets(Tokens(), {start, targetsEnd});
     in_.Seek(targetsEnd);
     in_.ExpectKeyword("in");
     const std::size_t iterableStart = in_.Position();
     const std::size_t iterableEnd = ScanExpression(Tokens(), iterableStart, kExpression);
-    if (iterableEnd == iterableStart) ThrowExpected(in_.Peek(), "what the loop runs over");
+    if (iterableEnd == iterableStart) ThrowExpected(in_.Peek(), CodeExpected::LoopRange);
     CheckPythonList(Tokens(), {iterableStart, iterableEnd});
     in_.Seek(iterableEnd);
-    FlowNode loop{FlowKind::For, ForHeader(Tokens(), {start, targetsEnd}, {iterableStart, iterableEnd}), Suite(), {},
-                  {}};
+    FlowNode loop{
+        FlowKind::For, ForHeader(Tokens(), {start, targetsEnd}, {iterableStart, iterableEnd}), Suite(), {}, {}};
     if (IsKeyword(in_.Peek(), "else")) ThrowUnsupported(in_.Peek());
     return loop;
   }
@@ -220,8 +219,8 @@ class PythonParser {
   void Def() {
     in_.Take();
     const Token& name = in_.Take();
-    if (name.kind != TokenKind::Word || IsStatementWord(name)) ThrowExpected(name, "the function's name");
-    if (!IsSymbol(in_.Peek(), "(")) ThrowExpected(in_.Peek(), "\"(\"");
+    if (name.kind != TokenKind::Word || IsStatementWord(name)) ThrowExpected(name, CodeExpected::FunctionName);
+    if (!IsSymbol(in_.Peek(), "(")) ThrowExpected(in_.Peek(), {"("});
     const std::size_t open = in_.Position();
     const std::size_t close = ClosingBracket(Tokens(), open);
     in_.Seek(close + 1);
@@ -232,12 +231,13 @@ class PythonParser {
                                      [](const Token& t) { return t.kind == TokenKind::Word; });
       if (word == Tokens().begin() + static_cast<std::ptrdiff_t>(parameter.second)) continue;
       const std::size_t from = parameter.first;
-      const std::string stars = IsSymbol(Tokens()[from], "*") || IsSymbol(Tokens()[from], "**") ? Tokens()[from].text : "";
+      const std::string stars =
+          IsSymbol(Tokens()[from], "*") || IsSymbol(Tokens()[from], "**") ? Tokens()[from].text : "";
       parameters += (parameters.empty() ? "" : ", ") + stars + word->text;
     }
     if (in_.TakeSymbol("->")) {
       const std::size_t end = ScanExpression(Tokens(), in_.Position(), kExpression);
-      if (end == in_.Position()) ThrowExpected(in_.Peek(), "the result type");
+      if (end == in_.Position()) ThrowExpected(in_.Peek(), CodeExpected::ResultType);
       in_.Seek(end);
     }
     routineNames_.push_back(name.text);
@@ -253,7 +253,7 @@ class PythonParser {
     while (in_.TakeSymbol(";") && in_.Peek().kind != TokenKind::Newline && in_.Peek().kind != TokenKind::End)
       SmallStatement(into);
     if (in_.Peek().kind == TokenKind::End) return;
-    if (in_.Peek().kind != TokenKind::Newline) ThrowExpected(in_.Peek(), "the end of the line");
+    if (in_.Peek().kind != TokenKind::Newline) ThrowExpected(in_.Peek(), CodeExpected::LineEnd);
     in_.Take();
   }
 
@@ -277,7 +277,7 @@ class PythonParser {
     for (;;) {
       const std::size_t from = in_.Position();
       const std::size_t end = ScanExpression(Tokens(), from, kExpression);
-      if (end == from && (from == start || !assignments.empty())) ThrowExpected(in_.Peek(), "an expression");
+      if (end == from && (from == start || !assignments.empty())) ThrowExpected(in_.Peek(), CodeExpected::Expression);
       if (end > from) CheckPythonList(Tokens(), {from, end});
       in_.Seek(end);
       if (!IsAssignment(in_.Peek())) break;
@@ -298,8 +298,8 @@ class PythonParser {
     const auto called = CalledNames(Tokens(), value, false);
     const bool readsInput = std::find(called.begin(), called.end(), "input") != called.end();
     if (readsInput && (assignments.empty() || Tokens()[assignments.front()].text == "="))
-      return into.push_back({FlowKind::Input, Spell(Tokens(), start, assignments.empty() ? start : assignments.front()),
-                             {}, {}, {}});
+      return into.push_back(
+          {FlowKind::Input, Spell(Tokens(), start, assignments.empty() ? start : assignments.front()), {}, {}, {}});
     if (assignments.empty() && IsPrint(start, end)) {
       const std::string values = PrintedValues({start + 2, end - 1});
       if (!values.empty()) into.push_back({FlowKind::Output, values, {}, {}, {}});

@@ -77,14 +77,14 @@ std::size_t ScanExpression(const std::vector<Token>& tokens, std::size_t from, c
     const bool stops = EndsAnything(token) || rules.stopWord(token) || (open.empty() && IsStopSymbol(token, rules)) ||
                        (open.empty() && IsClosing(token)) || (afterOperand && IsOperand(token, rules) && !joinsString);
     if (stops) {
-      if (!open.empty()) ThrowExpected(token, std::string("\"") + open.back() + "\"");
+      if (!open.empty()) ThrowExpected(token, {std::string(1, open.back())});
       return std::min(at, tokens.size() - 1);
     }
     if (const char closing = ClosingOf(token)) {
       open.push_back(closing);
       afterOperand = false;
     } else if (IsClosing(token)) {
-      if (token.text[0] != open.back()) ThrowExpected(token, std::string("\"") + open.back() + "\"");
+      if (token.text[0] != open.back()) ThrowExpected(token, {std::string(1, open.back())});
       open.pop_back();
       afterOperand = true;
     } else {
@@ -115,14 +115,13 @@ std::size_t ClosingBracket(const std::vector<Token>& tokens, std::size_t open) {
   for (std::size_t i = open; i < tokens.size(); ++i) {
     if (ClosingOf(tokens[i])) ++depth;
     if (IsClosing(tokens[i]) && --depth == 0) return i;
-    if (EndsAnything(tokens[i])) ThrowExpected(tokens[i], "\")\"");
+    if (EndsAnything(tokens[i])) ThrowExpected(tokens[i], {")"});
   }
-  ThrowExpected(tokens.back(), "\")\"");
+  ThrowExpected(tokens.back(), {")"});
 }
 
 TokenRange WithoutOuterParentheses(const std::vector<Token>& tokens, TokenRange range) {
-  if (range.second - range.first < 2 || !IsSymbol(tokens[range.first], "(") ||
-      !IsSymbol(tokens[range.second - 1], ")"))
+  if (range.second - range.first < 2 || !IsSymbol(tokens[range.first], "(") || !IsSymbol(tokens[range.second - 1], ")"))
     return range;
   int depth = 0;
   for (std::size_t i = range.first; i < range.second - 1; ++i) {
@@ -144,7 +143,7 @@ std::vector<std::string> CalledNames(const std::vector<Token>& tokens, TokenRang
 NestingGuard::NestingGuard(DepthLimit& depth, const Token& at) : depth_(depth) { Deeper(at); }
 
 void NestingGuard::Deeper(const Token& at) {
-  if (depth_.open >= depth_.most) throw CodeError{depth_.fault, at.line, at.column, "", ""};
+  if (depth_.open >= depth_.most) throw CodeFault(depth_.fault, at.line, at.column);
   ++depth_.open;
   ++levels_;
 }

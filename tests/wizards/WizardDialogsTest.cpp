@@ -11,11 +11,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/LanguageTable.h"
 #include "app/TranslateWindow.h"
@@ -23,6 +25,7 @@
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
 #include "wizards/CodeChartPreview.h"
+#include "wizards/CodeErrorText.h"
 #include "wizards/CodePageEdits.h"
 #include "wizards/TWizCodeForm.h"
 #include "wizards/TWizForForm.h"
@@ -295,8 +298,7 @@ class WizardDialogsTest : public QObject {
     form.cbLanguage->setCurrentIndex(form.cbLanguage->findText(QStringLiteral("Python")));
     form.mProgram->setPlainText(QStringLiteral("x = 1\nwhile x < 3\n    x = x + 1\n"));
     form.RefreshPreview();
-    QCOMPARE(form.LabelStatus->text(),
-             QString::fromUtf8("строка 2, столбец 12: expected \":\", found the end of the line"));
+    QCOMPARE(form.LabelStatus->text(), QString::fromUtf8("строка 2, столбец 12: ожидается «:», а стоит конец строки"));
     QVERIFY(!form.bOK->isEnabled());
     QVERIFY(!form.Preview->Chart());
     const QList<QTextEdit::ExtraSelection> marks = form.mProgram->extraSelections();
@@ -310,6 +312,36 @@ class WizardDialogsTest : public QObject {
     QVERIFY(form.mProgram->extraSelections().isEmpty());
     QVERIFY(form.bOK->isEnabled());
     QVERIFY(form.Preview->Chart() && form.Preview->Chart()->BlockCount() > 0);
+  }
+
+  // The English texts say what the readers' own messages say; the others
+  // leave no English word and no place holder unfilled.
+  void readerFaultsAreToldInTheInterfaceLanguage() {
+    std::vector<CodeError> faults;
+    for (int kind = 0; kind <= int(CodeErrorKind::TooManyBranches); ++kind)
+      faults.push_back(CodeFault(CodeErrorKind(kind), 3, 7, kind % 2 ? "+" : "\xC2\xA0"));
+    for (int what = 0; what <= int(CodeExpected::VariableBefore); ++what) {
+      for (const std::string found : {"", "\n", "+"}) {
+        CodeError fault = CodeFault(CodeErrorKind::Expected, 3, 7, found);
+        fault.expected = CodeExpected(what);
+        if (fault.expected == CodeExpected::Tokens) fault.tokens = {";", ")", ":="};
+        if (fault.expected >= CodeExpected::ExpressionBefore) fault.tokens = {":="};
+        faults.push_back(fault);
+      }
+    }
+    LoadLanguageTable(LanguageFile("English"));
+    for (const CodeError& fault : faults) QCOMPARE(CodeErrorText(fault), QString::fromStdString(fault.Describe()));
+    const QRegularExpression english(QStringLiteral("[A-Za-z]{3,}"));
+    for (const char* language : {"Русский", "Украинский"}) {
+      LoadLanguageTable(LanguageFile(language));
+      for (const CodeError& fault : faults) {
+        const QString text = CodeErrorText(fault);
+        QString words = text;
+        for (const char* allowed : {"UTF", "case", "elif"}) words.remove(QString::fromLatin1(allowed));
+        QVERIFY2(!english.match(words).hasMatch() && !text.contains(u'%'), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral(" 3, ")) && text.contains(QStringLiteral(" 7: ")), qPrintable(text));
+      }
+    }
   }
 
   // "Готово" pressed before the pause that redraws the preview used to take

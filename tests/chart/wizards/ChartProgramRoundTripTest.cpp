@@ -15,9 +15,14 @@ namespace {
 
 constexpr unsigned kPrograms = 300;
 
-void ExpectRoundTrip(const std::string& program, CodeLanguage language) {
+void ExpectRoundTrip(const std::string& program, CodeLanguage language, bool shortPages = false) {
   BlocksHolderModel chart;
-  Draw(chart, program, language);
+  if (shortPages) {
+    OnShortPages(chart);
+    AppendProgram(chart, program, language);
+  } else {
+    Draw(chart, program, language);
+  }
   const std::string written = WrittenProgram(chart, language);
   auto reread = ReadProgram(written, language);
   if (const auto* error = std::get_if<CodeError>(&reread)) {
@@ -37,6 +42,19 @@ TEST(ChartProgramRoundTrip, RandomPascalProgramsComeBack) {
 TEST(ChartProgramRoundTrip, RandomPythonProgramsComeBack) {
   for (unsigned seed = 1; seed <= kPrograms; ++seed)
     ExpectRoundTrip(RandomProgram(seed).Python(), CodeLanguage::Python);
+}
+
+// Charts over many pages, the flow going on through off-page connectors.
+TEST(ChartProgramRoundTrip, RandomProgramsOverShortPagesComeBack) {
+  for (unsigned seed = 1; seed <= kPrograms; ++seed) {
+    ExpectRoundTrip(RandomProgram(seed).Pascal(), CodeLanguage::Pascal, true);
+    ExpectRoundTrip(RandomProgram(seed).Python(), CodeLanguage::Python, true);
+  }
+}
+
+TEST(ChartProgramRoundTrip, LongProgramOverPagesComesBack) {
+  ExpectRoundTrip(LongPascalProgram(17), CodeLanguage::Pascal);
+  ExpectRoundTrip(LongPascalProgram(17), CodeLanguage::Pascal, true);
 }
 
 // A block deleted, a line moved or turned round, or a label changed.

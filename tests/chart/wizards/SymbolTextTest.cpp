@@ -88,14 +88,26 @@ TEST(SymbolText, TextWiderThanTwiceTheSymbolWrapsBetweenWords) {
 TEST(SheetBands, SymbolsMoveBelowAPageBreakOrMarginThatWouldCutThem) {
   const SheetArea a4;  // 297 mm pages, 10 mm margins: bands 1000..28700, 30700..58400 ...
   EXPECT_EQ(FitOnPage(27000, 1600, a4), 27000);
-  EXPECT_EQ(FitOnPage(27200, 1600, a4), 31700) << "crosses the bottom margin";
-  EXPECT_EQ(FitOnPage(29000, 1600, a4), 31700) << "stands in the gap between pages";
-  EXPECT_EQ(FitOnPage(30000, 1600, a4), 31700) << "starts in the top margin";
-  EXPECT_EQ(FitOnPage(27000, 1600, a4, 1000), 31700) << "would be parted from what follows it";
+  EXPECT_EQ(FitOnPage(27200, 1600, a4), 32300) << "crosses the bottom margin";
+  EXPECT_EQ(FitOnPage(29000, 1600, a4), 32300) << "stands in the gap between pages";
+  EXPECT_EQ(FitOnPage(30000, 1600, a4), 32300) << "starts in the top margin";
+  EXPECT_EQ(FitOnPage(31000, 1600, a4), 32300) << "leaves no room above it for an off-page connector";
+  EXPECT_EQ(FitOnPage(27000, 1600, a4, 1000), 32300) << "would be parted from what follows it";
   EXPECT_EQ(FitOnPage(27000, 1600, a4, 30000), 27000) << "nothing could keep that much with it";
   EXPECT_EQ(FitOnPage(27000, 28000, a4), 27000) << "taller than a band";
   EXPECT_EQ(PageOf(-1, a4), -1);
   EXPECT_EQ(PageOf(29700, a4), 1);
+}
+
+// Lines meet where a line leaving them over a page break can end in an
+// off-page connector on the page they are on.
+TEST(SheetBands, JoinsKeepRoomForOffPageConnectors) {
+  const SheetArea sheet = WithOffPageRoom(SheetArea{});  // bands 1000..27900, 30700..57600 ...
+  EXPECT_EQ(FitJoin(27900, sheet), 27900);
+  EXPECT_EQ(FitJoin(28000, sheet), 32300) << "too near the page break";
+  EXPECT_EQ(FitJoin(30000, sheet), 32300) << "in the top margin";
+  EXPECT_EQ(FitJoin(31000, sheet), 32300) << "too near the band's top";
+  EXPECT_EQ(FitJoin(32300, sheet), 32300);
 }
 
 }  // namespace
