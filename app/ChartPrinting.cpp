@@ -11,9 +11,9 @@
 #include <algorithm>
 #include <array>
 
-#include "app/LanguageTable.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/PrintJob.h"
+#include "platform/LanguageTable.h"
 #include "platform/PrinterPrintDevice.h"
 #include "view/CommandTable.h"
 #include "view/TBlocksHolder.h"

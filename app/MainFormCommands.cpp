@@ -4,9 +4,9 @@
 #include <QInputDialog>
 #include <QStatusTipEvent>
 
-#include "app/LanguageTable.h"
 #include "app/TAboutForm.h"
 #include "app/TMainForm.h"
+#include "platform/LanguageTable.h"
 #include "view/FormatCommands.h"
 #include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"

@@ -11,21 +11,21 @@
 
 #include "app/AutoSave.h"
 #include "app/BackgroundChartRead.h"
-#include "app/ChartFileWatch.h"
 #include "app/ChartCascade.h"
+#include "app/ChartFileWatch.h"
 #include "app/DocumentSupport.h"
-#include "app/FileDialogFilter.h"
-#include "app/LanguageTable.h"
 #include "app/ReachableWindow.h"
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/ChartFileReader.h"
 #include "chart/FileIO.h"
+#include "platform/FileDialogFilter.h"
+#include "platform/LanguageTable.h"
 #include "platform/ProgramFolders.h"
 #include "view/ProgramSettings.h"
-#include "view/ZoomLimits.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
+#include "view/ZoomLimits.h"
 
 namespace quobrix {
 

@@ -7,11 +7,11 @@
 
 #include "app/AutoSave.h"
 #include "app/DocumentSupport.h"
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
 #include "app/TRecoveryForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/RecoveryFolder.h"
+#include "platform/LanguageTable.h"
 #include "platform/ProgramFolders.h"
 #include "tools/TUserLibForm.h"
 #include "view/ProgramSettings.h"

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QLocale>
 
-#include "app/LanguageTable.h"
 #include "app/LoadLanguage.h"
 #include "app/QtTranslations.h"
 #include "app/ReachableWindow.h"
@@ -12,6 +11,7 @@
 #include "app/SettingsKeeper.h"
 #include "app/TMainForm.h"
 #include "app/TSettingsForm.h"
+#include "platform/LanguageTable.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProgramFolders.h"
 #include "platform/WindowPlacement.h"

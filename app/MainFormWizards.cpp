@@ -6,9 +6,9 @@
 #include <exception>
 
 #include "app/DocumentSupport.h"
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
+#include "platform/LanguageTable.h"
 #include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "wizards/TWizCodeForm.h"

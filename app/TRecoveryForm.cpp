@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/LanguageTable.h"
 #include "app/RecoveryPreview.h"
+#include "platform/LanguageTable.h"
 
 namespace quobrix {
 

@@ -6,8 +6,8 @@
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
-#include "render/CoordinateMath.h"
-#include "render/HitTests.h"
+#include "chart/CoordinateMath.h"
+#include "chart/HitTests.h"
 
 namespace quobrix {
 

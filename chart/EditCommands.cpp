@@ -6,8 +6,8 @@
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
+#include "chart/DeviceGeometry.h"
 #include "chart/TextCaret.h"
-#include "render/DeviceGeometry.h"
 
 namespace quobrix {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "render/DeviceGeometry.h"
+#include "chart/DeviceGeometry.h"
 
 namespace quobrix {
 

@@ -11,22 +11,22 @@
 #include <QScreen>
 #include <QScrollArea>
 
-#include "app/ScreenSnap.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
+#include "chart/CoordinateMath.h"
 #include "platform/Cp1251Codec.h"
 #include "platform/ProfileFile.h"
-#include "render/CoordinateMath.h"
 #include "tools/ColorBox.h"
 #include "view/ActiveChart.h"
 #include "view/ActiveChartFollower.h"
+#include "view/CodePageEdits.h"
 #include "view/CommandTable.h"
 #include "view/ProgramSettings.h"
 #include "view/PropertyDialogs.h"
 #include "view/PropertyValues.h"
+#include "view/ScreenSnap.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
-#include "wizards/CodePageEdits.h"
 
 namespace quobrix {
 

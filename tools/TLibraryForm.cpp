@@ -5,15 +5,15 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/ScreenSnap.h"
+#include "chart/SymbolTable.h"
 #include "platform/ProfileFile.h"
 #include "tools/PaletteButtonPictures.h"
-#include "chart/SymbolTable.h"
 #include "tools/WrappingLayout.h"
 #include "view/ActiveChart.h"
 #include "view/ArmDrawing.h"
 #include "view/CommandTable.h"
 #include "view/ProgramSettings.h"
+#include "view/ScreenSnap.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 

@@ -11,10 +11,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/LanguageTable.h"
 #include "chart/BlocksHolderModel.h"
+#include "chart/DeviceGeometry.h"
+#include "platform/LanguageTable.h"
 #include "platform/QPainterCanvas.h"
-#include "render/DeviceGeometry.h"
+#include "render/PageDrawing.h"
 #include "tools/PreviewZoom.h"
 #include "view/ActiveChart.h"
 #include "view/ActiveChartFollower.h"
@@ -196,7 +197,7 @@ void TPreviewForm::PaintPage(QWidget& box) const {
   if (!chart) return;
   QPainter painter(&box);
   QPainterCanvas canvas(painter);
-  chart->DrawPreviewPage(canvas, page_, zoom_);
+  DrawPreviewPage(*chart, canvas, page_, zoom_);
 }
 
 }  // namespace quobrix

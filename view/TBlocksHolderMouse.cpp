@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "chart/ChartEdit.h"
+#include "chart/CoordinateMath.h"
+#include "chart/HitTests.h"
 #include "chart/TextCaret.h"
-#include "render/CoordinateMath.h"
-#include "render/HitTests.h"
 #include "render/SheetPainting.h"
 #include "view/GridSnapping.h"
 #include "view/TBlocksHolder.h"

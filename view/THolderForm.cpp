@@ -16,8 +16,8 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
+#include "chart/CoordinateMath.h"
 #include "platform/Cp1251Codec.h"
-#include "render/CoordinateMath.h"
 #include "view/ChartWindowHost.h"
 #include "view/CommandTable.h"
 #include "view/FragmentDrag.h"

@@ -20,8 +20,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/FromCodeVerb.h"
 #include "wizards/CodeChartPreview.h"
+#include "wizards/LanguageWords.h"
 
 namespace quobrix {
 

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
+#include "platform/LanguageTable.h"
 #include "support/ModalAnswer.h"
 #include "support/ProgramHome.h"
 #include "view/TBlocksHolder.h"

@@ -11,8 +11,8 @@
 #include <csignal>
 #include <ctime>
 
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
+#include "platform/LanguageTable.h"
 #include "platform/ProgramFolders.h"
 #include "support/ModalAnswer.h"
 #include "support/ProgramHome.h"

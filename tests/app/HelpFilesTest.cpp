@@ -14,13 +14,13 @@
 #include <QTextBrowser>
 
 #include "app/HelpFiles.h"
-#include "chart/ChartFormat.h"
-#include "platform/ProfileFile.h"
 #include "app/TMainForm.h"
-#include "app/LanguageTable.h"
+#include "chart/ChartFormat.h"
+#include "platform/LanguageTable.h"
+#include "platform/ProfileFile.h"
 #include "platform/ProgramFolders.h"
-#include "tools/THelpForm.h"
 #include "support/ProgramHome.h"
+#include "tools/THelpForm.h"
 
 using namespace quobrix;
 

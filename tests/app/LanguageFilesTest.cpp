@@ -4,8 +4,8 @@
 #include <QTest>
 #include <algorithm>
 
-#include "app/LanguageTable.h"
 #include "chart/SymbolTable.h"
+#include "platform/LanguageTable.h"
 #include "platform/ProfileFile.h"
 
 using namespace quobrix;

@@ -8,8 +8,8 @@
 #include <QToolButton>
 #include <memory>
 
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
+#include "platform/LanguageTable.h"
 #include "platform/SharedUserLibrary.h"
 #include "platform/UserLibraryFiles.h"
 #include "support/ModalAnswer.h"

@@ -21,14 +21,14 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/LanguageTable.h"
 #include "app/RecentFiles.h"
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/PictureExporter.h"
+#include "platform/LanguageTable.h"
 #include "platform/PictureFileExporter.h"
-#include "platform/ProgramFolders.h"
 #include "platform/ProfileFile.h"
+#include "platform/ProgramFolders.h"
 #include "support/MemoryLimits.h"
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"

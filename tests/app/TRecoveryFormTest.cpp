@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
 #include "app/TRecoveryForm.h"
 #include "chart/RecoveryFolder.h"
+#include "platform/LanguageTable.h"
 #include "support/ModalAnswer.h"
 #include "support/ProgramHome.h"
 #include "view/TBlocksHolder.h"

@@ -12,16 +12,16 @@
 #include <new>
 #include <utility>
 
-#include "app/FromCodeVerb.h"
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
+#include "platform/LanguageTable.h"
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
+#include "view/CodePageEdits.h"
 #include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 #include "wizards/CodeChartPreview.h"
-#include "wizards/CodePageEdits.h"
+#include "wizards/LanguageWords.h"
 #include "wizards/TWizCodeForm.h"
 #include "wizards/TWizLSForm.h"
 

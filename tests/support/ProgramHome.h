@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QString>
 
-#include "app/LanguageTable.h"
+#include "platform/LanguageTable.h"
 #include "support/TempDir.h"
 #include "view/ProgramSettings.h"
 

@@ -15,7 +15,7 @@
 #include "support/FakeChartHost.h"
 #include "tools/ColorBox.h"
 #include "tools/TInspectorForm.h"
-#include "wizards/CodePageEdits.h"
+#include "view/CodePageEdits.h"
 
 using namespace quobrix;
 

@@ -1,6 +1,6 @@
-#include "chart/ChartPicture.h"
+#include "render/ChartPicture.h"
 
-#include "render/DeviceGeometry.h"
+#include "chart/DeviceGeometry.h"
 #include "render/DrawBlock.h"
 
 namespace quobrix {
