@@ -22,7 +22,7 @@
 #include "platform/FileDialogFilter.h"
 #include "platform/LanguageTable.h"
 #include "platform/ProgramFolders.h"
-#include "view/ProgramSettings.h"
+#include "view/AppContext.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 #include "view/ZoomLimits.h"
@@ -43,8 +43,8 @@ void PrepareOpenDialog(QFileDialog& dialog, const QString& title) {
 }  // namespace
 
 THolderForm* TMainForm::NewChartWindow() {
-  auto* window = new THolderForm(*this, debug_);
-  TranslateWindow(Settings().LanguageFile(), *window);
+  auto* window = new THolderForm(*this, context_, debug_);
+  TranslateWindow(context_.Settings().LanguageFile(), *window);
   charts_.emplace_back(window);
   autoSave_->Follow(*window);
   fileWatch_->Follow(*window);
@@ -92,7 +92,7 @@ THolderForm* TMainForm::CreateNewSheme() {
 }
 
 void TMainForm::mNewFromTemplateClick() {
-  OpenDialog->setDirectory(TemplateDir(Settings().LanguageFile()));
+  OpenDialog->setDirectory(TemplateDir(context_.Settings().LanguageFile()));
   PrepareOpenDialog(*OpenDialog, LanguageText(TextKey::TEMPLATE_OPEN_TITLE));
   const QString path = ChosenFile(*OpenDialog);
   if (!path.isEmpty()) {
@@ -214,7 +214,7 @@ void TMainForm::AppExit() {
 }
 
 void TMainForm::ApplyChartPlacement(THolderForm& window) {
-  const ChartPlacement& placement = Settings().LastChartPlacement();
+  const ChartPlacement& placement = context_.Settings().LastChartPlacement();
   window.resize(placement.Width, placement.Height);
   window.move(placement.Left, placement.Top);
   KeepReachable(window);
@@ -228,7 +228,7 @@ void TMainForm::ApplyChartPlacement(THolderForm& window) {
 }
 
 void TMainForm::ApplyPlacementZoom(THolderForm& window) {
-  const auto zoom = Settings().LastChartPlacement().Zoom;
+  const auto zoom = context_.Settings().LastChartPlacement().Zoom;
   window.bh->Model().SetZoomPercents(std::clamp(zoom, kSmallestZoom, kLargestZoom));
 }
 

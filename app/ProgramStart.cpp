@@ -10,6 +10,7 @@
 #include "app/TMainForm.h"
 #include "chart/ChartClipboard.h"
 #include "platform/QtChartClipboard.h"
+#include "view/AppContext.h"
 #include "view/TDebugForm.h"
 
 namespace quobrix {
@@ -41,7 +42,8 @@ int RunEditor(int& argc, char** argv) {
   QtChartClipboard clipboard;
   SetChartClipboard(&clipboard);
   const auto uninstall = qScopeGuard([] { SetChartClipboard(nullptr); });
-  TMainForm main(ChartArguments(QApplication::arguments()));
+  AppContext context;
+  TMainForm main(context, ChartArguments(QApplication::arguments()));
   StopSignals stopSignals;
   QObject::connect(&stopSignals, &StopSignals::Received, &main, &TMainForm::EndSession);
   if (TDebugForm::Requested()) {

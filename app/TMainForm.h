@@ -26,6 +26,7 @@ class QToolBar;
 
 namespace quobrix {
 
+class AppContext;
 class AutoSave;
 class ChartFileWatch;
 class ProfileFile;
@@ -46,7 +47,9 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
  public:
   // `commandLine` holds the program's arguments; the first names a chart to
   // open at the first showing.
-  explicit TMainForm(QStringList commandLine = {});
+  explicit TMainForm(AppContext& context, QStringList commandLine = {});
+
+  AppContext& Context() const { return context_; }
 
   // Chart windows made from now on send their canvas's diagnostic texts there.
   void SetDebugForm(TDebugForm* debug) { debug_ = debug; }
@@ -244,6 +247,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // The save command's picture shows whether the active chart has unsaved changes.
   void FollowUnsavedChanges();
 
+  AppContext& context_;
   QStringList commandLine_;
   TDebugForm* debug_ = nullptr;
   ActiveChart active_;

@@ -19,9 +19,9 @@
 #include "tools/ColorBox.h"
 #include "view/ActiveChart.h"
 #include "view/ActiveChartFollower.h"
+#include "view/AppContext.h"
 #include "view/CodePageEdits.h"
 #include "view/CommandTable.h"
-#include "view/ProgramSettings.h"
 #include "view/PropertyDialogs.h"
 #include "view/PropertyValues.h"
 #include "view/ScreenSnap.h"
@@ -46,15 +46,15 @@ QString MemoText(const std::string& chartText) {
 
 }  // namespace
 
-TInspectorForm::TInspectorForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry)
-    : ToolWindow(owner, commands, CommandId::Inspector, registry) {
+TInspectorForm::TInspectorForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry, AppContext& context)
+    : ToolWindow(owner, commands, CommandId::Inspector, registry), context_(context) {
   // Shown from a chart window, the inspector leaves the keyboard there.
   setAttribute(Qt::WA_ShowWithoutActivating);
   BuildLayout();
   ConnectEditors();
   new ActiveChartFollower(
       commands.Active(), *this, [this] { Refresh(false); }, [this](const ChartNotice& notice) { ChartNoticed(notice); });
-  connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, [this] {
+  connect(&context_.Settings(), &ProgramSettings::LanguageFileChanged, this, [this] {
     NameWidths();
     Refresh(false);
   });
@@ -130,7 +130,7 @@ void TInspectorForm::ShowActiveBlock(bool focusText) {
     // With no chart there is nothing left to show; with a chart and no
     // active block the editors keep their values in safe mode.
     if (!chart) Clear();
-    if (!chart || !Settings().Options().InspectorSaveMode) SetEditorsEnabled(false);
+    if (!chart || !context_.Settings().Options().InspectorSaveMode) SetEditorsEnabled(false);
     return;
   }
   SetEditorsEnabled(true);

@@ -22,6 +22,7 @@ class QScrollArea;
 
 namespace quobrix {
 
+class AppContext;
 class BlocksHolderModel;
 class CodePageMemo;
 class ColorBox;
@@ -32,7 +33,7 @@ class TInspectorForm : public ToolWindow {
   Q_OBJECT
 
  public:
-  TInspectorForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry);
+  TInspectorForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry, AppContext& context);
   ~TInspectorForm() override;
 
   QScrollArea* Scroll = nullptr;
@@ -91,6 +92,7 @@ class TInspectorForm : public ToolWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  AppContext& context_;
   void BuildLayout();
   QWidget* BuildRows();
   void BuildMenus();

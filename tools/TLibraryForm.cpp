@@ -10,9 +10,9 @@
 #include "tools/PaletteButtonPictures.h"
 #include "tools/WrappingLayout.h"
 #include "view/ActiveChart.h"
+#include "view/AppContext.h"
 #include "view/ArmDrawing.h"
 #include "view/CommandTable.h"
-#include "view/ProgramSettings.h"
 #include "view/ScreenSnap.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
@@ -25,8 +25,8 @@ const QString kSection = QStringLiteral("WinPos");
 
 }  // namespace
 
-TLibraryForm::TLibraryForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry)
-    : ToolWindow(owner, commands, CommandId::Library, registry) {
+TLibraryForm::TLibraryForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry, AppContext& context)
+    : ToolWindow(owner, commands, CommandId::Library, registry), context_(context) {
   setObjectName(QStringLiteral("LibraryForm"));
   aToolBar1 = new QWidget(this);
   aToolBar1->setObjectName(QStringLiteral("aToolBar1"));
@@ -65,11 +65,11 @@ void TLibraryForm::ButtonClick(const PaletteButton& button, const QAction& actio
   BlocksHolderModel& chart = window->bh->Model();
   switch (button.action) {
     case PaletteAction::DrawSymbol:
-      Settings().SetLastLibrarySymbol(button.tag);
+      context_.Settings().SetLastLibrarySymbol(button.tag);
       ArmDrawing(chart, button.tag);
       break;
     case PaletteAction::DrawMultiLine:
-      Settings().SetLastLibrarySymbol(btLine);
+      context_.Settings().SetLastLibrarySymbol(btLine);
       chart.SetDrawingMLineByHand(true);
       break;
     case PaletteAction::MultiInsert:

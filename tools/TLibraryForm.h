@@ -9,13 +9,14 @@ class QAction;
 
 namespace quobrix {
 
+class AppContext;
 struct PaletteButton;
 
 class TLibraryForm : public ToolWindow {
   Q_OBJECT
 
  public:
-  TLibraryForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry);
+  TLibraryForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry, AppContext& context);
 
   // The buttons, in palette order, each showing one of the window's actions
   // named after its button.
@@ -32,6 +33,7 @@ class TLibraryForm : public ToolWindow {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  AppContext& context_;
   void AddButton(const PaletteButton& button);
   void ButtonClick(const PaletteButton& button, const QAction& action);
   void PassMultiInsertToActiveCanvas();

@@ -5,10 +5,10 @@
 
 #include "chart/ChartEdit.h"
 #include "view/ActiveChart.h"
+#include "view/AppContext.h"
 #include "view/ArmDrawing.h"
 #include "view/CommandTable.h"
 #include "view/FormatCommands.h"
-#include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 #include "view/ZoomLimits.h"
@@ -44,7 +44,7 @@ void DrawingByHand(CommandTable& c) {
   c.BindChart(InsertPolyline, [](THolderForm& w, QAction&) { Chart(w).SetDrawingMLineByHand(true); });
   // Arms the symbol last chosen in the palette again.
   c.BindChart(RepeatSymbol, [](THolderForm& w, QAction&) {
-    const int symbol = Settings().LastLibrarySymbol();
+    const int symbol = w.Context().Settings().LastLibrarySymbol();
     if (symbol != -1) ArmDrawing(Chart(w), symbol);
   });
 }

@@ -18,10 +18,10 @@
 
 #include "chart/CoordinateMath.h"
 #include "platform/Cp1251Codec.h"
+#include "view/AppContext.h"
 #include "view/ChartWindowHost.h"
 #include "view/CommandTable.h"
 #include "view/FragmentDrag.h"
-#include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/TDebugForm.h"
 #include "view/TVRulerWnd2.h"
@@ -57,7 +57,8 @@ bool ChangesWhatCommandsNeed(const ChartNotice& notice) {
 
 }  // namespace
 
-THolderForm::THolderForm(ChartWindowHost& host, TDebugForm* debug) : host_(host) {
+THolderForm::THolderForm(ChartWindowHost& host, AppContext& context, TDebugForm* debug)
+    : host_(host), context_(context) {
   setAttribute(Qt::WA_DeleteOnClose);
   BuildLayout();
   BuildPopMenu();
@@ -108,8 +109,8 @@ void THolderForm::ConnectControls() {
   bh->OnMousePosChanged = [this](Qt::KeyboardModifiers shift, int x, int y) { bhMousePosChanged(shift, x, y); };
   bh->setAcceptDrops(true);
   bh->installEventFilter(this);
-  connect(&Settings(), &ProgramSettings::OptionsChanged, this, &THolderForm::FollowOptions);
-  connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &THolderForm::FollowLanguage);
+  connect(&context_.Settings(), &ProgramSettings::OptionsChanged, this, &THolderForm::FollowOptions);
+  connect(&context_.Settings(), &ProgramSettings::LanguageFileChanged, this, &THolderForm::FollowLanguage);
 }
 
 void THolderForm::FollowLanguage() {
@@ -121,7 +122,7 @@ void THolderForm::FormCreate() {
   bh->FStatusPanel = StatusPanel(1);
   HorzRuler->SetDigitsLenght(10000);
   VertRuler->SetDigitsLenght(10000);
-  const ProgramOptions& options = Settings().Options();
+  const ProgramOptions& options = context_.Settings().Options();
   SetRulersVisible(options.ShowRulersInWin);
   SetColorStripVisible(options.ShowColorLineInWin);
   SetStatusVisible(options.ShowStatusInWin);
@@ -130,7 +131,7 @@ void THolderForm::FormCreate() {
 // The view options are the start state of a window; the main window hands a
 // changed one to the active window alone.
 void THolderForm::FollowOptions(const ProgramOptions& before) {
-  if (Settings().Options().CenterChartInWindow != before.CenterChartInWindow) bhResize();
+  if (context_.Settings().Options().CenterChartInWindow != before.CenterChartInWindow) bhResize();
 }
 
 void THolderForm::FollowAlignLinesSwitch() {
@@ -190,7 +191,7 @@ bool THolderForm::FormClose() {
     if (answer == QMessageBox::Yes && !host_.SaveChart(*this)) return false;
   }
   if (m.FileName() != "Untitled") host_.AddRecentFile(QString::fromStdString(m.FileName()));
-  Settings().SetLastChartPlacement({x(), y(), width(), height(), static_cast<int>(m.ZoomPercents())});
+  context_.Settings().SetLastChartPlacement({x(), y(), width(), height(), static_cast<int>(m.ZoomPercents())});
   host_.ChartWindowClosed(*this);
   return true;
 }
@@ -227,7 +228,7 @@ void THolderForm::bhResize() {
   const QRect client = BHPanel->contentsRect();
   const std::int64_t sheet = bh->ChartToPixels(bh->Model().SheetWidth());
   int filler = 0;
-  if (Settings().Options().CenterChartInWindow && sheet >= 0 && sheet < client.width())
+  if (context_.Settings().Options().CenterChartInWindow && sheet >= 0 && sheet < client.width())
     filler = static_cast<int>((client.width() - sheet) / 2);
   LeftShape->setGeometry(client.x(), client.y(), filler, client.height());
   bh->setGeometry(client.x() + filler, client.y(), client.width() - filler, client.height());
@@ -357,7 +358,7 @@ void THolderForm::WheelOverCanvas(int delta, Qt::KeyboardModifiers modifiers) {
     return;
   }
   auto& m = bh->Model();
-  const bool zoomIn = Settings().Options().WheelUpZoomsIn ? !down : down;
+  const bool zoomIn = context_.Settings().Options().WheelUpZoomsIn ? !down : down;
   const std::int64_t zoom = SteppedZoom(m.ZoomPercents(), zoomIn ? 5 : -5);
   if (zoom == m.ZoomPercents()) return;
   m.SetZoomPercents(zoom);

@@ -57,7 +57,6 @@ void WizardDialog::AddTemplateRowAndButtons() {
   layout_->addLayout(buttons);
 
   OpenDlg = FileToOpenDialog("OpenDlg");
-  OpenDlg->setDirectory(TemplateDir(Settings().LanguageFile()));
 }
 
 QFileDialog* WizardDialog::FileToOpenDialog(const char* name) {

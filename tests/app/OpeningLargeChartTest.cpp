@@ -26,7 +26,7 @@ struct Program {
     BlocksHolderModel chart;
     for (int i = 0; i < kBlocks; ++i) chart.AddDefaultBlock(btRectangle, 100 * i, 0, 500, 500);
     test::WriteBytes(plan, chart.ChartFileText());
-    main = std::make_unique<TMainForm>();
+    main = std::make_unique<TMainForm>(home.context);
     // Every file takes the thread, however small.
     main->SetBackgroundReadFrom(0);
   }

@@ -10,10 +10,10 @@
 #include "chart/UndoSnapshotFolder.h"
 #include "support/TempDir.h"
 #include "view/ActiveChart.h"
+#include "view/AppContext.h"
 #include "view/ChartCommands.h"
 #include "view/ChartWindowHost.h"
 #include "view/CommandTable.h"
-#include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 
@@ -64,8 +64,7 @@ class FakeChartHost : public ChartWindowHost {
 struct ChartWindow {
   ChartWindow() {
     SetUndoSnapshotFolder(undo.Path().string());
-    Settings().SetOptions(ProgramOptions{});
-    form = new THolderForm(host);
+    form = new THolderForm(host, context);
     form->show();
     form->FormActivate();
     form->UpdateZoomDisplay();
@@ -74,6 +73,7 @@ struct ChartWindow {
   BlocksHolderModel& model() { return form->bh->Model(); }
 
   TempDir undo;
+  AppContext context;
   FakeChartHost host;
   QPointer<THolderForm> form;
 };

@@ -15,6 +15,7 @@
 #include "support/FakeChartHost.h"
 #include "tools/ColorBox.h"
 #include "tools/TInspectorForm.h"
+#include "view/AppContext.h"
 #include "view/CodePageEdits.h"
 
 using namespace quobrix;
@@ -24,7 +25,7 @@ namespace {
 // A chart window with the inspector following it.
 struct Inspected {
   Inspected() {
-    inspector = new TInspectorForm(owner, window.host.table, registry);
+    inspector = new TInspectorForm(owner, window.host.table, registry, window.context);
     window.host.inspect = [this](TBlocksHolder& canvas, std::int64_t block) { inspector->ShowBlock(canvas, block); };
   }
   ~Inspected() { delete inspector; }
@@ -333,13 +334,12 @@ class TInspectorFormTest : public QObject {
     Enter(*t.inspector->edPosX);
     QCOMPARE(t.chart().Blocks(1).X, std::int64_t(1000));
 
-    Settings().ChangeOptions([](ProgramOptions& o) { o.InspectorSaveMode = false; });
+    t.window.context.Settings().ChangeOptions([](ProgramOptions& o) { o.InspectorSaveMode = false; });
     t.chart().GoToBlock(1);
     QVERIFY(t.inspector->edPosX->isEnabled());
     t.chart().SetActiveBlock(0);
     t.chart().DoActiveBlockChanged();
     QVERIFY(!t.inspector->edPosX->isEnabled() && !t.inspector->mText->isEnabled() && !t.inspector->cbTP->isEnabled());
-    Settings().SetOptions(ProgramOptions{});
   }
 
   // Deleting or undoing away the active block refreshes the inspector, which

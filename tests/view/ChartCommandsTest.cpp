@@ -255,7 +255,7 @@ class ChartCommandsTest : public QObject {
     QVERIFY(use.isChecked());
     QVERIFY(!show.isChecked());  // snapping without showing, as switched off above
 
-    THolderForm other(w.host);
+    THolderForm other(w.host, w.context);
     other.FormActivate();
     QVERIFY(!use.isChecked() && !show.isChecked());
     w.form->FormActivate();
@@ -329,8 +329,9 @@ class ChartCommandsTest : public QObject {
     test::TempDir undo;
     SetUndoSnapshotFolder(undo.Path().string());
     test::FakeChartHost host;
-    std::unique_ptr<THolderForm> windows[] = {std::make_unique<THolderForm>(host),
-                                              std::make_unique<THolderForm>(host)};
+    AppContext context;
+    std::unique_ptr<THolderForm> windows[] = {std::make_unique<THolderForm>(host, context),
+                                              std::make_unique<THolderForm>(host, context)};
     for (auto& window : windows) {
       AddBlock(window->bh->Model());
       window->bh->Model().SetActiveBlock(1);
@@ -350,3 +351,4 @@ class ChartCommandsTest : public QObject {
 
 QTEST_MAIN(ChartCommandsTest)
 #include "ChartCommandsTest.moc"
+#include "view/AppContext.h"

@@ -1,0 +1,20 @@
+// What the program's windows share: made once where the program starts and
+// handed to each window that needs it. Nothing here is process-wide, so a
+// test makes a context of its own, and two contexts side by side do not see
+// each other's values.
+#pragma once
+
+#include "view/ProgramSettings.h"
+
+namespace quobrix {
+
+class AppContext {
+ public:
+  ProgramSettings& Settings() { return settings_; }
+  const ProgramSettings& Settings() const { return settings_; }
+
+ private:
+  ProgramSettings settings_;
+};
+
+}  // namespace quobrix
