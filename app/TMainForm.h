@@ -16,6 +16,7 @@
 
 #include "tools/ToolWindowLayout.h"
 #include "view/ActiveChart.h"
+#include "view/AppContext.h"
 #include "view/ChartWindowHost.h"
 #include "view/CommandTable.h"
 #include "view/THolderForm.h"
@@ -26,7 +27,6 @@ class QToolBar;
 
 namespace quobrix {
 
-class AppContext;
 class AutoSave;
 class ChartFileWatch;
 class ProfileFile;
@@ -251,7 +251,7 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   QStringList commandLine_;
   TDebugForm* debug_ = nullptr;
   ActiveChart active_;
-  CommandTable commands_{active_};
+  CommandTable commands_{active_, context_.Clipboard()};
   ToolWindowRegistry toolWindows_;
   TInspectorForm* inspector_ = nullptr;
   TSettingsForm* settingsForm_ = nullptr;

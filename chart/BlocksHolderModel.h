@@ -27,6 +27,7 @@ namespace quobrix {
 
 struct ChartFileContents;
 struct ChartReadReport;
+class ChartClipboard;
 struct ClipboardContents;
 struct ClipboardPicture;
 class ChartEdit;
@@ -305,9 +306,9 @@ class BlocksHolderModel {
   void ReplaceBlockTexts(const BlockTexts& texts);
 
   // ----- clipboard (chart/ClipboardCommands.cpp)
-  bool CopyToClipboard();
-  bool CutToClipboard();
-  bool PasteFromClipboard();
+  bool CopyToClipboard(ChartClipboard& clipboard);
+  bool CutToClipboard(ChartClipboard& clipboard);
+  bool PasteFromClipboard(ChartClipboard& clipboard);
   bool PasteFragment(const std::string& text);
   // What a copy of `block` puts on the clipboard.
   ClipboardContents ClipboardContentsOf(const TBlock& block) const;

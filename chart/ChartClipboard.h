@@ -1,6 +1,6 @@
 // What a copy puts on the system clipboard, and the clipboard itself behind
-// an interface: the chart model builds the contents, the program installs
-// the toolkit's clipboard at start-up.
+// an interface: the chart model builds the contents and puts them on the
+// clipboard its caller hands it.
 #pragma once
 
 #include <cstdint>
@@ -49,9 +49,5 @@ class ChartClipboard {
 // Whether a text can be pasted as a chart fragment: it opens with a block's
 // "[" line.
 bool IsFragmentText(const std::string& text);
-
-// The clipboard copy and paste use; none at first.
-void SetChartClipboard(ChartClipboard* clipboard);
-ChartClipboard* InstalledChartClipboard();
 
 }  // namespace quobrix

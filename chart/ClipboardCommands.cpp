@@ -11,8 +11,6 @@ namespace quobrix {
 
 namespace {
 
-ChartClipboard* installedClipboard = nullptr;
-
 constexpr std::int64_t kPictureMargin = 5;
 
 // |v| chart units in pixels at `resolution` plus the margin, when that fits a picture.
@@ -50,10 +48,6 @@ ClipboardPicture PictureOf(const TBlock& block, std::int64_t resolution, std::in
 
 }  // namespace
 
-void SetChartClipboard(ChartClipboard* clipboard) { installedClipboard = clipboard; }
-
-ChartClipboard* InstalledChartClipboard() { return installedClipboard; }
-
 ClipboardContents BlocksHolderModel::ClipboardContentsOf(const TBlock& block) const {
   ClipboardContents contents;
   contents.Fragment = BlockToFragment(block);
@@ -67,27 +61,23 @@ ClipboardPicture BlocksHolderModel::PictureOfBlock(const TBlock& block, std::int
   return PictureOf(block, resolution, resolution, horzResolution_);
 }
 
-bool BlocksHolderModel::CopyToClipboard() {
+bool BlocksHolderModel::CopyToClipboard(ChartClipboard& clipboard) {
   const TBlock* active = ActiveBlockPtr();
-  ChartClipboard* clipboard = InstalledChartClipboard();
-  if (!active || !clipboard) return false;
-  return clipboard->Put(ClipboardContentsOf(*active));
+  return active && clipboard.Put(ClipboardContentsOf(*active));
 }
 
-bool BlocksHolderModel::CutToClipboard() {
+bool BlocksHolderModel::CutToClipboard(ChartClipboard& clipboard) {
   if (!ActiveBlockPtr()) return false;
   ChartEdit edit(*this);
-  const bool copied = CopyToClipboard();
+  const bool copied = CopyToClipboard(clipboard);
   if (copied) DeleteActiveBlock(true);
   return copied;
 }
 
 bool IsFragmentText(const std::string& text) { return !text.empty() && text[0] == '['; }
 
-bool BlocksHolderModel::PasteFromClipboard() {
-  ChartClipboard* clipboard = InstalledChartClipboard();
-  if (!clipboard) return false;
-  const auto text = clipboard->Fragment();
+bool BlocksHolderModel::PasteFromClipboard(ChartClipboard& clipboard) {
+  const auto text = clipboard.Fragment();
   return text && PasteFragment(*text);
 }
 

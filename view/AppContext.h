@@ -4,6 +4,7 @@
 // each other's values.
 #pragma once
 
+#include "platform/QtChartClipboard.h"
 #include "view/ProgramSettings.h"
 
 namespace quobrix {
@@ -13,8 +14,15 @@ class AppContext {
   ProgramSettings& Settings() { return settings_; }
   const ProgramSettings& Settings() const { return settings_; }
 
+  // Copy and paste go through the desktop's clipboard, unless a test hands
+  // the context another one.
+  ChartClipboard& Clipboard() const { return *clipboard_; }
+  void UseClipboard(ChartClipboard& clipboard) { clipboard_ = &clipboard; }
+
  private:
   ProgramSettings settings_;
+  QtChartClipboard desktopClipboard_;
+  ChartClipboard* clipboard_ = &desktopClipboard_;
 };
 
 }  // namespace quobrix

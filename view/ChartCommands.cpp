@@ -25,9 +25,9 @@ void ClipboardAndOrder(CommandTable& c) {
   using enum CommandId;
   c.BindChart(Undo, [](THolderForm& w, QAction&) { Chart(w).Undo(); });
   c.BindChart(Redo, [](THolderForm& w, QAction&) { Chart(w).Redo(); });
-  c.BindChart(Cut, [](THolderForm& w, QAction&) { Chart(w).CutToClipboard(); });
-  c.BindChart(Copy, [](THolderForm& w, QAction&) { Chart(w).CopyToClipboard(); });
-  c.BindChart(Paste, [](THolderForm& w, QAction&) { Chart(w).PasteFromClipboard(); });
+  c.BindChart(Cut, [](THolderForm& w, QAction&) { Chart(w).CutToClipboard(w.Context().Clipboard()); });
+  c.BindChart(Copy, [](THolderForm& w, QAction&) { Chart(w).CopyToClipboard(w.Context().Clipboard()); });
+  c.BindChart(Paste, [](THolderForm& w, QAction&) { Chart(w).PasteFromClipboard(w.Context().Clipboard()); });
   c.BindChart(Delete, [](THolderForm& w, QAction&) { DeleteWithUndo(Chart(w)); });
   c.BindChart(Group, [](THolderForm& w, QAction&) { Chart(w).GroupSelection(); });
   c.BindChart(Ungroup, [](THolderForm& w, QAction&) { Chart(w).UngroupBlock(); });

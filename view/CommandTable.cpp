@@ -66,7 +66,8 @@ bool NeedsMet(Needs needs, const BlocksHolderModel* chart) {
 
 int MenuTag(const QAction& action) { return action.data().toInt(); }
 
-CommandTable::CommandTable(ActiveChart& active) : active_(active) {
+CommandTable::CommandTable(ActiveChart& active, ChartClipboard& clipboard)
+    : active_(active), clipboard_(clipboard) {
   for (const CommandSpec& row : CommandCatalogue()) {
     auto* action = new QAction(QString::fromUtf8(row.caption), this);
     action->setObjectName(QString::fromLatin1(row.name));
@@ -89,8 +90,7 @@ CommandTable::CommandTable(ActiveChart& active) : active_(active) {
 // The clipboard is read once per change, not on every refresh: another
 // program's clipboard answers only through the display server.
 void CommandTable::FollowClipboard() {
-  ChartClipboard* clipboard = InstalledChartClipboard();
-  const auto text = clipboard ? clipboard->Fragment() : std::nullopt;
+  const auto text = clipboard_.Fragment();
   fragmentOnClipboard_ = text && IsFragmentText(*text);
   Refresh();
 }

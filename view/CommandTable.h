@@ -22,6 +22,7 @@ namespace quobrix {
 
 class ActiveChart;
 class BlocksHolderModel;
+class ChartClipboard;
 class THolderForm;
 
 // How a command item looks before translation.
@@ -52,7 +53,8 @@ class CommandTable : public QObject {
   using Handler = std::function<void(QAction& item)>;
   using ChartHandler = std::function<void(THolderForm& window, QAction& item)>;
 
-  explicit CommandTable(ActiveChart& active);
+  // Paste follows what `clipboard` holds.
+  CommandTable(ActiveChart& active, ChartClipboard& clipboard);
   ~CommandTable() override;
 
   ActiveChart& Active() const { return active_; }
@@ -89,6 +91,7 @@ class CommandTable : public QObject {
   void FollowClipboard();
 
   ActiveChart& active_;
+  ChartClipboard& clipboard_;
   std::map<CommandKey, Item> items_;
   std::map<CommandId, Handler> handlers_;
   bool fragmentOnClipboard_ = false;

@@ -123,10 +123,9 @@ TEST_F(FarCoordinates, TheSheetPaintsOnlyWhatReachesTheClientAreaFromAnyOrigin) 
 
 TEST_F(FarCoordinates, CopiedPicturesAreCheckedAndDrawable) {
   HeldClipboard clipboard;
-  SetChartClipboard(&clipboard);
   for (std::int64_t n = 1; n <= 4; ++n) {
     chart.SetActiveBlock(n);
-    ASSERT_TRUE(chart.CopyToClipboard()) << n;
+    ASSERT_TRUE(chart.CopyToClipboard(clipboard)) << n;
     for (const ClipboardPicture* picture : {&clipboard.held.Bitmap, &clipboard.held.Metafile}) {
       if (!picture->CanBeDrawn()) continue;
       RecordingCanvas canvas;
@@ -134,14 +133,13 @@ TEST_F(FarCoordinates, CopiedPicturesAreCheckedAndDrawable) {
     }
   }
   chart.SetActiveBlock(3);
-  ASSERT_TRUE(chart.CopyToClipboard());
+  ASSERT_TRUE(chart.CopyToClipboard(clipboard));
   EXPECT_EQ(clipboard.held.Bitmap.Width, 200 * 1134 / 10000 + 5);
-  ASSERT_TRUE(chart.PasteFromClipboard());
+  ASSERT_TRUE(chart.PasteFromClipboard(clipboard));
   // The pasted copy is shifted by a grid step, round the end of the range.
   const TBlock& pasted = chart.Blocks(chart.BlockCount());
   EXPECT_EQ(pasted.X, WrapAdd(kMax - 100, chart.PosGridSize()));
   EXPECT_EQ(pasted.W, -200);
-  SetChartClipboard(nullptr);
 }
 
 }  // namespace

@@ -50,8 +50,9 @@ class FakeChartHost : public ChartWindowHost {
   QString SavePromptText(const THolderForm&) const override { return QStringLiteral("Save?"); }
   QString MillimetreText() const override { return QStringLiteral("mm"); }
 
+  AppContext context;
   ActiveChart activeChart;
-  CommandTable table{activeChart};
+  CommandTable table{activeChart, context.Clipboard()};
   QStringList triggered;
   QStringList recent;
   std::vector<std::int64_t> inspected;
@@ -73,8 +74,8 @@ struct ChartWindow {
   BlocksHolderModel& model() { return form->bh->Model(); }
 
   TempDir undo;
-  AppContext context;
   FakeChartHost host;
+  AppContext& context = host.context;
   QPointer<THolderForm> form;
 };
 

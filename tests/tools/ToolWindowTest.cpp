@@ -50,8 +50,9 @@ namespace {
 
 struct Shell {
   QWidget owner;
+  AppContext context;
   ActiveChart active;
-  CommandTable commands{active};
+  CommandTable commands{active, context.Clipboard()};
   ToolWindowRegistry registry;
   QStringList visits;
   QAction& Toggle() { return commands.Action(CommandId::Palette); }

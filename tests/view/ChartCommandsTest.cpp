@@ -11,9 +11,7 @@
 #include <memory>
 #include <set>
 
-#include "chart/ChartClipboard.h"
 #include "chart/ChartEdit.h"
-#include "platform/QtChartClipboard.h"
 #include "support/FakeChartHost.h"
 
 using namespace quobrix;
@@ -43,8 +41,9 @@ class ChartCommandsTest : public QObject {
       QVERIFY2(!names.contains(QString::fromLatin1(row.name)), row.name);
       names.insert(QString::fromLatin1(row.name));
     }
+    AppContext context;
     ActiveChart active;
-    CommandTable table(active);
+    CommandTable table(active, context.Clipboard());
     QCOMPARE(table.Action(CommandId::Zoom, 200).objectName(), QStringLiteral("mZoom200"));
     QCOMPARE(MenuTag(table.Action(CommandId::InsertSymbol, btTextRegion)), int(btTextRegion));
     QCOMPARE(table.Items(CommandId::Align).size(), size_t(4));
@@ -141,9 +140,6 @@ class ChartCommandsTest : public QObject {
   // Paste is enabled while the clipboard holds a chart fragment, whoever
   // put it there.
   void pasteFollowsTheClipboard() {
-    QtChartClipboard clipboard;
-    SetChartClipboard(&clipboard);
-    const auto uninstall = qScopeGuard([] { SetChartClipboard(nullptr); });
     QGuiApplication::clipboard()->setText(QStringLiteral("[a text, not blocks]"));
     test::ChartWindow w;
     QAction& paste = w.host.table.Action(CommandId::Paste);
