@@ -11,13 +11,15 @@ namespace quobrix {
 
 class AppContext {
  public:
+  // Copy and paste go through the desktop's clipboard, or through the one
+  // given, which outlives the context.
+  AppContext() = default;
+  explicit AppContext(ChartClipboard& clipboard) : clipboard_(&clipboard) {}
+
   ProgramSettings& Settings() { return settings_; }
   const ProgramSettings& Settings() const { return settings_; }
 
-  // Copy and paste go through the desktop's clipboard, unless a test hands
-  // the context another one.
   ChartClipboard& Clipboard() const { return *clipboard_; }
-  void UseClipboard(ChartClipboard& clipboard) { clipboard_ = &clipboard; }
 
  private:
   ProgramSettings settings_;
