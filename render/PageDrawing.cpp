@@ -38,9 +38,11 @@ bool PrintPage(const BlocksHolderModel& chart, Canvas& canvas, std::int64_t w, s
   // own height would let every page drift by the difference whenever the
   // paper's shape is not exactly the sheet's.
   const std::int64_t offsetY = Scale(WrapMul(chart.SheetHeight(), std::int64_t{page} - 1), rx);
-  const DrawBlockArgs args{
-      .device = {.resolution = rx, .zoomPercents = kPrintZoom, .scrollY = offsetY, .screenResolution = chart.HorzResolution()},
-      .sheetColor = chart.SheetColor()};
+  const DrawBlockArgs args{.device = {.resolution = rx,
+                                      .zoomPercents = kPrintZoom,
+                                      .scrollY = offsetY,
+                                      .screenResolution = chart.HorzResolution()},
+                           .sheetColor = chart.SheetColor()};
   for (const std::int64_t n : pageBlocks.OnPage(page)) DrawBlock(chart.Blocks(n), canvas, args);
   chart.DoDebug("Отправлено на печать");
   return true;
@@ -56,8 +58,8 @@ bool DrawPreviewPage(const BlocksHolderModel& chart, Canvas& canvas, std::int32_
 
 bool DrawPreviewPage(const BlocksHolderModel& chart, Canvas& canvas, std::int32_t page, std::int64_t zoom,
                      const SheetPaintArgs& surface) {
-  const std::int64_t offsetY =
-      WrapMul(WrapMul(WrapMul(chart.SheetHeight(), chart.HorzResolution()), zoom) / kDeviceDivisor, std::int64_t{page} - 1);
+  const std::int64_t offsetY = WrapMul(
+      WrapMul(WrapMul(chart.SheetHeight(), chart.HorzResolution()), zoom) / kDeviceDivisor, std::int64_t{page} - 1);
   const bool rulerInset = chart.Rulers() == rBoth;
   SheetPaintArgs sheet = surface;
   sheet.rulerInset = rulerInset ? RulerInset : 0;
@@ -75,7 +77,8 @@ bool DrawPreviewPage(const BlocksHolderModel& chart, Canvas& canvas, std::int32_
   sheet.sheetColor = chart.SheetColor();
   sheet.gridStep = chart.PosGridSize();
   PaintSheet(canvas, sheet);
-  const DrawBlockArgs args{.device = {chart.HorzResolution(), zoom, rulerInset, 0, offsetY}, .sheetColor = chart.SheetColor()};
+  const DrawBlockArgs args{.device = {chart.HorzResolution(), zoom, rulerInset, 0, offsetY},
+                           .sheetColor = chart.SheetColor()};
   for (std::int64_t n = 1; n <= chart.BlockCount(); ++n)
     if (chart.IsBlockOnPage(page, n)) DrawBlock(chart.Blocks(n), canvas, args);
   return true;
