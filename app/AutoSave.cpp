@@ -32,16 +32,17 @@ bool LeavesTheFileAlone(const ChartNotice& notice) {
 
 }  // namespace
 
-AutoSave::AutoSave(const QString& root, QObject* parent) : QObject(parent), root_(QDir::cleanPath(root)) {
+AutoSave::AutoSave(const QString& root, ProgramSettings& settings, QObject* parent)
+    : QObject(parent), settings_(settings), root_(QDir::cleanPath(root)) {
   connect(&timer_, &QTimer::timeout, this, &AutoSave::WriteDueCopies);
-  connect(&Settings(), &ProgramSettings::OptionsChanged, this, &AutoSave::FollowInterval);
+  connect(&settings_, &ProgramSettings::OptionsChanged, this, &AutoSave::FollowInterval);
   FollowInterval();
 }
 
 AutoSave::~AutoSave() = default;
 
 void AutoSave::FollowInterval() {
-  const int seconds = std::clamp(Settings().Options().AutoSaveSeconds, 0, kLongestIntervalSeconds);
+  const int seconds = std::clamp(settings_.Options().AutoSaveSeconds, 0, kLongestIntervalSeconds);
   if (seconds == 0) {
     timer_.stop();
   } else if (!timer_.isActive() || timer_.interval() != seconds * 1000) {

@@ -18,6 +18,8 @@
 
 namespace quobrix {
 
+class ProgramSettings;
+
 class RecoverySession;
 class THolderForm;
 
@@ -26,7 +28,7 @@ class AutoSave : public QObject {
 
  public:
   // `root` is the recovery folder; nothing is made there until a copy is due.
-  explicit AutoSave(const QString& root, QObject* parent = nullptr);
+  AutoSave(const QString& root, ProgramSettings& settings, QObject* parent = nullptr);
   ~AutoSave() override;
 
   // Follows the window's chart until the window goes.
@@ -50,6 +52,7 @@ class AutoSave : public QObject {
   void KeepCopiesForNextStart();
 
  private:
+  ProgramSettings& settings_;
   struct Chart {
     int id;
     QPointer<THolderForm> window;

@@ -12,10 +12,10 @@
 #include <algorithm>
 #include <array>
 
-#include "app/LanguageTable.h"
 #include "app/WorkProgressDialog.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/PrintJob.h"
+#include "platform/LanguageTable.h"
 #include "platform/PrinterPrintDevice.h"
 #include "view/CommandTable.h"
 #include "view/TBlocksHolder.h"

@@ -6,8 +6,8 @@
 #include "app/ExportVerbs.h"
 #include "app/FromCodeVerb.h"
 #include "app/Gallery.h"
-#include "app/ToCodeVerb.h"
 #include "app/TerminalProgress.h"
+#include "app/ToCodeVerb.h"
 #include "app/VerbSupport.h"
 #include "chart/BlocksHolderModel.h"
 

@@ -5,9 +5,9 @@
 
 #include "app/VerbSupport.h"
 #include "chart/ChartFormat.h"
-#include "chart/ChartPicture.h"
 #include "platform/HeadlessGui.h"
 #include "platform/PrinterPrintDevice.h"
+#include "render/ChartPicture.h"
 
 namespace quobrix {
 

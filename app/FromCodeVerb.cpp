@@ -2,25 +2,13 @@
 
 #include <memory>
 
-#include "app/LanguageTable.h"
 #include "app/VerbSupport.h"
 #include "chart/ChartFormat.h"
 #include "chart/FileIO.h"
-#include "platform/Cp1251Codec.h"
 #include "platform/HeadlessGui.h"
+#include "wizards/LanguageWords.h"
 
 namespace quobrix {
-
-namespace {
-
-std::string Word(TextKey key) { return UnicodeToCp1251(LanguageText(key)).value_or(""); }
-
-}  // namespace
-
-CodeChartWords CodeChartWordsOfLanguage() {
-  return {Word(TextKey::WIZARD_BEGIN), Word(TextKey::WIZARD_END), Word(TextKey::WIZARD_INPUT),
-          Word(TextKey::WIZARD_OUTPUT), Word(TextKey::WIZARD_YES), Word(TextKey::WIZARD_NO)};
-}
 
 int DrawFromCode(const std::string& program, const std::string& out) {
   const auto language = CodeLanguageOfFile(program);

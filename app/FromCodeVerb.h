@@ -4,12 +4,7 @@
 
 #include <string>
 
-#include "chart/wizards/CodeChart.h"
-
 namespace quobrix {
-
-// The begin, end, input, output, yes and no words of the current language.
-CodeChartWords CodeChartWordsOfLanguage();
 
 // Reads PROGRAM (the language by its extension, .pas or .py) and saves its
 // flowchart as OUT: a chart, or a picture by OUT's extension.

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/LanguageTable.h"
+#include "platform/LanguageTable.h"
 #include "platform/ProfileFile.h"
 #include "tools/THelpForm.h"
 

@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QWidget>
 
-#include "app/LanguageTable.h"
 #include "app/TranslateWindow.h"
+#include "platform/LanguageTable.h"
 
 namespace quobrix {
 

@@ -4,11 +4,11 @@
 #include <QInputDialog>
 #include <QStatusTipEvent>
 
-#include "app/LanguageTable.h"
 #include "app/TAboutForm.h"
 #include "app/TMainForm.h"
+#include "platform/LanguageTable.h"
+#include "view/AppContext.h"
 #include "view/FormatCommands.h"
-#include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 
@@ -18,21 +18,21 @@ void TMainForm::BindViewCommands() {
   using enum CommandId;
   // The switches set the options: the active chart window follows them at
   // once, later chart windows start with them, other open ones keep theirs.
-  commands_.Bind(Rulers, [](QAction& item) {
-    Settings().ChangeOptions([&item](ProgramOptions& o) { o.ShowRulersInWin = item.isChecked(); });
+  commands_.Bind(Rulers, [this](QAction& item) {
+    context_.Settings().ChangeOptions([&item](ProgramOptions& o) { o.ShowRulersInWin = item.isChecked(); });
   });
-  commands_.Bind(StatusLine, [](QAction& item) {
-    Settings().ChangeOptions([&item](ProgramOptions& o) { o.ShowStatusInWin = item.isChecked(); });
+  commands_.Bind(StatusLine, [this](QAction& item) {
+    context_.Settings().ChangeOptions([&item](ProgramOptions& o) { o.ShowStatusInWin = item.isChecked(); });
   });
-  commands_.Bind(ColorStrip, [](QAction& item) {
-    Settings().ChangeOptions([&item](ProgramOptions& o) { o.ShowColorLineInWin = item.isChecked(); });
+  commands_.Bind(ColorStrip, [this](QAction& item) {
+    context_.Settings().ChangeOptions([&item](ProgramOptions& o) { o.ShowColorLineInWin = item.isChecked(); });
   });
   commands_.Bind(StayOnTop, [this](QAction& item) {
     setWindowFlag(Qt::WindowStaysOnTopHint, item.isChecked());
     show();
   });
   ShowViewOptions();
-  connect(&Settings(), &ProgramSettings::OptionsChanged, this, &TMainForm::FollowViewOptions);
+  connect(&context_.Settings(), &ProgramSettings::OptionsChanged, this, &TMainForm::FollowViewOptions);
 }
 
 void TMainForm::BindPageCountCommand() {
@@ -47,7 +47,7 @@ void TMainForm::BindPageCountCommand() {
 }
 
 void TMainForm::ShowViewOptions() {
-  const ProgramOptions& options = Settings().Options();
+  const ProgramOptions& options = context_.Settings().Options();
   commands_.Action(CommandId::Rulers).setChecked(options.ShowRulersInWin);
   commands_.Action(CommandId::StatusLine).setChecked(options.ShowStatusInWin);
   commands_.Action(CommandId::ColorStrip).setChecked(options.ShowColorLineInWin);
@@ -59,7 +59,7 @@ void TMainForm::FollowViewOptions(const ProgramOptions& before) {
   ShowViewOptions();
   THolderForm* window = ActiveChartWindow();
   if (!window) return;
-  const ProgramOptions& now = Settings().Options();
+  const ProgramOptions& now = context_.Settings().Options();
   if (now.ShowRulersInWin != before.ShowRulersInWin) window->SetRulersVisible(now.ShowRulersInWin);
   if (now.ShowStatusInWin != before.ShowStatusInWin) window->SetStatusVisible(now.ShowStatusInWin);
   if (now.ShowColorLineInWin != before.ShowColorLineInWin) window->SetColorStripVisible(now.ShowColorLineInWin);
@@ -72,13 +72,13 @@ bool TMainForm::event(QEvent* event) {
 }
 
 void TMainForm::mAboutClick() {
-  TAboutForm about(this, Settings().LanguageFile());
+  TAboutForm about(this, context_.Settings().LanguageFile());
   about.exec();
 }
 
 void TMainForm::AppShowHint(QString& hintText, const QWidget* control) const {
   const THolderForm* active = ActiveChartWindow();
-  if (!Settings().Options().ShowActiveSymbolHint || !active || control != active->bh) return;
+  if (!context_.Settings().Options().ShowActiveSymbolHint || !active || control != active->bh) return;
   const TBlock* b = active->bh->Model().ActiveBlockPtr();
   if (!b) {
     hintText.clear();

@@ -9,15 +9,16 @@
 #include "platform/DesktopRegistration.h"
 #include "platform/ProgramFolders.h"
 #include "tools/THelpForm.h"
-#include "view/ProgramSettings.h"
+#include "view/AppContext.h"
 #include "view/TDebugForm.h"
 
 namespace quobrix {
 
 // The help command itself belongs to the help window.
 void TMainForm::CreateHelpWindow() {
-  const HelpBook book{[](const QString& name) { return HelpPageUrl(ResourceDir(), Settings().LanguageFile(), name); },
-                      [] { return HelpFolders(ResourceDir(), Settings().LanguageFile()); }, HelpWindowText};
+  const ProgramSettings& settings = context_.Settings();
+  const HelpBook book{[&settings](const QString& name) { return HelpPageUrl(ResourceDir(), settings.LanguageFile(), name); },
+                      [&settings] { return HelpFolders(ResourceDir(), settings.LanguageFile()); }, HelpWindowText};
   help_ = new THelpForm(*this, commands_, toolWindows_, book);
 }
 
@@ -25,7 +26,7 @@ void TMainForm::BindHelpCommands() {
   using enum CommandId;
   // The item's number chooses the lesson, whatever language its caption is in.
   commands_.Bind(Lesson, [this](QAction& item) {
-    help_->Open(LessonUrl(ResourceDir(), Settings().LanguageFile(), MenuTag(item)));
+    help_->Open(LessonUrl(ResourceDir(), context_.Settings().LanguageFile(), MenuTag(item)));
   });
   commands_.Bind(VisitWeb, [this](QAction&) { help_->Open(SiteUrl(ResourceDir())); });
 }

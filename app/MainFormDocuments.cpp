@@ -11,22 +11,22 @@
 
 #include "app/AutoSave.h"
 #include "app/BackgroundChartRead.h"
-#include "app/ChartFileWatch.h"
 #include "app/ChartCascade.h"
+#include "app/ChartFileWatch.h"
 #include "app/DocumentSupport.h"
-#include "app/FileDialogFilter.h"
-#include "app/LanguageTable.h"
 #include "app/ReachableWindow.h"
 #include "app/SingleWindowWorkspace.h"
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/ChartFileReader.h"
 #include "chart/FileIO.h"
+#include "platform/FileDialogFilter.h"
+#include "platform/LanguageTable.h"
 #include "platform/ProgramFolders.h"
-#include "view/ProgramSettings.h"
-#include "view/ZoomLimits.h"
+#include "view/AppContext.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
+#include "view/ZoomLimits.h"
 
 namespace quobrix {
 
@@ -46,10 +46,10 @@ void PrepareOpenDialog(QFileDialog& dialog, const QString& title) {
 // Every new window is numbered among the charts never saved: the number shows
 // only while its chart is one of them.
 THolderForm* TMainForm::NewChartWindow() {
-  auto* window = new THolderForm(*this, debug_);
+  auto* window = new THolderForm(*this, context_, debug_);
   NumberUntitledChart(*window);
   if (workspace_) workspace_->Adopt(*window);
-  TranslateWindow(Settings().LanguageFile(), *window);
+  TranslateWindow(context_.Settings().LanguageFile(), *window);
   charts_.emplace_back(window);
   autoSave_->Follow(*window);
   fileWatch_->Follow(*window);
@@ -88,7 +88,7 @@ THolderForm* TMainForm::CreateNewSheme() {
 }
 
 void TMainForm::mNewFromTemplateClick() {
-  OpenDialog->setDirectory(TemplateDir(Settings().LanguageFile()));
+  OpenDialog->setDirectory(TemplateDir(context_.Settings().LanguageFile()));
   PrepareOpenDialog(*OpenDialog, LanguageText(TextKey::TEMPLATE_OPEN_TITLE));
   const QString path = ChosenFile(*OpenDialog);
   if (!path.isEmpty()) {
@@ -208,7 +208,7 @@ void TMainForm::AppExit() {
 
 void TMainForm::ApplyChartPlacement(THolderForm& window) {
   if (workspace_) return ApplyPlacementZoom(window);
-  const ChartPlacement& placement = Settings().LastChartPlacement();
+  const ChartPlacement& placement = context_.Settings().LastChartPlacement();
   window.resize(placement.Width, placement.Height);
   window.move(placement.Left, placement.Top);
   KeepReachable(window);
@@ -222,7 +222,7 @@ void TMainForm::ApplyChartPlacement(THolderForm& window) {
 }
 
 void TMainForm::ApplyPlacementZoom(THolderForm& window) {
-  const auto zoom = Settings().LastChartPlacement().Zoom;
+  const auto zoom = context_.Settings().LastChartPlacement().Zoom;
   window.bh->Model().SetZoomPercents(std::clamp(zoom, kSmallestZoom, kLargestZoom));
 }
 

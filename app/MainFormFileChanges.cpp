@@ -3,9 +3,9 @@
 #include <QPointer>
 
 #include "app/DocumentSupport.h"
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
 #include "chart/ChartFileReader.h"
+#include "platform/LanguageTable.h"
 
 namespace quobrix {
 

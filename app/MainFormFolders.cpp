@@ -3,8 +3,8 @@
 #include <QFileInfo>
 
 #include "app/FolderCheck.h"
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
+#include "platform/LanguageTable.h"
 #include "platform/ProgramFolders.h"
 
 namespace quobrix {

@@ -7,14 +7,14 @@
 
 #include "app/AutoSave.h"
 #include "app/DocumentSupport.h"
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
 #include "app/TRecoveryForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/RecoveryFolder.h"
+#include "platform/LanguageTable.h"
 #include "platform/ProgramFolders.h"
 #include "tools/TUserLibForm.h"
-#include "view/ProgramSettings.h"
+#include "view/AppContext.h"
 #include "view/TBlocksHolder.h"
 
 namespace quobrix {
@@ -23,7 +23,7 @@ void TMainForm::OfferRecoveredCharts() {
   LeftOverCopies copies(QFile::encodeName(QDir::cleanPath(RecoveryDir())).toStdString());
   if (copies.Charts().empty()) return;
   TRecoveryForm dialog(*this, copies, [this](const RecoveredChart& chart) { return RestoreChart(chart); });
-  TranslateWindow(Settings().LanguageFile(), dialog);
+  TranslateWindow(context_.Settings().LanguageFile(), dialog);
   dialog.exec();
 }
 

@@ -5,12 +5,12 @@
 #include <QMessageBox>
 
 #include "app/DocumentSupport.h"
-#include "app/FileDialogFilter.h"
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
 #include "app/WorkProgressDialog.h"
 #include "chart/ChartFormat.h"
-#include "chart/ChartPicture.h"
+#include "platform/FileDialogFilter.h"
+#include "platform/LanguageTable.h"
+#include "render/ChartPicture.h"
 
 namespace quobrix {
 

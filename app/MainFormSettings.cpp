@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QLocale>
 
-#include "app/LanguageTable.h"
 #include "app/LoadLanguage.h"
 #include "app/QtTranslations.h"
 #include "app/ReachableWindow.h"
@@ -13,11 +12,12 @@
 #include "app/SingleWindowWorkspace.h"
 #include "app/TMainForm.h"
 #include "app/TSettingsForm.h"
+#include "platform/LanguageTable.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProgramFolders.h"
 #include "platform/WindowPlacement.h"
 #include "tools/ToolWindow.h"
-#include "view/ProgramSettings.h"
+#include "view/AppContext.h"
 #include "view/THolderForm.h"
 #include "view/ZoomLimits.h"
 
@@ -48,7 +48,7 @@ bool TMainForm::LoadSettings() {
     options.Language = LanguageForDesktop(QLocale::system().uiLanguages().value(0));
     ProfileFile::WriteValue(path, kMainSection, kLanguageKey, options.Language);
   }
-  Settings().SetOptions(options);
+  context_.Settings().SetOptions(options);
   settingsKeeper_ = new SettingsKeeper(
       path, [this](ProfileFile& settings) { WriteSettings(settings); },
       [this, path] { ShowError(LanguageText(TextKey::SETTINGS_SAVE_ERROR_MSG).arg(path)); }, this);
@@ -60,14 +60,14 @@ bool TMainForm::LoadWindowLayout() {
   move(ReadWindowPlacement(file, Key("Main"), QRect(pos(), size())).topLeft());
   KeepReachable(*this);
   LoadRecentFiles(file);
-  if (Settings().Options().SaveWindowsPos) {
+  if (context_.Settings().Options().SaveWindowsPos) {
     LoadChartPlacement(file);
     toolWindows_.LoadLayouts(file);
   } else {
     // Without the stored layout every tool window takes its start-up defaults.
     toolWindows_.LoadLayouts(ProfileFile(QString()));
   }
-  if (workspace_) workspace_->LoadLayout(Settings().Options().SaveWindowsPos ? file : ProfileFile(QString()));
+  if (workspace_) workspace_->LoadLayout(context_.Settings().Options().SaveWindowsPos ? file : ProfileFile(QString()));
   KeepToolWindowsReachable();
   return true;
 }
@@ -84,13 +84,13 @@ void TMainForm::LoadRecentFiles(const ProfileFile& settings) {
 void TMainForm::LoadChartPlacement(const ProfileFile& settings) {
   THolderForm* chart = ActiveChartWindow();
   if (!chart) {
-    Settings().SetLastChartPlacement(kChartPlacementWithoutChart);
+    context_.Settings().SetLastChartPlacement(kChartPlacementWithoutChart);
     return;
   }
   const QRect frame = ReadWindowPlacement(settings, Key("Chart"), QRect(chart->pos(), chart->size()),
                                           QSize(kSmallestChartSide, kSmallestChartSide));
   const int zoom = settings.ReadInteger(kWinPosSection, Key("ChartZoom"), 100);
-  Settings().SetLastChartPlacement(
+  context_.Settings().SetLastChartPlacement(
       {frame.x(), frame.y(), frame.width(), frame.height(), std::clamp(zoom, kSmallestZoom, kLargestZoom)});
   ApplyChartPlacement(*chart);
   chart->UpdateZoomDisplay();
@@ -103,18 +103,18 @@ void TMainForm::KeepToolWindowsReachable() {
 bool TMainForm::SaveSettings() { return settingsKeeper_->Keep(); }
 
 void TMainForm::KeepSettingsUpToDate() {
-  connect(&Settings(), &ProgramSettings::OptionsChanged, settingsKeeper_, &SettingsKeeper::Keep);
+  connect(&context_.Settings(), &ProgramSettings::OptionsChanged, settingsKeeper_, &SettingsKeeper::Keep);
   settingsKeeper_->KeepEvery(kSettingsCheckMs);
 }
 
 void TMainForm::WriteSettings(ProfileFile& file) const {
-  WriteOptions(file, Settings().Options());
+  WriteOptions(file, context_.Settings().Options());
   // Written by the settings dialog too; here a file that refuses it is told of.
-  file.WriteString(kMainSection, kLanguageKey, Settings().Options().Language);
+  file.WriteString(kMainSection, kLanguageKey, context_.Settings().Options().Language);
   SaveRecentFiles(file);
   file.WriteInteger(kWinPosSection, Key("MainX"), x());
   file.WriteInteger(kWinPosSection, Key("MainY"), y());
-  const ChartPlacement& chart = Settings().LastChartPlacement();
+  const ChartPlacement& chart = context_.Settings().LastChartPlacement();
   file.WriteInteger(kWinPosSection, Key("ChartX"), chart.Left);
   file.WriteInteger(kWinPosSection, Key("ChartY"), chart.Top);
   file.WriteInteger(kWinPosSection, Key("ChartW"), chart.Width);
@@ -136,7 +136,7 @@ void TMainForm::SaveRecentFiles(ProfileFile& settings) const {
 // ----- the settings dialog and the interface language
 
 void TMainForm::BindDialogCommands() {
-  settingsForm_ = new TSettingsForm(*this, commands_.Action(CommandId::EditSettings),
+  settingsForm_ = new TSettingsForm(*this, context_.Settings(), commands_.Action(CommandId::EditSettings),
                                     [this](const QString& language) { UseLanguage(language); });
   commands_.Bind(CommandId::EditSettings, [this](QAction&) { settingsForm_->Execute(); });
   commands_.Bind(CommandId::About, [this](QAction&) { mAboutClick(); });
@@ -147,7 +147,7 @@ void TMainForm::UseLanguage(const QString& languageName) {
   LoadLanguage(languageFile, ResourceDir(), OwnWindows(), {});
   // A name that was refused leaves the built-in texts, which are Russian.
   UseQtTranslations(languageFile.isEmpty() ? QString() : languageName);
-  Settings().SetLanguageFile(languageFile);
+  context_.Settings().SetLanguageFile(languageFile);
   setWindowTitle(ProgramTitle());
   FitToCaptions();
 }

@@ -2,8 +2,8 @@
 // named, and the copy its last change kept is offered in its place.
 #include <QMessageBox>
 
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
+#include "platform/LanguageTable.h"
 #include "tools/TUserLibForm.h"
 
 namespace quobrix {

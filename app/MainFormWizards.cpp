@@ -6,10 +6,11 @@
 #include <exception>
 
 #include "app/DocumentSupport.h"
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
-#include "view/ProgramSettings.h"
+#include "platform/LanguageTable.h"
+#include "platform/ProgramFolders.h"
+#include "view/AppContext.h"
 #include "view/TBlocksHolder.h"
 #include "wizards/TWizCodeForm.h"
 #include "wizards/TWizForForm.h"
@@ -45,7 +46,8 @@ void TMainForm::mWizard5Click() {
 }
 
 void TMainForm::RunWizard(WizardDialog& dialog, CommandId command) {
-  TranslateWindow(Settings().LanguageFile(), dialog);
+  TranslateWindow(context_.Settings().LanguageFile(), dialog);
+  dialog.OpenDlg->setDirectory(TemplateDir(context_.Settings().LanguageFile()));
   dialog.setWindowTitle(commands_.Action(command).text());
   if (dialog.exec() != QDialog::Accepted) return;
   CreateWizardChart(dialog.TemplatePath(), [&dialog](BlocksHolderModel& chart) { dialog.AppendChart(chart); });

@@ -1,15 +1,13 @@
 #include "app/ProgramStart.h"
 
 #include <QFileInfo>
-#include <QScopeGuard>
 #include <QTimer>
 #include <string_view>
 
 #include "app/QuobrixApplication.h"
 #include "app/StopSignals.h"
 #include "app/TMainForm.h"
-#include "chart/ChartClipboard.h"
-#include "platform/QtChartClipboard.h"
+#include "view/AppContext.h"
 #include "view/TDebugForm.h"
 
 namespace quobrix {
@@ -37,11 +35,8 @@ int RunEditor(int& argc, char** argv) {
   const bool styleGiven = StyleGiven(argc, argv);
   QuobrixApplication app(argc, argv);
   if (!styleGiven) app.setStyle(QStringLiteral("Fusion"));
-  // Cut, copy and paste go through the desktop's clipboard while the editor runs.
-  QtChartClipboard clipboard;
-  SetChartClipboard(&clipboard);
-  const auto uninstall = qScopeGuard([] { SetChartClipboard(nullptr); });
-  TMainForm main(ChartArguments(QApplication::arguments()));
+  AppContext context;
+  TMainForm main(context, ChartArguments(QApplication::arguments()));
   StopSignals stopSignals;
   QObject::connect(&stopSignals, &StopSignals::Received, &main, &TMainForm::EndSession);
   if (TDebugForm::Requested()) {

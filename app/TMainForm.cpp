@@ -14,33 +14,34 @@
 #include "app/ChartFileWatch.h"
 #include "app/ChartPrinting.h"
 #include "app/DocumentSupport.h"
-#include "app/FileDialogFilter.h"
-#include "app/LanguageTable.h"
 #include "app/MainWindowWidth.h"
-#include "app/ScreenSnap.h"
 #include "app/SingleWindowWorkspace.h"
 #include "app/TAboutForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/UndoSnapshotFolder.h"
+#include "platform/FileDialogFilter.h"
+#include "platform/LanguageTable.h"
 #include "platform/ProgramFolders.h"
+#include "tools/TChartProgramForm.h"
 #include "tools/TColorForm.h"
 #include "tools/TInspectorForm.h"
 #include "tools/TLibraryForm.h"
-#include "tools/TChartProgramForm.h"
 #include "tools/TPreviewForm.h"
 #include "tools/TSearchForm.h"
 #include "tools/TSheetSizeForm.h"
 #include "tools/TShemeInfoForm.h"
 #include "tools/TUserLibForm.h"
 #include "tools/ToolWindow.h"
+#include "view/AppContext.h"
 #include "view/ChartCommands.h"
-#include "view/ProgramSettings.h"
+#include "view/ScreenSnap.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 
 namespace quobrix {
 
-TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLine)) {
+TMainForm::TMainForm(AppContext& context, QStringList commandLine)
+    : context_(context), commandLine_(std::move(commandLine)) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("Quobrix"));
   BuildMainMenu1();
@@ -53,7 +54,7 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   BindHelpCommands();
   BindChartCommands(commands_);
   BindPageCountCommand();
-  connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &TMainForm::TranslateChartWindows);
+  connect(&context_.Settings(), &ProgramSettings::LanguageFileChanged, this, &TMainForm::TranslateChartWindows);
   OpenDialog = new QFileDialog(this);
   OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
   SaveDialog = new QFileDialog(this);
@@ -65,14 +66,14 @@ TMainForm::TMainForm(QStringList commandLine) : commandLine_(std::move(commandLi
   CreateToolWindows();
   MakeWorkspace();
   // Before the first showing, which takes the width the captions need.
-  UseLanguage(Settings().Options().Language);
+  UseLanguage(context_.Settings().Options().Language);
 }
 
 // In the order their placements are read and written.
 void TMainForm::CreateToolWindows() {
-  inspector_ = new TInspectorForm(*this, commands_, toolWindows_);
-  library_ = new TLibraryForm(*this, commands_, toolWindows_);
-  new TPreviewForm(*this, commands_, toolWindows_);
+  inspector_ = new TInspectorForm(*this, commands_, toolWindows_, context_);
+  library_ = new TLibraryForm(*this, commands_, toolWindows_, context_);
+  new TPreviewForm(*this, commands_, toolWindows_, context_);
   new TShemeInfoForm(*this, commands_);
   new TSearchForm(*this, commands_, toolWindows_, [this] {
     std::vector<BlocksHolderModel*> charts;
@@ -100,11 +101,11 @@ void TMainForm::FormCreate() {
   QApplication::setApplicationName(windowTitle());
   LoadSettings();
   // Tests and scripts start the editor often; they switch the splash off.
-  if (Settings().Options().ShowSplash && qEnvironmentVariableIsEmpty("QUOBRIX_NO_SPLASH"))
-    PlaySplash(Settings().Options().Language);
+  if (context_.Settings().Options().ShowSplash && qEnvironmentVariableIsEmpty("QUOBRIX_NO_SPLASH"))
+    PlaySplash(context_.Settings().Options().Language);
   SetUndoSnapshotFolder(UndoSnapshotDir().toStdString());
   DeleteUndoTempFiles();
-  autoSave_ = std::make_unique<AutoSave>(RecoveryDir());
+  autoSave_ = std::make_unique<AutoSave>(RecoveryDir(), context_.Settings());
   fileWatch_ = std::make_unique<ChartFileWatch>([this](THolderForm& window) { OfferReload(window); });
   setAcceptDrops(true);
   // A small window of fixed size in the top-left corner of the work area.
@@ -123,7 +124,7 @@ void TMainForm::FitToCaptions() {
 }
 
 void TMainForm::MakeWorkspace() {
-  if (!Settings().Options().SingleWindow) return;
+  if (!context_.Settings().Options().SingleWindow) return;
   setWindowFlags(Qt::Window);
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -181,12 +182,12 @@ void TMainForm::PlaceStartupChart() {
   QSize frame = frameGeometry().size() - size();
   if (frame.isNull()) frame.setHeight(style()->pixelMetric(QStyle::PM_TitleBarHeight));
   const int rightColumn = std::max(inspector_->width(), userLib_->width()) + frame.width();
-  ChartPlacement placement = Settings().LastChartPlacement();
+  ChartPlacement placement = context_.Settings().LastChartPlacement();
   placement.Left = work.left() + frameGeometry().width();
   placement.Top = work.top();
   placement.Width = std::max(work.width() - frameGeometry().width() - rightColumn - frame.width(), 100);
   placement.Height = std::max(work.height() - frame.height(), 100);
-  Settings().SetLastChartPlacement(placement);
+  context_.Settings().SetLastChartPlacement(placement);
 }
 
 // The settings and the user library are written even when a chart window
@@ -251,7 +252,7 @@ QString TMainForm::SavePromptText(const THolderForm& window) const {
 QString TMainForm::MillimetreText() const { return LanguageText(TextKey::DIMENSION_MM); }
 
 void TMainForm::TranslateChartWindows() {
-  for (THolderForm* chart : ChartWindows()) TranslateWindow(Settings().LanguageFile(), *chart);
+  for (THolderForm* chart : ChartWindows()) TranslateWindow(context_.Settings().LanguageFile(), *chart);
 }
 
 std::vector<THolderForm*> TMainForm::ChartWindows() const {

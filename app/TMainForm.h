@@ -16,6 +16,7 @@
 
 #include "tools/ToolWindowLayout.h"
 #include "view/ActiveChart.h"
+#include "view/AppContext.h"
 #include "view/ChartWindowHost.h"
 #include "view/CommandTable.h"
 #include "view/THolderForm.h"
@@ -47,7 +48,9 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
  public:
   // `commandLine` holds the program's arguments; the first names a chart to
   // open at the first showing.
-  explicit TMainForm(QStringList commandLine = {});
+  explicit TMainForm(AppContext& context, QStringList commandLine = {});
+
+  AppContext& Context() const { return context_; }
 
   // Chart windows made from now on send their canvas's diagnostic texts there.
   void SetDebugForm(TDebugForm* debug) { debug_ = debug; }
@@ -245,10 +248,11 @@ class TMainForm : public QMainWindow, public ChartWindowHost {
   // The save command's picture shows whether the active chart has unsaved changes.
   void FollowUnsavedChanges();
 
+  AppContext& context_;
   QStringList commandLine_;
   TDebugForm* debug_ = nullptr;
   ActiveChart active_;
-  CommandTable commands_{active_};
+  CommandTable commands_{active_, context_.Clipboard()};
   ToolWindowRegistry toolWindows_;
   TInspectorForm* inspector_ = nullptr;
   TSettingsForm* settingsForm_ = nullptr;

@@ -11,8 +11,8 @@
 #include <algorithm>
 
 #include "app/DocumentSupport.h"
-#include "app/LanguageTable.h"
 #include "app/RecoveryPreview.h"
+#include "platform/LanguageTable.h"
 
 namespace quobrix {
 

@@ -36,8 +36,9 @@ Widget* Named(Widget* widget, const char* name) {
 
 }  // namespace
 
-TSettingsForm::TSettingsForm(QWidget& owner, const QAction& menuItem, std::function<void(const QString&)> useLanguage)
-    : QDialog(&owner), useLanguage_(std::move(useLanguage)) {
+TSettingsForm::TSettingsForm(QWidget& owner, ProgramSettings& settings, const QAction& menuItem,
+                             std::function<void(const QString&)> useLanguage)
+    : QDialog(&owner), settings_(settings), useLanguage_(std::move(useLanguage)) {
   setObjectName(QStringLiteral("SettingsForm"));
   setWindowTitle(menuItem.text());
   connect(&menuItem, &QAction::changed, this, [this, &menuItem] { setWindowTitle(menuItem.text()); });
@@ -199,8 +200,8 @@ void TSettingsForm::PresetLanguage(const QString& language) {
 }
 
 void TSettingsForm::Execute() {
-  TranslateWindow(Settings().LanguageFile(), *this);
-  const ProgramOptions& options = Settings().Options();
+  TranslateWindow(settings_.LanguageFile(), *this);
+  const ProgramOptions& options = settings_.Options();
   for (const OptionControl& control : controls_) control.preset(options);
   PresetLanguage(options.Language);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -209,7 +210,7 @@ void TSettingsForm::Execute() {
 }
 
 void TSettingsForm::bOKClick() {
-  Settings().ChangeOptions([this](ProgramOptions& options) {
+  settings_.ChangeOptions([this](ProgramOptions& options) {
     for (const OptionControl& control : controls_) control.take(options);
   });
   cbLanguageChange();
@@ -217,9 +218,9 @@ void TSettingsForm::bOKClick() {
 
 void TSettingsForm::cbLanguageChange() {
   const QString language =
-      cbLanguage->currentIndex() == presetLanguageIndex_ ? Settings().Options().Language : cbLanguage->currentText();
+      cbLanguage->currentIndex() == presetLanguageIndex_ ? settings_.Options().Language : cbLanguage->currentText();
   ProfileFile::WriteValue(SettingsFilePath(), kMainSection, kLanguageKey, language);
-  Settings().ChangeOptions([&language](ProgramOptions& options) { options.Language = language; });
+  settings_.ChangeOptions([&language](ProgramOptions& options) { options.Language = language; });
   useLanguage_(language);
 }
 

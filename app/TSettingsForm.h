@@ -26,7 +26,8 @@ class TSettingsForm : public QDialog {
   // `menuItem` opens the dialog and gives it its title. `useLanguage` makes
   // the named language the interface language: it reads the language file
   // and translates the windows.
-  TSettingsForm(QWidget& owner, const QAction& menuItem, std::function<void(const QString&)> useLanguage);
+  TSettingsForm(QWidget& owner, ProgramSettings& settings, const QAction& menuItem,
+                std::function<void(const QString&)> useLanguage);
 
   // Translates the dialog, shows the options as they are and, when the user
   // applies, takes the new ones.
@@ -50,6 +51,7 @@ class TSettingsForm : public QDialog {
   QPushButton* bCancel;
 
  private:
+  ProgramSettings& settings_;
   // A control that shows one option: preset from the options at every
   // opening, taken back when the dialog is applied.
   struct OptionControl {

@@ -41,7 +41,7 @@
 #include "view/ChartCommands.h"
 #include "view/ChartWindowHost.h"
 #include "view/CommandTable.h"
-#include "view/ProgramSettings.h"
+#include "view/AppContext.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 
@@ -110,8 +110,9 @@ class SessionHost : public ChartWindowHost {
   QString SavePromptText(const THolderForm&) const override { return {}; }
   QString MillimetreText() const override { return QStringLiteral("mm"); }
 
+  AppContext context;
   ActiveChart active;
-  CommandTable table{active};
+  CommandTable table{active, context.Clipboard()};
   QMenu recent;
 };
 
@@ -127,7 +128,7 @@ class PaintCounter : public QObject {
 
 class Session {
  public:
-  explicit Session(const std::string& chart) : chart_(chart) { Settings().SetOptions(ProgramOptions{}); }
+  explicit Session(const std::string& chart) : chart_(chart) {}
 
   // False, having said why, when an action did not do what it stands for.
   bool Run() {
@@ -180,9 +181,9 @@ class Session {
 
  private:
   void Open() {
-    window_ = new THolderForm(host_);
+    window_ = new THolderForm(host_, host_.context);
     window_->resize(1200, 800);
-    autoSave_ = std::make_unique<AutoSave>(QString::fromStdString(Folder() + "/recovery"));
+    autoSave_ = std::make_unique<AutoSave>(QString::fromStdString(Folder() + "/recovery"), host_.context.Settings());
     autoSave_->Follow(*window_);
     const double heapBefore = HeapMiB();
     if (!Model().LoadFromFile(chart_)) std::fprintf(stderr, "cannot open %s\n", chart_.c_str());

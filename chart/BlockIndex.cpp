@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "render/DrawBlock.h"
+#include "chart/BlockExtent.h"
 
 namespace quobrix {
 

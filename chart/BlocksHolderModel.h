@@ -27,12 +27,10 @@ namespace quobrix {
 
 struct ChartFileContents;
 struct ChartReadReport;
+class ChartClipboard;
 struct ClipboardContents;
 struct ClipboardPicture;
-class Canvas;
 class ChartEdit;
-struct SheetPaintArgs;
-class PageBlocks;
 
 // The sheet sides a user may choose, in hundredths of a millimetre: 1 mm
 // to 100 m, so a page stays within the view's pixel coordinates at every zoom.
@@ -219,21 +217,10 @@ class BlocksHolderModel {
   // `stamp`, when given, receives the stamp of the written file.
   bool WriteChartCopy(const std::string& path, FileStamp* stamp = nullptr) const;
 
-  // ----- pages for printing and the print preview (chart/PageDrawing.cpp)
+  // ----- pages (chart/PageBlocks.cpp; drawn by render/PageDrawing.h)
   // Whether any part of block n's vertical extent lies in page p's band,
   // bounds included; false for a page the chart does not have.
   bool IsBlockOnPage(std::int32_t page, std::int64_t n) const;
-  // Draws page p on a printer page of w x h pixels, the sheet's width
-  // filling the page's width; a print job finds the blocks of its pages
-  // through one PageBlocks.
-  bool PrintPage(Canvas& canvas, std::int64_t w, std::int32_t page, std::int64_t h) const;
-  bool PrintPage(Canvas& canvas, std::int64_t w, std::int32_t page, std::int64_t h,
-                 const PageBlocks& pageBlocks) const;
-  // Draws page p as the view shows it at `zoom`: sheet, then the page's
-  // blocks. `surface` gives the client size, the colour around the pages and
-  // the grid switch; the rest of it comes from the chart.
-  bool DrawPreviewPage(Canvas& canvas, std::int32_t page, std::int64_t zoom) const;
-  bool DrawPreviewPage(Canvas& canvas, std::int32_t page, std::int64_t zoom, const SheetPaintArgs& surface) const;
 
   // ----- undo history
   UndoHistory& History() { return history_; }
@@ -322,9 +309,9 @@ class BlocksHolderModel {
   void ReplaceBlockTexts(const BlockTexts& texts);
 
   // ----- clipboard (chart/ClipboardCommands.cpp)
-  bool CopyToClipboard();
-  bool CutToClipboard();
-  bool PasteFromClipboard();
+  bool CopyToClipboard(ChartClipboard& clipboard);
+  bool CutToClipboard(ChartClipboard& clipboard);
+  bool PasteFromClipboard(ChartClipboard& clipboard);
   bool PasteFragment(const std::string& text);
   // What a copy of `block` puts on the clipboard.
   ClipboardContents ClipboardContentsOf(const TBlock& block) const;

@@ -1,10 +1,9 @@
 // What a copy puts on the system clipboard, and the clipboard itself behind
-// an interface: the chart model builds the contents, the program installs
-// the toolkit's clipboard at start-up.
+// an interface: the chart model builds the contents and puts them on the
+// clipboard its caller hands it.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -12,11 +11,9 @@
 
 namespace quobrix {
 
-class Canvas;
-
-// A picture of the copied block: Width x Height pixels that Draw paints with
-// the block's top-left corner at the origin. Draw refers to the chart's
-// blocks and is valid only until the chart changes.
+// A picture of the copied block: Width x Height pixels with the block's
+// top-left corner at the origin, drawn by render/BlockPicture.h. It refers
+// to the chart's block and is valid only until the chart changes.
 struct ClipboardPicture {
   int Width = 0;
   int Height = 0;
@@ -25,10 +22,12 @@ struct ClipboardPicture {
   // shifted back by it.
   std::int64_t OffsetX = 0;
   std::int64_t OffsetY = 0;
-  std::function<void(Canvas&)> Draw;
+  // No line is drawn thinner than one pixel of a screen of this resolution.
+  std::int64_t ScreenResolution = 0;
+  const TBlock* Block = nullptr;
 
-  // False when the block is too large to be a picture or nothing draws it.
-  bool CanBeDrawn() const { return Width > 0 && Height > 0 && Draw != nullptr; }
+  // False when the block is too large to be a picture or there is none.
+  bool CanBeDrawn() const { return Width > 0 && Height > 0 && Block != nullptr; }
 };
 
 struct ClipboardContents {
@@ -50,9 +49,5 @@ class ChartClipboard {
 // Whether a text can be pasted as a chart fragment: it opens with a block's
 // "[" line.
 bool IsFragmentText(const std::string& text);
-
-// The clipboard copy and paste use; none at first.
-void SetChartClipboard(ChartClipboard* clipboard);
-ChartClipboard* InstalledChartClipboard();
 
 }  // namespace quobrix

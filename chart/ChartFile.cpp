@@ -6,9 +6,9 @@
 #include "chart/ChartFileReader.h"
 #include "chart/ChartFormat.h"
 #include "chart/ContentHash.h"
+#include "chart/DeviceGeometry.h"
 #include "chart/FileIO.h"
 #include "chart/PictureExporter.h"
-#include "render/DeviceGeometry.h"
 
 namespace quobrix {
 

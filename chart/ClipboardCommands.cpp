@@ -3,18 +3,15 @@
 #include <optional>
 
 #include "chart/BlocksHolderModel.h"
-#include "chart/ChartEdit.h"
 #include "chart/ChartClipboard.h"
-#include "render/DrawBlock.h"
+#include "chart/ChartEdit.h"
+#include "chart/CoordinateMath.h"
 
 namespace quobrix {
 
 namespace {
 
-ChartClipboard* installedClipboard = nullptr;
-
 constexpr std::int64_t kPictureMargin = 5;
-constexpr std::int64_t kPictureZoom = 100;
 
 // |v| chart units in pixels at `resolution` plus the margin, when that fits a picture.
 std::optional<int> PictureExtent(std::int64_t v, std::int64_t resolution) {
@@ -28,9 +25,8 @@ std::optional<int> PictureExtent(std::int64_t v, std::int64_t resolution) {
 // Pixels of v at `resolution`, wrapping as drawing does.
 std::int64_t ToPixels(std::int64_t v, std::int64_t resolution) { return WrapMul(v, resolution) / 10000; }
 
-// The block, then the blocks a container stands for, each shifted so the
-// block's own corner lands at the picture's origin, on a white sheet. Lines
-// are no thinner than on a screen of `screenResolution`.
+// The block's picture, its own corner at the picture's origin. Lines are no
+// thinner than on a screen of `screenResolution`.
 ClipboardPicture PictureOf(const TBlock& block, std::int64_t resolution, std::int64_t vertResolution,
                            std::int64_t screenResolution) {
   ClipboardPicture picture;
@@ -45,24 +41,12 @@ ClipboardPicture PictureOf(const TBlock& block, std::int64_t resolution, std::in
   // Drawing scales both directions by one resolution; only the height
   // follows the vertical one.
   picture.OffsetY = WrapAdd(ToPixels(block.Y, resolution), block.H < 0 ? ToPixels(block.H, resolution) : 0);
-  const DrawBlockArgs args{.device = {.resolution = resolution,
-                                      .zoomPercents = kPictureZoom,
-                                      .scrollX = picture.OffsetX,
-                                      .scrollY = picture.OffsetY,
-                                      .screenResolution = screenResolution}};
-  picture.Draw = [&block, args](Canvas& canvas) {
-    DrawBlock(block, canvas, args);
-    if (block.BT != btSelection) return;
-    for (const TBlock* member : FlatMembers(block)) DrawBlock(*member, canvas, args);
-  };
+  picture.ScreenResolution = screenResolution;
+  picture.Block = &block;
   return picture;
 }
 
 }  // namespace
-
-void SetChartClipboard(ChartClipboard* clipboard) { installedClipboard = clipboard; }
-
-ChartClipboard* InstalledChartClipboard() { return installedClipboard; }
 
 ClipboardContents BlocksHolderModel::ClipboardContentsOf(const TBlock& block) const {
   ClipboardContents contents;
@@ -77,27 +61,23 @@ ClipboardPicture BlocksHolderModel::PictureOfBlock(const TBlock& block, std::int
   return PictureOf(block, resolution, resolution, horzResolution_);
 }
 
-bool BlocksHolderModel::CopyToClipboard() {
+bool BlocksHolderModel::CopyToClipboard(ChartClipboard& clipboard) {
   const TBlock* active = ActiveBlockPtr();
-  ChartClipboard* clipboard = InstalledChartClipboard();
-  if (!active || !clipboard) return false;
-  return clipboard->Put(ClipboardContentsOf(*active));
+  return active && clipboard.Put(ClipboardContentsOf(*active));
 }
 
-bool BlocksHolderModel::CutToClipboard() {
+bool BlocksHolderModel::CutToClipboard(ChartClipboard& clipboard) {
   if (!ActiveBlockPtr()) return false;
   ChartEdit edit(*this);
-  const bool copied = CopyToClipboard();
+  const bool copied = CopyToClipboard(clipboard);
   if (copied) DeleteActiveBlock(true);
   return copied;
 }
 
 bool IsFragmentText(const std::string& text) { return !text.empty() && text[0] == '['; }
 
-bool BlocksHolderModel::PasteFromClipboard() {
-  ChartClipboard* clipboard = InstalledChartClipboard();
-  if (!clipboard) return false;
-  const auto text = clipboard->Fragment();
+bool BlocksHolderModel::PasteFromClipboard(ChartClipboard& clipboard) {
+  const auto text = clipboard.Fragment();
   return text && PasteFragment(*text);
 }
 

@@ -12,8 +12,8 @@
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
-#include "render/CoordinateMath.h"
-#include "render/SymbolOutline.h"
+#include "chart/CoordinateMath.h"
+#include "chart/SymbolOutline.h"
 
 namespace quobrix {
 

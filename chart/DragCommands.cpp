@@ -7,8 +7,9 @@
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
+#include "chart/CoordinateMath.h"
+#include "chart/HitTests.h"
 #include "chart/LineFollow.h"
-#include "render/CoordinateMath.h"
 
 namespace quobrix {
 

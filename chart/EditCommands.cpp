@@ -7,9 +7,9 @@
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
+#include "chart/DeviceGeometry.h"
 #include "chart/LineFollow.h"
 #include "chart/TextCaret.h"
-#include "render/DeviceGeometry.h"
 
 namespace quobrix {
 

@@ -6,9 +6,9 @@
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
-#include "render/CoordinateMath.h"
-#include "render/HitTests.h"
-#include "render/SymbolOutline.h"
+#include "chart/CoordinateMath.h"
+#include "chart/HitTests.h"
+#include "chart/SymbolOutline.h"
 
 namespace quobrix {
 

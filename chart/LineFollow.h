@@ -9,7 +9,7 @@
 
 #include "chart/BlockIndex.h"
 #include "chart/BlockType.h"
-#include "render/SymbolOutline.h"
+#include "chart/SymbolOutline.h"
 
 namespace quobrix {
 

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "chart/BlocksHolderModel.h"
-#include "render/DeviceGeometry.h"
+#include "chart/CoordinateMath.h"
 
 namespace quobrix {
 
@@ -42,6 +42,17 @@ std::vector<std::int64_t> PageBlocks::OnPage(std::int32_t page) const {
     if (chart_.IsBlockOnPage(page, n)) found.push_back(n);
   std::sort(found.begin(), found.end());
   return found;
+}
+
+bool BlocksHolderModel::IsBlockOnPage(std::int32_t page, std::int64_t n) const {
+  if (page < 1 || page > DocumentPages() || n < 1 || n > BlockCount()) return false;
+  const TBlock& b = Blocks(n);
+  const std::int64_t top = WrapMul(SheetHeight(), page - 1);
+  const std::int64_t bottom = WrapMul(SheetHeight(), page);
+  const std::int64_t end = WrapAdd(b.Y, b.H);
+  // A block taller than the page reaches over it from the page above to the
+  // page below, and belongs on it as much as a block that starts on it.
+  return std::min(b.Y, end) <= bottom && std::max(b.Y, end) >= top;
 }
 
 }  // namespace quobrix

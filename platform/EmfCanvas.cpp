@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "chart/CoordinateMath.h"
 #include "platform/Cp1251Codec.h"
 #include "platform/SystemColors.h"
-#include "render/CoordinateMath.h"
 #include "platform/WordWrap.h"
 
 namespace quobrix {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <bit>
 
-#include "render/DeviceGeometry.h"
+#include "chart/DeviceGeometry.h"
 
 namespace quobrix {
 

@@ -6,10 +6,10 @@
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartClipboard.h"
+#include "chart/CoordinateMath.h"
 #include "platform/QtChartClipboard.h"
 #include "platform/SystemColors.h"
 #include "platform/UserLibraryFiles.h"
-#include "render/CoordinateMath.h"
 
 namespace quobrix {
 

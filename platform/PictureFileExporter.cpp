@@ -4,14 +4,14 @@
 #include <QPainter>
 
 #include "chart/BlocksHolderModel.h"
-#include "chart/ChartPicture.h"
+#include "chart/DeviceGeometry.h"
 #include "chart/FileIO.h"
 #include "platform/EmfCanvas.h"
 #include "platform/HeadlessGui.h"
 #include "platform/PrinterPrintDevice.h"
 #include "platform/QPainterCanvas.h"
 #include "platform/SvgCanvas.h"
-#include "render/DeviceGeometry.h"
+#include "render/ChartPicture.h"
 
 namespace quobrix {
 

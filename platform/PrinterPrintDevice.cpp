@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "chart/FileIO.h"
+#include "render/PageDrawing.h"
 
 namespace quobrix {
 
@@ -47,7 +48,7 @@ bool PrinterPrintDevice::BeginJob(const std::string& title) {
 }
 
 void PrinterPrintDevice::PrintPage(std::int32_t page) {
-  chart_.PrintPage(*canvas_, printer_.width(), page, printer_.height(), *pageBlocks_);
+  quobrix::PrintPage(chart_, *canvas_, printer_.width(), page, printer_.height(), *pageBlocks_);
 }
 
 void PrinterPrintDevice::NewSheet() { printer_.newPage(); }

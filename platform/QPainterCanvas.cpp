@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/CoordinateMath.h"
 #include "platform/QtDrawingStyle.h"
 #include "platform/SystemColors.h"
-#include "render/CoordinateMath.h"
 
 namespace quobrix {
 

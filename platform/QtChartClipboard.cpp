@@ -9,6 +9,7 @@
 
 #include "platform/EmfCanvas.h"
 #include "platform/QPainterCanvas.h"
+#include "render/BlockPicture.h"
 
 namespace quobrix {
 
@@ -35,7 +36,7 @@ QByteArray MetafileOf(const ClipboardPicture& picture) {
   // The frame is the picture's size in hundredths of a millimetre.
   EmfCanvas canvas(std::int64_t{picture.Width} * 10000 / picture.Resolution,
                    std::int64_t{picture.Height} * 10000 / picture.Resolution, picture.Resolution);
-  picture.Draw(canvas);
+  DrawPicture(picture, canvas);
   const std::string bytes = canvas.Finish();
   return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
@@ -64,7 +65,7 @@ QImage PictureImage(const ClipboardPicture& picture, QSize size) {
   if (size != QSize(picture.Width, picture.Height))
     painter.scale(qreal(size.width()) / picture.Width, qreal(size.height()) / picture.Height);
   QPainterCanvas canvas(painter);
-  picture.Draw(canvas);
+  DrawPicture(picture, canvas);
   return image;
 }
 

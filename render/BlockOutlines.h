@@ -25,22 +25,4 @@ struct BlockFrame {
 // a plain rectangle.
 void DrawOutline(std::uint8_t type, const BlockFrame& frame, Canvas& canvas);
 
-// The closed outline a type draws, for geometry in chart units rather than
-// pixels: where lines meet a symbol. Corners are fractions of the block's
-// rectangle, (0, 0) its near corner and (1, 1) its far one. The square-based
-// kinds stand in the square on the near corner; a round box has corners of
-// radius an eighth of the height, a stadium of half the height. A type that
-// draws no closed outline of its own is a box.
-enum class OutlineKind : std::uint8_t { Box, Square, RoundBox, RoundSquare, Ellipse, Circle, Stadium, Polygon };
-
-struct OutlineShape {
-  struct Corner {
-    double x, y;
-  };
-  OutlineKind kind = OutlineKind::Box;
-  std::vector<Corner> polygon;  // for OutlineKind::Polygon
-};
-
-OutlineShape ShapeOfOutline(std::uint8_t type);
-
 }  // namespace quobrix

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "chart/DeviceGeometry.h"
 #include "chart/TextCaret.h"
-#include "render/DeviceGeometry.h"
 
 namespace quobrix {
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/BlockExtent.h"
 #include "render/Canvas.h"
 
 namespace quobrix {
@@ -14,8 +15,6 @@ namespace quobrix {
 constexpr char kCaretMark = '\xA6';
 // The text whose height is the height of one line.
 constexpr const char* kLineHeightSample = "ABC";
-// Room between a block's edge and the text wrapped inside it.
-constexpr int kTextMargin = 4;
 
 // `text` with the caret mark before the 1-based position `caretPos`
 // (at the start below 1, at the end beyond the last character).

@@ -11,9 +11,6 @@ namespace quobrix {
 
 namespace {
 
-// Marks of thin lines are sized as for this width (0.3 mm).
-constexpr std::int64_t kThinLineWidth = 30;
-
 constexpr std::int64_t Sign(std::int64_t v) { return (v > 0) - (v < 0); }
 
 // One screen pixel at 100 % in the device's pixels, at least 1. It is rounded
@@ -36,12 +33,6 @@ int BlockPenWidth(const TBlock& block, const DeviceMapping& mapping) {
 
 int BlockArrowUnit(const TBlock& block, const DeviceMapping& mapping) {
   return std::max(BlockPenWidth(block, mapping), mapping.Length(std::max(block.BW, kThinLineWidth)));
-}
-
-double DrawingMargin(const TBlock& block) {
-  const double size = std::max(std::fabs(static_cast<double>(block.W)), std::fabs(static_cast<double>(block.H)));
-  const double pen = static_cast<double>(std::max(block.BW, kThinLineWidth));
-  return size / 2 + 13 * pen;
 }
 
 BlockFrame BlockDeviceFrame(const TBlock& block, const DeviceMapping& mapping) {

@@ -3,9 +3,10 @@
 
 #include <cstdint>
 
+#include "chart/BlockExtent.h"
+#include "chart/DeviceGeometry.h"
 #include "render/BlockOutlines.h"
 #include "render/Canvas.h"
-#include "render/DeviceGeometry.h"
 
 namespace quobrix {
 
@@ -19,17 +20,6 @@ int BlockArrowUnit(const TBlock& block, const DeviceMapping& mapping);
 // The block's rectangle in device pixels, with the square of the
 // square-based types grown from the near corner.
 BlockFrame BlockDeviceFrame(const TBlock& block, const DeviceMapping& mapping);
-
-// How far beyond its rectangle a block's drawing may reach, in chart units:
-// waves and bulges up to half its larger side, arrow heads twelve pen widths
-// and the pen itself one more, pens thinner than 0.3 mm counted as 0.3 mm.
-// Rounding to device pixels adds up to kDrawingMarginPixels on top.
-double DrawingMargin(const TBlock& block);
-constexpr int kDrawingMarginPixels = 17;
-
-// Text placed under or beside a block has no bound known before it is
-// measured, so it may be drawn anywhere.
-inline bool TextMayLeaveBlock(const TBlock& block) { return !block.Text.empty() && block.TP != btpInside; }
 
 // Where and how DrawBlock draws.
 struct DrawBlockArgs {

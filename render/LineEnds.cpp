@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "render/DeviceGeometry.h"
+#include "chart/DeviceGeometry.h"
 
 namespace quobrix {
 

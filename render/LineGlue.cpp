@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "render/CoordinateMath.h"
+#include "chart/CoordinateMath.h"
 
 namespace quobrix {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "chart/BlockType.h"
-#include "render/SymbolOutline.h"
+#include "chart/SymbolOutline.h"
 
 namespace quobrix {
 

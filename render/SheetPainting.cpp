@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "render/DeviceGeometry.h"
+#include "chart/DeviceGeometry.h"
 
 namespace quobrix {
 

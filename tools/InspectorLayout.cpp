@@ -16,10 +16,10 @@
 #include "platform/ItemTextKey.h"
 #include "tools/ColorBox.h"
 #include "tools/TInspectorForm.h"
+#include "view/CodePageEdits.h"
 #include "view/PropertyNames.h"
 #include "view/PropertyPictures.h"
 #include "view/PropertyValues.h"
-#include "wizards/CodePageEdits.h"
 
 namespace quobrix {
 

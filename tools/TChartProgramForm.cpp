@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "app/LanguageTable.h"
+#include "platform/LanguageTable.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/wizards/ProgramWriter.h"
 #include "platform/Cp1251Codec.h"

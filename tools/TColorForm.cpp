@@ -3,12 +3,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/ScreenSnap.h"
 #include "platform/ProfileFile.h"
 #include "tools/PalettePictures.h"
 #include "view/ActiveChart.h"
 #include "view/ColorStrip.h"
 #include "view/CommandTable.h"
+#include "view/ScreenSnap.h"
 #include "view/THolderForm.h"
 #include "view/UndoGesture.h"
 

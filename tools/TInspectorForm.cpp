@@ -11,23 +11,24 @@
 #include <QScreen>
 #include <QScrollArea>
 
-#include "app/ScreenSnap.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
+#include "chart/CoordinateMath.h"
 #include "platform/Cp1251Codec.h"
 #include "platform/ProfileFile.h"
-#include "render/CoordinateMath.h"
 #include "tools/ColorBox.h"
 #include "view/ActiveChart.h"
 #include "view/ActiveChartFollower.h"
+#include "view/AppContext.h"
+#include "view/CodePageEdits.h"
 #include "view/CommandTable.h"
 #include "view/ProgramSettings.h"
 #include "view/PropertyPictures.h"
 #include "view/PropertyDialogs.h"
 #include "view/PropertyValues.h"
+#include "view/ScreenSnap.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
-#include "wizards/CodePageEdits.h"
 
 namespace quobrix {
 
@@ -47,15 +48,15 @@ QString MemoText(const std::string& chartText) {
 
 }  // namespace
 
-TInspectorForm::TInspectorForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry)
-    : ToolWindow(owner, commands, CommandId::Inspector, registry) {
+TInspectorForm::TInspectorForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry, AppContext& context)
+    : ToolWindow(owner, commands, CommandId::Inspector, registry), context_(context) {
   // Shown from a chart window, the inspector leaves the keyboard there.
   setAttribute(Qt::WA_ShowWithoutActivating);
   BuildLayout();
   ConnectEditors();
   new ActiveChartFollower(
       commands.Active(), *this, [this] { Refresh(false); }, [this](const ChartNotice& notice) { ChartNoticed(notice); });
-  connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, [this] {
+  connect(&context_.Settings(), &ProgramSettings::LanguageFileChanged, this, [this] {
     NameWidths();
     Refresh(false);
   });
@@ -129,7 +130,7 @@ void TInspectorForm::ShowActiveBlock(bool focusText) {
     // belong to nothing in reach; in the same chart with no active block
     // the editors keep them in safe mode.
     if (!chart || chart != shown_.chart) Clear();
-    if (!chart || !Settings().Options().InspectorSaveMode) SetEditorsEnabled(false);
+    if (!chart || !context_.Settings().Options().InspectorSaveMode) SetEditorsEnabled(false);
     return;
   }
   SetEditorsEnabled(true);

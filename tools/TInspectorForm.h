@@ -23,6 +23,7 @@ class QScrollArea;
 
 namespace quobrix {
 
+class AppContext;
 class BlocksHolderModel;
 class CodePageMemo;
 class ColorBox;
@@ -33,7 +34,7 @@ class TInspectorForm : public ToolWindow {
   Q_OBJECT
 
  public:
-  TInspectorForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry);
+  TInspectorForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry, AppContext& context);
   ~TInspectorForm() override;
 
   QScrollArea* Scroll = nullptr;
@@ -89,6 +90,7 @@ class TInspectorForm : public ToolWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  AppContext& context_;
   void BuildLayout();
   QWidget* BuildRows();
   void BuildMenus();

@@ -5,13 +5,18 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/ScreenSnap.h"
+#include "chart/SymbolTable.h"
 #include "platform/ProfileFile.h"
 #include "tools/PaletteButtonPictures.h"
-#include "chart/SymbolTable.h"
 #include "tools/WrappingLayout.h"
 #include "view/CommandTable.h"
 #include "view/ToolBarName.h"
+#include "view/ActiveChart.h"
+#include "view/AppContext.h"
+#include "view/ArmDrawing.h"
+#include "view/ScreenSnap.h"
+#include "view/TBlocksHolder.h"
+#include "view/THolderForm.h"
 
 namespace quobrix {
 
@@ -52,8 +57,8 @@ CommandKey PaletteCommand(const PaletteButton& button) {
 
 }  // namespace
 
-TLibraryForm::TLibraryForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry)
-    : ToolWindow(owner, commands, CommandId::Library, registry) {
+TLibraryForm::TLibraryForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry, AppContext& context)
+    : ToolWindow(owner, commands, CommandId::Library, registry), context_(context) {
   setObjectName(QStringLiteral("LibraryForm"));
   aToolBar1 = new QWidget(this);
   aToolBar1->setObjectName(QStringLiteral("aToolBar1"));

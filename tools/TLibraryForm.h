@@ -8,13 +8,14 @@
 
 namespace quobrix {
 
+class AppContext;
 struct PaletteButton;
 
 class TLibraryForm : public ToolWindow {
   Q_OBJECT
 
  public:
-  TLibraryForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry);
+  TLibraryForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry, AppContext& context);
 
   // The buttons, in palette order, each named after its button and showing
   // its command's action.
@@ -30,6 +31,7 @@ class TLibraryForm : public ToolWindow {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  AppContext& context_;
   void AddButton(const PaletteButton& button);
   void PlaceAtBottomLeft();
 

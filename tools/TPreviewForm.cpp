@@ -11,16 +11,17 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/LanguageTable.h"
 #include "chart/BlocksHolderModel.h"
+#include "chart/DeviceGeometry.h"
+#include "platform/LanguageTable.h"
 #include "platform/QPainterCanvas.h"
-#include "render/DeviceGeometry.h"
+#include "render/PageDrawing.h"
 #include "tools/PreviewZoom.h"
 #include "view/ActiveChart.h"
 #include "view/ActiveChartFollower.h"
+#include "view/AppContext.h"
 #include "view/CommandTable.h"
 #include "view/ControlHint.h"
-#include "view/ProgramSettings.h"
 
 namespace quobrix {
 
@@ -63,8 +64,8 @@ QToolButton* Button(QWidget* parent, const char* name, const char* caption, cons
 
 }  // namespace
 
-TPreviewForm::TPreviewForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry)
-    : ToolWindow(owner, commands, CommandId::Preview, registry), active_(commands.Active()) {
+TPreviewForm::TPreviewForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry, AppContext& context)
+    : ToolWindow(owner, commands, CommandId::Preview, registry), context_(context), active_(commands.Active()) {
   setObjectName(QStringLiteral("PreviewForm"));
   Scroll = new QScrollArea(this);
   Scroll->setObjectName(QStringLiteral("Scroll"));
@@ -87,7 +88,7 @@ TPreviewForm::TPreviewForm(QWidget& owner, CommandTable& commands, ToolWindowReg
       [this](const ChartNotice& notice) {
         if (notice.Kind != ChartChange::Debug) FollowChart();
       });
-  connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &TPreviewForm::FollowChart);
+  connect(&context_.Settings(), &ProgramSettings::LanguageFileChanged, this, &TPreviewForm::FollowChart);
   resize(640, 480);
 }
 
@@ -196,7 +197,7 @@ void TPreviewForm::PaintPage(QWidget& box) const {
   if (!chart) return;
   QPainter painter(&box);
   QPainterCanvas canvas(painter);
-  chart->DrawPreviewPage(canvas, page_, zoom_);
+  DrawPreviewPage(*chart, canvas, page_, zoom_);
 }
 
 }  // namespace quobrix

@@ -16,6 +16,7 @@ class QToolButton;
 
 namespace quobrix {
 
+class AppContext;
 class ActiveChart;
 class BlocksHolderModel;
 
@@ -23,7 +24,7 @@ class TPreviewForm : public ToolWindow {
   Q_OBJECT
 
  public:
-  TPreviewForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry);
+  TPreviewForm(QWidget& owner, CommandTable& commands, ToolWindowRegistry& registry, AppContext& context);
 
   // What the preview command does: shows the active chart from page 1, at
   // the zoom the zoom box names, in a maximized window.
@@ -51,6 +52,7 @@ class TPreviewForm : public ToolWindow {
   void SaveLayout(ProfileFile&) const override {}
 
  private:
+  AppContext& context_;
   QWidget* BuildToolBar();
   QWidget* BuildStatusBar();
   void bPrevClick();

@@ -12,10 +12,10 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "app/LanguageTable.h"
 #include "chart/BlocksHolderModel.h"
 #include "platform/BlockTextReplace.h"
 #include "platform/Cp1251Codec.h"
+#include "platform/LanguageTable.h"
 #include "view/ActiveChart.h"
 #include "view/ActiveChartFollower.h"
 #include "view/CommandTable.h"

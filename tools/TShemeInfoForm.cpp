@@ -10,10 +10,10 @@
 #include "platform/Cp1251Codec.h"
 #include "tools/CommandCaption.h"
 #include "tools/DialogPlacement.h"
+#include "view/CodePageEdits.h"
 #include "view/CommandTable.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
-#include "wizards/CodePageEdits.h"
 
 namespace quobrix {
 

@@ -7,10 +7,10 @@
 #include "chart/ChartEdit.h"
 #include "chart/ConnectRoute.h"
 #include "view/ActiveChart.h"
+#include "view/AppContext.h"
 #include "view/ArmDrawing.h"
 #include "view/CommandTable.h"
 #include "view/FormatCommands.h"
-#include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 #include "view/ZoomLimits.h"
@@ -27,9 +27,9 @@ void ClipboardAndOrder(CommandTable& c) {
   using enum CommandId;
   c.BindChart(Undo, [](THolderForm& w, QAction&) { Chart(w).Undo(); });
   c.BindChart(Redo, [](THolderForm& w, QAction&) { Chart(w).Redo(); });
-  c.BindChart(Cut, [](THolderForm& w, QAction&) { Chart(w).CutToClipboard(); });
-  c.BindChart(Copy, [](THolderForm& w, QAction&) { Chart(w).CopyToClipboard(); });
-  c.BindChart(Paste, [](THolderForm& w, QAction&) { Chart(w).PasteFromClipboard(); });
+  c.BindChart(Cut, [](THolderForm& w, QAction&) { Chart(w).CutToClipboard(w.Context().Clipboard()); });
+  c.BindChart(Copy, [](THolderForm& w, QAction&) { Chart(w).CopyToClipboard(w.Context().Clipboard()); });
+  c.BindChart(Paste, [](THolderForm& w, QAction&) { Chart(w).PasteFromClipboard(w.Context().Clipboard()); });
   c.BindChart(Delete, [](THolderForm& w, QAction&) { DeleteWithUndo(Chart(w)); });
   c.BindChart(Group, [](THolderForm& w, QAction&) { Chart(w).GroupSelection(); });
   c.BindChart(Ungroup, [](THolderForm& w, QAction&) { Chart(w).UngroupBlock(); });
@@ -52,16 +52,16 @@ void PassMultiInsert(const CommandTable& c) {
 void DrawingByHand(CommandTable& c) {
   using enum CommandId;
   c.BindChart(InsertSymbol, [](THolderForm& w, QAction& item) {
-    Settings().SetLastLibrarySymbol(MenuTag(item));
+    w.Context().Settings().SetLastLibrarySymbol(MenuTag(item));
     ArmDrawing(Chart(w), MenuTag(item));
   });
   c.BindChart(InsertPolyline, [](THolderForm& w, QAction&) {
-    Settings().SetLastLibrarySymbol(btLine);
+    w.Context().Settings().SetLastLibrarySymbol(btLine);
     Chart(w).SetDrawingMLineByHand(true);
   });
   c.BindChart(CancelInsert, [](THolderForm& w, QAction&) { Disarm(Chart(w)); });
   c.BindChart(RepeatSymbol, [](THolderForm& w, QAction&) {
-    const int symbol = Settings().LastLibrarySymbol();
+    const int symbol = w.Context().Settings().LastLibrarySymbol();
     if (symbol != -1) ArmDrawing(Chart(w), symbol);
   });
   // The switch holds for every canvas that becomes active; turning it either

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "app/LanguageTable.h"
+#include "platform/LanguageTable.h"
 #include "chart/BlocksHolderModel.h"
 
 namespace quobrix {

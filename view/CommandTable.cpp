@@ -72,7 +72,8 @@ bool NeedsMet(Needs needs, const BlocksHolderModel* chart) {
 
 int MenuTag(const QAction& action) { return action.data().toInt(); }
 
-CommandTable::CommandTable(ActiveChart& active) : active_(active), drawingTools_(new QActionGroup(this)) {
+CommandTable::CommandTable(ActiveChart& active, ChartClipboard& clipboard)
+    : active_(active), clipboard_(clipboard), drawingTools_(new QActionGroup(this)) {
   drawingTools_->setExclusive(true);
   for (const CommandSpec& row : CommandCatalogue()) {
     auto* action = new QAction(QString::fromUtf8(row.caption), this);
@@ -97,8 +98,7 @@ CommandTable::CommandTable(ActiveChart& active) : active_(active), drawingTools_
 // The clipboard is read once per change, not on every refresh: another
 // program's clipboard answers only through the display server.
 void CommandTable::FollowClipboard() {
-  ChartClipboard* clipboard = InstalledChartClipboard();
-  const auto text = clipboard ? clipboard->Fragment() : std::nullopt;
+  const auto text = clipboard_.Fragment();
   fragmentOnClipboard_ = text && IsFragmentText(*text);
   Refresh();
 }

@@ -24,6 +24,7 @@ namespace quobrix {
 
 class ActiveChart;
 class BlocksHolderModel;
+class ChartClipboard;
 class THolderForm;
 
 // How a command item looks before translation.
@@ -54,7 +55,8 @@ class CommandTable : public QObject {
   using Handler = std::function<void(QAction& item)>;
   using ChartHandler = std::function<void(THolderForm& window, QAction& item)>;
 
-  explicit CommandTable(ActiveChart& active);
+  // Paste follows what `clipboard` holds.
+  CommandTable(ActiveChart& active, ChartClipboard& clipboard);
   ~CommandTable() override;
 
   ActiveChart& Active() const { return active_; }
@@ -92,6 +94,7 @@ class CommandTable : public QObject {
   void ShowArmedTool();
 
   ActiveChart& active_;
+  ChartClipboard& clipboard_;
   // The drawing tools, of which one is always checked.
   QActionGroup* drawingTools_;
   std::map<CommandKey, Item> items_;

@@ -20,9 +20,4 @@ void ProgramSettings::SetLanguageFile(const QString& path) {
   emit LanguageFileChanged();
 }
 
-ProgramSettings& Settings() {
-  static ProgramSettings settings;
-  return settings;
-}
-
 }  // namespace quobrix

@@ -85,7 +85,4 @@ class ProgramSettings : public QObject {
   int lastLibrarySymbol_ = -1;
 };
 
-// The program's one settings object.
-ProgramSettings& Settings();
-
 }  // namespace quobrix

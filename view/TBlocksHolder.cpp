@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <algorithm>
 
-#include "render/CoordinateMath.h"
-#include "render/HitTests.h"
+#include "chart/CoordinateMath.h"
+#include "chart/HitTests.h"
 
 namespace quobrix {
 

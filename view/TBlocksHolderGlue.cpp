@@ -2,7 +2,7 @@
 // end shows its connection points and where the end will go, and the end
 // lands exactly on the symbol's outline. Alt held turns it off.
 #include "chart/ConnectRoute.h"
-#include "render/CoordinateMath.h"
+#include "chart/CoordinateMath.h"
 #include "view/TBlocksHolder.h"
 
 namespace quobrix {

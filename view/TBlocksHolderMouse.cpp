@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "chart/ChartEdit.h"
+#include "chart/CoordinateMath.h"
+#include "chart/HitTests.h"
 #include "chart/TextCaret.h"
-#include "render/CoordinateMath.h"
-#include "render/HitTests.h"
 #include "render/SheetPainting.h"
 #include "view/GridSnapping.h"
 #include "view/TBlocksHolder.h"

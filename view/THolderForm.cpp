@@ -15,13 +15,13 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
+#include "chart/CoordinateMath.h"
 #include "platform/Cp1251Codec.h"
-#include "render/CoordinateMath.h"
+#include "view/AppContext.h"
 #include "view/ChartDocument.h"
 #include "view/ChartWindowHost.h"
 #include "view/CommandTable.h"
 #include "view/FragmentDrag.h"
-#include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/TDebugForm.h"
 #include "view/TVRulerWnd2.h"
@@ -57,7 +57,8 @@ bool ChangesWhatCommandsNeed(const ChartNotice& notice) {
 
 }  // namespace
 
-THolderForm::THolderForm(ChartWindowHost& host, TDebugForm* debug) : host_(host) {
+THolderForm::THolderForm(ChartWindowHost& host, AppContext& context, TDebugForm* debug)
+    : host_(host), context_(context) {
   setAttribute(Qt::WA_DeleteOnClose);
   BuildLayout();
   BuildPopMenu();
@@ -106,8 +107,8 @@ void THolderForm::ConnectControls() {
   bh->OnMousePosChanged = [this](Qt::KeyboardModifiers shift, int x, int y) { bhMousePosChanged(shift, x, y); };
   bh->setAcceptDrops(true);
   bh->installEventFilter(this);
-  connect(&Settings(), &ProgramSettings::OptionsChanged, this, &THolderForm::FollowOptions);
-  connect(&Settings(), &ProgramSettings::LanguageFileChanged, this, &THolderForm::FollowLanguage);
+  connect(&context_.Settings(), &ProgramSettings::OptionsChanged, this, &THolderForm::FollowOptions);
+  connect(&context_.Settings(), &ProgramSettings::LanguageFileChanged, this, &THolderForm::FollowLanguage);
 }
 
 void THolderForm::FollowLanguage() {
@@ -120,7 +121,7 @@ void THolderForm::FormCreate() {
   bh->FStatusPanel = StatusPanel(1);
   HorzRuler->SetDigitsLenght(10000);
   VertRuler->SetDigitsLenght(10000);
-  const ProgramOptions& options = Settings().Options();
+  const ProgramOptions& options = context_.Settings().Options();
   SetRulersVisible(options.ShowRulersInWin);
   SetColorStripVisible(options.ShowColorLineInWin);
   SetStatusVisible(options.ShowStatusInWin);
@@ -130,15 +131,15 @@ void THolderForm::FormCreate() {
 // The view options are the start state of a window; the main window hands a
 // changed one to the active window alone.
 void THolderForm::FollowOptions(const ProgramOptions& before) {
-  if (Settings().Options().CenterChartInWindow != before.CenterChartInWindow) bhResize();
-  if (Settings().Options().NewLinesWithArrow != before.NewLinesWithArrow ||
-      Settings().Options().RouteNewLines != before.RouteNewLines)
+  if (context_.Settings().Options().CenterChartInWindow != before.CenterChartInWindow) bhResize();
+  if (context_.Settings().Options().NewLinesWithArrow != before.NewLinesWithArrow ||
+      context_.Settings().Options().RouteNewLines != before.RouteNewLines)
     FollowLineOptions();
 }
 
 void THolderForm::FollowLineOptions() {
-  bh->Model().SetDefLineArrows(Settings().Options().NewLinesWithArrow ? blaEndArrow : blaSimple);
-  bh->FRouteLines = Settings().Options().RouteNewLines;
+  bh->Model().SetDefLineArrows(context_.Settings().Options().NewLinesWithArrow ? blaEndArrow : blaSimple);
+  bh->FRouteLines = context_.Settings().Options().RouteNewLines;
 }
 
 void THolderForm::FollowAlignLinesSwitch() {
@@ -201,10 +202,10 @@ bool THolderForm::FormClose() {
   }
   if (document_->HasFile()) host_.AddRecentFile(document_->FileName());
   // A tab of the single-window workspace has no place of its own to give new windows.
-  ChartPlacement placement = Settings().LastChartPlacement();
+  ChartPlacement placement = context_.Settings().LastChartPlacement();
   if (isWindow()) placement = {x(), y(), width(), height()};
   placement.Zoom = static_cast<int>(m.ZoomPercents());
-  Settings().SetLastChartPlacement(placement);
+  context_.Settings().SetLastChartPlacement(placement);
   host_.ChartWindowClosed(*this);
   return true;
 }
@@ -239,7 +240,7 @@ void THolderForm::bhResize() {
   const QRect client = BHPanel->contentsRect();
   const std::int64_t sheet = bh->ChartToPixels(bh->Model().SheetWidth());
   int filler = 0;
-  if (Settings().Options().CenterChartInWindow && sheet >= 0 && sheet < client.width())
+  if (context_.Settings().Options().CenterChartInWindow && sheet >= 0 && sheet < client.width())
     filler = static_cast<int>((client.width() - sheet) / 2);
   LeftShape->setGeometry(client.x(), client.y(), filler, client.height());
   bh->setGeometry(client.x() + filler, client.y(), client.width() - filler, client.height());
@@ -369,7 +370,7 @@ void THolderForm::WheelOverCanvas(int delta, Qt::KeyboardModifiers modifiers) {
     return;
   }
   auto& m = bh->Model();
-  const bool zoomIn = Settings().Options().WheelUpZoomsIn ? !down : down;
+  const bool zoomIn = context_.Settings().Options().WheelUpZoomsIn ? !down : down;
   const std::int64_t zoom = SteppedZoom(m.ZoomPercents(), zoomIn ? 5 : -5);
   if (zoom == m.ZoomPercents()) return;
   m.SetZoomPercents(zoom);

@@ -23,6 +23,7 @@ namespace quobrix {
 class ChartDocument;
 class ChartWindowHost;
 struct ProgramOptions;
+class AppContext;
 class TBlocksHolder;
 class TDebugForm;
 class TVRulerWnd2;
@@ -32,8 +33,10 @@ class THolderForm : public QMainWindow {
 
  public:
   // `debug` receives the canvas's diagnostic texts when given.
-  explicit THolderForm(ChartWindowHost& host, TDebugForm* debug = nullptr);
+  THolderForm(ChartWindowHost& host, AppContext& context, TDebugForm* debug = nullptr);
   ~THolderForm() override;
+
+  AppContext& Context() const { return context_; }
 
   TBlocksHolder* bh = nullptr;
   TVRulerWnd2* HorzRuler = nullptr;
@@ -148,6 +151,7 @@ class THolderForm : public QMainWindow {
   bool DragOverCanvas(QEvent* event);
 
   ChartWindowHost& host_;
+  AppContext& context_;
   ChartDocument* document_ = nullptr;
   std::array<QLabel*, 3> statusPanels_{};
   // What the middle status panel showed before a hint took it.

@@ -1,5 +1,5 @@
+#include "chart/CoordinateMath.h"
 #include "view/ViewCoordinates.h"
-#include "render/CoordinateMath.h"
 
 #include <algorithm>
 #include <cmath>

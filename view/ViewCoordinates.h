@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "render/DeviceGeometry.h"
+#include "chart/DeviceGeometry.h"
 
 namespace quobrix {
 

@@ -4,8 +4,9 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "chart/DeviceGeometry.h"
 #include "platform/QPainterCanvas.h"
-#include "render/DeviceGeometry.h"
+#include "render/PageDrawing.h"
 #include "render/SheetPainting.h"
 #include "view/ZoomLimits.h"
 
@@ -59,7 +60,7 @@ void CodeChartPreview::paintEvent(QPaintEvent* event) {
     painter.save();
     painter.translate(0, page * pageHeight);
     painter.setClipRect(0, 0, width(), pageHeight);
-    chart_->DrawPreviewPage(canvas, page + 1, zoom, surface);
+    DrawPreviewPage(*chart_, canvas, page + 1, zoom, surface);
     painter.restore();
   }
 }

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/LanguageTable.h"
+#include "platform/LanguageTable.h"
 
 namespace quobrix {
 

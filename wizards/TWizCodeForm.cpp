@@ -20,9 +20,9 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/FromCodeVerb.h"
 #include "wizards/CodeChartPreview.h"
 #include "wizards/CodeErrorText.h"
+#include "wizards/LanguageWords.h"
 
 namespace quobrix {
 

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "wizards/CodePageEdits.h"
+#include "view/CodePageEdits.h"
 
 namespace quobrix {
 

@@ -9,9 +9,9 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "app/LanguageTable.h"
 #include "platform/Cp1251Codec.h"
-#include "wizards/CodePageEdits.h"
+#include "platform/LanguageTable.h"
+#include "view/CodePageEdits.h"
 
 namespace quobrix {
 

@@ -9,21 +9,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/FileDialogFilter.h"
-#include "app/LanguageTable.h"
 #include "chart/wizards/ProcessChart.h"
-#include "platform/Cp1251Codec.h"
+#include "platform/FileDialogFilter.h"
+#include "platform/LanguageTable.h"
 #include "platform/ProgramFolders.h"
+#include "view/CodePageEdits.h"
 #include "view/ProgramSettings.h"
-#include "wizards/CodePageEdits.h"
+#include "wizards/LanguageWords.h"
 
 namespace quobrix {
-
-namespace {
-
-std::string Word(TextKey key) { return UnicodeToCp1251(LanguageText(key)).value_or(std::string{}); }
-
-}  // namespace
 
 WizardDialog::WizardDialog(QWidget* parent) : QDialog(parent) {
   layout_ = new QVBoxLayout(this);
@@ -63,7 +57,6 @@ void WizardDialog::AddTemplateRowAndButtons() {
   layout_->addLayout(buttons);
 
   OpenDlg = FileToOpenDialog("OpenDlg");
-  OpenDlg->setDirectory(TemplateDir(Settings().LanguageFile()));
 }
 
 QFileDialog* WizardDialog::FileToOpenDialog(const char* name) {
@@ -159,9 +152,9 @@ WizardSection WizardDialog::Section(const QCheckBox& check, const CodePageMemo& 
 }
 
 WizardWords WizardDialog::Words() {
-  return {Word(TextKey::WIZARD_BEGIN),   Word(TextKey::WIZARD_END), Word(TextKey::WIZARD_INPUT),
-          Word(TextKey::WIZARD_OUTPUT),  Word(TextKey::WIZARD_PROCESS), Word(TextKey::WIZARD_YES),
-          Word(TextKey::WIZARD_NO)};
+  return {LanguageWord(TextKey::WIZARD_BEGIN),   LanguageWord(TextKey::WIZARD_END), LanguageWord(TextKey::WIZARD_INPUT),
+          LanguageWord(TextKey::WIZARD_OUTPUT),  LanguageWord(TextKey::WIZARD_PROCESS), LanguageWord(TextKey::WIZARD_YES),
+          LanguageWord(TextKey::WIZARD_NO)};
 }
 
 // The captions are final once the dialog shows: the language has been applied.

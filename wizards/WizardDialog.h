@@ -8,10 +8,10 @@
 #include <QList>
 #include <QPair>
 
-#include "app/LanguageTable.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/wizards/SymbolText.h"
 #include "chart/wizards/WizardChart.h"
+#include "platform/LanguageTable.h"
 
 class QCheckBox;
 class QFileDialog;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "render/BlockText.h"
+#include "chart/BlockExtent.h"
 
 namespace quobrix {
 

@@ -13,7 +13,7 @@
 #include "app/TMainForm.h"
 #include "support/TempDir.h"
 #include "tools/TInspectorForm.h"
-#include "view/ProgramSettings.h"
+#include "view/AppContext.h"
 #include "view/THolderForm.h"
 
 using namespace quobrix;
@@ -157,12 +157,12 @@ class AccessibleNamesTest : public QObject {
     QFETCH(QString, width);
     test::TempDir home;
     qputenv("QUOBRIX_HOME", home.Path().string().c_str());
-    Settings().SetOptions(ProgramOptions{});
-    TMainForm main;
+    AppContext context;
+    TMainForm main(context);
     main.show();  // the first showing applies the language of the options
     THolderForm* chart = main.CreateNewSheme();
     QVERIFY(chart);
-    Settings().ChangeOptions([&language](ProgramOptions& options) { options.Language = language; });
+    context.Settings().ChangeOptions([&language](ProgramOptions& options) { options.Language = language; });
     main.UseLanguage(language);
     std::vector<QWidget*> windows{&main};
     for (QWidget* child : main.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))

@@ -39,11 +39,11 @@ class AutoSaveTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { Settings().SetOptions(ProgramOptions{}); }
+  void init() { settings.SetOptions(ProgramOptions{}); }
 
   void onlyChartsWithUnsavedChangesAreCopied() {
     test::TempDir root;
-    AutoSave autoSave(QString::fromStdString(root.File("recovery")));
+    AutoSave autoSave(QString::fromStdString(root.File("recovery")), settings);
     test::ChartWindow edited, untouched;
     autoSave.Follow(*edited.form);
     autoSave.Follow(*untouched.form);
@@ -61,7 +61,7 @@ class AutoSaveTest : public QObject {
   // its own, so the program answers between them.
   void copiesAreWrittenBetweenEvents() {
     test::TempDir root;
-    AutoSave autoSave(QString::fromStdString(root.File("recovery")));
+    AutoSave autoSave(QString::fromStdString(root.File("recovery")), settings);
     test::ChartWindow a, b;
     autoSave.Follow(*a.form);
     autoSave.Follow(*b.form);
@@ -78,7 +78,7 @@ class AutoSaveTest : public QObject {
 
   void aCopyIsWrittenAgainOnlyAfterAnotherChange() {
     test::TempDir root;
-    AutoSave autoSave(QString::fromStdString(root.File("recovery")));
+    AutoSave autoSave(QString::fromStdString(root.File("recovery")), settings);
     test::ChartWindow w;
     autoSave.Follow(*w.form);
     Edit(w.model());
@@ -97,7 +97,7 @@ class AutoSaveTest : public QObject {
 
   void savingOrClosingAChartRemovesItsCopy() {
     test::TempDir root;
-    AutoSave autoSave(QString::fromStdString(root.File("recovery")));
+    AutoSave autoSave(QString::fromStdString(root.File("recovery")), settings);
     test::ChartWindow w;
     autoSave.Follow(*w.form);
     Edit(w.model());
@@ -120,7 +120,7 @@ class AutoSaveTest : public QObject {
     test::ChartWindow w;
     QString folder;
     {
-      AutoSave autoSave(QString::fromStdString(root.File("recovery")));
+      AutoSave autoSave(QString::fromStdString(root.File("recovery")), settings);
       autoSave.Follow(*w.form);
       Edit(w.model());
       WriteRound(autoSave);
@@ -132,13 +132,16 @@ class AutoSaveTest : public QObject {
 
   void theIntervalFollowsTheOptions() {
     test::TempDir root;
-    AutoSave autoSave(QString::fromStdString(root.File("recovery")));
+    AutoSave autoSave(QString::fromStdString(root.File("recovery")), settings);
     QVERIFY(autoSave.On());
-    Settings().ChangeOptions([](ProgramOptions& options) { options.AutoSaveSeconds = 0; });
+    settings.ChangeOptions([](ProgramOptions& options) { options.AutoSaveSeconds = 0; });
     QVERIFY(!autoSave.On());
-    Settings().ChangeOptions([](ProgramOptions& options) { options.AutoSaveSeconds = 5; });
+    settings.ChangeOptions([](ProgramOptions& options) { options.AutoSaveSeconds = 5; });
     QVERIFY(autoSave.On());
   }
+
+ private:
+  ProgramSettings settings;
 };
 
 QTEST_MAIN(AutoSaveTest)

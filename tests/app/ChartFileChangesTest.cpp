@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
+#include "platform/LanguageTable.h"
 #include "support/ModalAnswer.h"
 #include "support/ProgramHome.h"
 #include "view/TBlocksHolder.h"
@@ -38,7 +38,7 @@ void Widen(THolderForm& window, std::int64_t w) {
 struct Program {
   Program() {
     test::WriteBytes(plan, ChartWithBlocks(1));
-    main = std::make_unique<TMainForm>();
+    main = std::make_unique<TMainForm>(home.context);
   }
   THolderForm& Open() { return *main->OpenChart(File()); }
   QString File() const { return QString::fromStdString(plan); }

@@ -37,7 +37,7 @@ class FileTypeRegistrationTest : public QObject {
     DataHome use(data.path());
     const QString chart = home.File("loop.qbs");
     QVERIFY(QFile::copy(qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/Templates/Цикл.qbs"), chart));
-    TMainForm main({chart});
+    TMainForm main(home.context, {chart});
     main.show();
     QCOMPARE(main.ChartWindows().size(), std::size_t{1});
     QVERIFY(!QFileInfo::exists(DesktopEntry(data.path())));
@@ -50,7 +50,7 @@ class FileTypeRegistrationTest : public QObject {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     DataHome use(notAFolder);
-    TMainForm main;
+    TMainForm main(home.context);
     TDebugForm debug(&main);
     main.SetDebugForm(&debug);
     main.show();

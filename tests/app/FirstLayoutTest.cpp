@@ -15,7 +15,7 @@
 #include "app/TMainForm.h"
 #include "support/ProgramHome.h"
 #include "tools/TInspectorForm.h"
-#include "view/ProgramSettings.h"
+#include "view/AppContext.h"
 #include "view/THolderForm.h"
 
 using namespace quobrix;
@@ -50,8 +50,8 @@ class FirstLayoutTest : public QObject {
   void windowsLieSideBySideAndShowEveryItem() {
     QFETCH(QString, language);
     test::ProgramHome home;
-    TMainForm main;
-    Settings().ChangeOptions([&language](ProgramOptions& o) { o.Language = language; });
+    TMainForm main(home.context);
+    main.Context().Settings().ChangeOptions([&language](ProgramOptions& o) { o.Language = language; });
     main.show();
     QTRY_VERIFY(main.ActiveChartWindow() && main.ActiveChartWindow()->isVisible());
     main.Commands().Action(CommandId::Inspector).trigger();

@@ -11,8 +11,8 @@
 #include <csignal>
 #include <ctime>
 
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
+#include "platform/LanguageTable.h"
 #include "platform/ProgramFolders.h"
 #include "support/ModalAnswer.h"
 #include "support/ProgramHome.h"
@@ -46,7 +46,7 @@ class FolderCheckTest : public QObject {
     WriteFile(charts + "/.quobrix.Old002", true);
     WriteFile(charts + "/.quobrix.Fresh1", false);  // perhaps a save in progress
     test::ModalAnswer ok(QMessageBox::Ok);
-    TMainForm main;
+    TMainForm main(home.context);
     main.show();
     main.CheckFoldersAtStart();
     QVERIFY(!QFile::exists(home.File(".quobrix.Old001")));
@@ -59,7 +59,7 @@ class FolderCheckTest : public QObject {
   void foldersThatCannotBeWrittenAreNamedInOneMessage() {
     test::ProgramHome home;
     test::ModalAnswer ok(QMessageBox::Ok);
-    TMainForm main;
+    TMainForm main(home.context);
     main.show();
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};

@@ -14,13 +14,13 @@
 #include <QTextBrowser>
 
 #include "app/HelpFiles.h"
-#include "chart/ChartFormat.h"
-#include "platform/ProfileFile.h"
 #include "app/TMainForm.h"
-#include "app/LanguageTable.h"
+#include "chart/ChartFormat.h"
+#include "platform/LanguageTable.h"
+#include "platform/ProfileFile.h"
 #include "platform/ProgramFolders.h"
-#include "tools/THelpForm.h"
 #include "support/ProgramHome.h"
+#include "tools/THelpForm.h"
 
 using namespace quobrix;
 
@@ -124,7 +124,7 @@ class HelpFilesTest : public QObject {
   // desktop for nothing and the help window says where the help was looked for.
   void missingHelpAndLessonsAreToldInTheHelpWindow() {
     test::ProgramHome home;
-    TMainForm main;
+    TMainForm main(home.context);
     Browser browser;
     THelpForm& help = *main.findChild<THelpForm*>();
     const QString told = LanguageText(TextKey::HELP_MISSING_MSG).arg(QDir::toNativeSeparators(ResourceDir()));
@@ -147,7 +147,7 @@ class HelpFilesTest : public QObject {
 
   void everyWindowAndMenuHasAPageInEveryLanguage() {
     test::ProgramHome home;
-    TMainForm main;
+    TMainForm main(home.context);
     QSet<QString> names(kDialogs.begin(), kDialogs.end());
     for (QWidget* window : main.findChildren<QWidget*>())
       if (window->isWindow() && window->objectName().endsWith(QStringLiteral("Form")) &&

@@ -36,7 +36,7 @@ struct Program {
   QToolButton& Button() const { return *main.findChild<QToolButton*>(QStringLiteral("tbInspector")); }
 
   test::ProgramHome home;
-  TMainForm main;
+  TMainForm main{home.context};
   THolderForm* chart = nullptr;
 };
 
@@ -96,7 +96,7 @@ class InspectorWindowTest : public QObject {
   void itsPlacementComesBackAtTheNextStart() {
     test::ProgramHome home;
     {
-      TMainForm first;
+      TMainForm first(home.context);
       first.show();
       first.Commands().Action(CommandId::Inspector).trigger();
       first.Inspector()->move(150, 120);
@@ -104,7 +104,7 @@ class InspectorWindowTest : public QObject {
     }
     const ProfileFile saved(home.SettingsFile());
     QCOMPARE(saved.ReadString(QStringLiteral("WinPos"), QStringLiteral("InspectorX")), QStringLiteral("150"));
-    TMainForm second;
+    TMainForm second(home.context);
     second.show();
     QVERIFY(second.Inspector()->isVisible());
     QCOMPARE(second.Inspector()->pos(), QPoint(150, 120));

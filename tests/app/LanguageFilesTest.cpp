@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "app/DocumentSupport.h"
-#include "app/LanguageTable.h"
 #include "chart/SymbolTable.h"
+#include "platform/LanguageTable.h"
 #include "platform/ProfileFile.h"
 
 using namespace quobrix;

@@ -2,7 +2,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/LanguageTable.h"
+#include "platform/LanguageTable.h"
 
 using namespace quobrix;
 

@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/LanguageTable.h"
 #include "app/LoadLanguage.h"
+#include "platform/LanguageTable.h"
 
 // Stand-ins named like the program's windows (translation finds sections by
 // class name, without the namespace), kept apart from the real classes.

@@ -8,15 +8,15 @@
 #include <QToolButton>
 #include <memory>
 
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
+#include "platform/LanguageTable.h"
 #include "platform/SharedUserLibrary.h"
 #include "platform/UserLibraryFiles.h"
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
 #include "tools/TLibraryForm.h"
 #include "tools/TUserLibForm.h"
-#include "view/ProgramSettings.h"
+#include "view/AppContext.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 
@@ -27,12 +27,12 @@ namespace {
 struct Program {
   Program() {
     qputenv("QUOBRIX_HOME", home.Path().string().c_str());
-    Settings().SetOptions(ProgramOptions{});
-    main = std::make_unique<TMainForm>();
+    main = std::make_unique<TMainForm>(context);
   }
   QString Dir() const { return QString::fromStdString(home.Path().string()) + u'/'; }
 
   test::TempDir home;
+  AppContext context;
   std::unique_ptr<TMainForm> main;
 };
 

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <memory>
 
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
+#include "platform/LanguageTable.h"
 #include "support/ModalAnswer.h"
 #include "support/ProgramHome.h"
 #include "view/TBlocksHolder.h"
@@ -26,7 +26,7 @@ struct Program {
     BlocksHolderModel chart;
     for (int i = 0; i < kBlocks; ++i) chart.AddDefaultBlock(btRectangle, 100 * i, 0, 500, 500);
     test::WriteBytes(plan, chart.ChartFileText());
-    main = std::make_unique<TMainForm>();
+    main = std::make_unique<TMainForm>(home.context);
     // Every file takes the thread, however small.
     main->SetBackgroundReadFrom(0);
   }

@@ -24,7 +24,7 @@ constexpr int kLongWaitMs = 60000;
 
 struct Program {
   Program() {
-    main = std::make_unique<TMainForm>();
+    main = std::make_unique<TMainForm>(home.context);
     main->show();
   }
   QString Stored(const char* section, const char* key) const {
@@ -72,10 +72,10 @@ class SettingsKeepingTest : public QObject {
     QFile::setPermissions(home.SettingsFile(), QFileDevice::ReadOwner);
     test::ModalAnswer ok(QMessageBox::Ok);
     {
-      TMainForm main;
+      TMainForm main(home.context);
       main.show();
-      Settings().ChangeOptions([](ProgramOptions& o) { o.AutoSaveSeconds = 120; });
-      Settings().ChangeOptions([](ProgramOptions& o) { o.ShowSplash = false; });
+      main.Context().Settings().ChangeOptions([](ProgramOptions& o) { o.AutoSaveSeconds = 120; });
+      main.Context().Settings().ChangeOptions([](ProgramOptions& o) { o.ShowSplash = false; });
       QVERIFY(!main.SaveSettings());
       main.close();
     }
@@ -87,3 +87,4 @@ class SettingsKeepingTest : public QObject {
 
 QTEST_MAIN(SettingsKeepingTest)
 #include "SettingsKeepingTest.moc"
+#include "view/AppContext.h"

@@ -29,7 +29,7 @@ struct Workspace {
   ~Workspace() { delete palette; }
   QDockWidget& Dock() { return *qobject_cast<QDockWidget*>(palette->parentWidget()); }
   THolderForm& NewChart() {
-    auto* chart = new THolderForm(host);
+    auto* chart = new THolderForm(host, host.context);
     workspace.Adopt(*chart);
     workspace.Show(*chart);
     return *chart;
@@ -40,7 +40,7 @@ struct Workspace {
   test::FakeChartHost host;
   QMainWindow main;
   ToolWindowRegistry registry;
-  TLibraryForm* palette = new TLibraryForm(main, host.table, registry);
+  TLibraryForm* palette = new TLibraryForm(main, host.table, registry, host.context);
   SingleWindowWorkspace workspace{main};
 };
 

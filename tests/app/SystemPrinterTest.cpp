@@ -14,7 +14,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include "app/LanguageTable.h"
+#include "platform/LanguageTable.h"
 #include "support/ChartPrintingFixture.h"
 #include "support/PageInk.h"
 

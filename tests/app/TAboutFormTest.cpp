@@ -37,7 +37,7 @@ class TAboutFormTest : public QObject {
   // A borderless picture in the middle of the screen, gone at a click.
   void theMenuOpensItAndAClickClosesIt() {
     test::ProgramHome home;
-    TMainForm main;
+    TMainForm main(home.context);
     QRect shown;
     Qt::WindowFlags flags;
     test::ModalAnswer click([&](QWidget& about) {

@@ -21,21 +21,21 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/LanguageTable.h"
 #include "app/RecentFiles.h"
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
 #include "chart/PictureExporter.h"
+#include "platform/LanguageTable.h"
 #include "platform/PictureFileExporter.h"
-#include "platform/ProgramFolders.h"
 #include "platform/ProfileFile.h"
+#include "platform/ProgramFolders.h"
 #include "support/MemoryLimits.h"
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
 #include "tools/TInspectorForm.h"
 #include "tools/TLibraryForm.h"
 #include "tools/TUserLibForm.h"
-#include "view/ProgramSettings.h"
+#include "view/AppContext.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 #include "view/TVRulerWnd2.h"
@@ -54,9 +54,7 @@ const QString kChart = QStringLiteral(
 struct Program {
   Program() {
     qputenv("QUOBRIX_HOME", home.Path().string().c_str());
-    Settings().SetOptions(ProgramOptions{});
-    Settings().SetLastChartPlacement(ChartPlacement{});
-    main = std::make_unique<TMainForm>();
+    main = std::make_unique<TMainForm>(context);
   }
   QString File(const char* name) const { return QString::fromStdString(home.File(name)); }
   QString WriteChart(const char* name) const {
@@ -72,6 +70,7 @@ struct Program {
   QToolButton* Button(const char* name) const { return main->findChild<QToolButton*>(QString::fromLatin1(name)); }
 
   test::TempDir home;
+  AppContext context;
   std::unique_ptr<TMainForm> main;
 };
 
@@ -173,8 +172,9 @@ class TMainFormTest : public QObject {
     test::TempDir home;
     qputenv("QUOBRIX_HOME", home.Path().string().c_str());
     test::WriteBytes(home.File("plan.qbs"), kChart.toStdString());
-    Settings().SetLastChartPlacement({5, 5, 300, 200, 50});
-    TMainForm main({QString::fromStdString(home.File("plan.qbs")), QStringLiteral("ignored.qbs")});
+    AppContext context;
+    context.Settings().SetLastChartPlacement({5, 5, 300, 200, 50});
+    TMainForm main(context, {QString::fromStdString(home.File("plan.qbs")), QStringLiteral("ignored.qbs")});
     main.show();
     QCOMPARE(main.windowTitle(), TMainForm::ProgramTitle());
     QCOMPARE(main.ChartWindows().size(), size_t(1));
@@ -197,7 +197,7 @@ class TMainFormTest : public QObject {
     QCOMPARE(w->frameGeometry().top(), work.top());
     QCOMPARE(w->frameGeometry().bottom(), work.bottom());
     QVERIFY(w->frameGeometry().left() >= p.main->frameGeometry().right());
-    QCOMPARE(Settings().LastChartPlacement().Width, w->width());
+    QCOMPARE(p.main->Context().Settings().LastChartPlacement().Width, w->width());
   }
 
   void savingAnUntitledChartAsksForAName() {
@@ -662,7 +662,7 @@ class TMainFormTest : public QObject {
     hint = QStringLiteral("platform");
     p.main->AppShowHint(hint, w->cbZoom);
     QCOMPARE(hint, QStringLiteral("platform"));
-    Settings().ChangeOptions([](ProgramOptions& o) { o.ShowActiveSymbolHint = false; });
+    p.main->Context().Settings().ChangeOptions([](ProgramOptions& o) { o.ShowActiveSymbolHint = false; });
     p.main->AppShowHint(hint, w->bh);
     QCOMPARE(hint, QStringLiteral("platform"));
   }
@@ -692,7 +692,7 @@ class TMainFormTest : public QObject {
     THolderForm* w = p.main->CreateNewSheme();
     QCOMPARE(p.main->ActiveChartWindow(), w);
     p.Command(CommandId::StatusLine).trigger();
-    QVERIFY(!Settings().Options().ShowStatusInWin);
+    QVERIFY(!p.main->Context().Settings().Options().ShowStatusInWin);
     QCOMPARE(w->BottomPanel->height(), 1);
     QCOMPARE(earlier->BottomPanel->height(), 20);
     p.Command(CommandId::Rulers).trigger();
@@ -703,7 +703,7 @@ class TMainFormTest : public QObject {
     QVERIFY(later->close());
     QVERIFY(!p.main->ActiveChartWindow());
     p.Command(CommandId::ColorStrip).trigger();  // without a chart: only the option
-    QVERIFY(!Settings().Options().ShowColorLineInWin);
+    QVERIFY(!p.main->Context().Settings().Options().ShowColorLineInWin);
     QVERIFY(!earlier->ColorPanel->isHidden() && !w->ColorPanel->isHidden());
   }
 
@@ -813,7 +813,7 @@ class TMainFormTest : public QObject {
     THolderForm* first = p.main->CreateNewSheme();
     THolderForm* second = p.main->CreateNewSheme();
     second->SetColorStripVisible(false);  // this window's own switch
-    Settings().ChangeOptions([](ProgramOptions& o) {
+    p.main->Context().Settings().ChangeOptions([](ProgramOptions& o) {
       o.ShowRulersInWin = false;
       o.ShowStatusInWin = false;
     });
@@ -825,15 +825,15 @@ class TMainFormTest : public QObject {
     QVERIFY(!p.Command(CommandId::StatusLine).isChecked());
     QVERIFY(second->ColorPanel->isHidden());  // kept: that option did not change
     p.Command(CommandId::Rulers).trigger();
-    QVERIFY(Settings().Options().ShowRulersInWin);
+    QVERIFY(p.main->Context().Settings().Options().ShowRulersInWin);
     QVERIFY(!second->HorzRuler->isHidden());
   }
 
   void aLanguageChangeReachesOpenChartWindows() {
     Program p;
     THolderForm* w = p.main->CreateNewSheme();
-    Settings().SetLanguageFile(EnglishFile());
-    Settings().SetLanguageFile(QString());
+    p.main->Context().Settings().SetLanguageFile(EnglishFile());
+    p.main->Context().Settings().SetLanguageFile(QString());
     QCOMPARE(w->MainMenu2->findChild<QMenu*>(QStringLiteral("mView"))->title(), QStringLiteral("View"));
     QCOMPARE(w->findChild<QAction*>(QStringLiteral("mRulers"))->text(), QStringLiteral("Rulers"));
     QCOMPARE(p.Command(CommandId::Undo).text(), QStringLiteral("Undo"));
@@ -903,17 +903,17 @@ class TMainFormTest : public QObject {
     Program p;
     QAction& search = p.Command(CommandId::Search);
     QVERIFY(search.shortcut().isEmpty());
-    Settings().ChangeOptions([](ProgramOptions& options) { options.CtrlFOpensSearch = true; });
+    p.main->Context().Settings().ChangeOptions([](ProgramOptions& options) { options.CtrlFOpensSearch = true; });
     QCOMPARE(search.shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
-    Settings().ChangeOptions([](ProgramOptions& options) { options.CtrlFOpensSearch = false; });
+    p.main->Context().Settings().ChangeOptions([](ProgramOptions& options) { options.CtrlFOpensSearch = false; });
     QVERIFY(search.shortcut().isEmpty());
   }
 
   void chartWindowsTakeTheLanguageFile() {
     Program p;
-    Settings().SetLanguageFile(qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/English.lng"));
+    p.main->Context().Settings().SetLanguageFile(qEnvironmentVariable("QUOBRIX_SOURCE_DIR") + QStringLiteral("/lang/English.lng"));
     THolderForm* w = p.main->CreateNewSheme();
-    Settings().SetLanguageFile(QString());
+    p.main->Context().Settings().SetLanguageFile(QString());
     QCOMPARE(w->bObjSnap->text(), QStringLiteral("OSNAP"));
     QCOMPARE(w->bObjSnap->toolTip(), QStringLiteral("Snap to symbols"));
     QCOMPARE(w->MainMenu2->findChild<QMenu*>(QStringLiteral("mFile"))->title(), QStringLiteral("File"));

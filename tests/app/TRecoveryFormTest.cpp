@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
 #include "app/TRecoveryForm.h"
 #include "chart/RecoveryFolder.h"
+#include "platform/LanguageTable.h"
 #include "support/ModalAnswer.h"
 #include "support/ProgramHome.h"
 #include "view/TBlocksHolder.h"
@@ -50,7 +50,7 @@ struct Program {
     test::WriteBytes(leftOver + "/chart-1.path", plan);
     test::WriteBytes(leftOver + "/chart-2.qbs", ChartWithBlocks(3));
     test::WriteBytes(leftOver + "/chart-2.path", "Untitled");
-    main = std::make_unique<TMainForm>();
+    main = std::make_unique<TMainForm>(home.context);
   }
   // Offers the copies and lets `use` act in the dialog.
   void InDialog(const std::function<void(TRecoveryForm&)>& use) {
@@ -160,7 +160,7 @@ class TRecoveryFormTest : public QObject {
 
   void withNothingLeftOverNoDialogShows() {
     test::ProgramHome home;
-    TMainForm main;
+    TMainForm main(home.context);
     test::ModalAnswer fail([](QWidget& modal) {
       modal.close();
       QFAIL("a dialog showed");

@@ -19,6 +19,7 @@
 #include "platform/ProgramFolders.h"
 #include "support/ModalAnswer.h"
 #include "support/ProgramHome.h"
+#include "view/AppContext.h"
 #include "view/THolderForm.h"
 #include "view/TVRulerWnd2.h"
 
@@ -27,7 +28,7 @@ using namespace quobrix;
 namespace {
 
 struct Program {
-  Program() { main = std::make_unique<TMainForm>(); }
+  Program() { main = std::make_unique<TMainForm>(home.context); }
   TSettingsForm& Dialog() const { return main->SettingsForm(); }
   QCheckBox& Box(const char* name) const { return *Dialog().findChild<QCheckBox*>(QString::fromLatin1(name)); }
   // Opens the dialog through its menu item and lets `use` act in it.
@@ -64,7 +65,7 @@ class TSettingsFormTest : public QObject {
     QFETCH(QString, language);
     QFETCH(QString, shown);
     Program p;
-    Settings().ChangeOptions([&language](ProgramOptions& o) {
+    p.main->Context().Settings().ChangeOptions([&language](ProgramOptions& o) {
       o.Language = language;
       o.MDIMode = false;
       o.ShowActiveSymbolHint = false;
@@ -76,10 +77,10 @@ class TSettingsFormTest : public QObject {
       p.Box("chShowHint").setChecked(true);
       d.bOK->click();
     });
-    QCOMPARE(Settings().Options().Language, language);
+    QCOMPARE(p.main->Context().Settings().Options().Language, language);
     QCOMPARE(p.StoredLanguage(), language);
-    QVERIFY(Settings().Options().ShowActiveSymbolHint);
-    QVERIFY(!Settings().Options().MDIMode);
+    QVERIFY(p.main->Context().Settings().Options().ShowActiveSymbolHint);
+    QVERIFY(!p.main->Context().Settings().Options().MDIMode);
   }
 
   void applyingHidesTheRulersAtOnceAndClearsTheMenuCheck() {
@@ -91,7 +92,7 @@ class TSettingsFormTest : public QObject {
     });
     QVERIFY(chart->HorzRuler->isHidden() && chart->VertRuler->isHidden());
     QVERIFY(!p.main->Commands().Action(CommandId::Rulers).isChecked());
-    QVERIFY(!Settings().Options().ShowRulersInWin);
+    QVERIFY(!p.main->Context().Settings().Options().ShowRulersInWin);
   }
 
   // It persists even if the program never ends normally.
@@ -102,7 +103,7 @@ class TSettingsFormTest : public QObject {
       d.bOK->click();
     });
     QCOMPARE(p.StoredLanguage(), QStringLiteral("English"));
-    QCOMPARE(Settings().LanguageFile(), ProgramDir() + QStringLiteral("lang/English.lng"));
+    QCOMPARE(p.main->Context().Settings().LanguageFile(), ProgramDir() + QStringLiteral("lang/English.lng"));
     QCOMPARE(p.main->windowTitle(), TMainForm::ProgramTitle());
   }
 
@@ -114,7 +115,7 @@ class TSettingsFormTest : public QObject {
       d.cbLanguage->setCurrentText(QString::fromUtf8("Украинский"));
       d.bCancel->click();
     });
-    QVERIFY(Settings().Options().ShowStatusInWin);
+    QVERIFY(p.main->Context().Settings().Options().ShowStatusInWin);
     QCOMPARE(p.home.ReadSettings(), before);
   }
 
@@ -129,12 +130,12 @@ class TSettingsFormTest : public QObject {
       }
       d.bOK->click();
     });
-    QVERIFY(Settings().Options().NewLinesWithArrow && Settings().Options().RouteNewLines);
+    QVERIFY(p.home.context.Settings().Options().NewLinesWithArrow && p.home.context.Settings().Options().RouteNewLines);
   }
 
   void theAutosaveIntervalIsOnTheSecondPageAndTakenWhenApplied() {
     Program p;
-    Settings().ChangeOptions([](ProgramOptions& o) { o.AutoSaveSeconds = 90; });
+    p.main->Context().Settings().ChangeOptions([](ProgramOptions& o) { o.AutoSaveSeconds = 90; });
     p.InDialog([](TSettingsForm& d) {
       auto* seconds = d.pExpert->findChild<QSpinBox*>(QStringLiteral("seAutoSaveSeconds"));
       QVERIFY(seconds);
@@ -144,7 +145,7 @@ class TSettingsFormTest : public QObject {
       seconds->setValue(0);
       d.bOK->click();
     });
-    QCOMPARE(Settings().Options().AutoSaveSeconds, 0);
+    QCOMPARE(p.main->Context().Settings().Options().AutoSaveSeconds, 0);
   }
 
   void theDialogIsNamedAfterItsMenuItemAndTurnsItsPages() {

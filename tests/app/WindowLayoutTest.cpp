@@ -12,6 +12,7 @@
 #include "support/ModalAnswer.h"
 #include "support/ProgramHome.h"
 #include "tools/ToolWindow.h"
+#include "view/AppContext.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 
@@ -45,12 +46,13 @@ namespace {
 
 // One run of the program: the main window with its tool window, shown.
 struct Run {
-  explicit Run(QStringList commandLine = {}) : main(std::make_unique<TMainForm>(std::move(commandLine))) {
+  explicit Run(QStringList commandLine = {}) : main(std::make_unique<TMainForm>(context, std::move(commandLine))) {
     standIn = new TStandInForm(*main);
     main->show();
   }
   THolderForm& Chart() const { return *main->ActiveChartWindow(); }
 
+  AppContext context;
   std::unique_ptr<TMainForm> main;
   TStandInForm* standIn;
 };
@@ -78,13 +80,13 @@ class WindowLayoutTest : public QObject {
     const QStringList recent = {home.File("a.qbs"), home.File("b b.qbs"), home.File("c.qbs")};
     {
       Run first;
-      options.Language = Settings().Options().Language;
-      Settings().SetOptions(options);
+      options.Language = first.context.Settings().Options().Language;
+      first.context.Settings().SetOptions(options);
       for (const QString& path : recent) first.main->AddRecentFile(path);
       first.main->move(140, 130);
       first.standIn->move(300, 210);
       first.standIn->show();
-      Settings().SetLastChartPlacement({50, 60, 400, 300, 150});
+      first.context.Settings().SetLastChartPlacement({50, 60, 400, 300, 150});
       QVERIFY(first.main->SaveSettings());
     }
     const ProfileFile file(home.SettingsFile());
@@ -92,9 +94,8 @@ class WindowLayoutTest : public QObject {
     QCOMPARE(Value(file, "WinPos", "ChartZoom"), QStringLiteral("150"));
     QCOMPARE(Value(file, "Recent", "Recent1"), recent[1]);
 
-    Settings().SetOptions(ProgramOptions{});
     Run second;
-    QVERIFY(Settings().Options() == options);
+    QVERIFY(second.context.Settings().Options() == options);
     QCOMPARE(second.main->RecentFiles(), recent);
     QCOMPARE(second.main->pos(), QPoint(140, 130));
     QCOMPARE(QRect(second.Chart().pos(), second.Chart().size()), QRect(50, 60, 400, 300));
@@ -109,7 +110,7 @@ class WindowLayoutTest : public QObject {
     test::ProgramHome home;
     Run run;
     const QString desktop = LanguageForDesktop(QLocale::system().uiLanguages().value(0));
-    QCOMPARE(Settings().Options().Language, desktop);
+    QCOMPARE(run.context.Settings().Options().Language, desktop);
     QCOMPARE(ProfileFile(home.SettingsFile()).ReadString(kMainSection, kLanguageKey), desktop);
     QCOMPARE(run.Chart().frameGeometry().bottom(), WorkArea().bottom());
     QCOMPARE(run.Chart().bh->Model().ZoomPercents(), qint64(100));
@@ -120,8 +121,8 @@ class WindowLayoutTest : public QObject {
     test::ProgramHome home;
     home.WriteSettings("[Main]\r\nLanguage=\r\n");
     Run run;
-    QCOMPARE(Settings().Options().Language, QString());
-    QCOMPARE(Settings().LanguageFile(), QString());
+    QCOMPARE(run.context.Settings().Options().Language, QString());
+    QCOMPARE(run.context.Settings().LanguageFile(), QString());
     QCOMPARE(run.main->windowTitle(), QString::fromUtf8("Построитель схем Quobrix 1.50"));
   }
 
@@ -132,7 +133,7 @@ class WindowLayoutTest : public QObject {
     test::ModalAnswer ok(QMessageBox::Ok);
     Run run({home.File("bad.qbs")});
     QVERIFY(run.main->ChartWindows().empty());
-    const ChartPlacement& p = Settings().LastChartPlacement();
+    const ChartPlacement& p = run.context.Settings().LastChartPlacement();
     QCOMPARE(QRect(p.Left, p.Top, p.Width, p.Height), QRect(20, 20, 500, 500));
     QCOMPARE(p.Zoom, 100);
   }
@@ -154,7 +155,7 @@ class WindowLayoutTest : public QObject {
     QCOMPARE(run.standIn->pos(), QPoint(20, 20));
     run.main->SaveSettings();
     const ProfileFile file(home.SettingsFile());
-    QCOMPARE(Value(file, "WinPos", "ChartW"), QString::number(Settings().LastChartPlacement().Width));
+    QCOMPARE(Value(file, "WinPos", "ChartW"), QString::number(run.context.Settings().LastChartPlacement().Width));
     QCOMPARE(Value(file, "WinPos", "StandIn"), QStringLiteral("0"));
     QCOMPARE(Value(file, "Main", "ShowSplash"), QStringLiteral("1"));
   }
@@ -164,7 +165,7 @@ class WindowLayoutTest : public QObject {
     home.WriteSettings("[WinPos]\r\nChartX=10\r\nChartY=10\r\nChartW=50\r\nChartH=-7\r\nChartZoom=0\r\n");
     Run run;
     QCOMPARE(run.Chart().size(), QSize(100, 100));
-    QCOMPARE(Settings().LastChartPlacement().Width, 100);
+    QCOMPARE(run.context.Settings().LastChartPlacement().Width, 100);
     QCOMPARE(run.Chart().bh->Model().ZoomPercents(), qint64(1));
   }
 
@@ -175,7 +176,7 @@ class WindowLayoutTest : public QObject {
     for (int i = 0; i < 6; ++i) text += "Recent" + QByteArray::number(i) + "=/old" + QByteArray::number(i) + ".qbs\r\n";
     home.WriteSettings(text + "Other=kept\r\n");
     {
-      TMainForm unshown;  // its layout, and with it the old list, is never read
+      TMainForm unshown(home.context);  // its layout, and with it the old list, is never read
       for (const char* path : {"/a.qbs", "/b.qbs", "/c.qbs"}) unshown.AddRecentFile(QString::fromLatin1(path));
       unshown.SaveSettings();
     }

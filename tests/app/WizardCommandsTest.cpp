@@ -12,16 +12,16 @@
 #include <new>
 #include <utility>
 
-#include "app/FromCodeVerb.h"
-#include "app/LanguageTable.h"
 #include "app/TMainForm.h"
+#include "platform/LanguageTable.h"
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
-#include "view/ProgramSettings.h"
+#include "view/AppContext.h"
+#include "view/CodePageEdits.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 #include "wizards/CodeChartPreview.h"
-#include "wizards/CodePageEdits.h"
+#include "wizards/LanguageWords.h"
 #include "wizards/TWizCodeForm.h"
 #include "wizards/TWizLSForm.h"
 
@@ -59,13 +59,13 @@ class WizardAnswer {
 struct Program {
   Program() {
     qputenv("QUOBRIX_HOME", home.Path().string().c_str());
-    Settings().SetOptions(ProgramOptions{});
-    Settings().SetLastChartPlacement(ChartPlacement{30, 40, 500, 400, 150});
-    main = std::make_unique<TMainForm>();
+    context.Settings().SetLastChartPlacement(ChartPlacement{30, 40, 500, 400, 150});
+    main = std::make_unique<TMainForm>(context);
   }
   QAction& Command(CommandId id) const { return main->Commands().Action(id); }
 
   test::TempDir home;
+  AppContext context;
   std::unique_ptr<TMainForm> main;
 };
 

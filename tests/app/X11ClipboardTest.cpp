@@ -34,12 +34,11 @@ int Serve(int argc, char** argv) {
   const QStringList args{argv[1], argv[2], argv[3]};
   QGuiApplication app(argc, argv);
   QtChartClipboard clipboard;
-  SetChartClipboard(&clipboard);
   BlocksHolderModel chart;
   if (args[0] == "--serve-copy") {
     if (!chart.LoadFromFile(args[1].toStdString())) return 2;
     chart.SetActiveBlock(args[2].toLongLong());
-    if (!chart.CopyToClipboard()) return 3;
+    if (!chart.CopyToClipboard(clipboard)) return 3;
   } else {
     auto* data = new QMimeData;
     data->setData(args[1], args[2].toUtf8());
@@ -120,7 +119,6 @@ class X11ClipboardTest : public QObject {
   void initTestCase() {
     QVERIFY(dir.isValid());
     QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
-    SetChartClipboard(&clipboard);
   }
 
   void cleanup() {
@@ -137,7 +135,7 @@ class X11ClipboardTest : public QObject {
     StartServer({"--serve-copy", path, "5"});
 
     BlocksHolderModel target;
-    QVERIFY(target.PasteFromClipboard());
+    QVERIFY(target.PasteFromClipboard(clipboard));
     StopServer();
 
     QCOMPARE(target.BlockCount(), 3);
@@ -155,7 +153,7 @@ class X11ClipboardTest : public QObject {
     StartServer({"--serve-copy", path, "5"});
 
     BlocksHolderModel target;
-    QVERIFY(target.PasteFromClipboard());
+    QVERIFY(target.PasteFromClipboard(clipboard));
     StopServer();
 
     QCOMPARE(target.BlockCount(), 4);
@@ -180,8 +178,8 @@ class X11ClipboardTest : public QObject {
     }
 
     BlocksHolderModel target;
-    QVERIFY(target.PasteFromClipboard());
-    QVERIFY(target.PasteFromClipboard());
+    QVERIFY(target.PasteFromClipboard(clipboard));
+    QVERIFY(target.PasteFromClipboard(clipboard));
     StopServer();
 
     QCOMPARE(target.BlockCount(), 2);
@@ -207,7 +205,7 @@ class X11ClipboardTest : public QObject {
     BlocksHolderModel target;
     target.AddDefaultBlock(btRectangle, 0, 0, 1000, 1000);
     target.SetModified(false);
-    QVERIFY(!target.PasteFromClipboard());
+    QVERIFY(!target.PasteFromClipboard(clipboard));
     StopServer();
 
     QCOMPARE(target.BlockCount(), 1);

@@ -33,6 +33,9 @@ class HeldClipboard : public ChartClipboard {
   std::optional<std::string> fragment;
 };
 
+// The clipboard the paths copy to and paste from.
+HeldClipboard gClipboard;
+
 // What an edit must announce: a notice of this kind (and detail).
 struct Expected {
   Expected(ChartChange k) : kind(k) {}
@@ -149,7 +152,7 @@ const EditPath kPaths[] = {
      [](auto& c) { c.UngroupBlock(); }, Expected(StructureChange::Deleted)},
     {"Paste", "PasteFragment", [](auto& c) { Select(c, 1); }, [](auto& c) { c.PasteFragment(c.BlockToFragment(c.Blocks(1))); },
      Expected(StructureChange::Added)},
-    {"Cut", "CutToClipboard", [](auto& c) { Select(c, 2); }, [](auto& c) { c.CutToClipboard(); }, Expected(StructureChange::Deleted)},
+    {"Cut", "CutToClipboard", [](auto& c) { Select(c, 2); }, [](auto& c) { c.CutToClipboard(gClipboard); }, Expected(StructureChange::Deleted)},
     {"Undo", "Undo",
      [](auto& c) { AddBlockAsAnEdit(c); },
      [](auto& c) { c.Undo(); }, Expected(StructureChange::Undone)},
@@ -194,9 +197,9 @@ const EditPath kPaths[] = {
     {"PasteFromClipboard", "PasteFromClipboard",
      [](auto& c) {
        Select(c, 1);
-       c.CopyToClipboard();
+       c.CopyToClipboard(gClipboard);
      },
-     [](auto& c) { c.PasteFromClipboard(); }, Expected(StructureChange::Added)},
+     [](auto& c) { c.PasteFromClipboard(gClipboard); }, Expected(StructureChange::Added)},
     {"Fragment", "LoadFragment", Nothing, [](auto& c) { c.LoadFragment(c.BlockToFragment(c.Blocks(1))); },
      Expected(StructureChange::Added)},
     {"Save", "SaveToFile", Nothing, [](auto& c) { c.SaveToFile(ScratchFile("saved.qbs")); }, ChartChange::Document},
@@ -229,16 +232,14 @@ const EditPath kPaths[] = {
 class EveryEditingPath : public ::testing::TestWithParam<EditPath> {
  protected:
   void SetUp() override {
-    SetChartClipboard(&clipboard);
+    gClipboard.fragment.reset();
     gScratchFolder = scratch.Path().string();
     for (int i = 0; i < 3; ++i) chart.AddDefaultBlock(btRectangle, 3000 * i, 0, 2000, 1000);
     chart.AddDefaultBlock(btLine, 2000, 500, 1000, 0);
   }
-  void TearDown() override { SetChartClipboard(nullptr); }
 
   test::UndoTestFolder folder;
   test::TempDir scratch;
-  HeldClipboard clipboard;
   BlocksHolderModel chart;
 };
 

@@ -33,26 +33,24 @@ class ClipboardCommands : public ::testing::Test {
   ChartSubscription watch;
 
   void SetUp() override {
-    SetChartClipboard(&clipboard);
     chart.AddDefaultBlock(btRectangle, 1000, 2000, 2000, 1000);
     chart.AddDefaultBlock(btEllipse, 4000, 2000, 1000, 1000);
     chart.AddDefaultBlock(btLine, 8000, 9000, -3000, -1000);
     watch = test::OnActiveBlockChanged(chart, [&](std::int64_t n) { notified.push_back(n); });
     chart.SetModified(false);
   }
-  void TearDown() override { SetChartClipboard(nullptr); }
 };
 
 TEST_F(ClipboardCommands, CopyWithNothingSelectedPutsNothing) {
-  EXPECT_FALSE(chart.CopyToClipboard());
-  EXPECT_FALSE(chart.CutToClipboard());
+  EXPECT_FALSE(chart.CopyToClipboard(clipboard));
+  EXPECT_FALSE(chart.CutToClipboard(clipboard));
   EXPECT_FALSE(clipboard.held);
   EXPECT_FALSE(chart.FModified());
 }
 
 TEST_F(ClipboardCommands, CopyPutsTheFragmentAndPictureSizesAtBothResolutions) {
   chart.SetActiveBlock(1);
-  ASSERT_TRUE(chart.CopyToClipboard());
+  ASSERT_TRUE(chart.CopyToClipboard(clipboard));
   const ClipboardContents& put = *clipboard.held;
   EXPECT_EQ(put.Fragment, chart.BlockToFragment(chart.Blocks(1)));
   // 3 x 378 pixels per 100 mm for the bitmap, 378 for the metafile, 5 pixels to spare.
@@ -67,7 +65,7 @@ TEST_F(ClipboardCommands, CopyPutsTheFragmentAndPictureSizesAtBothResolutions) {
 
 TEST_F(ClipboardCommands, ALineDrawnUpwardsAndLeftwardsFitsItsPicture) {
   chart.SetActiveBlock(3);
-  ASSERT_TRUE(chart.CopyToClipboard());
+  ASSERT_TRUE(chart.CopyToClipboard(clipboard));
   const ClipboardPicture& bitmap = clipboard.held->Bitmap;
   EXPECT_EQ(bitmap.Width, 3000 * 1134 / 10000 + 5);
   EXPECT_EQ(bitmap.OffsetX, 8000 * 1134 / 10000 - 3000 * 1134 / 10000);
@@ -77,19 +75,19 @@ TEST_F(ClipboardCommands, ALineDrawnUpwardsAndLeftwardsFitsItsPicture) {
 TEST_F(ClipboardCommands, ABlockTooLargeForAPictureStillCopiesItsFragment) {
   chart.Blocks(1).W = INT64_MIN;
   chart.SetActiveBlock(1);
-  ASSERT_TRUE(chart.CopyToClipboard());
+  ASSERT_TRUE(chart.CopyToClipboard(clipboard));
   EXPECT_FALSE(clipboard.held->Bitmap.CanBeDrawn());
   EXPECT_FALSE(clipboard.held->Fragment.empty());
 }
 
 TEST_F(ClipboardCommands, PastingAMultiSelectionOfTwoAppendsItsBlocksAndContainer) {
   chart.MakeMultiSelection(0, 0, 6000, 4000, {1, 2});
-  ASSERT_TRUE(chart.CopyToClipboard());
+  ASSERT_TRUE(chart.CopyToClipboard(clipboard));
   BlocksHolderModel target;
   const auto watchTarget = test::OnActiveBlockChanged(target, [&](std::int64_t n) { notified.push_back(n); });
   notified.clear();
 
-  ASSERT_TRUE(target.PasteFromClipboard());
+  ASSERT_TRUE(target.PasteFromClipboard(clipboard));
 
   ASSERT_EQ(target.BlockCount(), 3);
   const TBlock& container = target.Blocks(3);
@@ -103,8 +101,8 @@ TEST_F(ClipboardCommands, PastingAMultiSelectionOfTwoAppendsItsBlocksAndContaine
 
 TEST_F(ClipboardCommands, PastingDissolvesTheMultiSelectionFirst) {
   chart.MakeMultiSelection(0, 0, 6000, 4000, {1, 2});
-  ASSERT_TRUE(chart.CopyToClipboard());
-  ASSERT_TRUE(chart.PasteFromClipboard());
+  ASSERT_TRUE(chart.CopyToClipboard(clipboard));
+  ASSERT_TRUE(chart.PasteFromClipboard(clipboard));
   ASSERT_EQ(chart.BlockCount(), 6);
   EXPECT_EQ(chart.Blocks(1).Owner, nullptr);
 }
@@ -113,7 +111,7 @@ TEST_F(ClipboardCommands, ForeignOrMissingTextChangesNothing) {
   for (const char* text : {"", "Hello", " [Quobrix Sheme v.1.0]"}) {
     EXPECT_FALSE(chart.PasteFragment(text)) << text;
   }
-  EXPECT_FALSE(chart.PasteFromClipboard());
+  EXPECT_FALSE(chart.PasteFromClipboard(clipboard));
   EXPECT_EQ(chart.BlockCount(), 3);
   EXPECT_FALSE(chart.FModified());
   EXPECT_EQ(chart.History().FUndoCount(), 0);
@@ -124,7 +122,7 @@ TEST_F(ClipboardCommands, ForeignOrMissingTextChangesNothing) {
 // selection that held them.
 TEST_F(ClipboardCommands, CutDeletesTheBlockWithItsMembersAfterAnUndoPoint) {
   chart.MakeMultiSelection(0, 0, 6000, 4000, {1, 2});
-  ASSERT_TRUE(chart.CutToClipboard());
+  ASSERT_TRUE(chart.CutToClipboard(clipboard));
   ASSERT_EQ(chart.BlockCount(), 1);
   EXPECT_EQ(chart.ActiveBlock(), 0);
   EXPECT_TRUE(chart.FModified());
@@ -143,9 +141,9 @@ TEST_F(ClipboardCommands, CuttingAGroupHoldingAGroupAndPastingItBringsBackEveryB
   chart.MakeMultiSelection(0, 0, 9000, 9000, {3, 4});
   chart.GroupSelection();
   ASSERT_EQ(chart.Blocks(5).Members.size(), 2u);
-  ASSERT_TRUE(chart.CutToClipboard());
+  ASSERT_TRUE(chart.CutToClipboard(clipboard));
   ASSERT_EQ(chart.BlockCount(), 0);
-  ASSERT_TRUE(chart.PasteFromClipboard());
+  ASSERT_TRUE(chart.PasteFromClipboard(clipboard));
   ASSERT_EQ(chart.BlockCount(), 4);
   const TBlock& group = chart.Blocks(4);
   EXPECT_EQ(group.Compl, ckGroup);
@@ -159,7 +157,7 @@ TEST_F(ClipboardCommands, CuttingAGroupHoldingAGroupAndPastingItBringsBackEveryB
 TEST_F(ClipboardCommands, CutKeepsTheBlockWhenTheClipboardRefusesIt) {
   clipboard.accepts = false;
   chart.SetActiveBlock(1);
-  EXPECT_FALSE(chart.CutToClipboard());
+  EXPECT_FALSE(chart.CutToClipboard(clipboard));
   EXPECT_EQ(chart.BlockCount(), 3);
   EXPECT_FALSE(chart.FModified());
   EXPECT_EQ(chart.History().FUndoCount(), 0);

@@ -6,7 +6,7 @@
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ConnectRoute.h"
-#include "render/SymbolOutline.h"
+#include "chart/SymbolOutline.h"
 #include "support/ChartBuilder.h"
 
 namespace quobrix {

@@ -7,9 +7,11 @@
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartClipboard.h"
-#include "chart/ChartPicture.h"
-#include "render/CoordinateMath.h"
-#include "render/HitTests.h"
+#include "chart/CoordinateMath.h"
+#include "chart/HitTests.h"
+#include "render/BlockPicture.h"
+#include "render/ChartPicture.h"
+#include "render/PageDrawing.h"
 #include "render/SheetPainting.h"
 #include "support/ChartBuilder.h"
 #include "support/RecordingCanvas.h"
@@ -91,8 +93,8 @@ TEST_F(FarCoordinates, DrawOnEveryPageAtEveryZoom) {
   chart.SetSheetHeight(kMax);
   for (std::int32_t page : {INT32_MIN, 0, 1, 2, INT32_MAX}) {
     RecordingCanvas print, preview;
-    chart.PrintPage(print, 4960, page, 7016);
-    for (std::int64_t zoom : {std::int64_t{1}, std::int64_t{100}, kMax}) chart.DrawPreviewPage(preview, page, zoom);
+    PrintPage(chart, print, 4960, page, 7016);
+    for (std::int64_t zoom : {std::int64_t{1}, std::int64_t{100}, kMax}) DrawPreviewPage(chart, preview, page, zoom);
   }
   RecordingCanvas picture;
   DrawChartPicture(chart, picture, INT32_MAX);
@@ -121,25 +123,23 @@ TEST_F(FarCoordinates, TheSheetPaintsOnlyWhatReachesTheClientAreaFromAnyOrigin) 
 
 TEST_F(FarCoordinates, CopiedPicturesAreCheckedAndDrawable) {
   HeldClipboard clipboard;
-  SetChartClipboard(&clipboard);
   for (std::int64_t n = 1; n <= 4; ++n) {
     chart.SetActiveBlock(n);
-    ASSERT_TRUE(chart.CopyToClipboard()) << n;
+    ASSERT_TRUE(chart.CopyToClipboard(clipboard)) << n;
     for (const ClipboardPicture* picture : {&clipboard.held.Bitmap, &clipboard.held.Metafile}) {
       if (!picture->CanBeDrawn()) continue;
       RecordingCanvas canvas;
-      picture->Draw(canvas);
+      DrawPicture(*picture, canvas);
     }
   }
   chart.SetActiveBlock(3);
-  ASSERT_TRUE(chart.CopyToClipboard());
+  ASSERT_TRUE(chart.CopyToClipboard(clipboard));
   EXPECT_EQ(clipboard.held.Bitmap.Width, 200 * 1134 / 10000 + 5);
-  ASSERT_TRUE(chart.PasteFromClipboard());
+  ASSERT_TRUE(chart.PasteFromClipboard(clipboard));
   // The pasted copy is shifted by a grid step, round the end of the range.
   const TBlock& pasted = chart.Blocks(chart.BlockCount());
   EXPECT_EQ(pasted.X, WrapAdd(kMax - 100, chart.PosGridSize()));
   EXPECT_EQ(pasted.W, -200);
-  SetChartClipboard(nullptr);
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
-#include "render/CoordinateMath.h"
-#include "render/SymbolOutline.h"
+#include "chart/CoordinateMath.h"
+#include "chart/SymbolOutline.h"
 #include "support/ChartBuilder.h"
 
 namespace quobrix {

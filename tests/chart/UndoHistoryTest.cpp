@@ -114,19 +114,17 @@ TEST_F(Undo, UndoAfterCutGivesTheStateJustBeforeTheCut) {
     bool Put(const ClipboardContents&) override { return true; }
     std::optional<std::string> Fragment() override { return std::nullopt; }
   } clipboard;
-  SetChartClipboard(&clipboard);
   chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
   chart.AddDefaultBlock(btEllipse, 1000, 0, 500, 500);
   chart.SetActiveBlock(1);
   chart.SetBlockMC(0x0000FF);
 
-  ASSERT_TRUE(chart.CutToClipboard());
+  ASSERT_TRUE(chart.CutToClipboard(clipboard));
   ASSERT_EQ(chart.BlockCount(), 1);
   chart.Undo();
 
   ASSERT_EQ(chart.BlockCount(), 2);
   EXPECT_EQ(chart.Blocks(1).MC, 0x0000FF);
-  SetChartClipboard(nullptr);
 }
 
 // One press-to-release gesture is at most one undo point.

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <list>
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartClipboard.h"
 #include "platform/LibraryThumbnail.h"
 #include "platform/SystemColors.h"
 #include "platform/UserLibraryFiles.h"
-#include "render/Canvas.h"
 
 namespace quobrix {
 namespace {
@@ -22,16 +22,21 @@ QImage Filled(int w, int h, QColor colour) {
   return image;
 }
 
-// A picture of w x h pixels that is red all over.
+// A picture of w x h pixels that is red all over: a red rectangle one pixel
+// larger on every side, at one chart unit per pixel.
 ClipboardPicture RedPicture(int w, int h) {
+  static std::list<TBlock> blocks;
+  TBlock& block = blocks.emplace_back();
+  block.BT = btRectangle;
+  block.X = block.Y = -1;
+  block.W = w + 2;
+  block.H = h + 2;
+  block.BC = block.MC = 0x0000FF;
   ClipboardPicture picture;
   picture.Width = w;
   picture.Height = h;
-  picture.Resolution = 378;
-  picture.Draw = [w, h](Canvas& canvas) {
-    canvas.Pen.Color = canvas.Brush.Color = 0x0000FF;
-    canvas.Rectangle(-1, -1, w + 1, h + 1);
-  };
+  picture.Resolution = 10000;
+  picture.Block = &block;
   return picture;
 }
 

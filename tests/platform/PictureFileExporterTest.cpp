@@ -8,11 +8,11 @@
 #include <set>
 
 #include "chart/BlocksHolderModel.h"
+#include "chart/CoordinateMath.h"
 #include "platform/EmfRecords.h"
 #include "platform/ExternalTool.h"
 #include "platform/PictureFileExporter.h"
 #include "platform/PrinterPrintDevice.h"
-#include "render/CoordinateMath.h"
 #include "support/ChartBuilder.h"
 #include "support/TempDir.h"
 

@@ -11,10 +11,10 @@
 #include "chart/UndoSnapshotFolder.h"
 #include "support/TempDir.h"
 #include "view/ActiveChart.h"
+#include "view/AppContext.h"
 #include "view/ChartCommands.h"
 #include "view/ChartWindowHost.h"
 #include "view/CommandTable.h"
-#include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 
@@ -48,8 +48,9 @@ class FakeChartHost : public ChartWindowHost {
   QString SavePromptText(const THolderForm&) const override { return QStringLiteral("Save?"); }
   QString MillimetreText() const override { return QStringLiteral("mm"); }
 
+  AppContext context;
   ActiveChart activeChart;
-  CommandTable table{activeChart};
+  CommandTable table{activeChart, context.Clipboard()};
   QStringList triggered;
   QStringList recent;
   QMenu recentMenu;
@@ -61,8 +62,7 @@ class FakeChartHost : public ChartWindowHost {
 struct ChartWindow {
   ChartWindow() {
     SetUndoSnapshotFolder(undo.Path().string());
-    Settings().SetOptions(ProgramOptions{});
-    form = new THolderForm(host);
+    form = new THolderForm(host, context);
     form->show();
     form->FormActivate();
     form->UpdateZoomDisplay();
@@ -72,6 +72,7 @@ struct ChartWindow {
 
   TempDir undo;
   FakeChartHost host;
+  AppContext& context = host.context;
   QPointer<THolderForm> form;
 };
 

@@ -1,23 +1,19 @@
-// A fresh folder for the files the editor writes (QUOBRIX_HOME), with the
-// program-wide values back at their defaults, for tests that start a main
-// window.
+// A fresh folder for the files the editor writes (QUOBRIX_HOME) and a fresh
+// context, for tests that start a main window.
 #pragma once
 
 #include <QFile>
 #include <QString>
 
-#include "app/LanguageTable.h"
+#include "platform/LanguageTable.h"
 #include "support/TempDir.h"
-#include "view/ProgramSettings.h"
+#include "view/AppContext.h"
 
 namespace quobrix::test {
 
 struct ProgramHome {
   ProgramHome() {
     qputenv("QUOBRIX_HOME", dir.Path().string().c_str());
-    Settings().SetOptions(ProgramOptions{});
-    Settings().SetLastChartPlacement(ChartPlacement{});
-    Settings().SetLanguageFile(QString());
     LoadLanguageTable(QString());
   }
   QString File(const char* name) const { return QString::fromStdString(dir.File(name)); }
@@ -26,6 +22,8 @@ struct ProgramHome {
   QByteArray ReadSettings() const { return QByteArray::fromStdString(ReadBytes(dir.File("quobrix.ini"))); }
 
   TempDir dir;
+  // The program's shared values, fresh for every test.
+  AppContext context;
 };
 
 }  // namespace quobrix::test

@@ -7,7 +7,7 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "app/LanguageTable.h"
+#include "platform/LanguageTable.h"
 #include "chart/ChartEdit.h"
 #include "chart/Cp1251.h"
 #include "chart/wizards/CodeChart.h"

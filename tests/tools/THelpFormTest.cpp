@@ -13,7 +13,7 @@
 #include <QTextBrowser>
 
 #include "app/HelpFiles.h"
-#include "app/LanguageTable.h"
+#include "platform/LanguageTable.h"
 #include "support/FakeChartHost.h"
 #include "support/ModalAnswer.h"
 #include "tools/THelpForm.h"

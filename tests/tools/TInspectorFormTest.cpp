@@ -16,11 +16,12 @@
 #include "support/FakeChartHost.h"
 #include "tools/ColorBox.h"
 #include "tools/TInspectorForm.h"
+#include "view/AppContext.h"
+#include "view/CodePageEdits.h"
 #include "view/ProgramSettings.h"
 #include "view/PropertyPictures.h"
 #include "view/PropertyValues.h"
 #include "view/THolderForm.h"
-#include "wizards/CodePageEdits.h"
 
 using namespace quobrix;
 
@@ -28,7 +29,7 @@ namespace {
 
 // A chart window with the inspector following it.
 struct Inspected {
-  Inspected() { inspector = new TInspectorForm(owner, window.host.table, registry); }
+  Inspected() { inspector = new TInspectorForm(owner, window.host.table, registry, window.context); }
   ~Inspected() { delete inspector; }
   BlocksHolderModel& chart() { return window.model(); }
   // A rectangle at (10 mm, 20 mm), 30 x 15 mm, made the active block.
@@ -262,13 +263,13 @@ class TInspectorFormTest : public QObject {
     const QLocale before;
     const auto picture = [&t] { return t.inspector->cbBW->itemIcon(1).pixmap(kLinePictureSize).toImage(); };
     QLocale::setDefault(QLocale(QLocale::English));
-    Settings().SetLanguageFile(QStringLiteral("English.lng"));
+    t.window.context.Settings().SetLanguageFile(QStringLiteral("English.lng"));
     const QImage point = picture();
     QLocale::setDefault(QLocale(QLocale::Russian));
-    Settings().SetLanguageFile(QStringLiteral("Russian.lng"));
+    t.window.context.Settings().SetLanguageFile(QStringLiteral("Russian.lng"));
     QVERIFY(picture() != point);
     QCOMPARE(picture(), LineWidthPicture(InspectorWidth(1)).toImage());
-    Settings().SetLanguageFile(QString());
+    t.window.context.Settings().SetLanguageFile(QString());
     QLocale::setDefault(before);
   }
 
@@ -381,13 +382,12 @@ class TInspectorFormTest : public QObject {
     Enter(*t.inspector->edPosX);
     QCOMPARE(t.chart().Blocks(1).X, std::int64_t(1000));
 
-    Settings().ChangeOptions([](ProgramOptions& o) { o.InspectorSaveMode = false; });
+    t.window.context.Settings().ChangeOptions([](ProgramOptions& o) { o.InspectorSaveMode = false; });
     t.chart().GoToBlock(1);
     QVERIFY(t.inspector->edPosX->isEnabled());
     t.chart().SetActiveBlock(0);
     t.chart().DoActiveBlockChanged();
     QVERIFY(!t.inspector->edPosX->isEnabled() && !t.inspector->mText->isEnabled() && !t.inspector->cbTP->isEnabled());
-    Settings().SetOptions(ProgramOptions{});
   }
 
   // Deleting or undoing away the active block refreshes the inspector, which
@@ -414,7 +414,7 @@ class TInspectorFormTest : public QObject {
     Inspected t;
     t.AddActiveRectangle();
     QCOMPARE(t.inspector->edPosX->text(), QStringLiteral("10"));
-    auto* other = new THolderForm(t.window.host);
+    auto* other = new THolderForm(t.window.host, t.window.context);
     other->show();
     other->FormActivate();
     QCOMPARE(t.window.host.table.Active().Window(), other);

@@ -5,10 +5,10 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "chart/SymbolTable.h"
 #include "platform/ProfileFile.h"
 #include "support/FakeChartHost.h"
 #include "support/TempDir.h"
-#include "chart/SymbolTable.h"
 #include "tools/TLibraryForm.h"
 
 using namespace quobrix;
@@ -16,7 +16,6 @@ using namespace quobrix;
 namespace {
 
 struct Palette {
-  Palette() { Settings().SetLastLibrarySymbol(-1); }
   // The action the button of that component name shows.
   QAction& Button(const char* name) {
     return *form.aToolBar1->findChild<QToolButton*>(QString::fromLatin1(name))->defaultAction();
@@ -33,7 +32,7 @@ struct Palette {
   test::ChartWindow chart;
   QWidget owner;
   ToolWindowRegistry registry;
-  TLibraryForm form{owner, chart.host.table, registry};
+  TLibraryForm form{owner, chart.host.table, registry, chart.context};
 };
 
 }  // namespace
@@ -71,7 +70,7 @@ class TLibraryFormTest : public QObject {
     QCOMPARE(int(p.Chart().DrawedBlockType()), int(btRectangle));
     QCOMPARE(p.Chart().History().FUndoCount(), 0);
     QVERIFY(!p.Chart().FModified());
-    QCOMPARE(Settings().LastLibrarySymbol(), int(btRectangle));
+    QCOMPARE(p.chart.context.Settings().LastLibrarySymbol(), int(btRectangle));
     p.Draw(100, 100, 80, 40);
     QCOMPARE(p.Chart().History().FUndoCount(), 1);
     QCOMPARE(p.Chart().BlockCount(), qint64(1));
@@ -103,14 +102,14 @@ class TLibraryFormTest : public QObject {
     QVERIFY(p.Chart().DrawingLineByHand());
     QVERIFY(!p.Chart().DrawingMLineByHand());
     QVERIFY(!p.Chart().DrawingBlockByHand());
-    QCOMPARE(Settings().LastLibrarySymbol(), int(btLine));
+    QCOMPARE(p.chart.context.Settings().LastLibrarySymbol(), int(btLine));
   }
 
   void polylineStaysOnAndRepeatsAsALine() {
     Palette p;
     p.Button("tbMLine").trigger();
     QVERIFY(p.Chart().DrawingMLineByHand() && p.Chart().DrawingLineByHand());
-    QCOMPARE(Settings().LastLibrarySymbol(), int(btLine));
+    QCOMPARE(p.chart.context.Settings().LastLibrarySymbol(), int(btLine));
     p.Draw(50, 50, 40, 0);
     p.Draw(90, 50, 0, 40);
     QCOMPARE(p.Chart().BlockCount(), qint64(2));
@@ -139,7 +138,7 @@ class TLibraryFormTest : public QObject {
     QVERIFY(!p.Chart().DrawingBlockByHand());
     QVERIFY(!p.Chart().DrawingLineByHand());
     QCOMPARE(int(p.Chart().DrawedBlockType()), int(btEllipse));
-    QCOMPARE(Settings().LastLibrarySymbol(), int(btEllipse));
+    QCOMPARE(p.chart.context.Settings().LastLibrarySymbol(), int(btEllipse));
     QCOMPARE(p.Chart().History().FUndoCount(), 0);
   }
 
@@ -167,7 +166,7 @@ class TLibraryFormTest : public QObject {
     Palette p;
     p.chart.host.ChartWindowClosed(*p.chart.form);
     p.Button("ToolButton2").trigger();
-    QCOMPARE(Settings().LastLibrarySymbol(), -1);
+    QCOMPARE(p.chart.context.Settings().LastLibrarySymbol(), -1);
     QVERIFY(!p.Chart().DrawingBlockByHand());
   }
 
@@ -176,7 +175,7 @@ class TLibraryFormTest : public QObject {
     Palette p;
     p.Button("tbMultiInsert").trigger();
     test::FakeChartHost& host = p.chart.host;
-    auto other = std::make_unique<THolderForm>(host);
+    auto other = std::make_unique<THolderForm>(host, p.chart.context);
     QVERIFY(!other->bh->FMultiInsert);
     host.ChartWindowActivated(*other);
     QVERIFY(other->bh->FMultiInsert);
@@ -235,3 +234,4 @@ class TLibraryFormTest : public QObject {
 
 QTEST_MAIN(TLibraryFormTest)
 #include "TLibraryFormTest.moc"
+#include "view/AppContext.h"

@@ -30,7 +30,7 @@ struct Preview {
   test::ChartWindow w;
   QWidget owner;
   ToolWindowRegistry registry;
-  TPreviewForm form{owner, w.host.table, registry};
+  TPreviewForm form{owner, w.host.table, registry, w.context};
 };
 
 }  // namespace
@@ -161,7 +161,7 @@ class TPreviewFormTest : public QObject {
     p.Show();
     p.form.bNext->click();
     p.form.bNext->click();
-    auto* other = new THolderForm(p.w.host);
+    auto* other = new THolderForm(p.w.host, p.w.context);
     other->show();
     other->FormActivate();
     other->bh->Model().SetSheetWidth(10000);

@@ -205,7 +205,7 @@ class TSearchFormTest : public QObject {
 
     s.Find("цель");
     QCOMPARE(s.form.List->count(), 1);
-    auto* other = new THolderForm(s.w.host);
+    auto* other = new THolderForm(s.w.host, s.w.context);
     other->show();
     other->FormActivate();
     QCOMPARE(s.form.List->count(), 0);
@@ -325,7 +325,7 @@ class TSearchFormTest : public QObject {
   void replacingAllOverEveryOpenChartGivesEachItsOwnUndoPoint() {
     Search s;
     AddText(s.Chart(), "да", 1000);
-    auto* other = new THolderForm(s.w.host);
+    auto* other = new THolderForm(s.w.host, s.w.context);
     other->show();
     BlocksHolderModel& second = other->bh->Model();
     AddText(second, "да или нет", 1000);
@@ -359,7 +359,7 @@ class TSearchFormTest : public QObject {
   void aBrokenExpressionOrACharacterTheCodePageLacksChangesNothing() {
     Search s;
     AddText(s.Chart(), "a(b", 1000);
-    auto* other = new THolderForm(s.w.host);
+    auto* other = new THolderForm(s.w.host, s.w.context);
     other->show();
     AddText(other->bh->Model(), "a(b", 1000);
     s.w.form->FormActivate();

@@ -12,8 +12,8 @@
 #include "support/ModalAnswer.h"
 #include "tools/TSheetSizeForm.h"
 #include "tools/TShemeInfoForm.h"
+#include "view/CodePageEdits.h"
 #include "view/TBlocksHolder.h"
-#include "wizards/CodePageEdits.h"
 
 using namespace quobrix;
 

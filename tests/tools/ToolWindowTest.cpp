@@ -11,6 +11,7 @@
 #include "support/TempDir.h"
 #include "tools/ToolWindow.h"
 #include "view/ActiveChart.h"
+#include "view/AppContext.h"
 #include "view/CommandTable.h"
 
 namespace quobrix {
@@ -49,8 +50,9 @@ namespace {
 
 struct Shell {
   QWidget owner;
+  AppContext context;
   ActiveChart active;
-  CommandTable commands{active};
+  CommandTable commands{active, context.Clipboard()};
   ToolWindowRegistry registry;
   QStringList visits;
   QAction& Toggle() { return commands.Action(CommandId::Palette); }
@@ -172,7 +174,8 @@ class ToolWindowTest : public QObject {
     test::TempDir home;
     qputenv("QUOBRIX_HOME", home.Path().string().c_str());
     QStringList visits;
-    auto main = std::make_unique<TMainForm>();
+    AppContext context;
+    auto main = std::make_unique<TMainForm>(context);
     QPointer<TExampleForm> window =
         new TExampleForm(*main, main->Commands(), main->ToolWindows(), QStringLiteral("Palette"), visits);
     window->show();

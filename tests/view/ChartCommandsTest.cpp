@@ -12,6 +12,7 @@
 #include <set>
 
 #include "chart/ChartClipboard.h"
+#include "chart/ChartEdit.h"
 #include "platform/QtChartClipboard.h"
 #include "support/FakeChartHost.h"
 
@@ -42,8 +43,9 @@ class ChartCommandsTest : public QObject {
       QVERIFY2(!names.contains(QString::fromLatin1(row.name)), row.name);
       names.insert(QString::fromLatin1(row.name));
     }
+    AppContext context;
     ActiveChart active;
-    CommandTable table(active);
+    CommandTable table(active, context.Clipboard());
     QCOMPARE(table.Action(CommandId::Zoom, 200).objectName(), QStringLiteral("mZoom200"));
     QCOMPARE(MenuTag(table.Action(CommandId::InsertSymbol, btTextRegion)), int(btTextRegion));
     QCOMPARE(table.Items(CommandId::Align).size(), size_t(4));
@@ -170,9 +172,6 @@ class ChartCommandsTest : public QObject {
   // Paste is enabled while the clipboard holds a chart fragment, whoever
   // put it there.
   void pasteFollowsTheClipboard() {
-    QtChartClipboard clipboard;
-    SetChartClipboard(&clipboard);
-    const auto uninstall = qScopeGuard([] { SetChartClipboard(nullptr); });
     QGuiApplication::clipboard()->setText(QStringLiteral("[a text, not blocks]"));
     test::ChartWindow w;
     QAction& paste = w.host.table.Action(CommandId::Paste);
@@ -284,7 +283,7 @@ class ChartCommandsTest : public QObject {
     QVERIFY(use.isChecked());
     QVERIFY(!show.isChecked());  // snapping without showing, as switched off above
 
-    THolderForm other(w.host);
+    THolderForm other(w.host, w.context);
     other.FormActivate();
     QVERIFY(!use.isChecked() && !show.isChecked());
     w.form->FormActivate();
@@ -399,8 +398,9 @@ class ChartCommandsTest : public QObject {
     test::TempDir undo;
     SetUndoSnapshotFolder(undo.Path().string());
     test::FakeChartHost host;
-    std::unique_ptr<THolderForm> windows[] = {std::make_unique<THolderForm>(host),
-                                              std::make_unique<THolderForm>(host)};
+    AppContext context;
+    std::unique_ptr<THolderForm> windows[] = {std::make_unique<THolderForm>(host, context),
+                                              std::make_unique<THolderForm>(host, context)};
     for (auto& window : windows) {
       AddBlock(window->bh->Model());
       window->bh->Model().SetActiveBlock(1);
@@ -420,3 +420,4 @@ class ChartCommandsTest : public QObject {
 
 QTEST_MAIN(ChartCommandsTest)
 #include "ChartCommandsTest.moc"
+#include "view/AppContext.h"

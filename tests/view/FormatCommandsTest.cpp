@@ -117,9 +117,9 @@ class FormatCommandsTest : public QObject {
     QCOMPARE(w.model().Blocks(w.model().AddDefaultBlock(btRectangle, 0, 0, 100, 100)).LineArrows,
              std::uint8_t(blaSimple));
 
-    Settings().ChangeOptions([](ProgramOptions& options) { options.NewLinesWithArrow = true; });
+    w.context.Settings().ChangeOptions([](ProgramOptions& options) { options.NewLinesWithArrow = true; });
     QCOMPARE(w.model().DefLineArrows(), blaEndArrow);
-    Settings().ChangeOptions([](ProgramOptions& options) { options.NewLinesWithArrow = false; });
+    w.context.Settings().ChangeOptions([](ProgramOptions& options) { options.NewLinesWithArrow = false; });
     QCOMPARE(w.model().DefLineArrows(), blaSimple);
   }
 

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "view/ActiveChart.h"
+#include "view/AppContext.h"
 #include "view/THolderForm.h"
 #include "view/CommandTable.h"
 #include "view/MenuBuilder.h"
@@ -149,8 +150,9 @@ class PropertyPicturesTest : public QObject {
 
   // The menus show the same pictures as the inspector, one per tag.
   void commandItemsCarryThePictureOfTheirTag() {
+    AppContext context;
     ActiveChart active;
-    CommandTable commands(active);
+    CommandTable commands(active, context.Clipboard());
     QCOMPARE(commands.Action(CommandId::LineEnds, blaEndArrow).icon().pixmap(kLinePictureSize).toImage(),
              LineEndsPicture(blaEndArrow).toImage());
     QCOMPARE(commands.Action(CommandId::DefaultLineWidth, 500).icon().pixmap(kLinePictureSize).toImage(),
@@ -163,8 +165,9 @@ class PropertyPicturesTest : public QObject {
   // Each item is its picture, 15 pixels in, on the highlight colour when
   // selected and on the button face otherwise.
   void pictureMenusDrawTheirItemsAsPictures() {
+    AppContext context;
     ActiveChart active;
-    CommandTable commands(active);
+    CommandTable commands(active, context.Clipboard());
     QWidget holder;
     QMenu bar(&holder);
     AddMenuItem(bar, FormatMenu(false), commands);

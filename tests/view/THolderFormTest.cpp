@@ -17,8 +17,8 @@
 #include "support/ModalAnswer.h"
 #include "support/NoticeLog.h"
 #include "support/TempDir.h"
+#include "view/AppContext.h"
 #include "view/FragmentDrag.h"
-#include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/TDebugForm.h"
 #include "view/THolderForm.h"
@@ -136,7 +136,7 @@ class THolderFormTest : public QObject {
     QFETCH(int, zoom);
     QFETCH(bool, wheelUpZoomsIn);
     Window w;
-    Settings().ChangeOptions([&](ProgramOptions& options) { options.WheelUpZoomsIn = wheelUpZoomsIn; });
+    w.context.Settings().ChangeOptions([&](ProgramOptions& options) { options.WheelUpZoomsIn = wheelUpZoomsIn; });
     w.model().SetZoomPercents(start);
     w.form->UpdateZoomDisplay();
     Wheel(*w.form->bh, delta, Qt::ControlModifier);
@@ -205,7 +205,7 @@ class THolderFormTest : public QObject {
     w.form->bhResize();
     QCOMPARE(w.form->LeftShape->width(), 103);  // (1000 - 793) / 2
     QCOMPARE(w.form->bh->width(), 1000 - 103);
-    Settings().ChangeOptions([](ProgramOptions& o) { o.CenterChartInWindow = false; });
+    w.context.Settings().ChangeOptions([](ProgramOptions& o) { o.CenterChartInWindow = false; });
     w.form->bhResize();
     QCOMPARE(w.form->LeftShape->width(), 0);
   }
@@ -250,9 +250,9 @@ class THolderFormTest : public QObject {
     w.form->resize(640, 480);
     w.model().SetZoomPercents(75);
     QVERIFY(w.form->close());
-    QCOMPARE(Settings().LastChartPlacement().Width, 640);
-    QCOMPARE(Settings().LastChartPlacement().Height, 480);
-    QCOMPARE(Settings().LastChartPlacement().Zoom, 75);
+    QCOMPARE(w.context.Settings().LastChartPlacement().Width, 640);
+    QCOMPARE(w.context.Settings().LastChartPlacement().Height, 480);
+    QCOMPARE(w.context.Settings().LastChartPlacement().Zoom, 75);
   }
 
   void activationShowsSheetSizeAndFileName() {
@@ -296,14 +296,14 @@ class THolderFormTest : public QObject {
     Window w;
     QAction* repeat = &w.host.table.Action(CommandId::RepeatSymbol);
     QVERIFY(w.form->PopMenu->actions().contains(repeat));
-    Settings().SetLastLibrarySymbol(-1);
+    w.context.Settings().SetLastLibrarySymbol(-1);
     repeat->trigger();
     QVERIFY(!w.model().DrawingBlockByHand() && !w.model().DrawingLineByHand());
-    Settings().SetLastLibrarySymbol(7);
+    w.context.Settings().SetLastLibrarySymbol(7);
     repeat->trigger();
     QCOMPARE(int(w.model().DrawedBlockType()), 7);
     QVERIFY(w.model().DrawingBlockByHand());
-    Settings().SetLastLibrarySymbol(-1);
+    w.context.Settings().SetLastLibrarySymbol(-1);
   }
 
   void viewSwitchesActOnThisWindow() {
@@ -370,8 +370,9 @@ class THolderFormTest : public QObject {
     test::TempDir undo;
     SetUndoSnapshotFolder(undo.Path().string());
     test::FakeChartHost host;
+    AppContext context;
     TDebugForm debug;
-    auto form = std::make_unique<THolderForm>(host, &debug);
+    auto form = std::make_unique<THolderForm>(host, context, &debug);
     QVERIFY(form->bh->Model().FDebugMessages());
     form->bh->DoDebug("Блок нарисован");
     QCOMPARE(debug.List()->count(), 1);
@@ -456,7 +457,7 @@ class THolderFormTest : public QObject {
     QAction& alignLines = first.host.table.Action(CommandId::AlsoAlignLines);
     alignLines.setChecked(true);
     QVERIFY(first.model().FAlignLines());
-    THolderForm second(first.host);
+    THolderForm second(first.host, first.context);
     QVERIFY(second.bh->Model().FAlignLines());
     alignLines.setChecked(false);
     QVERIFY(!first.model().FAlignLines() && !second.bh->Model().FAlignLines());

@@ -19,14 +19,14 @@
 #include <memory>
 #include <vector>
 
-#include "app/LanguageTable.h"
 #include "app/TranslateWindow.h"
+#include "platform/LanguageTable.h"
 #include "platform/ProfileFile.h"
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
+#include "view/CodePageEdits.h"
 #include "wizards/CodeChartPreview.h"
 #include "wizards/CodeErrorText.h"
-#include "wizards/CodePageEdits.h"
 #include "wizards/TWizCodeForm.h"
 #include "wizards/TWizForForm.h"
 #include "wizards/TWizIFForm.h"

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "chart/BlocksHolderModel.h"
+#include "render/PageDrawing.h"
 #include "render/SheetPainting.h"
 #include "support/ChartBuilder.h"
-#include "support/RecordingCanvas.h"
 #include "support/NoticeLog.h"
+#include "support/RecordingCanvas.h"
 
 namespace quobrix {
 namespace {
@@ -62,7 +63,7 @@ TEST_P(PrintBackground, FilledInsideTheMarginsUnlessTheSheetIsWhite) {
   BlocksHolderModel chart;
   chart.SetSheetColor(GetParam().sheet);
   RecordingCanvas canvas;
-  EXPECT_TRUE(chart.PrintPage(canvas, kPageW, 1, kPageH));
+  EXPECT_TRUE(PrintPage(chart, canvas, kPageW, 1, kPageH));
   const auto rects = canvas.Calls("Rectangle");
   ASSERT_EQ(rects.size(), GetParam().filled ? 1u : 0u);
   if (GetParam().filled) {
@@ -86,7 +87,7 @@ TEST(PrintPage, MarginsScaleWithEachAxisOwnResolution) {
   chart.SetSheetColor(0x00FFFF);
   chart.SetSheetMargins({2000, 3000, 1000, 4000});
   RecordingCanvas canvas;
-  chart.PrintPage(canvas, 2100, 1, 5940);  // r_x = 1000, r_y = 2000
+  PrintPage(chart, canvas, 2100, 1, 5940);  // r_x = 1000, r_y = 2000
   EXPECT_EQ(canvas.Calls("Rectangle").at(0).args, (std::vector<int>{200, 200, 2100 - 300 - 1, 5940 - 800 - 1}));
 }
 
@@ -98,7 +99,7 @@ TEST(PrintPage, DrawsThePageBlocksShiftedUpByThePagesAbove) {
   test::AddRect(chart, 1000, 29700 + 1000);    // page 2
   test::AddRect(chart, 1000, 2 * 29700 + 10);  // page 3
   RecordingCanvas canvas;
-  chart.PrintPage(canvas, kPageW, 2, kPageH);
+  PrintPage(chart, canvas, kPageW, 2, kPageH);
   const auto rects = canvas.Calls("Rectangle");
   ASSERT_EQ(rects.size(), 1u);
   // 30700 * 377 div 10000 = 1157, less the top of page 2 at the same scale, 29700 * 377 div 10000 = 1119.
@@ -117,7 +118,7 @@ TEST(PrintPage, PaperOfAnotherShapeShowsEveryPageFromItsOwnTop) {
   // of paper height hold less than one sheet height (2970 pixels).
   for (const std::int32_t page : {2, 100}) {
     RecordingCanvas canvas;
-    chart.PrintPage(canvas, 2100, page, 2000);
+    PrintPage(chart, canvas, 2100, page, 2000);
     const auto rects = canvas.Calls("Rectangle");
     ASSERT_EQ(rects.size(), 1u) << "page " << page;
     EXPECT_EQ(rects[0].args[1], 100) << "page " << page;
@@ -131,7 +132,7 @@ TEST(PrintPage, TallBlockIsDrawnOnTheMiddlePage) {
   test::AddRect(chart, 1000, 10000, 2000, 60000);
   for (std::int32_t page = 1; page <= 3; ++page) {
     RecordingCanvas canvas;
-    chart.PrintPage(canvas, kPageW, page, kPageH);
+    PrintPage(chart, canvas, kPageW, page, kPageH);
     EXPECT_EQ(canvas.Calls("Rectangle").size(), 1u) << "page " << page;
   }
 }
@@ -141,10 +142,10 @@ TEST(PrintPage, ReportsSendingOnlyWhileDebugMessagesAreOn) {
   std::vector<std::string> messages;
   const auto watch = test::OnDebug(chart, [&](const std::string& m) { messages.push_back(m); });
   RecordingCanvas canvas;
-  chart.PrintPage(canvas, kPageW, 1, kPageH);
+  PrintPage(chart, canvas, kPageW, 1, kPageH);
   EXPECT_TRUE(messages.empty());
   chart.SetDebugMessages(true);
-  chart.PrintPage(canvas, kPageW, 1, kPageH);
+  PrintPage(chart, canvas, kPageW, 1, kPageH);
   EXPECT_EQ(messages, std::vector<std::string>{"Отправлено на печать"});
 }
 
@@ -154,7 +155,7 @@ TEST(DrawPreviewPage, PaintsTheSheetFromThePageOriginThenThatPageBlocks) {
   test::AddRect(chart, 1000, 1000);
   test::AddRect(chart, 1000, 29700 + 1000);
   RecordingCanvas canvas;
-  EXPECT_TRUE(chart.DrawPreviewPage(canvas, 2, 50));
+  EXPECT_TRUE(DrawPreviewPage(chart, canvas, 2, 50));
   const auto rects = canvas.Calls("Rectangle");
   // Client fill, two page outlines, two printable areas, one block.
   ASSERT_EQ(rects.size(), 6u);
@@ -171,7 +172,7 @@ TEST(DrawPreviewPage, RulersOfTheViewShiftTheSheetAndTheBlocks) {
   chart.SetRulers(rBoth);
   test::AddRect(chart, 1000, 1000);
   RecordingCanvas canvas;
-  chart.DrawPreviewPage(canvas, 1, 100);
+  DrawPreviewPage(chart, canvas, 1, 100);
   const auto rects = canvas.Calls("Rectangle");
   ASSERT_EQ(rects.size(), 4u);
   EXPECT_EQ(rects[1].args[0], 22);
@@ -186,7 +187,7 @@ TEST(DrawPreviewPage, SurfaceGivesTheBackColourAndTheGrid) {
   surface.backColor = 0x808080;
   surface.showGrid = true;
   RecordingCanvas canvas;
-  chart.DrawPreviewPage(canvas, 1, 100, surface);
+  DrawPreviewPage(chart, canvas, 1, 100, surface);
   const auto rects = canvas.Calls("Rectangle");
   ASSERT_FALSE(rects.empty());
   EXPECT_EQ(rects[0].brush.Color, 0x808080);

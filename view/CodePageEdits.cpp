@@ -1,4 +1,4 @@
-#include "wizards/CodePageEdits.h"
+#include "view/CodePageEdits.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

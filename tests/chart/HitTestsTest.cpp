@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "DrawHelpers.h"
-#include "render/HitTests.h"
+#include "chart/HitTests.h"
+#include "render/DrawHelpers.h"
 
 namespace quobrix::testsupport {
 namespace {

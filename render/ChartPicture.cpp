@@ -1,7 +1,7 @@
-#include "chart/ChartPicture.h"
+#include "render/ChartPicture.h"
 
+#include "chart/DeviceGeometry.h"
 #include "chart/WorkProgress.h"
-#include "render/DeviceGeometry.h"
 #include "render/DrawBlock.h"
 
 namespace quobrix {

@@ -1,4 +1,4 @@
-#include "app/ScreenSnap.h"
+#include "view/ScreenSnap.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "app/LanguageTable.h"
+#include "platform/LanguageTable.h"
 
 #include <array>
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <random>
 
-#include "render/SymbolOutline.h"
+#include "chart/SymbolOutline.h"
 
 namespace quobrix {
 namespace {

@@ -1,9 +1,9 @@
-#include "render/HitTests.h"
+#include "chart/HitTests.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "render/CoordinateMath.h"
+#include "chart/CoordinateMath.h"
 
 namespace quobrix {
 

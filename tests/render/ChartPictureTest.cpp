@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "chart/ChartPicture.h"
+#include "render/ChartPicture.h"
 #include "support/ChartBuilder.h"
 #include "support/RecordingCanvas.h"
 #include "support/RecordingProgress.h"

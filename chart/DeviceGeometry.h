@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "render/CoordinateMath.h"
+#include "chart/CoordinateMath.h"
 
 namespace quobrix {
 

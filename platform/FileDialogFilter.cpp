@@ -1,4 +1,4 @@
-#include "app/FileDialogFilter.h"
+#include "platform/FileDialogFilter.h"
 
 namespace quobrix {
 

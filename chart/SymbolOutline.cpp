@@ -1,10 +1,10 @@
-#include "render/SymbolOutline.h"
+#include "chart/SymbolOutline.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "render/BlockOutlines.h"
+#include "chart/OutlineTable.h"
 
 namespace quobrix {
 

@@ -1,7 +1,7 @@
 // The main window's snapping to the edges of the work area.
 #include <QTest>
 
-#include "app/ScreenSnap.h"
+#include "view/ScreenSnap.h"
 
 using namespace quobrix;
 

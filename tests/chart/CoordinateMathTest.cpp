@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "render/CoordinateMath.h"
+#include "chart/CoordinateMath.h"
 
 namespace quobrix {
 namespace {
