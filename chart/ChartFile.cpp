@@ -1,4 +1,5 @@
 // Reading and writing the chart file and the chart fragment.
+#include <algorithm>
 #include <unordered_map>
 
 #include "chart/BlocksHolderModel.h"
@@ -43,6 +44,9 @@ void WriteChartKeys(std::string& out, const BlocksHolderModel& chart) {
   AppendLine(out, "ZoomPercents=" + std::to_string(chart.ZoomPercents()));
 }
 
+// What the text of a chart of `count` blocks usually takes.
+std::size_t TypicalTextSize(std::int64_t count) { return static_cast<std::size_t>(count) * 240 + 256; }
+
 // Hands the text of a chart file holding blocks 1..count to `sink` a piece
 // of about kPiece bytes at a time, so a save never builds the whole file in
 // memory; false as soon as the sink refuses a piece.
@@ -50,7 +54,9 @@ template <class Sink>
 bool WriteChartFile(const BlocksHolderModel& chart, std::int64_t count, Sink&& sink) {
   constexpr std::size_t kPiece = 1 << 20;
   std::string out;
-  out.reserve(kPiece + kPiece / 4);
+  // A piece and the block that ends it, or the whole of a smaller chart: an
+  // undo step of a small chart must not take a megabyte.
+  out.reserve(std::min(TypicalTextSize(count), kPiece + kPiece / 4));
   AppendLine(out, kChartHeader);
   AppendLine(out, kChartData);
   WriteChartKeys(out, chart);
@@ -68,7 +74,7 @@ bool WriteChartFile(const BlocksHolderModel& chart, std::int64_t count, Sink&& s
 
 std::string ChartFileTextOf(const BlocksHolderModel& chart, std::int64_t count) {
   std::string text;
-  text.reserve(static_cast<std::size_t>(count) * 240 + 256);
+  text.reserve(TypicalTextSize(count));
   WriteChartFile(chart, count, [&](std::string_view piece) {
     text.append(piece);
     return true;

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -31,11 +32,21 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
+namespace {
+
+constexpr std::size_t kSmallestPiece = 4096;
+
+}  // namespace
+
 FilePieces::FilePieces(const std::string& path) {
   // Not blocking: a pipe put in the file's place would wait for a writer.
   fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   struct stat st {};
   failed_ = fd_ < 0 || ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode);
+  // One byte more than the file holds lets the first read reach its end. The
+  // floor keeps the reads few where the size says little (a file that grows
+  // meanwhile, or one whose file system gives no size).
+  if (!failed_) pieceSize_ = std::clamp(static_cast<std::size_t>(st.st_size) + 1, kSmallestPiece, kPieceSize);
 }
 
 FilePieces::~FilePieces() {
@@ -44,7 +55,7 @@ FilePieces::~FilePieces() {
 
 std::string_view FilePieces::Next() {
   if (!Ok()) return {};
-  buffer_.resize(kPieceSize);
+  buffer_.resize(pieceSize_);
   for (;;) {
     const ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
     if (n < 0 && errno == EINTR) continue;

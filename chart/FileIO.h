@@ -15,7 +15,8 @@ inline constexpr std::int64_t kLargestReadableFile = std::int64_t{2} << 30;
 // larger than kLargestReadableFile.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
-// A regular file read a piece at a time into a buffer of its own.
+// A regular file read a piece at a time into a buffer of its own, no larger
+// than the file needs.
 class FilePieces {
  public:
   static constexpr std::size_t kPieceSize = std::size_t{1} << 20;
@@ -33,6 +34,7 @@ class FilePieces {
  private:
   int fd_ = -1;
   bool failed_ = false;
+  std::size_t pieceSize_ = kPieceSize;
   std::string buffer_;
 };
 

@@ -1,18 +1,16 @@
 // Any bytes under a chart file name: loading must end, and what loaded must
 // survive saving, reloading and deleting every block.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "chart/BlocksHolderModel.h"
-#include "chart/FileIO.h"
+#include "FuzzFile.h"
 
 namespace {
 
 const std::string& FuzzFile() {
-  static const std::string path = "/dev/shm/quobrix-fuzz-" + std::to_string(::getpid()) + ".qbs";
+  static const std::string path = quobrix::fuzz::InputFileName(".qbs");
   return path;
 }
 
@@ -20,12 +18,12 @@ const std::string& FuzzFile() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  if (!quobrix::WriteFileAtomically(FuzzFile(), bytes)) return 0;
+  if (!quobrix::fuzz::PutFile(FuzzFile(), bytes)) return 0;
   quobrix::BlocksHolderModel chart;
   if (!chart.LoadFromFile(FuzzFile())) return 0;
 
   const std::string saved = chart.ChartFileText();
-  quobrix::WriteFileAtomically(FuzzFile(), saved);
+  if (!quobrix::fuzz::PutFile(FuzzFile(), saved)) return 0;
   quobrix::BlocksHolderModel again;
   if (!again.LoadFromFile(FuzzFile()) || again.ChartFileText() != saved) std::abort();
 

@@ -134,45 +134,47 @@ ProfileFile::ProfileFile(QString path) : path_(std::move(path)) {
   if (!lines_.isEmpty() && !lines_.front().endsWith(u'\r') && text.contains(u'\n')) lineBreak_ = QStringLiteral("\n");
   for (QString& line : lines_)
     if (line.endsWith(u'\r')) line.chop(1);
+  IndexLines();
 }
 
-std::optional<ProfileFile::SectionSpan> ProfileFile::FindSection(const QString& section) const {
+void ProfileFile::IndexLines() {
+  sections_.clear();
+  Section* current = nullptr;  // none before the first section and in a repeated one
   for (qsizetype i = 0; i < lines_.size(); ++i) {
-    const auto name = SectionName(lines_[i]);
-    if (!name || !SameName(*name, section)) continue;
-    SectionSpan span{i, i + 1};
-    for (qsizetype j = i + 1; j < lines_.size() && !SectionName(lines_[j]); ++j)
-      if (!TrimBlanks(lines_[j]).isEmpty()) span.end = j + 1;
-    return span;
+    if (const auto name = SectionName(lines_[i])) {
+      const auto [entry, added] = sections_.try_emplace(name->toCaseFolded(), Section{i, i + 1, {}, {}});
+      current = added ? &entry->second : nullptr;
+      continue;
+    }
+    if (!current || TrimBlanks(lines_[i]).isEmpty()) continue;
+    current->end = i + 1;
+    const auto line = ParseKeyLine(lines_[i]);
+    if (line && current->lines.try_emplace(line->key.toCaseFolded(), i).second) current->keys.append(line->key);
   }
-  return std::nullopt;
 }
 
-std::optional<qsizetype> ProfileFile::FindKeyLine(const SectionSpan& span, const QString& key) const {
-  for (qsizetype i = span.header + 1; i < span.end; ++i) {
-    const auto line = ParseKeyLine(lines_[i]);
-    if (line && SameName(line->key, key)) return i;
-  }
-  return std::nullopt;
+const ProfileFile::Section* ProfileFile::FindSection(const QString& section) const {
+  const auto found = sections_.find(section.toCaseFolded());
+  return found == sections_.end() ? nullptr : &found->second;
+}
+
+std::optional<qsizetype> ProfileFile::FindKeyLine(const Section& section, const QString& key) const {
+  const auto found = section.lines.find(key.toCaseFolded());
+  if (found == section.lines.end()) return std::nullopt;
+  return found->second;
 }
 
 std::optional<QString> ProfileFile::Find(const QString& section, const QString& key) const {
-  const auto span = FindSection(section);
-  if (!span) return std::nullopt;
-  const auto index = FindKeyLine(*span, key);
+  const Section* found = FindSection(section);
+  if (!found) return std::nullopt;
+  const auto index = FindKeyLine(*found, key);
   if (!index) return std::nullopt;
   return Unquote(ParseKeyLine(lines_[*index])->value);
 }
 
 QStringList ProfileFile::Keys(const QString& section) const {
-  QStringList keys;
-  const auto span = FindSection(section);
-  if (!span) return keys;
-  for (qsizetype i = span->header + 1; i < span->end; ++i) {
-    const auto line = ParseKeyLine(lines_[i]);
-    if (line && !keys.contains(line->key, Qt::CaseInsensitive)) keys.append(line->key);
-  }
-  return keys;
+  const Section* found = FindSection(section);
+  return found ? found->keys : QStringList();
 }
 
 QString ProfileFile::ReadString(const QString& section, const QString& key, const QString& fallback) const {
@@ -196,19 +198,18 @@ bool ProfileFile::WriteString(const QString& section, const QString& key, const 
   if (!validSection || !validKey || HoldsLineBreak(section) || HoldsLineBreak(key) || HoldsLineBreak(value))
     return false;
 
-  const auto span = FindSection(section);
-  if (!span) {
+  const Section* found = FindSection(section);
+  if (!found) {
     if (!lines_.isEmpty() && !TrimBlanks(lines_.back()).isEmpty()) lines_.append(QString());
     lines_.append(u'[' + section + u']');
     lines_.append(key + u'=' + Quoted(value));
-    return true;
-  }
-  if (const auto index = FindKeyLine(*span, key)) {
+  } else if (const auto index = FindKeyLine(*found, key)) {
     // Keep the key as the file spells it.
     lines_[*index] = ParseKeyLine(lines_[*index])->key + u'=' + Quoted(value);
-    return true;
+  } else {
+    lines_.insert(found->end, key + u'=' + Quoted(value));
   }
-  lines_.insert(span->end, key + u'=' + Quoted(value));
+  IndexLines();
   return true;
 }
 
@@ -221,12 +222,13 @@ bool ProfileFile::WriteBool(const QString& section, const QString& key, bool val
 }
 
 void ProfileFile::DeleteKey(const QString& section, const QString& key) {
-  const auto span = FindSection(section);
-  if (!span) return;
-  for (qsizetype i = span->end - 1; i > span->header; --i) {
+  const Section* found = FindSection(section);
+  if (!found) return;
+  for (qsizetype i = found->end - 1; i > found->header; --i) {
     const auto line = ParseKeyLine(lines_[i]);
     if (line && SameName(line->key, key)) lines_.removeAt(i);
   }
+  IndexLines();
 }
 
 QByteArray ProfileFile::Bytes() const {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <unordered_map>
 
 namespace quobrix {
 
@@ -52,15 +53,22 @@ class ProfileFile {
   static bool WriteValue(const QString& path, const QString& section, const QString& key, const QString& value);
 
  private:
-  struct SectionSpan {
-    qsizetype header;  // index of the "[Section]" line
-    qsizetype end;     // one past its last non-blank line
+  // Where a section's lines are and which line holds each of its keys, so
+  // that reading a language file key by key stays linear in its length.
+  struct Section {
+    qsizetype header = 0;                          // index of the "[Section]" line
+    qsizetype end = 0;                             // one past its last non-blank line
+    std::unordered_map<QString, qsizetype> lines;  // the first line of each key, by case-folded name
+    QStringList keys;                              // each key once, as first spelled, in file order
   };
-  std::optional<SectionSpan> FindSection(const QString& section) const;
-  std::optional<qsizetype> FindKeyLine(const SectionSpan& span, const QString& key) const;
+  // Run whenever lines_ change.
+  void IndexLines();
+  const Section* FindSection(const QString& section) const;
+  std::optional<qsizetype> FindKeyLine(const Section& section, const QString& key) const;
 
   QString path_;
   QStringList lines_;
+  std::unordered_map<QString, Section> sections_;  // the first of each name, by case-folded name
   bool utf8_ = false;
   bool bom_ = false;
   bool unreadable_ = false;

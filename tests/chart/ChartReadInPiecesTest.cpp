@@ -13,6 +13,7 @@
 #include "chart/ContentHash.h"
 #include "chart/StreamLineReader.h"
 #include "support/ChartBuilder.h"
+#include "support/MemoryLimits.h"
 #include "support/TempDir.h"
 
 namespace quobrix {
@@ -158,6 +159,26 @@ TEST_F(LargeChartFile, TheStampOfADamagedFileIsOfAllItsBytes) {
   EXPECT_NE(read.DamagedAtLine, 0);
   EXPECT_EQ(stamp.hash, ContentHash::Of(bytes));
   EXPECT_EQ(stamp.identity.size, static_cast<std::int64_t>(bytes.size()));
+}
+
+// Loading a small chart, and writing it out as every undo step does, takes
+// memory for what it holds: not a megabyte buffer each time.
+TEST(SmallChartFile, IsReadAndWrittenInLittleMoreMemoryThanItHolds) {
+  if (!test::kMemoryLimitsTestable) GTEST_SKIP() << "no address-space limit under AddressSanitizer";
+  TempDir dir;
+  const std::string path = dir.File("small.qbs");
+  BlocksHolderModel chart;
+  for (int i = 0; i < 3; ++i) AddRect(chart, i * 10, i * 20);
+  ASSERT_TRUE(chart.SaveToFile(path));
+
+  BlocksHolderModel again;
+  std::string text;
+  {
+    const test::AddressSpaceCap cap(512 << 10);
+    ASSERT_TRUE(again.LoadFromFile(path));
+    text = again.ChartFileText();
+  }
+  EXPECT_EQ(text, ReadBytes(path));
 }
 
 }  // namespace

@@ -104,6 +104,31 @@ TEST_F(ProfileFileTest, KeysOfASectionAreListedOnceInFileOrder) {
   EXPECT_EQ(file.Keys("missing"), QStringList());
 }
 
+// A language file is read one key at a time; a hundred thousand keys must
+// not cost a hundred thousand passes over the file.
+TEST_F(ProfileFileTest, EveryKeyOfAVeryLongSectionReadsBack) {
+  constexpr int kKeys = 100'000;
+  QByteArray text = "[Texts]\n";
+  for (int n = 0; n < kKeys; ++n) text += "Key" + QByteArray::number(n) + '=' + QByteArray::number(n) + '\n';
+  const ProfileFile file(WriteBytes(text));
+  const QStringList keys = file.Keys("texts");
+  ASSERT_EQ(keys.size(), kKeys);
+  for (int n = 0; n < kKeys; ++n) ASSERT_EQ(file.ReadInteger("TEXTS", keys[n], -1), n) << keys[n].toStdString();
+}
+
+TEST_F(ProfileFileTest, ReadsFollowWritesAndDeletions) {
+  ProfileFile file(WriteBytes("[A]\nx=1\n\n[B]\ny=2\n"));
+  ASSERT_TRUE(file.WriteString("a", "New", "3"));
+  ASSERT_TRUE(file.WriteString("C", "z", "4"));
+  file.DeleteKey("A", "X");
+  EXPECT_EQ(file.Keys("A"), QStringList{"New"});
+  EXPECT_EQ(file.ReadString("a", "new"), "3");
+  EXPECT_EQ(file.ReadString("b", "Y"), "2");
+  EXPECT_EQ(file.ReadString("c", "Z"), "4");
+  EXPECT_FALSE(file.Find("A", "x"));
+  EXPECT_EQ(file.Bytes(), "[A]\nNew=3\n\n[B]\ny=2\n\n[C]\nz=4\n");
+}
+
 TEST_F(ProfileFileTest, WholeNumbersAndTruthValues) {
   const ProfileFile file(
       WriteBytes("[N]\nzero=0\none=1\nminus=-12\nplus=+5\nquoted=\"42\"\ntwo=2\nword=yes\nmixed=12abc\n"
