@@ -79,6 +79,7 @@ class TChartProgramFormTest : public QObject {
     for (std::int64_t n = 1; n <= p.w.model().BlockCount(); ++n) {
       const TBlock& line = p.w.model().Blocks(n);
       if (line.BT == btLine && line.Y == symbol.Y + symbol.H && line.X == symbol.X + symbol.W / 2) {
+        ChartEdit edit(p.w.model());
         p.w.model().DeleteBlock(false, n);
         break;
       }
