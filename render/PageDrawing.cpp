@@ -65,6 +65,16 @@ bool DrawPreviewPage(const BlocksHolderModel& chart, Canvas& canvas, std::int32_
   sheet.rulerInset = rulerInset ? RulerInset : 0;
   sheet.originX = 0;
   sheet.originY = offsetY;
+  TakeSheetOfChart(sheet, chart, zoom);
+  PaintSheet(canvas, sheet);
+  const DrawBlockArgs args{.device = {chart.HorzResolution(), zoom, rulerInset, 0, offsetY},
+                           .sheetColor = chart.SheetColor()};
+  for (std::int64_t n = 1; n <= chart.BlockCount(); ++n)
+    if (chart.IsBlockOnPage(page, n)) DrawBlock(chart.Blocks(n), canvas, args);
+  return true;
+}
+
+void TakeSheetOfChart(SheetPaintArgs& sheet, const BlocksHolderModel& chart, std::int64_t zoom) {
   sheet.resolution = chart.HorzResolution();
   sheet.zoomPercents = zoom;
   sheet.sheetWidth = chart.SheetWidth();
@@ -76,12 +86,6 @@ bool DrawPreviewPage(const BlocksHolderModel& chart, Canvas& canvas, std::int32_
   sheet.pages = chart.DocumentPages();
   sheet.sheetColor = chart.SheetColor();
   sheet.gridStep = chart.PosGridSize();
-  PaintSheet(canvas, sheet);
-  const DrawBlockArgs args{.device = {chart.HorzResolution(), zoom, rulerInset, 0, offsetY},
-                           .sheetColor = chart.SheetColor()};
-  for (std::int64_t n = 1; n <= chart.BlockCount(); ++n)
-    if (chart.IsBlockOnPage(page, n)) DrawBlock(chart.Blocks(n), canvas, args);
-  return true;
 }
 
 }  // namespace quobrix

@@ -25,4 +25,8 @@ bool DrawPreviewPage(const BlocksHolderModel& chart, Canvas& canvas, std::int32_
 bool DrawPreviewPage(const BlocksHolderModel& chart, Canvas& canvas, std::int32_t page, std::int64_t zoom,
                      const SheetPaintArgs& surface);
 
+// Fills in what the sheet painting takes from the chart itself: resolution,
+// sheet size and margins, pages, sheet colour and grid step, at `zoom`.
+void TakeSheetOfChart(SheetPaintArgs& sheet, const BlocksHolderModel& chart, std::int64_t zoom);
+
 }  // namespace quobrix

@@ -6,6 +6,7 @@
 #include "chart/TextCaret.h"
 #include "platform/QPainterCanvas.h"
 #include "render/DrawBlock.h"
+#include "render/PageDrawing.h"
 #include "render/SheetPainting.h"
 #include "view/TBlocksHolder.h"
 
@@ -40,19 +41,9 @@ void TBlocksHolder::Paint(Canvas& canvas, const QRect& clip, bool cullInvisible)
   sheet.rulerInset = static_cast<int>(view.rulerInset);
   sheet.originX = originX_;
   sheet.originY = originY_;
-  sheet.resolution = model_.HorzResolution();
-  sheet.zoomPercents = model_.ZoomPercents();
-  sheet.sheetWidth = model_.SheetWidth();
-  sheet.sheetHeight = model_.SheetHeight();
-  sheet.marginLeft = model_.FSheetMargins().Left;
-  sheet.marginRight = model_.FSheetMargins().Right;
-  sheet.marginTop = model_.FSheetMargins().Top;
-  sheet.marginBottom = model_.FSheetMargins().Bottom;
-  sheet.pages = model_.DocumentPages();
+  TakeSheetOfChart(sheet, model_, model_.ZoomPercents());
   sheet.backColor = FBackColor;
-  sheet.sheetColor = model_.SheetColor();
   sheet.showGrid = FShowGrid && FUseGrid;
-  sheet.gridStep = model_.PosGridSize();
   PaintSheet(canvas, sheet);
 
   DrawBlockArgs args{.device = {model_.HorzResolution(), model_.ZoomPercents(), model_.Rulers() == rBoth, originX_,
