@@ -1,9 +1,11 @@
 // The folders the program writes to, once it has started: what killed saves
-// left there goes, and one message names the folders that cannot be written.
+// and the undo folders of killed earlier versions left there go, and one
+// message names the folders that cannot be written.
 #include <QFileInfo>
 
 #include "app/FolderCheck.h"
 #include "app/TMainForm.h"
+#include "chart/LeftOverUndoFolders.h"
 #include "platform/LanguageTable.h"
 #include "platform/ProgramFolders.h"
 
@@ -16,9 +18,9 @@ void TMainForm::CheckFoldersAtStart() {
     folders.append(XdgDataHome() + QString::fromLatin1(desktopFolder));
   folders.removeDuplicates();
   RemoveAbandonedSaves(folders);
+  RemoveLeftOverUndoFolders(OldUndoDir().toStdString());
 
   const QStringList unwritable = UnwritableFolderLines({
-      {LanguageText(TextKey::FOLDER_USE_UNDO), UndoSnapshotDir()},
       {LanguageText(TextKey::FOLDER_USE_AUTOSAVE), RecoveryDir()},
       {LanguageText(TextKey::FOLDER_USE_USER_LIBRARY), UserLibraryDir()},
   });

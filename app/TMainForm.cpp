@@ -18,7 +18,6 @@
 #include "app/SingleWindowWorkspace.h"
 #include "app/TAboutForm.h"
 #include "app/TranslateWindow.h"
-#include "chart/UndoSnapshotFolder.h"
 #include "platform/FileDialogFilter.h"
 #include "platform/LanguageTable.h"
 #include "platform/ProgramFolders.h"
@@ -103,8 +102,6 @@ void TMainForm::FormCreate() {
   // Tests and scripts start the editor often; they switch the splash off.
   if (context_.Settings().Options().ShowSplash && qEnvironmentVariableIsEmpty("QUOBRIX_NO_SPLASH"))
     PlaySplash(context_.Settings().Options().Language);
-  SetUndoSnapshotFolder(UndoSnapshotDir().toStdString());
-  DeleteUndoTempFiles();
   autoSave_ = std::make_unique<AutoSave>(RecoveryDir(), context_.Settings());
   fileWatch_ = std::make_unique<ChartFileWatch>([this](THolderForm& window) { OfferReload(window); });
   setAcceptDrops(true);

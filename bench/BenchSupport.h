@@ -9,7 +9,6 @@
 #pragma once
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -21,7 +20,6 @@
 #include <vector>
 
 #include "chart/BlocksHolderModel.h"
-#include "chart/UndoSnapshotFolder.h"
 
 namespace quobrix::bench {
 
@@ -31,24 +29,6 @@ inline std::string BenchFolder(const std::string& name) {
   std::filesystem::create_directories(p);
   return p.string();
 }
-
-// Undo snapshots go to a folder of this process's own while this lives, so
-// benchmarks running side by side never remove each other's.
-class UndoFolder {
- public:
-  UndoFolder() : path_(BenchFolder("quobrix-bench-undo-" + std::to_string(::getpid()))) {
-    SetUndoSnapshotFolder(path_);
-  }
-  ~UndoFolder() {
-    SetUndoSnapshotFolder("");
-    std::filesystem::remove_all(path_);
-  }
-  UndoFolder(const UndoFolder&) = delete;
-  UndoFolder& operator=(const UndoFolder&) = delete;
-
- private:
-  std::string path_;
-};
 
 // A whole number from the environment, or `fallback` when unset or not a number.
 inline std::int64_t FromEnvironment(const char* name, std::int64_t fallback) {

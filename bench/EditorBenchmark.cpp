@@ -295,7 +295,6 @@ class Session {
   }
 
   std::string chart_;
-  bench::UndoFolder undo_;
   SessionHost host_;
   PaintCounter paints_;
   THolderForm* window_ = nullptr;

@@ -13,7 +13,6 @@
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
 #include "chart/FileIO.h"
-#include "chart/UndoSnapshotFolder.h"
 
 namespace quobrix {
 namespace {
@@ -31,7 +30,6 @@ std::string Blocks(const benchmark::State& state) { return std::to_string(state.
 // One undo step: the undo point and the undo that applies it, against
 // writing the chart text without fsync and loading it.
 void BM_SnapshotAndUndo(benchmark::State& state) {
-  SetUndoSnapshotFolder(BenchFolder());
   BlocksHolderModel chart, plain;
   bench::FillSampleChart(chart, state.range(0));
   bench::FillSampleChart(plain, state.range(0));
@@ -56,7 +54,6 @@ void BM_SnapshotAndUndo(benchmark::State& state) {
 // With the history full, as while typing: one point recorded, the oldest
 // dropped; against writing the chart text without fsync.
 void BM_Snapshot(benchmark::State& state) {
-  SetUndoSnapshotFolder(BenchFolder());
   BlocksHolderModel chart;
   bench::FillSampleChart(chart, state.range(0));
   const std::string path = BenchFolder() + "/plain.qbs";
@@ -109,7 +106,6 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   quobrix::bench::PrintSummary();
-  quobrix::SetUndoSnapshotFolder("");
   std::filesystem::remove_all(quobrix::BenchFolder());
   return 0;
 }

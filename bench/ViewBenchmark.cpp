@@ -76,7 +76,6 @@ std::string DragName(const benchmark::State& state, const char* what) {
 }
 
 void BM_DragStartAgainstVisiblePaint(benchmark::State& state) {
-  bench::UndoFolder undo;
   DragScene scene(state.range(0));
   const QPoint grip = scene.Grip();
   bench::PairedFigures time(DragName(state, "Drag start (press and first step) after an undo"), "drag", "visible", "ms",

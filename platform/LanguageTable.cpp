@@ -12,7 +12,7 @@ constexpr const char* kGeneral = "General";
 constexpr const char* kWizards = "Wizards";
 
 // The Latin capital C in front of "хема" is part of the built-in filter.
-constexpr std::array<BuiltInText, 112> kBuiltIn = {{
+constexpr std::array<BuiltInText, 111> kBuiltIn = {{
     {TextKey::Program, kGeneral, "Program", "Построитель схем Quobrix"},
     {TextKey::QUOBRIX_FILE_TYPE, kGeneral, "QUOBRIX_FILE_TYPE", "Файл схемы Quobrix"},
     {TextKey::FILE_OPEN_ERROR_MSG, kGeneral, "FILE_OPEN_ERROR_MSG",
@@ -114,7 +114,6 @@ constexpr std::array<BuiltInText, 112> kBuiltIn = {{
     {TextKey::FOLDERS_UNWRITABLE_MSG, kGeneral, "FOLDERS_UNWRITABLE_MSG",
      "В эти папки нельзя записать (диск заполнен или доступен только для чтения), и то, что в них пишет, "
      "не работает:"},
-    {TextKey::FOLDER_USE_UNDO, kGeneral, "FOLDER_USE_UNDO", "Отмена действий"},
     {TextKey::FOLDER_USE_AUTOSAVE, kGeneral, "FOLDER_USE_AUTOSAVE", "Автосохранение"},
     {TextKey::FOLDER_USE_USER_LIBRARY, kGeneral, "FOLDER_USE_USER_LIBRARY", "Библиотека пользователя"},
     {TextKey::USERLIB_DAMAGED_MSG, kGeneral, "USERLIB_DAMAGED_MSG",

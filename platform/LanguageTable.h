@@ -89,7 +89,6 @@ enum class TextKey {
   SETTINGS_SAVE_ERROR_MSG,        // %1 the settings file
   SHEET_EMPTY_MSG,                // a picture of a sheet without width or height
   FOLDERS_UNWRITABLE_MSG,         // followed by one line per folder: its uses and the folder
-  FOLDER_USE_UNDO,
   FOLDER_USE_AUTOSAVE,
   FOLDER_USE_USER_LIBRARY,
 

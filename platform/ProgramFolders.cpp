@@ -103,7 +103,7 @@ QString SettingsDir() { return Created(ChooseWritableFolders(CurrentEnvironment(
 
 QString UserLibraryDir() { return Created(ChooseWritableFolders(CurrentEnvironment()).userLibrary); }
 
-QString UndoSnapshotDir() { return Created(ChooseWritableFolders(CurrentEnvironment()).undoSnapshots); }
+QString OldUndoDir() { return ChooseWritableFolders(CurrentEnvironment()).oldUndo; }
 
 QString RecoveryDir() {
   const QString folder = ChooseWritableFolders(CurrentEnvironment()).recovery;

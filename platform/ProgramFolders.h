@@ -1,6 +1,6 @@
 // Where the program finds its files. Read-only resources (lang/, Templates/)
 // are installed beside the program file. The files the program writes (the
-// settings, the user library, the undo snapshots, the autosave copies) live
+// settings, the user library, the autosave copies) live
 // there too when that folder is writable, as in a portable copy; an
 // installed program writes to
 // the user's own folders instead. QUOBRIX_HOME names one folder for all
@@ -27,8 +27,9 @@ QString XdgDataHome();
 QString SettingsDir();
 // Holds userlib.dll and userlib2.dll.
 QString UserLibraryDir();
-// Holds the undo snapshot files.
-QString UndoSnapshotDir();
+// Where earlier versions kept their undo folders, cleaned up at start; not
+// made when missing.
+QString OldUndoDir();
 // The folder for autosave copies; its parent exists, the folder itself is
 // made, private to the user, when first written.
 QString RecoveryDir();
@@ -51,7 +52,7 @@ struct FolderEnvironment {
 struct WritableFolders {
   QString settings;
   QString userLibrary;
-  QString undoSnapshots;
+  QString oldUndo;
   QString recovery;
 };
 

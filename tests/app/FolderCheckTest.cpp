@@ -1,17 +1,20 @@
 // The folders a real main window looks at once it has started: the temporary
-// files of killed saves go, and folders that cannot be written are named in
-// one message.
+// files of killed saves and the undo folders of killed earlier versions go,
+// and folders that cannot be written are named in one message.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 #include <csignal>
 #include <ctime>
 
 #include "app/TMainForm.h"
+#include "chart/LeftOverUndoFolders.h"
+#include "chart/SessionFolder.h"
 #include "platform/LanguageTable.h"
 #include "platform/ProgramFolders.h"
 #include "support/ModalAnswer.h"
@@ -37,7 +40,7 @@ class FolderCheckTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void killedSavesBesideTheSettingsAndTheRecentChartsGo() {
+  void killedSavesAndEarlierVersionsUndoFoldersGo() {
     test::ProgramHome home;
     const QString charts = home.File("charts");
     QVERIFY(QDir().mkpath(charts));
@@ -45,6 +48,13 @@ class FolderCheckTest : public QObject {
     WriteFile(home.File(".quobrix.Old001"), true);
     WriteFile(charts + "/.quobrix.Old002", true);
     WriteFile(charts + "/.quobrix.Fresh1", false);  // perhaps a save in progress
+    auto earlierUndo = SessionFolder::Open(UndoFoldersRoot(OldUndoDir().toStdString()),
+                                           [](std::string_view) { return true; });
+    QVERIFY(earlierUndo);
+    const QString undoState = QString::fromStdString(earlierUndo->Path()) + "/~0tmp.qbs";
+    WriteFile(undoState, true);
+    earlierUndo->Leave();
+    earlierUndo.reset();  // that program was killed
     test::ModalAnswer ok(QMessageBox::Ok);
     TMainForm main(home.context);
     main.show();
@@ -52,6 +62,7 @@ class FolderCheckTest : public QObject {
     QVERIFY(!QFile::exists(home.File(".quobrix.Old001")));
     QVERIFY(!QFile::exists(charts + "/.quobrix.Old002"));
     QVERIFY(QFile::exists(charts + "/.quobrix.Fresh1"));
+    QVERIFY(!QFileInfo::exists(QFileInfo(undoState).path()));
     QVERIFY2(ok.texts.isEmpty(), qPrintable(ok.texts.join('\n')));
   }
 
@@ -73,9 +84,9 @@ class FolderCheckTest : public QObject {
 
     QCOMPARE(ok.texts.size(), 1);
     const QString text = ok.texts[0];
-    for (const QString& folder : {UndoSnapshotDir(), RecoveryDir(), UserLibraryDir()})
+    for (const QString& folder : {RecoveryDir(), UserLibraryDir()})
       QVERIFY2(text.contains(folder), qPrintable(text));
-    for (TextKey use : {TextKey::FOLDER_USE_UNDO, TextKey::FOLDER_USE_AUTOSAVE, TextKey::FOLDER_USE_USER_LIBRARY})
+    for (TextKey use : {TextKey::FOLDER_USE_AUTOSAVE, TextKey::FOLDER_USE_USER_LIBRARY})
       QVERIFY2(text.contains(LanguageText(use)), qPrintable(text));
     QVERIFY(QDir(home.File("")).entryList(QDir::Files | QDir::Hidden).filter(".quobrix").isEmpty());
   }

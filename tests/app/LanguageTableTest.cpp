@@ -28,7 +28,7 @@ class LanguageTableTest : public QObject {
   void init() { LoadLanguageTable(QString()); }
 
   void builtInTextsAreTheRussianOnes() {
-    QCOMPARE(BuiltInTexts().size(), std::size_t{112});
+    QCOMPARE(BuiltInTexts().size(), std::size_t{111});
     ExpectEveryTextBuiltIn();
     QCOMPARE(LanguageText(TextKey::Program), QString::fromUtf8("Построитель схем Quobrix"));
     // The filter's first letter is a Latin C.

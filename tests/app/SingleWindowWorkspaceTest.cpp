@@ -21,7 +21,6 @@ namespace {
 
 struct Workspace {
   Workspace() {
-    SetUndoSnapshotFolder(undo.Path().string());
     workspace.Dock(*palette);
     main.resize(900, 700);
     main.show();
@@ -36,7 +35,6 @@ struct Workspace {
   }
   std::size_t Tabs() { return main.findChild<QMdiArea*>()->subWindowList().size(); }
 
-  test::TempDir undo;
   test::FakeChartHost host;
   QMainWindow main;
   ToolWindowRegistry registry;

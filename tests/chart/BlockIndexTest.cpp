@@ -5,7 +5,6 @@
 #include <limits>
 #include <random>
 
-#include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
 #include "support/TempDir.h"
@@ -128,7 +127,6 @@ class RandomEdits {
 };
 
 TEST(BlockIndex, AgreesWithAScanThroughRandomEdits) {
-  test::UndoTestFolder undo;
   test::TempDir dir;
   BlocksHolderModel chart;
   RandomEdits edits(chart, dir.File("chart.qbs"));

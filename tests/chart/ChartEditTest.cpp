@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/TextCaret.h"
 #include "support/NoticeLog.h"
@@ -28,7 +27,6 @@ class Edit : public ::testing::Test {
     chart.InsertTextAtCaret(ch);
   }
 
-  test::UndoTestFolder folder;
   BlocksHolderModel chart;
 };
 

@@ -6,7 +6,6 @@
 
 #include <random>
 
-#include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ContentHash.h"
 #include "chart/FileStamp.h"
@@ -33,8 +32,8 @@ class ChartFileOnDisk : public ::testing::Test {
     return st;
   }
 
-  test::UndoTestFolder folder;
-  const std::string path = folder.Path() + "/plan.qbs";
+  test::TempDir folder;
+  const std::string path = folder.File("plan.qbs");
   BlocksHolderModel mine;
   BlocksHolderModel theirs;
 };
@@ -74,7 +73,7 @@ TEST_F(ChartFileOnDisk, ARemovedFileIsGone) {
 // A chart restored from an autosave copy, or made from a template, never
 // read the file it is named after: there is nothing to protect.
 TEST_F(ChartFileOnDisk, AChartThatNeverReadNorWroteItsFileKnowsOfNoChange) {
-  const std::string copy = folder.Path() + "/copy.qbs";
+  const std::string copy = folder.File("copy.qbs");
   ASSERT_TRUE(mine.WriteChartCopy(copy));
   BlocksHolderModel restored;
   ASSERT_TRUE(restored.LoadFromFile(copy));

@@ -12,13 +12,13 @@
 #include <regex>
 #include <set>
 
-#include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartClipboard.h"
 #include "chart/ChartEdit.h"
 #include "chart/ChartFileReader.h"
 #include "chart/TextCaret.h"
 #include "support/NoticeLog.h"
+#include "support/TempDir.h"
 
 namespace quobrix {
 namespace {
@@ -238,7 +238,6 @@ class EveryEditingPath : public ::testing::TestWithParam<EditPath> {
     chart.AddDefaultBlock(btLine, 2000, 500, 1000, 0);
   }
 
-  test::UndoTestFolder folder;
   test::TempDir scratch;
   BlocksHolderModel chart;
 };
@@ -405,7 +404,6 @@ TEST(ChartNotices, AFailedLoadAnnouncesNothing) {
 }
 
 TEST(ChartNotices, UndoAnnouncesTheShorterHistory) {
-  test::UndoTestFolder folder;
   BlocksHolderModel chart;
   AddBlockAsAnEdit(chart);
   AddBlockAsAnEdit(chart);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartClipboard.h"
 #include "support/NoticeLog.h"
@@ -26,7 +25,6 @@ class MemoryClipboard : public ChartClipboard {
 
 class ClipboardCommands : public ::testing::Test {
  protected:
-  test::UndoTestFolder folder;
   MemoryClipboard clipboard;
   BlocksHolderModel chart;
   std::vector<std::int64_t> notified;

@@ -3,7 +3,6 @@
 
 #include <random>
 
-#include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ConnectRoute.h"
 #include "chart/SymbolOutline.h"
@@ -111,7 +110,6 @@ TEST(Route, PastTooManySymbolsIsNone) {
 }
 
 TEST(ConnectSymbols, AddsTheRouteAsLinesInOneUndoPointTheLastWithTheDefaultEnds) {
-  test::UndoTestFolder folder;
   BlocksHolderModel chart;
   AddRect(chart, 1000, 1000);
   AddRect(chart, 8000, 3000);

@@ -3,7 +3,6 @@
 
 #include <limits>
 
-#include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "support/ChartBuilder.h"
 #include "support/NoticeLog.h"
@@ -84,7 +83,6 @@ class AttachedLines : public ::testing::Test {
     chart.SetActiveBlock(1);
     chart.AttachLines(1, 200);
   }
-  test::UndoTestFolder folder;
   BlocksHolderModel chart;
 };
 
@@ -115,7 +113,6 @@ TEST_F(AttachedLines, UndoLetsGoOfEveryLine) {
 // A pasted copy lies one grid step right of and below its original, over
 // the ends of the original's lines: those touch the original, not the copy.
 TEST(AttachLines, APastedCopyOverTheOriginalTakesNoneOfTheOriginalsLines) {
-  test::UndoTestFolder folder;
   BlocksHolderModel chart;
   AddRect(chart, 1000, 1000, 4000, 2000);
   AddRect(chart, 5000, 2500, 2000, 0, btLine);   // from the right edge

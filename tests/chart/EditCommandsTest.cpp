@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <functional>
 
-#include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/TextCaret.h"
 #include "support/NoticeLog.h"
@@ -14,7 +13,6 @@ namespace {
 // Three rectangles and a line, with a multi-selection over the first three.
 class EditCommands : public ::testing::Test {
  protected:
-  test::UndoTestFolder folder;
   BlocksHolderModel chart;
   std::vector<std::int64_t> notified;
   ChartSubscription watch;

@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
 #include "chart/EditKey.h"
@@ -199,7 +198,6 @@ void FailHalfway(BlocksHolderModel& chart, std::mt19937& rng, Stretch& stretch, 
 
 TEST(EditHistoryProperty, UndoRedoAndTheModifiedFlagFollowThePlainModel) {
   for (unsigned seed = 1; seed <= 40; ++seed) {
-    test::UndoTestFolder folder;
     BlocksHolderModel chart;
     for (int i = 0; i < 3; ++i) chart.AddDefaultBlock(btRectangle, 3000 * i, 0, 2000, 1000);
     chart.SetModified(false);

@@ -4,7 +4,6 @@
 // saturated hit bounds, checked picture sizes.
 #include <gtest/gtest.h>
 
-#include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartClipboard.h"
 #include "chart/CoordinateMath.h"
@@ -15,6 +14,7 @@
 #include "render/SheetPainting.h"
 #include "support/ChartBuilder.h"
 #include "support/RecordingCanvas.h"
+#include "support/TempDir.h"
 
 namespace quobrix {
 namespace {
@@ -42,7 +42,6 @@ class FarCoordinates : public ::testing::Test {
     chart.AddDefaultBlock(btLine, kMin, kMax, kMax, kMin);
     test::AddRect(chart, 1000, 1000);
   }
-  test::UndoTestFolder undo;
   test::TempDir dir;
   BlocksHolderModel chart;
 };

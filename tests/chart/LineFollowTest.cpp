@@ -5,7 +5,6 @@
 #include <cmath>
 #include <random>
 
-#include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/CoordinateMath.h"
 #include "chart/SymbolOutline.h"
@@ -39,7 +38,6 @@ class LineOnADecision : public ::testing::Test {
     chart.SetActiveBlock(1);
     chart.SetModified(false);
   }
-  test::UndoTestFolder folder;
   BlocksHolderModel chart;
   const TBlock& decision() { return chart.Blocks(1); }
   const TBlock& line() { return chart.Blocks(2); }
@@ -81,7 +79,6 @@ TEST_F(LineOnADecision, AnEndOffTheOutlineKeepsItsPlaceBesideTheBox) {
 }
 
 TEST(LineFollow, AlignedSymbolsTakeTheirLinesAlong) {
-  test::UndoTestFolder folder;
   BlocksHolderModel chart;
   AddRect(chart, 1000, 1000);
   AddRect(chart, 1500, 5000);
@@ -93,7 +90,6 @@ TEST(LineFollow, AlignedSymbolsTakeTheirLinesAlong) {
 }
 
 TEST(LineFollow, AMovedSelectionTakesTheLinesEndingOnItsMembers) {
-  test::UndoTestFolder folder;
   BlocksHolderModel chart;
   AddRect(chart, 1000, 1000);
   AddRect(chart, 3000, 1500, 2000, 0, btLine);
@@ -111,7 +107,6 @@ TEST(LineFollow, GluedEndsStayOnTheOutlineThroughAnyRunOfEdits) {
   const std::uint8_t types[] = {btRectangle, btLogicIf, btEllipse, btBeginEnd, btHexagon, btDocument, btSRectangle};
   constexpr std::int64_t kApart = 30000;
   for (unsigned seed = 1; seed <= 6; ++seed) {
-    test::UndoTestFolder folder;
     BlocksHolderModel chart;
     const int symbols = std::size(types);
     for (int i = 0; i < symbols; ++i) AddRect(chart, i * kApart, 0, 3000, 2000, types[i]);

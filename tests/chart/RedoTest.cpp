@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 
-#include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
 #include "support/NoticeLog.h"
+#include "support/TempDir.h"
 
 namespace quobrix {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 
 class Redo : public ::testing::Test {
  protected:
-  test::UndoTestFolder folder;
+  test::TempDir folder;
   BlocksHolderModel chart;
 
   // One recorded edit: a block more.
@@ -136,7 +136,7 @@ class SavedState : public Redo {
  protected:
   void SetUp() override {
     chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
-    path_ = folder.Path() + "/saved.qbs";
+    path_ = folder.File("saved.qbs");
   }
   void Save() { ASSERT_TRUE(chart.SaveToFile(path_)); }
   std::string path_;

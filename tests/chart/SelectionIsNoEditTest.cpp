@@ -5,7 +5,6 @@
 
 #include <functional>
 
-#include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
 
@@ -66,7 +65,6 @@ class SelectionStepOf : public ::testing::TestWithParam<SelectionStep> {
     chart.Undo();
   }
 
-  test::UndoTestFolder folder;
   BlocksHolderModel chart;
 };
 
@@ -93,7 +91,6 @@ class Selection : public ::testing::Test {
     chart.SetModified(false);
   }
 
-  test::UndoTestFolder folder;
   BlocksHolderModel chart;
 };
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "support/NoticeLog.h"
 
@@ -9,7 +8,6 @@ namespace {
 
 class SheetCommands : public ::testing::Test {
  protected:
-  test::UndoTestFolder folder;
   BlocksHolderModel chart;
 };
 

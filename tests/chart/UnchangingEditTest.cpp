@@ -4,7 +4,6 @@
 
 #include <functional>
 
-#include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
 #include "chart/TextCaret.h"
@@ -85,7 +84,6 @@ class UnchangingEditOf : public ::testing::TestWithParam<UnchangingEdit> {
     chart.SetActiveBlock(1);
   }
 
-  test::UndoTestFolder folder;
   BlocksHolderModel chart;
 };
 
@@ -111,7 +109,6 @@ INSTANTIATE_TEST_SUITE_P(Edits, UnchangingEditOf, ::testing::ValuesIn(kUnchangin
 // The check looks at every block an edit reaches: one member that differs
 // makes the edit real.
 TEST(UnchangingEdits, AnEditChangingOneMemberOfASelectionIsRecorded) {
-  test::UndoTestFolder folder;
   BlocksHolderModel chart;
   for (int i = 0; i < 2; ++i) chart.AddDefaultBlock(btRectangle, 3000 * i, 0, 2000, 1000);
   chart.SetActiveBlock(2);

@@ -1,25 +1,17 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <memory>
-
-#include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartClipboard.h"
 #include "chart/ChartEdit.h"
 #include "support/NoticeLog.h"
+#include "support/TempDir.h"
 
 namespace quobrix {
 namespace {
 
-namespace fs = std::filesystem;
-
 class Undo : public ::testing::Test {
  protected:
-  test::UndoTestFolder folder;
+  test::TempDir folder;
   BlocksHolderModel chart;
 
   // One recorded edit: a block more.
@@ -52,7 +44,7 @@ TEST_F(Undo, TenUndosGiveBackTheTenEarlierStatesNewestFirstAndAnEleventhDoesNoth
 
 TEST_F(Undo, UndoRightAfterOpeningAChartDoesNothing) {
   chart.AddDefaultBlock(btRectangle, 0, 0, 500, 500);
-  const std::string path = folder.Path() + "/opened.qbs";
+  const std::string path = folder.File("opened.qbs");
   ASSERT_TRUE(chart.SaveToFile(path));
   BlocksHolderModel opened;
   ASSERT_TRUE(opened.LoadFromFile(path));
@@ -155,71 +147,6 @@ TEST_F(Undo, AGestureOfManyChangesIsOneUndoPointBackToTheStateAtItsStart) {
   EXPECT_EQ(chart.Blocks(1).MC, clWhite);
   chart.Undo();
   EXPECT_EQ(chart.BlockCount(), 8) << "the earlier edits are still in the history";
-}
-
-// Two running programs share one snapshot folder: a start-up cleanup leaves
-// the other's snapshots alone while it runs, and removes them once it has
-// ended without cleaning up.
-TEST(UndoSnapshotFolders, CleanupSparesRunningProgramsAndRemovesThoseThatEnded) {
-  test::UndoTestFolder folder;
-  int toParent[2], toChild[2];
-  ASSERT_EQ(::pipe(toParent), 0);
-  ASSERT_EQ(::pipe(toChild), 0);
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    ::close(toParent[0]);
-    ::close(toChild[1]);
-    SetUndoSnapshotFolder(folder.Path());
-    // Never let go of: the program "crashes".
-    auto* session = new std::shared_ptr<UndoSnapshotSession>(CurrentUndoSnapshotSession());
-    const std::string path = *(*session)->WriteSnapshot("[Quobrix Sheme v.1.0]");
-    (void)!::write(toParent[1], path.data(), path.size());
-    ::close(toParent[1]);
-    char go;
-    (void)!::read(toChild[0], &go, 1);
-    ::_exit(0);
-  }
-  ::close(toParent[1]);
-  ::close(toChild[0]);
-  char buf[4096];
-  const ssize_t n = ::read(toParent[0], buf, sizeof buf);
-  ASSERT_GT(n, 0);
-  const std::string othersSnapshot(buf, static_cast<std::size_t>(n));
-
-  const std::string mine = *CurrentUndoSnapshotSession()->WriteSnapshot("[Quobrix Sheme v.1.0]");
-  DeleteUndoTempFiles();
-  EXPECT_TRUE(fs::exists(othersSnapshot));
-  EXPECT_TRUE(fs::exists(mine));
-
-  ::close(toChild[1]);
-  ::waitpid(child, nullptr, 0);
-  DeleteUndoTempFiles();
-  EXPECT_FALSE(fs::exists(fs::path(othersSnapshot).parent_path()));
-  EXPECT_TRUE(fs::exists(mine));
-  EXPECT_EQ(folder.SessionFolderCount(), 1);
-}
-
-TEST(UndoSnapshotFolders, ARootThatLinksElsewhereGetsNoSnapshotsAndNoCleanup) {
-  test::UndoTestFolder folder, elsewhere;
-  const fs::path leftOver = fs::path(elsewhere.Path()) / "abcdef" / UndoSnapshotName(0);
-  fs::create_directories(leftOver.parent_path());
-  std::ofstream(leftOver) << "[Quobrix Sheme v.1.0]";
-  fs::create_directory_symlink(elsewhere.Path(), UndoSnapshotRoot(folder.Path()));
-  SetUndoSnapshotFolder(folder.Path());
-  EXPECT_EQ(UndoSnapshotSession::Open(folder.Path()), nullptr);
-  DeleteUndoTempFiles();
-  EXPECT_TRUE(fs::exists(leftOver));
-}
-
-TEST(UndoSnapshotFolders, TheProgramsFolderGoesWhenItsLastHolderLetsGo) {
-  test::UndoTestFolder folder;
-  {
-    const auto session = CurrentUndoSnapshotSession();
-    SetUndoSnapshotFolder(folder.Path());  // the program lets go of its session
-    EXPECT_EQ(folder.SessionFolderCount(), 1);
-  }
-  EXPECT_EQ(folder.SessionFolderCount(), 0);
 }
 
 }  // namespace

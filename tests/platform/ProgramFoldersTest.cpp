@@ -19,11 +19,11 @@ TEST(ProgramFolders, QuobrixHomeHoldsEveryWrittenFileAndIsCreated) {
   qputenv("QUOBRIX_HOME", home.toUtf8());
   const QString settings = SettingsDir();
   const QString library = UserLibraryDir();
-  const QString undo = UndoSnapshotDir();
+  const QString oldUndo = OldUndoDir();
   qunsetenv("QUOBRIX_HOME");
   EXPECT_EQ(settings, home + "/");
   EXPECT_EQ(library, home + "/");
-  EXPECT_EQ(undo, home + "/");
+  EXPECT_EQ(oldUndo, home + "/");
   EXPECT_TRUE(QDir(home).exists());
 }
 
@@ -41,7 +41,7 @@ TEST(ProgramFolders, WritableProgramFolderHoldsTheWrittenFiles) {
   const WritableFolders folders = ChooseWritableFolders(environment);
   EXPECT_EQ(folders.settings, "/opt/quobrix/");
   EXPECT_EQ(folders.userLibrary, "/opt/quobrix/");
-  EXPECT_EQ(folders.undoSnapshots, "/opt/quobrix/");
+  EXPECT_EQ(folders.oldUndo, "/opt/quobrix/");
   EXPECT_EQ(folders.recovery, "/opt/quobrix/recovery/");
 }
 
@@ -52,7 +52,7 @@ TEST(ProgramFolders, QuobrixHomeWinsOverAWritableProgramFolder) {
   const WritableFolders folders = ChooseWritableFolders(environment);
   EXPECT_EQ(folders.settings, "/tmp/q/");
   EXPECT_EQ(folders.userLibrary, "/tmp/q/");
-  EXPECT_EQ(folders.undoSnapshots, "/tmp/q/");
+  EXPECT_EQ(folders.oldUndo, "/tmp/q/");
   EXPECT_EQ(folders.recovery, "/tmp/q/recovery/");
 }
 
@@ -66,7 +66,7 @@ TEST(ProgramFolders, ReadOnlyProgramFolderUsesTheXdgFolders) {
   const WritableFolders folders = ChooseWritableFolders(environment);
   EXPECT_EQ(folders.settings, "/x/config/quobrix/");
   EXPECT_EQ(folders.userLibrary, "/x/data/quobrix/");
-  EXPECT_EQ(folders.undoSnapshots, "/run/user/1000/quobrix/");
+  EXPECT_EQ(folders.oldUndo, "/run/user/1000/quobrix/");
   EXPECT_EQ(folders.recovery, "/x/state/quobrix/recovery/");
 }
 
@@ -88,7 +88,7 @@ TEST(ProgramFolders, UnsetOrRelativeXdgVariablesFallBackToTheHomeFolder) {
   const WritableFolders folders = ChooseWritableFolders(environment);
   EXPECT_EQ(folders.settings, "/home/ann/.config/quobrix/");
   EXPECT_EQ(folders.userLibrary, "/home/ann/.local/share/quobrix/");
-  EXPECT_EQ(folders.undoSnapshots, "/home/ann/.cache/quobrix/");
+  EXPECT_EQ(folders.oldUndo, "/home/ann/.cache/quobrix/");
   EXPECT_EQ(folders.recovery, "/home/ann/.local/state/quobrix/recovery/");
 }
 

@@ -12,6 +12,7 @@
 #include "support/ChartBuilder.h"
 #include "support/FakeChartHost.h"
 #include "support/ModalAnswer.h"
+#include "support/TempDir.h"
 #include "view/TBlocksHolder.h"
 
 namespace quobrix::test {

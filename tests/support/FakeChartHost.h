@@ -8,8 +8,6 @@
 #include <functional>
 #include <vector>
 
-#include "chart/UndoSnapshotFolder.h"
-#include "support/TempDir.h"
 #include "view/ActiveChart.h"
 #include "view/AppContext.h"
 #include "view/ChartCommands.h"
@@ -61,7 +59,6 @@ class FakeChartHost : public ChartWindowHost {
 
 struct ChartWindow {
   ChartWindow() {
-    SetUndoSnapshotFolder(undo.Path().string());
     form = new THolderForm(host, context);
     form->show();
     form->FormActivate();
@@ -70,7 +67,6 @@ struct ChartWindow {
   ~ChartWindow() { delete form.data(); }
   BlocksHolderModel& model() { return form->bh->Model(); }
 
-  TempDir undo;
   FakeChartHost host;
   AppContext& context = host.context;
   QPointer<THolderForm> form;

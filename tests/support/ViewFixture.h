@@ -1,12 +1,9 @@
-// A chart canvas widget on screen (offscreen platform) for widget tests, with
-// undo snapshots in a folder of the test's own.
+// A chart canvas widget on screen (offscreen platform) for widget tests.
 #pragma once
 
 #include <QTest>
 #include <memory>
 
-#include "chart/UndoSnapshotFolder.h"
-#include "support/TempDir.h"
 #include "view/TBlocksHolder.h"
 
 namespace quobrix::test {
@@ -15,7 +12,6 @@ class ViewFixture {
  public:
   // A resolution of 1000 makes one pixel exactly 10 chart units at zoom 100.
   explicit ViewFixture(int width = 590, int height = 400, std::int64_t resolution = 378) {
-    SetUndoSnapshotFolder(undoDir_.Path().string());
     bh_ = std::make_unique<TBlocksHolder>();
     bh_->Model().ApplyChartWindowValues();
     bh_->Model().SetHorzResolution(resolution);
@@ -27,7 +23,6 @@ class ViewFixture {
   BlocksHolderModel& model() { return bh_->Model(); }
 
  private:
-  TempDir undoDir_;
   std::unique_ptr<TBlocksHolder> bh_;
 };
 

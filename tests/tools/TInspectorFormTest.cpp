@@ -14,6 +14,7 @@
 
 #include "platform/ProfileFile.h"
 #include "support/FakeChartHost.h"
+#include "support/TempDir.h"
 #include "tools/ColorBox.h"
 #include "tools/TInspectorForm.h"
 #include "view/AppContext.h"

@@ -5,7 +5,6 @@
 #include <QTest>
 
 #include "chart/ChartClipboard.h"
-#include "chart/UndoSnapshotFolder.h"
 #include "platform/QtChartClipboard.h"
 #include "support/FakeChartHost.h"
 #include "support/TempDir.h"
@@ -65,8 +64,6 @@ class AppContextTest : public QObject {
   }
 
   void copyAndPasteUseTheClipboardOfTheWindowsContext() {
-    test::TempDir undo;
-    SetUndoSnapshotFolder(undo.Path().string());
     test::FakeChartHost host;
     HeldClipboard heldA, heldB;
     AppContext contextA(heldA), contextB(heldB);

@@ -68,8 +68,6 @@ class ChartCommandsTest : public QObject {
     QFETCH(bool, emptyChart);
     QFETCH(bool, activeBlock);
     QFETCH(bool, history);
-    test::TempDir undo;
-    SetUndoSnapshotFolder(undo.Path().string());
     const auto need = static_cast<Needs>(needs);
     QCOMPARE(NeedsMet(need, nullptr), noChart);
     BlocksHolderModel chart;
@@ -395,8 +393,6 @@ class ChartCommandsTest : public QObject {
   }
 
   void aSharedShortcutWorksInEveryWindow() {
-    test::TempDir undo;
-    SetUndoSnapshotFolder(undo.Path().string());
     test::FakeChartHost host;
     AppContext context;
     std::unique_ptr<THolderForm> windows[] = {std::make_unique<THolderForm>(host, context),

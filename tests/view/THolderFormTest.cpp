@@ -367,8 +367,6 @@ class THolderFormTest : public QObject {
   }
 
   void debugWindowListsTheCanvasTexts() {
-    test::TempDir undo;
-    SetUndoSnapshotFolder(undo.Path().string());
     test::FakeChartHost host;
     AppContext context;
     TDebugForm debug;
