@@ -286,6 +286,10 @@ class BlocksHolderModel {
   enum class TextKey : std::uint8_t { LineBreak, Backspace, Delete };
   bool InsertTextAtCaret(char ch);
   bool EditTextAtCaret(TextKey key);
+  // The 1-based insertion position in the active block's text. Each chart
+  // keeps its own, so a window switched back to types where it left off.
+  std::uint16_t& TextCaretPos() { return textCaretPos_; }
+  std::uint16_t TextCaretPos() const { return textCaretPos_; }
 
   // ----- sheet and document commands (chart/SheetCommands.cpp): each checks
   // what it is given, records one undo point and changes the values together;
@@ -439,6 +443,7 @@ class BlocksHolderModel {
   TBlocksLineArrows defLineArrows_ = blaSimple;
 
   UndoHistory history_{*this};
+  std::uint16_t textCaretPos_ = 0;
 };
 
 }  // namespace quobrix

@@ -8,7 +8,6 @@
 
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
-#include "chart/TextCaret.h"
 #include "support/NoticeLog.h"
 
 namespace quobrix {
@@ -24,7 +23,7 @@ class Edit : public ::testing::Test {
 
   void Type(char ch, EditKey key) {
     ChartEdit edit(chart, key);
-    TextCaretPos = static_cast<std::uint16_t>(chart.Blocks(1).Text.size() + 1);
+    chart.TextCaretPos() = static_cast<std::uint16_t>(chart.Blocks(1).Text.size() + 1);
     chart.InsertTextAtCaret(ch);
   }
 

@@ -5,7 +5,6 @@
 
 #include "UndoTestFolder.h"
 #include "chart/BlocksHolderModel.h"
-#include "chart/TextCaret.h"
 #include "support/NoticeLog.h"
 
 namespace quobrix {
@@ -136,7 +135,7 @@ TEST_F(EditCommands, BlockTextPutsTheCaretAfterTheTextAndReadsBack) {
   EXPECT_EQ(chart.BlockText(), "");
   chart.SetActiveBlock(1);
   chart.SetBlockText("Hello\r\nworld");
-  EXPECT_EQ(TextCaretPos, 13);
+  EXPECT_EQ(chart.TextCaretPos(), 13);
   EXPECT_EQ(chart.BlockText(), "Hello\r\nworld");
 }
 

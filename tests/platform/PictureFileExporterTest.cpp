@@ -103,6 +103,17 @@ TEST_F(PictureExport, APictureIsACopyTheChartKeepsItsFileAndItsUnsavedChanges) {
   }
 }
 
+// A caller that gives no exporter cannot have a picture written, nor have
+// the chart written under the picture's name.
+TEST_F(PictureExport, WithoutAnExporterAPictureNameFailsAndWritesNothing) {
+  BlocksHolderModel chart;
+  chart.AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
+  EXPECT_FALSE(chart.SaveToFile(dir_.File("a.png")));
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("a.png")));
+  EXPECT_EQ(chart.FileName(), "Untitled");
+  EXPECT_TRUE(chart.FModified());
+}
+
 TEST_F(PictureExport, UnwritablePathFailsAndKeepsTheFileName) {
   BlocksHolderModel chart;
   for (const char* name : {"missing/a.bmp", "missing/a.emf", "missing/a.svg", "missing/a.pdf"})
