@@ -10,6 +10,7 @@
 #include "app/ToCodeVerb.h"
 #include "app/VerbSupport.h"
 #include "chart/BlocksHolderModel.h"
+#include "platform/PictureFileExporter.h"
 
 namespace quobrix {
 
@@ -32,7 +33,8 @@ constexpr const char* kUsage =
 int Convert(const std::string& in, const std::string& out) {
   BlocksHolderModel chart;
   if (auto failure = LoadChart(chart, in)) return Fail(*failure);
-  if (!chart.SaveToFile(out)) return Fail("cannot write " + out);
+  PictureFileExporter pictures;
+  if (!chart.SaveToFile(out, &pictures)) return Fail("cannot write " + out);
   return 0;
 }
 

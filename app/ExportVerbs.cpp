@@ -6,6 +6,7 @@
 #include "app/VerbSupport.h"
 #include "chart/ChartFormat.h"
 #include "platform/HeadlessGui.h"
+#include "platform/PictureFileExporter.h"
 #include "platform/PrinterPrintDevice.h"
 #include "render/ChartPicture.h"
 
@@ -59,7 +60,8 @@ int ExportPicture(const std::string& in, const std::string& out) {
   BlocksHolderModel chart;
   if (auto failure = LoadChart(chart, in)) return Fail(*failure);
   if (SheetIsEmpty(chart)) return Fail("the sheet of " + in + " is empty (no width or height): no picture to write");
-  if (!chart.SaveToFile(out)) return Fail("cannot write " + out);
+  PictureFileExporter pictures;
+  if (!chart.SaveToFile(out, &pictures)) return Fail("cannot write " + out);
   return 0;
 }
 

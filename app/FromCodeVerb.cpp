@@ -6,6 +6,7 @@
 #include "chart/ChartFormat.h"
 #include "chart/FileIO.h"
 #include "platform/HeadlessGui.h"
+#include "platform/PictureFileExporter.h"
 #include "wizards/LanguageWords.h"
 
 namespace quobrix {
@@ -27,7 +28,8 @@ int DrawFromCode(const std::string& program, const std::string& out) {
   options.language = *language;
   options.words = CodeChartWordsOfLanguage();
   if (const auto error = AppendCodeChart(chart, *text, options)) return Fail(program + ": " + error->Describe());
-  if (!chart.SaveToFile(out)) return Fail("cannot write " + out);
+  PictureFileExporter pictures;
+  if (!chart.SaveToFile(out, &pictures)) return Fail("cannot write " + out);
   return 0;
 }
 

@@ -88,7 +88,7 @@ void TMainForm::ExportPicture(THolderForm& window, const QString& path) {
   bool cancelled = false;
   const auto exported = WithinMemory([&] {
     WorkProgressDialog progress(window, LanguageText(TextKey::EXPORT_PROGRESS_MSG).arg(QFileInfo(path).fileName()));
-    const bool written = window.bh->Model().SaveToFile(LocalPath(path));
+    const bool written = window.bh->Model().SaveToFile(LocalPath(path), &context_.Pictures());
     cancelled = progress.Cancelled();
     return written;
   });

@@ -36,7 +36,6 @@
 
 #include "bench/BenchSupport.h"
 #include "chart/BlocksHolderModel.h"
-#include "chart/PictureExporter.h"
 #include "platform/HeadlessGui.h"
 #include "platform/PictureFileExporter.h"
 
@@ -305,7 +304,8 @@ void BM_SvgPeakMemory(benchmark::State& state) {
       return;
     }
     const double before = StatusBytes("VmRSS:");
-    const bool written = chart.SaveToFile(out);
+    PictureFileExporter pictures;
+    const bool written = chart.SaveToFile(out, &pictures);
     const double peak = StatusBytes("VmHWM:");
     if (!written) {
       state.SkipWithError("export failed");
@@ -369,8 +369,6 @@ void Register() {
 
 int main(int argc, char** argv) {
   quobrix::HeadlessGui gui;
-  quobrix::PictureFileExporter exporter;
-  quobrix::SetPictureExporter(&exporter);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   if (const auto problem = quobrix::DiaMissing()) quobrix::SayLoudly(*problem);

@@ -31,6 +31,7 @@ class ChartClipboard;
 struct ClipboardContents;
 struct ClipboardPicture;
 class ChartEdit;
+class PictureExporter;
 
 // The sheet sides a user may choose, in hundredths of a millimetre: 1 mm
 // to 100 m, so a page stays within the view's pixel coordinates at every zoom.
@@ -185,8 +186,9 @@ class BlocksHolderModel {
 
   // ----- chart file and fragments
   // Writes the chart file and takes `path` as the chart's file, its changes
-  // saved; a picture extension exports a picture and changes neither.
-  bool SaveToFile(const std::string& path);
+  // saved; a picture extension exports a picture through `pictures` and
+  // changes neither (without an exporter, such a save fails).
+  bool SaveToFile(const std::string& path, PictureExporter* pictures = nullptr);
   // Reads a chart file whatever its name; a file that does not start with
   // the chart header fails and leaves the chart as it was. `report`, when
   // given, says why a load failed or where damage cut the block list short.
@@ -284,6 +286,10 @@ class BlocksHolderModel {
   enum class TextKey : std::uint8_t { LineBreak, Backspace, Delete };
   bool InsertTextAtCaret(char ch);
   bool EditTextAtCaret(TextKey key);
+  // The 1-based insertion position in the active block's text. Each chart
+  // keeps its own, so a window switched back to types where it left off.
+  std::uint16_t& TextCaretPos() { return textCaretPos_; }
+  std::uint16_t TextCaretPos() const { return textCaretPos_; }
 
   // ----- sheet and document commands (chart/SheetCommands.cpp): each checks
   // what it is given, records one undo point and changes the values together;
@@ -437,6 +443,7 @@ class BlocksHolderModel {
   TBlocksLineArrows defLineArrows_ = blaSimple;
 
   UndoHistory history_{*this};
+  std::uint16_t textCaretPos_ = 0;
 };
 
 }  // namespace quobrix

@@ -102,13 +102,12 @@ bool BlocksHolderModel::WriteChartCopy(const std::string& path, FileStamp* stamp
   return written;
 }
 
-bool BlocksHolderModel::SaveToFile(const std::string& path) {
+bool BlocksHolderModel::SaveToFile(const std::string& path, PictureExporter* pictures) {
   const std::string ext = UpperExtension(path);
   if (ext != ".QBS") {
     // A picture is a copy of the chart, not the chart: the chart keeps its
     // own file and its unsaved changes.
-    PictureExporter* exporter = InstalledPictureExporter();
-    return exporter && exporter->Export(*this, path, ext);
+    return pictures && pictures->Export(*this, path, ext);
   }
   FileStamp stamp;
   if (!WriteChartCopy(path, &stamp)) return false;

@@ -9,7 +9,6 @@
 #include "chart/ChartEdit.h"
 #include "chart/DeviceGeometry.h"
 #include "chart/LineFollow.h"
-#include "chart/TextCaret.h"
 
 namespace quobrix {
 
@@ -135,8 +134,8 @@ void BlocksHolderModel::SetBlockText(const std::string& text) {
 }
 
 void BlocksHolderModel::PutCaretAfter(const std::string& text) {
-  constexpr std::size_t maxCaret = std::numeric_limits<decltype(TextCaretPos)>::max();
-  TextCaretPos = static_cast<decltype(TextCaretPos)>(std::min(text.size() + 1, maxCaret));
+  constexpr std::size_t maxCaret = std::numeric_limits<decltype(textCaretPos_)>::max();
+  textCaretPos_ = static_cast<decltype(textCaretPos_)>(std::min(text.size() + 1, maxCaret));
 }
 
 bool BlocksHolderModel::Block(TBlock& dest) const {

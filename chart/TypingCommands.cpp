@@ -3,7 +3,6 @@
 // point with an EditKey.
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
-#include "chart/TextCaret.h"
 #include "chart/TextCaretEditing.h"
 
 namespace quobrix {
@@ -18,7 +17,7 @@ bool BlocksHolderModel::InsertTextAtCaret(char ch) {
   if (!a) return false;
   ChartEdit edit(*this);
   TypingInto(edit, *a);
-  InsertAtCaret(a->Text, TextCaretPos, ch);
+  InsertAtCaret(a->Text, textCaretPos_, ch);
   NotifyBlocksChanged({a});
   return true;
 }
@@ -29,13 +28,13 @@ bool BlocksHolderModel::EditTextAtCaret(TextKey key) {
   std::string text = a->Text;
   switch (key) {
     case TextKey::LineBreak:
-      InsertLineBreakAtCaret(text, TextCaretPos);
+      InsertLineBreakAtCaret(text, textCaretPos_);
       break;
     case TextKey::Backspace:
-      DeleteBeforeCaret(text, TextCaretPos);
+      DeleteBeforeCaret(text, textCaretPos_);
       break;
     case TextKey::Delete:
-      DeleteAtCaret(text, TextCaretPos);
+      DeleteAtCaret(text, textCaretPos_);
       break;
   }
   // A key at the end of its way (Backspace at the start, Delete at the end)

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "chart/DeviceGeometry.h"
-#include "chart/TextCaret.h"
 
 namespace quobrix {
 
@@ -72,12 +71,12 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 void DrawBlockText(const TBlock& block, Canvas& canvas, int x1, int y1, int x2, int y2, std::int64_t zoomPercents,
-                   bool viewOnly, bool isActive) {
+                   bool viewOnly, bool isActive, int caretPos) {
   canvas.Brush.Style = bsClear;
   canvas.Font = block.TF;
   canvas.Font.SetSize(static_cast<std::int32_t>(WrapMul(block.TF.Size(), zoomPercents) / kZoomDivisor));
 
-  const std::string text = !viewOnly && isActive ? WithCaretMark(block.Text, TextCaretPos) : block.Text;
+  const std::string text = !viewOnly && isActive ? WithCaretMark(block.Text, caretPos) : block.Text;
   switch (block.TP) {
     case btpInside: {
       if (block.TA > taCenter) return;

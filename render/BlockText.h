@@ -25,11 +25,11 @@ std::string WithCaretMark(const std::string& text, int caretPos);
 std::vector<std::string> SplitLines(const std::string& text);
 
 // Draws `block.Text` for the block's device rectangle (x1, y1)-(x2, y2).
-// The caret mark at TextCaretPos shows while the block is edited in place
+// The caret mark at `caretPos` shows while the block is edited in place
 // (active and not view-only). Under and beside the block the text keeps a
 // distance of the canvas's current pen width. Leaves the brush clear and
 // the scaled font on the canvas.
 void DrawBlockText(const TBlock& block, Canvas& canvas, int x1, int y1, int x2, int y2, std::int64_t zoomPercents,
-                   bool viewOnly, bool isActive);
+                   bool viewOnly, bool isActive, int caretPos);
 
 }  // namespace quobrix

@@ -66,7 +66,8 @@ void DrawBlock(const TBlock& block, Canvas& canvas, const DrawBlockArgs& args) {
     DrawOutline(block.BT, f, canvas);
   }
   if (!block.Text.empty())
-    DrawBlockText(block, canvas, f.x1, f.y1, f.x2, f.y2, mapping.zoomPercents, args.viewOnly, args.isActive);
+    DrawBlockText(block, canvas, f.x1, f.y1, f.x2, f.y2, mapping.zoomPercents, args.viewOnly, args.isActive,
+                  args.caretPos);
 }
 
 }  // namespace quobrix

@@ -31,6 +31,7 @@ struct DrawBlockArgs {
   // is not view-only, while it is edited in place.
   bool viewOnly = true;
   bool isActive = false;
+  int caretPos = 0;  // 1-based
 };
 
 // Sets up pen and brush from the block (pen mode copy), draws its outline or

@@ -4,6 +4,7 @@
 // each other's values.
 #pragma once
 
+#include "platform/PictureFileExporter.h"
 #include "platform/QtChartClipboard.h"
 #include "view/ProgramSettings.h"
 
@@ -21,10 +22,14 @@ class AppContext {
 
   ChartClipboard& Clipboard() const { return *clipboard_; }
 
+  // What saving a chart under a picture's name writes the picture with.
+  PictureExporter& Pictures() { return pictures_; }
+
  private:
   ProgramSettings settings_;
   QtChartClipboard desktopClipboard_;
   ChartClipboard* clipboard_ = &desktopClipboard_;
+  PictureFileExporter pictures_;
 };
 
 }  // namespace quobrix

@@ -6,7 +6,6 @@
 #include <QLabel>
 
 #include "chart/ChartEdit.h"
-#include "chart/TextCaret.h"
 #include "chart/TextCaretEditing.h"
 #include "platform/Cp1251Codec.h"
 #include "view/ArmDrawing.h"
@@ -28,9 +27,9 @@ bool TBlocksHolder::CaretKeyDown(int key) {
   const TBlock* a = model_.ActiveBlockPtr();
   if (!a || a->Text.empty() || (key != Qt::Key_Left && key != Qt::Key_Right)) return false;
   if (key == Qt::Key_Left)
-    CaretLeft(a->Text, TextCaretPos);
+    CaretLeft(a->Text, model_.TextCaretPos());
   else
-    CaretRight(a->Text, TextCaretPos);
+    CaretRight(a->Text, model_.TextCaretPos());
   FKeyHandled = true;
   update();
   return true;

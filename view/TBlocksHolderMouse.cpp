@@ -8,7 +8,6 @@
 #include "chart/ChartEdit.h"
 #include "chart/CoordinateMath.h"
 #include "chart/HitTests.h"
-#include "chart/TextCaret.h"
 #include "render/SheetPainting.h"
 #include "view/GridSnapping.h"
 #include "view/TBlocksHolder.h"
@@ -50,7 +49,7 @@ void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
   lastMouse_ = ChartPointOf(x, y);
 
   if (model_.DrawingLineByHand() || model_.DrawingBlockByHand()) {
-    TextCaretPos = 1;
+    model_.TextCaretPos() = 1;
     model_.SetActiveBlock(0);
     DoActiveBlockChanged();
     ChartPoint p = lastMouse_;
@@ -78,7 +77,7 @@ void TBlocksHolder::CanvasMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
     const std::int64_t n = BlockAtPoint(model_.List(), model_.BlocksNear(around), unsnapped.x, unsnapped.y);
     model_.SetActiveBlock(n);
     DoActiveBlockChanged();
-    TextCaretPos = n != 0 ? CaretAfter(model_.Blocks(n).Text) : 1;
+    model_.TextCaretPos() = n != 0 ? CaretAfter(model_.Blocks(n).Text) : 1;
     DoDebug("Номер активного блока = " + std::to_string(n));
     if (n != 0) {
       const TBlock& b = model_.Blocks(n);

@@ -3,7 +3,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "chart/TextCaret.h"
 #include "platform/QPainterCanvas.h"
 #include "render/DrawBlock.h"
 #include "render/PageDrawing.h"
@@ -49,7 +48,8 @@ void TBlocksHolder::Paint(Canvas& canvas, const QRect& clip, bool cullInvisible)
   DrawBlockArgs args{.device = {model_.HorzResolution(), model_.ZoomPercents(), model_.Rulers() == rBoth, originX_,
                                 originY_},
                      .sheetColor = model_.SheetColor(),
-                     .viewOnly = model_.ViewOnly()};
+                     .viewOnly = model_.ViewOnly(),
+                     .caretPos = model_.TextCaretPos()};
   // Candidates come in list order, so overlapping blocks stack as the list has them.
   auto draw = [&](std::int64_t n) {
     args.isActive = n == model_.ActiveBlock();

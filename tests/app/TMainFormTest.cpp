@@ -24,9 +24,7 @@
 #include "app/RecentFiles.h"
 #include "app/TMainForm.h"
 #include "app/TranslateWindow.h"
-#include "chart/PictureExporter.h"
 #include "platform/LanguageTable.h"
-#include "platform/PictureFileExporter.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProgramFolders.h"
 #include "support/MemoryLimits.h"
@@ -383,15 +381,12 @@ class TMainFormTest : public QObject {
   // modified flag: closing asked nothing and the chart itself was lost.
   void saveAsAPictureExportsItAndTheChartStaysUnsavedUnderItsName() {
     Program p;
-    PictureFileExporter exporter;
-    SetPictureExporter(&exporter);
     THolderForm& w = p.NewModifiedChart();
     w.bh->Model().SetFileName(p.home.File("plan.qbs"));
     {
       test::ModalAnswer choose(p.File("plan.png"));
       QVERIFY(!p.main->SaveAs());
     }
-    SetPictureExporter(nullptr);
     QVERIFY(QFile::exists(p.File("plan.png")));
     QVERIFY(!QFile::exists(p.File("plan.qbs")));
     QCOMPARE(QString::fromStdString(w.bh->Model().FileName()), p.File("plan.qbs"));
@@ -405,23 +400,18 @@ class TMainFormTest : public QObject {
 
   void aPictureOfAnEmptySheetIsRefusedAsEmpty() {
     Program p;
-    PictureFileExporter exporter;
-    SetPictureExporter(&exporter);
     THolderForm& w = p.NewModifiedChart();
     w.bh->Model().SetSheetWidth(0);
     w.bh->Model().SetSheetHeight(0);
     test::ModalAnswer choose(p.File("plan.png"));
     test::ModalAnswer ok(QMessageBox::Ok);
     QVERIFY(!p.main->SaveAs());
-    SetPictureExporter(nullptr);
     QCOMPARE(ok.texts, QStringList{LanguageText(TextKey::SHEET_EMPTY_MSG)});
     QVERIFY(!QFile::exists(p.File("plan.png")));
   }
 
   void aTypedNameTakesTheExtensionOfTheChosenFormat() {
     Program p;
-    PictureFileExporter exporter;
-    SetPictureExporter(&exporter);
     p.NewModifiedChart();
     QTimer chooser;
     QObject::connect(&chooser, &QTimer::timeout, [&] {
@@ -439,7 +429,6 @@ class TMainFormTest : public QObject {
     });
     chooser.start(10);
     p.main->SaveAs();
-    SetPictureExporter(nullptr);
     QVERIFY(QFile::exists(p.File("pic1.bmp")));
     QVERIFY(!QFile::exists(p.File("pic1.qbs")));
   }

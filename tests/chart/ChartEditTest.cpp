@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "chart/BlocksHolderModel.h"
-#include "chart/TextCaret.h"
 #include "support/NoticeLog.h"
 
 namespace quobrix {
@@ -23,7 +22,7 @@ class Edit : public ::testing::Test {
 
   void Type(char ch, EditKey key) {
     ChartEdit edit(chart, key);
-    TextCaretPos = static_cast<std::uint16_t>(chart.Blocks(1).Text.size() + 1);
+    chart.TextCaretPos() = static_cast<std::uint16_t>(chart.Blocks(1).Text.size() + 1);
     chart.InsertTextAtCaret(ch);
   }
 

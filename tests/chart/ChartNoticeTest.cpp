@@ -16,7 +16,6 @@
 #include "chart/ChartClipboard.h"
 #include "chart/ChartEdit.h"
 #include "chart/ChartFileReader.h"
-#include "chart/TextCaret.h"
 #include "support/NoticeLog.h"
 #include "support/TempDir.h"
 
@@ -116,7 +115,7 @@ const EditPath kPaths[] = {
     {"Typing", "InsertTextAtCaret",
      [](auto& c) {
        Select(c, 1);
-       TextCaretPos = 1;
+       c.TextCaretPos() = 1;
      },
      [](auto& c) { c.InsertTextAtCaret('a'); }, kBlocks},
     {"TypingLineBreak", "EditTextAtCaret", [](auto& c) { Select(c, 1); },
@@ -296,6 +295,7 @@ const std::map<std::string, const char*> kSilentMutators = {
     {"Blocks", "hands out a block to change in place, unannounced: the edit paths above do not use it"},
     {"ActiveBlockPtr", "hands out the active block to change in place, unannounced"},
     {"History", "hands out the undo history; its changes come through the edits, Undo and Redo"},
+    {"TextCaretPos", "moves the insertion point of in-place typing; the canvas repaints it, the chart stays as it is"},
 };
 
 std::string ChartHeader() {

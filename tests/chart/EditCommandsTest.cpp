@@ -4,7 +4,6 @@
 #include <functional>
 
 #include "chart/BlocksHolderModel.h"
-#include "chart/TextCaret.h"
 #include "support/NoticeLog.h"
 
 namespace quobrix {
@@ -134,7 +133,7 @@ TEST_F(EditCommands, BlockTextPutsTheCaretAfterTheTextAndReadsBack) {
   EXPECT_EQ(chart.BlockText(), "");
   chart.SetActiveBlock(1);
   chart.SetBlockText("Hello\r\nworld");
-  EXPECT_EQ(TextCaretPos, 13);
+  EXPECT_EQ(chart.TextCaretPos(), 13);
   EXPECT_EQ(chart.BlockText(), "Hello\r\nworld");
 }
 

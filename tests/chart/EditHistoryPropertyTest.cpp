@@ -16,7 +16,6 @@
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
 #include "chart/EditKey.h"
-#include "chart/TextCaret.h"
 #include "support/NoticeLog.h"
 
 namespace quobrix {
@@ -132,7 +131,7 @@ const std::vector<Operation> kOperations = {
      }},
     {Kind::Edit,
      [](auto& c, auto&, auto&) {
-       TextCaretPos = 1;
+       c.TextCaretPos() = 1;
        c.EditTextAtCaret(BlocksHolderModel::TextKey::Backspace);
      }},
     {Kind::Edit, [](auto& c, auto&, auto&) { c.ChangeSheetColor(clWhite); }},
@@ -152,7 +151,7 @@ const std::vector<Operation> kOperations = {
     {Kind::Typing,
      [](auto& c, auto& rng, auto& stretch) {
        ChartEdit edit(c, stretch.key);
-       TextCaretPos = 1;
+       c.TextCaretPos() = 1;
        c.InsertTextAtCaret(static_cast<char>('a' + Pick(rng, 0, 2)));
      }},
     {Kind::Selection, [](auto&, auto&, auto& stretch) { stretch.key = EditKey::New(); }},

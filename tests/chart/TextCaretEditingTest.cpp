@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "chart/BlocksHolderModel.h"
-#include "chart/TextCaret.h"
 
 namespace quobrix {
 namespace {
@@ -72,7 +71,7 @@ TEST(TypingIntoTheChart, GoesToTheActiveBlockAndMarksTheChartModified) {
   BlocksHolderModel chart;
   chart.AddDefaultBlock(btRectangle, 0, 0, 1000, 1000);
   chart.SetModified(false);
-  TextCaretPos = 1;
+  chart.TextCaretPos() = 1;
   EXPECT_FALSE(chart.InsertTextAtCaret('a'));
   EXPECT_FALSE(chart.EditTextAtCaret(BlocksHolderModel::TextKey::LineBreak));
   EXPECT_FALSE(chart.FModified());
@@ -86,6 +85,23 @@ TEST(TypingIntoTheChart, GoesToTheActiveBlockAndMarksTheChartModified) {
   EXPECT_TRUE(chart.FModified());
   // Without a key to tie them, each key is an undo step of its own.
   EXPECT_EQ(chart.History().FUndoCount(), 4);
+}
+
+// Two charts open side by side: typing into one moves only its own caret.
+TEST(TypingIntoTheChart, EachChartTypesAtItsOwnCaret) {
+  BlocksHolderModel first, second;
+  for (BlocksHolderModel* chart : {&first, &second}) {
+    chart->AddDefaultBlock(btRectangle, 0, 0, 1000, 1000);
+    chart->SetActiveBlock(1);
+    chart->SetBlockText("ab");
+  }
+  first.TextCaretPos() = 1;
+  ASSERT_TRUE(first.InsertTextAtCaret('x'));
+  ASSERT_TRUE(second.InsertTextAtCaret('y'));
+  EXPECT_EQ(first.Blocks(1).Text, "xab");
+  EXPECT_EQ(second.Blocks(1).Text, "aby");
+  EXPECT_EQ(first.TextCaretPos(), 2);
+  EXPECT_EQ(second.TextCaretPos(), 4);
 }
 
 }  // namespace

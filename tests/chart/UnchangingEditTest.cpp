@@ -6,7 +6,6 @@
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/ChartEdit.h"
-#include "chart/TextCaret.h"
 #include "support/NoticeLog.h"
 
 namespace quobrix {
@@ -39,12 +38,12 @@ const UnchangingEdit kUnchangingEdits[] = {
     {"WholeRecord", [](auto& c) { c.SetBlock(Active(c)); }},
     {"BackspaceAtTheStart",
      [](auto& c) {
-       TextCaretPos = 1;
+       c.TextCaretPos() = 1;
        c.EditTextAtCaret(BlocksHolderModel::TextKey::Backspace);
      }},
     {"DeleteAtTheEnd",
      [](auto& c) {
-       TextCaretPos = static_cast<std::uint16_t>(Active(c).Text.size() + 1);
+       c.TextCaretPos() = static_cast<std::uint16_t>(Active(c).Text.size() + 1);
        c.EditTextAtCaret(BlocksHolderModel::TextKey::Delete);
      }},
     {"SheetColour", [](auto& c) { c.ChangeSheetColor(c.SheetColor()); }},

@@ -26,9 +26,6 @@ const std::string kEnd = "\xca\xee\xed\xe5\xf6";        // "Конец"
 
 class PictureExport : public ::testing::Test {
  protected:
-  void SetUp() override { SetPictureExporter(&exporter_); }
-  void TearDown() override { SetPictureExporter(nullptr); }
-
   // One titled symbol on each page.
   static void FillPages(BlocksHolderModel& chart, std::int32_t pages) {
     chart.SetDocumentPages(pages);
@@ -39,8 +36,6 @@ class PictureExport : public ::testing::Test {
   }
 
   test::TempDir dir_;
-
- private:
   PictureFileExporter exporter_;
 };
 
@@ -54,7 +49,7 @@ std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int size) {
 TEST_F(PictureExport, A4BitmapIsOnePageOf793By1122PixelsAt24Bits) {
   BlocksHolderModel chart;
   FillPages(chart, 2);
-  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.bmp")));
+  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.bmp"), &exporter_));
   const std::string bmp = test::ReadBytes(dir_.File("chart.bmp"));
   ASSERT_GE(bmp.size(), 54u);
   EXPECT_EQ(bmp.substr(0, 2), "BM");
@@ -78,7 +73,7 @@ TEST_F(PictureExport, PngAndJpegHoldTheSamePageAsTheBitmap) {
   BlocksHolderModel chart;
   FillPages(chart, 1);
   for (const char* name : {"chart.png", "chart.JPG", "chart.jpeg"}) {
-    ASSERT_TRUE(chart.SaveToFile(dir_.File(name))) << name;
+    ASSERT_TRUE(chart.SaveToFile(dir_.File(name), &exporter_)) << name;
     const QImage image(QString::fromStdString(dir_.File(name)));
     EXPECT_EQ(image.size(), QSize(793, 1122)) << name;
   }
@@ -88,10 +83,10 @@ TEST_F(PictureExport, PngAndJpegHoldTheSamePageAsTheBitmap) {
 
 TEST_F(PictureExport, ExtensionsCompareWithoutCaseAndUnknownOnesFail) {
   BlocksHolderModel chart;
-  EXPECT_TRUE(chart.SaveToFile(dir_.File("a.Emf")));
-  EXPECT_TRUE(chart.SaveToFile(dir_.File("a.sVg")));
-  EXPECT_FALSE(chart.SaveToFile(dir_.File("a.gif")));
-  EXPECT_FALSE(chart.SaveToFile(dir_.File("noextension")));
+  EXPECT_TRUE(chart.SaveToFile(dir_.File("a.Emf"), &exporter_));
+  EXPECT_TRUE(chart.SaveToFile(dir_.File("a.sVg"), &exporter_));
+  EXPECT_FALSE(chart.SaveToFile(dir_.File("a.gif"), &exporter_));
+  EXPECT_FALSE(chart.SaveToFile(dir_.File("noextension"), &exporter_));
   EXPECT_FALSE(std::filesystem::exists(dir_.File("a.gif")));
 }
 
@@ -99,19 +94,30 @@ TEST_F(PictureExport, ExtensionsCompareWithoutCaseAndUnknownOnesFail) {
 // modified flag, so closing asked nothing and the chart itself was lost.
 TEST_F(PictureExport, APictureIsACopyTheChartKeepsItsFileAndItsUnsavedChanges) {
   BlocksHolderModel chart;
-  ASSERT_TRUE(chart.SaveToFile(dir_.File("mine.qbs")));
+  ASSERT_TRUE(chart.SaveToFile(dir_.File("mine.qbs"), &exporter_));
   chart.AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
   for (const char* name : {"a.png", "a.bmp", "a.emf", "a.svg", "a.pdf"}) {
-    ASSERT_TRUE(chart.SaveToFile(dir_.File(name))) << name;
+    ASSERT_TRUE(chart.SaveToFile(dir_.File(name), &exporter_)) << name;
     EXPECT_EQ(chart.FileName(), dir_.File("mine.qbs")) << name;
     EXPECT_TRUE(chart.FModified()) << name;
   }
 }
 
+// A caller that gives no exporter cannot have a picture written, nor have
+// the chart written under the picture's name.
+TEST_F(PictureExport, WithoutAnExporterAPictureNameFailsAndWritesNothing) {
+  BlocksHolderModel chart;
+  chart.AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
+  EXPECT_FALSE(chart.SaveToFile(dir_.File("a.png")));
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("a.png")));
+  EXPECT_EQ(chart.FileName(), "Untitled");
+  EXPECT_TRUE(chart.FModified());
+}
+
 TEST_F(PictureExport, UnwritablePathFailsAndKeepsTheFileName) {
   BlocksHolderModel chart;
   for (const char* name : {"missing/a.bmp", "missing/a.emf", "missing/a.svg", "missing/a.pdf"})
-    EXPECT_FALSE(chart.SaveToFile(dir_.File(name))) << name;
+    EXPECT_FALSE(chart.SaveToFile(dir_.File(name), &exporter_)) << name;
   EXPECT_EQ(chart.FileName(), "Untitled");
 }
 
@@ -121,13 +127,13 @@ TEST_F(PictureExport, DamagedSheetSizesNeitherCrashNorAllocateAHugeBitmap) {
   chart.SetSheetHeight(INT64_MAX / 5);
   chart.SetHorzResolution(INT64_MAX / 7);
   test::AddRect(chart, INT64_MAX / 11, 1000);
-  EXPECT_FALSE(chart.SaveToFile(dir_.File("huge.bmp")));
-  EXPECT_TRUE(chart.SaveToFile(dir_.File("huge.emf")));
-  chart.SaveToFile(dir_.File("huge.svg"));
-  chart.SaveToFile(dir_.File("huge.pdf"));
+  EXPECT_FALSE(chart.SaveToFile(dir_.File("huge.bmp"), &exporter_));
+  EXPECT_TRUE(chart.SaveToFile(dir_.File("huge.emf"), &exporter_));
+  chart.SaveToFile(dir_.File("huge.svg"), &exporter_);
+  chart.SaveToFile(dir_.File("huge.pdf"), &exporter_);
   chart.SetHorzResolution(378);
   chart.SetSheetWidth(10'000'000);  // 100 m
-  EXPECT_FALSE(chart.SaveToFile(dir_.File("wide.png")));
+  EXPECT_FALSE(chart.SaveToFile(dir_.File("wide.png"), &exporter_));
 }
 
 TEST_F(PictureExport, BlocksAtTheEndsOfTheRangeExportToEveryFormat) {
@@ -141,13 +147,13 @@ TEST_F(PictureExport, BlocksAtTheEndsOfTheRangeExportToEveryFormat) {
     }
   test::AddRect(chart, 3000, 3000);
   for (const char* name : {"far.bmp", "far.png", "far.emf", "far.svg", "far.pdf"})
-    EXPECT_TRUE(chart.SaveToFile(dir_.File(name))) << name;
+    EXPECT_TRUE(chart.SaveToFile(dir_.File(name), &exporter_)) << name;
 }
 
 TEST_F(PictureExport, MetafileOfThreePagesHasAFrameThreeSheetsHigh) {
   BlocksHolderModel chart;
   FillPages(chart, 3);
-  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.emf")));
+  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.emf"), &exporter_));
   const auto records = test::EmfRecords(test::ReadBytes(dir_.File("chart.emf")));
   ASSERT_FALSE(records.empty());
   const auto& header = records.front();
@@ -167,7 +173,7 @@ TEST_F(PictureExport, MetafileOpensInEmf2SvgWithItsText) {
   if (!test::HaveTool("emf2svg-conv")) GTEST_SKIP() << "emf2svg-conv is not installed";
   BlocksHolderModel chart;
   FillPages(chart, 2);
-  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.emf")));
+  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.emf"), &exporter_));
   ASSERT_TRUE(test::RunTool("emf2svg-conv -i " + test::Quoted(dir_.File("chart.emf")) + " -o " +
                             test::Quoted(dir_.File("chart.svg"))));
   const std::string svg = test::ReadBytes(dir_.File("chart.svg"));
@@ -179,7 +185,7 @@ TEST_F(PictureExport, MetafileOpensInEmf2SvgWithItsText) {
 TEST_F(PictureExport, SvgStacksEveryPage) {
   BlocksHolderModel chart;
   FillPages(chart, 3);
-  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.svg")));
+  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.svg"), &exporter_));
   const std::string svg = test::ReadBytes(dir_.File("chart.svg"));
   EXPECT_NE(svg.find("viewBox=\"0 0 793 3367\""), std::string::npos) << svg.substr(0, 600);
   EXPECT_NE(svg.find("Начало"), std::string::npos);
@@ -199,7 +205,7 @@ TEST_F(PictureExport, SvgOfEveryKindOfBlockIsWellFormedWithEveryText) {
     b.TP = static_cast<std::uint8_t>(type % 3);
     b.LineArrows = static_cast<std::uint8_t>(type % 13);
   }
-  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.svg")));
+  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.svg"), &exporter_));
   QXmlStreamReader xml(QByteArray::fromStdString(test::ReadBytes(dir_.File("chart.svg"))));
   std::set<QString> steps;
   while (!xml.atEnd())
@@ -239,7 +245,7 @@ TEST_F(PictureExport, ExportThatCannotBeWrittenWholeKeepsThePreviousFile) {
     bool saved = true;
     {
       const FileSizeLimit limit(4096);
-      saved = chart.SaveToFile(dir_.File(name));
+      saved = chart.SaveToFile(dir_.File(name), &exporter_);
     }
     EXPECT_FALSE(saved) << name;
     EXPECT_EQ(test::ReadBytes(dir_.File(name)), "the previous picture") << name;
@@ -263,7 +269,7 @@ TEST_F(PictureExport, PdfHasOnePageOfTheSheetSizePerChartPageWithItsText) {
   BlocksHolderModel chart;
   FillPages(chart, 2);
   chart.SetFileName("two pages.qbs");
-  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.PDF")));
+  ASSERT_TRUE(chart.SaveToFile(dir_.File("chart.PDF"), &exporter_));
   const std::string info = Capture("pdfinfo " + test::Quoted(dir_.File("chart.PDF")));
   EXPECT_THAT(info, ContainsRegex("Pages: +2\n"));
   EXPECT_THAT(info, ContainsRegex("Title: +two pages.qbs\n"));
@@ -315,7 +321,7 @@ TEST_F(PictureExport, EmptyOrEndlessPrintRangeWritesNoPdf) {
   BlocksHolderModel chart;
   EXPECT_FALSE(PrintToPdf(chart, dir_.File("none.pdf"), 2, 1, 1));
   chart.SetDocumentPages(INT32_MAX);  // as a damaged file may claim
-  EXPECT_FALSE(chart.SaveToFile(dir_.File("endless.pdf")));
+  EXPECT_FALSE(chart.SaveToFile(dir_.File("endless.pdf"), &exporter_));
   EXPECT_TRUE(std::filesystem::is_empty(dir_.Path()));
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "DrawHelpers.h"
-#include "chart/TextCaret.h"
 #include "render/BlockText.h"
 
 namespace quobrix::testsupport {
@@ -143,23 +142,20 @@ TEST(BlockText, SquareTextUsesTheFullRectangle) {
 
 class CaretMark : public ::testing::Test {
  protected:
-  void TearDown() override { TextCaretPos = 0; }
-  static std::string Drawn(const std::string& text, bool viewOnly, bool isActive) {
+  static std::string Drawn(const std::string& text, bool viewOnly, bool isActive, int caretPos) {
     TBlock b = TextBlock(btpInside, taCenter, text);
-    return Draw(b, {.viewOnly = viewOnly, .isActive = isActive}).calls.back().text;
+    return Draw(b, {.viewOnly = viewOnly, .isActive = isActive, .caretPos = caretPos}).calls.back().text;
   }
 };
 
 TEST_F(CaretMark, ShowsAtTheEditingPositionOfTheActiveBlockOnly) {
-  TextCaretPos = 2;
-  EXPECT_EQ(Drawn("AB", false, true),
+  EXPECT_EQ(Drawn("AB", false, true, 2),
             "A\xA6"
             "B");
-  EXPECT_EQ(Drawn("AB", true, false), "AB");
-  EXPECT_EQ(Drawn("AB", true, true), "AB");
-  EXPECT_EQ(Drawn("AB", false, false), "AB");
-  TextCaretPos = 3;
-  EXPECT_EQ(Drawn("AB", false, true), "AB\xA6");
+  EXPECT_EQ(Drawn("AB", true, false, 2), "AB");
+  EXPECT_EQ(Drawn("AB", true, true, 2), "AB");
+  EXPECT_EQ(Drawn("AB", false, false, 2), "AB");
+  EXPECT_EQ(Drawn("AB", false, true, 3), "AB\xA6");
 }
 
 TEST_F(CaretMark, PositionOutsideTheTextGoesToTheNearestEnd) {
@@ -173,9 +169,8 @@ TEST_F(CaretMark, PositionOutsideTheTextGoesToTheNearestEnd) {
 }
 
 TEST_F(CaretMark, EmptyTextOfTheActiveBlockDrawsNothing) {
-  TextCaretPos = 1;
   TBlock b = TextBlock(btpInside, taCenter, "");
-  EXPECT_EQ(TextScript(Draw(b, {.viewOnly = false, .isActive = true})), Script{});
+  EXPECT_EQ(TextScript(Draw(b, {.viewOnly = false, .isActive = true, .caretPos = 1})), Script{});
 }
 
 TEST(SplitLines, TrailingBreakAddsNoLineButInnerEmptyLinesStay) {

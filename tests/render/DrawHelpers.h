@@ -29,6 +29,7 @@ struct DrawOptions {
   std::int64_t scrollX = 0, scrollY = 0;
   std::int64_t screenResolution = 0;
   bool viewOnly = true, isActive = false;
+  int caretPos = 0;
   TColor sheetColor = clWhite;
 };
 
@@ -38,7 +39,8 @@ inline RecordingCanvas Draw(const TBlock& block, const DrawOptions& o = {}) {
             {.device = {o.resolution, o.zoom, o.rulerInset, o.scrollX, o.scrollY, o.screenResolution},
              .sheetColor = o.sheetColor,
              .viewOnly = o.viewOnly,
-             .isActive = o.isActive});
+             .isActive = o.isActive,
+             .caretPos = o.caretPos});
   return canvas;
 }
 

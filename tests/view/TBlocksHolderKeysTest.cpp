@@ -1,7 +1,6 @@
 // Keyboard editing of the chart canvas through real key events.
 #include <QTest>
 
-#include "chart/TextCaret.h"
 #include "support/NoticeLog.h"
 #include "support/ViewFixture.h"
 
@@ -24,11 +23,11 @@ class TBlocksHolderKeysTest : public QObject {
     f.model().AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
     f.model().SetActiveBlock(1);
     f.model().SetModified(false);
-    TextCaretPos = 1;
+    f.model().TextCaretPos() = 1;
     Type(f.bh(), "ж");
     Type(f.bh(), "a");
     QCOMPARE(f.model().Blocks(1).Text, std::string("\xE6" "a"));
-    QCOMPARE(int(TextCaretPos), 3);
+    QCOMPARE(int(f.model().TextCaretPos()), 3);
     QVERIFY(f.model().FModified());  // so closing asks to save the typed text
   }
 
@@ -36,7 +35,7 @@ class TBlocksHolderKeysTest : public QObject {
     test::ViewFixture f(590, 400, 1000);
     f.model().AddDefaultBlock(btRectangle, 1000, 1000, 3000, 2000);
     f.model().SetActiveBlock(1);
-    TextCaretPos = 1;
+    f.model().TextCaretPos() = 1;
     for (const char* ch : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}) Type(f.bh(), ch);
     QTest::keyClick(&f.bh(), Qt::Key_Backspace);
     QCOMPARE(f.model().History().FUndoCount(), 1);
@@ -54,10 +53,10 @@ class TBlocksHolderKeysTest : public QObject {
     test::ViewFixture f;
     f.model().AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
     f.model().SetActiveBlock(1);
-    TextCaretPos = 1;
+    f.model().TextCaretPos() = 1;
     Type(f.bh(), "日");
     QCOMPARE(f.model().Blocks(1).Text, std::string());
-    QCOMPARE(int(TextCaretPos), 1);
+    QCOMPARE(int(f.model().TextCaretPos()), 1);
   }
 
   void enterBackspaceDeleteAndArrowsWorkOnLineBreakPairs() {
@@ -65,16 +64,16 @@ class TBlocksHolderKeysTest : public QObject {
     f.model().AddDefaultBlock(btRectangle, 1000, 1000, 2000, 1000);
     f.model().SetActiveBlock(1);
     f.model().Blocks(1).Text = "ab";
-    TextCaretPos = 3;
+    f.model().TextCaretPos() = 3;
     QTest::keyClick(&f.bh(), Qt::Key_Return);
     Type(f.bh(), "c");
     Type(f.bh(), "d");
     QCOMPARE(f.model().Blocks(1).Text, std::string("ab\r\ncd"));
     QTest::keyClick(&f.bh(), Qt::Key_Left);
     QTest::keyClick(&f.bh(), Qt::Key_Left);
-    QCOMPARE(int(TextCaretPos), 5);
+    QCOMPARE(int(f.model().TextCaretPos()), 5);
     QTest::keyClick(&f.bh(), Qt::Key_Left);
-    QCOMPARE(int(TextCaretPos), 3);
+    QCOMPARE(int(f.model().TextCaretPos()), 3);
     QTest::keyClick(&f.bh(), Qt::Key_Delete);
     QCOMPARE(f.model().Blocks(1).Text, std::string("abcd"));
     QTest::keyClick(&f.bh(), Qt::Key_Backspace);

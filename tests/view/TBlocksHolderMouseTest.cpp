@@ -1,7 +1,6 @@
 // Mouse editing of the chart canvas through real mouse events.
 #include <QTest>
 
-#include "chart/TextCaret.h"
 #include "support/NoticeLog.h"
 #include "support/ViewFixture.h"
 
@@ -39,7 +38,7 @@ class TBlocksHolderMouseTest : public QObject {
     Press(f.bh(), 60, 60);
     QCOMPARE(f.model().ActiveBlock(), qint64(3));
     QCOMPARE(notifications, 1);
-    QCOMPARE(int(TextCaretPos), 1);
+    QCOMPARE(int(f.model().TextCaretPos()), 1);
   }
 
   // Tried as a new user would: clicks to select, then closing asked to save
