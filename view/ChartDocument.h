@@ -7,10 +7,12 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "chart/ChartNotice.h"
+#include "platform/PrintChoices.h"
 
 namespace quobrix {
 
@@ -52,6 +54,8 @@ class ChartDocument : public QObject {
   // The file the chart was read from when damage cut its reading short;
   // saving over it asks first. Empty once saved, or for a whole file.
   QString DamagedOriginal;
+  // What the chart was last printed with; none before its first printout.
+  std::optional<PrintChoices> PrintedWith;
 
   // What prompts and lists call the chart: its file's name, or its numbered
   // "Untitled".
