@@ -65,6 +65,24 @@ class ChartDocumentTest : public QObject {
   }
 
   // The number given is the smallest one from 1 that is free.
+  // A recovery copy is due until written and again after a change; saving
+  // says once that the copy is needless.
+  void theRecoveryCopyFollowsChangesAndSaving() {
+    test::ChartWindow w;
+    test::TempDir folder;
+    ChartDocument& document = w.form->Document();
+    QSignalSpy obsolete(&document, &ChartDocument::RecoveryCopyObsolete);
+    QVERIFY(document.RecoveryCopyDue());
+    document.RecoveryCopyWritten();
+    QVERIFY(!document.RecoveryCopyDue());
+
+    w.model().ChangeSheetColor(clBlack);
+    QVERIFY(document.RecoveryCopyDue());
+    QCOMPARE(obsolete.count(), 0);
+    QVERIFY(w.model().SaveToFile(folder.File("plan.qbs")));
+    QCOMPARE(obsolete.count(), 1);
+  }
+
   void freeUntitledNumberIsTheSmallestFree() {
     QRandomGenerator random(25);
     for (int round = 0; round < 500; ++round) {
