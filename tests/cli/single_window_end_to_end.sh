@@ -35,10 +35,10 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QUOBRIX_HOME="$DIR/home"
 "$Q" &
 pid=$!
 main=$(wait_window --name 'Quobrix 1\.50$') || fail "no main window"
-at shown frame 'Untitled' || fail "the first chart is no tab"
-first_window --name '^Untitled' && fail "a chart opened in a window of its own"
+at shown frame 'Без имени' || fail "the first chart is no tab"
+first_window --name '^Без имени' && fail "a chart opened in a window of its own"
 xdotool windowfocus --sync "$main" key ctrl+n
-at shown frame 'Untitled 2' || fail "no second tab"
+at shown frame 'Без имени 2' || fail "no second tab"
 xdotool windowfocus --sync "$main" key F11
 at sensitive text 'Позиция X:' no || fail "no inspector docked, or it shows a block of an empty chart"
 
@@ -55,11 +55,11 @@ click_tab 5
 at sensitive text 'Позиция X:' yes || fail "the inspector did not follow the second tab back"
 
 xdotool windowfocus --sync "$main" key ctrl+F4
-at says '«Untitled 2»' || fail "closing the changed tab did not ask about it by name"
+at says '«Без имени 2»' || fail "closing the changed tab did not ask about it by name"
 [ -n "${SHOT:-}" ] && import -window root "$SHOT-2.png"
 at answer 'Нет' || fail "no button to close without saving"
-at gone frame 'Untitled 2' || fail "the tab stayed"
-at shown frame 'Untitled' || fail "the unchanged tab went too"
+at gone frame 'Без имени 2' || fail "the tab stayed"
+at shown frame 'Без имени' || fail "the unchanged tab went too"
 at sensitive text 'Позиция X:' no || fail "the inspector still shows the closed chart"
 
 xdotool windowfocus --sync "$main" key alt+F4
