@@ -22,7 +22,7 @@ class ChartDocumentTest : public QObject {
     test::ChartWindow w;
     test::TempDir folder;
     THolderForm& form = *w.form;
-    QCOMPARE(form.windowTitle(), QStringLiteral("Untitled[*]"));
+    QCOMPARE(form.windowTitle(), QString::fromUtf8("Без имени[*]"));
     QVERIFY(!form.isWindowModified());
 
     w.model().ChangeSheetColor(clBlack);
@@ -49,8 +49,8 @@ class ChartDocumentTest : public QObject {
     test::ChartWindow w;
     ChartDocument& document = w.form->Document();
     document.SetUntitledNumber(3);
-    QCOMPARE(w.form->windowTitle(), QStringLiteral("Untitled 3[*]"));
-    QCOMPARE(document.Name(), QStringLiteral("Untitled 3"));
+    QCOMPARE(w.form->windowTitle(), QString::fromUtf8("Без имени 3[*]"));
+    QCOMPARE(document.Name(), QString::fromUtf8("Без имени 3"));
     QVERIFY(document.IsUntitled() && !document.HasFile());
 
     document.SetOpening(QStringLiteral("/charts/big.qbs"));
