@@ -6,6 +6,7 @@
 
 #include "chart/BlocksHolderModel.h"
 #include "chart/RecoveryFolder.h"
+#include "view/ChartDocument.h"
 #include "view/ProgramSettings.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
@@ -15,20 +16,6 @@ namespace quobrix {
 namespace {
 
 constexpr int kLongestIntervalSeconds = 24 * 60 * 60;
-
-// Notices that leave the chart file's text as it was.
-bool LeavesTheFileAlone(const ChartNotice& notice) {
-  switch (notice.Kind) {
-    case ChartChange::ActiveBlock:
-    case ChartChange::History:
-    case ChartChange::Debug:
-      return true;
-    case ChartChange::View:
-      return notice.View == ViewChange::Selection;
-    default:
-      return false;
-  }
-}
 
 }  // namespace
 
@@ -51,19 +38,12 @@ void AutoSave::FollowInterval() {
 }
 
 void AutoSave::Follow(THolderForm& window) {
-  auto chart = std::make_unique<Chart>();
-  const int id = chart->id = nextId_++;
-  chart->window = &window;
-  chart->subscription = window.bh->Model().Subscribe([this, id](const ChartNotice& notice) {
-    if (LeavesTheFileAlone(notice)) return;
-    Chart* followed = Find(id);
-    if (!followed) return;
-    followed->changed = true;
-    // Saved: the copy has done its job.
-    if (notice.Kind == ChartChange::Modified && !notice.Modified && session_) session_->RemoveCopy(id);
+  const int id = window.Document().RecoveryNumber = nextId_++;
+  connect(&window.Document(), &ChartDocument::RecoveryCopyObsolete, this, [this, id] {
+    if (session_) session_->RemoveCopy(id);
   });
   connect(&window, &QObject::destroyed, this, [this, id] { Forget(id); });
-  charts_.push_back(std::move(chart));
+  charts_.push_back(std::make_unique<Chart>(Chart{.id = id, .window = &window}));
 }
 
 void AutoSave::Forget(int id) {
@@ -81,7 +61,8 @@ AutoSave::Chart* AutoSave::Find(int id) {
 void AutoSave::WriteDueCopies() {
   if (Writing()) return;
   for (const auto& chart : charts_)
-    if (chart->changed && chart->window && chart->window->bh->Model().FModified()) queue_.push_back(chart->id);
+    if (chart->window && chart->window->Document().RecoveryCopyDue() && chart->window->Document().IsModified())
+      queue_.push_back(chart->id);
   if (Writing()) QTimer::singleShot(0, this, &AutoSave::WriteNext);
 }
 
@@ -89,7 +70,7 @@ void AutoSave::WriteNext() {
   if (queue_.empty()) return;
   const int id = queue_.front();
   queue_.pop_front();
-  if (Chart* chart = Find(id); chart && chart->window && chart->window->bh->Model().FModified()) WriteCopy(*chart);
+  if (Chart* chart = Find(id); chart && chart->window && chart->window->Document().IsModified()) WriteCopy(*chart);
   if (Writing()) QTimer::singleShot(0, this, &AutoSave::WriteNext);
 }
 
@@ -101,8 +82,9 @@ bool AutoSave::WriteCopyNow(THolderForm& window) {
 
 bool AutoSave::WriteCopy(Chart& chart) {
   if (!session_) session_ = RecoverySession::Open(QFile::encodeName(root_).toStdString());
-  if (!session_ || !session_->WriteCopy(chart.id, chart.window->bh->Model())) return false;
-  chart.changed = false;
+  ChartDocument& document = chart.window->Document();
+  if (!session_ || !session_->WriteCopy(document.RecoveryNumber, document.Chart())) return false;
+  document.RecoveryCopyWritten();
   return true;
 }
 
@@ -111,7 +93,7 @@ void AutoSave::KeepCopiesForNextStart() {
   queue_.clear();
   bool unsaved = false;
   for (const auto& chart : charts_) {
-    if (!chart->window || !chart->window->bh->Model().FModified()) continue;
+    if (!chart->window || !chart->window->Document().IsModified()) continue;
     unsaved = true;
     // A copy that cannot be written now leaves the one of the last round.
     WriteCopy(*chart);

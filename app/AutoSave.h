@@ -2,8 +2,10 @@
 // (chart/RecoveryFolder.h) at the interval the options give, so a program
 // that is killed or crashes loses at most that much work. The copies are
 // written between events, one chart per event, so the program never stops
-// for longer than a save of one chart takes. Saving a chart or closing its
-// window removes its copy; the program's folder goes with this object.
+// for longer than a save of one chart takes. Each chart's document holds
+// its copy's number and whether a copy is due, and says when saving made
+// the copy needless; saving a chart or closing its window removes its copy.
+// The program's folder goes with this object.
 #pragma once
 
 #include <QObject>
@@ -13,8 +15,6 @@
 #include <deque>
 #include <memory>
 #include <vector>
-
-#include "chart/ChartNotice.h"
 
 namespace quobrix {
 
@@ -54,10 +54,8 @@ class AutoSave : public QObject {
  private:
   ProgramSettings& settings_;
   struct Chart {
-    int id;
+    int id;  // the document's recovery number
     QPointer<THolderForm> window;
-    bool changed = true;  // since its last copy
-    ChartSubscription subscription;
   };
 
   void FollowInterval();

@@ -17,6 +17,7 @@
 #include "chart/PrintJob.h"
 #include "platform/LanguageTable.h"
 #include "platform/PrinterPrintDevice.h"
+#include "view/ChartDocument.h"
 #include "view/CommandTable.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
@@ -78,15 +79,18 @@ void ShowCustomSheet(QPageSetupDialog& dialog, const QPageLayout& sheet) {
 ChartPrinting::ChartPrinting(QObject& owner, CommandTable& commands) : QObject(&owner) {
   // The sheet fills the paper; its own margins keep the blocks off the edges.
   printer_.setFullPage(true);
+  lastUsed_ = ChoicesOf(printer_);
   commands.BindChart(CommandId::Print, [self = QPointer(this)](THolderForm& w, QAction&) {
-    if (self) self->Print(w, w.bh->Model());
+    if (self) self->Print(w, w.Document());
   });
   commands.BindChart(CommandId::PageSetup, [self = QPointer(this)](THolderForm& w, QAction&) {
     if (self) self->PageSetup(w, w.bh->Model());
   });
 }
 
-void ChartPrinting::Print(QWidget& parent, const BlocksHolderModel& chart) {
+void ChartPrinting::Print(QWidget& parent, ChartDocument& document) {
+  const BlocksHolderModel& chart = document.Chart();
+  ApplyChoices(document.PrintedWith.value_or(lastUsed_), printer_);
   const int pages = chart.DocumentPages();
   QPrintDialog dialog(&printer_, &parent);
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
@@ -95,6 +99,7 @@ void ChartPrinting::Print(QWidget& parent, const BlocksHolderModel& chart) {
   printer_.setPrintRange(QPrinter::AllPages);
   printer_.setFromTo(1, pages);
   if (dialog.exec() != QDialog::Accepted) return;
+  document.PrintedWith = lastUsed_ = ChoicesOf(printer_);
   const bool range = printer_.printRange() == QPrinter::PageRange;
   const int first = range ? printer_.fromPage() : 1;
   const int last = range ? printer_.toPage() : pages;

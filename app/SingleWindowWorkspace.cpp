@@ -103,6 +103,10 @@ void SingleWindowWorkspace::LoadLayout(const ProfileFile& settings) {
   const int width = settings.ReadInteger(kSection, QStringLiteral("MainW"), main_.width());
   const int height = settings.ReadInteger(kSection, QStringLiteral("MainH"), main_.height());
   main_.resize(std::max(width, main_.minimumWidth()), std::max(height, 200));
+  // Laid out at their full width first: a tool window that wraps its rows
+  // asks for the height of its narrowest shape, and the stored heights would
+  // give way to that.
+  main_.layout()->activate();
   main_.restoreState(QByteArray::fromHex(settings.ReadString(kSection, kDocksKey).toLatin1()));
   // The tool windows' own keys, read before, say which are shown; the
   // places they read are the dock's to give.

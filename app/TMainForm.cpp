@@ -225,7 +225,8 @@ void TMainForm::ChartWindowActivated(THolderForm& window) {
 
 void TMainForm::ChartWindowClosed(THolderForm& window) {
   std::erase_if(charts_, [&window](const QPointer<THolderForm>& chart) { return chart == &window || !chart; });
-  active_.Set(nullptr);
+  // A tab that closes has brought the next one forward already.
+  if (active_.Window() == &window) active_.Set(nullptr);
 }
 
 QString TMainForm::ActiveSymbolHint(const TBlocksHolder& canvas, const QString& platformHint) const {

@@ -14,6 +14,24 @@ QString UntitledName(int number) {
   return number <= 1 ? name : name + QLatin1Char(' ') + QString::number(number);
 }
 
+namespace {
+
+// Notices that leave the chart file's text as it was.
+bool LeavesTheFileAlone(const ChartNotice& notice) {
+  switch (notice.Kind) {
+    case ChartChange::ActiveBlock:
+    case ChartChange::History:
+    case ChartChange::Debug:
+      return true;
+    case ChartChange::View:
+      return notice.View == ViewChange::Selection;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
 int FreeUntitledNumber(std::vector<int> taken) {
   std::sort(taken.begin(), taken.end());
   int free = 1;
@@ -24,7 +42,9 @@ int FreeUntitledNumber(std::vector<int> taken) {
 
 ChartDocument::ChartDocument(BlocksHolderModel& chart, QObject& owner) : QObject(&owner), chart_(chart) {
   subscription_ = chart_.Subscribe([this](const ChartNotice& notice) {
+    if (!LeavesTheFileAlone(notice)) recoveryCopyDue_ = true;
     if (notice.Kind == ChartChange::Document || notice.Kind == ChartChange::Modified) emit Changed();
+    if (notice.Kind == ChartChange::Modified && !notice.Modified) emit RecoveryCopyObsolete();
   });
 }
 

@@ -7,10 +7,12 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "chart/ChartNotice.h"
+#include "platform/PrintChoices.h"
 
 namespace quobrix {
 
@@ -52,6 +54,17 @@ class ChartDocument : public QObject {
   // The file the chart was read from when damage cut its reading short;
   // saving over it asks first. Empty once saved, or for a whole file.
   QString DamagedOriginal;
+  // What the chart was last printed with; none before its first printout.
+  std::optional<PrintChoices> PrintedWith;
+
+  // The chart's copy in the program's recovery folder goes by this number
+  // there; the autosave gives it, 0 until then.
+  int RecoveryNumber = 0;
+  // Whether the chart's file text may differ from its copy's: true until a
+  // copy is written and after any change but a selection, a history move
+  // that leaves the chart as it was, or the like.
+  bool RecoveryCopyDue() const { return recoveryCopyDue_; }
+  void RecoveryCopyWritten() { recoveryCopyDue_ = false; }
 
   // What prompts and lists call the chart: its file's name, or its numbered
   // "Untitled".
@@ -64,6 +77,8 @@ class ChartDocument : public QObject {
  signals:
   // The file, the name or the modified mark changed.
   void Changed();
+  // The chart was saved: its recovery copy has done its job.
+  void RecoveryCopyObsolete();
 
  private:
   // The file the chart goes by: its own, or the one being read.
@@ -72,6 +87,7 @@ class ChartDocument : public QObject {
   BlocksHolderModel& chart_;
   int untitledNumber_ = 1;
   QString opening_;
+  bool recoveryCopyDue_ = true;
   ChartSubscription subscription_;
 };
 

@@ -57,6 +57,42 @@ class ChartPrintingTest : public QObject {
     QCOMPARE(p.printing.Printer().copyCount(), 2);
   }
 
+  // A chart never printed starts from the last printout; after that each
+  // chart's dialog comes back with its own choices, whatever another chart
+  // was printed with in between.
+  void eachChartKeepsWhatItWasPrintedWith() {
+    Printing p;
+    const QString first = QString::fromStdString(p.dir.File("first.pdf"));
+    const QString second = QString::fromStdString(p.dir.File("second.pdf"));
+    p.Print(first, [](QWidget& dialog) { Find<QSpinBox>(dialog, "copies").setValue(2); });
+    QString shownFile;
+    int shownCopies = 0;
+    auto look = [&](QWidget& dialog) {
+      shownFile = Find<QLineEdit>(dialog, "filename").text();
+      shownCopies = Find<QSpinBox>(dialog, "copies").value();
+    };
+    THolderForm other(p.w.host, p.w.context);
+    other.show();
+    other.FormActivate();
+    p.PrintThroughDialog([&](QWidget& dialog) {
+      look(dialog);
+      Find<QLineEdit>(dialog, "filename").setText(second);
+      Find<QSpinBox>(dialog, "copies").setValue(1);
+    });
+    QCOMPARE(shownFile, first);
+    QCOMPARE(shownCopies, 2);
+    QVERIFY(QFile::exists(second));
+
+    p.w.form->FormActivate();
+    p.PrintThroughDialog(look);
+    QCOMPARE(shownFile, first);
+    QCOMPARE(shownCopies, 2);
+    other.FormActivate();
+    p.PrintThroughDialog(look);
+    QCOMPARE(shownFile, second);
+    QCOMPARE(shownCopies, 1);
+  }
+
   void theRangeOffersOnlyTheChartsPages() {
     Printing p;
     int largest = 0;

@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -123,6 +124,25 @@ class TMainFormTest : public QObject {
     QCOMPARE(p.main->ActiveChartWindow(), second);
     QCOMPARE(p.main->ChartWindows().size(), size_t(2));
     QCOMPARE(TMainForm::ProgramTitle(), QStringLiteral("Построитель схем Quobrix 1.50"));
+  }
+
+  // In the single-window workspace closing the tab in front brings another
+  // tab forward, and that chart is the active one: its commands stay on.
+  void closingATabLeavesTheTabBroughtForwardActive() {
+    test::TempDir home;
+    qputenv("QUOBRIX_HOME", home.Path().string().c_str());
+    test::WriteBytes(home.File("quobrix.ini"), "[Main]\r\nSingleWindow=1\r\nShowSplash=0\r\n");
+    AppContext context;
+    TMainForm main(context);
+    main.show();
+    main.CreateNewSheme();
+    const QPointer<THolderForm> second = main.CreateNewSheme();
+    QTRY_COMPARE(main.ActiveChartWindow(), second.data());
+    main.CloseSheme();
+    QTRY_VERIFY(!second);
+    const std::vector<THolderForm*> open = main.ChartWindows();
+    QVERIFY(main.ActiveChartWindow() && std::ranges::count(open, main.ActiveChartWindow()) == 1);
+    QVERIFY(main.Commands().Action(CommandId::Save).isEnabled());
   }
 
   // Every way to a chart never saved takes the first number no open one

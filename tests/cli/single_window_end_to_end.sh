@@ -64,6 +64,17 @@ at sensitive text 'Позиция X:' no || fail "the inspector still shows the 
 
 xdotool windowfocus --sync "$main" key alt+F4
 wait_exit "$pid"
+
+# The next start reads the docks back as they were: the tabs begin where
+# they began.
+"$Q" &
+pid=$!
+main=$(wait_window --name 'Quobrix 1\.50$') || fail "no main window at the second start"
+at shown frame 'Без имени' || fail "no tab at the second start"
+read -r x2 y2 w2 h2 <<<"$(at extents 'layered pane')"
+[ "$y2" -le $((y + 10)) ] || fail "the tabs begin at $y2 at the second start, at $y before"
+xdotool windowfocus --sync "$main" key alt+F4
+wait_exit "$pid"
 SESSION
 
 SUPPORT="$support" DIR="$dir" Q="$q" PY="$py" timeout 120 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" dbus-run-session -- bash "$dir/session.sh" 2>"$dir/stderr" ||

@@ -22,7 +22,7 @@ class ChartDocumentTest : public QObject {
     test::ChartWindow w;
     test::TempDir folder;
     THolderForm& form = *w.form;
-    QCOMPARE(form.windowTitle(), QStringLiteral("Без имени[*]"));
+    QCOMPARE(form.windowTitle(), QString::fromUtf8("Без имени[*]"));
     QVERIFY(!form.isWindowModified());
 
     w.model().ChangeSheetColor(clBlack);
@@ -49,8 +49,8 @@ class ChartDocumentTest : public QObject {
     test::ChartWindow w;
     ChartDocument& document = w.form->Document();
     document.SetUntitledNumber(3);
-    QCOMPARE(w.form->windowTitle(), QStringLiteral("Без имени 3[*]"));
-    QCOMPARE(document.Name(), QStringLiteral("Без имени 3"));
+    QCOMPARE(w.form->windowTitle(), QString::fromUtf8("Без имени 3[*]"));
+    QCOMPARE(document.Name(), QString::fromUtf8("Без имени 3"));
     QVERIFY(document.IsUntitled() && !document.HasFile());
 
     document.SetOpening(QStringLiteral("/charts/big.qbs"));
@@ -65,6 +65,24 @@ class ChartDocumentTest : public QObject {
   }
 
   // The number given is the smallest one from 1 that is free.
+  // A recovery copy is due until written and again after a change; saving
+  // says once that the copy is needless.
+  void theRecoveryCopyFollowsChangesAndSaving() {
+    test::ChartWindow w;
+    test::TempDir folder;
+    ChartDocument& document = w.form->Document();
+    QSignalSpy obsolete(&document, &ChartDocument::RecoveryCopyObsolete);
+    QVERIFY(document.RecoveryCopyDue());
+    document.RecoveryCopyWritten();
+    QVERIFY(!document.RecoveryCopyDue());
+
+    w.model().ChangeSheetColor(clBlack);
+    QVERIFY(document.RecoveryCopyDue());
+    QCOMPARE(obsolete.count(), 0);
+    QVERIFY(w.model().SaveToFile(folder.File("plan.qbs")));
+    QCOMPARE(obsolete.count(), 1);
+  }
+
   void freeUntitledNumberIsTheSmallestFree() {
     QRandomGenerator random(25);
     for (int round = 0; round < 500; ++round) {
