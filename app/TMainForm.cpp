@@ -175,9 +175,14 @@ void TMainForm::PlaceStartupChart() {
   if (!screen) return;
   const QRect work = screen->availableGeometry();
   // The chart window's frame is taken to be as large as the main window's, or,
-  // before the window manager tells it, as a title bar.
+  // before the window manager tells it, as a title bar and borders: a frame
+  // taken too small would push the chart window's right border under the
+  // inspector.
   QSize frame = frameGeometry().size() - size();
-  if (frame.isNull()) frame.setHeight(style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  if (frame.isNull()) {
+    const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    frame = QSize(2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border);
+  }
   const int rightColumn = std::max(inspector_->width(), userLib_->width()) + frame.width();
   ChartPlacement placement = context_.Settings().LastChartPlacement();
   placement.Left = work.left() + frameGeometry().width();

@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 #include "platform/LanguageTable.h"
@@ -15,6 +17,7 @@
 #include "chart/wizards/ProgramWriter.h"
 #include "platform/Cp1251Codec.h"
 #include "platform/ProfileFile.h"
+#include "tools/TLibraryForm.h"
 #include "view/ActiveChart.h"
 #include "view/ActiveChartFollower.h"
 #include "view/CommandTable.h"
@@ -105,6 +108,31 @@ TChartProgramForm::TChartProgramForm(QWidget& owner, CommandTable& commands, Too
       });
 }
 
+// The first showing is placed before the window maps, as the inspector's is.
+void TChartProgramForm::setVisible(bool visible) {
+  if (visible && !placed_) PlaceUnderMainWindow();
+  ToolWindow::setVisible(visible);
+}
+
+// The column under the main window, down to the symbol palette at its foot,
+// is the one the start-up chart and the other tool windows leave free.
+void TChartProgramForm::PlaceUnderMainWindow() {
+  placed_ = true;
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  const QWidget& main = *parentWidget();
+  const QRect work = screen->availableGeometry();
+  // The frame is taken to be as large as the main window's, which shows.
+  const QSize frame = main.frameGeometry().size() - main.size();
+  int bottom = work.bottom() + 1;
+  if (const auto* palette = main.findChild<const TLibraryForm*>(); palette && palette->isWindow() && palette->isVisible())
+    bottom = std::min(bottom, palette->frameGeometry().top());
+  const int top = main.frameGeometry().bottom() + 1;
+  resize(std::max(main.frameGeometry().width() - frame.width(), minimumSizeHint().width()),
+         std::max(bottom - top - frame.height(), minimumSizeHint().height()));
+  move(work.left(), top);
+}
+
 void TChartProgramForm::showEvent(QShowEvent* event) {
   ToolWindow::showEvent(event);
   if (stale_) Refresh();
@@ -159,7 +187,10 @@ void TChartProgramForm::Select(const TBlock* symbol) {
 }
 
 void TChartProgramForm::LoadLayout(const ProfileFile& settings) {
-  LoadPlacement(settings, kPlacement, Sized::Yes);
+  if (settings.Find(QStringLiteral("WinPos"), kPlacement + QStringLiteral("X"))) {
+    LoadPlacement(settings, kPlacement, Sized::Yes);
+    placed_ = true;
+  }
   setVisible(settings.ReadBool(kSection, kPlacement, false));
 }
 

@@ -36,9 +36,11 @@ class TChartProgramForm : public ToolWindow {
   void SaveLayout(ProfileFile& settings) const override;
 
  protected:
+  void setVisible(bool visible) override;
   void showEvent(QShowEvent* event) override;
 
  private:
+  void PlaceUnderMainWindow();
   void Refresh();
   void ShowFault(const ChartFlowError& error);
   void lbProgramClick(int row);
@@ -49,6 +51,7 @@ class TChartProgramForm : public ToolWindow {
   std::vector<const TBlock*> symbols_;  // of each row
   const TBlock* faultShown_ = nullptr;  // the symbol the last refusal selected
   bool stale_ = true;                   // the chart changed while the window was hidden
+  bool placed_ = false;                 // shown once, or placed by the settings
 };
 
 }  // namespace quobrix

@@ -273,11 +273,18 @@ void THolderForm::FollowScroll() {
 void THolderForm::SetRulersVisible(bool visible) {
   HorzRuler->setVisible(visible);
   VertRuler->setVisible(visible);
+  MarkViewSwitch("mRulers", visible);
 }
 
-void THolderForm::SetStatusVisible(bool visible) { BottomPanel->setFixedHeight(visible ? 20 : 1); }
+void THolderForm::SetStatusVisible(bool visible) {
+  BottomPanel->setFixedHeight(visible ? 20 : 1);
+  MarkViewSwitch("mStatus", visible);
+}
 
-void THolderForm::SetColorStripVisible(bool visible) { ColorPanel->setVisible(visible); }
+void THolderForm::SetColorStripVisible(bool visible) {
+  ColorPanel->setVisible(visible);
+  MarkViewSwitch("mColor", visible);
+}
 
 void THolderForm::SetUseGrid(bool on) {
   bh->FUseGrid = on;

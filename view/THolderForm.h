@@ -80,9 +80,6 @@ class THolderForm : public QMainWindow {
   void SetRulersVisible(bool visible);
   void SetStatusVisible(bool visible);
   void SetColorStripVisible(bool visible);
-  void FlipRulers();
-  void FlipStatus();
-  void FlipColorStrip();
 
   // The position grid: snapping to it (shown on `bGrid`), and showing it,
   // which draws the grid while snapping to it is on.
@@ -118,6 +115,7 @@ class THolderForm : public QMainWindow {
   QWidget* BuildRightPanel();
   void BuildPopMenu();
   void BuildMainMenu2();
+  void MarkViewSwitch(const char* name, bool shown);
   void BuildPosGridMenu();
   // The texts written from the interface language's words.
   void FollowLanguage();

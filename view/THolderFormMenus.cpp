@@ -94,11 +94,13 @@ void THolderForm::BuildMainMenu2() {
   bringMe->setIcon(MainWindowPicture());
   connect(bringMe, &QAction::triggered, this, [this] { host_.BringMainWindowToFront(); });
 
-  // The three view switches act on this window only.
-  const auto viewSwitch = [this](const char* name, const char* caption, void (THolderForm::*flip)()) {
+  // The three view switches act on this window only; their marks follow
+  // what the window shows (SetRulersVisible and the others set them).
+  const auto viewSwitch = [this](const char* name, const char* caption, void (THolderForm::*show)(bool)) {
     auto* item = new QAction(QString::fromUtf8(caption), this);
     item->setObjectName(QString::fromLatin1(name));
-    connect(item, &QAction::triggered, this, flip);
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this, show);
     return Shown(*item);
   };
   const MenuSpec menus[] = {
@@ -113,9 +115,9 @@ void THolderForm::BuildMainMenu2() {
                std::vector<MenuSpec>{Separator(), Command(Group), Command(Ungroup), Command(Connect), Command(BringToFront),
                                      Command(SendToBack), Separator(), Command(ChartInfo)}),
       Menu("mView", "Вид",
-           {viewSwitch("mRulers", "Линейки", &THolderForm::FlipRulers),
-            viewSwitch("mStatus", "Строка статуса", &THolderForm::FlipStatus),
-            viewSwitch("mColor", "Строка выбора цвета", &THolderForm::FlipColorStrip), Separator(), ZoomMenu(),
+           {viewSwitch("mRulers", "Линейки", &THolderForm::SetRulersVisible),
+            viewSwitch("mStatus", "Строка статуса", &THolderForm::SetStatusVisible),
+            viewSwitch("mColor", "Строка выбора цвета", &THolderForm::SetColorStripVisible), Separator(), ZoomMenu(),
             Separator(), Command(Library), Command(UserLibrary), Command(Inspector), Command(Palette), Separator(),
             Command(UseGrid), Command(ShowGrid)}),
       FormatMenu(false),
@@ -125,11 +127,9 @@ void THolderForm::BuildMainMenu2() {
   for (const MenuSpec& menu : menus) AddMenuItem(*MainMenu2, menu, commands);
 }
 
-void THolderForm::FlipRulers() { SetRulersVisible(!HorzRuler->isVisible()); }
-
-void THolderForm::FlipStatus() { SetStatusVisible(BottomPanel->height() == 1); }
-
-void THolderForm::FlipColorStrip() { SetColorStripVisible(!ColorPanel->isVisible()); }
+void THolderForm::MarkViewSwitch(const char* name, bool shown) {
+  if (auto* item = findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly)) item->setChecked(shown);
+}
 
 namespace {
 

@@ -1,7 +1,8 @@
-// The first start's window layout on screens of the sizes users have: no
-// window lies on another, every window is inside the work area, and the main
-// window shows every menu and tool button in each language. Each screen size
-// is a run of this program of its own on an offscreen screen of that size.
+// The first start's window layout, with the inspector and the program window
+// shown, on screens of the sizes users have: no window lies on another, every
+// window is inside the work area, and the main window shows every menu and
+// tool button in each language. Each screen size is a run of this program of
+// its own on an offscreen screen of that size.
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
@@ -56,11 +57,12 @@ class FirstLayoutTest : public QObject {
     QTRY_VERIFY(main.ActiveChartWindow() && main.ActiveChartWindow()->isVisible());
     main.Commands().Action(CommandId::Inspector).trigger();
     QTRY_VERIFY(main.Inspector()->isVisible());
+    main.Commands().Action(CommandId::ChartProgram).trigger();
 
     std::vector<QWidget*> windows;
     for (QWidget* window : QApplication::topLevelWidgets())
       if (window->isVisible()) windows.push_back(window);
-    QVERIFY2(windows.size() >= 5, qPrintable(QString::number(windows.size())));
+    QVERIFY2(windows.size() >= 6, qPrintable(QString::number(windows.size())));
     const QRect work = main.screen()->availableGeometry();
     for (std::size_t i = 0; i < windows.size(); ++i) {
       QVERIFY2(work.contains(windows[i]->frameGeometry()), qPrintable(Describe(*windows[i])));
@@ -85,14 +87,21 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QTemporaryDir dir;
   int failed = 0;
-  for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)}) {
+  // The last screen is the first one at a device pixel ratio of 2.
+  struct Screen {
+    QSize size;
+    int ratio;
+  };
+  for (const Screen screen : {Screen{QSize(1280, 800), 1}, Screen{QSize(1920, 1080), 1}, Screen{QSize(2560, 1600), 2}}) {
+    const QSize size = screen.size;
     const QString config = dir.filePath(QStringLiteral("screen%1.json").arg(size.width()));
     QFile file(config);
     if (!file.open(QIODevice::WriteOnly)) return 1;
     file.write(QStringLiteral(R"({"windowFrameMargins": true, "screens": [{"name": "screen", "x": 0, "y": 0,
-        "width": %1, "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+        "width": %1, "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": %3}]})")
                    .arg(size.width())
                    .arg(size.height())
+                   .arg(screen.ratio)
                    .toUtf8());
     file.close();
     QProcess run;
@@ -101,7 +110,7 @@ int main(int argc, char** argv) {
     environment.insert(QString::fromLatin1(kScreenVariable), QString::number(size.width()));
     run.setProcessEnvironment(environment);
     run.setProcessChannelMode(QProcess::ForwardedChannels);
-    std::printf("screen %dx%d\n", size.width(), size.height());
+    std::printf("screen %dx%d at ratio %d\n", size.width(), size.height(), screen.ratio);
     std::fflush(stdout);
     run.start(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1));
     run.waitForFinished(-1);

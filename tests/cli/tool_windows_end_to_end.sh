@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The editor under a real window manager (openbox on a virtual display): the
-# tool windows stay above a new chart window, F11 raises the property
+# start-up chart window leaves the inspector's place free, the tool windows
+# stay above a new chart window, F11 raises the property
 # inspector when another tool window covers it, and the next F11 hides it.
 set -u
 q=${QUOBRIX_PROGRAM:?}
@@ -47,6 +48,14 @@ first=$(wait_window --name '^Без имени$') || fail "no chart window"
 inspector='Редактор свойств' palette='Библиотека символов' userlib='Библиотека пользователя'
 xdotool windowfocus --sync "$first" key F11
 eventually shown "$inspector" || fail "F11 did not show the inspector"
+# The start-up chart window's frame, right border included, ends where the
+# inspector's begins.
+frame_extent() { xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/^.* = //p' | cut -d, -f"$2" | tr -d ' '; }
+ins=$(wait_window --name "^$inspector\$") || fail "no inspector window"
+eval "$(xdotool getwindowgeometry --shell "$first")"
+chart_right=$((X + WIDTH + $(frame_extent "$first" 2)))
+eval "$(xdotool getwindowgeometry --shell "$ins")"
+((chart_right <= X - $(frame_extent "$ins" 1))) || fail "the chart window's right edge $chart_right lies under the inspector at $X"
 
 xdotool windowfocus --sync "$first" key ctrl+n
 second=$(wait_window --name '^Без имени 2$') || fail "no second chart window"

@@ -306,14 +306,24 @@ class THolderFormTest : public QObject {
     w.context.Settings().SetLastLibrarySymbol(-1);
   }
 
+  // The switches' marks tell what the window shows, however it changed.
   void viewSwitchesActOnThisWindow() {
     Window w;
-    w.form->findChild<QAction*>(QStringLiteral("mStatus"))->trigger();
+    auto* status = w.form->findChild<QAction*>(QStringLiteral("mStatus"));
+    auto* rulers = w.form->findChild<QAction*>(QStringLiteral("mRulers"));
+    auto* strip = w.form->findChild<QAction*>(QStringLiteral("mColor"));
+    QVERIFY(status->isChecked() && rulers->isChecked() && strip->isChecked());
+    status->trigger();
     QCOMPARE(w.form->BottomPanel->height(), 1);
-    w.form->findChild<QAction*>(QStringLiteral("mStatus"))->trigger();
+    QVERIFY(!status->isChecked());
+    status->trigger();
     QCOMPARE(w.form->BottomPanel->height(), 20);
-    w.form->findChild<QAction*>(QStringLiteral("mRulers"))->trigger();
+    QVERIFY(status->isChecked());
+    rulers->trigger();
     QVERIFY(w.form->HorzRuler->isHidden() && w.form->VertRuler->isHidden());
+    QVERIFY(!rulers->isChecked());
+    w.form->SetColorStripVisible(false);
+    QVERIFY(!strip->isChecked());
   }
 
   // A hovered item's hint takes the middle panel while it shows; the text
