@@ -23,7 +23,7 @@
 #include "platform/ProgramFolders.h"
 #include "tools/TChartProgramForm.h"
 #include "tools/TColorForm.h"
-#include "tools/TInspectorForm.h"
+#include "tools/TPropertyEditorForm.h"
 #include "tools/TLibraryForm.h"
 #include "tools/TPreviewForm.h"
 #include "tools/TSearchForm.h"

@@ -12,7 +12,7 @@
 #include "app/QtTranslations.h"
 #include "app/TMainForm.h"
 #include "support/TempDir.h"
-#include "tools/TInspectorForm.h"
+#include "tools/TPropertyEditorForm.h"
 #include "view/AppContext.h"
 #include "view/THolderForm.h"
 

@@ -15,7 +15,7 @@
 #include "app/QuobrixApplication.h"
 #include "app/TMainForm.h"
 #include "support/ProgramHome.h"
-#include "tools/TInspectorForm.h"
+#include "tools/TPropertyEditorForm.h"
 #include "view/AppContext.h"
 #include "view/THolderForm.h"
 

@@ -31,7 +31,7 @@
 #include "support/MemoryLimits.h"
 #include "support/ModalAnswer.h"
 #include "support/TempDir.h"
-#include "tools/TInspectorForm.h"
+#include "tools/TPropertyEditorForm.h"
 #include "tools/TLibraryForm.h"
 #include "tools/TUserLibForm.h"
 #include "view/AppContext.h"

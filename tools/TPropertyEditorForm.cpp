@@ -1,4 +1,4 @@
-#include "tools/TInspectorForm.h"
+#include "tools/TPropertyEditorForm.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>

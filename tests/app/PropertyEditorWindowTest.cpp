@@ -8,7 +8,7 @@
 #include "app/TMainForm.h"
 #include "platform/ProfileFile.h"
 #include "support/ProgramHome.h"
-#include "tools/TInspectorForm.h"
+#include "tools/TPropertyEditorForm.h"
 #include "view/TBlocksHolder.h"
 #include "view/THolderForm.h"
 
@@ -42,7 +42,7 @@ struct Program {
 
 }  // namespace
 
-class InspectorWindowTest : public QObject {
+class PropertyEditorWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -112,5 +112,5 @@ class InspectorWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(InspectorWindowTest)
-#include "InspectorWindowTest.moc"
+QTEST_MAIN(PropertyEditorWindowTest)
+#include "PropertyEditorWindowTest.moc"

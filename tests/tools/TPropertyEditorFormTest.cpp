@@ -16,7 +16,7 @@
 #include "support/FakeChartHost.h"
 #include "support/TempDir.h"
 #include "tools/ColorBox.h"
-#include "tools/TInspectorForm.h"
+#include "tools/TPropertyEditorForm.h"
 #include "view/AppContext.h"
 #include "view/CodePageEdits.h"
 #include "view/ProgramSettings.h"
@@ -75,7 +75,7 @@ void Choose(QComboBox& list, int index) {
 
 }  // namespace
 
-class TInspectorFormTest : public QObject {
+class TPropertyEditorFormTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -509,5 +509,5 @@ class TInspectorFormTest : public QObject {
   }
 };
 
-QTEST_MAIN(TInspectorFormTest)
-#include "TInspectorFormTest.moc"
+QTEST_MAIN(TPropertyEditorFormTest)
+#include "TPropertyEditorFormTest.moc"

@@ -15,7 +15,7 @@
 
 #include "platform/ItemTextKey.h"
 #include "tools/ColorBox.h"
-#include "tools/TInspectorForm.h"
+#include "tools/TPropertyEditorForm.h"
 #include "view/CodePageEdits.h"
 #include "view/PropertyNames.h"
 #include "view/PropertyPictures.h"
